@@ -1,0 +1,77 @@
+# The commands a developer runs; CMake does the building, this only wraps it.
+JOBS      ?= $(shell nproc)
+PREFIX    ?= /usr/local
+SECONDS   ?= 60
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+CMAKE     ?= cmake
+
+BUILD      := build
+BUILD_ASAN := build-asan
+BUILD_TSAN := build-tsan
+BUILD_BENCH := build-bench
+BUILD_FUZZ := build-fuzz
+
+.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format install clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+# Configure once per build folder; later builds reuse it.
+$(BUILD)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD) $(GENERATOR)
+
+build: setup $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(BUILD_ASAN)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD_ASAN) $(GENERATOR) -DHX_SANITIZE=address -DCMAKE_BUILD_TYPE=Debug
+
+test-asan: setup $(BUILD_ASAN)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
+
+$(BUILD_TSAN)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD_TSAN) $(GENERATOR) -DHX_SANITIZE=thread -DCMAKE_BUILD_TYPE=Debug
+
+test-tsan: setup $(BUILD_TSAN)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD_TSAN) -j $(JOBS)
+	cd $(BUILD_TSAN) && ctest --output-on-failure -j $(JOBS)
+
+check-all: test test-asan test-tsan
+
+$(BUILD_BENCH)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD_BENCH) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHX_BUILD_BENCH=ON -DHX_BUILD_TESTS=OFF
+
+bench: setup $(BUILD_BENCH)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD_BENCH) -j $(JOBS)
+	@scripts/run-benchmarks $(BUILD_BENCH)/bench
+
+$(BUILD_FUZZ)/CMakeCache.txt:
+	CC=clang CXX=clang++ $(CMAKE) -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DHX_SANITIZE=fuzzer -DHX_BUILD_FUZZ=ON -DHX_BUILD_TESTS=OFF
+
+fuzz: setup $(BUILD_FUZZ)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD_FUZZ) -j $(JOBS)
+
+fuzz-run: fuzz
+	@scripts/run-fuzzers $(BUILD_FUZZ)/fuzz $(SECONDS)
+
+data: build
+	$(CMAKE) --build $(BUILD) --target gazetteer
+
+demo: build data
+	@scripts/demo $(BUILD)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+install: build
+	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_BENCH) $(BUILD_FUZZ)

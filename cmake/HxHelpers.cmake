@@ -1,0 +1,108 @@
+# Build helpers shared by every folder: public headers, libraries, programs and tests.
+
+function(hx_apply_sanitizers)
+    if(HX_SANITIZE STREQUAL "address")
+        add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+        add_link_options(-fsanitize=address,undefined)
+    elseif(HX_SANITIZE STREQUAL "thread")
+        add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+        add_link_options(-fsanitize=thread)
+    elseif(HX_SANITIZE STREQUAL "fuzzer")
+        # Coverage for libFuzzer everywhere, plus ASan and UBSan so a finding is a crash.
+        add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+        add_link_options(-fsanitize=address,undefined)
+    elseif(HX_SANITIZE)
+        message(FATAL_ERROR "HX_SANITIZE must be address, thread, fuzzer or empty")
+    endif()
+endfunction()
+
+# Writes a file only when its content changes, so forwarding headers never force a rebuild.
+function(hx_write_if_changed path content)
+    if(EXISTS "${path}")
+        file(READ "${path}" old)
+        if(old STREQUAL content)
+            return()
+        endif()
+    endif()
+    file(WRITE "${path}" "${content}")
+endfunction()
+
+# hx_public_headers(TARGET t PREFIX hx/platform/places HEADERS a.h b.h)
+# Makes <PREFIX/a.h> includable from the build tree (a forwarding header) and installs a.h there.
+# Headers ending in _p.h are private: never forwarded, never installed.
+function(hx_public_headers)
+    cmake_parse_arguments(ARG "" "TARGET;PREFIX" "HEADERS" ${ARGN})
+    foreach(header IN LISTS ARG_HEADERS)
+        get_filename_component(abs "${header}" ABSOLUTE)
+        get_filename_component(name "${header}" NAME)
+        if(name MATCHES "_p\\.h$")
+            continue()
+        endif()
+        hx_write_if_changed("${HX_INCLUDE_DIR}/${ARG_PREFIX}/${name}" "#include \"${abs}\"\n")
+        install(FILES "${abs}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/${ARG_PREFIX}")
+    endforeach()
+    target_include_directories(${ARG_TARGET} PUBLIC
+        $<BUILD_INTERFACE:${HX_INCLUDE_DIR}>
+        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+endfunction()
+
+# hx_library(NAME hxpps PREFIX hx/pps [DIRECTORY dir] [LIBRARIES ...])
+# A shared library from every .cpp of DIRECTORY (default: the current folder), its public
+# headers forwarded under PREFIX, exported in the package as HxTrellanPlaces::NAME.
+function(hx_library)
+    cmake_parse_arguments(ARG "" "NAME;PREFIX;DIRECTORY" "LIBRARIES;SOURCES" ${ARGN})
+    if(NOT ARG_DIRECTORY)
+        set(ARG_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+    endif()
+    file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIRECTORY}/*.cpp ${ARG_DIRECTORY}/*.c)
+    file(GLOB headers CONFIGURE_DEPENDS ${ARG_DIRECTORY}/*.h)
+    add_library(${ARG_NAME} SHARED ${sources} ${headers} ${ARG_SOURCES})
+    add_library(HxTrellanPlaces::${ARG_NAME} ALIAS ${ARG_NAME})
+    target_link_libraries(${ARG_NAME} PUBLIC ${ARG_LIBRARIES})
+    target_include_directories(${ARG_NAME} PRIVATE ${ARG_DIRECTORY})
+    set_target_properties(${ARG_NAME} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION 0
+        EXPORT_NAME ${ARG_NAME})
+    hx_public_headers(TARGET ${ARG_NAME} PREFIX ${ARG_PREFIX} HEADERS ${headers})
+    install(TARGETS ${ARG_NAME} EXPORT HxTrellanPlacesTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# hx_program(NAME hxplaces [SOURCES ...] [LIBRARIES ...]): a program built from every .cpp of
+# the current folder, installed into bin.
+function(hx_program)
+    cmake_parse_arguments(ARG "NO_INSTALL" "NAME" "LIBRARIES;SOURCES" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    add_executable(${ARG_NAME} ${sources} ${ARG_SOURCES})
+    target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBRARIES})
+    set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    if(NOT ARG_NO_INSTALL)
+        install(TARGETS ${ARG_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endif()
+endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt, in name order.
+function(hx_add_subfolders)
+    file(GLOB entries RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+    list(SORT entries)
+    foreach(entry IN LISTS entries)
+        get_filename_component(dir ${entry} DIRECTORY)
+        add_subdirectory(${dir})
+    endforeach()
+endfunction()
+
+# hx_add_test(NAME tst_foo SOURCES ... [LIBRARIES ...] [TIMEOUT s]): a Qt Test program run by ctest
+# headless, linked to the library, every platform library and the shared fixtures.
+function(hx_add_test)
+    cmake_parse_arguments(ARG "" "NAME;TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    target_link_libraries(${ARG_NAME} PRIVATE hxtrellanplaces hxtestsupport Qt5::Test ${ARG_LIBRARIES})
+    target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HX_SOURCE_DIR=${PROJECT_SOURCE_DIR};HX_BINARY_DIR=${PROJECT_BINARY_DIR};TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:second_deadlock_stack=1;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endfunction()
