@@ -1,0 +1,60 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEER_H
+#define HX_PLATFORM_PLACES_GAZETTEER_H
+
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QList>
+#include <QtCore/QScopedPointer>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+namespace hx {
+namespace platform {
+namespace places {
+
+class GazetteerPrivate;
+
+// The read-only gazetteer file: the places of the world that stand in for an online provider.
+// It answers as-you-type prefix searches and nearest-place lookups. One instance holds one
+// connection; use an instance from one thread at a time (open one per thread).
+class Gazetteer
+{
+public:
+    // An empty path means HX_GAZETTEER_DB, or $XDG_DATA_HOME/hxplaces/gazetteer.db when unset.
+    explicit Gazetteer(const QString &path = QString());
+    ~Gazetteer();
+    Gazetteer(const Gazetteer &) = delete;
+    Gazetteer &operator=(const Gazetteer &) = delete;
+
+    static QString defaultPath();
+
+    bool isOpen() const;
+    QString path() const;
+    QString errorString() const;
+
+    // Entries whose names match every word of text as a prefix (case and diacritics folded),
+    // of the kinds in the GazetteerEntry::Kind mask. Best first: text match, then nearness to
+    // (nearLatitude, nearLongitude) when both are numbers, then importance. Returns at most
+    // limit entries from offset; *hasMore tells whether more exist beyond them.
+    QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,
+                                 int limit, bool *hasMore = nullptr) const;
+
+    // The entries of the given kinds nearest to a point, nearest first, with distanceMetres set.
+    QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit) const;
+
+    // One entry by its id; an entry with id -1 when there is none.
+    GazetteerEntry entry(qint64 id) const;
+
+    // Point-of-interest category codes and names whose names start with prefix, as
+    // "code\tname" pairs, for category suggestions.
+    QStringList categories(const QString &prefix, int limit) const;
+
+private:
+    QScopedPointer<GazetteerPrivate> d;
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

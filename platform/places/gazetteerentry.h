@@ -1,0 +1,54 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEERENTRY_H
+#define HX_PLATFORM_PLACES_GAZETTEERENTRY_H
+
+#include <QtCore/QMetaType>
+#include <QtCore/QString>
+#include <QtCore/QtNumeric>
+
+namespace hx {
+namespace platform {
+namespace places {
+
+// One place of the read-only gazetteer: a country, region, locality, address or point of interest.
+class GazetteerEntry
+{
+public:
+    enum Kind {
+        Country = 0x01,
+        Region = 0x02,
+        Locality = 0x04,
+        Address = 0x08,
+        PointOfInterest = 0x10,
+        AnyKind = 0x1f
+    };
+
+    qint64 id = -1; // row id in its gazetteer file; stable for that file
+    Kind kind = Locality;
+    QString name;
+    QString street; // with the house number, as written locally
+    QString postalCode;
+    QString city;
+    QString region;
+    QString regionCode;
+    QString country;
+    QString countryCode; // ISO 3166-1 alpha-2
+    QString category; // point-of-interest category code, empty otherwise
+    QString phone;
+    QString url;
+    QString email;
+    double latitude = qQNaN();
+    double longitude = qQNaN();
+    double importance = 0; // population or a like measure; higher comes first among equals
+    double distanceMetres = qQNaN(); // to the position a search was given, when it had one
+
+    bool operator==(const GazetteerEntry &other) const;
+    bool operator!=(const GazetteerEntry &other) const { return !(*this == other); }
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+Q_DECLARE_METATYPE(hx::platform::places::GazetteerEntry)
+
+#endif
