@@ -24,9 +24,9 @@ set(asset_images
     places_images/ic_add_as_place.png places_images/ic_add_contact.png places_images/ic_map.png
     places_images/cc_down.png places_images/cc_up.png places_images/cc_more.png
     places_images/cs_nc_no_map.png places_images/ic_opentable_sml.png places_images/CornerFavorite.png
-    1440x1440/places_images/ic_add_as_place.png 1440x1440/places_images/ic_add_contact.png
-    1440x1440/places_images/cs_nc_no_map.png 1440x1440/places_images/ic_opentable_sml.png
-    12ppd/places_images/ic_map.png)
+    places_images/1440x1440/ic_add_as_place.png places_images/1440x1440/ic_add_contact.png
+    places_images/1440x1440/cs_nc_no_map.png places_images/1440x1440/ic_opentable_sml.png
+    places_images/12ppd/ic_map.png)
 set(asset_image_files)
 foreach(image IN LISTS asset_images)
     list(APPEND asset_image_files ${assets_build_dir}/tree/${image})

@@ -347,11 +347,11 @@ int generateImages(const QStringList &args)
         { "places_images/cs_nc_no_map.png", 720, 420, drawNoMap },
         { "places_images/ic_opentable_sml.png", 96, 48, drawOpenTable },
         { "places_images/CornerFavorite.png", 50, 50, drawCornerFavorite },
-        { "1440x1440/places_images/ic_add_as_place.png", 97, 97, drawAddAsPlace },
-        { "1440x1440/places_images/ic_add_contact.png", 97, 97, drawAddContact },
-        { "1440x1440/places_images/cs_nc_no_map.png", 1440, 504, drawNoMap },
-        { "1440x1440/places_images/ic_opentable_sml.png", 115, 58, drawOpenTable },
-        { "12ppd/places_images/ic_map.png", 97, 97, drawMap },
+        { "places_images/1440x1440/ic_add_as_place.png", 97, 97, drawAddAsPlace },
+        { "places_images/1440x1440/ic_add_contact.png", 97, 97, drawAddContact },
+        { "places_images/1440x1440/cs_nc_no_map.png", 1440, 504, drawNoMap },
+        { "places_images/1440x1440/ic_opentable_sml.png", 115, 58, drawOpenTable },
+        { "places_images/12ppd/ic_map.png", 97, 97, drawMap },
     };
     const QDir out(args.at(0));
     for (const ImageSpec &spec : specs) {
