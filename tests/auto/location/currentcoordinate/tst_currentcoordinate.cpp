@@ -1,8 +1,8 @@
 #include <hx/trellan/places/currentcoordinate.h>
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QThread>
 #include <QtTest/QSignalSpy>
-#include <QtCore/QElapsedTimer>
 #include <QtTest/QtTest>
 
 #include <atomic>
@@ -119,7 +119,7 @@ void tst_CurrentCoordinate::readersOnAnotherThreadSeeWholeFixes()
     CurrentCoordinate fix;
     std::atomic<bool> stop(false);
     QThread *writer = QThread::create([&fix, &stop] {
-        for (int i = 1; !stop.load(); ++i) {
+        for (qint64 i = 1; !stop.load(); ++i) {
             if (i % 100 == 0)
                 fix.reset();
             fix.set(SelectorCoordinate(i, i, i, i, i));
