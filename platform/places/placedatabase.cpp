@@ -535,6 +535,9 @@ QList<qint64> PlaceDatabase::findIds(const Query &query, int offset, int limit, 
     if (limit <= 0 || offset < 0)
         return ids;
     const QStringList words = TextFolding::words(query.text);
+    // Text made only of signs finds nothing; only an empty text lists everything.
+    if (words.isEmpty() && !query.text.trimmed().isEmpty())
+        return ids;
     const int recentOnly = query.order == OrderByLastUsed ? FlagRecent : 0;
     if (words.isEmpty()) {
         sqlite3_stmt *stmt = query.order == OrderByLastUsed
@@ -933,6 +936,8 @@ QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offse
     if (limit <= 0 || offset < 0)
         return ids;
     const QStringList words = TextFolding::words(text);
+    if (words.isEmpty() && !text.trimmed().isEmpty())
+        return ids;
     if (words.isEmpty()) {
         sqlite3_stmt *stmt = statement("SELECT id FROM contact_addresses ORDER BY name_key, id LIMIT ?1 OFFSET ?2");
         if (!stmt) {
