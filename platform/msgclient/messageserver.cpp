@@ -240,9 +240,9 @@ void MessageServerPrivate::serveConnection(int fd)
         if (nul >= 0)
             reply.truncate(nul);
         reply.append('\0');
+        ++answered;
         if (io::sendAll(fd, reply.constData(), size_t(reply.size()), deadline) != io::Done)
             break;
-        ++answered;
         if (!keepOpen)
             break;
     }
