@@ -1,0 +1,49 @@
+#ifndef HX_PIM_CONTACTS_CONTACTSERVICE_H
+#define HX_PIM_CONTACTS_CONTACTSERVICE_H
+
+#include <hx/pim/contacts/contact.h>
+
+#include <QtCore/QList>
+#include <QtCore/QObject>
+
+namespace hx {
+namespace pim {
+namespace contacts {
+
+// The phone's contacts, kept in the place store's file (HX_PLACES_DB). Reading never
+// creates or changes the file. Changes made through any service of the process are
+// announced by every service: contactsAdded, contactsChanged, contactsDeleted with the ids.
+class ContactService : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ContactService(QObject *parent = nullptr);
+    ~ContactService() override;
+
+    // The contact with its postal addresses, or an invalid contact (id 0) when there is none
+    // or the file cannot be read.
+    Contact contactDetails(ContactId id) const;
+    // Every contact, by id.
+    QList<Contact> contacts() const;
+
+    // Stores a new contact (the tables are created when missing); returns it with its ids,
+    // or an invalid contact on failure.
+    Contact createContact(const Contact &contact);
+    bool updateContact(const Contact &contact);
+    bool deleteContact(ContactId id);
+
+signals:
+    void contactsAdded(const QList<int> &ids);
+    void contactsChanged(const QList<int> &ids);
+    void contactsDeleted(const QList<int> &ids);
+
+private:
+    enum Change { Added, Changed, Deleted };
+    static void announce(Change change, const QList<int> &ids);
+};
+
+} // namespace contacts
+} // namespace pim
+} // namespace hx
+
+#endif
