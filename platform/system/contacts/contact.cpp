@@ -6,7 +6,7 @@ namespace hx {
 namespace pim {
 namespace contacts {
 
-QString Contact::displayName() const
+QString Contact::fullName() const
 {
     if (!m_displayName.isEmpty())
         return m_displayName;

@@ -26,9 +26,10 @@ public:
     void setFirstName(const QString &name) { m_firstName = name; }
     QString lastName() const { return m_lastName; }
     void setLastName(const QString &name) { m_lastName = name; }
-    // The stored display name, or first and last name joined when none is stored.
-    QString displayName() const;
+    QString displayName() const { return m_displayName; }
     void setDisplayName(const QString &name) { m_displayName = name; }
+    // The display name, or first and last name joined when there is none.
+    QString fullName() const;
 
     QList<ContactPostalAddress> postalAddresses() const { return m_postalAddresses; }
     void setPostalAddresses(const QList<ContactPostalAddress> &addresses) { m_postalAddresses = addresses; }

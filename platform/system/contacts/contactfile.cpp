@@ -157,8 +157,11 @@ bool ContactFile::update(const Contact &contact)
     statement.bind(5, contact.displayName());
     Statement clear(m_db, "DELETE FROM contact_postal_addresses WHERE contact_id = ?1");
     clear.bind(1, qint64(contact.id()));
-    const bool ok = statement.step() == SQLITE_DONE && sqlite3_changes(m_db) == 1 && clear.step() == SQLITE_DONE
-        && writeAddresses(contact.id(), contact.postalAddresses()) && exec("COMMIT");
+    const bool stored = statement.step() == SQLITE_DONE && sqlite3_changes(m_db) == 1;
+    if (!stored && m_error.isEmpty())
+        m_error = QStringLiteral("no contact %1").arg(contact.id());
+    const bool ok = stored && clear.step() == SQLITE_DONE && writeAddresses(contact.id(), contact.postalAddresses())
+        && exec("COMMIT");
     if (!ok)
         exec("ROLLBACK");
     return ok;
