@@ -1,6 +1,5 @@
 #include <hx/pim/contacts/contactservice.h>
-
-#include "contactfile_p.h"
+#include <hx/platform/places/contactstore.h>
 
 #include <QtCore/QDebug>
 #include <QtCore/QMutex>
@@ -13,7 +12,12 @@ namespace hx {
 namespace pim {
 namespace contacts {
 
+using hx::platform::places::ContactEntry;
+using hx::platform::places::ContactStore;
+using hx::platform::places::Error;
+
 namespace {
+
 struct Services
 {
     QMutex mutex;
@@ -22,6 +26,86 @@ struct Services
 Q_GLOBAL_STATIC(Services, services)
 
 const int idListTypeId = qRegisterMetaType<QList<int>>("QList<int>");
+
+Contact fromEntry(const ContactEntry &entry)
+{
+    Contact contact;
+    contact.setId(ContactId(entry.id));
+    contact.setAccountId(AccountId(entry.accountId));
+    contact.setFirstName(entry.firstName);
+    contact.setLastName(entry.lastName);
+    contact.setDisplayName(entry.displayName());
+    for (const ContactEntry::PostalAddress &stored : entry.addresses) {
+        ContactPostalAddress address;
+        address.setId(int(stored.id));
+        address.setLabel(stored.label);
+        address.setLine1(stored.street);
+        address.setCity(stored.city);
+        address.setRegion(stored.region);
+        address.setCountry(stored.country);
+        address.setPostalCode(stored.postalCode);
+        contact.addPostalAddress(address);
+    }
+    return contact;
+}
+
+ContactEntry toEntry(const Contact &contact)
+{
+    ContactEntry entry;
+    entry.accountId = contact.accountId();
+    entry.firstName = contact.firstName();
+    entry.lastName = contact.lastName();
+    for (const ContactPostalAddress &address : contact.postalAddresses()) {
+        ContactEntry::PostalAddress stored;
+        stored.label = address.label();
+        // The store keeps one street line; a second line joins it.
+        stored.street
+            = address.line2().isEmpty() ? address.line1() : address.line1() + QStringLiteral(", ") + address.line2();
+        stored.city = address.city();
+        stored.region = address.region();
+        stored.country = address.country();
+        stored.postalCode = address.postalCode();
+        entry.addresses.append(stored);
+    }
+    return entry;
+}
+
+enum Change { Added, Changed, Deleted };
+
+// Services on this thread hear it at once, the others from their own event loops; events
+// are posted under the lock that a service's destructor also takes.
+void announce(Change change, const QList<int> &ids)
+{
+    auto emitOne = [change, ids](ContactService *service) {
+        switch (change) {
+        case Added:
+            emit service->contactsAdded(ids);
+            break;
+        case Changed:
+            emit service->contactsChanged(ids);
+            break;
+        case Deleted:
+            emit service->contactsDeleted(ids);
+            break;
+        }
+    };
+    QList<QPointer<ContactService>> local;
+    {
+        QMutexLocker locker(&services->mutex);
+        for (ContactService *service : qAsConst(services->all)) {
+            if (service->thread() == QThread::currentThread())
+                local.append(service);
+            else
+                QMetaObject::invokeMethod(
+                    service, [service, emitOne] { emitOne(service); }, Qt::QueuedConnection);
+        }
+    }
+    for (const QPointer<ContactService> &service : qAsConst(local)) {
+        if (service)
+            emitOne(service);
+    }
+}
+
 } // namespace
 
 ContactService::ContactService(QObject *parent) : QObject(parent)
@@ -41,82 +125,48 @@ Contact ContactService::contactDetails(ContactId id) const
 {
     if (id <= 0)
         return Contact();
-    ContactFile file(ContactFile::defaultPath(), ContactFile::ReadOnly);
-    const QList<Contact> found = file.read(id);
-    return found.isEmpty() ? Contact() : found.first();
+    Error::Type error = Error::None;
+    const ContactEntry entry = ContactStore().contact(id, &error);
+    if (error != Error::None || entry.id <= 0)
+        return Contact();
+    return fromEntry(entry);
 }
 
 QList<Contact> ContactService::contacts() const
 {
-    ContactFile file(ContactFile::defaultPath(), ContactFile::ReadOnly);
-    return file.read();
+    QList<Contact> result;
+    const QList<ContactEntry> entries = ContactStore().contacts();
+    for (const ContactEntry &entry : entries)
+        result.append(fromEntry(entry));
+    return result;
 }
 
 Contact ContactService::createContact(const Contact &contact)
 {
-    ContactFile file(ContactFile::defaultPath(), ContactFile::ReadWrite);
-    const Contact stored = file.insert(contact);
-    if (!stored.isValid()) {
-        qWarning() << "hx::pim::contacts::ContactService::createContact() failed:" << file.errorString();
-        return stored;
+    ContactEntry entry = toEntry(contact);
+    const Error::Type error = ContactStore().addContact(entry);
+    if (error != Error::None || entry.id <= 0) {
+        qWarning() << "hx::pim::contacts::ContactService::createContact() error =" << int(error);
+        return Contact();
     }
+    const Contact stored = contactDetails(ContactId(entry.id));
     announce(Added, { stored.id() });
     return stored;
 }
 
-bool ContactService::updateContact(const Contact &contact)
-{
-    ContactFile file(ContactFile::defaultPath(), ContactFile::ReadWrite);
-    if (!file.update(contact)) {
-        qWarning() << "hx::pim::contacts::ContactService::updateContact() failed for" << contact.id()
-                   << file.errorString();
-        return false;
-    }
-    announce(Changed, { contact.id() });
-    return true;
-}
-
 bool ContactService::deleteContact(ContactId id)
 {
-    ContactFile file(ContactFile::defaultPath(), ContactFile::ReadWrite);
-    if (!file.remove(id))
+    if (id <= 0 || !contactDetails(id).isValid())
+        return false;
+    if (ContactStore().removeContact(id) != Error::None)
         return false;
     announce(Deleted, { id });
     return true;
 }
 
-void ContactService::announce(Change change, const QList<int> &ids)
+void ContactService::notifyContactsChanged(const QList<int> &ids)
 {
-    auto emitOne = [change, ids](ContactService *service) {
-        switch (change) {
-        case Added:
-            emit service->contactsAdded(ids);
-            break;
-        case Changed:
-            emit service->contactsChanged(ids);
-            break;
-        case Deleted:
-            emit service->contactsDeleted(ids);
-            break;
-        }
-    };
-    // Services on this thread hear it at once, the others from their own event loops;
-    // events are posted under the lock that a service's destructor also takes.
-    QList<QPointer<ContactService>> local;
-    {
-        QMutexLocker locker(&services->mutex);
-        for (ContactService *service : qAsConst(services->all)) {
-            if (service->thread() == QThread::currentThread())
-                local.append(service);
-            else
-                QMetaObject::invokeMethod(
-                    service, [service, emitOne] { emitOne(service); }, Qt::QueuedConnection);
-        }
-    }
-    for (const QPointer<ContactService> &service : qAsConst(local)) {
-        if (service)
-            emitOne(service);
-    }
+    announce(Changed, ids);
 }
 
 } // namespace contacts

@@ -10,9 +10,9 @@ namespace hx {
 namespace pim {
 namespace contacts {
 
-// The phone's contacts, kept in the place store's file (HX_PLACES_DB). Reading never
-// creates or changes the file. Changes made through any service of the process are
-// announced by every service: contactsAdded, contactsChanged, contactsDeleted with the ids.
+// The phone's contacts, kept in the place store's file (HX_PLACES_DB) and read through the
+// store's contact API. Changes made through any service of the process are announced by
+// every service: contactsAdded, contactsChanged, contactsDeleted with the ids.
 class ContactService : public QObject
 {
     Q_OBJECT
@@ -26,20 +26,17 @@ public:
     // Every contact, by id.
     QList<Contact> contacts() const;
 
-    // Stores a new contact (the tables are created when missing); returns it with its ids,
-    // or an invalid contact on failure.
+    // Stores a new contact; returns it with its ids, or an invalid contact on failure.
     Contact createContact(const Contact &contact);
-    bool updateContact(const Contact &contact);
     bool deleteContact(ContactId id);
+    // For whoever changed contacts in the store behind the service's back (an editor card):
+    // every service emits contactsChanged(ids).
+    static void notifyContactsChanged(const QList<int> &ids);
 
 signals:
     void contactsAdded(const QList<int> &ids);
     void contactsChanged(const QList<int> &ids);
     void contactsDeleted(const QList<int> &ids);
-
-private:
-    enum Change { Added, Changed, Deleted };
-    static void announce(Change change, const QList<int> &ids);
 };
 
 } // namespace contacts
