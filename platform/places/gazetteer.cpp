@@ -35,11 +35,11 @@ constexpr double FirstRadiusMetres = 250;
 
 constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
-// Both the FTS table and entries are walked in rowid order, so the join stops after the first
-// rows the caller reads: a short prefix costs as little as a long one.
+// The index yields matches in rowid (importance) order and the kinds are part of the match,
+// so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
     = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
-      "WHERE names MATCH ?1 AND (e.kind & ?2) != 0 ORDER BY names.rowid";
+      "WHERE names MATCH ?1 ORDER BY names.rowid";
 constexpr const char *BoxSql
     = "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
       "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND (p.kind & ?5) != 0";
@@ -237,13 +237,12 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString 
     return found;
 }
 
-bool GazetteerPrivate::prefixMatches(const QString &query, int kinds, const QSet<qint64> &skip, int windowSize,
-                                     int wanted, QList<Candidate> *window, QList<Candidate> *tail)
+bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
+                                     QList<Candidate> *window, QList<Candidate> *tail)
 {
     sqlite3_stmt *matches = statement(PrefixSql);
     StatementReset reset(matches);
     bindText(matches, 1, query);
-    sqlite3_bind_int(matches, 2, kinds);
     int read = 0;
     int rc;
     while ((rc = sqlite3_step(matches)) == SQLITE_ROW) {
@@ -426,7 +425,7 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     if (hasMore)
         *hasMore = false;
     kinds &= GazetteerEntry::AnyKind;
-    const QString query = GazetteerText::prefixQuery(text);
+    const QString query = GazetteerText::prefixQuery(text, kinds);
     if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || query.isEmpty())
         return {};
 
@@ -441,7 +440,7 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     QList<GazetteerPrivate::Candidate> window;
     QList<GazetteerPrivate::Candidate> tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!d->prefixMatches(query, kinds, exactIds, RankedWindow, wanted, &window, &tail))
+    if (!d->prefixMatches(query, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
     d->rank(&head, key, nearLatitude, nearLongitude);

@@ -12,7 +12,9 @@ constexpr int Version = 1;
 
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
-// folded name for the exact-name lookup that comes before the prefix matches.
+// folded name for the exact-name lookup that comes before the prefix matches. The full-text
+// index carries each entry's kind as a token ("k16"), so a search for some kinds skips the
+// others inside the index instead of reading and dropping their rows.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -35,7 +37,7 @@ CREATE TABLE entries(
     importance REAL NOT NULL DEFAULT 0
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
-CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
+CREATE VIRTUAL TABLE names USING fts5(name, place, kind, content='', columnsize=0,
     tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 )sql";

@@ -1,5 +1,7 @@
 #include "gazetteertext_p.h"
 
+#include <hx/platform/places/gazetteerentry.h>
+
 #include <QtCore/QVector>
 
 namespace hx {
@@ -52,7 +54,7 @@ QString GazetteerText::foldedKey(const QString &text)
     return foldedWords(text).join(QLatin1Char(' '));
 }
 
-QString GazetteerText::prefixQuery(const QString &text)
+QString GazetteerText::prefixQuery(const QString &text, int kinds)
 {
     QStringList phrases;
     const QStringList parts = text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
@@ -63,7 +65,17 @@ QString GazetteerText::prefixQuery(const QString &text)
             continue;
         phrases.append(QLatin1Char('"') + words.join(QLatin1Char(' ')) + QStringLiteral("\"*"));
     }
-    return phrases.join(QLatin1Char(' '));
+    if (phrases.isEmpty())
+        return QString();
+    QString query = QStringLiteral("{name place} : (") + phrases.join(QLatin1Char(' ')) + QLatin1Char(')');
+    QStringList kindTokens;
+    for (int bit = 1; bit <= GazetteerEntry::PointOfInterest; bit <<= 1) {
+        if (kinds & bit)
+            kindTokens.append(QStringLiteral("k%1").arg(bit));
+    }
+    if (kindTokens.size() < 5)
+        query += QStringLiteral(" AND {kind} : (") + kindTokens.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    return query;
 }
 
 } // namespace places

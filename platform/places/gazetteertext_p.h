@@ -20,8 +20,9 @@ public:
 
     // A full-text query that matches every blank-separated word of text as a prefix. Each word
     // is one quoted phrase, so query syntax in user text ("AND", '"', '*', '^', ':') stays text.
-    // Empty when text has no letter or digit.
-    static QString prefixQuery(const QString &text);
+    // Words match the name and address columns only; a kinds mask short of every kind adds
+    // the kind tokens. Empty when text has no letter or digit.
+    static QString prefixQuery(const QString &text, int kinds);
 };
 
 } // namespace places

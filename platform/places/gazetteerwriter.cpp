@@ -41,8 +41,8 @@ INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region,
 SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
     region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance
 FROM temp.staging ORDER BY importance DESC, seq;
-INSERT INTO names(rowid, name, place)
-SELECT id, name, street || ' ' || postal_code || ' ' || city || ' ' || region || ' ' || country
+INSERT INTO names(rowid, name, place, kind)
+SELECT id, name, street || ' ' || postal_code || ' ' || city || ' ' || region || ' ' || country, 'k' || kind
 FROM entries ORDER BY id;
 INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
 SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
