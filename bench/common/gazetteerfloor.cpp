@@ -44,6 +44,8 @@ GazetteerFloor::GazetteerFloor(const QString &path)
                        "JOIN entries e ON e.id = names.rowid WHERE names MATCH ?1 "
                        "ORDER BY names.rowid",
                        -1, &m_prefix, nullptr);
+    sqlite3_prepare_v2(m_db, "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3", -1,
+                       &m_terms, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT id, kind, name, street, postal_code, city, region, region_code, country, "
                        "country_code, category, phone, url, email, latitude, longitude, importance "
@@ -63,18 +65,48 @@ GazetteerFloor::~GazetteerFloor()
     sqlite3_close(m_db);
 }
 
-int GazetteerFloor::search(const QByteArray &ftsQuery, const QByteArray &nameKey, int kinds, int limit)
+QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
+{
+    static const char letters[] = { 'c', 'r', 'l', 'a', 'p' };
+    QByteArray query;
+    for (int bit = 0; bit < 5; ++bit) {
+        if (!(kinds & (1 << bit)))
+            continue;
+        const QByteArray prefix = letters[bit] + token;
+        const QByteArray upper = prefix + "\xf4\x8f\xbf\xbf";
+        sqlite3_bind_text(m_terms, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
+        sqlite3_bind_text(m_terms, 2, upper.constData(), upper.size(), SQLITE_STATIC);
+        sqlite3_bind_int(m_terms, 3, 49);
+        QList<QByteArray> terms;
+        while (sqlite3_step(m_terms) == SQLITE_ROW)
+            terms.append(reinterpret_cast<const char *>(sqlite3_column_text(m_terms, 0)));
+        sqlite3_reset(m_terms);
+        if (terms.isEmpty())
+            continue;
+        QByteArray part;
+        if (terms.size() > 48) {
+            part = "\"" + prefix + "\"*";
+        } else {
+            for (const QByteArray &term : terms)
+                part += (part.isEmpty() ? "\"" : " OR \"") + term + "\"";
+        }
+        query += (query.isEmpty() ? "((" : " OR ((") + part + "))";
+    }
+    return query;
+}
+
+int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
 {
     QVector<qint64> ids;
-    sqlite3_bind_text(m_exact, 1, nameKey.constData(), nameKey.size(), SQLITE_STATIC);
+    sqlite3_bind_text(m_exact, 1, token.constData(), token.size(), SQLITE_STATIC);
     sqlite3_bind_int(m_exact, 2, kinds);
     sqlite3_bind_int(m_exact, 3, ExactLimit);
     int rows = stepAll(m_exact, ExactLimit, &ids);
-    const QByteArray kindClause
-        = kinds == 16 ? QByteArray(" AND {kind} : (k16)") : QByteArray(" AND {kind} : (k4 OR k8)");
-    const QByteArray match = "{name place} : (" + ftsQuery + ")" + kindClause;
-    sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
-    rows += stepAll(m_prefix, Window + 1, &ids);
+    const QByteArray match = matchQuery(token, kinds);
+    if (!match.isEmpty()) {
+        sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
+        rows += stepAll(m_prefix, Window + 1, &ids);
+    }
     for (int i = 0; i < limit && i < ids.size(); ++i) {
         sqlite3_bind_int64(m_entry, 1, ids.at(i));
         rows += stepAll(m_entry, 1, nullptr);

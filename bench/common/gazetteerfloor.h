@@ -1,6 +1,7 @@
 #ifndef HX_BENCH_GAZETTEERFLOOR_H
 #define HX_BENCH_GAZETTEERFLOOR_H
 
+#include <QtCore/QByteArray>
 #include <QtCore/QString>
 
 struct sqlite3;
@@ -21,12 +22,15 @@ public:
     GazetteerFloor &operator=(const GazetteerFloor &) = delete;
 
     bool isOpen() const { return m_db != nullptr; }
-    // ftsQuery and nameKey as the gazetteer makes them from the typed text. Returns the rows read.
-    int search(const QByteArray &ftsQuery, const QByteArray &nameKey, int kinds, int limit);
+    // token: one folded word, as the gazetteer makes it from the typed text. Returns the rows read.
+    int search(const QByteArray &token, int kinds, int limit);
     int nearest(double latitude, double longitude, double radiusMetres, int kinds);
 
 private:
+    QByteArray matchQuery(const QByteArray &token, int kinds);
+
     sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_terms = nullptr;
     sqlite3_stmt *m_exact = nullptr;
     sqlite3_stmt *m_prefix = nullptr;
     sqlite3_stmt *m_entry = nullptr;

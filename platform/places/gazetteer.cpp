@@ -47,6 +47,9 @@ constexpr const char *EntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
       "phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1";
 constexpr const char *CategoriesSql = "SELECT code, name FROM categories ORDER BY name, code";
+constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// A prefix that stands for at most this many whole terms is searched as those terms.
+constexpr int ExpandLimit = 48;
 
 // Leaves a statement ready for its next use whatever path the caller leaves by.
 class StatementReset
@@ -219,6 +222,56 @@ void GazetteerPrivate::loadCategories()
     }
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
+}
+
+QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit)
+{
+    QStringList terms;
+    sqlite3_stmt *query = statement(TermsSql);
+    StatementReset reset(query);
+    bindText(query, 1, prefix);
+    // U+10FFFF sorts after every character a term can continue with.
+    bindText(query, 2, prefix + QString::fromUcs4(U"\U0010FFFF"));
+    sqlite3_bind_int(query, 3, limit);
+    while (sqlite3_step(query) == SQLITE_ROW)
+        terms.append(columnText(query, 0));
+    return terms;
+}
+
+QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
+{
+    // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
+    // Tokens are letters and digits only, so nothing in them can be read as query syntax.
+    QStringList perKind;
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::PointOfInterest; kind <<= 1) {
+        if (!(kinds & kind))
+            continue;
+        const QChar letter = GazetteerText::kindLetter(kind);
+        QStringList phrases;
+        for (const QStringList &tokens : words) {
+            QStringList prefixed;
+            for (const QString &token : tokens)
+                prefixed.append(letter + token);
+            const QString last = prefixed.takeLast();
+            const QString lead = prefixed.isEmpty() ? QString() : prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
+            if (terms.isEmpty()) {
+                phrases.clear();
+                break; // no entry of this kind has the word
+            }
+            if (terms.size() > ExpandLimit) {
+                phrases.append(QLatin1Char('"') + lead + last + QStringLiteral("\"*"));
+                continue;
+            }
+            QStringList alternatives;
+            for (const QString &term : terms)
+                alternatives.append(QLatin1Char('"') + lead + term + QLatin1Char('"'));
+            phrases.append(QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+        }
+        if (!phrases.isEmpty())
+            perKind.append(QLatin1Char('(') + phrases.join(QStringLiteral(" AND ")) + QLatin1Char(')'));
+    }
+    return perKind.join(QStringLiteral(" OR "));
 }
 
 QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString &key, int kinds)
@@ -425,8 +478,11 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     if (hasMore)
         *hasMore = false;
     kinds &= GazetteerEntry::AnyKind;
-    const QString query = GazetteerText::prefixQuery(text, kinds);
-    if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || query.isEmpty())
+    const QList<QStringList> words = GazetteerText::queryWords(text);
+    if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || words.isEmpty())
+        return {};
+    const QString query = d->matchQuery(words, kinds);
+    if (query.isEmpty())
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text

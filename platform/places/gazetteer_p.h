@@ -50,6 +50,8 @@ public:
     QString sqliteError() const;
     void loadCategories();
 
+    QStringList termsStartingWith(const QString &prefix, int limit);
+    QString matchQuery(const QList<QStringList> &words, int kinds);
     QList<Candidate> exactMatches(const QString &key, int kinds);
     bool prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
                        QList<Candidate> *window, QList<Candidate> *tail);

@@ -12,9 +12,11 @@ constexpr int Version = 1;
 
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
-// folded name for the exact-name lookup that comes before the prefix matches. The full-text
-// index carries each entry's kind as a token ("k16"), so a search for some kinds skips the
-// others inside the index instead of reading and dropping their rows.
+// folded name for the exact-name lookup that comes before the prefix matches. Every term of
+// the full-text index starts with its entry's kind letter (see GazetteerText::indexText), and
+// terms lists them all, so a longer prefix is looked up as the few whole terms it stands for:
+// whole terms are read lazily in rowid order, while a prefix without its own prefix index would
+// first gather every match.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -37,8 +39,9 @@ CREATE TABLE entries(
     importance REAL NOT NULL DEFAULT 0
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
-CREATE VIRTUAL TABLE names USING fts5(name, place, kind, content='', columnsize=0,
-    tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
+CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5');
+CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 )sql";
 
