@@ -64,8 +64,6 @@ void ListView::setDataModel(DataModel *model)
     d->first = QVariantList() << 0;
     d->selection.clear();
     if (model) {
-        if (!model->parent())
-            model->setParent(this);
         // Queued even on one thread: a model may emit while it is still changing.
         connect(model, &DataModel::itemAdded, this, &ListView::onItemAdded, Qt::QueuedConnection);
         connect(model, &DataModel::itemUpdated, this, &ListView::onItemUpdated, Qt::QueuedConnection);

@@ -30,7 +30,7 @@ public:
     explicit ListView(DataModel *model, QObject *parent = nullptr);
     ~ListView() override;
 
-    // The model is not owned unless it has no parent, then the view adopts it.
+    // Not owned: the caller keeps the model alive while the view shows it.
     DataModel *dataModel() const;
     void setDataModel(DataModel *model);
     void resetDataModel() { setDataModel(nullptr); }
