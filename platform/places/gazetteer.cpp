@@ -1,27 +1,385 @@
-// Placeholder until the gazetteer lands: an empty gazetteer that finds nothing.
 #include <hx/platform/places/gazetteer.h>
 
-#include <QtCore/QDir>
+#include <QtCore/QDebug>
+#include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
+#include <QtCore/QtMath>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "gazetteer_p.h"
+#include "gazetteerschema_p.h"
+#include "gazetteertext_p.h"
 
 namespace hx {
 namespace platform {
 namespace places {
 
-class GazetteerPrivate
+namespace {
+constexpr double EarthRadiusMetres = 6371008.8;
+constexpr double HalfCircumferenceMetres = M_PI * EarthRadiusMetres;
+
+// How many prefix matches, in importance order, are ranked by text and distance. Ranking
+// every match of a one-letter prefix would visit a large part of the file; the first few
+// hundred by importance hold what a user means by nearly any short prefix.
+constexpr int RankedWindow = 200;
+// Exact-name matches are looked up by index first so that a rare exact name is never lost
+// behind a window full of more important prefix matches.
+constexpr int ExactLimit = 64;
+// The first box of a nearest lookup: about a city block, where addresses are dense.
+constexpr double FirstRadiusMetres = 250;
+
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
+                                 "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
+// Both the FTS table and entries are walked in rowid order, so the join stops after the first
+// rows the caller reads: a short prefix costs as little as a long one.
+constexpr const char *PrefixSql
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
+      "WHERE names MATCH ?1 AND (e.kind & ?2) != 0 ORDER BY names.rowid";
+constexpr const char *BoxSql
+    = "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
+      "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND (p.kind & ?5) != 0";
+constexpr const char *EntrySql
+    = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
+      "phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1";
+constexpr const char *CategoriesSql = "SELECT code, name FROM categories ORDER BY name, code";
+
+// Leaves a statement ready for its next use whatever path the caller leaves by.
+class StatementReset
 {
 public:
-    QString path;
+    explicit StatementReset(sqlite3_stmt *statement) : m_statement(statement) { }
+    ~StatementReset()
+    {
+        if (m_statement) {
+            sqlite3_reset(m_statement);
+            sqlite3_clear_bindings(m_statement);
+        }
+    }
+    StatementReset(const StatementReset &) = delete;
+    StatementReset &operator=(const StatementReset &) = delete;
+
+private:
+    sqlite3_stmt *m_statement;
 };
 
-bool GazetteerEntry::operator==(const GazetteerEntry &other) const
+QString columnText(sqlite3_stmt *statement, int column)
 {
-    return id == other.id && kind == other.kind && name == other.name;
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
+}
+
+double columnNumber(sqlite3_stmt *statement, int column)
+{
+    return sqlite3_column_type(statement, column) == SQLITE_NULL ? qQNaN() : sqlite3_column_double(statement, column);
+}
+
+void bindText(sqlite3_stmt *statement, int index, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+}
+
+bool isValidPosition(double latitude, double longitude)
+{
+    return qIsFinite(latitude) && qIsFinite(longitude) && qAbs(latitude) <= 90 && qAbs(longitude) <= 180;
+}
+
+GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement)
+{
+    GazetteerPrivate::Candidate candidate;
+    candidate.id = sqlite3_column_int64(statement, 0);
+    candidate.nameKey = columnText(statement, 1);
+    candidate.hasPosition
+        = sqlite3_column_type(statement, 2) != SQLITE_NULL && sqlite3_column_type(statement, 3) != SQLITE_NULL;
+    candidate.latitude = sqlite3_column_double(statement, 2);
+    candidate.longitude = sqlite3_column_double(statement, 3);
+    candidate.importance = sqlite3_column_double(statement, 4);
+    return candidate;
+}
+
+// 0 exact name, 1 the name starts with the text, 2 every word starts a word of the name,
+// 3 some word matched only the address or area.
+int textTier(const QString &nameKey, const QString &key, const QStringList &words)
+{
+    if (nameKey == key)
+        return 0;
+    if (nameKey.startsWith(key))
+        return 1;
+    const QStringList nameWords = nameKey.split(QLatin1Char(' '));
+    for (const QString &word : words) {
+        const bool found = std::any_of(nameWords.cbegin(), nameWords.cend(),
+                                       [&word](const QString &nameWord) { return nameWord.startsWith(word); });
+        if (!found)
+            return 3;
+    }
+    return 2;
+}
+} // namespace
+
+GazetteerPrivate::~GazetteerPrivate()
+{
+    close();
+}
+
+bool GazetteerPrivate::fail(const QString &message)
+{
+    error = message;
+    qWarning().noquote() << "hx::platform::places::Gazetteer:" << path << message;
+    close();
+    return false;
+}
+
+QString GazetteerPrivate::sqliteError() const
+{
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("not open");
+}
+
+bool GazetteerPrivate::open()
+{
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("no gazetteer file"));
+    const QByteArray name = QFile::encodeName(path);
+    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+        return fail(QStringLiteral("cannot open: ") + sqliteError());
+    sqlite3_extended_result_codes(db, 1);
+    // The reader never writes, even by mistake in a later change.
+    if (sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(QStringLiteral("not a database: ") + sqliteError());
+
+    sqlite3_stmt *header = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT (SELECT application_id FROM pragma_application_id), "
+                           "(SELECT user_version FROM pragma_user_version)",
+                           -1, &header, nullptr)
+            != SQLITE_OK
+        || sqlite3_step(header) != SQLITE_ROW) {
+        sqlite3_finalize(header);
+        return fail(QStringLiteral("not a database: ") + sqliteError());
+    }
+    const int applicationId = sqlite3_column_int(header, 0);
+    const int version = sqlite3_column_int(header, 1);
+    sqlite3_finalize(header);
+    if (applicationId != GazetteerSchema::ApplicationId)
+        return fail(QStringLiteral("not a gazetteer file"));
+    if (version > GazetteerSchema::Version)
+        return fail(QStringLiteral("made by a newer version (%1)").arg(version));
+    if (version < 1)
+        return fail(QStringLiteral("unknown gazetteer version %1").arg(version));
+
+    for (const char *sql : { ExactSql, PrefixSql, BoxSql, EntrySql, CategoriesSql }) {
+        if (!statement(sql))
+            return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
+    }
+    loadCategories();
+    return db != nullptr;
+}
+
+void GazetteerPrivate::close()
+{
+    for (sqlite3_stmt *cached : qAsConst(statements))
+        sqlite3_finalize(cached);
+    statements.clear();
+    if (db)
+        sqlite3_close(db);
+    db = nullptr;
+}
+
+sqlite3_stmt *GazetteerPrivate::statement(const char *sql)
+{
+    if (!db)
+        return nullptr;
+    sqlite3_stmt *cached = statements.value(sql);
+    if (cached)
+        return cached;
+    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &cached, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(cached);
+        return nullptr;
+    }
+    statements.insert(sql, cached);
+    return cached;
+}
+
+void GazetteerPrivate::loadCategories()
+{
+    sqlite3_stmt *query = statement(CategoriesSql);
+    StatementReset reset(query);
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+        Category category;
+        category.code = columnText(query, 0);
+        category.name = columnText(query, 1);
+        category.key = GazetteerText::foldedKey(category.name);
+        category.words = category.key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        categories.append(category);
+    }
+    if (rc != SQLITE_DONE)
+        fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
+}
+
+QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString &key, int kinds)
+{
+    QList<Candidate> found;
+    sqlite3_stmt *query = statement(ExactSql);
+    StatementReset reset(query);
+    bindText(query, 1, key);
+    sqlite3_bind_int(query, 2, kinds);
+    sqlite3_bind_int(query, 3, ExactLimit);
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW)
+        found.append(readCandidate(query));
+    if (rc != SQLITE_DONE)
+        qWarning().noquote() << "hx::platform::places::Gazetteer::search() exact lookup failed:" << sqliteError();
+    return found;
+}
+
+bool GazetteerPrivate::prefixMatches(const QString &query, int kinds, const QSet<qint64> &skip, int windowSize,
+                                     int wanted, QList<Candidate> *window, QList<Candidate> *tail)
+{
+    sqlite3_stmt *matches = statement(PrefixSql);
+    StatementReset reset(matches);
+    bindText(matches, 1, query);
+    sqlite3_bind_int(matches, 2, kinds);
+    int read = 0;
+    int rc;
+    while ((rc = sqlite3_step(matches)) == SQLITE_ROW) {
+        const bool inWindow = read < windowSize;
+        ++read;
+        const qint64 id = sqlite3_column_int64(matches, 0);
+        if (skip.contains(id))
+            continue;
+        if (inWindow) {
+            window->append(readCandidate(matches));
+        } else {
+            tail->append(readCandidate(matches));
+            if (skip.size() + window->size() + tail->size() >= wanted)
+                return true;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        qWarning().noquote() << "hx::platform::places::Gazetteer::search() failed:" << sqliteError();
+        return false;
+    }
+    return true;
+}
+
+void GazetteerPrivate::rank(QList<Candidate> *candidates, const QString &key, double nearLatitude,
+                            double nearLongitude) const
+{
+    const QStringList words = key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const bool near = isValidPosition(nearLatitude, nearLongitude);
+    for (Candidate &candidate : *candidates) {
+        candidate.tier = textTier(candidate.nameKey, key, words);
+        candidate.distance = near && candidate.hasPosition
+            ? Gazetteer::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
+            : std::numeric_limits<double>::infinity();
+    }
+    std::stable_sort(candidates->begin(), candidates->end(), [](const Candidate &a, const Candidate &b) {
+        if (a.tier != b.tier)
+            return a.tier < b.tier;
+        if (a.distance != b.distance)
+            return a.distance < b.distance;
+        if (a.importance != b.importance)
+            return a.importance > b.importance;
+        return a.id < b.id;
+    });
+}
+
+QList<GazetteerPrivate::Candidate> GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres,
+                                                           int kinds)
+{
+    // The smallest latitude/longitude box that holds the whole circle of the radius; the
+    // longitude half-width follows from the spherical triangle at the circle's widest point.
+    const double angle = radiusMetres / EarthRadiusMetres;
+    const double latitudeSpan = qRadiansToDegrees(angle);
+    const double minLatitude = latitude - latitudeSpan;
+    const double maxLatitude = latitude + latitudeSpan;
+    double longitudeSpan = 180;
+    if (maxLatitude < 90 && minLatitude > -90 && angle < M_PI_2) {
+        const double ratio = std::sin(angle) / std::cos(qDegreesToRadians(latitude));
+        if (ratio < 1)
+            longitudeSpan = qRadiansToDegrees(std::asin(ratio));
+    }
+    // The index keeps single-precision corners rounded outwards; a hair of margin keeps
+    // points on the edge inside.
+    constexpr double margin = 1e-6;
+    QVector<QPair<double, double>> longitudeRanges;
+    if (longitudeSpan >= 180) {
+        longitudeRanges.append({ -180, 180 });
+    } else {
+        const double west = longitude - longitudeSpan;
+        const double east = longitude + longitudeSpan;
+        longitudeRanges.append({ qMax(west, -180.0), qMin(east, 180.0) });
+        if (west < -180)
+            longitudeRanges.append({ west + 360, 180 });
+        if (east > 180)
+            longitudeRanges.append({ -180, east - 360 });
+    }
+
+    QList<Candidate> found;
+    sqlite3_stmt *query = statement(BoxSql);
+    for (const auto &range : qAsConst(longitudeRanges)) {
+        StatementReset reset(query);
+        sqlite3_bind_double(query, 1, minLatitude - margin);
+        sqlite3_bind_double(query, 2, maxLatitude + margin);
+        sqlite3_bind_double(query, 3, range.first - margin);
+        sqlite3_bind_double(query, 4, range.second + margin);
+        sqlite3_bind_int(query, 5, kinds);
+        int rc;
+        while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+            Candidate candidate;
+            candidate.id = sqlite3_column_int64(query, 0);
+            candidate.latitude = sqlite3_column_double(query, 1);
+            candidate.longitude = sqlite3_column_double(query, 2);
+            candidate.distance
+                = Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
+            found.append(candidate);
+        }
+        if (rc != SQLITE_DONE) {
+            qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << sqliteError();
+            return {};
+        }
+    }
+    return found;
+}
+
+bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
+{
+    sqlite3_stmt *query = statement(EntrySql);
+    if (!query)
+        return false;
+    StatementReset reset(query);
+    sqlite3_bind_int64(query, 1, id);
+    if (sqlite3_step(query) != SQLITE_ROW)
+        return false;
+    entry->id = sqlite3_column_int64(query, 0);
+    entry->kind = GazetteerEntry::Kind(sqlite3_column_int(query, 1));
+    entry->name = columnText(query, 2);
+    entry->street = columnText(query, 3);
+    entry->postalCode = columnText(query, 4);
+    entry->city = columnText(query, 5);
+    entry->region = columnText(query, 6);
+    entry->regionCode = columnText(query, 7);
+    entry->country = columnText(query, 8);
+    entry->countryCode = columnText(query, 9);
+    entry->category = columnText(query, 10);
+    entry->phone = columnText(query, 11);
+    entry->url = columnText(query, 12);
+    entry->email = columnText(query, 13);
+    entry->latitude = columnNumber(query, 14);
+    entry->longitude = columnNumber(query, 15);
+    entry->importance = sqlite3_column_double(query, 16);
+    return true;
 }
 
 Gazetteer::Gazetteer(const QString &path) : d(new GazetteerPrivate)
 {
     d->path = path.isEmpty() ? defaultPath() : path;
+    d->open();
 }
 
 Gazetteer::~Gazetteer() = default;
@@ -35,37 +393,135 @@ QString Gazetteer::defaultPath()
         + QStringLiteral("/hxplaces/gazetteer.db");
 }
 
+double Gazetteer::distanceMetres(double latitude1, double longitude1, double latitude2, double longitude2)
+{
+    // Haversine: exact on the sphere and well conditioned for the short distances that matter.
+    const double phi1 = qDegreesToRadians(latitude1);
+    const double phi2 = qDegreesToRadians(latitude2);
+    const double dPhi = phi2 - phi1;
+    const double dLambda = qDegreesToRadians(longitude2 - longitude1);
+    const double h = std::sin(dPhi / 2) * std::sin(dPhi / 2)
+        + std::cos(phi1) * std::cos(phi2) * std::sin(dLambda / 2) * std::sin(dLambda / 2);
+    return 2 * EarthRadiusMetres * std::asin(std::sqrt(qBound(0.0, h, 1.0)));
+}
+
 bool Gazetteer::isOpen() const
 {
-    return false;
+    return d->db != nullptr;
 }
+
 QString Gazetteer::path() const
 {
     return d->path;
 }
+
 QString Gazetteer::errorString() const
 {
-    return QStringLiteral("no gazetteer");
+    return d->error;
 }
 
-QList<GazetteerEntry> Gazetteer::search(const QString &, int, double, double, int, int, bool *hasMore) const
+QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                        int offset, int limit, bool *hasMore) const
 {
     if (hasMore)
         *hasMore = false;
-    return {};
+    kinds &= GazetteerEntry::AnyKind;
+    const QString query = GazetteerText::prefixQuery(text);
+    if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || query.isEmpty())
+        return {};
+
+    // The order is: the exact names and the first prefix matches by importance, ranked by text
+    // and distance; then every further match in importance order. It never depends on the page
+    // asked for, so pages join up without gaps or repeats.
+    const QString key = GazetteerText::foldedKey(text);
+    QList<GazetteerPrivate::Candidate> head = d->exactMatches(key, kinds);
+    QSet<qint64> exactIds;
+    for (const auto &candidate : qAsConst(head))
+        exactIds.insert(candidate.id);
+    QList<GazetteerPrivate::Candidate> window;
+    QList<GazetteerPrivate::Candidate> tail;
+    const int wanted = offset + limit + 1; // one more than the page tells whether more exist
+    if (!d->prefixMatches(query, kinds, exactIds, RankedWindow, wanted, &window, &tail))
+        return {};
+    head.append(window);
+    d->rank(&head, key, nearLatitude, nearLongitude);
+    head.append(tail);
+
+    const bool near = isValidPosition(nearLatitude, nearLongitude);
+    QList<GazetteerEntry> entries;
+    for (int i = offset; i < head.size() && i < offset + limit; ++i) {
+        GazetteerEntry entry;
+        if (!d->readEntry(head.at(i).id, &entry))
+            continue;
+        if (near && isValidPosition(entry.latitude, entry.longitude))
+            entry.distanceMetres = distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
+        entries.append(entry);
+    }
+    if (hasMore)
+        *hasMore = head.size() > offset + limit;
+    return entries;
 }
 
-QList<GazetteerEntry> Gazetteer::nearest(double, double, int, int) const
+QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int kinds, int limit) const
 {
-    return {};
+    kinds &= GazetteerEntry::AnyKind;
+    if (!d->db || kinds == 0 || limit <= 0 || !isValidPosition(latitude, longitude))
+        return {};
+
+    // Grow the box until it holds enough places; then one more box out to the farthest of
+    // those, because a corner of a square can hold a place farther than one just outside it.
+    double radius = FirstRadiusMetres;
+    QList<GazetteerPrivate::Candidate> found;
+    for (;;) {
+        found = d->inBox(latitude, longitude, radius, kinds);
+        std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
+            return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
+        });
+        if (radius >= HalfCircumferenceMetres)
+            break;
+        if (found.size() >= limit) {
+            const double farthest = found.at(limit - 1).distance;
+            if (farthest <= radius)
+                break;
+            radius = qMin(farthest, HalfCircumferenceMetres);
+        } else {
+            radius = qMin(radius * 4, HalfCircumferenceMetres);
+        }
+    }
+
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < found.size() && i < limit; ++i) {
+        GazetteerEntry entry;
+        if (!d->readEntry(found.at(i).id, &entry))
+            continue;
+        entry.distanceMetres = found.at(i).distance;
+        entries.append(entry);
+    }
+    return entries;
 }
-GazetteerEntry Gazetteer::entry(qint64) const
+
+GazetteerEntry Gazetteer::entry(qint64 id) const
 {
-    return {};
+    GazetteerEntry entry;
+    if (!d->db || !d->readEntry(id, &entry))
+        return GazetteerEntry();
+    return entry;
 }
-QStringList Gazetteer::categories(const QString &, int) const
+
+QStringList Gazetteer::categories(const QString &prefix, int limit) const
 {
-    return {};
+    QStringList found;
+    const QString key = GazetteerText::foldedKey(prefix);
+    for (const auto &category : qAsConst(d->categories)) {
+        if (found.size() >= limit)
+            break;
+        const bool matches = key.isEmpty() || category.key.startsWith(key)
+            || std::any_of(category.words.cbegin(), category.words.cend(),
+                           [&key](const QString &word) { return word.startsWith(key); });
+        if (matches)
+            found.append(category.code + QLatin1Char('\t') + category.name);
+    }
+    return found;
 }
 
 } // namespace places

@@ -28,12 +28,17 @@ public:
 
     static QString defaultPath();
 
+    // Great-circle distance in metres between two points given in degrees.
+    static double distanceMetres(double latitude1, double longitude1, double latitude2, double longitude2);
+
     bool isOpen() const;
     QString path() const;
     QString errorString() const;
 
     // Entries whose names match every word of text as a prefix (case and diacritics folded),
-    // of the kinds in the GazetteerEntry::Kind mask. Best first: text match, then nearness to
+    // of the kinds in the GazetteerEntry::Kind mask. A word may also match the entry's street,
+    // postal code, city, region or country (so "baker london" finds a Baker Street in London);
+    // such entries come after those matched by name alone. Best first: text match, then nearness to
     // (nearLatitude, nearLongitude) when both are numbers, then importance. Returns at most
     // limit entries from offset; *hasMore tells whether more exist beyond them.
     QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,

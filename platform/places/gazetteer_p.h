@@ -1,0 +1,71 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEER_P_H
+#define HX_PLATFORM_PLACES_GAZETTEER_P_H
+
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QHash>
+#include <QtCore/QList>
+#include <QtCore/QSet>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtCore/QVector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace hx {
+namespace platform {
+namespace places {
+
+class GazetteerPrivate
+{
+public:
+    // A match before the final ordering: just what ranking needs, the full entry comes later.
+    struct Candidate
+    {
+        qint64 id = -1;
+        QString nameKey;
+        double latitude = 0;
+        double longitude = 0;
+        bool hasPosition = false;
+        double importance = 0;
+        int tier = 0;
+        double distance = 0;
+    };
+
+    struct Category
+    {
+        QString code;
+        QString name;
+        QStringList words;
+        QString key;
+    };
+
+    ~GazetteerPrivate();
+
+    bool open();
+    void close();
+    bool fail(const QString &message);
+    sqlite3_stmt *statement(const char *sql);
+    QString sqliteError() const;
+    void loadCategories();
+
+    QList<Candidate> exactMatches(const QString &key, int kinds);
+    bool prefixMatches(const QString &query, int kinds, const QSet<qint64> &skip, int windowSize, int wanted,
+                       QList<Candidate> *window, QList<Candidate> *tail);
+    void rank(QList<Candidate> *candidates, const QString &key, double nearLatitude, double nearLongitude) const;
+    QList<Candidate> inBox(double latitude, double longitude, double radiusMetres, int kinds);
+    bool readEntry(qint64 id, GazetteerEntry *entry);
+
+    QString path;
+    QString error;
+    sqlite3 *db = nullptr;
+    QHash<const char *, sqlite3_stmt *> statements;
+    QVector<Category> categories;
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

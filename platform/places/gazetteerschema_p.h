@@ -1,0 +1,50 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEERSCHEMA_P_H
+#define HX_PLATFORM_PLACES_GAZETTEERSCHEMA_P_H
+
+namespace hx {
+namespace platform {
+namespace places {
+namespace GazetteerSchema {
+
+// "HxGz": tells a gazetteer from any other SQLite file before a single table is read.
+constexpr int ApplicationId = 0x48784775;
+constexpr int Version = 1;
+
+// Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
+// yields the most important matches first without ranking the whole set. name_key is the
+// folded name for the exact-name lookup that comes before the prefix matches.
+constexpr const char *CreateTables = R"sql(
+CREATE TABLE entries(
+    id INTEGER PRIMARY KEY,
+    kind INTEGER NOT NULL,
+    name TEXT NOT NULL,
+    name_key TEXT NOT NULL,
+    street TEXT NOT NULL DEFAULT '',
+    postal_code TEXT NOT NULL DEFAULT '',
+    city TEXT NOT NULL DEFAULT '',
+    region TEXT NOT NULL DEFAULT '',
+    region_code TEXT NOT NULL DEFAULT '',
+    country TEXT NOT NULL DEFAULT '',
+    country_code TEXT NOT NULL DEFAULT '',
+    category TEXT NOT NULL DEFAULT '',
+    phone TEXT NOT NULL DEFAULT '',
+    url TEXT NOT NULL DEFAULT '',
+    email TEXT NOT NULL DEFAULT '',
+    latitude REAL,
+    longitude REAL,
+    importance REAL NOT NULL DEFAULT 0
+);
+CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
+CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
+    tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
+CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
+)sql";
+
+constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entries(name_key, id);";
+
+} // namespace GazetteerSchema
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

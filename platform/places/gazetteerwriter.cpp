@@ -1,0 +1,351 @@
+#include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/gazetteerwriter.h>
+
+#include <QtCore/QDebug>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QTemporaryFile>
+#include <QtCore/QUrl>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "gazetteerschema_p.h"
+#include "gazetteertext_p.h"
+#include "gazetteerwriter_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+constexpr const char *StagingSql = R"sql(
+CREATE TEMP TABLE staging(
+    seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
+    city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
+    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL);
+CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
+)sql";
+
+constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
+                                     "country_code, category, phone, url, email, latitude, longitude, importance";
+
+// Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
+constexpr const char *BuildSql = R"sql(
+INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
+    country_code, category, phone, url, email, latitude, longitude, importance)
+SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
+    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance
+FROM temp.staging ORDER BY importance DESC, seq;
+INSERT INTO names(rowid, name, place)
+SELECT id, name, street || ' ' || postal_code || ' ' || city || ' ' || region || ' ' || country
+FROM entries ORDER BY id;
+INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
+SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
+INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
+INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
+INSERT INTO names(names) VALUES('optimize');
+)sql";
+
+bool isKnownKind(int kind)
+{
+    switch (kind) {
+    case GazetteerEntry::Country:
+    case GazetteerEntry::Region:
+    case GazetteerEntry::Locality:
+    case GazetteerEntry::Address:
+    case GazetteerEntry::PointOfInterest:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void bindText(sqlite3_stmt *statement, int index, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+}
+
+bool syncPath(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+} // namespace
+
+bool GazetteerWriterPrivate::fail(const QString &message)
+{
+    error = message;
+    qWarning().noquote() << "hx::platform::places::GazetteerWriter:" << path << message;
+    return false;
+}
+
+bool GazetteerWriterPrivate::exec(const char *sql)
+{
+    char *message = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    const QString text = QString::fromUtf8(message ? message : "unknown error");
+    sqlite3_free(message);
+    return fail(text);
+}
+
+bool GazetteerWriterPrivate::createStaging()
+{
+    // The temporary file is ours alone until the rename: no journal and no syncs while it
+    // fills, one sync of the finished file before it replaces the old one.
+    if (!exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -65536;"))
+        return false;
+    if (!exec(StagingSql))
+        return false;
+    const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + EntryColumns
+        + ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)";
+    if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
+        || sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO temp.staged_categories(code, name) VALUES(?1, ?2)", -1,
+                              &insertCategory, nullptr)
+            != SQLITE_OK)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db)));
+    return true;
+}
+
+bool GazetteerWriterPrivate::copyExisting()
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    {
+        const Gazetteer existing(path);
+        if (!existing.isOpen())
+            return fail(QStringLiteral("cannot keep the existing file: ") + existing.errorString());
+    }
+    const QByteArray uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?mode=ro";
+    sqlite3_stmt *attach = nullptr;
+    sqlite3_prepare_v2(db, "ATTACH DATABASE ?1 AS old", -1, &attach, nullptr);
+    sqlite3_bind_text(attach, 1, uri.constData(), uri.size(), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(attach);
+    sqlite3_finalize(attach);
+    if (rc != SQLITE_DONE)
+        return fail(QStringLiteral("cannot read the existing file: ") + QString::fromUtf8(sqlite3_errmsg(db)));
+    const QByteArray copy = QByteArray("BEGIN; INSERT INTO temp.staging(") + EntryColumns + ") SELECT " + EntryColumns
+        + " FROM old.entries ORDER BY id; INSERT OR REPLACE INTO temp.staged_categories(code, name) "
+          "SELECT code, name FROM old.categories; COMMIT;";
+    const bool copied = exec(copy.constData());
+    if (!copied)
+        exec("ROLLBACK");
+    exec("DETACH DATABASE old");
+    return copied;
+}
+
+bool GazetteerWriterPrivate::buildTables()
+{
+    if (!exec(GazetteerSchema::CreateTables) || !exec(BuildSql) || !exec(GazetteerSchema::CreateIndexes))
+        return false;
+    const QByteArray versions = QByteArray("PRAGMA application_id = ")
+        + QByteArray::number(GazetteerSchema::ApplicationId)
+        + "; PRAGMA user_version = " + QByteArray::number(GazetteerSchema::Version) + ";";
+    return exec(versions.constData());
+}
+
+bool GazetteerWriterPrivate::finishFile()
+{
+    closeDatabase();
+    if (!syncPath(temporaryPath, O_RDONLY))
+        return fail(QStringLiteral("cannot sync the new file"));
+    QFile::Permissions permissions
+        = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (QFileInfo::exists(path))
+        permissions = QFile::permissions(path);
+    QFile::setPermissions(temporaryPath, permissions);
+    // rename() replaces the target in one step; QFile::rename would refuse an existing target.
+    if (std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QStringLiteral("cannot put the new file in place: ") + QString::fromLocal8Bit(strerror(errno)));
+    temporaryPath.clear();
+    syncPath(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return true;
+}
+
+void GazetteerWriterPrivate::closeDatabase()
+{
+    sqlite3_finalize(insertEntry);
+    sqlite3_finalize(insertCategory);
+    insertEntry = nullptr;
+    insertCategory = nullptr;
+    if (db)
+        sqlite3_close(db);
+    db = nullptr;
+}
+
+void GazetteerWriterPrivate::removeTemporary()
+{
+    if (!temporaryPath.isEmpty())
+        QFile::remove(temporaryPath);
+    temporaryPath.clear();
+}
+
+GazetteerWriter::GazetteerWriter(const QString &path) : d(new GazetteerWriterPrivate)
+{
+    d->path = path.isEmpty() ? Gazetteer::defaultPath() : path;
+}
+
+GazetteerWriter::~GazetteerWriter()
+{
+    rollback();
+}
+
+QString GazetteerWriter::path() const
+{
+    return d->path;
+}
+
+QString GazetteerWriter::errorString() const
+{
+    return d->error;
+}
+
+bool GazetteerWriter::isActive() const
+{
+    return d->db != nullptr;
+}
+
+qint64 GazetteerWriter::count() const
+{
+    return d->count;
+}
+
+bool GazetteerWriter::begin(Mode mode)
+{
+    rollback();
+    d->error.clear();
+    d->count = 0;
+    const QFileInfo target(d->path);
+    if (!QDir().mkpath(target.absolutePath()))
+        return d->fail(QStringLiteral("cannot create the folder ") + target.absolutePath());
+    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open())
+        return d->fail(QStringLiteral("cannot create a temporary file: ") + temporary.errorString());
+    d->temporaryPath = temporary.fileName();
+    temporary.close();
+
+    const QByteArray name = QFile::encodeName(d->temporaryPath);
+    if (sqlite3_open_v2(name.constData(), &d->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+        d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
+        rollback();
+        return false;
+    }
+    if (!d->createStaging() || (mode == KeepExisting && !d->copyExisting()) || !d->exec("BEGIN")) {
+        const QString reason = d->error;
+        rollback();
+        d->error = reason;
+        return false;
+    }
+    d->count = 0;
+    sqlite3_stmt *counter = nullptr;
+    sqlite3_prepare_v2(d->db, "SELECT count(*) FROM temp.staging", -1, &counter, nullptr);
+    if (sqlite3_step(counter) == SQLITE_ROW)
+        d->count = sqlite3_column_int64(counter, 0);
+    sqlite3_finalize(counter);
+    return true;
+}
+
+QString GazetteerWriter::validate(const GazetteerEntry &entry)
+{
+    if (!isKnownKind(entry.kind))
+        return QStringLiteral("unknown kind %1").arg(int(entry.kind));
+    if (entry.name.trimmed().isEmpty())
+        return QStringLiteral("no name");
+    if (GazetteerText::foldedKey(entry.name).isEmpty())
+        return QStringLiteral("a name without letters or digits");
+    const bool noLatitude = qIsNaN(entry.latitude);
+    const bool noLongitude = qIsNaN(entry.longitude);
+    if (noLatitude != noLongitude)
+        return QStringLiteral("a latitude without a longitude or the other way round");
+    if (!noLatitude && !(qIsFinite(entry.latitude) && qAbs(entry.latitude) <= 90))
+        return QStringLiteral("latitude out of range");
+    if (!noLongitude && !(qIsFinite(entry.longitude) && qAbs(entry.longitude) <= 180))
+        return QStringLiteral("longitude out of range");
+    if (!qIsNaN(entry.importance) && !qIsFinite(entry.importance))
+        return QStringLiteral("importance out of range");
+    return QString();
+}
+
+bool GazetteerWriter::add(const GazetteerEntry &entry)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    const QString reason = validate(entry);
+    if (!reason.isEmpty()) {
+        d->error = reason;
+        return false;
+    }
+    sqlite3_stmt *insert = d->insertEntry;
+    sqlite3_bind_int(insert, 1, entry.kind);
+    bindText(insert, 2, entry.name.trimmed());
+    bindText(insert, 3, GazetteerText::foldedKey(entry.name));
+    const QString texts[]
+        = { entry.street,      entry.postalCode, entry.city,  entry.region, entry.regionCode, entry.country,
+            entry.countryCode, entry.category,   entry.phone, entry.url,    entry.email };
+    int index = 4;
+    for (const QString &text : texts)
+        bindText(insert, index++, text.trimmed());
+    if (qIsNaN(entry.latitude)) {
+        sqlite3_bind_null(insert, 15);
+        sqlite3_bind_null(insert, 16);
+    } else {
+        sqlite3_bind_double(insert, 15, entry.latitude);
+        sqlite3_bind_double(insert, 16, entry.longitude);
+    }
+    sqlite3_bind_double(insert, 17, qIsNaN(entry.importance) ? 0 : entry.importance);
+    const int rc = sqlite3_step(insert);
+    sqlite3_reset(insert);
+    if (rc != SQLITE_DONE)
+        return d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
+    ++d->count;
+    return true;
+}
+
+bool GazetteerWriter::addCategory(const QString &code, const QString &name)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    if (code.trimmed().isEmpty()) {
+        d->error = QStringLiteral("a category without a code");
+        return false;
+    }
+    bindText(d->insertCategory, 1, code.trimmed());
+    bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
+    const int rc = sqlite3_step(d->insertCategory);
+    sqlite3_reset(d->insertCategory);
+    return rc == SQLITE_DONE || d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
+}
+
+bool GazetteerWriter::commit()
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    if (!d->buildTables() || !d->exec("COMMIT") || !d->finishFile()) {
+        const QString reason = d->error;
+        rollback();
+        d->error = reason;
+        return false;
+    }
+    return true;
+}
+
+void GazetteerWriter::rollback()
+{
+    d->closeDatabase();
+    d->removeTemporary();
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

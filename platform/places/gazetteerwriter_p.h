@@ -1,0 +1,38 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEERWRITER_P_H
+#define HX_PLATFORM_PLACES_GAZETTEERWRITER_P_H
+
+#include <QtCore/QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace hx {
+namespace platform {
+namespace places {
+
+class GazetteerWriterPrivate
+{
+public:
+    bool fail(const QString &message);
+    bool exec(const char *sql);
+    bool createStaging();
+    bool copyExisting();
+    bool buildTables();
+    bool finishFile();
+    void closeDatabase();
+    void removeTemporary();
+
+    QString path;
+    QString temporaryPath;
+    QString error;
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *insertEntry = nullptr;
+    sqlite3_stmt *insertCategory = nullptr;
+    qint64 count = 0;
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

@@ -1,0 +1,327 @@
+#include <hx/platform/places/internaltags.h>
+#include <hx/platform/places/searchresultgroup.h>
+#include <hx/platform/places/tags.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "groupsearch_p.h"
+#include "placedatabase_p.h"
+#include "placefactory_p.h"
+#include "placeheader_p.h"
+#include "textfolding_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+using Places = GroupSearch::Places;
+using Source = std::function<Places(int offset, int limit, bool *hasMore, Error::Type *error)>;
+
+constexpr int AddressKinds
+    = GazetteerEntry::Address | GazetteerEntry::Locality | GazetteerEntry::Region | GazetteerEntry::Country;
+const QString CategorySeparator = QStringLiteral("_|_");
+constexpr int CategorySuggestions = 3;
+constexpr int NearbyCandidates = 500;
+
+QSharedPointer<AbstractPlace> headerOf(const Place &place)
+{
+    return QSharedPointer<AbstractPlace>(new PlaceHeader(PlaceHeaderPrivate::createHeader(place)));
+}
+
+Places storedPlaces(const PlaceDatabase::Query &query, bool full, int offset, int limit, bool *hasMore,
+                    Error::Type *error)
+{
+    Places places;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
+    if (!db)
+        return places;
+    const QList<qint64> ids = db->findIds(query, offset, limit, hasMore, error);
+    for (qint64 id : ids) {
+        Error::Type loadError = Error::None;
+        std::unique_ptr<Place> place(db->loadPlace(id, &loadError));
+        if (!place)
+            continue;
+        places.append(full ? QSharedPointer<AbstractPlace>(place.release()) : headerOf(*place));
+    }
+    return places;
+}
+
+Places contactPlaces(const QString &text, int offset, int limit, bool *hasMore, Error::Type *error)
+{
+    Places places;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
+    if (!db)
+        return places;
+    const QList<qint64> ids = db->findContactAddresses(text, offset, limit, hasMore, error);
+    for (qint64 id : ids) {
+        ContactEntry contact;
+        ContactEntry::PostalAddress address;
+        if (db->contactAddress(id, &contact, &address))
+            places.append(headerOf(PlaceFactory::fromContact(contact, address)));
+    }
+    return places;
+}
+
+QSharedPointer<AbstractPlace> suggestionOf(const GazetteerEntry &entry, const Coordinates &near)
+{
+    Place *place = new Place(PlaceFactory::fromGazetteer(entry));
+    double distance = entry.distanceMetres;
+    if (qIsNaN(distance))
+        distance = near.distanceTo(place->primaryCoordinates());
+    AuxiliaryData suggestion(QLatin1String(AuxiliaryData::TypeSuggestion), Provider(QLatin1String(Provider::Gazetteer)),
+                             QString::number(entry.id));
+    if (!qIsNaN(distance))
+        suggestion.setProperty(QStringLiteral("distanceInMeter"), distance);
+    QList<AuxiliaryData> data = place->auxiliaryData();
+    data.prepend(suggestion);
+    place->setAuxiliaryDataList(data);
+    place->addTag(QLatin1String(InternalTags::Suggestion));
+    if (place->hasTag(QLatin1String(Tags::Airport)))
+        place->addTag(QLatin1String(InternalTags::SuggestionAirport));
+    return QSharedPointer<AbstractPlace>(place);
+}
+
+QSharedPointer<AbstractPlace> categorySuggestion(const QString &code, const QString &name)
+{
+    Place *place = new Place;
+    place->setName(name);
+    place->setSource(AbstractPlace::SourceGeocodeService);
+    place->addTag(QLatin1String(InternalTags::Suggestion));
+    place->addTag(QLatin1String(InternalTags::SuggestionCategory));
+    place->addAuxiliaryData(AuxiliaryData(QLatin1String(AuxiliaryData::TypeSuggestion),
+                                          Provider(QLatin1String(Provider::Gazetteer)), code));
+    return QSharedPointer<AbstractPlace>(place);
+}
+
+Places remotePlaces(const QString &text, int kinds, const Coordinates &near, bool full, int offset, int limit,
+                    bool *hasMore, Error::Type *error)
+{
+    Places places;
+    Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
+    if (!gazetteer || TextFolding::words(text).isEmpty())
+        return places;
+    const bool located = near.isValid();
+    const QList<GazetteerEntry> entries = gazetteer->search(
+        text, kinds, located ? near.latitude() : qQNaN(), located ? near.longitude() : qQNaN(), offset, limit, hasMore);
+    for (const GazetteerEntry &entry : entries) {
+        const Place place = PlaceFactory::fromGazetteer(entry);
+        places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
+    }
+    return places;
+}
+
+// Points of interest of a category: the nearest ones when there is a position, otherwise a
+// name search for the category's name.
+Places categoryPlaces(const QString &code, const QString &name, const Coordinates &near, int offset, int limit,
+                      bool *hasMore, Error::Type *error)
+{
+    Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
+    if (!gazetteer || (code.isEmpty() && name.isEmpty()))
+        return Places();
+    if (!near.isValid())
+        return remotePlaces(name.isEmpty() ? code : name, GazetteerEntry::PointOfInterest, near, false, offset, limit,
+                            hasMore, error);
+    Places places;
+    int skipped = 0;
+    for (const GazetteerEntry &entry :
+         gazetteer->nearest(near.latitude(), near.longitude(), GazetteerEntry::PointOfInterest, NearbyCandidates)) {
+        if (!entry.category.startsWith(code, Qt::CaseInsensitive))
+            continue;
+        if (skipped++ < offset)
+            continue;
+        if (places.size() == limit) {
+            *hasMore = true;
+            break;
+        }
+        places.append(headerOf(PlaceFactory::fromGazetteer(entry)));
+    }
+    return places;
+}
+
+Places suggestions(const QString &text, const Coordinates &near, int offset, int limit, bool *hasMore,
+                   Error::Type *error)
+{
+    Places places;
+    Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
+    if (!gazetteer || TextFolding::words(text).isEmpty())
+        return places;
+    // Category suggestions come first; there are few, so the places' page starts after them.
+    Places categories;
+    for (const QString &pair : gazetteer->categories(text.trimmed(), CategorySuggestions)) {
+        const int tab = pair.indexOf(QLatin1Char('\t'));
+        if (tab > 0)
+            categories.append(categorySuggestion(pair.left(tab), pair.mid(tab + 1)));
+    }
+    const int fromCategories = std::max(0, std::min(int(categories.size()) - offset, limit));
+    places = categories.mid(offset, fromCategories);
+    const int entryOffset = std::max(0, offset - int(categories.size()));
+    const bool located = near.isValid();
+    if (limit > fromCategories) {
+        const QList<GazetteerEntry> entries
+            = gazetteer->search(text, GazetteerEntry::AnyKind, located ? near.latitude() : qQNaN(),
+                                located ? near.longitude() : qQNaN(), entryOffset, limit - fromCategories, hasMore);
+        for (const GazetteerEntry &entry : entries)
+            places.append(suggestionOf(entry, near));
+    }
+    // With the page filled by categories, one probe tells whether places follow.
+    if (limit == fromCategories)
+        *hasMore = offset + fromCategories < categories.size()
+            || !gazetteer->search(text, GazetteerEntry::AnyKind, qQNaN(), qQNaN(), entryOffset, 1).isEmpty();
+    return places;
+}
+
+// Recent places and recent search terms, newest first; search terms become full places with
+// their internal tag so that the lists can tell them apart.
+Places recents(const QString &text, bool nonFavorite, int offset, int limit, bool *hasMore, Error::Type *error)
+{
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
+    if (!db)
+        return Places();
+    PlaceDatabase::Query query;
+    query.text = text;
+    query.order = PlaceDatabase::OrderByLastUsed;
+    query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
+    const int wanted = offset + limit + 1;
+    bool more = false;
+    Places places = storedPlaces(query, true, 0, wanted, &more, error);
+    if (*error != Error::None)
+        return Places();
+    bool termsMore = false;
+    const auto terms = db->recentSearchTerms(text, 0, wanted, &termsMore, error);
+    const auto times = db->recentSearchTermTimes(wanted, error);
+    QHash<QString, qint64> timeOf;
+    for (const auto &pair : times)
+        timeOf.insert(pair.first, pair.second);
+    for (const auto &term : terms) {
+        Place *place = new Place;
+        place->setName(term.first);
+        place->setLastUsedTime(timeOf.value(term.first));
+        if (term.second.isEmpty()) {
+            place->addTag(QLatin1String(InternalTags::RecentSearchTerm));
+        } else {
+            place->addTag(QLatin1String(InternalTags::RecentSearchPointOfInterestCategory));
+            place->addAuxiliaryData(AuxiliaryData(QLatin1String(AuxiliaryData::TypeSuggestion),
+                                                  Provider(QLatin1String(Provider::Gazetteer)), term.second));
+        }
+        places.append(QSharedPointer<AbstractPlace>(place));
+    }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const auto &a, const auto &b) { return a->lastUsedTime() > b->lastUsedTime(); });
+    *hasMore = more || termsMore || places.size() > offset + limit;
+    return places.mid(offset, limit);
+}
+
+// A concatenation of sources: each is asked from its start for what the page still needs,
+// which is cheap for the first pages that lists actually show.
+Places concatenate(const QList<Source> &sources, int offset, int limit, bool *hasMore, Error::Type *error)
+{
+    Places all;
+    const int wanted = offset + limit + 1;
+    for (const Source &source : sources) {
+        bool more = false;
+        all += source(0, wanted - all.size(), &more, error);
+        if (*error != Error::None)
+            return Places();
+        if (all.size() >= wanted)
+            break;
+    }
+    *hasMore = all.size() > offset + limit;
+    return all.mid(offset, limit);
+}
+} // namespace
+
+Places GroupSearch::page(int group, const QString &text, const Coordinates &near, bool nonFavorite, int offset,
+                         int limit, bool *hasMore, Error::Type *error)
+{
+    *hasMore = false;
+    *error = Error::None;
+    if (limit <= 0 || offset < 0)
+        return Places();
+    PlaceDatabase::Query query;
+    query.text = text;
+    query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
+    switch (group) {
+    case SearchResultGroup::Recents:
+        return recents(text, nonFavorite, offset, limit, hasMore, error);
+    case SearchResultGroup::Favorites:
+        if (nonFavorite)
+            return Places();
+        query.anyFlags = PlaceDatabase::FlagFavorite;
+        return storedPlaces(query, false, offset, limit, hasMore, error);
+    case SearchResultGroup::RecentlyPicked:
+        query.order = PlaceDatabase::OrderByLastUsed;
+        return storedPlaces(query, false, offset, limit, hasMore, error);
+    case SearchResultGroup::Contacts:
+        return contactPlaces(text, offset, limit, hasMore, error);
+    case SearchResultGroup::MyPlaces:
+    case SearchResultGroup::MyPlacesGroup14:
+        return storedPlaces(query, false, offset, limit, hasMore, error);
+    case SearchResultGroup::RemotePlaces:
+        return remotePlaces(text, GazetteerEntry::AnyKind, near, false, offset, limit, hasMore, error);
+    case SearchResultGroup::Addresses:
+        // Full places: the forward geocoder reads their locations directly.
+        return remotePlaces(text, AddressKinds, near, true, offset, limit, hasMore, error);
+    case SearchResultGroup::PointsOfInterest:
+    case SearchResultGroup::PointsOfInterestNearby:
+        return remotePlaces(text, GazetteerEntry::PointOfInterest, near, false, offset, limit, hasMore, error);
+    case SearchResultGroup::Suggestions:
+        return suggestions(text, near, offset, limit, hasMore, error);
+    case SearchResultGroup::CategoryCode:
+        return categoryPlaces(text.trimmed(), QString(), near, offset, limit, hasMore, error);
+    case SearchResultGroup::CategorySearch: {
+        const int split = text.indexOf(CategorySeparator);
+        const QString code = split < 0 ? QString() : text.left(split).trimmed();
+        const QString name = split < 0 ? text.trimmed() : text.mid(split + CategorySeparator.size()).trimmed();
+        return categoryPlaces(code, name, near, offset, limit, hasMore, error);
+    }
+    case SearchResultGroup::All: {
+        const QList<Source> sources = {
+            [&](int o, int l, bool *m, Error::Type *e) { return storedPlaces(query, false, o, l, m, e); },
+            [&](int o, int l, bool *m, Error::Type *e) { return contactPlaces(text, o, l, m, e); },
+            [&](int o, int l, bool *m, Error::Type *e) {
+                return remotePlaces(text, GazetteerEntry::AnyKind, near, false, o, l, m, e);
+            },
+        };
+        return concatenate(sources, offset, limit, hasMore, error);
+    }
+    default:
+        *error = Error::InvalidArgument;
+        return Places();
+    }
+}
+
+Places GroupSearch::run(SearchHandle &handle, int group, const QString &text, const Coordinates &near, bool nonFavorite,
+                        int offset, int limit, Error::Type *error)
+{
+    handle = SearchHandle();
+    handle.m_group = group;
+    handle.m_text = text;
+    handle.m_near = near;
+    handle.m_nonFavorite = nonFavorite;
+    bool hasMore = false;
+    const Places places = page(group, text, near, nonFavorite, std::max(0, offset), limit, &hasMore, error);
+    handle.m_position = std::max(0, offset) + places.size();
+    handle.m_hasMoreData = *error == Error::None && hasMore;
+    return places;
+}
+
+Places GroupSearch::more(SearchHandle &handle, int count, int start, Error::Type *error)
+{
+    if (!handle.isValid() || start < -1) {
+        *error = Error::InvalidArgument;
+        return Places();
+    }
+    const int from = start == -1 ? handle.m_position : start;
+    bool hasMore = false;
+    const Places places
+        = page(handle.m_group, handle.m_text, handle.m_near, handle.m_nonFavorite, from, count, &hasMore, error);
+    handle.m_position = from + places.size();
+    handle.m_hasMoreData = *error == Error::None && hasMore;
+    return places;
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

@@ -1,0 +1,184 @@
+#include <hx/platform/places/internalplacemanager.h>
+#include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/tags.h>
+
+#include <QtCore/QDateTime>
+
+#include <memory>
+
+#include "groupsearch_p.h"
+#include "placedatabase_p.h"
+#include "placefactory_p.h"
+#include "storeregistration_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+QList<PlaceHeader *> headersOf(const GroupSearch::Places &places)
+{
+    QList<PlaceHeader *> headers;
+    for (const QSharedPointer<AbstractPlace> &place : places) {
+        if (const PlaceHeader *header = dynamic_cast<const PlaceHeader *>(place.data()))
+            headers.append(new PlaceHeader(*header));
+    }
+    return headers;
+}
+} // namespace
+
+InternalPlaceManager::InternalPlaceManager(QObject *parent) : QObject(parent)
+{
+    StoreRegistration::ensure();
+}
+
+InternalPlaceManager::~InternalPlaceManager() = default;
+
+int InternalPlaceManager::favoritesLimit()
+{
+    return PlaceDatabase::favoritesLimit();
+}
+
+void InternalPlaceManager::setFavoritesLimit(int limit)
+{
+    PlaceDatabase::setFavoritesLimit(limit);
+}
+
+Error::Type InternalPlaceManager::fav(Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags >= 0 && (flags & PlaceDatabase::FlagFavorite))
+        return Error::AlreadyStored;
+    if (db->countWithFlag(PlaceDatabase::FlagFavorite) >= PlaceDatabase::favoritesLimit())
+        return Error::FavoritesLimitReached;
+    Place stored = place;
+    stored.addTag(QLatin1String(Tags::Favorite));
+    PlaceManager manager;
+    if (flags >= 0) {
+        error = manager.updatePlace(stored);
+    } else {
+        // A place that is gone (an undo after the last reason to keep it went) comes back new.
+        stored.setId(-1);
+        error = manager.addPlace(stored);
+    }
+    if (error == Error::None)
+        place = stored;
+    return error;
+}
+
+Error::Type InternalPlaceManager::unfav(Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags < 0) {
+        place.removeTag(QLatin1String(Tags::Favorite));
+        return Error::None;
+    }
+    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    if (!stored)
+        return error;
+    stored->removeTag(QLatin1String(Tags::Favorite));
+    const int remaining = flags & ~PlaceDatabase::FlagFavorite;
+    error = remaining == 0 ? db->deletePlace(stored->id()) : db->writePlace(*stored, false);
+    if (error == Error::None)
+        place.removeTag(QLatin1String(Tags::Favorite));
+    return error;
+}
+
+Place *InternalPlaceManager::getPlaceFromContact(qint64 accountId, qint64 contactId, qint64 postalAddressId,
+                                                 Error::Type &error)
+{
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return nullptr;
+    ContactEntry contact;
+    ContactEntry::PostalAddress address;
+    if (!db->contactAddress(postalAddressId, &contact, &address) || contact.id != contactId
+        || contact.accountId != accountId) {
+        error = Error::NotFound;
+        return nullptr;
+    }
+    error = Error::None;
+    return new Place(PlaceFactory::fromContact(contact, address));
+}
+
+Place *InternalPlaceManager::getPlace(const AbstractPlace &suggestion, Error::Type &error)
+{
+    return PlaceFactory::resolve(&suggestion, &error);
+}
+
+QStringList InternalPlaceManager::getRecentSearchTerms(const QString &filter, Error::Type &error)
+{
+    QStringList terms;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return terms;
+    bool hasMore = false;
+    for (const auto &term : db->recentSearchTerms(filter, 0, -1, &hasMore, &error))
+        terms.append(term.first);
+    return terms;
+}
+
+Error::Type InternalPlaceManager::addRecentSearchTerm(const QString &term, const QString &categoryCode)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    if (term.trimmed().isEmpty())
+        return Error::InvalidArgument;
+    return db->addRecentSearchTerm(term.trimmed(), categoryCode, QDateTime::currentSecsSinceEpoch());
+}
+
+QList<PlaceHeader *> InternalPlaceManager::findRecentlyPickedPlaces(Error::Type &error, SearchHandle &handle,
+                                                                    int offset, int limit)
+{
+    return headersOf(GroupSearch::run(handle, SearchResultGroup::RecentlyPicked, QString(), Coordinates(), false,
+                                      offset, limit, &error));
+}
+
+QList<PlaceHeader *> InternalPlaceManager::findContacts(Error::Type &error, SearchHandle &handle, const QString &text,
+                                                        const SortRule &, int offset, int limit)
+{
+    return headersOf(
+        GroupSearch::run(handle, SearchResultGroup::Contacts, text, Coordinates(), false, offset, limit, &error));
+}
+
+QList<QSharedPointer<AbstractPlace>> InternalPlaceManager::findPlacesByGroup(int group, Error::Type &error,
+                                                                             SearchHandle &handle, const QString &text,
+                                                                             int offset, int limit,
+                                                                             const Coordinates &near)
+{
+    return GroupSearch::run(handle, group, text, near, false, offset, limit, &error);
+}
+
+QList<QSharedPointer<AbstractPlace>>
+InternalPlaceManager::findNonFavoritePlacesByGroup(int group, Error::Type &error, SearchHandle &handle,
+                                                   const QString &text, int offset, int limit, const Coordinates &near)
+{
+    return GroupSearch::run(handle, group, text, near, true, offset, limit, &error);
+}
+
+QList<QSharedPointer<AbstractPlace>> InternalPlaceManager::findMorePlaces(SearchHandle &handle, int count,
+                                                                          Error::Type &error, int start)
+{
+    return GroupSearch::more(handle, count, start, &error);
+}
+
+Error::Type InternalPlaceManager::clearRecentlyPickedPlaces()
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    return db ? db->clearRecent() : error;
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

@@ -1,0 +1,104 @@
+#ifndef HX_PLATFORM_PLACES_PLACEDATABASE_P_H
+#define HX_PLATFORM_PLACES_PLACEDATABASE_P_H
+
+#include <hx/platform/places/contactentry.h>
+#include <hx/platform/places/error.h>
+#include <hx/platform/places/place.h>
+
+#include <QtCore/QHash>
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace hx {
+namespace platform {
+namespace places {
+
+// One connection to the user's store file. Each thread has its own (forCurrentThread), with
+// its statements prepared once and reused, so a call does no schema work.
+class PlaceDatabase
+{
+public:
+    enum Flag { FlagFavorite = 1, FlagRecent = 2, FlagHome = 4, FlagWork = 8 };
+    enum Order { OrderByName, OrderByLastUsed, OrderByModified };
+    static constexpr int SchemaVersion = 1;
+
+    struct Query
+    {
+        QString text;
+        int anyFlags = 0; // 0: every place; else places with one of these flags
+        int noFlags = 0; // places with none of these flags
+        Order order = OrderByName;
+    };
+
+    static QString defaultPath();
+    // The calling thread's connection to the configured store, opened on first use and again
+    // when the file was replaced. Null, with the reason in error, when the store is refused.
+    static PlaceDatabase *forCurrentThread(Error::Type *error);
+
+    static int favoritesLimit();
+    static void setFavoritesLimit(int limit);
+
+    ~PlaceDatabase();
+
+    Place *loadPlace(qint64 id, Error::Type *error);
+    bool exists(qint64 id);
+    int flagsOf(qint64 id);
+    // Inserts a new place, or rewrites the stored one with the same id; sets the place's id.
+    Error::Type writePlace(Place &place, bool insert);
+    Error::Type deletePlace(qint64 id);
+    Error::Type setLastUsed(qint64 id, qint64 seconds);
+    Error::Type clearRecent();
+    int countWithFlag(int flag);
+
+    QList<qint64> findIds(const Query &query, int offset, int limit, bool *hasMore, Error::Type *error);
+    QList<qint64> findByTags(const QStringList &tags, Order order, int offset, int limit, bool *hasMore,
+                             Error::Type *error);
+    // Stored places with exactly this name, nearest first.
+    QList<qint64> findByName(const QString &name, bool caseSensitive, Error::Type *error);
+
+    // Recent search terms, newest first: (term, category code).
+    QList<QPair<QString, QString>> recentSearchTerms(const QString &filter, int offset, int limit, bool *hasMore,
+                                                     Error::Type *error);
+    QList<QPair<QString, qint64>> recentSearchTermTimes(int limit, Error::Type *error);
+    Error::Type addRecentSearchTerm(const QString &term, const QString &category, qint64 seconds);
+
+    // Contacts.
+    Error::Type addContact(ContactEntry &contact);
+    Error::Type removeContact(qint64 id);
+    QList<ContactEntry> contacts(Error::Type *error);
+    ContactEntry contact(qint64 id, Error::Type *error);
+    // Postal-address ids of contacts matching text, in name order.
+    QList<qint64> findContactAddresses(const QString &text, int offset, int limit, bool *hasMore, Error::Type *error);
+    // The contact and address of a postal-address id; false when there is none.
+    bool contactAddress(qint64 addressId, ContactEntry *contact, ContactEntry::PostalAddress *address);
+
+    QString path() const { return m_path; }
+
+private:
+    PlaceDatabase() = default;
+    Error::Type open(const QString &path);
+    Error::Type createOrMigrate();
+    sqlite3_stmt *statement(const char *sql);
+    bool exec(const char *sql);
+    bool begin();
+    bool commit();
+    void rollback();
+    Error::Type fail(const char *what);
+    Error::Type writeWords(const char *deleteSql, const char *insertSql, qint64 id, const QStringList &words);
+
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
+    QHash<const char *, sqlite3_stmt *> m_statements;
+    friend class PlaceDatabaseCache;
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

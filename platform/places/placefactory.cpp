@@ -1,0 +1,206 @@
+#include <hx/platform/places/contactauxiliarydata.h>
+#include <hx/platform/places/internaltags.h>
+#include <hx/platform/places/pointofinterestauxiliarydata.h>
+#include <hx/platform/places/tags.h>
+
+#include <QtCore/QFile>
+#include <QtCore/QHash>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+#include "placedatabase_p.h"
+#include "placefactory_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+struct GazetteerSlot
+{
+    std::unique_ptr<Gazetteer> gazetteer;
+    quint64 device = 0;
+    quint64 inode = 0;
+};
+
+struct GazetteerCache
+{
+    QHash<QString, std::shared_ptr<GazetteerSlot>> entries;
+};
+
+Address addressOf(const GazetteerEntry &entry)
+{
+    Address address;
+    address.setStreet(entry.street);
+    address.setPostalCode(entry.postalCode);
+    address.setCity(entry.kind == GazetteerEntry::Locality && entry.city.isEmpty() ? entry.name : entry.city);
+    address.setRegion(entry.region);
+    address.setCountry(entry.kind == GazetteerEntry::Country && entry.country.isEmpty() ? entry.name : entry.country);
+    address.setIsoAlpha2CountryCode(entry.countryCode);
+    address.setLabel(address.oneLine());
+    return address;
+}
+} // namespace
+
+Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
+{
+    Place place;
+    place.setName(entry.name);
+    place.setSource(AbstractPlace::SourceGeocodeService);
+    Coordinates coordinates(entry.latitude, entry.longitude);
+    place.addLocation(Location(coordinates, addressOf(entry)));
+    place.setCertainty(coordinates.isValid() ? 4 : 0);
+    const QString externalId = QString::number(entry.id);
+    if (entry.kind == GazetteerEntry::PointOfInterest) {
+        PointOfInterestAuxiliaryData poi;
+        poi.setProvider(Provider(QLatin1String(Provider::Gazetteer)));
+        poi.setExternalId(externalId);
+        poi.setName(entry.name);
+        poi.setPhoneNumber(entry.phone);
+        poi.setUrl(QUrl(entry.url));
+        poi.setEmailAddress(entry.email);
+        if (!entry.category.isEmpty())
+            poi.setCategories({ Category(entry.category, QString()) });
+        place.addAuxiliaryData(poi);
+        const QString category = entry.category.toLower();
+        if (category.contains(QLatin1String("airport")))
+            place.addTag(QLatin1String(Tags::Airport));
+    } else {
+        place.addAuxiliaryData(
+            AuxiliaryData(QLatin1String(TypeGazetteerEntry), Provider(QLatin1String(Provider::Gazetteer)), externalId));
+    }
+    return place;
+}
+
+QString PlaceFactory::contactExternalId(qint64 accountId, qint64 contactId, qint64 addressId)
+{
+    return QStringLiteral("%1:%2:%3").arg(accountId).arg(contactId).arg(addressId);
+}
+
+Place PlaceFactory::fromContact(const ContactEntry &contact, const ContactEntry::PostalAddress &entry)
+{
+    Place place;
+    place.setName(contact.displayName());
+    place.setSource(AbstractPlace::SourceContact);
+    Address address;
+    address.setStreet(entry.street);
+    address.setCity(entry.city);
+    address.setRegion(entry.region);
+    address.setCountry(entry.country);
+    address.setCountryCode(entry.countryCode);
+    address.setPostalCode(entry.postalCode);
+    address.setLabel(entry.label);
+    const Coordinates coordinates(entry.latitude, entry.longitude);
+    place.addLocation(Location(coordinates, address));
+    place.setCertainty(coordinates.isValid() ? 4 : 0);
+    if (entry.kind == QLatin1String("home"))
+        place.addTag(QLatin1String(Tags::Home));
+    else if (entry.kind == QLatin1String("work"))
+        place.addTag(QLatin1String(Tags::Work));
+    ContactAuxiliaryData data;
+    data.setProvider(Provider(QLatin1String(Provider::Contacts)));
+    data.setExternalId(contactExternalId(contact.accountId, contact.id, entry.id));
+    data.setFullName(contact.displayName());
+    data.setContactId(contact.id);
+    data.setAccountId(contact.accountId);
+    data.setPostalAddressId(entry.id);
+    data.setHomePhone(contact.phone(QStringLiteral("home")));
+    data.setWorkPhone(contact.phone(QStringLiteral("work")));
+    data.setMobilePhone(contact.phone(QStringLiteral("mobile")));
+    if (!contact.emails.isEmpty())
+        data.setEmailAddress(contact.emails.first().address);
+    data.setUrl(QUrl(contact.url));
+    data.setNotes(contact.notes);
+    data.setPhotoPathOriginal(contact.photoPath);
+    place.addAuxiliaryData(data);
+    return place;
+}
+
+Place *PlaceFactory::resolve(const AbstractPlace *record, Error::Type *error)
+{
+    if (!record) {
+        *error = Error::InvalidArgument;
+        return nullptr;
+    }
+    if (record->id() >= 1) {
+        PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
+        return db ? db->loadPlace(record->id(), error) : nullptr;
+    }
+    for (const AuxiliaryData &data : record->auxiliaryData()) {
+        if (data.provider().name() == QLatin1String(Provider::Contacts)
+            && data.type() == QLatin1String(AuxiliaryData::TypeContact)) {
+            const ContactAuxiliaryData contactData(data);
+            PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
+            if (!db)
+                return nullptr;
+            ContactEntry contact;
+            ContactEntry::PostalAddress address;
+            if (!db->contactAddress(contactData.postalAddressId(), &contact, &address)) {
+                *error = Error::NotFound;
+                return nullptr;
+            }
+            *error = Error::None;
+            return new Place(fromContact(contact, address));
+        }
+        // A category suggestion's external id is a category code, not an entry.
+        if (data.provider().name() == QLatin1String(Provider::Gazetteer) && !data.externalId().isEmpty()
+            && !record->hasTag(QLatin1String(InternalTags::SuggestionCategory))) {
+            bool ok = false;
+            const qint64 id = data.externalId().toLongLong(&ok);
+            Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
+            if (!gazetteer) {
+                if (*error == Error::None)
+                    *error = Error::ServiceUnavailable;
+                return nullptr;
+            }
+            const GazetteerEntry entry = ok ? gazetteer->entry(id) : GazetteerEntry();
+            if (entry.id < 0) {
+                *error = Error::NotFound;
+                return nullptr;
+            }
+            *error = Error::None;
+            return new Place(fromGazetteer(entry));
+        }
+    }
+    // A place that came with everything (a full place that is not stored) is its own answer.
+    if (const Place *place = dynamic_cast<const Place *>(record)) {
+        if (!place->hasTag(QLatin1String(InternalTags::Suggestion))
+            && !place->hasTag(QLatin1String(InternalTags::SuggestionCategory))) {
+            *error = Error::None;
+            return new Place(*place);
+        }
+    }
+    *error = Error::NotFound;
+    return nullptr;
+}
+
+Gazetteer *PlaceFactory::gazetteer(Error::Type *error)
+{
+    static thread_local GazetteerCache cache;
+    *error = Error::None;
+    const QString path = Gazetteer::defaultPath();
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        cache.entries.remove(path);
+        return nullptr;
+    }
+    std::shared_ptr<GazetteerSlot> slot = cache.entries.value(path);
+    if (!slot || slot->device != quint64(info.st_dev) || slot->inode != quint64(info.st_ino)) {
+        slot = std::make_shared<GazetteerSlot>();
+        slot->gazetteer.reset(new Gazetteer(path));
+        slot->device = info.st_dev;
+        slot->inode = info.st_ino;
+        cache.entries.insert(path, slot);
+    }
+    if (!slot->gazetteer->isOpen()) {
+        *error = Error::ServiceUnavailable;
+        return nullptr;
+    }
+    return slot->gazetteer.get();
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

@@ -1,0 +1,201 @@
+#include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/tags.h>
+
+#include <QtCore/QDateTime>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "groupsearch_p.h"
+#include "placedatabase_p.h"
+#include "placefactory_p.h"
+#include "placeheader_p.h"
+#include "storeregistration_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+// Positions this close (in degrees) with the same name are one place for the pick check.
+constexpr double PickDuplicateDegrees = 0.01;
+// Positions this close with the same name are one place for an explicit duplicate search.
+constexpr double EquivalentDegrees = 0.001;
+
+bool closeTo(const AbstractPlace &a, const AbstractPlace &b, double degrees)
+{
+    const Coordinates ca = a.primaryCoordinates();
+    const Coordinates cb = b.primaryCoordinates();
+    if (ca.isValid() != cb.isValid())
+        return false;
+    if (!ca.isValid())
+        return a.primaryLocation().compare(b.primaryLocation(), Qt::CaseInsensitive) == 0;
+    return std::fabs(ca.latitude() - cb.latitude()) <= degrees && std::fabs(ca.longitude() - cb.longitude()) <= degrees;
+}
+
+bool favoriteRoomFor(PlaceDatabase *db)
+{
+    return db->countWithFlag(PlaceDatabase::FlagFavorite) < PlaceDatabase::favoritesLimit();
+}
+} // namespace
+
+PlaceManager::PlaceManager(QObject *parent) : QObject(parent)
+{
+    StoreRegistration::ensure();
+}
+
+PlaceManager::~PlaceManager() = default;
+
+Place *PlaceManager::getPlace(qint64 id, Error::Type &error)
+{
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    return db ? db->loadPlace(id, &error) : nullptr;
+}
+
+Place *PlaceManager::getPlace(const PlaceHeader *header, Error::Type &error)
+{
+    return PlaceFactory::resolve(header, &error);
+}
+
+Place *PlaceManager::getPlace(const PlaceHeader &header, Error::Type &error)
+{
+    return PlaceFactory::resolve(&header, &error);
+}
+
+Error::Type PlaceManager::addPlace(Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    if (place.isPersisted() && db->exists(place.id()))
+        return Error::AlreadyStored;
+    if (place.isFavorite() && !favoriteRoomFor(db))
+        return Error::FavoritesLimitReached;
+    return db->writePlace(place, true);
+}
+
+Error::Type PlaceManager::updatePlace(Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags < 0)
+        return Error::NotFound;
+    if (place.isFavorite() && !(flags & PlaceDatabase::FlagFavorite) && !favoriteRoomFor(db))
+        return Error::FavoritesLimitReached;
+    // The caller's copy may predate a pick; the stored use time is never moved back.
+    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    if (stored && stored->lastUsedTime() > place.lastUsedTime())
+        place.setLastUsedTime(stored->lastUsedTime());
+    return db->writePlace(place, false);
+}
+
+Error::Type PlaceManager::addRecentlyPickedPlace(Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    if (place.isPersisted()) {
+        error = db->setLastUsed(place.id(), now);
+        if (error == Error::None)
+            place.setLastUsedTime(now);
+        return error;
+    }
+    for (qint64 id : db->findByName(place.name(), true, &error)) {
+        std::unique_ptr<Place> stored(db->loadPlace(id, &error));
+        if (stored && closeTo(*stored, place, PickDuplicateDegrees))
+            return Error::AlreadyStored;
+    }
+    place.setLastUsedTime(now);
+    error = db->writePlace(place, true);
+    if (error != Error::None)
+        place.setLastUsedTime(0);
+    return error;
+}
+
+Error::Type PlaceManager::removePlace(qint64 id)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    return id >= 1 ? db->deletePlace(id) : Error::NotFound;
+}
+
+QList<AbstractPlace *> PlaceManager::findPlaces(const QString &text, Error::Type &error, SearchHandle &handle,
+                                                const SortRule &rule, int offset, int limit, bool fullPlaces,
+                                                const Coordinates &near)
+{
+    const int group = rule.field() == SortRule::FieldLastUsed ? 5 : 7;
+    const GroupSearch::Places places = GroupSearch::run(handle, group, text, near, false, offset, limit, &error);
+    QList<AbstractPlace *> result;
+    for (const QSharedPointer<AbstractPlace> &entry : places) {
+        const PlaceHeader *header = dynamic_cast<const PlaceHeader *>(entry.data());
+        if (fullPlaces && header) {
+            Error::Type loadError = Error::None;
+            result.append(getPlace(header, loadError));
+        } else if (header) {
+            result.append(new PlaceHeader(*header));
+        } else if (const Place *place = dynamic_cast<const Place *>(entry.data())) {
+            result.append(new Place(*place));
+        }
+    }
+    return result;
+}
+
+QList<PlaceHeader *> PlaceManager::findPlacesByTags(const QStringList &tags, Error::Type &error, SearchHandle &handle,
+                                                    const SortRule &rule, int offset, int limit)
+{
+    QList<PlaceHeader *> result;
+    handle = SearchHandle();
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return result;
+    const PlaceDatabase::Order order
+        = rule.field() == SortRule::FieldLastModified ? PlaceDatabase::OrderByModified : PlaceDatabase::OrderByName;
+    bool hasMore = false;
+    const QList<qint64> ids = db->findByTags(tags, order, offset, limit, &hasMore, &error);
+    handle.m_hasMoreData = hasMore;
+    handle.m_position = std::max(0, offset) + ids.size();
+    for (qint64 id : ids) {
+        Error::Type loadError = Error::None;
+        std::unique_ptr<Place> place(db->loadPlace(id, &loadError));
+        if (place)
+            result.append(PlaceHeaderPrivate::createPublicHeader(place.get()));
+    }
+    return result;
+}
+
+QList<QSharedPointer<AbstractPlace>> PlaceManager::findEquivalentPlaces(const Place &place, int limit)
+{
+    Error::Type error = Error::None;
+    return findEquivalentPlaces(place, limit, error);
+}
+
+QList<QSharedPointer<AbstractPlace>> PlaceManager::findEquivalentPlaces(const Place &place, int limit,
+                                                                        Error::Type &error)
+{
+    QList<QSharedPointer<AbstractPlace>> result;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return result;
+    for (qint64 id : db->findByName(place.name(), false, &error)) {
+        if (limit > 0 && result.size() >= limit)
+            break;
+        Error::Type loadError = Error::None;
+        QSharedPointer<AbstractPlace> stored(db->loadPlace(id, &loadError));
+        if (stored && closeTo(*stored, place, EquivalentDegrees))
+            result.append(stored);
+    }
+    return result;
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

@@ -1,0 +1,54 @@
+#include <hx/platform/places/placesearchmanager.h>
+#include <hx/platform/places/provider.h>
+
+#include <QtCore/QMetaObject>
+
+#include <memory>
+
+#include "placefactory_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
+{
+    if (!request.place())
+        return AuxiliaryDataReply(Error::InvalidArgument, request.userData(), request.place(), {});
+    Error::Type error = Error::None;
+    std::unique_ptr<Place> full(PlaceFactory::resolve(request.place().data(), &error));
+    if (!full)
+        return AuxiliaryDataReply(error, request.userData(), request.place(), {});
+    QList<AuxiliaryData> data;
+    for (const AuxiliaryData &item : full->auxiliaryData()) {
+        if (!request.dataType().isEmpty() && item.type() != request.dataType())
+            continue;
+        // Remote data is what came from the provider that stands in for the online service.
+        if (request.remoteDataOnly() && item.provider().name() != QLatin1String(Provider::Gazetteer))
+            continue;
+        data.append(item);
+    }
+    return AuxiliaryDataReply(Error::None, request.userData(), request.place(), data);
+}
+} // namespace
+
+PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent) { }
+
+PlaceSearchManager::~PlaceSearchManager() = default;
+
+Error::Type PlaceSearchManager::requestAuxiliaryData(const QList<AuxiliaryDataRequest> &requests, const QVariant &id)
+{
+    if (requests.isEmpty())
+        return Error::InvalidArgument;
+    QList<AuxiliaryDataReply> replies;
+    for (const AuxiliaryDataRequest &request : requests)
+        replies.append(answer(request));
+    QMetaObject::invokeMethod(
+        this, [this, replies, id] { Q_EMIT auxiliaryDataAvailable(replies, id, true); }, Qt::QueuedConnection);
+    return Error::None;
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

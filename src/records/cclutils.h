@@ -1,0 +1,33 @@
+#ifndef HX_TRELLAN_PLACES_CCLUTILS_H
+#define HX_TRELLAN_PLACES_CCLUTILS_H
+
+#include <hx/trellan/places/hxplacesglobal.h>
+
+#include <QtCore/QString>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+// Reports what users do with the place screens to the platform's context collector as named
+// events with text fields. Nothing in the library reads them back, and a failure to send is
+// never reported to the caller.
+class HXPLACES_EXPORT CCLUtils
+{
+public:
+    CCLUtils() = delete;
+
+    // Field names for repeated tags and auxiliary data types: the base name alone when there is
+    // at most one, otherwise "DUP_<index>_<base>".
+    static QString getPlaceTagMessageName(int count, int index);
+    static QString getPlaceAuxiliaryDataMessageName(int count, int index);
+
+    // The name of the running application as the system knows it, or "gid_<pid>".
+    static QString applicationName();
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif

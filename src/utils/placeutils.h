@@ -1,0 +1,125 @@
+#ifndef HX_TRELLAN_PLACES_PLACEUTILS_H
+#define HX_TRELLAN_PLACES_PLACEUTILS_H
+
+#include <hx/trellan/places/hxplacesglobal.h>
+
+// Includes of the formatting, asset and layout helpers.
+#include <QtCore/QDateTime>
+#include <QtCore/QRegExp>
+#include <QtCore/QString>
+#include <QtCore/QVariantMap>
+
+// Includes of the store shortcuts and error dialogs.
+
+// Includes of the location settings, requests and geocoding.
+
+// Includes of the invocations and policy checks.
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+// Static helpers shared by every screen. The sections below are kept apart on purpose: each
+// area of the library adds its members to its own section.
+class HXPLACES_EXPORT PlaceUtils
+{
+public:
+    PlaceUtils() = delete;
+
+    // ---- Addresses, names, phones, points and day boundaries ----
+
+    // Great-circle distance in metres between two points given in degrees (haversine).
+    static double distance(double latitude1, double longitude1, double latitude2, double longitude2);
+
+    // Day boundaries for grouping recent places; each is a date at 00:00:00 local time.
+    // The day before now.
+    static QDateTime endOfYesterday(const QDateTime &now);
+    // The last Sunday before now's date (a week earlier when that date is itself a Sunday).
+    static QDateTime endOfLastWeek(const QDateTime &now);
+    // The last day of the month before now's.
+    static QDateTime endOfLastMonth(const QDateTime &now);
+
+    // What the edit form accepts as an e-mail address (tested with an exact match).
+    static const QRegExp emailRegExp;
+
+    // ---- Assets, start-up, device sizes and layout constants ----
+
+    // Layout constants in design units (see UIConfig::du for pixels), except where noted.
+    static constexpr int SMALL_PADDING = 2;
+    static constexpr float TINY_PADDING = 0.5f;
+    static constexpr float MEDIUM_PADDING = 3.0f;
+    static constexpr float BORDER_SIZE = 0.0f;
+    static constexpr float LIST_ICON_SIZE = 8.1f;
+    static constexpr float TITLEBAR_ICON_SIZE = 8.1f;
+    static constexpr float TITLEBAR_LEFT_PADDING = 2.0f;
+    static constexpr float DEFAULT_SEARCH_BOX_HEIGHT = 11.0f;
+    static constexpr float SEARCH_CONTROL_ICON_SIZE = 8.0f;
+    static constexpr float SEARCH_CONTROL_PADDING = 2.0f;
+    static constexpr float SEARCH_CONTROL_RIGHT_PADDING = 1.0f;
+    static constexpr float DISTANCE_CONTAINER_WIDTH = 15.3f;
+    static constexpr float PICKER_LISTITEM_HEIGHT = 14.0f;
+    static constexpr float PICKER_LISTITEM_ICON_WIDTH = 14.0f;
+    static constexpr float PICKER_MORE_ICON_SIZE = 4.8f;
+    static constexpr float SPINNER_SIZE = 20.0f;
+    static constexpr float PIN_TRANSLATION_Y = -6.4f;
+    static constexpr float LIST_CORNER_FAVORITE_SIZE = 5.0f;
+    static constexpr float DETAIL_CORNER_FAVORITE_SIZE = 6.0f;
+    static constexpr float CORNER_FAVORITE_PADDING = 2.0f;
+    static constexpr float LIST_ITEM_RIGHT_PADDING = 2.5f;
+    static constexpr float RIGHT_BOX_RIGHT_PADDING = 2.0f;
+    static constexpr float RIGHT_BOX_BOTTOM_PADDING = 1.5f;
+    static constexpr float ADDRESS_CONTAINER_HEIGHT = 7.4f;
+    static constexpr float INFOVIEW_TOP_PADDING = 3.0f;
+    static constexpr float INFOVIEW_BOTTOM_PADDING = 3.0f;
+    static constexpr float DETAILVIEW_LEFT_PADDING = 2.0f;
+    static constexpr float DETAILVIEW_RIGHT_PADDING = 2.0f;
+    static constexpr float DETAILVIEW_TOP_PADDING = 2.0f;
+    static constexpr float DETAILVIEW_BOTTOM_PADDING = 2.0f;
+    static constexpr float DETAILVIEW_ITEM_MARGIN = 2.0f;
+    static constexpr float DETAILVIEW_LIST_ITEM_HEIGHT = 11.0f;
+    static constexpr float DETAILVIEW_ICON_WIDTH = 8.0f;
+    static constexpr float DETAILVIEW_ICON_HEIGHT = 8.0f;
+    static constexpr float DETAILVIEW_DIVIDER_HEIGHT = 0.1f;
+    static constexpr float RATING_BAR_HEIGHT = 9.0f;
+    static constexpr float RATING_BAR_LEFT_PADDING = 2.0f;
+    static constexpr float RATING_BAR_RATING_STARS_WIDTH = 29.8f;
+    static constexpr float RATING_BAR_RATING_STARS_HEIGHT = 5.44f;
+    static constexpr float RATING_BAR_YELP_LOGO_WIDTH = 13.33f;
+    static constexpr float RATING_BAR_YELP_LOGO_HEIGHT = 6.66f;
+    static constexpr int RATING_BAR_FADE_TIME = 750; // milliseconds
+    static constexpr float RATING_TITLE_BAR_LEFT_PADDING = 2.0f;
+    static constexpr float RATING_TITLE_BAR_BOTTOM_MARGIN = 2.0f;
+    static constexpr float RATING_TITLE_BAR_RATING_STARS_WIDTH = 27.11f;
+    static constexpr float RATING_TITLE_BAR_RATING_STARS_HEIGHT = 4.95f;
+    static constexpr float RATING_DETAILS_LINK_TOP = 3.33f;
+    static constexpr float RATING_DETAILS_LINK_RIGHT_PADDING = 2.0f;
+    static constexpr float RATING_DETAILS_YELP_LOGO_WIDTH = 16.66f;
+    static constexpr float RATING_DETAILS_YELP_LOGO_HEIGHT = 8.33f;
+    static constexpr float REVIEW_ITEM_PADDING = 3.0f;
+    static constexpr float REVIEW_ITEM_RATING_STARS_WIDTH = 18.05f;
+    static constexpr float REVIEW_ITEM_RATING_STARS_HEIGHT = 3.3f;
+    static constexpr float ZANT_CONTACTS_LIST_ITEM_HEIGHT = 30.0f;
+    // Pixels: the display width at which the square-screen layout applies.
+    static constexpr int VELMORA_WIDTH = 1440;
+
+    // Device-dependent sizes, read from the property documents by init().
+    static float MAP_IMAGE_HEIGHT;
+    static float PICTURE_WIDTH;
+    static float PICTURE_HEIGHT;
+    // Point-of-interest category code -> untranslated display name, read by init().
+    static QVariantMap SUB_CATEGORIES;
+    // Paints layout containers in debugging colours when set.
+    static bool LAYOUT_DEBUG;
+
+    // ---- Store shortcuts and error dialogs ----
+
+    // ---- Location settings, requests, reverse and forward geocoding ----
+
+    // ---- Invocations of other applications and policy checks ----
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif

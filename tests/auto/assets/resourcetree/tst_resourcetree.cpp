@@ -1,0 +1,157 @@
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtGui/QImage>
+#include <QtTest/QtTest>
+
+#include <hx/trellan/places/resourceutils.h>
+
+using hx::trellan::places::ResourceUtils;
+
+namespace {
+const QString root = QStringLiteral(":/hx.trellan.places/");
+}
+
+class tst_ResourceTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void images_data();
+    void images();
+    void deviceVariantsAreLargerThanTheirBase_data();
+    void deviceVariantsAreLargerThanTheirBase();
+    void propertyDocuments_data();
+    void propertyDocuments();
+    void nothingElseIsEmbedded();
+    void paths_data();
+    void paths();
+    void pickerImageIsAPng();
+};
+
+void tst_ResourceTree::images_data()
+{
+    QTest::addColumn<QString>("path");
+    const char *names[] = { "ic_my_places.png",    "ic_my_places_pressed.png",
+                            "ic_add_as_place.png", "ic_add_contact.png",
+                            "ic_map.png",          "cc_down.png",
+                            "cc_up.png",           "cc_more.png",
+                            "cs_nc_no_map.png",    "ic_opentable_sml.png",
+                            "CornerFavorite.png" };
+    for (const char *name : names)
+        QTest::newRow(name) << QStringLiteral("places_images/") + QLatin1String(name);
+    const char *variants[] = { "1440x1440/ic_add_as_place.png", "1440x1440/ic_add_contact.png",
+                               "1440x1440/cs_nc_no_map.png", "1440x1440/ic_opentable_sml.png", "12ppd/ic_map.png" };
+    for (const char *name : variants)
+        QTest::newRow(name) << QStringLiteral("places_images/") + QLatin1String(name);
+}
+
+void tst_ResourceTree::images()
+{
+    QFETCH(QString, path);
+    QFile file(root + path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\x89PNG\r\n\x1a\n"));
+    const QImage image = QImage::fromData(bytes, "PNG");
+    QVERIFY(!image.isNull());
+    QVERIFY(image.hasAlphaChannel());
+    // Something was painted: not every pixel is fully transparent.
+    bool painted = false;
+    for (int y = 0; y < image.height() && !painted; ++y) {
+        for (int x = 0; x < image.width() && !painted; ++x)
+            painted = qAlpha(image.pixel(x, y)) != 0;
+    }
+    QVERIFY(painted);
+}
+
+void tst_ResourceTree::deviceVariantsAreLargerThanTheirBase_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::newRow("square display add-place icon") << QStringLiteral("1440x1440/ic_add_as_place.png");
+    QTest::newRow("square display no-map picture") << QStringLiteral("1440x1440/cs_nc_no_map.png");
+    QTest::newRow("dense display map icon") << QStringLiteral("12ppd/ic_map.png");
+}
+
+void tst_ResourceTree::deviceVariantsAreLargerThanTheirBase()
+{
+    QFETCH(QString, variant);
+    const QImage large(root + QStringLiteral("places_images/") + variant);
+    const QImage base(root + QStringLiteral("places_images/") + QFileInfo(variant).fileName());
+    QVERIFY(!large.isNull());
+    QVERIFY(!base.isNull());
+    QVERIFY(large.width() > base.width());
+}
+
+void tst_ResourceTree::propertyDocuments_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("fileId");
+    QTest::addColumn<QString>("mapImageHeight");
+    QTest::addColumn<QString>("pictureSize");
+
+    QTest::newRow("base") << QStringLiteral("places_settings/common.qml") << QStringLiteral("common.qml")
+                          << QStringLiteral("42") << QStringLiteral("29");
+    QTest::newRow("720x720") << QStringLiteral("places_settings/720x720/common.qml")
+                             << QStringLiteral("720x720 common.qml") << QStringLiteral("33") << QStringLiteral("20");
+    QTest::newRow("720x1280") << QStringLiteral("places_settings/720x1280/common.qml")
+                              << QStringLiteral("720x1280 common.qml") << QStringLiteral("42") << QStringLiteral("29");
+    QTest::newRow("1080x1920") << QStringLiteral("places_settings/1080x1920/common.qml")
+                               << QStringLiteral("1080x1920 common.qml") << QStringLiteral("42")
+                               << QStringLiteral("29");
+    QTest::newRow("1440x1440") << QStringLiteral("places_settings/1440x1440/common.qml")
+                               << QStringLiteral("1440x1440 common.qml") << QStringLiteral("42")
+                               << QStringLiteral("29");
+}
+
+void tst_ResourceTree::propertyDocuments()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, fileId);
+    QFETCH(QString, mapImageHeight);
+    QFETCH(QString, pictureSize);
+    QFile file(root + path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("property string file_id: \"%1\"").arg(fileId)));
+    QVERIFY(text.contains(QStringLiteral("property real map_image_height: %1\n").arg(mapImageHeight)));
+    QVERIFY(text.contains(QStringLiteral("property real picture_width: %1\n").arg(pictureSize)));
+    QVERIFY(text.contains(QStringLiteral("property real picture_height: %1\n").arg(pictureSize)));
+}
+
+void tst_ResourceTree::nothingElseIsEmbedded()
+{
+    // The subcategory document exists only in the base folder.
+    QVERIFY(QFile::exists(root + QStringLiteral("places_settings/subcategories.qml")));
+    const QStringList deviceFolders
+        = QDir(root + QStringLiteral("places_settings")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QCOMPARE(deviceFolders, QStringList({ "1080x1920", "1440x1440", "720x1280", "720x720" }));
+    for (const QString &folder : deviceFolders)
+        QVERIFY(!QFile::exists(root + QStringLiteral("places_settings/%1/subcategories.qml").arg(folder)));
+    // Images the application is expected to ship are not in the library.
+    QVERIFY(!QFile::exists(root + QStringLiteral("places_images/favorite.png")));
+}
+
+void tst_ResourceTree::paths_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a plain name") << QStringLiteral("cc_up.png");
+    QTest::newRow("an empty name") << QString();
+    QTest::newRow("a name with a blank is kept as it is") << QStringLiteral("my image.png");
+}
+
+void tst_ResourceTree::paths()
+{
+    QFETCH(QString, name);
+    QCOMPARE(ResourceUtils::getQRCPath(name), QStringLiteral("asset://hx.trellan.places/places_images/") + name);
+    QCOMPARE(ResourceUtils::getAssetPath(name), QStringLiteral("asset:///places_images/") + name);
+}
+
+void tst_ResourceTree::pickerImageIsAPng()
+{
+    const QImage image = QImage::fromData(ResourceUtils::PlacePickerPngData(), "PNG");
+    QVERIFY(!image.isNull());
+}
+
+QTEST_APPLESS_MAIN(tst_ResourceTree)
+#include "tst_resourcetree.moc"

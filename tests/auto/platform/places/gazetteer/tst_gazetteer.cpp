@@ -1,0 +1,435 @@
+#include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/gazetteerwriter.h>
+
+#include <QtCore/QFile>
+#include <QtTest/QtTest>
+
+#include <sqlite3.h>
+
+#include "gazetteerfixture.h"
+#include "testroots.h"
+
+using hx::platform::places::Gazetteer;
+using hx::platform::places::GazetteerEntry;
+using hx::test::GazetteerFixture;
+
+namespace {
+QStringList names(const QList<GazetteerEntry> &entries)
+{
+    QStringList found;
+    for (const GazetteerEntry &entry : entries)
+        found.append(entry.name);
+    return found;
+}
+
+GazetteerEntry address(const QString &name, const QString &city, double latitude, double longitude)
+{
+    GazetteerEntry made = GazetteerFixture::entry(GazetteerEntry::Address, name, latitude, longitude);
+    made.street = name;
+    made.city = city;
+    made.countryCode = QStringLiteral("GB");
+    return made;
+}
+} // namespace
+
+class tst_Gazetteer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void prefixSearchFoldsCaseDiacriticsAndPunctuation_data();
+    void prefixSearchFoldsCaseDiacriticsAndPunctuation();
+    void textMatchComesFirstThenDistanceThenImportance_data();
+    void textMatchComesFirstThenDistanceThenImportance();
+    void exactNameIsFoundBehindManyMoreImportantPrefixMatches();
+    void kindsMaskFiltersResults();
+    void searchSetsDistanceOnlyWithAPosition();
+    void pagesJoinUpAndHasMoreIsExact_data();
+    void pagesJoinUpAndHasMoreIsExact();
+    void nearestIsOrderedByGreatCircleDistance_data();
+    void nearestIsOrderedByGreatCircleDistance();
+    void nearestFindsAFarPlaceAndRespectsKinds();
+    void entryReadsBackEveryField();
+    void categoriesMatchByWordPrefix();
+    void badFilesAreRefusedWithoutCrashing_data();
+    void badFilesAreRefusedWithoutCrashing();
+    void damagedContentGivesEmptyAnswers();
+
+private:
+    QString writeTown();
+
+    QScopedPointer<hx::test::TestRoots> m_roots;
+};
+
+void tst_Gazetteer::init()
+{
+    m_roots.reset(); // the old roots restore the environment before the new ones set it
+    m_roots.reset(new hx::test::TestRoots);
+    QVERIFY(m_roots->isValid());
+}
+
+QString tst_Gazetteer::writeTown()
+{
+    const QString path = m_roots->gazetteerPath();
+    const QList<GazetteerEntry> entries = {
+        GazetteerFixture::poi(QStringLiteral("Café Lumière"), 48.8566, 2.3522, QStringLiteral("cafe"), 50),
+        GazetteerFixture::poi(QStringLiteral("O'Connell's Pub"), 53.3498, -6.2603, QStringLiteral("pub"), 40),
+        GazetteerFixture::poi(QStringLiteral("100% Juice Bar"), 51.5, -0.12, QStringLiteral("bar"), 30),
+        GazetteerFixture::poi(QStringLiteral("Bread and Butter"), 51.51, -0.13, QStringLiteral("bakery"), 20),
+        GazetteerFixture::poi(QStringLiteral("Straße Imbiss"), 52.52, 13.40, QStringLiteral("restaurant"), 10),
+        address(QStringLiteral("221B Baker Street"), QStringLiteral("London"), 51.5238, -0.1586),
+        GazetteerFixture::entry(GazetteerEntry::Locality, QStringLiteral("London"), 51.5074, -0.1278, 8000000),
+    };
+    return GazetteerFixture::write(path, entries) ? path : QString();
+}
+
+void tst_Gazetteer::prefixSearchFoldsCaseDiacriticsAndPunctuation_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList cafe { QStringLiteral("Café Lumière") };
+    QTest::newRow("plain cafe finds the accented Café") << "cafe" << cafe;
+    QTest::newRow("upper case with accent finds it too") << "CAFÉ" << cafe;
+    QTest::newRow("a prefix of the second word with a diacritic") << "lumi" << cafe;
+    QTest::newRow("o'conn finds O'Connell with the apostrophe") << "o'conn" << QStringList { "O'Connell's Pub" };
+    QTest::newRow("a name with a percent sign is found by its digits") << "100%" << QStringList { "100% Juice Bar" };
+    QTest::newRow("a percent sign alone is text that matches nothing") << "%" << QStringList();
+    QTest::newRow("a lone quote is text that matches nothing") << "\"" << QStringList();
+    QTest::newRow("AND is a word of the name, not an operator") << "bread AND" << QStringList { "Bread and Butter" };
+    QTest::newRow("a star and a column prefix are text") << "name:brea*" << QStringList();
+    QTest::newRow("an unbalanced parenthesis and a caret are text") << "(^bread" << QStringList { "Bread and Butter" };
+    QTest::newRow("NEAR and quotes in user text do not break the query") << "NEAR(\"bread\" butter" << QStringList();
+    QTest::newRow("ß is kept as written") << "straße" << QStringList { "Straße Imbiss" };
+    QTest::newRow("a word may match the address's city") << "baker lond" << QStringList { "221B Baker Street" };
+    QTest::newRow("empty text finds nothing") << "" << QStringList();
+}
+
+void tst_Gazetteer::prefixSearchFoldsCaseDiacriticsAndPunctuation()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    const QString path = writeTown();
+    QVERIFY(!path.isEmpty());
+    const Gazetteer gazetteer(path);
+    QVERIFY2(gazetteer.isOpen(), qPrintable(gazetteer.errorString()));
+    bool hasMore = true;
+    const QList<GazetteerEntry> found = gazetteer.search(text, GazetteerEntry::AnyKind & ~GazetteerEntry::Locality,
+                                                         qQNaN(), qQNaN(), 0, 10, &hasMore);
+    QCOMPARE(names(found), expected);
+    QVERIFY(!hasMore);
+}
+
+void tst_Gazetteer::textMatchComesFirstThenDistanceThenImportance_data()
+{
+    QTest::addColumn<QList<GazetteerEntry>>("entries");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QStringList>("expected");
+
+    const double none = qQNaN();
+    QTest::newRow("the exact name before a more important name that only starts with it")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Springfield Mall", 40, -90, "shop", 1000),
+                                   GazetteerFixture::poi("Springfield", 40, -90, "shop", 1) }
+        << "springfield" << none << none << QStringList { "Springfield", "Springfield Mall" };
+    QTest::newRow("a name prefix before a later word of a more important name")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Old Spring Mill", 40, -90, "shop", 1000),
+                                   GazetteerFixture::poi("Springs Diner", 40, -90, "shop", 1) }
+        << "spring" << none << none << QStringList { "Springs Diner", "Old Spring Mill" };
+    QTest::newRow("a name match before a match on the city only")
+        << QList<GazetteerEntry> { address("1 High Street", "Parkton", 40, -90),
+                                   GazetteerFixture::poi("Parker Hotel", 40, -90, "hotel", 0) }
+        << "park" << none << none << QStringList { "Parker Hotel", "1 High Street" };
+    QTest::newRow("with a position, the nearer of two equal matches comes first")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Rouge", 51.5, -0.1, "cafe", 1000),
+                                   GazetteerFixture::poi("Cafe Bleu", 48.85, 2.35, "cafe", 1) }
+        << "cafe" << 48.86 << 2.34 << QStringList { "Cafe Bleu", "Cafe Rouge" };
+    QTest::newRow("without a position, the more important comes first")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Bleu", 48.85, 2.35, "cafe", 1),
+                                   GazetteerFixture::poi("Cafe Rouge", 51.5, -0.1, "cafe", 1000) }
+        << "cafe" << none << none << QStringList { "Cafe Rouge", "Cafe Bleu" };
+    QTest::newRow("an entry without coordinates comes after one with them when a position is given")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Nowhere", qQNaN(), qQNaN(), "cafe", 1000),
+                                   GazetteerFixture::poi("Cafe Far", -33.9, 151.2, "cafe", 1) }
+        << "cafe" << 48.86 << 2.34 << QStringList { "Cafe Far", "Cafe Nowhere" };
+}
+
+void tst_Gazetteer::textMatchComesFirstThenDistanceThenImportance()
+{
+    QFETCH(QList<GazetteerEntry>, entries);
+    QFETCH(QString, text);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    QCOMPARE(names(gazetteer.search(text, GazetteerEntry::AnyKind, latitude, longitude, 0, 10)), expected);
+}
+
+void tst_Gazetteer::exactNameIsFoundBehindManyMoreImportantPrefixMatches()
+{
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 600; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Rome Pizza %1").arg(i), 41.9, 12.5, "pizza", 1000 + i));
+    entries.append(GazetteerFixture::entry(GazetteerEntry::Locality, QStringLiteral("Rome"), 34.25, -85.16, 1));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    const QList<GazetteerEntry> found = gazetteer.search("rome", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 3);
+    QCOMPARE(found.size(), 3);
+    QCOMPARE(found.first().name, QStringLiteral("Rome"));
+    QCOMPARE(found.at(1).name, QStringLiteral("Rome Pizza 599"));
+}
+
+void tst_Gazetteer::kindsMaskFiltersResults()
+{
+    QVERIFY(!writeTown().isEmpty());
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    QCOMPARE(names(gazetteer.search("lond", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 10)),
+             QStringList { "London" });
+    QCOMPARE(names(gazetteer.search("lond", GazetteerEntry::Address, qQNaN(), qQNaN(), 0, 10)),
+             QStringList { "221B Baker Street" });
+    QCOMPARE(gazetteer.search("lond", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 10).size(), 0);
+    QCOMPARE(gazetteer.search("lond", 0, qQNaN(), qQNaN(), 0, 10).size(), 0);
+}
+
+void tst_Gazetteer::searchSetsDistanceOnlyWithAPosition()
+{
+    QVERIFY(!writeTown().isEmpty());
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    const QList<GazetteerEntry> far = gazetteer.search("cafe", GazetteerEntry::AnyKind, 48.8566, 2.3522 + 0.01, 0, 1);
+    QCOMPARE(far.size(), 1);
+    QVERIFY(qAbs(far.first().distanceMetres - 732) < 5);
+    const QList<GazetteerEntry> plain = gazetteer.search("cafe", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1);
+    QVERIFY(qIsNaN(plain.first().distanceMetres));
+}
+
+void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact_data()
+{
+    QTest::addColumn<int>("matches");
+    QTest::addColumn<int>("pageSize");
+
+    QTest::newRow("a few matches in pages of 7") << 30 << 7;
+    QTest::newRow("matches that end exactly on a page boundary") << 28 << 7;
+    QTest::newRow("pages that cross from the ranked head into the rest") << 460 << 63;
+}
+
+void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact()
+{
+    QFETCH(int, matches);
+    QFETCH(int, pageSize);
+
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < matches; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Market %1").arg(i), 10 + i * 0.01, 10, "shop", i % 17));
+    entries.append(GazetteerFixture::poi(QStringLiteral("Market"), 0, 0, "shop", 0));
+    entries.append(GazetteerFixture::poi(QStringLiteral("Harbour"), 10, 10, "shop", 5));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+
+    bool hasMore = false;
+    const QList<GazetteerEntry> all = gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, 0, 10000, &hasMore);
+    QCOMPARE(all.size(), matches + 1);
+    QVERIFY(!hasMore);
+    QCOMPARE(all.first().name, QStringLiteral("Market"));
+
+    QList<GazetteerEntry> paged;
+    for (int offset = 0;; offset += pageSize) {
+        const QList<GazetteerEntry> page
+            = gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, offset, pageSize, &hasMore);
+        paged.append(page);
+        QCOMPARE(hasMore, offset + pageSize < all.size());
+        if (!hasMore)
+            break;
+        QCOMPARE(page.size(), pageSize);
+    }
+    QCOMPARE(names(paged), names(all));
+    QCOMPARE(gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, all.size(), 5, &hasMore).size(), 0);
+    QVERIFY(!hasMore);
+}
+
+void tst_Gazetteer::nearestIsOrderedByGreatCircleDistance_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<double>("firstDistance");
+
+    QTest::newRow("in a city, the house next door first")
+        << 51.5001 << -0.1000 << QStringList { "A", "B", "C" } << 11.1;
+    QTest::newRow("across the antimeridian, the place just over the line first")
+        << 0.0 << -179.999 << QStringList { "East edge", "West edge", "Pole" } << 222.4;
+    QTest::newRow("near the pole, longitudes are close together")
+        << 89.99 << 100.0 << QStringList { "Pole", "C", "B" } << 1111.9;
+}
+
+void tst_Gazetteer::nearestIsOrderedByGreatCircleDistance()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QStringList, expected);
+    QFETCH(double, firstDistance);
+
+    const QList<GazetteerEntry> entries = {
+        address("C", "London", 51.5030, -0.1000),      address("A", "London", 51.5000, -0.1000),
+        address("B", "London", 51.5010, -0.1000),      address("East edge", "Nowhere", 0.0, 179.999),
+        address("West edge", "Nowhere", 0.0, -179.99), address("Pole", "North", 90.0, 0.0),
+    };
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+
+    const QList<GazetteerEntry> found = gazetteer.nearest(latitude, longitude, GazetteerEntry::AnyKind, 3);
+    QCOMPARE(names(found), expected);
+    QVERIFY2(qAbs(found.first().distanceMetres - firstDistance) < 1,
+             qPrintable(QString::number(found.first().distanceMetres)));
+    for (int i = 1; i < found.size(); ++i)
+        QVERIFY(found.at(i - 1).distanceMetres <= found.at(i).distanceMetres);
+    for (const GazetteerEntry &entry : found) {
+        QCOMPARE(entry.distanceMetres, Gazetteer::distanceMetres(latitude, longitude, entry.latitude, entry.longitude));
+    }
+}
+
+void tst_Gazetteer::nearestFindsAFarPlaceAndRespectsKinds()
+{
+    QVERIFY(!writeTown().isEmpty());
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    // From Sydney, the nearest locality is London, half a world away.
+    const QList<GazetteerEntry> localities = gazetteer.nearest(-33.87, 151.21, GazetteerEntry::Locality, 5);
+    QCOMPARE(names(localities), QStringList { "London" });
+    QVERIFY(localities.first().distanceMetres > 16e6);
+    QCOMPARE(gazetteer.nearest(51.5, -0.12, GazetteerEntry::PointOfInterest, 100).size(), 5);
+    QCOMPARE(gazetteer.nearest(51.5, -0.12, GazetteerEntry::Country, 1).size(), 0);
+    QCOMPARE(gazetteer.nearest(qQNaN(), 0, GazetteerEntry::AnyKind, 1).size(), 0);
+    QCOMPARE(gazetteer.nearest(91, 0, GazetteerEntry::AnyKind, 1).size(), 0);
+}
+
+void tst_Gazetteer::entryReadsBackEveryField()
+{
+    GazetteerEntry full = GazetteerFixture::poi(QStringLiteral("Café «Ünïcode» 東京"), 35.68, 139.69, "cafe", 7);
+    full.street = QStringLiteral("1-2 Marunouchi");
+    full.postalCode = QStringLiteral("100-0005");
+    full.city = QStringLiteral("Tokyo");
+    full.region = QStringLiteral("Tokyo");
+    full.regionCode = QStringLiteral("13");
+    full.country = QStringLiteral("Japan");
+    full.countryCode = QStringLiteral("JP");
+    full.phone = QStringLiteral("+81 3-1234-5678");
+    full.url = QStringLiteral("https://example.org/?a=1&b=%20");
+    full.email = QStringLiteral("o'connell@example.org");
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), { full }));
+
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    const GazetteerEntry read = gazetteer.entry(1);
+    full.id = 1;
+    QCOMPARE(read, full);
+    QCOMPARE(gazetteer.search("東京", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1).value(0), full);
+    QCOMPARE(gazetteer.entry(2).id, qint64(-1));
+    QCOMPARE(gazetteer.entry(-5).id, qint64(-1));
+}
+
+void tst_Gazetteer::categoriesMatchByWordPrefix()
+{
+    const QString path = m_roots->gazetteerPath();
+    hx::platform::places::GazetteerWriter writer(path);
+    QVERIFY(writer.begin(hx::platform::places::GazetteerWriter::Replace));
+    QVERIFY(writer.addCategory("AGC", "Fast Food"));
+    QVERIFY(writer.addCategory("AGA", "Cafés"));
+    QVERIFY(writer.add(GazetteerFixture::poi("Burger Hut", 1, 1, "AGC")));
+    QVERIFY(writer.add(GazetteerFixture::poi("Shoe Shop", 1, 1, "shoes")));
+    QVERIFY(writer.commit());
+
+    const Gazetteer gazetteer(path);
+    QCOMPARE(gazetteer.categories("caf", 10), QStringList { "AGA\tCafés" });
+    QCOMPARE(gazetteer.categories("food", 10), QStringList { "AGC\tFast Food" });
+    QCOMPARE(gazetteer.categories("sho", 10), QStringList { "shoes\tshoes" });
+    QCOMPARE(gazetteer.categories("", 2).size(), 2);
+    QCOMPARE(gazetteer.categories("zzz", 10), QStringList());
+}
+
+void tst_Gazetteer::badFilesAreRefusedWithoutCrashing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("a missing file") << QByteArray() << QString() << "no gazetteer file";
+    QTest::newRow("an empty file") << QByteArray("") << QString() << "not a gazetteer file";
+    QTest::newRow("a text file") << QByteArray("name,lat,lon\nx,1,2\n") << QString() << "not a database";
+    QTest::newRow("a foreign SQLite database") << QByteArray() << "CREATE TABLE t(x); INSERT INTO t VALUES(1);"
+                                               << "not a gazetteer file";
+    QTest::newRow("a gazetteer from a newer version")
+        << QByteArray() << "PRAGMA application_id = 1215842165; PRAGMA user_version = 99; CREATE TABLE t(x);"
+        << "made by a newer version";
+    QTest::newRow("a gazetteer without its tables")
+        << QByteArray() << "PRAGMA application_id = 1215842165; PRAGMA user_version = 1; CREATE TABLE t(x);"
+        << "damaged gazetteer";
+}
+
+void tst_Gazetteer::badFilesAreRefusedWithoutCrashing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, sql);
+    QFETCH(QString, error);
+
+    const QString path = m_roots->gazetteerPath();
+    if (!sql.isEmpty()) {
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    } else if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const QByteArray before = QFile::exists(path) ? [&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }()
+                                                  : QByteArray();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Gazetteer")));
+    const Gazetteer gazetteer(path);
+    QVERIFY(!gazetteer.isOpen());
+    QVERIFY2(gazetteer.errorString().startsWith(error), qPrintable(gazetteer.errorString()));
+    QCOMPARE(gazetteer.search("a", GazetteerEntry::AnyKind, 0, 0, 0, 10).size(), 0);
+    QCOMPARE(gazetteer.nearest(0, 0, GazetteerEntry::AnyKind, 10).size(), 0);
+    QCOMPARE(gazetteer.entry(1).id, qint64(-1));
+    QCOMPARE(gazetteer.categories("", 10).size(), 0);
+    if (QFile::exists(path)) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+}
+
+void tst_Gazetteer::damagedContentGivesEmptyAnswers()
+{
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 3000; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Kiosk %1").arg(i), i * 0.01, i * 0.01, "shop", i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    QFile file(m_roots->gazetteerPath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 size = file.size();
+    // Scribble over the middle of the file, where the tables' pages are.
+    file.seek(size / 3);
+    file.write(QByteArray(int(size / 3), '\x5a'));
+    file.close();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    for (const char *text : { "k", "kiosk 1", "kiosk 2999" })
+        gazetteer.search(QString::fromLatin1(text), GazetteerEntry::AnyKind, 1, 1, 0, 100);
+    gazetteer.nearest(15, 15, GazetteerEntry::AnyKind, 50);
+    for (qint64 id = 1; id < 3000; id += 97)
+        gazetteer.entry(id);
+}
+
+QTEST_GUILESS_MAIN(tst_Gazetteer)
+#include "tst_gazetteer.moc"
