@@ -18,6 +18,7 @@
 #include <hx/trellan/header.h>
 #include <hx/trellan/imagebutton.h>
 #include <hx/trellan/imageview.h>
+#include <hx/trellan/invokeactionitem.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/layoutupdatehandler.h>
 #include <hx/trellan/listview.h>
@@ -109,6 +110,7 @@ void QmlDocument::registerTypes()
     registerControl<Dialog>("Dialog");
     registerControl<ActionItem>("ActionItem");
     registerControl<DeleteActionItem>("DeleteActionItem");
+    registerControl<InvokeActionItem>("InvokeActionItem");
     registerControl<ActionSet>("ActionSet");
     registerControl<StackLayout>("StackLayout");
     registerControl<DockLayout>("DockLayout");

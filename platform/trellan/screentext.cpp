@@ -1,3 +1,4 @@
+#include <hx/system/systemui.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
@@ -226,6 +227,27 @@ QString ScreenText::render(const QObject *root)
         writer.write(sheet, 0);
     for (const Dialog *dialog : Dialog::openDialogs())
         writer.write(dialog, 0);
+    // System dialogs and toasts are on top of everything.
+    for (const hx::system::SystemUiRecord &record : hx::system::SystemUi::visible()) {
+        static const char *const kinds[] = { "SystemDialog", "SystemProgressDialog", "SystemToast" };
+        const char *kind = kinds[qBound(0, int(record.kind), 2)];
+        QString head = record.objectName.isEmpty()
+            ? QLatin1String(kind)
+            : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), record.objectName);
+        writer.line(0, head + QLatin1Char(':'));
+        if (!record.title.isEmpty())
+            writer.line(1, QStringLiteral("Title: %1").arg(record.title));
+        if (!record.body.isEmpty())
+            writer.line(1, QStringLiteral("Body: %1").arg(plain(record.body)));
+        if (record.progress >= 0)
+            writer.line(1, QStringLiteral("Progress: %1%").arg(record.progress));
+        QStringList buttons;
+        for (const hx::system::SystemUiRecord::Button &button : record.buttons)
+            buttons.append(button.enabled ? QStringLiteral("<%1>").arg(button.label)
+                                          : QStringLiteral("<%1> (disabled)").arg(button.label));
+        if (!buttons.isEmpty())
+            writer.line(1, QStringLiteral("Buttons: %1").arg(buttons.join(QLatin1Char(' '))));
+    }
     return writer.lines.join(QLatin1Char('\n'));
 }
 

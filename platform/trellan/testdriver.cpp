@@ -1,3 +1,4 @@
+#include <hx/system/systemui.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/control.h>
@@ -184,6 +185,11 @@ bool TestDriver::pressBack(const QObject *root, const QString &paneName)
         pane = panes.isEmpty() ? nullptr : panes.first();
     }
     return pane && pane->pressBack();
+}
+
+bool TestDriver::pressDialogButton(const QString &label)
+{
+    return hx::system::SystemUi::pressButton(label);
 }
 
 QString TestDriver::screen(const QObject *root)

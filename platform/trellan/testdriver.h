@@ -46,6 +46,9 @@ public:
     // The back button of the named (or only) navigation pane.
     static bool pressBack(const QObject *root, const QString &paneName = QString());
 
+    // Presses the button with this label on the topmost visible system dialog or toast.
+    static bool pressDialogButton(const QString &label);
+
     // The screen as text (ScreenText).
     static QString screen(const QObject *root);
 };

@@ -66,6 +66,16 @@ MapImageGenerator::MapImageGenerator(const ViewProperties &properties, const QLi
     d->pins = pins;
 }
 
+MapImageGenerator::MapImageGenerator(const ViewProperties &properties, const hx::platform::geo::GeoList &pins,
+                                     QObject *parent)
+    : MapImageGenerator(properties, QList<MapPin>(), parent)
+{
+    for (const hx::platform::geo::Point &point : pins.points()) {
+        if (point.isValid())
+            d->pins.append(MapPin { point.latitude(), point.longitude(), QString() });
+    }
+}
+
 MapImageGenerator::~MapImageGenerator() = default;
 
 ViewProperties MapImageGenerator::viewProperties() const

@@ -1,6 +1,7 @@
 #ifndef HX_TRELLAN_MAPS_MAPIMAGEGENERATOR_H
 #define HX_TRELLAN_MAPS_MAPIMAGEGENERATOR_H
 
+#include <hx/platform/geo/geolist.h>
 #include <hx/trellan/maps/mappin.h>
 #include <hx/trellan/maps/viewproperties.h>
 
@@ -24,6 +25,9 @@ class MapImageGenerator : public QObject
 public:
     explicit MapImageGenerator(const ViewProperties &properties, const QList<MapPin> &pins = QList<MapPin>(),
                                QObject *parent = nullptr);
+    // The pins as geographic points (a marker at each valid one).
+    MapImageGenerator(const ViewProperties &properties, const hx::platform::geo::GeoList &pins,
+                      QObject *parent = nullptr);
     ~MapImageGenerator() override;
 
     ViewProperties viewProperties() const;

@@ -43,6 +43,7 @@ private slots:
     void markerSitsAtTheCentre_data();
     void markerSitsAtTheCentre();
     void finishedComesWithAValidPng();
+    void geoListPinsBecomeMarkers();
     void scaleFollowsTheAltitude();
     void invalidViewsGiveNoImage_data();
     void invalidViewsGiveNoImage();
@@ -91,6 +92,16 @@ void tst_MapImageGenerator::finishedComesWithAValidPng()
     QImage decoded;
     QVERIFY(decoded.loadFromData(png, "PNG"));
     QCOMPARE(decoded.size(), QSize(768, 768));
+}
+
+void tst_MapImageGenerator::geoListPinsBecomeMarkers()
+{
+    hx::platform::geo::GeoList pins;
+    pins.append(hx::platform::geo::Point(43.5, -80.25));
+    pins.append(hx::platform::geo::Point());
+    MapImageGenerator generator(view(43.5, -80.25, 2000, 400, 400), pins);
+    QCOMPARE(generator.pins().size(), 1);
+    QVERIFY(redPixelsAround(generator.render(), QPoint(200, 200), 4) > 0);
 }
 
 void tst_MapImageGenerator::scaleFollowsTheAltitude()

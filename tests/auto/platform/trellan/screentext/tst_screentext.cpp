@@ -1,3 +1,4 @@
+#include <hx/system/systemdialog.h>
 #include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/customlistitem.h>
@@ -10,6 +11,7 @@
 #include <hx/trellan/qmldocument.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/sheet.h>
+#include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
 
@@ -59,6 +61,7 @@ private slots:
     void dumpsASmallScreen();
     void dumpsTheDemoDocument();
     void showsOpenSheetsAndDialogsAfterTheScreen();
+    void showsSystemDialogsOnTop();
 };
 
 void tst_ScreenText::dumpsASmallScreen()
@@ -145,6 +148,25 @@ void tst_ScreenText::showsOpenSheetsAndDialogsAfterTheScreen()
                             "  Label: Pick an address"));
     dialog.close();
     sheet.close();
+    QCOMPARE(ScreenText::render(&page), QStringLiteral("Page"));
+}
+
+void tst_ScreenText::showsSystemDialogsOnTop()
+{
+    Page page;
+    hx::system::SystemDialog dialog(QStringLiteral("Replace"), QStringLiteral("Cancel"));
+    dialog.setTitle(QStringLiteral("Duplicate Place"));
+    dialog.setBody(QStringLiteral("This place already exists on the device."));
+    dialog.show();
+    const QString text = ScreenText::render(&page);
+    QVERIFY2(text.startsWith(QStringLiteral("Page\nSystemDialog:\n  Title: Duplicate Place\n"
+                                            "  Body: This place already exists on the device.\n  Buttons: ")),
+             qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("<Replace>")));
+    QVERIFY(text.contains(QStringLiteral("<Cancel>")));
+    QSignalSpy finished(&dialog, &hx::system::SystemDialog::finished);
+    QVERIFY(TestDriver::pressDialogButton(QStringLiteral("Replace")));
+    QCOMPARE(finished.count(), 1);
     QCOMPARE(ScreenText::render(&page), QStringLiteral("Page"));
 }
 
