@@ -1,5 +1,6 @@
 #include <hx/trellan/places/currentcoordinate.h>
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QThread>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -118,7 +119,7 @@ void tst_CurrentCoordinate::readersOnAnotherThreadSeeWholeFixes()
     CurrentCoordinate fix;
     std::atomic<bool> stop(false);
     QThread *writer = QThread::create([&fix, &stop] {
-        for (int i = 1; i < 20000 && !stop.load(); ++i) {
+        for (qint64 i = 1; !stop.load(); ++i) {
             if (i % 100 == 0)
                 fix.reset();
             fix.set(SelectorCoordinate(i, i, i, i, i));
@@ -126,7 +127,10 @@ void tst_CurrentCoordinate::readersOnAnotherThreadSeeWholeFixes()
     });
     writer->start();
     int seen = 0;
-    while (!writer->isFinished()) {
+    QElapsedTimer timer;
+    timer.start();
+    // Read until enough whole fixes were seen, however the two threads get scheduled.
+    while (seen < 2000 && timer.elapsed() < 10000) {
         if (fix.state() != CurrentCoordinate::Valid)
             continue;
         const SelectorCoordinate copy = fix.value();

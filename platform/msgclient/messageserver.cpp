@@ -1,0 +1,260 @@
+#include <hx/msgclient/messageserver.h>
+
+#include <hx/pps/ppspath.h>
+
+#include "messageserver_p.h"
+#include "socketio_p.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace hx {
+namespace msgclient {
+
+MessageServer::MessageServer(const QString &service, const HandlerFactory &factory, const QString &instance)
+    : d(new MessageServerPrivate)
+{
+    d->service = service;
+    d->instance = instance;
+    d->factory = factory;
+}
+
+MessageServer::~MessageServer()
+{
+    stop();
+}
+
+void MessageServer::setErrorReply(const ErrorReply &reply)
+{
+    d->makeErrorReply = reply;
+}
+
+void MessageServer::setMaxRequestSize(int bytes)
+{
+    d->maxRequest = bytes;
+}
+
+void MessageServer::setIdleTimeout(int milliseconds)
+{
+    d->idleTimeoutMs = milliseconds;
+}
+
+void MessageServer::setMaxConnections(int count)
+{
+    d->maxConnections = qMax(1, count);
+}
+
+QString MessageServer::root()
+{
+    const QString configured = qEnvironmentVariable("HX_MSG_ROOT");
+    if (!configured.isEmpty())
+        return configured;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        return runtime + QStringLiteral("/hxmsg");
+    return QStringLiteral("/tmp/hxmsg-%1").arg(::getuid());
+}
+
+QString MessageServer::socketPath(const QString &service, const QString &instance)
+{
+    auto unsafe = [](const QString &name) {
+        return name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String("..");
+    };
+    if (service.isEmpty() || unsafe(service) || unsafe(instance))
+        return QString();
+    QString name = service;
+    if (!instance.isEmpty() && instance != QLatin1String("default"))
+        name += QLatin1Char('.') + instance;
+    return root() + QLatin1Char('/') + name;
+}
+
+bool MessageServer::start(QString *error)
+{
+    if (isRunning())
+        return true;
+    auto fail = [&](const QString &what) {
+        if (error)
+            *error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+        stop();
+        return false;
+    };
+    d->path = socketPath(d->service, d->instance);
+    if (d->path.isEmpty()) {
+        errno = EINVAL;
+        return fail(QStringLiteral("bad service name ") + d->service);
+    }
+    if (!pps::makePrivateFolders(root()))
+        return fail(QStringLiteral("cannot create ") + root());
+    const QByteArray file = QFile::encodeName(d->path);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (size_t(file.size()) >= sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return fail(d->path);
+    }
+    std::memcpy(address.sun_path, file.constData(), size_t(file.size()));
+    ::unlink(file.constData());
+    d->listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (d->listenFd < 0 || ::bind(d->listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::chmod(file.constData(), 0600) != 0 || ::listen(d->listenFd, SOMAXCONN) != 0)
+        return fail(QStringLiteral("cannot listen on ") + d->path);
+    if (::pipe2(d->wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return fail(QStringLiteral("cannot create a pipe"));
+    d->stopping = false;
+    d->acceptor = std::thread([this] { d->acceptLoop(); });
+    return true;
+}
+
+void MessageServer::stop()
+{
+    if (d->acceptor.joinable()) {
+        d->stopping = true;
+        const char wake = 'q';
+        while (::write(d->wakeFds[1], &wake, 1) < 0 && errno == EINTR) { }
+        d->acceptor.join();
+    }
+    {
+        // Connections end at once: their threads see the shut-down socket and leave.
+        std::unique_lock<std::mutex> lock(d->mutex);
+        d->changed.notify_all();
+        for (int fd : d->connections)
+            ::shutdown(fd, SHUT_RDWR);
+        d->changed.wait(lock, [this] { return d->connections.empty(); });
+        d->idleHandlers.clear();
+    }
+    for (int &fd : d->wakeFds) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    if (d->listenFd >= 0) {
+        ::close(d->listenFd);
+        ::unlink(QFile::encodeName(d->path).constData());
+    }
+    d->listenFd = -1;
+}
+
+bool MessageServer::isRunning() const
+{
+    return d->acceptor.joinable();
+}
+
+QString MessageServer::socketPath() const
+{
+    return d->path;
+}
+
+int MessageServer::answered() const
+{
+    return d->answered;
+}
+
+void MessageServerPrivate::acceptLoop()
+{
+    while (!stopping) {
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [this] { return stopping || int(connections.size()) < maxConnections; });
+        }
+        pollfd fds[2] = { { wakeFds[0], POLLIN, 0 }, { listenFd, POLLIN, 0 } };
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+            return;
+        if (fds[0].revents)
+            return;
+        const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0)
+            continue;
+        std::lock_guard<std::mutex> lock(mutex);
+        if (stopping) {
+            ::close(fd);
+            return;
+        }
+        connections.insert(fd);
+        std::thread([this, fd] { serveConnection(fd); }).detach();
+    }
+}
+
+MessageServer::Handler MessageServerPrivate::checkoutHandler()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!idleHandlers.empty()) {
+            MessageServer::Handler handler = std::move(idleHandlers.back());
+            idleHandlers.pop_back();
+            return handler;
+        }
+    }
+    return factory();
+}
+
+void MessageServerPrivate::checkinHandler(MessageServer::Handler handler)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    // Keep a few for the next connections; the rest (after a burst) are let go.
+    if (!stopping && idleHandlers.size() < 16)
+        idleHandlers.push_back(std::move(handler));
+}
+
+QByteArray MessageServerPrivate::errorReply(const QString &reason) const
+{
+    return makeErrorReply ? makeErrorReply(reason) : reason.toUtf8();
+}
+
+void MessageServerPrivate::serveConnection(int fd)
+{
+    MessageServer::Handler handler;
+    for (;;) {
+        using namespace std::chrono;
+        const auto idle = steady_clock::now() + milliseconds(idleTimeoutMs);
+        unsigned char header[4];
+        if (io::receiveAll(fd, reinterpret_cast<char *>(header), sizeof header, idle) != io::Done)
+            break;
+        const uint32_t length = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8)
+            | uint32_t(header[3]);
+        // A request arrives whole within a few seconds of its header, or not at all.
+        const auto deadline = steady_clock::now() + seconds(5);
+        QByteArray reply;
+        bool keepOpen = true;
+        if (length > uint32_t(maxRequest)) {
+            // The rest of the stream cannot be trusted to line up with requests any more.
+            reply = errorReply(QStringLiteral("request too large"));
+            keepOpen = false;
+        } else {
+            QByteArray request(int(length), Qt::Uninitialized);
+            if (io::receiveAll(fd, request.data(), length, deadline) != io::Done)
+                break;
+            if (!handler)
+                handler = checkoutHandler();
+            reply = handler ? handler(request) : errorReply(QStringLiteral("service unavailable"));
+        }
+        const int nul = reply.indexOf('\0');
+        if (nul >= 0)
+            reply.truncate(nul);
+        reply.append('\0');
+        ++answered;
+        if (io::sendAll(fd, reply.constData(), size_t(reply.size()), deadline) != io::Done)
+            break;
+        if (!keepOpen)
+            break;
+    }
+    if (handler)
+        checkinHandler(std::move(handler));
+    std::lock_guard<std::mutex> lock(mutex);
+    // Closed under the lock, so stop() never shuts down a number the system has given out again.
+    connections.erase(fd);
+    ::close(fd);
+    // Notified under the lock: stop() may destroy the server as soon as it is released.
+    changed.notify_all();
+}
+
+} // namespace msgclient
+} // namespace hx

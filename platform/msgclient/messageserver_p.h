@@ -1,0 +1,49 @@
+#ifndef HX_MSGCLIENT_MESSAGESERVER_P_H
+#define HX_MSGCLIENT_MESSAGESERVER_P_H
+
+#include <hx/msgclient/messageserver.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
+
+namespace hx {
+namespace msgclient {
+
+class MessageServerPrivate
+{
+public:
+    void acceptLoop();
+    void serveConnection(int fd);
+    MessageServer::Handler checkoutHandler();
+    void checkinHandler(MessageServer::Handler handler);
+    QByteArray errorReply(const QString &reason) const;
+
+    QString service;
+    QString instance;
+    QString path;
+    MessageServer::HandlerFactory factory;
+    MessageServer::ErrorReply makeErrorReply;
+    int maxRequest = 64 * 1024;
+    int idleTimeoutMs = 10000;
+    int maxConnections = 1024;
+
+    int listenFd = -1;
+    int wakeFds[2] = { -1, -1 };
+    std::thread acceptor;
+    std::atomic<bool> stopping { false };
+    std::atomic<int> answered { 0 };
+
+    std::mutex mutex; // guards what follows
+    std::condition_variable changed;
+    std::set<int> connections;
+    std::vector<MessageServer::Handler> idleHandlers;
+};
+
+} // namespace msgclient
+} // namespace hx
+
+#endif

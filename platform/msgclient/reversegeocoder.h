@@ -1,0 +1,49 @@
+#ifndef HX_MSGCLIENT_REVERSEGEOCODER_H
+#define HX_MSGCLIENT_REVERSEGEOCODER_H
+
+#include <hx/msgclient/revgeorequest.h>
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QByteArray>
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+#include <functional>
+#include <memory>
+
+namespace hx {
+namespace msgclient {
+
+// Answers reverse-geocoding requests from the gazetteer. The reply is
+// {"response":[candidates]}, finest first: the nearest address (for "address" and "postal",
+// within MaxAddressMetres), its locality, region and country; coarser boundaries start lower.
+// Each candidate has "name" (a one-line label), "street", "city", "region", "country",
+// "postal_code", "lat", "lon", "zoom" and "merit" (-1). A refused request gets
+// {"response":[],"error":"why"}. Not thread-safe: use one per thread.
+class ReverseGeocoder
+{
+public:
+    // Nearest entries of the given GazetteerEntry::Kind mask, nearest first.
+    using Lookup = std::function<QList<platform::places::GazetteerEntry>(double latitude, double longitude, int kinds,
+                                                                         int limit)>;
+
+    static constexpr double MaxAddressMetres = 1000;
+
+    // Reads the gazetteer file (empty: HX_GAZETTEER_DB or its default).
+    explicit ReverseGeocoder(const QString &gazetteerPath = QString());
+    // Reads from any source, such as a test's own places.
+    explicit ReverseGeocoder(const Lookup &lookup);
+
+    QByteArray answer(const QByteArray &request) const;
+    QByteArray answer(const RevGeoRequest &request) const;
+    static QByteArray errorReply(const QString &reason);
+
+private:
+    std::shared_ptr<void> m_gazetteer;
+    Lookup m_lookup;
+};
+
+} // namespace msgclient
+} // namespace hx
+
+#endif

@@ -1,0 +1,69 @@
+#ifndef HX_PPS_LOCATIONSERVER_P_H
+#define HX_PPS_LOCATIONSERVER_P_H
+
+#include <QtCore/QByteArray>
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace hx {
+namespace pps {
+
+class LocationServerPrivate
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    struct Step
+    {
+        int delayMs = 0;
+        QByteArray reply;
+    };
+
+    struct Client
+    {
+        int fd = -1;
+        bool active = false; // a location request is being answered
+        QByteArray id;
+        int step = 0;
+        Clock::time_point nextStep;
+        Clock::time_point nextStatus;
+    };
+
+    void run();
+    void acceptClients();
+    bool serveClient(Client &client, Clock::time_point now);
+    void handleRequest(Client &client, const QByteArray &text, Clock::time_point now);
+    void sendDue(Client &client, Clock::time_point now);
+    int pollTimeout(Clock::time_point now) const;
+    void send(Client &client, const QByteArray &reply);
+    QByteArray statusReply(const Client &client) const;
+    QByteArray errorReply(const QByteArray &id, const char *code, const char *text) const;
+    bool writeStatusObject();
+
+    // Configuration: set before start(), except locationOn.
+    QList<Step> steps;
+    int statusIntervalMs = 1000;
+    std::atomic<bool> locationOn { true };
+
+    QString controlPath;
+    QString statusPath;
+    int listenFd = -1;
+    int wakeFds[2] = { -1, -1 };
+    std::thread thread;
+    std::vector<Client> clients;
+
+    mutable std::mutex mutex; // guards the request record below
+    int requestCount = 0;
+    QByteArray lastRequest;
+};
+
+} // namespace pps
+} // namespace hx
+
+#endif

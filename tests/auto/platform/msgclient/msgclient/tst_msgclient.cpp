@@ -1,0 +1,187 @@
+#include <hx/msgclient/messageserver.h>
+#include <hx/msgclient/msgclient.h>
+
+#include <testroots.h>
+
+#include <QtCore/QFileInfo>
+#include <QtTest/QtTest>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+using hx::msgclient::MessageServer;
+
+namespace {
+
+// Answers "echo:<text>"; a request starting with "sleep" waits 300 ms first.
+MessageServer::HandlerFactory echoFactory()
+{
+    return [] {
+        return [](const QByteArray &request) {
+            if (request.startsWith("sleep"))
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            return "echo:" + request;
+        };
+    };
+}
+
+struct Channel
+{
+    explicit Channel(const char *service = "echo", const char *instance = "default", int timeout = 2)
+        : channel(msgclient_open(service, instance, timeout))
+    { }
+    ~Channel() { msgclient_close(channel); }
+    msgclient_channel_t *channel;
+};
+
+} // namespace
+
+class tst_MsgClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exchangesRequestsAndReplies();
+    void replyNeverOverflowsTheBuffer_data();
+    void replyNeverOverflowsTheBuffer();
+    void noServiceGivesNoChannel();
+    void slowReplyTimesOut();
+    void oversizeRequestGetsTheErrorReply();
+    void badArgumentsAreRefused();
+    void socketsArePrivateAndNamedByInstance();
+};
+
+void tst_MsgClient::exchangesRequestsAndReplies()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel c;
+    QVERIFY(c.channel);
+    for (const QByteArray &request : { QByteArray("first"), QByteArray(""), QByteArray(5000, 'x') }) {
+        char reply[8192];
+        size_t length = 99;
+        QCOMPARE(
+            msgclient_putget(c.channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0),
+            int(MSGCLIENT_OK));
+        QCOMPARE(QByteArray(reply), "echo:" + request);
+        QCOMPARE(length, size_t(request.size() + 5));
+    }
+    QCOMPARE(server.answered(), 3);
+}
+
+void tst_MsgClient::replyNeverOverflowsTheBuffer_data()
+{
+    QTest::addColumn<int>("bufferSize");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("a reply that fits exactly with its NUL") << 12 << int(MSGCLIENT_OK) << QByteArray("echo:abcdef");
+    QTest::newRow("a reply one byte too long is cut")
+        << 11 << int(MSGCLIENT_ERROR_TRUNCATED) << QByteArray("echo:abcde");
+    QTest::newRow("a one-byte buffer holds only the NUL") << 1 << int(MSGCLIENT_ERROR_TRUNCATED) << QByteArray();
+}
+
+void tst_MsgClient::replyNeverOverflowsTheBuffer()
+{
+    QFETCH(int, bufferSize);
+    QFETCH(int, result);
+    QFETCH(QByteArray, expected);
+
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel c;
+    QByteArray buffer(bufferSize + 8, '#'); // guard bytes after the buffer given
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(c.channel, "abcdef", 6, buffer.data(), size_t(bufferSize), &length, 0), result);
+    QCOMPARE(QByteArray(buffer.constData()), expected);
+    QCOMPARE(length, size_t(expected.size()));
+    QCOMPARE(buffer.mid(bufferSize), QByteArray(8, '#'));
+
+    // The rest of a cut reply was dropped, so the next exchange lines up.
+    char reply[64];
+    QCOMPARE(msgclient_putget(c.channel, "next", 4, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+    QCOMPARE(QByteArray(reply), QByteArray("echo:next"));
+}
+
+void tst_MsgClient::noServiceGivesNoChannel()
+{
+    hx::test::TestRoots roots;
+    QVERIFY(!msgclient_open("revgeocode", "default", 2));
+    QVERIFY(!msgclient_open("../escape", "default", 2));
+    QVERIFY(!msgclient_open(nullptr, "default", 2));
+    msgclient_close(nullptr);
+}
+
+void tst_MsgClient::slowReplyTimesOut()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel c;
+    char reply[64] = "untouched";
+    size_t length = 7;
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(msgclient_putget(c.channel, "sleep", 5, reply, sizeof reply, &length, 100), int(MSGCLIENT_ERROR_TIMEOUT));
+    QVERIFY(timer.elapsed() < 290);
+    QCOMPARE(reply[0], '\0');
+    QCOMPARE(length, size_t(0));
+}
+
+void tst_MsgClient::oversizeRequestGetsTheErrorReply()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    server.setMaxRequestSize(16);
+    server.setErrorReply([](const QString &reason) { return "error:" + reason.toUtf8(); });
+    QVERIFY(server.start());
+    Channel big, small;
+    char reply[64];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(big.channel, "0123456789abcdefg", 17, reply, sizeof reply, &length, 0),
+             int(MSGCLIENT_OK));
+    QCOMPARE(QByteArray(reply), QByteArray("error:request too large"));
+    QCOMPARE(msgclient_putget(small.channel, "0123456789abcdef", 16, reply, sizeof reply, &length, 0),
+             int(MSGCLIENT_OK));
+    QCOMPARE(QByteArray(reply), QByteArray("echo:0123456789abcdef"));
+    // The oversize connection was closed after its error reply.
+    QCOMPARE(msgclient_putget(big.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_ERROR_CLOSED));
+}
+
+void tst_MsgClient::badArgumentsAreRefused()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel c;
+    char reply[8];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(nullptr, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, 0, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, nullptr, 8, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    const QByteArray huge(MSGCLIENT_MAX_REQUEST + 1, 'x');
+    QCOMPARE(msgclient_putget(c.channel, huge.constData(), size_t(huge.size()), reply, sizeof reply, &length, 0),
+             int(MSGCLIENT_ERROR_INVALID));
+}
+
+void tst_MsgClient::socketsArePrivateAndNamedByInstance()
+{
+    hx::test::TestRoots roots;
+    QCOMPARE(MessageServer::socketPath(QStringLiteral("revgeocode"), QStringLiteral("default")),
+             roots.messageRoot() + QStringLiteral("/revgeocode"));
+    MessageServer server(QStringLiteral("echo"), echoFactory(), QStringLiteral("second"));
+    QVERIFY(server.start());
+    QCOMPARE(server.socketPath(), roots.messageRoot() + QStringLiteral("/echo.second"));
+    QCOMPARE(QFileInfo(server.socketPath()).permissions() & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(!Channel("echo", "default").channel);
+    QVERIFY(Channel("echo", "second").channel);
+    server.stop();
+    QVERIFY(!QFileInfo::exists(server.socketPath()));
+}
+
+QTEST_APPLESS_MAIN(tst_MsgClient)
+#include "tst_msgclient.moc"

@@ -1,0 +1,246 @@
+#include <hx/msgclient/msgclient.h>
+#include <hx/msgclient/revgeoserver.h>
+
+#include <gazetteerfixture.h>
+#include <serviceprocess.h>
+#include <testroots.h>
+
+#include <QtCore/QFileInfo>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtTest/QtTest>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+using hx::platform::places::GazetteerEntry;
+using hx::test::GazetteerFixture;
+
+namespace {
+
+GazetteerEntry place(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
+                     const QString &region, const QString &country)
+{
+    GazetteerEntry entry = GazetteerFixture::entry(kind, name, latitude, longitude, 1000);
+    entry.region = region;
+    entry.country = country;
+    return entry;
+}
+
+bool writeGazetteer(const QString &path)
+{
+    GazetteerEntry university = place(GazetteerEntry::Address, QStringLiteral("200 University Ave W"), 43.4723,
+                                      -80.5449, QStringLiteral("Ontario"), QStringLiteral("Canada"));
+    university.street = QStringLiteral("200 University Ave W");
+    university.city = QStringLiteral("Waterloo");
+    university.postalCode = QStringLiteral("N2L 3G1");
+    GazetteerEntry downing = place(GazetteerEntry::Address, QStringLiteral("10 Downing St"), 51.50336, -0.12763,
+                                   QStringLiteral("England"), QStringLiteral("United Kingdom"));
+    downing.street = QStringLiteral("10 Downing St");
+    downing.city = QStringLiteral("London");
+    downing.postalCode = QStringLiteral("SW1A 2AA");
+    return GazetteerFixture::write(path,
+                                   { place(GazetteerEntry::Locality, QStringLiteral("Waterloo"), 43.4643, -80.5204,
+                                           QStringLiteral("Ontario"), QStringLiteral("Canada")),
+                                     place(GazetteerEntry::Locality, QStringLiteral("Toronto"), 43.6532, -79.3832,
+                                           QStringLiteral("Ontario"), QStringLiteral("Canada")),
+                                     place(GazetteerEntry::Locality, QStringLiteral("London"), 51.5072, -0.1276,
+                                           QStringLiteral("England"), QStringLiteral("United Kingdom")),
+                                     university, downing });
+}
+
+// One exchange as the library makes it: open, put-get into 8192 bytes, close.
+QJsonObject exchange(const QByteArray &request, int *result = nullptr)
+{
+    msgclient_channel_t *channel = msgclient_open("revgeocode", "default", 2);
+    char reply[8192] = {};
+    size_t length = 0;
+    const int status = channel
+        ? msgclient_putget(channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0)
+        : -1;
+    msgclient_close(channel);
+    if (result)
+        *result = status;
+    return QJsonDocument::fromJson(QByteArray(reply, int(length))).object();
+}
+
+QByteArray requestFor(double latitude, double longitude, const char *boundary)
+{
+    return "{\"lat\":" + QByteArray::number(latitude, 'f', 7) + ", \"lon\":" + QByteArray::number(longitude, 'f', 7)
+        + ", \"boundary\": \"" + boundary + "\"}";
+}
+
+} // namespace
+
+class tst_HxRevGeocoded : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void answersFromTheGazetteer_data();
+    void answersFromTheGazetteer();
+    void candidatesCarryEveryMember();
+    void hundredConcurrentExchangesAreAllAnsweredCorrectly();
+    void badRequestsGetAnErrorWhileOthersAreServed();
+    void missingGazetteerGivesAnErrorReply();
+    void daemonServesAndStopsOnSigterm();
+
+private:
+    QScopedPointer<hx::test::TestRoots> m_roots;
+    QScopedPointer<hx::msgclient::RevGeoServer> m_server;
+};
+
+void tst_HxRevGeocoded::init()
+{
+    m_roots.reset(new hx::test::TestRoots);
+    QVERIFY(writeGazetteer(m_roots->gazetteerPath()));
+    m_server.reset(new hx::msgclient::RevGeoServer);
+    QString error;
+    QVERIFY2(m_server->start(&error), qPrintable(error));
+}
+
+void tst_HxRevGeocoded::cleanup()
+{
+    m_server.reset();
+    m_roots.reset();
+}
+
+void tst_HxRevGeocoded::answersFromTheGazetteer_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("an address request beside the university starts with its street address")
+        << requestFor(43.4724, -80.5448, "address")
+        << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
+                         "Ontario, Canada", "Canada" });
+    QTest::newRow("a city request starts with the locality")
+        << requestFor(43.4724, -80.5448, "city")
+        << QStringList({ "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });
+    QTest::newRow("an address request far from every address starts with the nearest locality")
+        << requestFor(43.66, -79.39, "address")
+        << QStringList({ "Toronto, Ontario, Canada", "Ontario, Canada", "Canada" });
+    QTest::newRow("a province request") << requestFor(51.5, -0.12, "province")
+                                        << QStringList({ "England, United Kingdom", "United Kingdom" });
+    QTest::newRow("a country request") << requestFor(51.5, -0.12, "country") << QStringList({ "United Kingdom" });
+}
+
+void tst_HxRevGeocoded::answersFromTheGazetteer()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QStringList, names);
+    int result = -1;
+    const QJsonObject reply = exchange(request, &result);
+    QCOMPARE(result, int(MSGCLIENT_OK));
+    QStringList got;
+    for (const QJsonValue &candidate : reply.value(QStringLiteral("response")).toArray())
+        got << candidate.toObject().value(QStringLiteral("name")).toString();
+    QCOMPARE(got, names);
+}
+
+void tst_HxRevGeocoded::candidatesCarryEveryMember()
+{
+    const QJsonObject first = exchange(requestFor(51.5034, -0.1276, "address"))
+                                  .value(QStringLiteral("response"))
+                                  .toArray()
+                                  .at(0)
+                                  .toObject();
+    QCOMPARE(first.value(QStringLiteral("street")).toString(), QStringLiteral("10 Downing St"));
+    QCOMPARE(first.value(QStringLiteral("city")).toString(), QStringLiteral("London"));
+    QCOMPARE(first.value(QStringLiteral("region")).toString(), QStringLiteral("England"));
+    QCOMPARE(first.value(QStringLiteral("country")).toString(), QStringLiteral("United Kingdom"));
+    QCOMPARE(first.value(QStringLiteral("postal_code")).toString(), QStringLiteral("SW1A 2AA"));
+    QCOMPARE(first.value(QStringLiteral("lat")).toDouble(), 51.50336);
+    QCOMPARE(first.value(QStringLiteral("lon")).toDouble(), -0.12763);
+    QCOMPARE(first.value(QStringLiteral("zoom")).toInt(), 17);
+    QCOMPARE(first.value(QStringLiteral("merit")).toInt(), -1);
+}
+
+void tst_HxRevGeocoded::hundredConcurrentExchangesAreAllAnsweredCorrectly()
+{
+    std::atomic<int> correct { 0 };
+    std::vector<std::thread> clients;
+    for (int i = 0; i < 100; ++i) {
+        clients.emplace_back([i, &correct] {
+            const bool london = i % 2;
+            const QJsonObject reply = exchange(london ? requestFor(51.5 + i * 1e-5, -0.13, "city")
+                                                      : requestFor(43.47 + i * 1e-5, -80.53, "city"));
+            const QString city = reply.value(QStringLiteral("response"))
+                                     .toArray()
+                                     .at(0)
+                                     .toObject()
+                                     .value(QStringLiteral("city"))
+                                     .toString();
+            if (city == (london ? QLatin1String("London") : QLatin1String("Waterloo")))
+                ++correct;
+        });
+    }
+    for (auto &client : clients)
+        client.join();
+    QCOMPARE(correct.load(), 100);
+}
+
+void tst_HxRevGeocoded::badRequestsGetAnErrorWhileOthersAreServed()
+{
+    const QList<QByteArray> bad = { QByteArray("garbage \xff\x01"), QByteArray(), QByteArray("{\"lat\":100,\"lon\":0}"),
+                                    "{\"lat\":1,\"lon\":2,\"pad\":\"" + QByteArray(8000, ' ') + "\"}" };
+    std::atomic<int> errors { 0 };
+    std::atomic<int> answered { 0 };
+    std::vector<std::thread> clients;
+    for (int i = 0; i < 40; ++i) {
+        clients.emplace_back([i, &bad, &errors, &answered] {
+            if (i % 4 == 0) {
+                const QJsonObject reply = exchange(bad.at(i / 4 % bad.size()));
+                if (reply.value(QStringLiteral("response")).toArray().isEmpty()
+                    && !reply.value(QStringLiteral("error")).toString().isEmpty())
+                    ++errors;
+            } else if (!exchange(requestFor(43.47, -80.53, "address"))
+                            .value(QStringLiteral("response"))
+                            .toArray()
+                            .isEmpty()) {
+                ++answered;
+            }
+        });
+    }
+    for (auto &client : clients)
+        client.join();
+    QCOMPARE(errors.load(), 10);
+    QCOMPARE(answered.load(), 30);
+    QVERIFY(!exchange(requestFor(43.47, -80.53, "city")).value(QStringLiteral("response")).toArray().isEmpty());
+}
+
+void tst_HxRevGeocoded::missingGazetteerGivesAnErrorReply()
+{
+    m_server.reset();
+    hx::msgclient::RevGeoServer server(m_roots->path() + QStringLiteral("/missing.db"));
+    QVERIFY(server.start());
+    const QJsonObject reply = exchange(requestFor(43.47, -80.53, "address"));
+    QVERIFY(reply.value(QStringLiteral("response")).toArray().isEmpty());
+    QCOMPARE(reply.value(QStringLiteral("error")).toString(), QStringLiteral("gazetteer unavailable"));
+}
+
+void tst_HxRevGeocoded::daemonServesAndStopsOnSigterm()
+{
+    m_server.reset();
+    hx::test::ServiceProcess daemon(QStringLiteral("hx-revgeocoded"));
+    QVERIFY2(daemon.start({ QStringLiteral("--root"), m_roots->messageRoot(), QStringLiteral("--gazetteer"),
+                            m_roots->gazetteerPath() }),
+             qPrintable(daemon.errorOutput()));
+    QCOMPARE(exchange(requestFor(43.4724, -80.5448, "address"))
+                 .value(QStringLiteral("response"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("postal_code"))
+                 .toString(),
+             QStringLiteral("N2L 3G1"));
+    QVERIFY2(daemon.terminate(), qPrintable(daemon.errorOutput()));
+    QVERIFY(!QFileInfo::exists(m_roots->messageRoot() + QStringLiteral("/revgeocode")));
+}
+
+QTEST_GUILESS_MAIN(tst_HxRevGeocoded)
+#include "tst_hxrevgeocoded.moc"
