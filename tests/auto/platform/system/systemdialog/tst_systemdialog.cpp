@@ -10,6 +10,8 @@
 #include <QtCore/QTimer>
 #include <QtTest/QtTest>
 
+#include <atomic>
+
 using namespace hx::system;
 
 class tst_SystemDialog : public QObject
@@ -256,12 +258,12 @@ void tst_SystemDialog::pressFromAnotherThreadRunsOnTheDialogsThread()
     QThread *finishedOn = nullptr;
     connect(&dialog, &SystemDialog::finished, [&] { finishedOn = QThread::currentThread(); });
     dialog.show();
-    bool pressed = false;
+    std::atomic<bool> pressed { false };
     QThread *presser = QThread::create([&] { pressed = SystemUi::pressButton("OK"); });
     presser->start();
     QVERIFY(presser->wait(5000));
     delete presser;
-    QVERIFY(pressed);
+    QVERIFY(pressed.load());
     QVERIFY(hx::test::SignalWaiter::waitFor([&] { return finishedOn != nullptr; }, 2000));
     QCOMPARE(finishedOn, QThread::currentThread());
 }
