@@ -35,11 +35,11 @@ constexpr double FirstRadiusMetres = 250;
 
 constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
-// Both the FTS table and entries are walked in rowid order, so the join stops after the first
-// rows the caller reads: a short prefix costs as little as a long one.
+// The index yields matches in rowid (importance) order and the kinds are part of the match,
+// so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
     = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
-      "WHERE names MATCH ?1 AND (e.kind & ?2) != 0 ORDER BY names.rowid";
+      "WHERE names MATCH ?1 ORDER BY names.rowid";
 constexpr const char *BoxSql
     = "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
       "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND (p.kind & ?5) != 0";
@@ -47,6 +47,9 @@ constexpr const char *EntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
       "phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1";
 constexpr const char *CategoriesSql = "SELECT code, name FROM categories ORDER BY name, code";
+constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// A prefix that stands for at most this many whole terms is searched as those terms.
+constexpr int ExpandLimit = 48;
 
 // Leaves a statement ready for its next use whatever path the caller leaves by.
 class StatementReset
@@ -221,6 +224,56 @@ void GazetteerPrivate::loadCategories()
         fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
 }
 
+QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit)
+{
+    QStringList terms;
+    sqlite3_stmt *query = statement(TermsSql);
+    StatementReset reset(query);
+    bindText(query, 1, prefix);
+    // U+10FFFF sorts after every character a term can continue with.
+    bindText(query, 2, prefix + QString::fromUcs4(U"\U0010FFFF"));
+    sqlite3_bind_int(query, 3, limit);
+    while (sqlite3_step(query) == SQLITE_ROW)
+        terms.append(columnText(query, 0));
+    return terms;
+}
+
+QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
+{
+    // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
+    // Tokens are letters and digits only, so nothing in them can be read as query syntax.
+    QStringList perKind;
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::PointOfInterest; kind <<= 1) {
+        if (!(kinds & kind))
+            continue;
+        const QChar letter = GazetteerText::kindLetter(kind);
+        QStringList phrases;
+        for (const QStringList &tokens : words) {
+            QStringList prefixed;
+            for (const QString &token : tokens)
+                prefixed.append(letter + token);
+            const QString last = prefixed.takeLast();
+            const QString lead = prefixed.isEmpty() ? QString() : prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
+            if (terms.isEmpty()) {
+                phrases.clear();
+                break; // no entry of this kind has the word
+            }
+            if (terms.size() > ExpandLimit) {
+                phrases.append(QLatin1Char('"') + lead + last + QStringLiteral("\"*"));
+                continue;
+            }
+            QStringList alternatives;
+            for (const QString &term : terms)
+                alternatives.append(QLatin1Char('"') + lead + term + QLatin1Char('"'));
+            phrases.append(QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+        }
+        if (!phrases.isEmpty())
+            perKind.append(QLatin1Char('(') + phrases.join(QStringLiteral(" AND ")) + QLatin1Char(')'));
+    }
+    return perKind.join(QStringLiteral(" OR "));
+}
+
 QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString &key, int kinds)
 {
     QList<Candidate> found;
@@ -237,13 +290,12 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString 
     return found;
 }
 
-bool GazetteerPrivate::prefixMatches(const QString &query, int kinds, const QSet<qint64> &skip, int windowSize,
-                                     int wanted, QList<Candidate> *window, QList<Candidate> *tail)
+bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
+                                     QList<Candidate> *window, QList<Candidate> *tail)
 {
     sqlite3_stmt *matches = statement(PrefixSql);
     StatementReset reset(matches);
     bindText(matches, 1, query);
-    sqlite3_bind_int(matches, 2, kinds);
     int read = 0;
     int rc;
     while ((rc = sqlite3_step(matches)) == SQLITE_ROW) {
@@ -426,8 +478,11 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     if (hasMore)
         *hasMore = false;
     kinds &= GazetteerEntry::AnyKind;
-    const QString query = GazetteerText::prefixQuery(text);
-    if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || query.isEmpty())
+    const QList<QStringList> words = GazetteerText::queryWords(text);
+    if (!d->db || kinds == 0 || offset < 0 || limit <= 0 || words.isEmpty())
+        return {};
+    const QString query = d->matchQuery(words, kinds);
+    if (query.isEmpty())
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text
@@ -441,7 +496,7 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     QList<GazetteerPrivate::Candidate> window;
     QList<GazetteerPrivate::Candidate> tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!d->prefixMatches(query, kinds, exactIds, RankedWindow, wanted, &window, &tail))
+    if (!d->prefixMatches(query, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
     d->rank(&head, key, nearLatitude, nearLongitude);

@@ -50,8 +50,10 @@ public:
     QString sqliteError() const;
     void loadCategories();
 
+    QStringList termsStartingWith(const QString &prefix, int limit);
+    QString matchQuery(const QList<QStringList> &words, int kinds);
     QList<Candidate> exactMatches(const QString &key, int kinds);
-    bool prefixMatches(const QString &query, int kinds, const QSet<qint64> &skip, int windowSize, int wanted,
+    bool prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
                        QList<Candidate> *window, QList<Candidate> *tail);
     void rank(QList<Candidate> *candidates, const QString &key, double nearLatitude, double nearLongitude) const;
     QList<Candidate> inBox(double latitude, double longitude, double radiusMetres, int kinds);

@@ -12,7 +12,11 @@ constexpr int Version = 1;
 
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
-// folded name for the exact-name lookup that comes before the prefix matches.
+// folded name for the exact-name lookup that comes before the prefix matches. Every term of
+// the full-text index starts with its entry's kind letter (see GazetteerText::indexText), and
+// terms lists them all, so a longer prefix is looked up as the few whole terms it stands for:
+// whole terms are read lazily in rowid order, while a prefix without its own prefix index would
+// first gather every match.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -36,7 +40,8 @@ CREATE TABLE entries(
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
-    tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5');
+CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 )sql";
 

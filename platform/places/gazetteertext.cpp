@@ -1,5 +1,7 @@
 #include "gazetteertext_p.h"
 
+#include <hx/platform/places/gazetteerentry.h>
+
 #include <QtCore/QVector>
 
 namespace hx {
@@ -52,18 +54,41 @@ QString GazetteerText::foldedKey(const QString &text)
     return foldedWords(text).join(QLatin1Char(' '));
 }
 
-QString GazetteerText::prefixQuery(const QString &text)
+QList<QStringList> GazetteerText::queryWords(const QString &text)
 {
-    QStringList phrases;
+    QList<QStringList> words;
     const QStringList parts = text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
-        // The tokenizer splits the phrase itself; only its own quote character needs care.
-        const QStringList words = foldedWords(part);
-        if (words.isEmpty())
-            continue;
-        phrases.append(QLatin1Char('"') + words.join(QLatin1Char(' ')) + QStringLiteral("\"*"));
+        const QStringList tokens = foldedWords(part);
+        if (!tokens.isEmpty())
+            words.append(tokens);
     }
-    return phrases.join(QLatin1Char(' '));
+    return words;
+}
+
+QChar GazetteerText::kindLetter(int kind)
+{
+    switch (kind) {
+    case GazetteerEntry::Country:
+        return QLatin1Char('c');
+    case GazetteerEntry::Region:
+        return QLatin1Char('r');
+    case GazetteerEntry::Locality:
+        return QLatin1Char('l');
+    case GazetteerEntry::Address:
+        return QLatin1Char('a');
+    default:
+        return QLatin1Char('p');
+    }
+}
+
+QString GazetteerText::indexText(int kind, const QString &text)
+{
+    const QChar letter = kindLetter(kind);
+    QStringList tokens = foldedWords(text);
+    for (QString &token : tokens)
+        token.prepend(letter);
+    return tokens.join(QLatin1Char(' '));
 }
 
 } // namespace places

@@ -18,10 +18,15 @@ public:
     static QString foldedKey(const QString &text);
     static QStringList foldedWords(const QString &text);
 
-    // A full-text query that matches every blank-separated word of text as a prefix. Each word
-    // is one quoted phrase, so query syntax in user text ("AND", '"', '*', '^', ':') stays text.
-    // Empty when text has no letter or digit.
-    static QString prefixQuery(const QString &text);
+    // The words of text as typed (split at blanks), each as its folded tokens; words without a
+    // letter or digit are dropped. "O'Conn  café" -> [["o", "conn"], ["cafe"]].
+    static QList<QStringList> queryWords(const QString &text);
+
+    // What the full-text index holds for a text of an entry of one kind: its folded tokens,
+    // each prefixed with the kind's letter ("Café" of a point of interest -> "pcafe"). The
+    // kind thus lives inside every term, so a search for some kinds never reads the others.
+    static QString indexText(int kind, const QString &text);
+    static QChar kindLetter(int kind);
 };
 
 } // namespace places

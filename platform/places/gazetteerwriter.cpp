@@ -27,7 +27,7 @@ constexpr const char *StagingSql = R"sql(
 CREATE TEMP TABLE staging(
     seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
     city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
-    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL);
+    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, indexed_name TEXT, indexed_place TEXT);
 CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
 )sql";
 
@@ -42,13 +42,16 @@ SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, 
     region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance
 FROM temp.staging ORDER BY importance DESC, seq;
 INSERT INTO names(rowid, name, place)
-SELECT id, name, street || ' ' || postal_code || ' ' || city || ' ' || region || ' ' || country
-FROM entries ORDER BY id;
+SELECT row_number() OVER (ORDER BY importance DESC, seq), indexed_name, indexed_place
+FROM temp.staging ORDER BY importance DESC, seq;
 INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
 SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
 INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
 INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
 INSERT INTO names(names) VALUES('optimize');
+CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
+INSERT INTO terms(term) SELECT term FROM temp.vocabulary;
+DROP TABLE temp.vocabulary;
 )sql";
 
 bool isKnownKind(int kind)
@@ -108,7 +111,8 @@ bool GazetteerWriterPrivate::createStaging()
     if (!exec(StagingSql))
         return false;
     const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + EntryColumns
-        + ") VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)";
+        + ", indexed_name, indexed_place) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
+          "?16, ?17, ?18, ?19)";
     if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
         || sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO temp.staged_categories(code, name) VALUES(?1, ?2)", -1,
                               &insertCategory, nullptr)
@@ -134,14 +138,66 @@ bool GazetteerWriterPrivate::copyExisting()
     sqlite3_finalize(attach);
     if (rc != SQLITE_DONE)
         return fail(QStringLiteral("cannot read the existing file: ") + QString::fromUtf8(sqlite3_errmsg(db)));
-    const QByteArray copy = QByteArray("BEGIN; INSERT INTO temp.staging(") + EntryColumns + ") SELECT " + EntryColumns
-        + " FROM old.entries ORDER BY id; INSERT OR REPLACE INTO temp.staged_categories(code, name) "
-          "SELECT code, name FROM old.categories; COMMIT;";
-    const bool copied = exec(copy.constData());
+    // Through the same insert as new entries, so their index text is made the same way.
+    const QByteArray select = QByteArray("SELECT ") + EntryColumns + " FROM old.entries ORDER BY id";
+    sqlite3_stmt *rows = nullptr;
+    bool copied = exec("BEGIN") && sqlite3_prepare_v2(db, select.constData(), -1, &rows, nullptr) == SQLITE_OK;
+    int step = SQLITE_DONE;
+    while (copied && (step = sqlite3_step(rows)) == SQLITE_ROW) {
+        GazetteerEntry entry;
+        entry.kind = GazetteerEntry::Kind(sqlite3_column_int(rows, 0));
+        QString *texts[]
+            = { &entry.name,    &entry.street,      &entry.postalCode, &entry.city,  &entry.region, &entry.regionCode,
+                &entry.country, &entry.countryCode, &entry.category,   &entry.phone, &entry.url,    &entry.email };
+        const int columns[] = { 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13 };
+        for (int i = 0; i < 12; ++i)
+            *texts[i] = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(rows, columns[i])));
+        if (sqlite3_column_type(rows, 14) != SQLITE_NULL) {
+            entry.latitude = sqlite3_column_double(rows, 14);
+            entry.longitude = sqlite3_column_double(rows, 15);
+        }
+        entry.importance = sqlite3_column_double(rows, 16);
+        copied = insert(entry);
+    }
+    sqlite3_finalize(rows);
+    copied = copied && step == SQLITE_DONE
+        && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories; "
+                "COMMIT;");
     if (!copied)
         exec("ROLLBACK");
     exec("DETACH DATABASE old");
     return copied;
+}
+
+bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
+{
+    sqlite3_stmt *insert = insertEntry;
+    sqlite3_bind_int(insert, 1, entry.kind);
+    bindText(insert, 2, entry.name.trimmed());
+    bindText(insert, 3, GazetteerText::foldedKey(entry.name));
+    const QString texts[]
+        = { entry.street,      entry.postalCode, entry.city,  entry.region, entry.regionCode, entry.country,
+            entry.countryCode, entry.category,   entry.phone, entry.url,    entry.email };
+    int index = 4;
+    for (const QString &text : texts)
+        bindText(insert, index++, text.trimmed());
+    if (qIsNaN(entry.latitude)) {
+        sqlite3_bind_null(insert, 15);
+        sqlite3_bind_null(insert, 16);
+    } else {
+        sqlite3_bind_double(insert, 15, entry.latitude);
+        sqlite3_bind_double(insert, 16, entry.longitude);
+    }
+    sqlite3_bind_double(insert, 17, qIsNaN(entry.importance) ? 0 : entry.importance);
+    bindText(insert, 18, GazetteerText::indexText(entry.kind, entry.name));
+    const QString place = QStringList { entry.street, entry.postalCode, entry.city, entry.region, entry.country }.join(
+        QLatin1Char(' '));
+    bindText(insert, 19, GazetteerText::indexText(entry.kind, place));
+    const int rc = sqlite3_step(insert);
+    sqlite3_reset(insert);
+    if (rc != SQLITE_DONE)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db)));
+    return true;
 }
 
 bool GazetteerWriterPrivate::buildTables()
@@ -286,28 +342,8 @@ bool GazetteerWriter::add(const GazetteerEntry &entry)
         d->error = reason;
         return false;
     }
-    sqlite3_stmt *insert = d->insertEntry;
-    sqlite3_bind_int(insert, 1, entry.kind);
-    bindText(insert, 2, entry.name.trimmed());
-    bindText(insert, 3, GazetteerText::foldedKey(entry.name));
-    const QString texts[]
-        = { entry.street,      entry.postalCode, entry.city,  entry.region, entry.regionCode, entry.country,
-            entry.countryCode, entry.category,   entry.phone, entry.url,    entry.email };
-    int index = 4;
-    for (const QString &text : texts)
-        bindText(insert, index++, text.trimmed());
-    if (qIsNaN(entry.latitude)) {
-        sqlite3_bind_null(insert, 15);
-        sqlite3_bind_null(insert, 16);
-    } else {
-        sqlite3_bind_double(insert, 15, entry.latitude);
-        sqlite3_bind_double(insert, 16, entry.longitude);
-    }
-    sqlite3_bind_double(insert, 17, qIsNaN(entry.importance) ? 0 : entry.importance);
-    const int rc = sqlite3_step(insert);
-    sqlite3_reset(insert);
-    if (rc != SQLITE_DONE)
-        return d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
+    if (!d->insert(entry))
+        return false;
     ++d->count;
     return true;
 }

@@ -1,6 +1,8 @@
 #ifndef HX_PLATFORM_PLACES_GAZETTEERWRITER_P_H
 #define HX_PLATFORM_PLACES_GAZETTEERWRITER_P_H
 
+#include <hx/platform/places/gazetteerentry.h>
+
 #include <QtCore/QString>
 
 struct sqlite3;
@@ -17,6 +19,7 @@ public:
     bool exec(const char *sql);
     bool createStaging();
     bool copyExisting();
+    bool insert(const GazetteerEntry &entry);
     bool buildTables();
     bool finishFile();
     void closeDatabase();

@@ -1,6 +1,7 @@
 #ifndef HX_SYSTEM_SYSTEMDIALOG_H
 #define HX_SYSTEM_SYSTEMDIALOG_H
 
+#include <hx/system/systemuibutton.h>
 #include <hx/system/systemuielement.h>
 
 namespace hx {

@@ -1,6 +1,7 @@
 #ifndef HX_SYSTEM_SYSTEMTOAST_H
 #define HX_SYSTEM_SYSTEMTOAST_H
 
+#include <hx/system/systemuibutton.h>
 #include <hx/system/systemuielement.h>
 
 namespace hx {

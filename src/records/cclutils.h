@@ -3,7 +3,11 @@
 
 #include <hx/trellan/places/hxplacesglobal.h>
 
+#include <hx/platform/places/place.h>
+
+#include <QtCore/QSharedPointer>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 
 namespace hx {
 namespace trellan {
@@ -16,6 +20,18 @@ class HXPLACES_EXPORT CCLUtils
 {
 public:
     CCLUtils() = delete;
+
+    static void logPlacePickerInvocation();
+    static void logPlacePickerCancellation();
+    static void logPlacePickerSelection(const QSharedPointer<hx::platform::places::Place> &place);
+    static void logPlacePreviewerInvocation(const QSharedPointer<hx::platform::places::Place> &place);
+    static void logPlaceViewAction(const QString &actionName);
+    static void logPlaceManagerAction(const QString &actionName);
+    static void logMyPlacesCrosscutAction(const QString &actionName);
+    static void logPlacesOpenTableClick(const QString &restaurantName);
+
+    // The distinct auxiliary data types of the place, in order of first appearance.
+    static QStringList getAuxDataTypes(const QSharedPointer<hx::platform::places::Place> &place);
 
     // Field names for repeated tags and auxiliary data types: the base name alone when there is
     // at most one, otherwise "DUP_<index>_<base>".

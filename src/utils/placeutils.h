@@ -10,6 +10,9 @@
 #include <QtCore/QVariantMap>
 
 // Includes of the store shortcuts and error dialogs.
+#include <hx/platform/places/error.h>
+
+#include <QtCore/QDateTime>
 
 // Includes of the location settings, requests and geocoding.
 #include <hx/platform/places/address.h>
@@ -117,6 +120,11 @@ public:
     static bool LAYOUT_DEBUG;
 
     // ---- Store shortcuts and error dialogs ----
+
+    // Shows the error dialog unless the same error was shown less than a minute ago. The caller
+    // keeps lastTime and lastError between calls; both are updated whenever a dialog is shown.
+    static void showErrorMessageOnCondition(hx::platform::places::Error::Type error, QDateTime &lastTime,
+                                            hx::platform::places::Error::Type &lastError);
 
     // ---- Location settings, requests, reverse and forward geocoding ----
 

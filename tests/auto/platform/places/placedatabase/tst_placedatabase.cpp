@@ -96,7 +96,8 @@ private Q_SLOTS:
         qputenv("HX_PLACES_DB", QFile::encodeName(roots.path() + QStringLiteral("/fresh/dir/places.db")));
         StoreFixture::addFavorite(QStringLiteral("First"), 1, 1);
         struct stat info;
-        QCOMPARE(::stat(QFile::encodeName(roots.path() + QStringLiteral("/fresh/dir/places.db")).constData(), &info), 0);
+        QCOMPARE(::stat(QFile::encodeName(roots.path() + QStringLiteral("/fresh/dir/places.db")).constData(), &info),
+                 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
         QCOMPARE(::stat(QFile::encodeName(roots.path() + QStringLiteral("/fresh/dir")).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0700u);
@@ -152,9 +153,9 @@ private Q_SLOTS:
     {
         TestRoots roots;
         ContactStore store;
-        hx::platform::places::ContactEntry contact =
-            StoreFixture::addContact(QStringLiteral("Ada"), QStringLiteral("O'Neil"), QStringLiteral("12 King Street"),
-                                     QStringLiteral("Waterloo"));
+        hx::platform::places::ContactEntry contact
+            = StoreFixture::addContact(QStringLiteral("Ada"), QStringLiteral("O'Neil"),
+                                       QStringLiteral("12 King Street"), QStringLiteral("Waterloo"));
         QVERIFY(contact.id >= 1);
         QCOMPARE(store.contacts().size(), 1);
         QCOMPARE(store.contact(contact.id), contact);

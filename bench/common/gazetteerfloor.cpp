@@ -1,0 +1,136 @@
+#include "gazetteerfloor.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QVector>
+
+#include <sqlite3.h>
+
+#include <cmath>
+
+namespace hx {
+namespace bench {
+
+namespace {
+constexpr int Window = 200;
+constexpr int ExactLimit = 64;
+
+int stepAll(sqlite3_stmt *statement, int most, QVector<qint64> *ids)
+{
+    int rows = 0;
+    while (rows < most && sqlite3_step(statement) == SQLITE_ROW) {
+        if (ids)
+            ids->append(sqlite3_column_int64(statement, 0));
+        ++rows;
+    }
+    sqlite3_reset(statement);
+    return rows;
+}
+} // namespace
+
+GazetteerFloor::GazetteerFloor(const QString &path)
+{
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
+        != SQLITE_OK) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return;
+    }
+    sqlite3_prepare_v2(m_db,
+                       "SELECT id, name_key, latitude, longitude, importance FROM entries "
+                       "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3",
+                       -1, &m_exact, nullptr);
+    sqlite3_prepare_v2(m_db,
+                       "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names "
+                       "JOIN entries e ON e.id = names.rowid WHERE names MATCH ?1 "
+                       "ORDER BY names.rowid",
+                       -1, &m_prefix, nullptr);
+    sqlite3_prepare_v2(m_db, "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3", -1,
+                       &m_terms, nullptr);
+    sqlite3_prepare_v2(m_db,
+                       "SELECT id, kind, name, street, postal_code, city, region, region_code, country, "
+                       "country_code, category, phone, url, email, latitude, longitude, importance "
+                       "FROM entries WHERE id = ?1",
+                       -1, &m_entry, nullptr);
+    sqlite3_prepare_v2(m_db,
+                       "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
+                       "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 "
+                       "AND (p.kind & ?5) != 0",
+                       -1, &m_box, nullptr);
+}
+
+GazetteerFloor::~GazetteerFloor()
+{
+    for (sqlite3_stmt *statement : { m_exact, m_prefix, m_entry, m_box })
+        sqlite3_finalize(statement);
+    sqlite3_close(m_db);
+}
+
+QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
+{
+    static const char letters[] = { 'c', 'r', 'l', 'a', 'p' };
+    QByteArray query;
+    for (int bit = 0; bit < 5; ++bit) {
+        if (!(kinds & (1 << bit)))
+            continue;
+        const QByteArray prefix = letters[bit] + token;
+        const QByteArray upper = prefix + "\xf4\x8f\xbf\xbf";
+        sqlite3_bind_text(m_terms, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
+        sqlite3_bind_text(m_terms, 2, upper.constData(), upper.size(), SQLITE_STATIC);
+        sqlite3_bind_int(m_terms, 3, 49);
+        QList<QByteArray> terms;
+        while (sqlite3_step(m_terms) == SQLITE_ROW)
+            terms.append(reinterpret_cast<const char *>(sqlite3_column_text(m_terms, 0)));
+        sqlite3_reset(m_terms);
+        if (terms.isEmpty())
+            continue;
+        QByteArray part;
+        if (terms.size() > 48) {
+            part = "\"" + prefix + "\"*";
+        } else {
+            for (const QByteArray &term : terms)
+                part += (part.isEmpty() ? "\"" : " OR \"") + term + "\"";
+        }
+        query += (query.isEmpty() ? "((" : " OR ((") + part + "))";
+    }
+    return query;
+}
+
+int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
+{
+    QVector<qint64> ids;
+    sqlite3_bind_text(m_exact, 1, token.constData(), token.size(), SQLITE_STATIC);
+    sqlite3_bind_int(m_exact, 2, kinds);
+    sqlite3_bind_int(m_exact, 3, ExactLimit);
+    int rows = stepAll(m_exact, ExactLimit, &ids);
+    const QByteArray match = matchQuery(token, kinds);
+    if (!match.isEmpty()) {
+        sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
+        rows += stepAll(m_prefix, Window + 1, &ids);
+    }
+    for (int i = 0; i < limit && i < ids.size(); ++i) {
+        sqlite3_bind_int64(m_entry, 1, ids.at(i));
+        rows += stepAll(m_entry, 1, nullptr);
+    }
+    return rows;
+}
+
+int GazetteerFloor::nearest(double latitude, double longitude, double radiusMetres, int kinds)
+{
+    const double span = radiusMetres / 6371008.8 * 180 / M_PI;
+    const double longitudeSpan = span / std::cos(latitude * M_PI / 180);
+    sqlite3_bind_double(m_box, 1, latitude - span);
+    sqlite3_bind_double(m_box, 2, latitude + span);
+    sqlite3_bind_double(m_box, 3, longitude - longitudeSpan);
+    sqlite3_bind_double(m_box, 4, longitude + longitudeSpan);
+    sqlite3_bind_int(m_box, 5, kinds);
+    QVector<qint64> ids;
+    int rows = stepAll(m_box, 1 << 30, &ids);
+    if (!ids.isEmpty()) {
+        sqlite3_bind_int64(m_entry, 1, ids.first());
+        rows += stepAll(m_entry, 1, nullptr);
+    }
+    return rows;
+}
+
+} // namespace bench
+} // namespace hx

@@ -1,0 +1,30 @@
+#ifndef HX_TRELLAN_ASSETRESOLVER_H
+#define HX_TRELLAN_ASSETRESOLVER_H
+
+#include <QtCore/QString>
+#include <QtCore/QUrl>
+
+namespace hx {
+namespace trellan {
+
+// Turns "asset:" URLs into files. "asset:///path" is the application's asset folder
+// (HX_APP_ASSETS, else "assets/" next to the program); "asset://root/path" is the embedded
+// resource tree registered under ":/root/path". Within either, a variant in the folder named
+// after the display's resolution ("720x1280"), then in the density folder ("12ppd"), wins over
+// the base file.
+class AssetResolver
+{
+public:
+    static QString applicationAssetsPath();
+    // The file a URL or path stands for, with its variant chosen; empty when nothing exists.
+    // Plain file paths, "file:" and "qrc:" URLs are returned as files when they exist.
+    static QString resolve(const QUrl &url);
+    static QString resolve(const QString &pathOrUrl);
+    // A URL QQmlEngine can load: asset URLs become file or qrc URLs.
+    static QUrl toLoadableUrl(const QUrl &url);
+};
+
+} // namespace trellan
+} // namespace hx
+
+#endif

@@ -1,0 +1,264 @@
+#include <hx/system/systemui.h>
+#include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
+#include <hx/trellan/activityindicator.h>
+#include <hx/trellan/button.h>
+#include <hx/trellan/container.h>
+#include <hx/trellan/customcontrol.h>
+#include <hx/trellan/customlistitem.h>
+#include <hx/trellan/dialog.h>
+#include <hx/trellan/dropdown.h>
+#include <hx/trellan/freeformtitlebarkindproperties.h>
+#include <hx/trellan/header.h>
+#include <hx/trellan/label.h>
+#include <hx/trellan/listview.h>
+#include <hx/trellan/navigationpane.h>
+#include <hx/trellan/page.h>
+#include <hx/trellan/radiogroup.h>
+#include <hx/trellan/screentext.h>
+#include <hx/trellan/scrollview.h>
+#include <hx/trellan/sheet.h>
+#include <hx/trellan/textarea.h>
+#include <hx/trellan/textfield.h>
+#include <hx/trellan/titlebar.h>
+#include <hx/trellan/webview.h>
+
+#include <QtCore/QRegularExpression>
+#include <QtCore/QStringList>
+
+namespace hx {
+namespace trellan {
+
+namespace {
+QString plain(const QString &text)
+{
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QString result = text;
+    result.remove(tags);
+    return result.replace(QLatin1Char('\n'), QLatin1String(" / "));
+}
+
+QString named(const char *kind, const QObject *object)
+{
+    const QString name = object->objectName();
+    if (name.isEmpty())
+        return QLatin1String(kind);
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
+}
+
+QString actionList(const QList<ActionItem *> &actions)
+{
+    QStringList titles;
+    for (const ActionItem *action : actions) {
+        QString title = action->title().isEmpty() ? action->objectName() : action->title();
+        if (!action->isEnabled())
+            title += QStringLiteral(" (disabled)");
+        titles.append(title);
+    }
+    return titles.join(QStringLiteral(" | "));
+}
+
+void collectTexts(const QObject *object, QStringList *texts)
+{
+    if (const auto *control = qobject_cast<const Control *>(object)) {
+        if (!control->isVisible())
+            return;
+    }
+    if (const auto *label = qobject_cast<const AbstractTextControl *>(object)) {
+        if (!label->text().isEmpty())
+            texts->append(plain(label->text()));
+    } else if (const auto *header = qobject_cast<const Header *>(object)) {
+        if (!header->title().isEmpty())
+            texts->append(plain(header->title()));
+    } else if (const auto *button = qobject_cast<const Button *>(object)) {
+        if (!button->text().isEmpty())
+            texts->append(QStringLiteral("<%1>").arg(button->text()));
+    }
+    if (const auto *container = qobject_cast<const Container *>(object)) {
+        for (const Control *child : container->controls())
+            collectTexts(child, texts);
+        return;
+    }
+    for (const QObject *child : object->children()) {
+        if (qobject_cast<const Control *>(child))
+            collectTexts(child, texts);
+    }
+}
+
+class Writer
+{
+public:
+    QStringList lines;
+
+    void line(int depth, const QString &text) { lines.append(QString(depth * 2, QLatin1Char(' ')) + text); }
+
+    void write(const QObject *object, int depth)
+    {
+        if (!object)
+            return;
+        if (const auto *control = qobject_cast<const Control *>(object)) {
+            if (!control->isVisible())
+                return;
+        }
+        if (const auto *pane = qobject_cast<const NavigationPane *>(object)) {
+            line(depth, QStringLiteral("%1: %2 pages").arg(named("NavigationPane", pane)).arg(pane->count()));
+            write(pane->top(), depth);
+        } else if (const auto *page = qobject_cast<const Page *>(object)) {
+            writePage(page, depth);
+        } else if (const auto *list = qobject_cast<const ListView *>(object)) {
+            writeList(list, depth);
+        } else if (const auto *field = qobject_cast<const TextField *>(object)) {
+            QString value = QStringLiteral("[%1]").arg(field->text());
+            if (field->text().isEmpty() && !field->hintText().isEmpty())
+                value += QStringLiteral(" (hint: %1)").arg(field->hintText());
+            line(depth, QStringLiteral("%1: %2").arg(named("TextField", field), value));
+        } else if (const auto *area = qobject_cast<const TextArea *>(object)) {
+            if (!area->text().isEmpty() || area->isEditable())
+                line(depth,
+                     QStringLiteral("%1: %2").arg(named("TextArea", area),
+                                                  area->isEditable() ? QStringLiteral("[%1]").arg(area->text())
+                                                                     : plain(area->text())));
+        } else if (const auto *label = qobject_cast<const Label *>(object)) {
+            if (!label->text().isEmpty())
+                line(depth, QStringLiteral("%1: %2").arg(named("Label", label), plain(label->text())));
+        } else if (const auto *button = qobject_cast<const Button *>(object)) {
+            line(depth,
+                 QStringLiteral("%1: <%2>%3")
+                     .arg(named("Button", button), button->text(),
+                          button->isEnabled() ? QString() : QStringLiteral(" (disabled)")));
+        } else if (const auto *dropDown = qobject_cast<const DropDown *>(object)) {
+            const Option *selected = dropDown->selectedOption();
+            line(depth,
+                 QStringLiteral("%1: %2 = %3%4")
+                     .arg(named("DropDown", dropDown), dropDown->title(),
+                          selected ? selected->text() : QStringLiteral("(none)"),
+                          dropDown->isExpanded() ? QStringLiteral(" (expanded)") : QString()));
+        } else if (const auto *radio = qobject_cast<const RadioGroup *>(object)) {
+            line(depth, named("RadioGroup", radio) + QLatin1Char(':'));
+            for (int i = 0; i < radio->count(); ++i)
+                line(depth + 1,
+                     QStringLiteral("(%1) %2")
+                         .arg(i == radio->selectedIndex() ? QLatin1Char('*') : QLatin1Char(' '))
+                         .arg(plain(radio->at(i)->text())));
+        } else if (const auto *header = qobject_cast<const Header *>(object)) {
+            line(depth, QStringLiteral("--- %1 ---").arg(plain(header->title())));
+        } else if (const auto *spinner = qobject_cast<const ActivityIndicator *>(object)) {
+            if (spinner->isRunning())
+                line(depth, QStringLiteral("%1: running").arg(named("ActivityIndicator", spinner)));
+        } else if (const auto *web = qobject_cast<const WebView *>(object)) {
+            line(depth, QStringLiteral("%1: %2").arg(named("WebView", web), web->url().toString()));
+        } else if (const auto *scroll = qobject_cast<const ScrollView *>(object)) {
+            write(scroll->content(), depth);
+        } else if (const auto *custom = qobject_cast<const CustomControl *>(object)) {
+            write(custom->root(), depth);
+        } else if (const auto *item = qobject_cast<const CustomListItem *>(object)) {
+            write(item->content(), depth);
+        } else if (const auto *container = qobject_cast<const Container *>(object)) {
+            for (const Control *child : container->controls())
+                write(child, depth);
+        } else if (const auto *sheet = qobject_cast<const Sheet *>(object)) {
+            line(depth, named("Sheet", sheet) + QLatin1Char(':'));
+            write(sheet->content(), depth + 1);
+        } else if (const auto *dialog = qobject_cast<const Dialog *>(object)) {
+            line(depth, named("Dialog", dialog) + QLatin1Char(':'));
+            write(dialog->content(), depth + 1);
+        }
+    }
+
+    void writePage(const Page *page, int depth)
+    {
+        line(depth, named("Page", page));
+        if (const TitleBar *bar = page->titleBar()) {
+            if (bar->isVisible()) {
+                QString text = QStringLiteral("Title: %1").arg(bar->title());
+                if (bar->dismissAction())
+                    text += QStringLiteral(" [%1]").arg(actionList({ bar->dismissAction() }));
+                if (bar->acceptAction())
+                    text += QStringLiteral(" [%1]").arg(actionList({ bar->acceptAction() }));
+                line(depth + 1, text);
+                if (bar->optionCount() > 0) {
+                    QStringList tabs;
+                    for (int i = 0; i < bar->optionCount(); ++i) {
+                        const QString tab = bar->optionAt(i)->text();
+                        tabs.append(i == bar->selectedIndex() ? QStringLiteral("*%1*").arg(tab) : tab);
+                    }
+                    line(depth + 1, QStringLiteral("Tabs: %1").arg(tabs.join(QStringLiteral(" | "))));
+                }
+                if (bar->kindProperties())
+                    write(bar->kindProperties()->content(), depth + 1);
+            }
+        }
+        write(page->content(), depth + 1);
+        if (page->actionCount() > 0)
+            line(depth + 1, QStringLiteral("Actions: %1").arg(actionList(page->actions())));
+    }
+
+    void writeList(const ListView *list, int depth)
+    {
+        line(depth, QStringLiteral("%1: %2 rows").arg(named("ListView", list)).arg(list->rowCount()));
+        for (int row = 0; row < list->rowCount(); ++row) {
+            QStringList path;
+            for (const QVariant &index : list->rowIndexPath(row))
+                path.append(QString::number(index.toInt()));
+            QString text = QStringLiteral("[%1] %2").arg(path.join(QLatin1Char(',')), list->rowType(row));
+            const QString rowTexts = ScreenText::texts(list->rowItem(row));
+            if (!rowTexts.isEmpty())
+                text += QStringLiteral(": ") + rowTexts;
+            line(depth + 1, text);
+        }
+        if (!list->isAtEnd())
+            line(depth + 1, QStringLiteral("..."));
+    }
+};
+} // namespace
+
+QString ScreenText::renderTree(const QObject *root)
+{
+    Writer writer;
+    writer.write(root, 0);
+    return writer.lines.join(QLatin1Char('\n'));
+}
+
+QString ScreenText::render(const QObject *root)
+{
+    Writer writer;
+    writer.write(root, 0);
+    for (const Sheet *sheet : Sheet::openSheets())
+        writer.write(sheet, 0);
+    for (const Dialog *dialog : Dialog::openDialogs())
+        writer.write(dialog, 0);
+    // System dialogs and toasts are on top of everything.
+    for (const hx::system::SystemUiRecord &record : hx::system::SystemUi::visible()) {
+        static const char *const kinds[] = { "SystemDialog", "SystemProgressDialog", "SystemToast" };
+        const char *kind = kinds[qBound(0, int(record.kind), 2)];
+        QString head = record.objectName.isEmpty()
+            ? QLatin1String(kind)
+            : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), record.objectName);
+        writer.line(0, head + QLatin1Char(':'));
+        if (!record.title.isEmpty())
+            writer.line(1, QStringLiteral("Title: %1").arg(record.title));
+        if (!record.body.isEmpty())
+            writer.line(1, QStringLiteral("Body: %1").arg(plain(record.body)));
+        if (record.progress >= 0)
+            writer.line(1, QStringLiteral("Progress: %1%").arg(record.progress));
+        QStringList buttons;
+        for (const hx::system::SystemUiRecord::Button &button : record.buttons)
+            buttons.append(button.enabled ? QStringLiteral("<%1>").arg(button.label)
+                                          : QStringLiteral("<%1> (disabled)").arg(button.label));
+        if (!buttons.isEmpty())
+            writer.line(1, QStringLiteral("Buttons: %1").arg(buttons.join(QLatin1Char(' '))));
+    }
+    return writer.lines.join(QLatin1Char('\n'));
+}
+
+QString ScreenText::texts(const QObject *control)
+{
+    if (!control)
+        return QString();
+    QStringList texts;
+    collectTexts(control, &texts);
+    return texts.join(QStringLiteral(" | "));
+}
+
+} // namespace trellan
+} // namespace hx

