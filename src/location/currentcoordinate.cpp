@@ -32,7 +32,8 @@ SelectorCoordinate CurrentCoordinate::value() const
         copy.setAccuracy(accuracy());
         copy.setAltitude(altitude());
         copy.setAltitudeAccuracy(altitudeAccuracy());
-        std::atomic_thread_fence(std::memory_order_acquire);
+        // The value loads are acquires, so this load cannot move before them; a value written
+        // by a newer set() makes it see that set()'s odd sequence number.
         if ((before & 1u) == 0 && m_sequence.load(std::memory_order_relaxed) == before)
             return copy;
     }
@@ -40,8 +41,8 @@ SelectorCoordinate CurrentCoordinate::value() const
 
 void CurrentCoordinate::beginWrite()
 {
+    // The value stores that follow are releases, so they cannot move before this one.
     m_sequence.store(m_sequence.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
-    std::atomic_thread_fence(std::memory_order_release);
 }
 
 void CurrentCoordinate::endWrite()

@@ -15,6 +15,11 @@
 #include <QtCore/QDateTime>
 
 // Includes of the location settings, requests and geocoding.
+#include <hx/platform/places/address.h>
+#include <hx/platform/places/location.h>
+#include <hx/trellan/places/geolocationrequest.h>
+#include <QtCore/QList>
+#include <QtCore/QVariant>
 
 // Includes of the invocations and policy checks.
 
@@ -122,6 +127,42 @@ public:
                                             hx::platform::places::Error::Type &lastError);
 
     // ---- Location settings, requests, reverse and forward geocoding ----
+
+    // Location settings; an application may change them before init(), which re-applies them
+    // to genericRequest and mylocationRequest (applyLocationSettings()).
+    static int MY_LOCATION_WAITTIME;                      // seconds; 60
+    static int MY_LOCATION_WAITTIME_EXTRA;                // seconds; 10
+    static int MY_LOCATION_WAITTIME_TIMEOUT;              // seconds; 2
+    static int MY_LOCATION_ACCURACY;                      // metres; 90
+    static int MY_LOCATION_STALE_PERIOD_IN_SECONDS;       // 0
+    static int GENERAL_GEOCODING_STALE_PERIOD_IN_SECONDS; // 180
+    static int MY_LOCATION_CHECK_FREQUENCY;               // polls a second; 20
+
+    // Request presets, built from the defaults when the library is loaded.
+    static GeolocationRequest genericRequest;
+    static GeolocationRequest mylocationRequest;
+    static GeolocationRequest mylocationRequest_zant;
+    static GeolocationRequest searchRequest;
+    static GeolocationRequest searchRequest_zant;
+
+    // Rewrites genericRequest and mylocationRequest from the current settings; init() calls it.
+    static void applyLocationSettings();
+
+    // True when the networking status says the device has IP connectivity.
+    static bool isOnline();
+    // [unit code, value text] of a distance in metres in the user's unit (GetUOM::distanceInfo).
+    static QList<QVariant> distanceInfo(double metres);
+
+    // The reverse-geocoding request text; boundary 0 "address" ... 6 "timezone", else "address".
+    static QString generateRequest(double latitude, double longitude, int boundary);
+    // Appends the reply's candidates that have valid coordinates; false when one carries a
+    // "merit" other than -1.
+    static bool parseResponse(const QString &response, QList<hx::platform::places::Location> &list);
+    // One blocking exchange with the reverse-geocoding service; never call it on the UI thread.
+    static QList<hx::platform::places::Location> reverseGeocode(double latitude, double longitude, int boundary);
+    // Searches the store for the address near the user: at most 30 locations that carry the
+    // caller's address and the coordinates found. Blocking; never call it on the UI thread.
+    static QList<hx::platform::places::Location> geocode(const hx::platform::places::Address &address);
 
     // ---- Invocations of other applications and policy checks ----
 };

@@ -1,0 +1,24 @@
+// Feeds arbitrary reverse-geocoding replies to PlaceUtils::parseResponse: it must never crash,
+// hang or keep a candidate without valid coordinates.
+#include <hx/trellan/places/placeutils.h>
+
+#include <QtCore/QCoreApplication>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The service's reply buffer is 8192 bytes; larger inputs only slow the search down.
+    if (size > 8191)
+        return 0;
+    const QString reply = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
+    QList<hx::platform::places::Location> list;
+    hx::trellan::places::PlaceUtils::parseResponse(reply, list);
+    for (const hx::platform::places::Location &location : list) {
+        if (!location.coordinates().isValid())
+            std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,252 @@
+#include <hx/trellan/places/getgeolocation.h>
+#include <hx/trellan/places/mylocationspinner.h>
+#include <hx/trellan/places/placeutils.h>
+
+#include <hx/pps/locationserver.h>
+#include <hx/system/carddonemessage.h>
+#include <hx/system/invokedcard.h>
+#include <hx/system/invokemanager.h>
+#include <hx/system/systemui.h>
+
+#include "dialogpresser.h"
+#include "signalwaiter.h"
+#include "testroots.h"
+
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+#include <ctime>
+
+using hx::platform::places::Location;
+using hx::pps::LocationServer;
+using hx::system::SystemUi;
+using hx::test::DialogPresser;
+using hx::test::SignalWaiter;
+using hx::test::TestRoots;
+using hx::trellan::places::GetGeolocation;
+using hx::trellan::places::MyLocationSpinner;
+using hx::trellan::places::MyLocationSpinnerReturnCode;
+using hx::trellan::places::PlaceUtils;
+
+namespace {
+
+QByteArray fix(double latitude, double longitude, double accuracy, int delay = 0)
+{
+    return QStringLiteral("{\"delay\":%4,\"fix\":{\"latitude\":%1,\"longitude\":%2,\"accuracy\":%3,"
+                          "\"altitudeAccuracy\":4}}\n")
+        .arg(latitude)
+        .arg(longitude)
+        .arg(accuracy)
+        .arg(delay)
+        .toUtf8();
+}
+
+int code(const QSignalSpy &done)
+{
+    return done.last().at(0).value<MyLocationSpinnerReturnCode::Code>();
+}
+
+Location location(const QSignalSpy &done)
+{
+    return done.last().at(1).value<Location>();
+}
+
+} // namespace
+
+class tst_MyLocationSpinner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void servicesOffAndDeclined();
+    void servicesTurnedOnFromTheSettingsCard();
+    void cancelledWhileLocating();
+    void noFixInTime();
+    void unreachableServiceGivesNoLocation();
+    void goodFixWithoutAddressGivesCoordinates();
+    void coarseFixIsUsedAfterTheTimeOut();
+
+private:
+    QScopedPointer<TestRoots> m_roots;
+    QScopedPointer<LocationServer> m_server;
+};
+
+void tst_MyLocationSpinner::initTestCase()
+{
+    // Short stages: 3 s to find a fix (60 ticks of 50 ms), 1 s for the address.
+    PlaceUtils::MY_LOCATION_WAITTIME = 1;
+    PlaceUtils::MY_LOCATION_WAITTIME_EXTRA = 1;
+    PlaceUtils::applyLocationSettings();
+}
+
+void tst_MyLocationSpinner::init()
+{
+    // A fix stored in the current second would be handed out without a run: start each case in
+    // a fresh second, with the previous case's run over.
+    QVERIFY(SignalWaiter::waitFor([] { return !GetGeolocation::isRunning(PlaceUtils::mylocationRequest); }, 5000));
+    const time_t now = time(nullptr);
+    QVERIFY(SignalWaiter::waitFor([now] { return time(nullptr) > now; }, 2000));
+    m_roots.reset(new TestRoots);
+    m_server.reset(new LocationServer);
+    SystemUi::clearHistory();
+}
+
+void tst_MyLocationSpinner::cleanup()
+{
+    m_server.reset();
+    m_roots.reset();
+    hx::system::InvokeManager::unbindTarget(QStringLiteral("sys.settings.card"));
+}
+
+void tst_MyLocationSpinner::cleanupTestCase()
+{
+    PlaceUtils::MY_LOCATION_WAITTIME = 60;
+    PlaceUtils::MY_LOCATION_WAITTIME_EXTRA = 10;
+    PlaceUtils::applyLocationSettings();
+}
+
+void tst_MyLocationSpinner::servicesOffAndDeclined()
+{
+    m_server->setLocationOn(false);
+    m_server->setFixedPosition(1, 2, 10);
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    DialogPresser presser(QStringLiteral("Location Services Off"), QStringLiteral("Not Now"));
+    spinner.fetch();
+    QVERIFY(done.isEmpty()); // stages start from the event loop
+    QVERIFY(SignalWaiter::wait(done));
+    QVERIFY(presser.hasPressed());
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::LocationServicesOff);
+    QCOMPARE(location(done), Location());
+    QTest::qWait(100);
+    QCOMPARE(done.count(), 1);
+}
+
+void tst_MyLocationSpinner::servicesTurnedOnFromTheSettingsCard()
+{
+    m_server->setLocationOn(false);
+    m_server->setFixedPosition(43.5, -80.25, 30);
+    QVERIFY(m_server->start());
+    LocationServer *server = m_server.data();
+    hx::system::InvokeManager::bindTarget(QStringLiteral("sys.settings.card"),
+                                          [server](const hx::system::InvokedCard &card) {
+                                              server->setLocationOn(true);
+                                              card.done(hx::system::CardDoneMessage(QStringLiteral("done"), {}));
+                                          });
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    DialogPresser presser(QStringLiteral("Location Services Off"), QStringLiteral("Settings"));
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 10000));
+    // The run before the settings card was refused; stage 2 started a new one.
+    QVERIFY(m_server->requestCount() >= 2);
+    // No reverse-geocoding service here: the fix comes back as bare coordinates.
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::CoordinatesOnly);
+    QCOMPARE(location(done).coordinates().latitude(), 43.5);
+}
+
+void tst_MyLocationSpinner::cancelledWhileLocating()
+{
+    m_server->setSilent();
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    spinner.fetch();
+    QVERIFY(SignalWaiter::waitFor([] { return SystemUi::top().title == QLatin1String("Your current location:"); }));
+    const hx::system::SystemUiRecord progress = SystemUi::top();
+    QCOMPARE(progress.body, QStringLiteral("Getting your location"));
+    QCOMPARE(progress.buttonLabels(), QStringList { QStringLiteral("Cancel") });
+    QVERIFY(SystemUi::pressButton(QStringLiteral("Cancel")));
+    QVERIFY(SignalWaiter::wait(done));
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::Cancelled);
+    QCOMPARE(location(done), Location());
+    QTest::qWait(300);
+    QCOMPARE(done.count(), 1);
+}
+
+void tst_MyLocationSpinner::noFixInTime()
+{
+    m_server->setSilent();
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 10000));
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::NoLocation);
+    QVERIFY(elapsed.elapsed() >= 2500); // 60 ticks of 50 ms
+    QCOMPARE(SystemUi::visibleCount(), 0);
+}
+
+void tst_MyLocationSpinner::unreachableServiceGivesNoLocation()
+{
+    // Location is on but nothing serves the control object.
+    QVERIFY(m_server->start());
+    m_server->stop();
+    QVERIFY(QFile::exists(m_server->statusPath()));
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    QTest::ignoreMessage(QtDebugMsg,
+                         QRegularExpression("^hx::trellan::places::MyLocationSpinner::onCheckGeolocationFix\\(\\) pps "
+                                            "failed: \\d+$"));
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 2000));
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::NoLocation);
+}
+
+void tst_MyLocationSpinner::goodFixWithoutAddressGivesCoordinates()
+{
+    m_server->setTrack(fix(10, 10, 150) + fix(43.4643, -80.5204, 60, 100));
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 10000));
+    QVERIFY(elapsed.elapsed() < 2500); // the 60 m fix ended the fix stage at once
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::CoordinatesOnly);
+    const Location found = location(done);
+    QCOMPARE(found.coordinates().latitude(), 43.4643);
+    QCOMPARE(found.coordinates().longitude(), -80.5204);
+    QCOMPARE(found.coordinates().horizontalAccuracy(), 60.0f);
+    QCOMPARE(found.coordinates().verticalAccuracy(), 4.0f);
+    QCOMPARE(found.address().label(), QStringLiteral("Latitude 43.4643 Longitude -80.5204"));
+    QCOMPARE(SystemUi::visibleCount(), 0);
+}
+
+void tst_MyLocationSpinner::coarseFixIsUsedAfterTheTimeOut()
+{
+    // 150 m is never good enough for 90 m: the worker publishes it when its own 1-second
+    // time-out ends the run, and the spinner takes it once the fix stage is over.
+    m_server->setTrack(fix(1.5, 2.5, 150));
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 10000));
+    QVERIFY(elapsed.elapsed() >= 2500);
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::CoordinatesOnly);
+    QCOMPARE(location(done).coordinates().latitude(), 1.5);
+    QCOMPARE(location(done).coordinates().horizontalAccuracy(), 150.0f);
+    QCOMPARE(location(done).address().label(), QStringLiteral("Latitude 1.5 Longitude 2.5"));
+}
+
+QTEST_MAIN(tst_MyLocationSpinner)
+#include "tst_mylocationspinner.moc"

@@ -1,0 +1,79 @@
+#include <hx/trellan/places/currentcoordinate.h>
+#include <hx/trellan/places/getgeolocation.h>
+#include <hx/trellan/places/placeutils.h>
+
+#include <hx/platform/places/coordinates.h>
+#include <hx/platform/places/error.h>
+#include <hx/platform/places/internalplacemanager.h>
+// The store keeps the found address through its private location interface, which is not
+// installed; the library is built inside the same tree.
+#include "../../platform/places/location_p.h"
+#include <hx/platform/places/place.h>
+#include <hx/platform/places/searchhandle.h>
+#include <hx/platform/places/searchresultgroup.h>
+
+#include <QtCore/QRegularExpression>
+#include <QtCore/QStringList>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+using hx::platform::places::Address;
+using hx::platform::places::Coordinates;
+using hx::platform::places::Location;
+
+namespace {
+
+enum { GeocodeLimit = 30 };
+
+QString geocodingQuery(const Address &address)
+{
+    QString query = address.label();
+    if (query.isEmpty())
+        query = QStringList { address.street(), address.city(), address.region(), address.country(),
+                              address.postalCode() }
+                    .join(QLatin1Char(' '));
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\n\\r]"));
+    return query.replace(lineBreaks, QStringLiteral(" "));
+}
+
+} // namespace
+
+QList<Location> PlaceUtils::geocode(const Address &address)
+{
+    QList<Location> list;
+    const QString query = geocodingQuery(address);
+    if (query.isEmpty())
+        return list;
+
+    Coordinates near;
+    const CurrentCoordinate *fix = GetGeolocation::getCoordinate(genericRequest);
+    if (fix->isUsable()) {
+        const SelectorCoordinate position = fix->value();
+        near = Coordinates(position.latitude(), position.longitude());
+    }
+
+    hx::platform::places::InternalPlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    hx::platform::places::SearchHandle handle;
+    const auto results = manager.findPlacesByGroup(hx::platform::places::SearchResultGroup::Addresses, error, handle,
+                                                   query, 0, GeocodeLimit, near);
+    if (error != hx::platform::places::Error::None)
+        return list;
+    for (const auto &result : results) {
+        const auto *place = dynamic_cast<const hx::platform::places::Place *>(result.data());
+        if (!place || place->locationCount() == 0)
+            continue;
+        Location location = place->location(0);
+        const Address found = location.address();
+        location.setAddress(address);
+        hx::platform::places::LocationPrivate::setCoordinates(location, location.coordinates(), found);
+        list.append(location);
+    }
+    return list;
+}
+
+} // namespace places
+} // namespace trellan
+} // namespace hx

@@ -1,0 +1,56 @@
+#include <hx/trellan/places/getlocationsettings.h>
+
+#include "ppsstatusfile.h"
+#include "testroots.h"
+
+#include <QtTest/QtTest>
+
+using hx::test::PpsStatusFile;
+using hx::test::TestRoots;
+using hx::trellan::places::GetLocationSettings;
+
+class tst_GetLocationSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settings_data();
+    void settings();
+    void missingObjectIsAReadFailure();
+};
+
+void tst_GetLocationSettings::settings_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("location services on") << QByteArray("@status\nlocation_manager_location_on:b:true\n") << 2;
+    QTest::newRow("location services off") << QByteArray("@status\nlocation_manager_location_on:b:false\n") << 1;
+    QTest::newRow("among other members") << QByteArray(
+        "@status\nactive:n:2\nlocation_manager_location_on:b:true\nname::gps\n")
+                                         << 2;
+    QTest::newRow("status without the setting") << QByteArray("@status\nother:b:true\n") << 0;
+    QTest::newRow("an object not named status")
+        << QByteArray("@geolocation\nlocation_manager_location_on:b:true\n") << 0;
+    QTest::newRow("the setting as text") << QByteArray("@status\nlocation_manager_location_on::true\n") << 0;
+    QTest::newRow("an empty file") << QByteArray() << 0;
+}
+
+void tst_GetLocationSettings::settings()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, expected);
+
+    TestRoots roots;
+    QVERIFY(PpsStatusFile::write(QStringLiteral("/pps/services/geolocation/status"), text));
+    QCOMPARE(GetLocationSettings::getSettings(), expected);
+}
+
+void tst_GetLocationSettings::missingObjectIsAReadFailure()
+{
+    TestRoots roots;
+    QCOMPARE(GetLocationSettings::getSettings(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_GetLocationSettings)
+#include "tst_getlocationsettings.moc"
