@@ -1,0 +1,171 @@
+// Keystroke to complete list: SingleSearchAllDataModel::load to modelLoadedFinal with the
+// default groups, over the synthetic gazetteer and 10 000 user places, for every prefix of a few
+// words typed character by character; beside it the floor, the gazetteer's SQL for the same
+// groups run straight on SQLite in the same run. The last line is read by scripts.
+#include <hx/platform/places/coordinates.h>
+#include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/place.h>
+#include <hx/platform/places/placemanager.h>
+#include <hx/trellan/places/singlesearchalldatamodel.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QEventLoop>
+#include <QtCore/QMap>
+#include <QtCore/QRegExp>
+#include <QtCore/QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+#include "gazetteerfloor.h"
+#include "latencies.h"
+#include "syntheticgazetteer.h"
+
+using hx::bench::GazetteerFloor;
+using hx::bench::Latencies;
+using hx::bench::SyntheticGazetteer;
+using hx::platform::places::Coordinates;
+using hx::platform::places::GazetteerEntry;
+using hx::trellan::places::PlacesDataModel;
+using hx::trellan::places::SingleSearchAllDataModel;
+
+namespace {
+constexpr int Rounds = 40;
+constexpr int UserPlaces = 10000;
+constexpr int PageSize = 20;
+constexpr int PoiKinds = GazetteerEntry::PointOfInterest;
+constexpr int AddressKinds = GazetteerEntry::Address | GazetteerEntry::Locality;
+
+GazetteerFloor *floorDb = nullptr;
+QMap<int, Latencies> modelTimes;
+QMap<int, Latencies> floorTimes;
+
+QStringList prefixes(int length)
+{
+    QStringList made;
+    for (const QString &word : SyntheticGazetteer::queryWords()) {
+        if (word.size() >= length)
+            made.append(word.left(length));
+    }
+    return made;
+}
+
+void keystroke(benchmark::State &state)
+{
+    const int length = int(state.range(0));
+    const QStringList texts = prefixes(length);
+    SingleSearchAllDataModel model(true);
+    QEventLoop loop;
+    QObject::connect(&model, &PlacesDataModel::modelLoadedFinal, &loop, &QEventLoop::quit);
+    Latencies &times = modelTimes[length];
+    int i = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        model.load(texts.at(i++ % texts.size()), Coordinates(43.46, -80.52), {}, true);
+        loop.exec();
+        const double elapsed = timer.nsecsElapsed() / 1e6;
+        times.add(elapsed);
+        state.SetIterationTime(elapsed / 1000);
+    }
+    state.counters["p95_ms"] = times.percentile(0.95);
+}
+
+void floorKeystroke(benchmark::State &state)
+{
+    const int length = int(state.range(0));
+    QVector<QByteArray> tokens;
+    for (const QString &text : prefixes(length)) {
+        QString folded = text.toLower().normalized(QString::NormalizationForm_KD);
+        folded.remove(QRegExp(QStringLiteral("[\\x0300-\\x036f]")));
+        tokens.append(folded.toUtf8());
+    }
+    Latencies &times = floorTimes[length];
+    int i = 0;
+    for (auto _ : state) {
+        const QByteArray &token = tokens.at(i++ % tokens.size());
+        QElapsedTimer timer;
+        timer.start();
+        // Points of interest, addresses and suggestions: the gazetteer's groups of the default set.
+        int rows = floorDb->search(token, PoiKinds, PageSize);
+        rows += floorDb->search(token, AddressKinds, PageSize);
+        rows += floorDb->search(token, PoiKinds, PageSize);
+        benchmark::DoNotOptimize(rows);
+        const double elapsed = timer.nsecsElapsed() / 1e6;
+        times.add(elapsed);
+        state.SetIterationTime(elapsed / 1000);
+    }
+    state.counters["p95_ms"] = times.percentile(0.95);
+}
+
+bool fillUserPlaces()
+{
+    hx::platform::places::PlaceManager manager;
+    for (int i = 0; i < UserPlaces; ++i) {
+        hx::platform::places::Place place;
+        place.setName(SyntheticGazetteer::queryWords().value(i % SyntheticGazetteer::queryWords().size())
+                      + QStringLiteral(" %1").arg(i));
+        if (i % 10 == 0)
+            place.addTag(QStringLiteral("favorite"));
+        if (manager.addPlace(place) != hx::platform::places::Error::None)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    const QString gazetteer = SyntheticGazetteer::ensure(SyntheticGazetteer::defaultCount());
+    QTemporaryDir store;
+    if (gazetteer.isEmpty() || !store.isValid()) {
+        std::fprintf(stderr, "cannot prepare the data\n");
+        return 1;
+    }
+    qputenv("HX_GAZETTEER_DB", gazetteer.toUtf8());
+    qputenv("HX_PLACES_DB", store.filePath(QStringLiteral("places.db")).toUtf8());
+    if (!fillUserPlaces()) {
+        std::fprintf(stderr, "cannot store the user places\n");
+        return 1;
+    }
+    GazetteerFloor floor(gazetteer);
+    if (!floor.isOpen())
+        return 1;
+    floorDb = &floor;
+
+    int longest = 0;
+    for (const QString &word : SyntheticGazetteer::queryWords())
+        longest = qMax(longest, word.size());
+    for (int length = 1; length <= longest; ++length) {
+        benchmark::RegisterBenchmark(QStringLiteral("keystroke/prefix:%1").arg(length).toLatin1().constData(),
+                                     keystroke)
+            ->Arg(length)
+            ->Iterations(Rounds * prefixes(length).size())
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(QStringLiteral("floor/prefix:%1").arg(length).toLatin1().constData(),
+                                     floorKeystroke)
+            ->Arg(length)
+            ->Iterations(Rounds * prefixes(length).size())
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+
+    std::printf("\n%-7s %12s %12s %12s %12s\n", "prefix", "list p50", "list p95", "floor p50", "floor p95");
+    int worst = 0;
+    for (auto it = modelTimes.cbegin(); it != modelTimes.cend(); ++it) {
+        const Latencies &f = floorTimes[it.key()];
+        std::printf("%-7d %9.3f ms %9.3f ms %9.3f ms %9.3f ms\n", it.key(), it.value().percentile(0.5),
+                    it.value().percentile(0.95), f.percentile(0.5), f.percentile(0.95));
+        if (!worst || it.value().percentile(0.95) > modelTimes[worst].percentile(0.95))
+            worst = it.key();
+    }
+    std::printf("keystroke p95 %.3f ms, floor p95 %.3f ms, %lld places\n", modelTimes[worst].percentile(0.95),
+                floorTimes[worst].percentile(0.95), SyntheticGazetteer::defaultCount());
+    return 0;
+}

@@ -1,0 +1,149 @@
+#include "groupedsearch_p.h"
+
+#include <hx/platform/places/searchmanager.h>
+#include <hx/trellan/arraydatamodel.h>
+#include <hx/trellan/places/itemtype.h>
+#include <hx/trellan/places/log.h>
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/singlesearchalldatamodel.h>
+
+#include <QtCore/QMutexLocker>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+using hx::platform::places::Error;
+using hx::platform::places::SearchManager;
+using hx::platform::places::SearchResult;
+
+namespace {
+const int pageSize = 20;
+const int collapsedCount = 2;
+const int suggestionsGroup = 11;
+} // namespace
+
+class SingleSearchAllDataModelPrivate
+{
+public:
+    QString text;
+    bool collapsed = true;
+    bool loaded = false;
+    SearchManager searchManager;
+    GroupedSearch::Layout layout;
+};
+
+SingleSearchAllDataModel::SingleSearchAllDataModel(bool collapsed, QObject *parent)
+    : CachedPlaceDataModel(parent), d(new SingleSearchAllDataModelPrivate)
+{
+    d->collapsed = collapsed;
+    d->layout.topGroup = 7;
+    d->layout.shown = [collapsed](int group, int received) {
+        return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
+    };
+    d->layout.header = &SingleSearchAllDataModel::createHeader;
+    d->layout.footer = [collapsed](int group, int shown, const SearchResult &result) {
+        if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
+            return createFooter(group);
+        return QString();
+    };
+    connect(&d->searchManager, &SearchManager::resultAvailable, this, &SingleSearchAllDataModel::onResultAvailable,
+            Qt::QueuedConnection);
+}
+
+SingleSearchAllDataModel::~SingleSearchAllDataModel() = default;
+
+void SingleSearchAllDataModel::load(const QString &text, const hx::platform::places::Coordinates &near,
+                                    const QList<FilterCategory::Type> &categories, bool includeFavorites)
+{
+    int id;
+    {
+        QMutexLocker locker(&mutex());
+        d->text = text;
+        id = nextSearchId();
+        d->loaded = false;
+        storage().clear();
+    }
+    rows()->clear();
+    GroupedSearch::start(&d->searchManager, text, near, id, categories, includeFavorites, pageSize);
+}
+
+void SingleSearchAllDataModel::onResultAvailable(Error::Type error, SearchResult result, bool done, int id)
+{
+    QMutexLocker locker(&mutex());
+    if (id != searchIdLocked())
+        return;
+    if (error != Error::None) {
+        Log::warning() << "hx::trellan::places::SingleSearchAllDataModel::onResultAvailable(): SearchManager error = "
+                       << int(error);
+        const bool first = !d->loaded;
+        d->loaded = true;
+        locker.unlock();
+        emit errorEvent(error);
+        if (first)
+            emit modelLoaded();
+        if (done)
+            emit modelLoadedFinal();
+        return;
+    }
+    GroupedSearch::Block block = GroupedSearch::build(d->layout, result, storage());
+    const bool first = !d->loaded && (done || !block.places.isEmpty());
+    if (first)
+        d->loaded = true;
+    locker.unlock();
+
+    GroupedSearch::insert(block, rows());
+    requestForRating(block.places, id, block.placeRows);
+    if (first)
+        emit modelLoaded();
+    if (done)
+        emit modelLoadedFinal();
+}
+
+bool SingleSearchAllDataModel::hasMoreItems(const QVariantList &indexPath)
+{
+    return data(indexPath).value<ModelMarker>().isFooter();
+}
+
+QString SingleSearchAllDataModel::createHeader(int group)
+{
+    switch (group) {
+    case 2:
+    case 5:
+        return QLatin1String(ItemType::HEADER_RECENT);
+    case 4:
+        return QLatin1String(ItemType::HEADER_FAVORITE);
+    case 6:
+        return QLatin1String(ItemType::HEADER_CONTACT);
+    case 7:
+        return QLatin1String(ItemType::HEADER_MYPLACES);
+    case 8:
+        return QLatin1String(ItemType::HEADER_REMOTEPLACES);
+    case 9:
+        return QLatin1String(ItemType::HEADER_ADDRESS);
+    case 10:
+        return QLatin1String(ItemType::HEADER_POI);
+    case 11:
+        return QLatin1String(ItemType::HEADER_SUGGESTION);
+    default:
+        return QLatin1String(ItemType::HEADER_NONE);
+    }
+}
+
+QString SingleSearchAllDataModel::createFooter(int group)
+{
+    switch (group) {
+    case 8:
+        return QLatin1String(ItemType::FOOTER_MORE_REMOTEPLACES);
+    case 11:
+        return QLatin1String(ItemType::FOOTER_MORE_SUGGESTION);
+    case 7:
+        return QLatin1String(ItemType::FOOTER_MORE_MYPLACES);
+    default:
+        return QLatin1String(ItemType::FOOTER_MORE_NONE);
+    }
+}
+
+} // namespace places
+} // namespace trellan
+} // namespace hx

@@ -1,0 +1,78 @@
+#ifndef HX_TRELLAN_PLACES_SINGLESEARCHFILTERDATAMODEL_P_H
+#define HX_TRELLAN_PLACES_SINGLESEARCHFILTERDATAMODEL_P_H
+
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/placesdatacache.h>
+#include <hx/trellan/places/singlesearchfilterdatamodel.h>
+
+#include <QtCore/QRunnable>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+// The first page of a filtered list, loaded and laid out on a pool thread. Every access it
+// makes to the model holds its own mutex and is refused once the model cancelled it or began
+// another query, so a model may be destroyed at any point of the job.
+class SingleSearchFilterDataModel::AsyncLoad : public QRunnable
+{
+public:
+    struct Boundaries
+    {
+        QDateTime today;
+        QDateTime week;
+        QDateTime month;
+    };
+
+    AsyncLoad(int id, SingleSearchFilterDataModel *model, FilterCategory::Type category, const QString &text,
+              const QString &type, const hx::platform::places::Coordinates &near, const Boundaries &boundaries,
+              bool includeFavorites);
+
+    void run() override;
+    void cancel();
+
+private:
+    static PlacesDataLoader *createDataLoader(FilterCategory::Type category, const QString &text,
+                                              const hx::platform::places::Coordinates &near, bool includeFavorites);
+    // True while the job still has its model and the model's query is still this one; call
+    // with m_mutex held.
+    bool isCurrent() const;
+    bool cacheSize(int *size, int *first, int *last);
+    bool get(int index, CachedPlace *place);
+    bool append(const ModelMarker &marker);
+    bool setHeader(const QString &header);
+    bool requestRatings(const QList<CachedPlace> &places, const QVariantList &rows);
+    void populate();
+    void terminate();
+
+    SingleSearchFilterDataModel *m_model;
+    QString m_text;
+    hx::platform::places::Coordinates m_near;
+    FilterCategory::Type m_category;
+    QString m_type;
+    QMutex m_mutex;
+    Boundaries m_boundaries;
+    int m_id;
+    bool m_includeFavorites;
+    int m_rows = 0;
+};
+
+class SingleSearchFilterDataModelPrivate
+{
+public:
+    static QString slot(const CachedPlace &place, const SingleSearchFilterDataModel::AsyncLoad::Boundaries &bounds);
+    static QString rowType(const CachedPlace &place, FilterCategory::Type category, const QString &type);
+
+    PlacesDataCache cache;
+    QSharedPointer<SingleSearchFilterDataModel::AsyncLoad> asyncLoad;
+    SingleSearchFilterDataModel::AsyncLoad::Boundaries boundaries;
+    FilterCategory::Type category = FilterCategory::None;
+    QString currentHeader = QString::fromLatin1("HEADER_NONE");
+    QString type = QString::fromLatin1("TYPE_NONE");
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif

@@ -1,0 +1,175 @@
+#include <QtTest/QtTest>
+
+#include <hx/platform/places/coordinates.h>
+#include <hx/trellan/places/combineddatamodel.h>
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/singlesearchalldatamodel.h>
+
+#include "gazetteerfixture.h"
+#include "signalwaiter.h"
+#include "storefixture.h"
+#include "testroots.h"
+
+#include <memory>
+
+using namespace hx::trellan::places;
+using hx::platform::places::Coordinates;
+using hx::test::GazetteerFixture;
+using hx::test::SignalWaiter;
+using hx::test::StoreFixture;
+using hx::test::TestRoots;
+
+class tst_SingleSearchAllDataModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void sections_data();
+    void sections();
+    void myPlacesComeFirst();
+    void combinedListPutsItsMyPlacesFirst();
+    void onlyTheLastOfTwoQuickLoadsShows();
+    void footerRowsOpenMore();
+
+private:
+    void writePointsOfInterest(int count);
+    static QStringList types(PlacesDataModel &model);
+    template<typename Model>
+    static void loadAndWait(Model &model, const QString &text, const QList<FilterCategory::Type> &categories);
+
+    std::unique_ptr<TestRoots> m_roots;
+};
+
+void tst_SingleSearchAllDataModel::init()
+{
+    m_roots.reset(new TestRoots);
+    QVERIFY(m_roots->isValid());
+}
+
+void tst_SingleSearchAllDataModel::cleanup()
+{
+    m_roots.reset();
+}
+
+void tst_SingleSearchAllDataModel::writePointsOfInterest(int count)
+{
+    if (count == 0)
+        return;
+    QList<hx::platform::places::GazetteerEntry> entries;
+    for (int i = 0; i < count; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.0 + i * 1e-4, -80.0,
+                                             QStringLiteral("restaurant"), count - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+}
+
+QStringList tst_SingleSearchAllDataModel::types(PlacesDataModel &model)
+{
+    QStringList result;
+    for (int row = 0; row < model.childCount(QVariantList()); ++row)
+        result.append(model.itemType(QVariantList { row }));
+    return result;
+}
+
+template<typename Model>
+void tst_SingleSearchAllDataModel::loadAndWait(Model &model, const QString &text,
+                                               const QList<FilterCategory::Type> &categories)
+{
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(text, Coordinates(), categories, true);
+    QVERIFY(SignalWaiter::wait(final));
+}
+
+void tst_SingleSearchAllDataModel::sections_data()
+{
+    QTest::addColumn<int>("places");
+    QTest::addColumn<bool>("collapsed");
+    QTest::addColumn<QStringList>("rows");
+
+    const QString poi = QStringLiteral("TYPE_POI");
+    QTest::newRow("five collapsed points of interest show two and a footer")
+        << 5 << true << QStringList { "HEADER_POI", poi, poi, "FOOTER_MORE_NONE" };
+    QTest::newRow("exactly two collapsed points of interest need no footer")
+        << 2 << true << QStringList { "HEADER_POI", poi, poi };
+    QTest::newRow("an expanded list shows all five and no footer")
+        << 5 << false << QStringList { "HEADER_POI", poi, poi, poi, poi, poi };
+    QTest::newRow("a group without results leaves no header") << 0 << true << QStringList();
+}
+
+void tst_SingleSearchAllDataModel::sections()
+{
+    QFETCH(int, places);
+    QFETCH(bool, collapsed);
+    QFETCH(QStringList, rows);
+
+    writePointsOfInterest(places);
+    SingleSearchAllDataModel model(collapsed);
+    loadAndWait(model, QStringLiteral("cafe"), { FilterCategory::Pois });
+    QCOMPARE(types(model), rows);
+    if (!rows.isEmpty()) {
+        QVERIFY(!model.place(QVariantList { 0 }));
+        QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Cafe 0"));
+    }
+}
+
+void tst_SingleSearchAllDataModel::myPlacesComeFirst()
+{
+    writePointsOfInterest(3);
+    StoreFixture::addFavorite(QStringLiteral("Cafe Favourite"), 43.4, -80.5);
+    SingleSearchAllDataModel model(true);
+    // My Places are asked for last and still come first.
+    loadAndWait(model, QStringLiteral("cafe"), { FilterCategory::Pois, FilterCategory::MyPlaces });
+    const QStringList rows = types(model);
+    QCOMPARE(rows.mid(0, 2), (QStringList { "HEADER_MYPLACES", "TYPE_MYPLACES" }));
+    QCOMPARE(rows.mid(2), (QStringList { "HEADER_POI", "TYPE_POI", "TYPE_POI", "FOOTER_MORE_NONE" }));
+    QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Cafe Favourite"));
+    QCOMPARE(model.place(QVariantList { 3 })->name(), QStringLiteral("Cafe 0"));
+}
+
+void tst_SingleSearchAllDataModel::combinedListPutsItsMyPlacesFirst()
+{
+    writePointsOfInterest(12);
+    StoreFixture::addFavorite(QStringLiteral("Cafe Favourite"), 43.4, -80.5);
+    CombinedDataModel model;
+    QSignalSpy withPlaces(&model, &CombinedDataModel::modelLoadedWithPlaces);
+    loadAndWait(model, QStringLiteral("cafe"), { FilterCategory::Pois, FilterCategory::MyPlacesGroup14 });
+    const QStringList rows = types(model);
+    QCOMPARE(rows.size(), 2 + 11);
+    QCOMPARE(rows.mid(0, 3), (QStringList { "HEADER_MYPLACES", "TYPE_MYPLACES", "HEADER_POI" }));
+    QCOMPARE(rows.count(QStringLiteral("TYPE_POI")), 10);
+    QCOMPARE(withPlaces.count(), 1);
+    QCOMPARE(withPlaces.first().first().value<QList<QSharedPointer<hx::platform::places::Place>>>().size(), 11);
+}
+
+void tst_SingleSearchAllDataModel::onlyTheLastOfTwoQuickLoadsShows()
+{
+    writePointsOfInterest(5);
+    StoreFixture::addFavorite(QStringLiteral("Bakery"), 43.4, -80.5);
+    SingleSearchAllDataModel model(true);
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    QSignalSpy loaded(&model, &PlacesDataModel::modelLoaded);
+    model.load(QStringLiteral("cafe"), Coordinates(), { FilterCategory::Pois }, true);
+    model.load(QStringLiteral("bakery"), Coordinates(), { FilterCategory::MyPlaces }, true);
+    QVERIFY(SignalWaiter::wait(final));
+    // The replies of the first query were already queued; let them all arrive.
+    QVERIFY(!SignalWaiter::wait(final, 2, 200));
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(types(model), (QStringList { "HEADER_MYPLACES", "TYPE_MYPLACES" }));
+    QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Bakery"));
+}
+
+void tst_SingleSearchAllDataModel::footerRowsOpenMore()
+{
+    writePointsOfInterest(5);
+    SingleSearchAllDataModel model(true);
+    loadAndWait(model, QStringLiteral("cafe"), { FilterCategory::Pois });
+    QVERIFY(!model.hasMoreItems(QVariantList { 1 }));
+    QVERIFY(model.hasMoreItems(QVariantList { 3 }));
+    QVERIFY(!model.place(QVariantList { 3 }));
+    QCOMPARE(SingleSearchAllDataModel::createFooter(11), QStringLiteral("FOOTER_MORE_SUGGESTION"));
+    QCOMPARE(SingleSearchAllDataModel::createFooter(10), QStringLiteral("FOOTER_MORE_NONE"));
+}
+
+QTEST_MAIN(tst_SingleSearchAllDataModel)
+#include "tst_singlesearchalldatamodel.moc"

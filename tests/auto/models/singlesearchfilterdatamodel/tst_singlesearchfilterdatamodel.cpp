@@ -1,0 +1,188 @@
+#include <QtCore/QThreadPool>
+#include <QtTest/QtTest>
+
+#include <hx/platform/places/coordinates.h>
+#include <hx/platform/places/placeheader.h>
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/singlesearchfilterdatamodel.h>
+
+#include "gazetteerfixture.h"
+#include "signalwaiter.h"
+#include "storefixture.h"
+#include "testroots.h"
+
+#include <memory>
+
+using namespace hx::trellan::places;
+using hx::platform::places::Coordinates;
+using hx::platform::places::PlaceHeader;
+using hx::test::GazetteerFixture;
+using hx::test::SignalWaiter;
+using hx::test::StoreFixture;
+using hx::test::TestRoots;
+
+class tst_SingleSearchFilterDataModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void recentsShowTen();
+    void pointsOfInterestFillTheFirstWindow();
+    void secondLoadReplacesTheFirst();
+    void timeSlots_data();
+    void timeSlots();
+    void destroyedBeforeDuringAndAfterItsLoad_data();
+    void destroyedBeforeDuringAndAfterItsLoad();
+
+private:
+    void writePointsOfInterest(int count);
+    static QStringList types(SingleSearchFilterDataModel &model);
+
+    std::unique_ptr<TestRoots> m_roots;
+};
+
+void tst_SingleSearchFilterDataModel::init()
+{
+    m_roots.reset(new TestRoots);
+    QVERIFY(m_roots->isValid());
+}
+
+void tst_SingleSearchFilterDataModel::cleanup()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    SingleSearchFilterDataModel::setTimeSource({});
+    m_roots.reset();
+}
+
+void tst_SingleSearchFilterDataModel::writePointsOfInterest(int count)
+{
+    QList<hx::platform::places::GazetteerEntry> entries;
+    for (int i = 0; i < count; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.0 + i * 1e-4, -80.0,
+                                             QStringLiteral("restaurant"), count - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+}
+
+QStringList tst_SingleSearchFilterDataModel::types(SingleSearchFilterDataModel &model)
+{
+    QStringList result;
+    for (int row = 0; row < model.childCount(QVariantList()); ++row)
+        result.append(model.itemType(QVariantList { row }));
+    return result;
+}
+
+void tst_SingleSearchFilterDataModel::recentsShowTen()
+{
+    for (int i = 0; i < 30; ++i)
+        StoreFixture::addRecent(QStringLiteral("Recent %1").arg(i), 43.4 + i * 0.01, -80.5);
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Recents, QString(), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+    QCOMPARE(model.childCount(QVariantList()), 10);
+    for (const QString &type : types(model))
+        QCOMPARE(type, QStringLiteral("TYPE_W_RECENT"));
+    QVERIFY(model.place(QVariantList { 9 }));
+}
+
+void tst_SingleSearchFilterDataModel::pointsOfInterestFillTheFirstWindow()
+{
+    writePointsOfInterest(100);
+    SingleSearchFilterDataModel model;
+    QSignalSpy loaded(&model, &PlacesDataModel::modelLoaded);
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(model.childCount(QVariantList()), 63);
+    QCOMPARE(model.place(QVariantList { 0 })->name(), QStringLiteral("Cafe 0"));
+
+    // Scrolling near the end of the window brings the next page in as rows.
+    QVERIFY(model.place(QVariantList { 50 }));
+    QCOMPARE(model.childCount(QVariantList()), 70);
+    QCOMPARE(ModelMarker(model.data(QVariantList { 69 }).value<ModelMarker>()).index(), 69);
+    QCOMPARE(model.place(QVariantList { 69 })->name(), QStringLiteral("Cafe 69"));
+}
+
+void tst_SingleSearchFilterDataModel::secondLoadReplacesTheFirst()
+{
+    writePointsOfInterest(100);
+    StoreFixture::addFavorite(QStringLiteral("Home Cafe"), 43.4, -80.5);
+    StoreFixture::addFavorite(QStringLiteral("Work Cafe"), 43.5, -80.5);
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+    model.load(FilterCategory::Favorites, QString(), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QCOMPARE(final.count(), 1);
+    QCOMPARE(types(model), (QStringList { QStringLiteral("TYPE_W_FAVORITE"), QStringLiteral("TYPE_W_FAVORITE") }));
+}
+
+void tst_SingleSearchFilterDataModel::timeSlots_data()
+{
+    QTest::addColumn<QDateTime>("used");
+    QTest::addColumn<QString>("slot");
+
+    // Now is Sunday 15 March 2026, 10:00.
+    QTest::newRow("this morning is today") << QDateTime(QDate(2026, 3, 15), QTime(8, 0)) << "HEADER_TODAY";
+    QTest::newRow("yesterday evening is today") << QDateTime(QDate(2026, 3, 14), QTime(21, 0)) << "HEADER_TODAY";
+    QTest::newRow("Friday is this week") << QDateTime(QDate(2026, 3, 13), QTime(12, 0)) << "HEADER_WEEK";
+    QTest::newRow("the previous Sunday is this week") << QDateTime(QDate(2026, 3, 8), QTime(18, 0)) << "HEADER_WEEK";
+    QTest::newRow("the Saturday before it is this month")
+        << QDateTime(QDate(2026, 3, 7), QTime(18, 0)) << "HEADER_MONTH";
+    QTest::newRow("the last day of February is this month")
+        << QDateTime(QDate(2026, 2, 28), QTime(9, 0)) << "HEADER_MONTH";
+    QTest::newRow("the day before it is earlier") << QDateTime(QDate(2026, 2, 27), QTime(23, 59)) << "HEADER_EARLIER";
+    QTest::newRow("a place never used is earlier") << QDateTime::fromSecsSinceEpoch(0) << "HEADER_EARLIER";
+}
+
+void tst_SingleSearchFilterDataModel::timeSlots()
+{
+    QFETCH(QDateTime, used);
+    QFETCH(QString, slot);
+
+    SingleSearchFilterDataModel::setTimeSource([] { return QDateTime(QDate(2026, 3, 15), QTime(10, 0)); });
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::RecentGroup5, QString(), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+
+    PlaceHeader *header = new PlaceHeader;
+    header->setLastUsedTime(used.toSecsSinceEpoch());
+    QCOMPARE(model.timeSlot(CachedPlace(header)), slot);
+}
+
+void tst_SingleSearchFilterDataModel::destroyedBeforeDuringAndAfterItsLoad_data()
+{
+    QTest::addColumn<int>("stage");
+    QTest::newRow("destroyed at once") << 0;
+    QTest::newRow("destroyed while the first rows are laid out") << 1;
+    QTest::newRow("destroyed after the load") << 2;
+}
+
+void tst_SingleSearchFilterDataModel::destroyedBeforeDuringAndAfterItsLoad()
+{
+    QFETCH(int, stage);
+    writePointsOfInterest(1000);
+    for (int round = 0; round < 5; ++round) {
+        std::unique_ptr<SingleSearchFilterDataModel> model(new SingleSearchFilterDataModel);
+        QSignalSpy final(model.get(), &PlacesDataModel::modelLoadedFinal);
+        model->load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+        SingleSearchFilterDataModel *raw = model.get();
+        if (stage == 1)
+            QVERIFY(SignalWaiter::waitFor([raw] { return raw->childCount(QVariantList()) > 0; }));
+        else if (stage == 2)
+            QVERIFY(SignalWaiter::wait(final));
+        model.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        // A load posted before the destruction is dropped with the model.
+        QCoreApplication::processEvents();
+    }
+}
+
+QTEST_MAIN(tst_SingleSearchFilterDataModel)
+#include "tst_singlesearchfilterdatamodel.moc"
