@@ -10,6 +10,9 @@ namespace GazetteerSchema {
 constexpr int ApplicationId = 0x48784775;
 constexpr int Version = 1;
 
+// Prefix indexes up to six letters: a longer typed prefix than the longest index makes the
+// full-text table merge the lists of every word it starts, that is collect every match before
+// the first row comes out; from seven letters on few words share a prefix.
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
 // folded name for the exact-name lookup that comes before the prefix matches.
@@ -36,7 +39,7 @@ CREATE TABLE entries(
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
-    tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
+    tokenize='unicode61 remove_diacritics 2', prefix='1 2 3 4 5 6');
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 )sql";
 

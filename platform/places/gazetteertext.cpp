@@ -55,7 +55,8 @@ QString GazetteerText::foldedKey(const QString &text)
 QString GazetteerText::prefixQuery(const QString &text)
 {
     QStringList phrases;
-    const QStringList parts = text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // Split on white space without compiling a pattern on every keystroke.
+    const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         // The tokenizer splits the phrase itself; only its own quote character needs care.
         const QStringList words = foldedWords(part);
