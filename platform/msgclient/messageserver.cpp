@@ -181,10 +181,13 @@ void MessageServerPrivate::acceptLoop()
         }
         connections.insert(fd);
         pending.push_back(fd);
-        if (int(pending.size()) > idleWorkers) {
+        // Past a bound, a burst queues for the workers it has instead of opening a gazetteer per
+        // connection: short exchanges are done long before a new worker would be ready.
+        constexpr int MaxWorkers = 64;
+        if (int(pending.size()) > idleWorkers && workers < MaxWorkers) {
             ++workers;
             std::thread([this] { workerLoop(); }).detach();
-        } else {
+        } else if (idleWorkers > 0) {
             workAvailable.notify_one();
         }
     }
