@@ -1,100 +1,103 @@
 // Reverse geocoding through the service: one exchange as the library makes it (open a channel,
-// put-get, close) against the in-process "revgeocode" service over a synthetic gazetteer.
-// Ends with "revgeo p95 X ms, N places". HX_BENCH_PLACES sets the gazetteer size.
+// put-get, close) against the in-process "revgeocode" service over the shared synthetic
+// gazetteer (HX_BENCH_PLACES, 1 M by default). Wall time beside the process's CPU time per
+// exchange (client and server together), then 1000 exchanges at once. Ends with
+// "revgeo p95 X ms, N places".
 #include <hx/msgclient/msgclient.h>
 #include <hx/msgclient/revgeoserver.h>
-#include <hx/platform/places/gazetteerentry.h>
-#include <hx/platform/places/gazetteerwriter.h>
 
 #include <benchmark/benchmark.h>
 
 #include <QtCore/QByteArray>
+#include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
+#include <atomic>
 #include <cstdio>
-#include <random>
+#include <thread>
 #include <vector>
 
-using hx::platform::places::GazetteerEntry;
+#include "benchdata.h"
+#include "cputime.h"
+#include "samples.h"
+
+using namespace hx::bench;
 
 namespace {
 
-std::vector<double> latencies;
+Samples wallTimes;
+Samples cpuTimes;
 
-// Localities and addresses spread over a band of the world, deterministic for a given count.
-bool writeGazetteer(const QString &path, int count)
+QByteArray request(quint64 *seed)
 {
-    hx::platform::places::GazetteerWriter writer(path);
-    if (!writer.begin(hx::platform::places::GazetteerWriter::Replace))
-        return false;
-    std::mt19937 random(42);
-    std::uniform_real_distribution<double> latitude(-60, 70), longitude(-180, 180);
-    for (int i = 0; i < count; ++i) {
-        GazetteerEntry entry;
-        const bool locality = i % 10 == 0;
-        entry.kind = locality ? GazetteerEntry::Locality : GazetteerEntry::Address;
-        entry.name = QStringLiteral("Place %1").arg(i);
-        entry.street = locality ? QString() : QStringLiteral("%1 Main St").arg(i % 997);
-        entry.city = QStringLiteral("Town %1").arg(i / 10);
-        entry.region = QStringLiteral("Region %1").arg(i % 50);
-        entry.country = QStringLiteral("Country %1").arg(i % 200);
-        entry.postalCode = QStringLiteral("P%1").arg(i % 100000);
-        entry.latitude = latitude(random);
-        entry.longitude = longitude(random);
-        entry.importance = count - i;
-        writer.add(entry);
-    }
-    return writer.commit();
+    *seed = *seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    const double latitude = -60 + 130 * double(*seed >> 11) / double(1ULL << 53);
+    const double longitude = -180 + 360 * double((*seed * 31) >> 11) / double(1ULL << 53);
+    return "{\"lat\":" + QByteArray::number(latitude, 'f', 7) + ", \"lon\":" + QByteArray::number(longitude, 'f', 7)
+        + ", \"boundary\": \"address\"}";
+}
+
+bool exchangeOnce(const QByteArray &text)
+{
+    char reply[8192];
+    msgclient_channel_t *channel = msgclient_open("revgeocode", "default", 2);
+    size_t length = 0;
+    const int result
+        = msgclient_putget(channel, text.constData(), size_t(text.size()), reply, sizeof reply, &length, 0);
+    msgclient_close(channel);
+    return result == MSGCLIENT_OK;
 }
 
 void exchange(benchmark::State &state)
 {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> latitude(-60, 70), longitude(-180, 180);
-    char reply[8192];
+    quint64 seed = 7;
     for (auto _ : state) {
-        const QByteArray request = "{\"lat\":" + QByteArray::number(latitude(random), 'f', 7)
-            + ", \"lon\":" + QByteArray::number(longitude(random), 'f', 7) + ", \"boundary\": \"address\"}";
-        const auto start = std::chrono::steady_clock::now();
-        msgclient_channel_t *channel = msgclient_open("revgeocode", "default", 2);
-        size_t length = 0;
-        const int result
-            = msgclient_putget(channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0);
-        msgclient_close(channel);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (result != MSGCLIENT_OK) {
+        const QByteArray text = request(&seed);
+        const double cpu0 = processCpuMs();
+        const double wall0 = wallMs();
+        const bool ok = exchangeOnce(text);
+        const double wall = wallMs() - wall0;
+        const double cpu = processCpuMs() - cpu0;
+        if (!ok) {
             state.SkipWithError("exchange failed");
             break;
         }
-        latencies.push_back(seconds * 1000);
-        state.SetIterationTime(seconds);
+        wallTimes.add(wall);
+        cpuTimes.add(cpu);
+        state.SetIterationTime(wall / 1000);
     }
 }
 
-double percentile(std::vector<double> values, double p)
+// Clients that all connect and ask at once; every one must get its answer.
+int concurrentExchanges(int clients)
 {
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+    std::atomic<int> answered { 0 };
+    std::vector<std::thread> threads;
+    threads.reserve(size_t(clients));
+    for (int i = 0; i < clients; ++i) {
+        threads.emplace_back([i, &answered] {
+            quint64 seed = quint64(i) + 1000;
+            if (exchangeOnce(request(&seed)))
+                ++answered;
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    return answered;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const int places = qEnvironmentVariableIntValue("HX_BENCH_PLACES") > 0
-        ? qEnvironmentVariableIntValue("HX_BENCH_PLACES")
-        : 200000;
-    QTemporaryDir dir;
-    qputenv("HX_MSG_ROOT", QFile::encodeName(dir.filePath(QStringLiteral("msg"))));
-    const QString gazetteer = dir.filePath(QStringLiteral("gazetteer.db"));
-    if (!writeGazetteer(gazetteer, places)) {
-        std::fprintf(stderr, "bench_revgeo: cannot write the gazetteer\n");
+    const int places = BenchData::placeCount();
+    const QString gazetteer = BenchData::gazetteer(places);
+    if (gazetteer.isEmpty()) {
+        std::fprintf(stderr, "bench_revgeo: no bench data\n");
         return 1;
     }
+    QTemporaryDir dir;
+    qputenv("HX_MSG_ROOT", QFile::encodeName(dir.filePath(QStringLiteral("msg"))));
     hx::msgclient::RevGeoServer server(gazetteer);
     if (!server.start())
         return 1;
@@ -102,12 +105,18 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("revgeo/exchange", exchange)
         ->UseManualTime()
-        ->Iterations(5000)
+        ->Iterations(qMax(500, qEnvironmentVariableIntValue("HX_BENCH_ITERATIONS")))
         ->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
+
+    const double wall0 = wallMs();
+    const int answered = concurrentExchanges(1000);
+    const double burst = wallMs() - wall0;
     server.stop();
-    std::printf("revgeo p50 %.3f ms, p95 %.3f ms over %zu exchanges\n", percentile(latencies, 0.5),
-                percentile(latencies, 0.95), latencies.size());
-    std::printf("revgeo p95 %.3f ms, %d places\n", percentile(latencies, 0.95), places);
-    return 0;
+    std::printf("revgeo p50 %.3f ms, p95 %.3f ms; cpu p50 %.3f ms, p95 %.3f ms over %zu exchanges\n",
+                wallTimes.percentile(0.5), wallTimes.percentile(0.95), cpuTimes.percentile(0.5),
+                cpuTimes.percentile(0.95), wallTimes.size());
+    std::printf("revgeo 1000 concurrent exchanges: %d answered in %.1f ms\n", answered, burst);
+    std::printf("revgeo p95 %.3f ms, %d places\n", wallTimes.percentile(0.95), places);
+    return answered == 1000 ? 0 : 1;
 }

@@ -128,7 +128,8 @@ void MessageServer::stop()
         d->changed.notify_all();
         for (int fd : d->connections)
             ::shutdown(fd, SHUT_RDWR);
-        d->changed.wait(lock, [this] { return d->connections.empty(); });
+        d->workAvailable.notify_all();
+        d->changed.wait(lock, [this] { return d->connections.empty() && d->workers == 0; });
         d->idleHandlers.clear();
     }
     for (int &fd : d->wakeFds) {
@@ -179,8 +180,43 @@ void MessageServerPrivate::acceptLoop()
             return;
         }
         connections.insert(fd);
-        std::thread([this, fd] { serveConnection(fd); }).detach();
+        pending.push_back(fd);
+        // Past a bound, a burst queues for the workers it has instead of opening a gazetteer per
+        // connection: short exchanges are done long before a new worker would be ready.
+        constexpr int MaxWorkers = 64;
+        if (int(pending.size()) > idleWorkers && workers < MaxWorkers) {
+            ++workers;
+            std::thread([this] { workerLoop(); }).detach();
+        } else if (idleWorkers > 0) {
+            workAvailable.notify_one();
+        }
     }
+}
+
+void MessageServerPrivate::workerLoop()
+{
+    using namespace std::chrono;
+    // Workers past this many leave after a quiet while, so a burst does not keep its threads.
+    constexpr int KeptWorkers = 4;
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        ++idleWorkers;
+        const bool woken = workAvailable.wait_for(lock, seconds(5), [this] { return stopping || !pending.empty(); });
+        --idleWorkers;
+        if (!pending.empty()) {
+            const int fd = pending.front();
+            pending.pop_front();
+            lock.unlock();
+            serveConnection(fd);
+            lock.lock();
+            continue;
+        }
+        if (stopping || (!woken && workers > KeptWorkers))
+            break;
+    }
+    --workers;
+    // Notified under the lock: stop() may destroy the server as soon as it is released.
+    changed.notify_all();
 }
 
 MessageServer::Handler MessageServerPrivate::checkoutHandler()

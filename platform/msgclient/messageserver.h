@@ -13,7 +13,8 @@ namespace msgclient {
 class MessageServerPrivate;
 
 // The service side of the message client: listens on <root>/<service>, serves each connection
-// on a thread of its own, and answers every length-prefixed request with the handler's reply
+// on one of a pool of worker threads (kept between connections, grown when all are busy), and
+// answers every length-prefixed request with the handler's reply
 // followed by a NUL. Handlers come from the factory and are reused across connections, but a
 // handler serves one connection at a time, so it may hold per-thread resources (a database
 // connection). A request larger than the limit gets the error reply and the connection is

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -17,6 +18,7 @@ class MessageServerPrivate
 {
 public:
     void acceptLoop();
+    void workerLoop();
     void serveConnection(int fd);
     MessageServer::Handler checkoutHandler();
     void checkinHandler(MessageServer::Handler handler);
@@ -40,6 +42,13 @@ public:
     std::mutex mutex; // guards what follows
     std::condition_variable changed;
     std::set<int> connections;
+    // Accepted connections waiting for a worker. Workers outlive their connections, so a run of
+    // short exchanges starts no thread; one is added only when every worker is busy, so a slow
+    // client never holds up the others.
+    std::deque<int> pending;
+    std::condition_variable workAvailable;
+    int workers = 0;
+    int idleWorkers = 0;
     std::vector<MessageServer::Handler> idleHandlers;
 };
 

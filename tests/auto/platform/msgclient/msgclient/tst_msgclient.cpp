@@ -52,6 +52,8 @@ private slots:
     void oversizeRequestGetsTheErrorReply();
     void badArgumentsAreRefused();
     void socketsArePrivateAndNamedByInstance();
+    void busyAndQuietClientsDoNotHoldUpOthers();
+    void serverRestartsAfterStop();
 };
 
 void tst_MsgClient::exchangesRequestsAndReplies()
@@ -181,6 +183,53 @@ void tst_MsgClient::socketsArePrivateAndNamedByInstance()
     QVERIFY(Channel("echo", "second").channel);
     server.stop();
     QVERIFY(!QFileInfo::exists(server.socketPath()));
+}
+
+// Workers are shared between connections: a client that connected and says nothing (held for
+// the 10-second idle time-out), and one whose answer is still being worked out, must not keep a
+// new client waiting past its 2-second time-out.
+void tst_MsgClient::busyAndQuietClientsDoNotHoldUpOthers()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel quiet[6];
+    for (const Channel &c : quiet)
+        QVERIFY(c.channel);
+    std::thread busy([] {
+        Channel c;
+        char reply[64];
+        size_t length = 0;
+        msgclient_putget(c.channel, "sleep", 5, reply, sizeof reply, &length, 0);
+    });
+    for (int i = 0; i < 20; ++i) {
+        Channel c;
+        char reply[64];
+        size_t length = 0;
+        const QByteArray request = "n" + QByteArray::number(i);
+        QCOMPARE(
+            msgclient_putget(c.channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0),
+            int(MSGCLIENT_OK));
+        QCOMPARE(QByteArray(reply), "echo:" + request);
+    }
+    busy.join();
+    QCOMPARE(server.answered(), 21);
+}
+
+void tst_MsgClient::serverRestartsAfterStop()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(server.start());
+        Channel c;
+        char reply[64];
+        size_t length = 0;
+        QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+        QCOMPARE(QByteArray(reply), QByteArray("echo:x"));
+        server.stop();
+        QVERIFY(!server.isRunning());
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_MsgClient)

@@ -1,0 +1,199 @@
+#include "floorqueries.h"
+
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QFile>
+
+#include <sqlite3.h>
+
+namespace hx {
+namespace bench {
+
+namespace {
+// The gazetteer ranks this many prefix matches; the floor reads as many.
+constexpr int RankedWindow = 200;
+constexpr int PointOfInterest = hx::platform::places::GazetteerEntry::PointOfInterest;
+constexpr int AddressKinds = hx::platform::places::GazetteerEntry::Address
+    | hx::platform::places::GazetteerEntry::Locality | hx::platform::places::GazetteerEntry::Region
+    | hx::platform::places::GazetteerEntry::Country;
+constexpr int AnyKind = hx::platform::places::GazetteerEntry::AnyKind;
+
+class Reset
+{
+public:
+    explicit Reset(sqlite3_stmt *statement) : m_statement(statement) { }
+    ~Reset() { sqlite3_reset(m_statement); }
+    Reset(const Reset &) = delete;
+    Reset &operator=(const Reset &) = delete;
+
+private:
+    sqlite3_stmt *m_statement;
+};
+
+int readColumns(sqlite3_stmt *statement)
+{
+    int bytes = 0;
+    for (int c = 0; c < sqlite3_column_count(statement); ++c)
+        bytes += sqlite3_column_bytes(statement, c);
+    return bytes;
+}
+} // namespace
+
+FloorQueries::FloorQueries(const QString &storePath, const QString &gazetteerPath)
+{
+    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &m_store, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK
+        || sqlite3_open_v2(QFile::encodeName(gazetteerPath).constData(), &m_gazetteer, SQLITE_OPEN_READONLY, nullptr)
+            != SQLITE_OK)
+        return;
+    m_placeWords
+        = prepare(m_store,
+                  "SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
+                  " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
+                  " ORDER BY w.word, w.place_id");
+    m_placeRecord = prepare(m_store, "SELECT record, last_used FROM places WHERE id = ?1");
+    m_contactWords = prepare(
+        m_store,
+        "SELECT w.address_id, a.search_text FROM contact_words w JOIN contact_addresses a ON a.id = w.address_id"
+        " WHERE w.word >= ?1 AND w.word < ?2 ORDER BY w.word, w.address_id");
+    m_contactOf = prepare(m_store, "SELECT contact_id FROM contact_addresses WHERE id = ?1");
+    m_contact = prepare(m_store,
+                        "SELECT account_id, first_name, last_name, company, notes, url, photo_path"
+                        " FROM contacts WHERE id = ?1");
+    m_contactAddresses = prepare(m_store,
+                                 "SELECT id, kind, street, city, region, country, country_code, postal_code,"
+                                 " label, latitude, longitude FROM contact_addresses WHERE contact_id = ?1"
+                                 " ORDER BY id");
+    m_exact = prepare(m_gazetteer,
+                      "SELECT id, name_key, latitude, longitude, importance FROM entries "
+                      "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3");
+    m_prefix = prepare(m_gazetteer,
+                       "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN "
+                       "entries e ON e.id = names.rowid "
+                       "WHERE names MATCH ?1 AND (e.kind & ?2) != 0 ORDER BY names.rowid");
+    m_entry = prepare(m_gazetteer,
+                      "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, "
+                      "category, phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1");
+}
+
+FloorQueries::~FloorQueries()
+{
+    for (sqlite3_stmt *statement : m_statements)
+        sqlite3_finalize(statement);
+    sqlite3_close(m_store);
+    sqlite3_close(m_gazetteer);
+}
+
+bool FloorQueries::isOpen() const
+{
+    return m_placeWords && m_placeRecord && m_contactWords && m_contactOf && m_contact && m_contactAddresses && m_exact
+        && m_prefix && m_entry;
+}
+
+sqlite3_stmt *FloorQueries::prepare(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    m_statements.push_back(statement);
+    return statement;
+}
+
+int FloorQueries::storeWords(const QByteArray &prefix, int limit)
+{
+    const QByteArray end = prefix + QByteArray("\xF4\x8F\xBF\xBF");
+    std::vector<sqlite3_int64> ids;
+    {
+        Reset reset(m_placeWords);
+        sqlite3_bind_text(m_placeWords, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
+        sqlite3_bind_text(m_placeWords, 2, end.constData(), end.size(), SQLITE_STATIC);
+        sqlite3_bind_int(m_placeWords, 3, 0);
+        sqlite3_bind_int(m_placeWords, 4, 0);
+        while (int(ids.size()) <= limit && sqlite3_step(m_placeWords) == SQLITE_ROW)
+            ids.push_back(sqlite3_column_int64(m_placeWords, 0));
+    }
+    int bytes = 0;
+    for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
+        Reset reset(m_placeRecord);
+        sqlite3_bind_int64(m_placeRecord, 1, ids[i]);
+        if (sqlite3_step(m_placeRecord) == SQLITE_ROW)
+            bytes += readColumns(m_placeRecord);
+    }
+    return int(ids.size()) + bytes;
+}
+
+int FloorQueries::contactWords(const QByteArray &prefix, int limit)
+{
+    const QByteArray end = prefix + QByteArray("\xF4\x8F\xBF\xBF");
+    std::vector<sqlite3_int64> ids;
+    {
+        Reset reset(m_contactWords);
+        sqlite3_bind_text(m_contactWords, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
+        sqlite3_bind_text(m_contactWords, 2, end.constData(), end.size(), SQLITE_STATIC);
+        while (int(ids.size()) <= limit && sqlite3_step(m_contactWords) == SQLITE_ROW)
+            ids.push_back(sqlite3_column_int64(m_contactWords, 0));
+    }
+    int bytes = 0;
+    for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
+        sqlite3_int64 contact = -1;
+        {
+            Reset reset(m_contactOf);
+            sqlite3_bind_int64(m_contactOf, 1, ids[i]);
+            if (sqlite3_step(m_contactOf) == SQLITE_ROW)
+                contact = sqlite3_column_int64(m_contactOf, 0);
+        }
+        Reset reset(m_contact);
+        sqlite3_bind_int64(m_contact, 1, contact);
+        if (sqlite3_step(m_contact) == SQLITE_ROW)
+            bytes += readColumns(m_contact);
+        Reset addresses(m_contactAddresses);
+        sqlite3_bind_int64(m_contactAddresses, 1, contact);
+        while (sqlite3_step(m_contactAddresses) == SQLITE_ROW)
+            bytes += readColumns(m_contactAddresses);
+    }
+    return int(ids.size()) + bytes;
+}
+
+int FloorQueries::gazetteer(const QByteArray &prefix, int kinds, int limit)
+{
+    int rows = 0;
+    {
+        Reset reset(m_exact);
+        sqlite3_bind_text(m_exact, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
+        sqlite3_bind_int(m_exact, 2, kinds);
+        sqlite3_bind_int(m_exact, 3, 64);
+        while (sqlite3_step(m_exact) == SQLITE_ROW)
+            rows += readColumns(m_exact);
+    }
+    std::vector<sqlite3_int64> ids;
+    {
+        const QByteArray match = '"' + prefix + "\"*";
+        Reset reset(m_prefix);
+        sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
+        sqlite3_bind_int(m_prefix, 2, kinds);
+        const int wanted = qMax(RankedWindow, limit + 1);
+        while (int(ids.size()) < wanted && sqlite3_step(m_prefix) == SQLITE_ROW) {
+            ids.push_back(sqlite3_column_int64(m_prefix, 0));
+            rows += readColumns(m_prefix);
+        }
+    }
+    for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
+        Reset reset(m_entry);
+        sqlite3_bind_int64(m_entry, 1, ids[i]);
+        if (sqlite3_step(m_entry) == SQLITE_ROW)
+            rows += readColumns(m_entry);
+    }
+    return rows;
+}
+
+int FloorQueries::search(const QByteArray &prefix, int limit)
+{
+    if (!isOpen())
+        return 0;
+    return storeWords(prefix, limit) + contactWords(prefix, limit) + gazetteer(prefix, PointOfInterest, limit)
+        + gazetteer(prefix, AddressKinds, limit) + gazetteer(prefix, AnyKind, limit);
+}
+
+} // namespace bench
+} // namespace hx
