@@ -22,9 +22,17 @@
 #include <QtCore/QVariant>
 
 // Includes of the invocations and policy checks.
+#include <hx/platform/places/abstractplace.h>
+#include <hx/platform/places/place.h>
+#include <hx/system/nfcsharemanager.h>
+#include <hx/system/securityperimeter.h>
+
+#include <QtCore/QByteArray>
+#include <QtCore/QSharedPointer>
 
 namespace hx {
 namespace trellan {
+class InvokeActionItem;
 namespace places {
 
 // Static helpers shared by every screen. The sections below are kept apart on purpose: each
@@ -165,6 +173,49 @@ public:
     static QList<hx::platform::places::Location> geocode(const hx::platform::places::Address &address);
 
     // ---- Invocations of other applications and policy checks ----
+
+    // Each marks the place as recently picked first. Show it on the map / in the previewer card:
+    // false (nothing sent) for a place that is not stored or has no valid position.
+    static bool launchMap(hx::platform::places::Place &place);
+    static bool launchUnifiedSearchPreview(const QSharedPointer<hx::platform::places::Place> &place);
+    // Hands-free navigation to the place; through the background object when background is set
+    // and the home screen is locked.
+    static bool launchHandsfreeNavigation(hx::platform::places::Place &place, bool background);
+    // Publishes an invocation to the navigator's background object (for a locked home
+    // screen); true when the message was encoded and written.
+    static bool invokeAllowedForBackground(const QString &action, const QString &mimeType, const QString &data,
+                                           hx::system::SecurityPerimeter::Type perimeter);
+    // Hands the number to the dialler; an empty number opens it without one.
+    static bool callPhoneNumber(const QString &number);
+    // Opens the e-mail composer addressed to address (no address when empty).
+    static bool composeEmail(const QString &address);
+    // Whether the enterprise policy file contains key.
+    static bool isBlockedByITPolicy(const QString &key);
+    static bool isMapsAppBlockedByITPolicy();
+    // Whether this process is the navigation vendor's maps application (asked once).
+    static bool isInMapsApplication();
+    // The process's one NFC share manager, created again when nobody holds it any more.
+    static QSharedPointer<hx::system::NfcShareManager> getNfcShareManagerInstance();
+    // "Share" action for the place (the share query of MapsUtils), owned by parent.
+    static hx::trellan::InvokeActionItem *createShareActionItem(const QSharedPointer<hx::platform::places::Place> &place,
+                                                                QObject *parent);
+
+    // Favourite and recent-place shortcuts; errors show their dialog. 0 when nothing was to do.
+    static hx::platform::places::Error::Type favPlace(hx::platform::places::AbstractPlace *place);
+    static hx::platform::places::Error::Type favPlace(const QSharedPointer<hx::platform::places::AbstractPlace> &place);
+    static hx::platform::places::Error::Type unfavPlace(hx::platform::places::AbstractPlace *place);
+    static hx::platform::places::Error::Type unfavPlace(const QSharedPointer<hx::platform::places::AbstractPlace> &place);
+    static hx::platform::places::Error::Type setPlaceAsRecent(const QSharedPointer<hx::platform::places::Place> &place);
+    // setPlaceAsRecent on the worker pool; returns at once.
+    static void setPlaceAsRecentAsync(const QSharedPointer<hx::platform::places::Place> &place);
+
+    // The home screen's lock state; 0 when it reports none. Above 1, hands-free navigation goes
+    // through the background object.
+    static int homeScreenLockState();
+
+    // The install id of the navigation vendor's maps application, compared with the running
+    // application's (QCoreApplication::applicationName()).
+    static QString MAPS_APPLICATION_INSTALL_ID;
 };
 
 } // namespace places
