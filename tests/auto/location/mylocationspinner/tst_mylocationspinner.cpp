@@ -12,6 +12,7 @@
 #include "signalwaiter.h"
 #include "testroots.h"
 
+#include <QtCore/QTimer>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
@@ -135,10 +136,18 @@ void tst_MyLocationSpinner::servicesTurnedOnFromTheSettingsCard()
     m_server->setFixedPosition(43.5, -80.25, 30);
     QVERIFY(m_server->start());
     LocationServer *server = m_server.data();
+    // The user spends a moment in settings: the refused run has ended when the card returns.
     hx::system::InvokeManager::bindTarget(QStringLiteral("sys.settings.card"),
                                           [server](const hx::system::InvokedCard &card) {
-                                              server->setLocationOn(true);
-                                              card.done(hx::system::CardDoneMessage(QStringLiteral("done"), {}));
+                                              auto *poll = new QTimer;
+                                              QObject::connect(poll, &QTimer::timeout, [poll, server, card] {
+                                                  if (GetGeolocation::isRunning(PlaceUtils::mylocationRequest))
+                                                      return;
+                                                  poll->deleteLater();
+                                                  server->setLocationOn(true);
+                                                  card.done(hx::system::CardDoneMessage(QStringLiteral("done"), {}));
+                                              });
+                                              poll->start(20);
                                           });
 
     MyLocationSpinner spinner;
