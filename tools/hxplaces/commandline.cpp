@@ -1,0 +1,218 @@
+#include "commandline.h"
+
+#include <QtCore/QCoreApplication>
+
+using hx::platform::places::Coordinates;
+
+namespace {
+struct CommandInfo
+{
+    const char *name;
+    const char *arguments;
+    const char *summary;
+};
+
+const CommandInfo commands[] = {
+    { "pick", "", "Pick a place in the terminal and print it as JSON (or --type TEXT --choose N)." },
+    { "search", "TEXT", "Print the merged search list for TEXT as JSON sections." },
+    { "share", "ID", "Print the geo: URI that shares a stored place." },
+    { "open-uri", "URI", "Print the place a geo: URI describes as JSON." },
+    { "geocode", "ADDRESS", "Print the positions found for an address as JSON." },
+    { "where", "LAT LON", "Print the addresses at a position as JSON (reverse-geocoding service)." },
+    { "map", "ID", "Write the map image of a stored place (--png FILE)." },
+    { "view", "ID", "Print a stored place as text." },
+};
+
+// "where 43.4 -80.5" must not read "-80.5" as an option: every argument that is neither an
+// option nor an option's value goes after "--", in its order.
+QStringList withPositionalLast(const QStringList &arguments)
+{
+    static const QStringList valueOptions
+        = { QStringLiteral("--store"),  QStringLiteral("--gazetteer"), QStringLiteral("--at"), QStringLiteral("--type"),
+            QStringLiteral("--choose"), QStringLiteral("--group"),     QStringLiteral("--png") };
+    QStringList options = { arguments.first() };
+    QStringList positional;
+    for (int i = 2; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        bool number = false;
+        argument.toDouble(&number);
+        if (argument == QLatin1String("--")) {
+            positional += arguments.mid(i + 1);
+            break;
+        }
+        if (valueOptions.contains(arguments.at(i - 1)) || (argument.startsWith(QLatin1Char('-')) && !number))
+            options.append(argument);
+        else
+            positional.append(argument);
+    }
+    return options + QStringList { QStringLiteral("--") } + positional;
+}
+
+const CommandInfo *find(const QString &name)
+{
+    for (const CommandInfo &info : commands) {
+        if (name == QLatin1String(info.name))
+            return &info;
+    }
+    return nullptr;
+}
+} // namespace
+
+QString CommandLine::overview()
+{
+    QString text = QStringLiteral("Usage: hxplaces COMMAND [options] [arguments]\n\n"
+                                  "The place picker of the simulated phone, and scripted forms of it.\n\n"
+                                  "Commands:\n");
+    for (const CommandInfo &info : commands)
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(info.name), QLatin1String(info.arguments), QLatin1String(info.summary));
+    text += QStringLiteral("\nRun \"hxplaces COMMAND --help\" for the options of a command.\n");
+    return text;
+}
+
+CommandLine::Status CommandLine::parse(const QStringList &arguments)
+{
+    if (arguments.size() < 2) {
+        m_error = QStringLiteral("no command given");
+        return UsageError;
+    }
+    const QString first = arguments.at(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help"))
+        return ShowedHelp;
+    if (!configure(first)) {
+        m_error = QStringLiteral("unknown command \"%1\"").arg(first);
+        return UsageError;
+    }
+    if (!m_parser.parse(withPositionalLast(arguments))) {
+        m_error = m_parser.errorText();
+        return UsageError;
+    }
+    if (m_parser.isSet(QStringLiteral("help")))
+        return ShowedHelp;
+    return check() ? Run : UsageError;
+}
+
+QString CommandLine::helpText() const
+{
+    return m_command.isEmpty() ? overview() : m_parser.helpText();
+}
+
+bool CommandLine::configure(const QString &command)
+{
+    const CommandInfo *info = find(command);
+    if (!info)
+        return false;
+    m_command = command;
+    m_parser.setApplicationDescription(QLatin1String(info->summary));
+    m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    m_parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help.") });
+    m_parser.addOption({ QStringLiteral("store"),
+                         QStringLiteral("The user's place store (default: a temporary store with a few places)."),
+                         QStringLiteral("file") });
+    m_parser.addOption({ QStringLiteral("gazetteer"),
+                         QStringLiteral("The gazetteer (default: HX_GAZETTEER_DB, else the built data set)."),
+                         QStringLiteral("file") });
+    m_parser.addOption({ QStringLiteral("at"),
+                         QStringLiteral("Where the location service puts you (default: 43.4643,-80.5204)."),
+                         QStringLiteral("lat,lon") });
+    if (command == QLatin1String("pick")) {
+        m_parser.addOption({ QStringLiteral("type"), QStringLiteral("Type this text instead of using the terminal."),
+                             QStringLiteral("text") });
+        m_parser.addOption({ QStringLiteral("choose"), QStringLiteral("With --type: pick the Nth place row (from 1)."),
+                             QStringLiteral("n") });
+    } else if (command == QLatin1String("search")) {
+        m_parser.addOption({ QStringLiteral("group"),
+                             QStringLiteral("Only this result group, every row (7 My Places, 6 contacts, "
+                                            "9 addresses, 10 points of interest, 11 suggestions)."),
+                             QStringLiteral("n") });
+    } else if (command == QLatin1String("map")) {
+        m_parser.addOption(
+            { QStringLiteral("png"), QStringLiteral("Where to write the PNG image."), QStringLiteral("file") });
+    }
+    if (*info->arguments)
+        m_parser.addPositionalArgument(QLatin1String(info->arguments), QLatin1String(info->summary));
+    return true;
+}
+
+bool CommandLine::check()
+{
+    if (!checkPosition())
+        return false;
+    m_session.storePath = m_parser.value(QStringLiteral("store"));
+    m_session.gazetteerPath = m_parser.value(QStringLiteral("gazetteer"));
+    bool ok = true;
+    if (m_command == QLatin1String("pick")) {
+        const bool scripted = m_parser.isSet(QStringLiteral("type"));
+        if (scripted != m_parser.isSet(QStringLiteral("choose"))) {
+            m_error = QStringLiteral("--type and --choose go together");
+            return false;
+        }
+        if (scripted && m_parser.value(QStringLiteral("choose")).toInt(&ok) < 1) {
+            m_error = QStringLiteral("--choose takes a row number from 1");
+            return false;
+        }
+        return checkCount(0);
+    }
+    if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("group"))) {
+        m_parser.value(QStringLiteral("group")).toInt(&ok);
+        if (!ok) {
+            m_error = QStringLiteral("--group takes a result group number");
+            return false;
+        }
+    }
+    if (m_command == QLatin1String("where")) {
+        if (!checkCount(2))
+            return false;
+        if (!parsePosition(positional().join(QLatin1Char(','))).isValid()) {
+            m_error = QStringLiteral("LAT and LON must be degrees within range");
+            return false;
+        }
+        return true;
+    }
+    if (!checkCount(1))
+        return false;
+    if (m_command == QLatin1String("share") || m_command == QLatin1String("map")
+        || m_command == QLatin1String("view")) {
+        positional().first().toLongLong(&ok);
+        if (!ok) {
+            m_error = QStringLiteral("ID must be a place id (a whole number)");
+            return false;
+        }
+    }
+    if (m_command == QLatin1String("map") && m_parser.value(QStringLiteral("png")).isEmpty()) {
+        m_error = QStringLiteral("map needs --png FILE");
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::checkCount(int count)
+{
+    if (positional().size() == count)
+        return true;
+    m_error = QStringLiteral("%1 takes %2 argument(s), %3 given").arg(m_command).arg(count).arg(positional().size());
+    return false;
+}
+
+bool CommandLine::checkPosition()
+{
+    if (!m_parser.isSet(QStringLiteral("at")))
+        return true;
+    m_session.position = parsePosition(m_parser.value(QStringLiteral("at")));
+    if (m_session.position.isValid())
+        return true;
+    m_error = QStringLiteral("--at takes LAT,LON in degrees");
+    return false;
+}
+
+Coordinates CommandLine::parsePosition(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return Coordinates();
+    bool latitudeOk = false;
+    bool longitudeOk = false;
+    const Coordinates position(parts.at(0).trimmed().toDouble(&latitudeOk),
+                               parts.at(1).trimmed().toDouble(&longitudeOk));
+    return latitudeOk && longitudeOk && position.isValid() ? position : Coordinates();
+}

@@ -1,0 +1,90 @@
+// hxplaces: the place picker of the simulated phone in a terminal, and its scripted forms.
+// Exit codes: 0 done, 1 nothing picked or a failure, 2 bad arguments.
+#include "commandline.h"
+#include "scriptedcommands.h"
+#include "session.h"
+#include "terminalpicker.h"
+
+#include <QtCore/QTextStream>
+#include <QtGui/QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+bool quietDebug = true;
+
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
+    if (quietDebug && (type == QtDebugMsg || type == QtInfoMsg))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int runScripted(const CommandLine &line, const Session &session, QTextStream &out, QTextStream &err)
+{
+    ScriptedCommands commands(session.position(), out, err);
+    const QString command = line.command();
+    const QStringList arguments = line.positional();
+    if (command == QLatin1String("pick"))
+        return commands.pick(line.value(QStringLiteral("type")), line.value(QStringLiteral("choose")).toInt());
+    if (command == QLatin1String("search"))
+        return commands.search(arguments.first(),
+                               line.isSet(QStringLiteral("group")) ? line.value(QStringLiteral("group")).toInt() : -1);
+    if (command == QLatin1String("share"))
+        return commands.share(arguments.first().toLongLong());
+    if (command == QLatin1String("open-uri"))
+        return commands.openUri(arguments.first());
+    if (command == QLatin1String("geocode"))
+        return commands.geocode(arguments.first());
+    if (command == QLatin1String("where"))
+        return commands.where(arguments.at(0).toDouble(), arguments.at(1).toDouble());
+    if (command == QLatin1String("map"))
+        return commands.map(arguments.first().toLongLong(), line.value(QStringLiteral("png")));
+    return commands.view(arguments.first().toLongLong());
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is drawn through Qt: the toolkit is headless and the terminal is ours.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    quietDebug = qEnvironmentVariableIsEmpty("HXPLACES_DEBUG");
+    qInstallMessageHandler(messageHandler);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("hxplaces"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandLine line;
+    switch (line.parse(app.arguments())) {
+    case CommandLine::ShowedHelp:
+        out << line.helpText();
+        return 0;
+    case CommandLine::UsageError:
+        err << "hxplaces: " << line.error() << "\n\n" << CommandLine::overview();
+        return 2;
+    case CommandLine::Run:
+        break;
+    }
+
+    Session session;
+    QString message;
+    if (!session.start(line.sessionOptions(), &message)) {
+        err << "hxplaces: " << message << Qt::endl;
+        return 1;
+    }
+    const bool interactive = line.command() == QLatin1String("pick") && !line.isSet(QStringLiteral("type"));
+    if (!interactive)
+        return runScripted(line, session, out, err);
+
+    TerminalPicker picker(session.position());
+    QString json;
+    const int code = picker.run(&json, &message);
+    if (!message.isEmpty())
+        err << "hxplaces: " << message << Qt::endl;
+    if (code == 0)
+        out << json << Qt::endl;
+    return code;
+}

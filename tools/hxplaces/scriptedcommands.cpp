@@ -1,0 +1,197 @@
+#include "scriptedcommands.h"
+
+#include "distancetext.h"
+#include "mergedsearch.h"
+#include "pickresolver.h"
+#include "placejson.h"
+#include "reversegeocodeclient.h"
+#include "selectedplacetext.h"
+
+#include <hx/platform/places/searchhandle.h>
+#include <hx/platform/places/searchresultgroup.h>
+#include <hx/trellan/maps/mapimagegenerator.h>
+#include <hx/trellan/places/placemanagerui.h>
+
+#if __has_include(<hx/trellan/places/mapsutils.h>)
+#define HXPLACES_HAVE_MAPSUTILS 1
+#include <hx/trellan/places/mapsutils.h>
+#endif
+
+#include <QtCore/QDateTime>
+#include <QtCore/QFile>
+#include <QtCore/QUrl>
+#include <QtGui/QImage>
+
+using namespace hx::platform::places;
+using hx::trellan::places::PlaceManagerUI;
+
+namespace {
+QSharedPointer<Place> storedPlace(qint64 id, QTextStream &err)
+{
+    Error::Type error = Error::None;
+    QSharedPointer<Place> place(PlaceManagerUI::getPlace(id, error, false));
+    if (error != Error::None || place.isNull()) {
+        err << "hxplaces: no stored place with id " << id << " (error " << int(error) << ")" << Qt::endl;
+        return QSharedPointer<Place>();
+    }
+    return place;
+}
+} // namespace
+
+ScriptedCommands::ScriptedCommands(const Coordinates &near, QTextStream &out, QTextStream &err)
+    : m_near(near), m_out(out), m_err(err)
+{ }
+
+int ScriptedCommands::search(const QString &text, int group)
+{
+    MergedSearch search;
+    if (!search.loadAndWait(text, m_near, group)) {
+        m_err << "hxplaces: the search did not finish" << Qt::endl;
+        return 1;
+    }
+    if (search.lastError() != Error::None)
+        m_err << "hxplaces: the store reported error " << int(search.lastError()) << Qt::endl;
+    m_out << PlaceJson::text(PlaceJson::sections(search, m_near));
+    return 0;
+}
+
+int ScriptedCommands::pick(const QString &text, int choice)
+{
+    MergedSearch search;
+    search.loadAndWait(text, m_near);
+    int seen = 0;
+    for (const MergedSearch::Row &row : search.rows()) {
+        if (row.kind != MergedSearch::Row::Place || ++seen != choice)
+            continue;
+        Error::Type error = Error::None;
+        const QSharedPointer<Place> place = PickResolver::resolve(row.place, m_near, false, &error);
+        if (place.isNull()) {
+            m_err << "hxplaces: the place of row " << choice << " cannot be picked (error " << int(error) << ")"
+                  << Qt::endl;
+            return 1;
+        }
+        m_out << SelectedPlaceText::encode(place) << Qt::endl;
+        return 0;
+    }
+    m_err << "hxplaces: \"" << text << "\" gives " << seen << " rows, not " << choice << Qt::endl;
+    return 1;
+}
+
+int ScriptedCommands::share(qint64 id)
+{
+#ifdef HXPLACES_HAVE_MAPSUTILS
+    const QSharedPointer<Place> place = storedPlace(id, m_err);
+    if (place.isNull())
+        return 1;
+    using hx::trellan::places::MapsUtils;
+    m_out << MapsUtils::createShareUri(*place, MapsUtils::createShareMetadata(*place)) << Qt::endl;
+    return 0;
+#else
+    Q_UNUSED(id)
+    m_err << "hxplaces: sharing is not part of this build" << Qt::endl;
+    return 1;
+#endif
+}
+
+int ScriptedCommands::openUri(const QString &uri)
+{
+#ifdef HXPLACES_HAVE_MAPSUTILS
+    const QSharedPointer<Place> place = hx::trellan::places::MapsUtils::createPlace(QUrl(uri));
+    if (place.isNull())
+        return 1;
+    m_out << SelectedPlaceText::encode(place) << Qt::endl;
+    return 0;
+#else
+    Q_UNUSED(uri)
+    m_err << "hxplaces: place URIs are not part of this build" << Qt::endl;
+    return 1;
+#endif
+}
+
+int ScriptedCommands::geocode(const QString &address)
+{
+    Error::Type error = Error::None;
+    SearchHandle handle;
+    const QList<QSharedPointer<AbstractPlace>> found = PlaceManagerUI::findPlacesByGroup(
+        SearchResultGroup::Addresses, error, handle, QString(address).replace(QLatin1Char('\n'), QLatin1Char(' ')), 0,
+        30, m_near);
+    if (error != Error::None) {
+        m_err << "hxplaces: geocoding failed (error " << int(error) << ")" << Qt::endl;
+        return 1;
+    }
+    QList<Location> locations;
+    for (const QSharedPointer<AbstractPlace> &place : found)
+        locations.append(place->location(0));
+    m_out << PlaceJson::text(PlaceJson::locations(locations));
+    return 0;
+}
+
+int ScriptedCommands::where(double latitude, double longitude)
+{
+    QString error;
+    const QList<Location> locations = ReverseGeocodeClient::lookup(latitude, longitude, &error);
+    if (!error.isEmpty())
+        m_err << "hxplaces: " << error << Qt::endl;
+    m_out << PlaceJson::text(PlaceJson::locations(locations));
+    return 0;
+}
+
+int ScriptedCommands::map(qint64 id, const QString &pngPath)
+{
+    const QSharedPointer<Place> place = storedPlace(id, m_err);
+    if (place.isNull())
+        return 1;
+    const Coordinates coordinates = place->primaryCoordinates();
+    if (!coordinates.isValid()) {
+        m_err << "hxplaces: place " << id << " has no position to show on a map" << Qt::endl;
+        return 1;
+    }
+    hx::trellan::maps::ViewProperties view;
+    view.setLatitude(coordinates.latitude());
+    view.setLongitude(coordinates.longitude());
+    view.setWindow(0, 0, 767, 767);
+    hx::trellan::maps::MapPin pin;
+    pin.latitude = coordinates.latitude();
+    pin.longitude = coordinates.longitude();
+    pin.label = place->name();
+    const QImage image = hx::trellan::maps::MapImageGenerator(view, { pin }).render();
+    if (image.isNull() || !image.save(pngPath, "PNG")) {
+        m_err << "hxplaces: cannot write the map image to " << pngPath << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int ScriptedCommands::view(qint64 id)
+{
+    const QSharedPointer<Place> place = storedPlace(id, m_err);
+    if (place.isNull())
+        return 1;
+    m_out << place->name() << "\n";
+    const Address address = place->primaryAddress();
+    for (const QString &line : address.compactAddressLines())
+        m_out << "  " << line << "\n";
+    const Coordinates coordinates = place->primaryCoordinates();
+    if (coordinates.isValid()) {
+        m_out << "  " << QString::number(coordinates.latitude(), 'f', 6) << ", "
+              << QString::number(coordinates.longitude(), 'f', 6);
+        const QString distance = DistanceText::format(m_near.distanceTo(coordinates));
+        if (!distance.isEmpty())
+            m_out << "  (" << distance << " away)";
+        m_out << "\n";
+    }
+    const auto field = [this](const char *caption, const QString &value) {
+        if (!value.isEmpty())
+            m_out << caption << ": " << value << "\n";
+    };
+    field("Phone", place->primaryPhoneNumber());
+    field("E-mail", place->primaryEmailAddress());
+    field("Web", place->primaryUrl());
+    field("Description", place->description());
+    field("Tags", place->tags().join(QStringLiteral(", ")));
+    if (place->lastUsedTime() > 0)
+        field("Last used", QDateTime::fromSecsSinceEpoch(place->lastUsedTime()).toString(Qt::ISODate));
+    field("Id", QString::number(place->id()));
+    m_out.flush();
+    return 0;
+}

@@ -1,0 +1,131 @@
+#include "session.h"
+
+#include "storeseeder.h"
+
+#include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/placeheader.h>
+#include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/sortrule.h>
+#include <hx/platform/places/tags.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+
+using namespace hx::platform::places;
+
+namespace {
+void setPath(const char *variable, const QString &path)
+{
+    qputenv(variable, QFile::encodeName(QFileInfo(path).absoluteFilePath()));
+}
+
+QString storeErrorText(Error::Type error)
+{
+    switch (error) {
+    case Error::StorageRefused:
+        return QStringLiteral("it is damaged or was written by a newer version");
+    case Error::StorageFailure:
+        return QStringLiteral("it cannot be opened or read");
+    default:
+        return QStringLiteral("the store reports error %1").arg(int(error));
+    }
+}
+} // namespace
+
+Session::Session() = default;
+
+Session::~Session()
+{
+    if (m_revgeo)
+        m_revgeo->stop();
+    if (m_location.isRunning())
+        m_location.stop();
+}
+
+Coordinates Session::defaultPosition()
+{
+    return Coordinates(43.4643, -80.5204);
+}
+
+QString Session::defaultGazetteerPath()
+{
+    const QString configured = qEnvironmentVariable("HX_GAZETTEER_DB");
+    if (!configured.isEmpty())
+        return configured;
+    // A build tree keeps the program in build/bin and the data set in build/data.
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../data/gazetteer.db");
+    if (QFileInfo::exists(built))
+        return QDir::cleanPath(built);
+    return Gazetteer::defaultPath();
+}
+
+bool Session::start(const Options &options, QString *message)
+{
+    if (!m_root.isValid()) {
+        *message = QStringLiteral("cannot create a temporary folder: ") + m_root.errorString();
+        return false;
+    }
+    QDir(m_root.path()).mkpath(QStringLiteral("pps"));
+    QDir(m_root.path()).mkpath(QStringLiteral("msg"));
+    QFile::setPermissions(m_root.path() + QStringLiteral("/msg"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    setPath("HX_PPS_ROOT", m_root.path() + QStringLiteral("/pps"));
+    setPath("HX_MSG_ROOT", m_root.path() + QStringLiteral("/msg"));
+
+    m_gazetteerPath = options.gazetteerPath.isEmpty() ? defaultGazetteerPath() : options.gazetteerPath;
+    if (!options.gazetteerPath.isEmpty() && !QFileInfo::exists(options.gazetteerPath)) {
+        *message = QStringLiteral("%1: no such gazetteer file").arg(options.gazetteerPath);
+        return false;
+    }
+    setPath("HX_GAZETTEER_DB", m_gazetteerPath);
+    m_position = options.position.isValid() ? options.position : defaultPosition();
+
+    if (!prepareStore(options.storePath, message))
+        return false;
+    return !options.services || startServices(message);
+}
+
+bool Session::prepareStore(const QString &storePath, QString *message)
+{
+    const bool temporary = storePath.isEmpty();
+    const QString path = temporary ? m_root.path() + QStringLiteral("/places.db") : storePath;
+    if (!temporary && !QFileInfo(path).isFile()) {
+        *message = QStringLiteral("%1: no such store file").arg(path);
+        return false;
+    }
+    setPath("HX_PLACES_DB", path);
+
+    // Reading one favourite opens the file and checks its schema, so a damaged store is refused
+    // here, before any screen or command touches it.
+    PlaceManager manager;
+    Error::Type error = Error::None;
+    SearchHandle handle;
+    qDeleteAll(manager.findPlacesByTags({ QLatin1String(Tags::Favorite) }, error, handle, SortRule(), 0, 1));
+    if (error != Error::None) {
+        *message = QStringLiteral("%1: cannot use this store: %2").arg(path, storeErrorText(error));
+        return false;
+    }
+    if (temporary && !StoreSeeder::seed(m_position)) {
+        *message = QStringLiteral("cannot fill the temporary store");
+        return false;
+    }
+    return true;
+}
+
+bool Session::startServices(QString *message)
+{
+    m_location.setFixedPosition(m_position.latitude(), m_position.longitude(), 25);
+    QString error;
+    if (!m_location.start(&error)) {
+        *message = QStringLiteral("cannot start the location service: ") + error;
+        return false;
+    }
+    m_revgeo.reset(new hx::msgclient::RevGeoServer(m_gazetteerPath));
+    if (!m_revgeo->start(&error)) {
+        *message = QStringLiteral("cannot start the reverse-geocoding service: ") + error;
+        return false;
+    }
+    return true;
+}

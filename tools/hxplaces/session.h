@@ -1,0 +1,53 @@
+#ifndef HXPLACES_SESSION_H
+#define HXPLACES_SESSION_H
+
+#include <hx/msgclient/revgeoserver.h>
+#include <hx/platform/places/coordinates.h>
+#include <hx/pps/locationserver.h>
+
+#include <QtCore/QScopedPointer>
+#include <QtCore/QString>
+#include <QtCore/QTemporaryDir>
+
+// The simulated phone one command runs on: its own publish/subscribe and message roots in a
+// temporary folder, the location and reverse-geocoding services running in this process, the
+// user's store (a seeded temporary one unless a file is given) and the gazetteer.
+class Session
+{
+public:
+    struct Options
+    {
+        QString storePath; // empty: a temporary store seeded with a few places
+        QString gazetteerPath; // empty: HX_GAZETTEER_DB, else the build's default data set
+        hx::platform::places::Coordinates position; // where the location service says we are
+        bool services = true;
+    };
+
+    Session();
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    // Prepares the roots, checks the store and starts the services. On failure the message
+    // says what is wrong and the command exits with 1.
+    bool start(const Options &options, QString *message);
+
+    hx::platform::places::Coordinates position() const { return m_position; }
+    QString gazetteerPath() const { return m_gazetteerPath; }
+
+    // Where the demo stands when no position is given: downtown Waterloo, Ontario.
+    static hx::platform::places::Coordinates defaultPosition();
+    static QString defaultGazetteerPath();
+
+private:
+    bool prepareStore(const QString &storePath, QString *message);
+    bool startServices(QString *message);
+
+    QTemporaryDir m_root;
+    QString m_gazetteerPath;
+    hx::platform::places::Coordinates m_position;
+    hx::pps::LocationServer m_location;
+    QScopedPointer<hx::msgclient::RevGeoServer> m_revgeo;
+};
+
+#endif

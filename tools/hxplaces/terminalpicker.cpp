@@ -1,0 +1,429 @@
+#include "terminalpicker.h"
+
+#include "distancetext.h"
+#include "pickresolver.h"
+#include "reversegeocodeclient.h"
+#include "selectedplacetext.h"
+
+#include <hx/system/systemui.h>
+#include <hx/system/systemuirecord.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QSocketNotifier>
+
+#include <ncurses.h>
+
+#include <string>
+
+using namespace hx::platform::places;
+using hx::system::SystemUi;
+using hx::system::SystemUiRecord;
+
+namespace {
+constexpr int KeyEscape = 27;
+
+// Draws text from a column, cut to the width left on the line.
+void put(int row, int column, const QString &text, int width)
+{
+    if (width <= 0)
+        return;
+    const std::wstring wide = text.left(width).toStdWString();
+    mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
+}
+
+QString padded(const QString &text, int width)
+{
+    return text.left(width).leftJustified(width, QLatin1Char(' '));
+}
+} // namespace
+
+TerminalPicker::TerminalPicker(const Coordinates &near, QObject *parent) : QObject(parent), m_near(near)
+{
+    connect(&m_search, &MergedSearch::rowsChanged, this, &TerminalPicker::redraw);
+    connect(&m_search, &MergedSearch::finished, this, &TerminalPicker::redraw);
+    connect(SystemUi::instance(), &SystemUi::visibleChanged, this, &TerminalPicker::redraw);
+    // Key presses wake the notifier; the poll also catches a resize, which comes as a key.
+    m_poll.setInterval(100);
+    connect(&m_poll, &QTimer::timeout, this, &TerminalPicker::readKeys);
+}
+
+TerminalPicker::~TerminalPicker()
+{
+    closeTerminal();
+}
+
+int TerminalPicker::run(QString *json, QString *message)
+{
+    if (!openTerminal(message))
+        return 1;
+    m_search.load(m_text, m_near);
+    redraw();
+    m_poll.start();
+    m_loop.exec();
+    m_poll.stop();
+    closeTerminal();
+    *json = m_json;
+    return m_code;
+}
+
+bool TerminalPicker::openTerminal(QString *message)
+{
+    // The terminal itself, not standard input and output: those may be a pipe for the JSON.
+    m_ttyIn = std::fopen("/dev/tty", "r");
+    m_ttyOut = m_ttyIn ? std::fopen("/dev/tty", "w") : nullptr;
+    if (!m_ttyOut) {
+        *message = QStringLiteral("no terminal to draw on (/dev/tty cannot be opened)");
+        closeTerminal();
+        return false;
+    }
+    m_screen = newterm(nullptr, m_ttyOut, m_ttyIn);
+    if (!m_screen) {
+        *message = QStringLiteral("this terminal type is not known to ncurses (TERM)");
+        closeTerminal();
+        return false;
+    }
+    set_term(m_screen);
+    set_escdelay(25);
+    cbreak();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    nodelay(stdscr, TRUE);
+    curs_set(1);
+    if (has_colors()) {
+        start_color();
+        use_default_colors();
+        init_pair(1, COLOR_CYAN, -1);
+        init_pair(2, COLOR_BLACK, COLOR_WHITE);
+    }
+    m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
+    connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalPicker::readKeys);
+    return true;
+}
+
+void TerminalPicker::closeTerminal()
+{
+    m_notifier.reset();
+    if (m_screen) {
+        endwin();
+        delscreen(m_screen);
+        m_screen = nullptr;
+    }
+    if (m_ttyOut)
+        std::fclose(m_ttyOut);
+    if (m_ttyIn)
+        std::fclose(m_ttyIn);
+    m_ttyOut = m_ttyIn = nullptr;
+}
+
+void TerminalPicker::readKeys()
+{
+    if (!m_screen)
+        return;
+    wint_t key = 0;
+    int kind;
+    while ((kind = get_wch(&key)) != ERR && m_screen) {
+        if (key == KEY_RESIZE && kind == KEY_CODE_YES) {
+            redraw();
+            continue;
+        }
+        if (SystemUi::visibleCount() > 0 && SystemUi::top().kind != SystemUiRecord::Toast)
+            handleDialogKey(int(key));
+        else
+            handleKey(int(key), kind == OK);
+    }
+}
+
+void TerminalPicker::handleKey(int key, bool isCharacter)
+{
+    if (m_busy)
+        return;
+    if (isCharacter && key == KeyEscape) {
+        if (m_expandedGroup >= 0) {
+            m_expandedGroup = -1;
+            m_selected = 0;
+            m_search.load(m_text, m_near);
+        } else {
+            finish(1);
+        }
+        return;
+    }
+    if (isCharacter && (key == '\r' || key == '\n')) {
+        activate();
+        return;
+    }
+    if ((isCharacter && (key == 127 || key == 8)) || (!isCharacter && key == KEY_BACKSPACE)) {
+        if (!m_text.isEmpty())
+            typed(m_text.left(m_text.size() - 1));
+        return;
+    }
+    if (!isCharacter) {
+        if (key == KEY_UP)
+            moveSelection(-1);
+        else if (key == KEY_DOWN)
+            moveSelection(1);
+        else if (key == KEY_PPAGE)
+            moveSelection(-10);
+        else if (key == KEY_NPAGE)
+            moveSelection(10);
+        else if (key == KEY_ENTER)
+            activate();
+        return;
+    }
+    if (key >= 32 && key != 127)
+        typed(m_text + QString::fromUcs4(reinterpret_cast<const char32_t *>(&key), 1));
+}
+
+void TerminalPicker::typed(const QString &text)
+{
+    // Every keystroke starts a new query at once; replies of the old one are dropped by id.
+    m_text = text;
+    m_expandedGroup = -1;
+    m_selected = 0;
+    m_status.clear();
+    m_search.load(m_text, m_near);
+}
+
+void TerminalPicker::handleDialogKey(int key)
+{
+    const SystemUiRecord dialog = SystemUi::top();
+    const int buttons = dialog.buttons.size();
+    if (key == KEY_LEFT || key == KEY_UP)
+        m_dialogButton = qMax(0, m_dialogButton - 1);
+    else if (key == KEY_RIGHT || key == KEY_DOWN || key == '\t')
+        m_dialogButton = qMin(buttons - 1, m_dialogButton + 1);
+    else if ((key == '\r' || key == '\n' || key == KEY_ENTER) && m_dialogButton < buttons)
+        SystemUi::pressButton(dialog.serial, dialog.buttons.at(m_dialogButton).label);
+    else if (key == KeyEscape)
+        SystemUi::pressButton(dialog.serial, hx::system::SystemUiResult::CancelButtonSelection);
+    redraw();
+}
+
+QList<TerminalPicker::Entry> TerminalPicker::entries() const
+{
+    QList<Entry> list;
+    if (m_expandedGroup < 0)
+        list.append({ Entry::MyLocation, {} });
+    for (const MergedSearch::Row &row : m_search.rows()) {
+        const Entry::Kind kind = row.kind == MergedSearch::Row::Header ? Entry::Header
+            : row.kind == MergedSearch::Row::Footer                    ? Entry::Footer
+                                                                       : Entry::Place;
+        list.append({ kind, row });
+    }
+    return list;
+}
+
+int TerminalPicker::selectableCount() const
+{
+    int count = 0;
+    for (const Entry &entry : entries())
+        count += entry.kind != Entry::Header;
+    return count;
+}
+
+void TerminalPicker::moveSelection(int delta)
+{
+    m_selected = qBound(0, m_selected + delta, qMax(0, selectableCount() - 1));
+    redraw();
+}
+
+void TerminalPicker::activate()
+{
+    int index = 0;
+    for (const Entry &entry : entries()) {
+        if (entry.kind == Entry::Header || index++ != m_selected)
+            continue;
+        if (entry.kind == Entry::MyLocation) {
+            fetchMyLocation();
+        } else if (entry.kind == Entry::Footer) {
+            m_expandedGroup = entry.row.group;
+            m_selected = 0;
+            m_search.loadGroup(m_expandedGroup, m_text, m_near);
+        } else {
+            pickRow(entry.row);
+        }
+        return;
+    }
+}
+
+void TerminalPicker::pickRow(const MergedSearch::Row &row)
+{
+    m_busy = true;
+    m_status = QCoreApplication::translate("Places", "Retrieving details...");
+    redraw();
+    Error::Type error = Error::None;
+    const QSharedPointer<Place> place = PickResolver::resolve(row.place, m_near, true, &error);
+    m_busy = false;
+    if (place.isNull()) {
+        m_status = QStringLiteral("This place cannot be picked (error %1).").arg(int(error));
+        redraw();
+        return;
+    }
+    m_json = SelectedPlaceText::encode(place);
+    finish(0);
+}
+
+void TerminalPicker::fetchMyLocation()
+{
+    m_busy = true;
+    m_status = QCoreApplication::translate("Places", "Getting your location");
+    redraw();
+    // The service answers from its own thread; the exchange is short and bounded by its time-out.
+    const QList<Location> found = ReverseGeocodeClient::lookup(m_near.latitude(), m_near.longitude());
+    if (found.isEmpty())
+        onLocationAborted();
+    else
+        onLocationFound(found.first());
+}
+
+void TerminalPicker::onLocationFound(const Location &location)
+{
+    m_busy = false;
+    Location here = location;
+    // The address describes the neighbourhood; the position stays the one the service gave.
+    here.setCoordinates(m_near);
+    QSharedPointer<AbstractPlace> row(new Place(QString(), here));
+    MergedSearch::Row pick;
+    pick.place = row;
+    pickRow(pick);
+}
+
+void TerminalPicker::onLocationAborted()
+{
+    m_busy = false;
+    m_status = QCoreApplication::translate("Places", "Unable to find your current location.");
+    redraw();
+}
+
+void TerminalPicker::finish(int code)
+{
+    m_code = code;
+    m_loop.quit();
+}
+
+void TerminalPicker::redraw()
+{
+    if (!m_screen)
+        return;
+    int height = 0;
+    int width = 0;
+    getmaxyx(stdscr, height, width);
+    erase();
+    attron(A_BOLD);
+    put(0, 0,
+        m_expandedGroup < 0 ? QStringLiteral("Pick a place")
+                            : MergedSearch::headerTitle(MergedSearch::headerKey(m_expandedGroup)),
+        width);
+    attroff(A_BOLD);
+    const QString prompt = QStringLiteral("Search: ");
+    put(1, 0, prompt + m_text, width);
+    mvhline(2, 0, ACS_HLINE, width);
+    drawList(3, height - 4, width);
+    drawStatus(height - 1, width);
+    if (SystemUi::visibleCount() > 0 && SystemUi::top().kind != SystemUiRecord::Toast)
+        drawDialog(width, height);
+    else
+        move(1, qMin(width - 1, prompt.size() + m_text.size()));
+    refresh();
+}
+
+void TerminalPicker::drawList(int top, int height, int width)
+{
+    const QList<Entry> list = entries();
+    // Find the selected line and scroll so that it stays on screen.
+    int selectedLine = 0;
+    int index = 0;
+    for (int line = 0; line < list.size(); ++line) {
+        if (list.at(line).kind != Entry::Header && index++ == m_selected)
+            selectedLine = line;
+    }
+    const int first = qMax(0, selectedLine - height + 2);
+    index = 0;
+    for (int line = 0; line < list.size(); ++line) {
+        const Entry &entry = list.at(line);
+        const bool selected = entry.kind != Entry::Header && index++ == m_selected;
+        const int y = top + line - first;
+        if (line < first || y >= top + height)
+            continue;
+        if (selected)
+            attron(A_REVERSE);
+        switch (entry.kind) {
+        case Entry::MyLocation:
+            put(y, 0, padded(QStringLiteral("  > ") + QCoreApplication::translate("Places", "My Location"), width),
+                width);
+            break;
+        case Entry::Header:
+            attron(A_BOLD | COLOR_PAIR(1));
+            put(y, 0, MergedSearch::headerTitle(entry.row.key), width);
+            attroff(A_BOLD | COLOR_PAIR(1));
+            break;
+        case Entry::Footer:
+            put(y, 0, padded(QStringLiteral("    more..."), width), width);
+            break;
+        case Entry::Place: {
+            const AbstractPlace &place = *entry.row.place;
+            const QString distance = DistanceText::format(m_near.distanceTo(place.primaryCoordinates()));
+            const int nameWidth = qMax(10, (width - 12) / 2);
+            QString text = QStringLiteral("  ") + padded(place.name(), nameWidth) + QLatin1Char(' ');
+            text += padded(place.primaryLocation(), qMax(0, width - text.size() - 10));
+            put(y, 0, padded(text + distance.rightJustified(9), width), width);
+            break;
+        }
+        }
+        if (selected)
+            attroff(A_REVERSE);
+    }
+    if (list.size() == 1 && m_search.isFinished() && !m_text.isEmpty())
+        put(top + 1, 2, QCoreApplication::translate("Places", "No results"), width - 2);
+}
+
+void TerminalPicker::drawStatus(int row, int width)
+{
+    QString text = m_status;
+    for (const SystemUiRecord &record : SystemUi::visible()) {
+        if (record.kind == SystemUiRecord::Toast)
+            text = record.body;
+    }
+    if (text.isEmpty())
+        text = QStringLiteral("Type to search  Up/Down move  Enter pick  Esc ")
+            + (m_expandedGroup < 0 ? QStringLiteral("cancel") : QStringLiteral("back"));
+    attron(COLOR_PAIR(2));
+    put(row, 0, padded(text, width), width);
+    attroff(COLOR_PAIR(2));
+}
+
+void TerminalPicker::drawDialog(int width, int height)
+{
+    const SystemUiRecord dialog = SystemUi::top();
+    const int boxWidth = qMin(width - 2, 60);
+    QStringList lines;
+    for (const QString &paragraph : dialog.body.split(QLatin1Char('\n'))) {
+        QString rest = paragraph;
+        do {
+            lines.append(rest.left(boxWidth - 4));
+            rest = rest.mid(boxWidth - 4);
+        } while (!rest.isEmpty());
+    }
+    const int boxHeight = qMin(height - 2, lines.size() + 5);
+    const int top = (height - boxHeight) / 2;
+    const int left = (width - boxWidth) / 2;
+    for (int y = top; y < top + boxHeight; ++y)
+        put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
+    attron(A_BOLD);
+    put(top, left + 2, dialog.title, boxWidth - 4);
+    attroff(A_BOLD);
+    for (int i = 0; i < lines.size() && top + 2 + i < top + boxHeight - 2; ++i)
+        put(top + 2 + i, left + 2, lines.at(i), boxWidth - 4);
+    m_dialogButton = qBound(0, m_dialogButton, qMax(0, dialog.buttons.size() - 1));
+    int x = left + 2;
+    for (int i = 0; i < dialog.buttons.size(); ++i) {
+        const QString label = QStringLiteral("[ %1 ]").arg(dialog.buttons.at(i).label);
+        if (i == m_dialogButton)
+            attron(A_REVERSE);
+        put(top + boxHeight - 1, x, label, left + boxWidth - x);
+        if (i == m_dialogButton)
+            attroff(A_REVERSE);
+        x += label.size() + 1;
+    }
+    move(top + boxHeight - 1, left + 2);
+}
