@@ -6,8 +6,19 @@
 // Includes of the formatting, asset and layout helpers.
 #include <QtCore/QDateTime>
 #include <QtCore/QRegExp>
+#include <QtCore/QSharedPointer>
+#include <QtCore/QSize>
 #include <QtCore/QString>
 #include <QtCore/QVariantMap>
+#include <hx/platform/geo/boundingbox.h>
+#include <hx/platform/places/abstractplace.h>
+#include <hx/platform/places/address.h>
+#include <hx/platform/places/auxiliarydata.h>
+#include <hx/platform/places/coordinates.h>
+#include <hx/platform/places/location.h>
+#include <hx/platform/places/place.h>
+#include <hx/trellan/color.h>
+#include <hx/trellan/enums.h>
 
 // Includes of the store shortcuts and error dialogs.
 #include <hx/platform/places/error.h>
@@ -44,6 +55,43 @@ public:
 
     // ---- Addresses, names, phones, points and day boundaries ----
 
+    // The extended address lines joined by line breaks; without them the label, or else the
+    // address on two lines.
+    static QString addressForLocation(const hx::platform::places::Location &location);
+    // The label without a partial postal code: Canadian codes must have 6 to 7 characters and
+    // British ones 7 to 8; a shorter or longer code is cut out of the label with the
+    // separators before it.
+    static QString filterPostalCode(const QString &label, const QString &postalCode, const QString &countryCode);
+    // A geocoded location whose street is known and whose city occurs in the text gets the text,
+    // each word capitalised and separated by single spaces, as its address label.
+    static hx::platform::places::Location formatGeocodedLocation(const QString &text,
+                                                                 hx::platform::places::Location location);
+    // The number formatted for display by the platform's phone formatter, with a "+" put in front
+    // of a long number without one when addPlus is set; empty when the formatter refuses it.
+    static QString formatPhoneNumber(const QString &number, bool addPlus);
+
+    // The first auxiliary data's external id, "_|_" and the place's name; empty without
+    // auxiliary data.
+    static QString createCategorySuggestionSearchTerms(const hx::platform::places::AbstractPlace &place);
+    // A point of interest that came from a server rather than from the user.
+    static bool isServerPOI(const hx::platform::places::AbstractPlace &place);
+    // Copies the first auxiliary data of the given type into data; false when there is none.
+    static bool getSingleAuxiliaryData(const QSharedPointer<hx::platform::places::Place> &place, const QString &type,
+                                       hx::platform::places::AuxiliaryData &data);
+    // The original photo of the place's contact when that file exists; empty otherwise.
+    static QString getPhotoPath(const hx::platform::places::AbstractPlace &place);
+    // Whether the details card has more than the name, address and phone to show.
+    static bool hasMoreDetails(const hx::platform::places::AbstractPlace &place);
+
+    // The map altitude in metres that frames an address: the finer its first part, the lower.
+    static double getAltitudeFromAddress(const hx::platform::places::Address &address);
+    // An address without a city is shown by its bounding box rather than by its point.
+    static bool centerOnBoundingBox(const hx::platform::places::Address &address);
+    // The middle of a valid box; invalid coordinates for an invalid one.
+    static hx::platform::places::Coordinates boundingBoxCentroid(const hx::platform::geo::BoundingBox &box);
+    // The map altitude in metres that frames a box, by its area.
+    static double getAltitudeFromBoundingBox(const hx::platform::geo::BoundingBox &box);
+
     // Great-circle distance in metres between two points given in degrees (haversine).
     static double distance(double latitude1, double longitude1, double latitude2, double longitude2);
 
@@ -59,6 +107,35 @@ public:
     static const QRegExp emailRegExp;
 
     // ---- Assets, start-up, device sizes and layout constants ----
+
+    // Once per process (later calls return at once): registers the embedded resources, reads
+    // the device-size and subcategory documents and re-applies the location settings.
+    static void init();
+    // The display's pixel size for an orientation: width and height swap in landscape.
+    static QSize screenSize(hx::trellan::UIOrientation::Type orientation);
+    // Hook of init(): re-applies the location settings to the shared location requests. Its body
+    // belongs to the location part (placeutilsinitlocation.cpp).
+    static void initLocationRequests();
+
+    // Colours.
+    static const hx::trellan::Color BACKGROUND_COLOR;
+    static const hx::trellan::Color LIST_ICON_BG_COLOR;
+    static const hx::trellan::Color TEXT_COLOR_1;
+    static const hx::trellan::Color TEXT_COLOR_2;
+    static const hx::trellan::Color TEXT_COLOR_3;
+    static const hx::trellan::Color TEXT_COLOR_4;
+    static const hx::trellan::Color TEXT_ERROR_COLOR_1;
+    static const hx::trellan::Color TITLE_TEXT_COLOR;
+    static const hx::trellan::Color CAPTION_TEXT_COLOR;
+    static const hx::trellan::Color ADDRESS_TEXT_COLOR;
+    static const hx::trellan::Color DISTANCE_TEXT_COLOR;
+    static const hx::trellan::Color PHONE_TEXT_COLOR;
+    static const hx::trellan::Color DETAIL_CONTENT_TEXT_COLOR;
+    // Focus highlight on devices with a trackpad.
+    static const hx::trellan::Color OSKARN_FOCUS_HIGHLIGHT_COLOR;
+    static const hx::trellan::Color OSKARN_FOCUS_HIGHLIGHT_COLOR2;
+    static const hx::trellan::Color OSKARN_TRANSPARENT_COLOR;
+    static const hx::trellan::Color DETAILVIEW_DIVIDER_COLOR;
 
     // Layout constants in design units (see UIConfig::du for pixels), except where noted.
     static constexpr int SMALL_PADDING = 2;

@@ -1,0 +1,33 @@
+#ifndef HX_TRELLAN_PLACES_PLACEVIEWUTILS_H
+#define HX_TRELLAN_PLACES_PLACEVIEWUTILS_H
+
+#include <hx/trellan/places/hxplacesglobal.h>
+
+#include <QtCore/QString>
+#include <hx/platform/places/location.h>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+// Presentation helpers of the place card.
+class HXPLACES_EXPORT PlaceViewUtils
+{
+public:
+    PlaceViewUtils() = delete;
+
+    // ---- Address text ----
+
+    // The location's address as display text on at most lineCount lines: the street on its own
+    // line from 2 lines on, the country on its own line from 3 lines on, everything else joined
+    // by ", " (the postal code follows the region after a blank).
+    static QString addressString(const hx::platform::places::Location &location, int lineCount);
+
+    // ---- Text styles of the card ----
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif
