@@ -4,10 +4,12 @@ namespace hx {
 namespace trellan {
 namespace places {
 
-// Called once by init() after the property documents are read. The location part fills it:
-// it re-applies the location settings (which an application may change before init()) to the
-// shared location requests.
-void PlaceUtils::initLocationRequests() { }
+// Called once by init() after the property documents are read: an application may have changed
+// the location settings before init(), so the shared requests take them up now.
+void PlaceUtils::initLocationRequests()
+{
+    applyLocationSettings();
+}
 
 } // namespace places
 } // namespace trellan
