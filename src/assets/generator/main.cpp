@@ -354,15 +354,15 @@ int generateImages(const QStringList &args)
         { "places_images/12ppd/ic_map.png", 97, 97, drawMap },
     };
     const QDir out(args.at(0));
-    for (const ImageSpec &spec : specs) {
-        QImage image(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
+    for (const ImageSpec &painted : specs) {
+        QImage image(painted.width, painted.height, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
-            spec.draw(painter, QSizeF(spec.width, spec.height));
+            painted.draw(painter, QSizeF(painted.width, painted.height));
         }
-        const QString path = out.filePath(QString::fromLatin1(spec.path));
+        const QString path = out.filePath(QString::fromLatin1(painted.path));
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return fail(QStringLiteral("cannot create the folder of ") + path);
         QSaveFile file(path);
