@@ -110,6 +110,7 @@ private slots:
     void undeliverableInvocationsAreLoggedWithoutResult_data();
     void undeliverableInvocationsAreLoggedWithoutResult();
     void nullPlaceSendsNothing();
+    void callerBuiltPreviewerRequestGoesOutAsItIs();
 };
 
 void tst_CardsUtils::initTestCase()
@@ -372,6 +373,28 @@ void tst_CardsUtils::nullPlaceSendsNothing()
     QTest::ignoreMessage(QtWarningMsg, "hx::trellan::places::CardsUtils::placeViewPreviewer() no place to preview");
     cards.placeViewPreviewer(QSharedPointer<Place>(), false);
     QVERIFY(InvokeManager::recordedRequests().isEmpty());
+}
+
+void tst_CardsUtils::callerBuiltPreviewerRequestGoesOutAsItIs()
+{
+    TestRoots roots;
+    CardDesk desk;
+    CardsUtils cards;
+    QSignalSpy done(&cards, &CardsUtils::previewDone);
+    InvokeRequest request;
+    request.setAction(CardsUtils::PLACEPREVIEWER_ACTION_VIEW);
+    request.setTarget(CardsUtils::PLACEPREVIEWER_TARGET_NAME);
+    request.setMimeType(QStringLiteral("application/vnd.korvane.place-id"));
+    request.setData(QByteArrayLiteral("{\"placeId\":9}"));
+    QTest::ignoreMessage(QtDebugMsg, "hx::trellan::places::CardsUtils::invokePreviewer() in");
+    cards.invokePreviewer(request);
+    QVERIFY(desk.waitForCards(1));
+    QCOMPARE(desk.opened.first().request(), request);
+
+    QVERIFY(desk.opened.first().done(CardDoneMessage(QStringLiteral("done"), QStringLiteral("9:EXISTED"))));
+    QVERIFY(SignalWaiter::wait(done, 1, 5000));
+    QCOMPARE(done.first().first().value<PlaceCardReturnMessage>(),
+             PlaceCardReturnMessage(9, PlaceCardReturnMessage::Existed));
 }
 
 QTEST_GUILESS_MAIN(tst_CardsUtils)
