@@ -102,6 +102,22 @@
         <source>My Places content is currently unavailable.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlacesDetail::Subcategory</name>

@@ -127,6 +127,22 @@
         <source>My Places content is currently unavailable.</source>
         <translation>Le contenu de Mes lieux est actuellement indisponible.</translation>
     </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
 </context>
 <context>
     <name>PlacesDetail::Subcategory</name>
