@@ -29,7 +29,7 @@ QStringList withPositionalLast(const QStringList &arguments)
 {
     static const QStringList valueOptions
         = { QStringLiteral("--store"),  QStringLiteral("--gazetteer"), QStringLiteral("--at"), QStringLiteral("--type"),
-            QStringLiteral("--choose"), QStringLiteral("--group"),     QStringLiteral("--png") };
+            QStringLiteral("--choose"), QStringLiteral("--category"),  QStringLiteral("--png") };
     QStringList options = { arguments.first() };
     QStringList positional;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -121,9 +121,10 @@ bool CommandLine::configure(const QString &command)
         m_parser.addOption({ QStringLiteral("choose"), QStringLiteral("With --type: pick the Nth place row (from 1)."),
                              QStringLiteral("n") });
     } else if (command == QLatin1String("search")) {
-        m_parser.addOption({ QStringLiteral("group"),
-                             QStringLiteral("Only this result group, every row (7 My Places, 6 contacts, "
-                                            "9 addresses, 10 points of interest, 11 suggestions)."),
+        m_parser.addOption({ QStringLiteral("category"),
+                             QStringLiteral("The whole list of one category, as a \"more\" footer opens it "
+                                            "(1 favourites, 2 recents, 3 contacts, 4 My Places, 5 remote places, "
+                                            "6 addresses, 7 points of interest, 9 suggestions)."),
                              QStringLiteral("n") });
     } else if (command == QLatin1String("map")) {
         m_parser.addOption(
@@ -153,10 +154,10 @@ bool CommandLine::check()
         }
         return checkCount(0);
     }
-    if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("group"))) {
-        m_parser.value(QStringLiteral("group")).toInt(&ok);
-        if (!ok) {
-            m_error = QStringLiteral("--group takes a result group number");
+    if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("category"))) {
+        const int category = m_parser.value(QStringLiteral("category")).toInt(&ok);
+        if (!ok || category < 1 || category > 13) {
+            m_error = QStringLiteral("--category takes a category number from 1 to 13");
             return false;
         }
     }

@@ -29,8 +29,7 @@ int runScripted(const CommandLine &line, const Session &session, QTextStream &ou
     if (command == QLatin1String("pick"))
         return commands.pick(line.value(QStringLiteral("type")), line.value(QStringLiteral("choose")).toInt());
     if (command == QLatin1String("search"))
-        return commands.search(arguments.first(),
-                               line.isSet(QStringLiteral("group")) ? line.value(QStringLiteral("group")).toInt() : -1);
+        return commands.search(arguments.first(), line.value(QStringLiteral("category")).toInt());
     if (command == QLatin1String("share"))
         return commands.share(arguments.first().toLongLong());
     if (command == QLatin1String("open-uri"))

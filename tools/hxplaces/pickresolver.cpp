@@ -2,8 +2,12 @@
 
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/searchresultgroup.h>
+#include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/selectedplace.h>
+#include <records/selectedplace_p.h>
 
+#include <QtCore/QScopedPointer>
 #include <QtCore/QStringList>
 
 using namespace hx::platform::places;
@@ -53,4 +57,14 @@ void PickResolver::geocode(Place &place, const Coordinates &near)
             place.setLocation(0, located);
         return;
     }
+}
+
+QString PickResolver::json(const QSharedPointer<Place> &place)
+{
+    using namespace hx::trellan::places;
+    if (place.isNull())
+        return QString();
+    // The record a picker card builds from the pick, with the id the store gave it.
+    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place));
+    return JsonUtils::encodeSelectedPlaceToJson(selected.data());
 }

@@ -1,8 +1,16 @@
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placeheader.h>
+#include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/searchhandle.h>
+#include <hx/trellan/places/itemtype.h>
+#include <hx/trellan/places/jsonutils.h>
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/selectedplace.h>
+#include <hx/trellan/places/singlesearchalldatamodel.h>
+#include <records/selectedplace_p.h>
 
 #include <gazetteerfixture.h>
+#include <signalwaiter.h>
 #include <storefixture.h>
 #include <testroots.h>
 
@@ -32,6 +40,7 @@ struct Result
     int code = -1;
     QByteArray out;
     QByteArray err;
+    QByteArray seen; // everything drawn on the terminal
 };
 
 GazetteerEntry located(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
@@ -66,6 +75,90 @@ QJsonObject selectedPlace(const QByteArray &text)
     return QJsonDocument::fromJson(text).object().value(QStringLiteral("selected_place")).toObject();
 }
 
+// One section of a merged list, as the user reads it: header, the names under it, footer.
+struct Section
+{
+    QString header;
+    QStringList names;
+    QString footer;
+    bool operator==(const Section &other) const
+    {
+        return header == other.header && names == other.names && footer == other.footer;
+    }
+};
+
+QString describe(const QList<Section> &sections)
+{
+    QStringList lines;
+    for (const Section &section : sections)
+        lines.append(section.header + QLatin1String(": ") + section.names.join(QLatin1String(", ")) + QLatin1Char(' ')
+                     + section.footer);
+    return lines.join(QLatin1String(" | "));
+}
+
+QList<Section> printedSections(const QByteArray &json)
+{
+    QList<Section> sections;
+    for (const QJsonValue &value : QJsonDocument::fromJson(json).array()) {
+        const QJsonObject object = value.toObject();
+        Section section { object.value(QStringLiteral("header")).toString(),
+                          {},
+                          object.value(QStringLiteral("footer")).toString() };
+        for (const QJsonValue &row : object.value(QStringLiteral("rows")).toArray())
+            section.names.append(row.toObject().value(QStringLiteral("name")).toString());
+        sections.append(section);
+    }
+    return sections;
+}
+
+// What the search-all model itself lays out for the text, at the position the tool is given.
+QList<Section> modelSections(const QString &text)
+{
+    using namespace hx::trellan::places;
+    SingleSearchAllDataModel model(true);
+    QSignalSpy loaded(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(text, hx::platform::places::Coordinates(43.4643, -80.5204), {}, true);
+    if (!hx::test::SignalWaiter::wait(loaded, 1, 15000))
+        return {};
+    QList<Section> sections;
+    for (int row = 0; row < model.childCount({}); ++row) {
+        const ModelMarker marker = model.data({ row }).value<ModelMarker>();
+        if (marker.isHeader())
+            sections.append({ marker.type(), {}, {} });
+        else if (marker.isFooter() && !sections.isEmpty())
+            sections.last().footer = marker.type();
+        else if (!sections.isEmpty())
+            sections.last().names.append(model.place({ row })->name());
+    }
+    return sections;
+}
+
+QStringList recentNames()
+{
+    hx::platform::places::InternalPlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    hx::platform::places::SearchHandle handle;
+    const QList<hx::platform::places::PlaceHeader *> recents = manager.findRecentlyPickedPlaces(error, handle, 0, 50);
+    QStringList names;
+    for (const hx::platform::places::PlaceHeader *header : recents)
+        names.append(header->name());
+    qDeleteAll(recents);
+    return names;
+}
+
+// The exact text the library's encoder gives for the stored place: what a picker card returns.
+QString libraryJson(qint64 id)
+{
+    using namespace hx::trellan::places;
+    hx::platform::places::PlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    QSharedPointer<hx::platform::places::Place> place(manager.getPlace(id, error));
+    if (!place)
+        return QString();
+    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place));
+    return JsonUtils::encodeSelectedPlaceToJson(selected.data());
+}
+
 } // namespace
 
 class tst_HxPlaces : public QObject
@@ -77,7 +170,13 @@ private slots:
     void cleanup();
 
     void scriptedPickIsStoredAsRecent();
-    void searchPrintsSections();
+    void searchMatchesTheModel_data();
+    void searchMatchesTheModel();
+    void categoryListShowsWhatTheFooterHides();
+    void shareRoundTrips_data();
+    void shareRoundTrips();
+    void openUriRefusesWhatIsNotAPlace_data();
+    void openUriRefusesWhatIsNotAPlace();
     void whereAndGeocodePrintLocations_data();
     void whereAndGeocodePrintLocations();
     void viewAndMapOfStoredPlace();
@@ -86,6 +185,9 @@ private slots:
     void unusableStore_data();
     void unusableStore();
     void interactivePick();
+    void interactiveFooterOpensCategoryAndEscComesBack();
+    void interactiveMyLocation_data();
+    void interactiveMyLocation();
     void interactiveEscapePrintsNothing();
 
 private:
@@ -148,40 +250,121 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
     QVERIFY2(place.value(QStringLiteral("latitude")).isDouble(), result.out + result.err);
     QVERIFY(place.value(QStringLiteral("longitude")).isDouble());
     QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.46) < 0.1);
-    QVERIFY(place.value(QStringLiteral("id")).toInt() > 0);
+    const int id = place.value(QStringLiteral("id")).toInt();
+    QVERIFY(id > 0);
 
-    hx::platform::places::InternalPlaceManager manager;
-    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
-    hx::platform::places::SearchHandle handle;
-    const QList<hx::platform::places::PlaceHeader *> recents = manager.findRecentlyPickedPlaces(error, handle, 0, 50);
-    QStringList names;
-    for (const hx::platform::places::PlaceHeader *header : recents)
-        names.append(header->name());
-    qDeleteAll(recents);
-    QCOMPARE(error, hx::platform::places::Error::None);
-    QVERIFY2(names.contains(name), qPrintable(names.join(QStringLiteral(", "))));
+    // The second place row of the merged list is the one picked.
+    const QList<Section> sections = modelSections(QStringLiteral("waterl"));
+    QStringList rows;
+    for (const Section &section : sections)
+        rows += section.names;
+    QVERIFY2(rows.size() >= 2, qPrintable(describe(sections)));
+    QCOMPARE(name, rows.at(1));
+
+    const QStringList recents = recentNames();
+    QVERIFY2(recents.contains(name), qPrintable(recents.join(QStringLiteral(", "))));
+    // Byte for byte what the library encodes for the stored pick.
+    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(id));
 }
 
-void tst_HxPlaces::searchPrintsSections()
+void tst_HxPlaces::searchMatchesTheModel_data()
 {
-    const Result result = run(QStringList { QStringLiteral("search"), QStringLiteral("waterl") } + dataArguments());
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("empty");
+    QTest::newRow("a prefix shared by the user's places and the gazetteer") << QStringLiteral("waterl") << false;
+    QTest::newRow("a prefix with more points of interest than a section shows") << QStringLiteral("wat") << false;
+    QTest::newRow("a street address") << QStringLiteral("75 King") << false;
+    QTest::newRow("text nothing matches prints an empty list") << QStringLiteral("zzqx") << true;
+}
+
+void tst_HxPlaces::searchMatchesTheModel()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, empty);
+    const Result result = run(QStringList { QStringLiteral("search"), text } + dataArguments());
     QCOMPARE(result.code, 0);
-    const QJsonArray sections = QJsonDocument::fromJson(result.out).array();
-    QVERIFY2(!sections.isEmpty(), result.out + result.err);
-    int rows = 0;
-    for (const QJsonValue &value : sections) {
-        const QJsonObject section = value.toObject();
-        QVERIFY(section.value(QStringLiteral("header")).toString().startsWith(QLatin1String("HEADER_")));
-        const QJsonArray sectionRows = section.value(QStringLiteral("rows")).toArray();
-        QVERIFY(!sectionRows.isEmpty());
-        // Collapsed: two rows and a footer at most, suggestions apart.
-        if (section.value(QStringLiteral("group")).toInt() != 11)
-            QVERIFY(sectionRows.size() <= 2);
-        rows += sectionRows.size();
+    QVERIFY2(QJsonDocument::fromJson(result.out).isArray(), result.out + result.err);
+    const QList<Section> printed = printedSections(result.out);
+    const QList<Section> expected = modelSections(text);
+    QCOMPARE(printed.isEmpty(), empty);
+    QVERIFY2(printed == expected,
+             qPrintable(QStringLiteral("printed %1\nmodel   %2").arg(describe(printed), describe(expected))));
+}
+
+void tst_HxPlaces::categoryListShowsWhatTheFooterHides()
+{
+    const Result merged = run(QStringList { QStringLiteral("search"), QStringLiteral("wat") } + dataArguments());
+    QCOMPARE(merged.code, 0);
+    QJsonObject collapsed;
+    for (const QJsonValue &value : QJsonDocument::fromJson(merged.out).array()) {
+        if (value.toObject().value(QStringLiteral("more")).toBool()) {
+            collapsed = value.toObject();
+            break;
+        }
     }
-    QVERIFY(rows >= 2);
-    // The user's own places come first.
-    QCOMPARE(sections.first().toObject().value(QStringLiteral("header")).toString(), QStringLiteral("HEADER_MYPLACES"));
+    QVERIFY2(!collapsed.isEmpty(), merged.out);
+    const int category = collapsed.value(QStringLiteral("category")).toInt();
+    QVERIFY2(category > 0, merged.out);
+
+    const Result whole = run(QStringList { QStringLiteral("search"), QStringLiteral("wat"),
+                                           QStringLiteral("--category"), QString::number(category) }
+                             + dataArguments());
+    QCOMPARE(whole.code, 0);
+    QStringList names;
+    for (const Section &section : printedSections(whole.out)) {
+        QVERIFY(section.footer.isEmpty());
+        names += section.names;
+    }
+    QStringList shown;
+    for (const QJsonValue &row : collapsed.value(QStringLiteral("rows")).toArray())
+        shown.append(row.toObject().value(QStringLiteral("name")).toString());
+    QVERIFY2(names.size() > shown.size(), whole.out);
+    for (const QString &name : shown)
+        QVERIFY2(names.contains(name), qPrintable(name));
+}
+
+void tst_HxPlaces::shareRoundTrips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a plain name") << QStringLiteral("Uptown Square");
+    QTest::newRow("an accented name travels as UTF-8") << QStringLiteral("Café Olé");
+    QTest::newRow("a name with a comma and an ampersand") << QStringLiteral("Bread, Butter & Co");
+}
+
+void tst_HxPlaces::shareRoundTrips()
+{
+    QFETCH(QString, name);
+    const hx::platform::places::Place stored = StoreFixture::addFavorite(name, 43.4650, -80.5230);
+    const Result share = run(QStringList { QStringLiteral("share"), QString::number(stored.id()) } + dataArguments());
+    QCOMPARE(share.code, 0);
+    const QByteArray uri = share.out.trimmed();
+    QVERIFY2(uri.startsWith("geo:43.465000,-80.523000;"), uri);
+    QVERIFY(!uri.contains(' '));
+
+    const Result opened = run(QStringList { QStringLiteral("open-uri"), QString::fromUtf8(uri) } + dataArguments());
+    QCOMPARE(opened.code, 0);
+    const QJsonObject place = selectedPlace(opened.out);
+    QVERIFY2(!place.isEmpty(), opened.out + opened.err);
+    QCOMPARE(place.value(QStringLiteral("name")).toString(), name);
+    QCOMPARE(place.value(QStringLiteral("latitude")).toDouble(), 43.465);
+    QCOMPARE(place.value(QStringLiteral("longitude")).toDouble(), -80.523);
+}
+
+void tst_HxPlaces::openUriRefusesWhatIsNotAPlace_data()
+{
+    QTest::addColumn<QString>("uri");
+    QTest::newRow("a latitude that is not a number") << QStringLiteral("geo:abc,1");
+    QTest::newRow("one coordinate only") << QStringLiteral("geo:43.5");
+    QTest::newRow("a latitude off the globe") << QStringLiteral("geo:95,10;name=Nowhere");
+    QTest::newRow("not a geo URI at all") << QStringLiteral("mailto:someone@example.org");
+}
+
+void tst_HxPlaces::openUriRefusesWhatIsNotAPlace()
+{
+    QFETCH(QString, uri);
+    const Result result = run(QStringList { QStringLiteral("open-uri"), uri } + dataArguments());
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.isEmpty());
 }
 
 void tst_HxPlaces::whereAndGeocodePrintLocations_data()
@@ -256,6 +439,12 @@ void tst_HxPlaces::badArguments_data()
                                                                   QStringLiteral("--at"), QStringLiteral("here") };
     QTest::newRow("view of a word") << QStringList { QStringLiteral("view"), QStringLiteral("home") };
     QTest::newRow("map without --png") << QStringList { QStringLiteral("map"), QStringLiteral("1") };
+    QTest::newRow("a category that does not exist")
+        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--category"),
+                         QStringLiteral("14") };
+    QTest::newRow("a category that is a word") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
+                                                                QStringLiteral("--category"), QStringLiteral("pois") };
+    QTest::newRow("share of a word") << QStringList { QStringLiteral("share"), QStringLiteral("home") };
 }
 
 void tst_HxPlaces::badArguments()
@@ -347,8 +536,10 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
         if (poll(&descriptor, 1, timeoutMs) > 0) {
             char buffer[4096];
             const ssize_t count = read(master, buffer, sizeof buffer);
-            if (count > 0)
+            if (count > 0) {
                 screen.append(buffer, int(count));
+                result.seen.append(buffer, int(count));
+            }
         }
     };
     for (const auto &step : steps) {
@@ -388,13 +579,85 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
 
 void tst_HxPlaces::interactivePick()
 {
-    // Type, wait for the list, go down from "My Location" to the first place and pick it.
-    const Result result = runOnTerminal({ { "Search:", "waterl" }, { "Waterloo", "\x1bOB" }, { "", "\r" } });
+    // Type, wait for the list of that text (the empty field's list also holds "Waterloo …"), go
+    // down from "My Location" to the first place and pick it.
+    const Result result
+        = runOnTerminal({ { "Search:", "waterl" }, { "Public Library", "\x1bOB" }, { "", "\r" } });
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     QVERIFY2(!place.isEmpty(), result.out);
-    QVERIFY(place.value(QStringLiteral("name")).toString().contains(QLatin1String("Waterloo")));
+    const QList<Section> sections = modelSections(QStringLiteral("waterl"));
+    QVERIFY(!sections.isEmpty() && !sections.first().names.isEmpty());
+    const QString name = place.value(QStringLiteral("name")).toString();
+    QCOMPARE(name, sections.first().names.first());
     QVERIFY(place.value(QStringLiteral("latitude")).isDouble());
+    QVERIFY(recentNames().contains(name));
+    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
+}
+
+void tst_HxPlaces::interactiveFooterOpensCategoryAndEscComesBack()
+{
+    // Where the first "more" footer is among the rows the arrows stop at ("My Location" first).
+    const QList<Section> sections = modelSections(QStringLiteral("wat"));
+    int footer = 1;
+    QString title;
+    for (const Section &section : sections) {
+        footer += section.names.size();
+        if (!section.footer.isEmpty()) {
+            title = section.header;
+            break;
+        }
+    }
+    QVERIFY2(!title.isEmpty(), qPrintable(describe(sections)));
+    QCOMPARE(title, QStringLiteral("HEADER_POI"));
+    QByteArray downs;
+    for (int i = 0; i < footer; ++i)
+        downs += "\x1bOB";
+    // The category's whole list has its own title; Esc brings the merged list back, a second
+    // Esc cancels.
+    const Result result = runOnTerminal({ { "Search:", "wat" },
+                                          { "More Points of Interest", downs },
+                                          { "", "\r" },
+                                          { "All Points of Interest", "\x1b" },
+                                          { "Pick a place", "\x1b" } });
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.seen.contains("Waterlily"));
+}
+
+void tst_HxPlaces::interactiveMyLocation_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("picked");
+    // A new dialog starts on its confirming button.
+    QTest::newRow("Accept picks where the user stands") << QByteArray("\r") << true;
+    QTest::newRow("Cancel goes back to the list") << QByteArray("\x1bOD\r") << false;
+}
+
+void tst_HxPlaces::interactiveMyLocation()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, picked);
+    QList<QPair<QByteArray, QByteArray>> steps { { "My Location", "\r" }, { "Accept", answer } };
+    if (!picked)
+        steps.append(qMakePair(QByteArray("Type to search"), QByteArray("\x1b")));
+    const Result result = runOnTerminal(steps);
+    QVERIFY(result.seen.contains("Your current location:"));
+    if (!picked) {
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.out.isEmpty());
+        return;
+    }
+    QCOMPARE(result.code, 0);
+    const QJsonObject place = selectedPlace(result.out);
+    QVERIFY2(!place.isEmpty(), result.out);
+    QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.4643) < 0.01);
+    QVERIFY(qAbs(place.value(QStringLiteral("longitude")).toDouble() + 80.5204) < 0.01);
+    // A place without a name is named by its address.
+    const QString name = place.value(QStringLiteral("name")).toString();
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(name, place.value(QStringLiteral("address_label")).toString());
+    QVERIFY(place.value(QStringLiteral("id")).toInt() > 0);
 }
 
 void tst_HxPlaces::interactiveEscapePrintsNothing()
