@@ -30,9 +30,14 @@ SearchList::SearchList(QObject *parent) : QObject(parent)
 
 void SearchList::showAll(const QString &text, const Coordinates &near)
 {
+    // Typing keeps the old rows up until the new ones are complete; coming back from a
+    // category starts from an empty list.
+    const bool fromCategory = m_category != FilterCategory::None;
     m_category = FilterCategory::None;
     m_loading = true;
     m_error = Error::None;
+    if (fromCategory)
+        clearRows();
     // An empty category list asks the store for its default groups, as the search field does.
     m_all.load(text, near, QList<FilterCategory::Type>(), true);
 }
@@ -42,7 +47,15 @@ void SearchList::showCategory(FilterCategory::Type category, const QString &text
     m_category = category;
     m_loading = true;
     m_error = Error::None;
+    // The rows on show point into the model's cache, which the new query empties.
+    clearRows();
     m_filter.load(category, text, near, true);
+}
+
+void SearchList::clearRows()
+{
+    m_rows.clear();
+    emit rowsChanged();
 }
 
 bool SearchList::waitUntilLoaded(int timeoutMs)

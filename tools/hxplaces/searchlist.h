@@ -67,6 +67,7 @@ private slots:
 
 private:
     void readCategoryRows();
+    void clearRows();
 
     hx::trellan::places::SingleSearchAllDataModel m_all;
     hx::trellan::places::SingleSearchFilterDataModel m_filter;

@@ -10,6 +10,7 @@
 #include <hx/trellan/places/placeutils.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QScopedValueRollback>
 #include <QtCore/QSocketNotifier>
 
 #include <ncurses.h>
@@ -338,15 +339,25 @@ void TerminalPicker::redraw()
 {
     if (!m_screen)
         return;
+    // Reading a category's rows on screen may fetch the next page, which adds rows and asks
+    // for a redraw while this one runs: that one follows from the event loop instead.
+    if (m_drawing) {
+        if (!m_redrawQueued) {
+            m_redrawQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_redrawQueued = false;
+                redraw();
+            });
+        }
+        return;
+    }
+    const QScopedValueRollback<bool> drawing(m_drawing, true);
     int height = 0;
     int width = 0;
     getmaxyx(stdscr, height, width);
     erase();
     attron(A_BOLD);
-    put(0, 0,
-        m_category == FilterCategory::None ? QStringLiteral("Pick a place")
-                                           : QStringLiteral("All %1").arg(SearchList::categoryTitle(m_category)),
-        width);
+    put(0, 0, title(), width);
     attroff(A_BOLD);
     const QString prompt = QStringLiteral("Search: ");
     put(1, 0, prompt + m_text, width);
@@ -358,6 +369,14 @@ void TerminalPicker::redraw()
     else
         move(1, qMin(width - 1, prompt.size() + m_text.size()));
     refresh();
+}
+
+QString TerminalPicker::title() const
+{
+    if (m_category == FilterCategory::None)
+        return QStringLiteral("Pick a place");
+    const QString name = SearchList::categoryTitle(m_category);
+    return m_search.isLoading() ? QStringLiteral("Loading %1...").arg(name) : QStringLiteral("All %1").arg(name);
 }
 
 void TerminalPicker::drawList(int top, int height, int width)

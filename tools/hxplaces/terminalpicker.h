@@ -76,6 +76,7 @@ private:
     QList<Entry> entries() const;
     int selectableCount() const;
     void moveSelection(int delta);
+    QString title() const;
     void drawList(int top, int height, int width);
     void drawDialog(int width, int height);
     void drawStatus(int row, int width);
@@ -88,6 +89,8 @@ private:
     int m_selected = 0; // among the selectable entries
     int m_dialogButton = 0;
     int m_dialogSerial = 0; // the dialog the button choice belongs to
+    bool m_drawing = false;
+    bool m_redrawQueued = false;
     QString m_status;
     bool m_busy = false;
     QString m_json;

@@ -173,6 +173,7 @@ private slots:
     void searchMatchesTheModel_data();
     void searchMatchesTheModel();
     void categoryListShowsWhatTheFooterHides();
+    void longCategoryListIsReadPageByPage();
     void shareRoundTrips_data();
     void shareRoundTrips();
     void openUriRefusesWhatIsNotAPlace_data();
@@ -186,6 +187,7 @@ private slots:
     void unusableStore();
     void interactivePick();
     void interactiveFooterOpensCategoryAndEscComesBack();
+    void interactiveCategoryScrollsPastTheFirstPage();
     void interactiveMyLocation_data();
     void interactiveMyLocation();
     void interactiveEscapePrintsNothing();
@@ -196,6 +198,9 @@ private:
     // Runs the picker on a pseudo-terminal with stdout on a pipe; keys are sent once the
     // screen shows waitFor.
     Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const;
+    // The Down keys from "My Location" to the first "more" footer of text's merged list; returns
+    // that section's header.
+    QString downsToFirstFooter(const QString &text, QByteArray *downs) const;
 
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
@@ -321,6 +326,26 @@ void tst_HxPlaces::categoryListShowsWhatTheFooterHides()
     QVERIFY2(names.size() > shown.size(), whole.out);
     for (const QString &name : shown)
         QVERIFY2(names.contains(name), qPrintable(name));
+}
+
+void tst_HxPlaces::longCategoryListIsReadPageByPage()
+{
+    // More points of interest than the filtered model's first 63: the rest come from the
+    // sliding cache as the list is read.
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 150; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Bakery %1").arg(i, 3, 10, QLatin1Char('0')),
+                                             43.40 + i * 0.001, -80.50, QStringLiteral("bakery"), 1000 - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Result result = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"),
+                                            QStringLiteral("--category"), QStringLiteral("7") }
+                              + dataArguments());
+    QCOMPARE(result.code, 0);
+    QStringList names;
+    for (const Section &section : printedSections(result.out))
+        names += section.names;
+    QCOMPARE(names.size(), 150);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 150);
 }
 
 void tst_HxPlaces::shareRoundTrips_data()
@@ -488,6 +513,20 @@ void tst_HxPlaces::unusableStore()
     }
 }
 
+QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs) const
+{
+    // "My Location" is row 0; sections before the first footer have no footer row.
+    int footer = 1;
+    for (const Section &section : modelSections(text)) {
+        footer += section.names.size();
+        if (!section.footer.isEmpty()) {
+            *downs = QByteArray("\x1bOB").repeated(footer);
+            return section.header;
+        }
+    }
+    return QString();
+}
+
 Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const
 {
     Result result;
@@ -581,8 +620,7 @@ void tst_HxPlaces::interactivePick()
 {
     // Type, wait for the list of that text (the empty field's list also holds "Waterloo …"), go
     // down from "My Location" to the first place and pick it.
-    const Result result
-        = runOnTerminal({ { "Search:", "waterl" }, { "Public Library", "\x1bOB" }, { "", "\r" } });
+    const Result result = runOnTerminal({ { "Search:", "waterl" }, { "Public Library", "\x1bOB" }, { "", "\r" } });
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     QVERIFY2(!place.isEmpty(), result.out);
@@ -597,32 +635,49 @@ void tst_HxPlaces::interactivePick()
 
 void tst_HxPlaces::interactiveFooterOpensCategoryAndEscComesBack()
 {
-    // Where the first "more" footer is among the rows the arrows stop at ("My Location" first).
-    const QList<Section> sections = modelSections(QStringLiteral("wat"));
-    int footer = 1;
-    QString title;
-    for (const Section &section : sections) {
-        footer += section.names.size();
-        if (!section.footer.isEmpty()) {
-            title = section.header;
-            break;
-        }
-    }
-    QVERIFY2(!title.isEmpty(), qPrintable(describe(sections)));
-    QCOMPARE(title, QStringLiteral("HEADER_POI"));
     QByteArray downs;
-    for (int i = 0; i < footer; ++i)
-        downs += "\x1bOB";
-    // The category's whole list has its own title; Esc brings the merged list back, a second
-    // Esc cancels.
+    QCOMPARE(downsToFirstFooter(QStringLiteral("wat"), &downs), QStringLiteral("HEADER_POI"));
+    // The terminal is updated by differences: wait for the end of the footer's text. The
+    // category's whole list has its own title; Esc brings the merged list back, a second Esc
+    // cancels.
     const Result result = runOnTerminal({ { "Search:", "wat" },
-                                          { "More Points of Interest", downs },
+                                          { "of Interest...", downs },
                                           { "", "\r" },
                                           { "All Points of Interest", "\x1b" },
                                           { "Pick a place", "\x1b" } });
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.seen.contains("Waterlily"));
+}
+
+void tst_HxPlaces::interactiveCategoryScrollsPastTheFirstPage()
+{
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 150; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Bakery %1").arg(i, 3, 10, QLatin1Char('0')),
+                                             43.40 + i * 0.001, -80.50, QStringLiteral("bakery"), 1000 - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    QByteArray downs;
+    QCOMPARE(downsToFirstFooter(QStringLiteral("bakery"), &downs), QStringLiteral("HEADER_POI"));
+    // Page Down ten rows at a time, well past the 63 rows the first load brings.
+    const QByteArray pages = QByteArray("\x1b[6~").repeated(12);
+    const Result result = runOnTerminal({ { "Search:", "bakery" },
+                                          { "of Interest...", downs },
+                                          { "", "\r" },
+                                          { "All Points of Interest", pages },
+                                          { "", "\r" } });
+    QCOMPARE(result.code, 0);
+    const QString name = selectedPlace(result.out).value(QStringLiteral("name")).toString();
+    QVERIFY2(name.startsWith(QLatin1String("Bakery ")), result.out);
+    QVERIFY(recentNames().contains(name));
+    // The list is nearest first: the pick lies beyond the first load.
+    const Result whole = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"),
+                                           QStringLiteral("--category"), QStringLiteral("7") }
+                             + dataArguments());
+    QStringList names;
+    for (const Section &section : printedSections(whole.out))
+        names += section.names;
+    QVERIFY2(names.indexOf(name) >= 63, qPrintable(QStringLiteral("%1 is row %2").arg(name).arg(names.indexOf(name))));
 }
 
 void tst_HxPlaces::interactiveMyLocation_data()
