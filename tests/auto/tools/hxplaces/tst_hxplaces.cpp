@@ -26,6 +26,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,9 @@ using hx::test::GazetteerFixture;
 using hx::test::StoreFixture;
 
 namespace {
+
+// A step whose keys start with this resizes the terminal to the "COLUMNSxROWS" that follow.
+const char ResizeStep[] = "resize:";
 
 struct Result
 {
@@ -190,6 +194,7 @@ private slots:
     void interactiveCategoryScrollsPastTheFirstPage();
     void interactiveMyLocation_data();
     void interactiveMyLocation();
+    void interactiveRedrawsOnResize();
     void interactiveEscapePrintsNothing();
 
 private:
@@ -591,6 +596,15 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
             break;
         }
         screen.clear();
+        if (step.second.startsWith(ResizeStep)) {
+            // The terminal window changes size: the picker gets SIGWINCH and must fill it anew.
+            const QList<QByteArray> parts = step.second.mid(int(qstrlen(ResizeStep))).split('x');
+            struct winsize resized = {};
+            resized.ws_col = parts.value(0).toUShort();
+            resized.ws_row = parts.value(1).toUShort();
+            ioctl(master, TIOCSWINSZ, &resized);
+            continue;
+        }
         if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
             break;
     }
@@ -713,6 +727,20 @@ void tst_HxPlaces::interactiveMyLocation()
     QVERIFY(!name.isEmpty());
     QCOMPARE(name, place.value(QStringLiteral("address_label")).toString());
     QVERIFY(place.value(QStringLiteral("id")).toInt() > 0);
+}
+
+void tst_HxPlaces::interactiveRedrawsOnResize()
+{
+    // The rule under the search field spans the whole width, so its length shows the size the
+    // picker drew for.
+    const QByteArray wideRule = QByteArray(100, 'q');
+    const Result result = runOnTerminal(
+        { { "Search:", "wat" }, { "of Interest...", QByteArray(ResizeStep) + "100x30" }, { wideRule, "\x1bOB\r" } });
+    QVERIFY(!result.seen.isEmpty());
+    // Still the same picker: the first place of the list is picked after the resize.
+    QCOMPARE(result.code, 0);
+    QCOMPARE(selectedPlace(result.out).value(QStringLiteral("name")).toString(),
+             modelSections(QStringLiteral("wat")).first().names.first());
 }
 
 void tst_HxPlaces::interactiveEscapePrintsNothing()
