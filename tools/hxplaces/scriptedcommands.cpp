@@ -69,7 +69,7 @@ int ScriptedCommands::pick(const QString &text, int choice)
         if (!ItemType::isListItem(list.key(row)) || ++seen != choice)
             continue;
         Error::Type error = Error::None;
-        const QSharedPointer<Place> place = PickResolver::resolve(list.fullPlace(row), m_near, false, &error);
+        const QSharedPointer<Place> place = PickResolver::resolve(list.fullPlace(row), false, &error);
         if (place.isNull()) {
             m_err << "hxplaces: the place of row " << choice << " cannot be picked (error " << int(error) << ")"
                   << Qt::endl;

@@ -289,10 +289,12 @@ void TerminalPicker::pick(QSharedPointer<Place> place)
     m_status = QCoreApplication::translate("Places", "Retrieving details...");
     redraw();
     Error::Type error = Error::None;
-    place = PickResolver::resolve(place, m_near, true, &error);
+    place = PickResolver::resolve(place, true, &error);
     m_busy = false;
     if (place.isNull()) {
-        m_status = QStringLiteral("This place cannot be picked (error %1).").arg(int(error));
+        // Error 0: the user cancelled the address look-up and stays on the list.
+        m_status = error == Error::None ? QString()
+                                        : QStringLiteral("This place cannot be picked (error %1).").arg(int(error));
         redraw();
         return;
     }

@@ -174,6 +174,8 @@ private slots:
     void cleanup();
 
     void scriptedPickIsStoredAsRecent();
+    void contactPickIsGeocoded_data();
+    void contactPickIsGeocoded();
     void searchMatchesTheModel_data();
     void searchMatchesTheModel();
     void categoryListShowsWhatTheFooterHides();
@@ -275,6 +277,32 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
     QVERIFY2(recents.contains(name), qPrintable(recents.join(QStringLiteral(", "))));
     // Byte for byte what the library encodes for the stored pick.
     QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(id));
+}
+
+void tst_HxPlaces::contactPickIsGeocoded_data()
+{
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<bool>("located");
+    QTest::newRow("an address the gazetteer knows gets its position") << QStringLiteral("75 King Street S") << true;
+    QTest::newRow("an address it does not know is picked without one") << QStringLiteral("9 Nowhere Lane") << false;
+}
+
+void tst_HxPlaces::contactPickIsGeocoded()
+{
+    QFETCH(QString, street);
+    QFETCH(bool, located);
+    StoreFixture::addContact(QStringLiteral("Grace"), QStringLiteral("Hopper"), street, QStringLiteral("Waterloo"));
+    const Result result = run(QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("grace"),
+                                            QStringLiteral("--choose"), QStringLiteral("1") }
+                              + dataArguments());
+    QCOMPARE(result.code, 0);
+    const QJsonObject place = selectedPlace(result.out);
+    QCOMPARE(place.value(QStringLiteral("name")).toString(), QStringLiteral("Grace Hopper"));
+    QCOMPARE(place.value(QStringLiteral("latitude")).isDouble(), located);
+    if (located) {
+        QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.4646) < 0.001);
+        QVERIFY(qAbs(place.value(QStringLiteral("longitude")).toDouble() + 80.5221) < 0.001);
+    }
 }
 
 void tst_HxPlaces::searchMatchesTheModel_data()
