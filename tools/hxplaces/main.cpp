@@ -5,6 +5,7 @@
 #include "session.h"
 #include "terminalpicker.h"
 
+#include <QtCore/QStringList>
 #include <QtCore/QTextStream>
 #include <QtGui/QGuiApplication>
 
@@ -12,13 +13,20 @@
 
 namespace {
 bool quietDebug = true;
+// While the picker draws on the terminal, log lines wait: written there they would tear the
+// screen apart. They follow once the terminal is given back.
+bool holdMessages = false;
+QStringList heldMessages;
 
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
     if (quietDebug && (type == QtDebugMsg || type == QtInfoMsg))
         return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (holdMessages)
+        heldMessages.append(message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 int runScripted(const CommandLine &line, const Session &session, QTextStream &out, QTextStream &err)
@@ -78,9 +86,16 @@ int main(int argc, char *argv[])
     if (!interactive)
         return runScripted(line, session, out, err);
 
-    TerminalPicker picker(session.position());
+    holdMessages = true;
+    int code;
     QString json;
-    const int code = picker.run(&json, &message);
+    {
+        TerminalPicker picker(session.position());
+        code = picker.run(&json, &message);
+    }
+    holdMessages = false;
+    for (const QString &held : qAsConst(heldMessages))
+        err << held << "\n";
     if (!message.isEmpty())
         err << "hxplaces: " << message << Qt::endl;
     if (code == 0)
