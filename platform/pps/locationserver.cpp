@@ -32,6 +32,9 @@ const char ControlObject[] = "/pps/services/geolocation/control";
 const char StatusObject[] = "/pps/services/geolocation/status";
 // The largest request we accept; a location request is a few hundred bytes.
 constexpr size_t MaxRequest = 16 * 1024;
+// Past this many open clients new ones are hung up at once, so a flood cannot use up the
+// descriptors the service needs for its status object.
+constexpr size_t MaxClients = 512;
 
 class Encoder
 {
@@ -294,6 +297,10 @@ void LocationServerPrivate::acceptClients()
         const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0)
             return;
+        if (clients.size() >= MaxClients) {
+            ::close(fd);
+            continue;
+        }
         Client client;
         client.fd = fd;
         clients.push_back(client);

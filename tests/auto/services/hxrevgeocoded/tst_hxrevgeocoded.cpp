@@ -15,6 +15,10 @@
 #include <thread>
 #include <vector>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using hx::platform::places::GazetteerEntry;
 using hx::test::GazetteerFixture;
 
@@ -72,6 +76,31 @@ QByteArray requestFor(double latitude, double longitude, const char *boundary)
         + ", \"boundary\": \"" + boundary + "\"}";
 }
 
+// A client that speaks the wire form by hand: writes `bytes` raw, then hangs up without reading.
+bool sendRawAndHangUp(const QString &socketPath, const QByteArray &bytes)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketPath);
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const bool sent = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && (bytes.isEmpty() || ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL) == bytes.size());
+    if (fd >= 0)
+        ::close(fd);
+    return sent;
+}
+
+QByteArray framed(const QByteArray &request, quint32 announced)
+{
+    QByteArray frame(4, '\0');
+    frame[0] = char(announced >> 24);
+    frame[1] = char(announced >> 16);
+    frame[2] = char(announced >> 8);
+    frame[3] = char(announced);
+    return frame + request;
+}
+
 } // namespace
 
 class tst_HxRevGeocoded : public QObject
@@ -87,6 +116,9 @@ private slots:
     void hundredConcurrentExchangesAreAllAnsweredCorrectly();
     void badRequestsGetAnErrorWhileOthersAreServed();
     void missingGazetteerGivesAnErrorReply();
+    void clientsThatMisbehaveDoNotStopTheService_data();
+    void clientsThatMisbehaveDoNotStopTheService();
+    void floodOfHangingUpClientsLeavesOthersAnswered();
     void daemonServesAndStopsOnSigterm();
 
 private:
@@ -211,6 +243,59 @@ void tst_HxRevGeocoded::badRequestsGetAnErrorWhileOthersAreServed()
     QCOMPARE(errors.load(), 10);
     QCOMPARE(answered.load(), 30);
     QVERIFY(!exchange(requestFor(43.47, -80.53, "city")).value(QStringLiteral("response")).toArray().isEmpty());
+}
+
+void tst_HxRevGeocoded::clientsThatMisbehaveDoNotStopTheService_data()
+{
+    const QByteArray request = requestFor(43.47, -80.53, "city");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a client that connects and hangs up at once") << QByteArray();
+    QTest::newRow("a client that sends half a header") << QByteArray("\0\0", 2);
+    QTest::newRow("a client that hangs up in the middle of its request")
+        << framed(request.left(10), quint32(request.size()));
+    QTest::newRow("a client that hangs up before reading its reply") << framed(request, quint32(request.size()));
+    QTest::newRow("a client that announces four gigabytes") << framed("{", 0xffffffffu);
+    QTest::newRow("a client that sends garbage") << QByteArray("\xff\xfe garbage \x01\x02\x03 and more").repeated(50);
+}
+
+void tst_HxRevGeocoded::clientsThatMisbehaveDoNotStopTheService()
+{
+    QFETCH(QByteArray, bytes);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(sendRawAndHangUp(m_server->server().socketPath(), bytes));
+    const QJsonObject reply = exchange(requestFor(51.5, -0.13, "city"));
+    QCOMPARE(
+        reply.value(QStringLiteral("response")).toArray().at(0).toObject().value(QStringLiteral("city")).toString(),
+        QStringLiteral("London"));
+}
+
+void tst_HxRevGeocoded::floodOfHangingUpClientsLeavesOthersAnswered()
+{
+    const QByteArray request = requestFor(43.47, -80.53, "city");
+    const QString socketPath = m_server->server().socketPath();
+    std::atomic<bool> flooding { true };
+    std::atomic<int> floods { 0 };
+    std::vector<std::thread> flooders;
+    for (int t = 0; t < 4; ++t) {
+        flooders.emplace_back([&socketPath, &request, &flooding, &floods] {
+            while (flooding) {
+                sendRawAndHangUp(socketPath, framed(request, quint32(request.size())));
+                ++floods;
+            }
+        });
+    }
+    int answered = 0;
+    for (int i = 0; i < 20; ++i) {
+        int status = -1;
+        const QJsonObject reply = exchange(requestFor(51.5, -0.13, "city"), &status);
+        if (status == 0 && !reply.value(QStringLiteral("response")).toArray().isEmpty())
+            ++answered;
+    }
+    flooding = false;
+    for (auto &flooder : flooders)
+        flooder.join();
+    QVERIFY(floods > 20);
+    QCOMPARE(answered, 20);
 }
 
 void tst_HxRevGeocoded::missingGazetteerGivesAnErrorReply()

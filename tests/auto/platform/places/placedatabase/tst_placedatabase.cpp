@@ -6,6 +6,8 @@
 #include <QtCore/QCryptographicHash>
 #include <QtCore/QFile>
 #include <QtCore/QProcess>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QThread>
 #include <QtTest/QtTest>
 
 #include <sqlite3.h>
@@ -40,6 +42,57 @@ int runWriter()
         std::printf("%lld\n", static_cast<long long>(place.id()));
         std::fflush(stdout);
     }
+}
+
+// Moves the complete lines of `pending` into `ids`; a line still being written stays.
+void takeCommittedIds(QByteArray *pending, QList<qint64> *ids)
+{
+    int newline;
+    while ((newline = pending->indexOf('\n')) >= 0) {
+        ids->append(pending->left(newline).toLongLong());
+        pending->remove(0, newline + 1);
+    }
+}
+
+// Starts a writer, collects the ids it reports as committed until it has reported `wanted`,
+// lets it run `extraMicroseconds` more and kills it.
+bool runWriterUntil(int wanted, int extraMicroseconds, QList<qint64> *committed)
+{
+    QProcess writer;
+    writer.setProcessChannelMode(QProcess::SeparateChannels);
+    writer.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--writer") });
+    if (!writer.waitForStarted())
+        return false;
+    QByteArray pending;
+    QElapsedTimer timer;
+    timer.start();
+    while (committed->size() < wanted && timer.elapsed() < 20000) {
+        writer.waitForReadyRead(1000);
+        pending += writer.readAllStandardOutput();
+        takeCommittedIds(&pending, committed);
+    }
+    QThread::usleep(static_cast<unsigned long>(extraMicroseconds));
+    writer.kill(); // SIGKILL
+    writer.waitForFinished();
+    // Ids printed before the kill landed are committed too.
+    pending += writer.readAllStandardOutput();
+    takeCommittedIds(&pending, committed);
+    return committed->size() >= wanted;
+}
+
+QByteArray integrityCheck(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    QByteArray result;
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK) {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
+            && sqlite3_step(stmt) == SQLITE_ROW)
+            result = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return result;
 }
 } // namespace
 
@@ -115,36 +168,32 @@ private Q_SLOTS:
         QCOMPARE(error, Error::NotFound);
     }
 
-    void killedWriterLosesNoCommittedPlace()
+    // A hundred writers, each killed after a random number of commits and a random extra moment,
+    // so that some die between transactions and some inside one.
+    void killedWritersLoseNoCommittedPlace()
     {
         TestRoots roots;
-        QProcess writer;
-        writer.setProcessChannelMode(QProcess::SeparateChannels);
-        writer.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--writer") });
-        QVERIFY(writer.waitForStarted());
+        QRandomGenerator random(20261206);
         QList<qint64> committed;
-        QByteArray pending;
-        QElapsedTimer timer;
-        timer.start();
-        while (committed.size() < 60 && timer.elapsed() < 20000) {
-            writer.waitForReadyRead(1000);
-            pending += writer.readAllStandardOutput();
-            int newline;
-            while ((newline = pending.indexOf('\n')) >= 0) {
-                committed.append(pending.left(newline).toLongLong());
-                pending.remove(0, newline + 1);
+        for (int round = 0; round < 100; ++round) {
+            const int wanted = 1 + random.bounded(6);
+            QList<qint64> written;
+            QVERIFY(runWriterUntil(wanted, random.bounded(4000), &written));
+            committed += written;
+            QVERIFY2(integrityCheck(roots.storePath()) == "ok", qPrintable(QStringLiteral("round %1").arg(round)));
+            for (qint64 id : qAsConst(written)) {
+                Error::Type error;
+                std::unique_ptr<Place> place(PlaceManager().getPlace(id, error));
+                QVERIFY2(place, qPrintable(QStringLiteral("place %1 lost in round %2").arg(id).arg(round)));
             }
         }
-        writer.kill(); // SIGKILL, in the middle of its write loop
-        QVERIFY(writer.waitForFinished());
-        QVERIFY(committed.size() >= 60);
+        // Every place of every round is still there at the end, and the store stays usable.
         PlaceManager manager;
         for (qint64 id : qAsConst(committed)) {
             Error::Type error;
             std::unique_ptr<Place> place(manager.getPlace(id, error));
             QVERIFY2(place, qPrintable(QStringLiteral("place %1 lost").arg(id)));
         }
-        // The store stays usable after the crash.
         Place after = StoreFixture::makePlace(QStringLiteral("After"), 2, 2);
         QCOMPARE(manager.addPlace(after), Error::None);
     }

@@ -12,6 +12,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <memory>
+#include <vector>
+
 using hx::pps::LocationServer;
 
 namespace {
@@ -88,6 +91,7 @@ private slots:
     void badTracksAreRefused_data();
     void badTracksAreRefused();
     void stopRemovesTheControlObject();
+    void misbehavingClientsLeaveOthersServed();
 };
 
 void tst_LocationServer::answersWithTwoFixesOfDifferentAccuracy()
@@ -275,6 +279,35 @@ void tst_LocationServer::badTracksAreRefused()
     QVERIFY(!server.setTrack(track, &message));
     QVERIFY2(message.startsWith(error), qPrintable(message));
     QVERIFY(!server.loadTrack(QStringLiteral("/nonexistent/track"), &message));
+}
+
+// Clients that hang up mid-request, send garbage or too much, or ask and never read: the
+// service keeps answering the one that behaves.
+void tst_LocationServer::misbehavingClientsLeaveOthersServed()
+{
+    hx::test::TestRoots roots;
+    LocationServer server;
+    server.setFixedPosition(-33.86, 151.21, 25);
+    QVERIFY(server.start());
+    const QList<QByteArray> bad
+        = { Request.left(12), QByteArray("\xff\x00\x01 garbage", 12), QByteArray(64 * 1024, 'x'), QByteArray() };
+    for (int i = 0; i < 200; ++i) {
+        ControlClient client;
+        QVERIFY(client.isOpen());
+        const QByteArray &bytes = bad.at(i % bad.size());
+        if (!bytes.isEmpty())
+            client.request(bytes);
+    }
+    // Ask and never read: their replies must not block anyone.
+    std::vector<std::unique_ptr<ControlClient>> deaf;
+    for (int i = 0; i < 50; ++i) {
+        deaf.emplace_back(new ControlClient);
+        QVERIFY(deaf.back()->request());
+    }
+    ControlClient client;
+    QVERIFY(client.request());
+    const QVariantMap dat = datOf(client.readLocation());
+    QCOMPARE(dat.value(QStringLiteral("latitude")).toDouble(), -33.86);
 }
 
 void tst_LocationServer::stopRemovesTheControlObject()
