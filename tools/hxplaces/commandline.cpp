@@ -94,7 +94,14 @@ CommandLine::Status CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::helpText() const
 {
-    return m_command.isEmpty() ? overview() : m_parser.helpText();
+    if (m_command.isEmpty())
+        return overview();
+    // The parser names the program by its path; the user types "hxplaces COMMAND".
+    QString text = m_parser.helpText();
+    const int end = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(QLatin1String("Usage: ")) && end > 0)
+        text.replace(7, end - 7, QStringLiteral("hxplaces ") + m_command);
+    return text;
 }
 
 bool CommandLine::configure(const QString &command)

@@ -189,6 +189,8 @@ private slots:
     void viewAndMapOfStoredPlace();
     void badArguments_data();
     void badArguments();
+    void helpForEveryCommand_data();
+    void helpForEveryCommand();
     void unusableStore_data();
     void unusableStore();
     void interactivePick();
@@ -512,6 +514,35 @@ void tst_HxPlaces::badArguments()
     QCOMPARE(result.code, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.contains("Usage: hxplaces"));
+}
+
+void tst_HxPlaces::helpForEveryCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("pick names its scripted form") << QStringLiteral("pick") << QStringLiteral("--choose");
+    QTest::newRow("search names the category list") << QStringLiteral("search") << QStringLiteral("--category");
+    QTest::newRow("share") << QStringLiteral("share") << QStringLiteral("--store");
+    QTest::newRow("open-uri") << QStringLiteral("open-uri") << QStringLiteral("--store");
+    QTest::newRow("geocode") << QStringLiteral("geocode") << QStringLiteral("--gazetteer");
+    QTest::newRow("where") << QStringLiteral("where") << QStringLiteral("--at");
+    QTest::newRow("map names the image file") << QStringLiteral("map") << QStringLiteral("--png");
+    QTest::newRow("view") << QStringLiteral("view") << QStringLiteral("--store");
+}
+
+void tst_HxPlaces::helpForEveryCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, option);
+    // Help needs no store, no services and no valid arguments.
+    const Result result = run({ command, QStringLiteral("--help") });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.startsWith(QStringLiteral("Usage: hxplaces %1 [options]").arg(command).toUtf8()), result.out);
+    QVERIFY(result.out.contains(option.toUtf8()));
+
+    const Result overview = run({ QStringLiteral("--help") });
+    QCOMPARE(overview.code, 0);
+    QVERIFY(overview.out.contains(QStringLiteral("  %1 ").arg(command).toUtf8()));
 }
 
 void tst_HxPlaces::unusableStore_data()
