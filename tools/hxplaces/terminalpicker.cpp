@@ -128,7 +128,8 @@ void TerminalPicker::readKeys()
         return;
     wint_t key = 0;
     int kind;
-    while ((kind = get_wch(&key)) != ERR && m_screen) {
+    // Keys typed after the pick or the cancel are not for this picker any more.
+    while (!m_finished && (kind = get_wch(&key)) != ERR && m_screen) {
         if (key == KEY_RESIZE && kind == KEY_CODE_YES) {
             redraw();
             continue;
@@ -333,6 +334,7 @@ void TerminalPicker::onLocationAborted()
 
 void TerminalPicker::finish(int code)
 {
+    m_finished = true;
     m_code = code;
     m_loop.quit();
 }

@@ -95,6 +95,7 @@ private:
     bool m_busy = false;
     QString m_json;
     int m_code = 1;
+    bool m_finished = false;
 
     std::FILE *m_ttyIn = nullptr;
     std::FILE *m_ttyOut = nullptr;
