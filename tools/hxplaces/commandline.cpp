@@ -28,8 +28,9 @@ const CommandInfo commands[] = {
 QStringList withPositionalLast(const QStringList &arguments)
 {
     static const QStringList valueOptions
-        = { QStringLiteral("--store"),  QStringLiteral("--gazetteer"), QStringLiteral("--at"), QStringLiteral("--type"),
-            QStringLiteral("--choose"), QStringLiteral("--category"),  QStringLiteral("--png") };
+        = { QStringLiteral("--store"), QStringLiteral("--gazetteer"), QStringLiteral("--at"),
+            QStringLiteral("--type"),  QStringLiteral("--choose"),    QStringLiteral("--category"),
+            QStringLiteral("--png"),   QStringLiteral("--units") };
     QStringList options = { arguments.first() };
     QStringList positional;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -122,6 +123,10 @@ bool CommandLine::configure(const QString &command)
     m_parser.addOption({ QStringLiteral("at"),
                          QStringLiteral("Where the location service puts you (default: 43.4643,-80.5204)."),
                          QStringLiteral("lat,lon") });
+    m_parser.addOption({ QStringLiteral("units"),
+                         QStringLiteral("The phone's unit of measure for distances: metric or imperial "
+                                        "(default: the locale's)."),
+                         QStringLiteral("system") });
     if (command == QLatin1String("pick")) {
         m_parser.addOption({ QStringLiteral("type"), QStringLiteral("Type this text instead of using the terminal."),
                              QStringLiteral("text") });
@@ -146,6 +151,12 @@ bool CommandLine::check()
 {
     if (!checkPosition())
         return false;
+    m_session.units = m_parser.value(QStringLiteral("units"));
+    if (m_parser.isSet(QStringLiteral("units")) && m_session.units != QLatin1String("metric")
+        && m_session.units != QLatin1String("imperial")) {
+        m_error = QStringLiteral("--units takes metric or imperial");
+        return false;
+    }
     m_session.storePath = m_parser.value(QStringLiteral("store"));
     m_session.gazetteerPath = m_parser.value(QStringLiteral("gazetteer"));
     bool ok = true;

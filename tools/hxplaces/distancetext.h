@@ -3,12 +3,12 @@
 
 #include <QtCore/QString>
 
-// A distance in the units of the user's locale: metres and kilometres, or feet and miles.
+// A distance as the phone shows it, in the unit of measure the user chose ("1.5 km", "984 ft").
 class DistanceText
 {
 public:
+    // Empty for an unknown distance.
     static QString format(double metres);
-    static QString format(double metres, bool imperial);
 };
 
 #endif

@@ -178,6 +178,8 @@ private slots:
     void contactPickIsGeocoded();
     void searchMatchesTheModel_data();
     void searchMatchesTheModel();
+    void distancesInTheUsersUnits_data();
+    void distancesInTheUsersUnits();
     void categoryListShowsWhatTheFooterHides();
     void longCategoryListIsReadPageByPage();
     void shareRoundTrips_data();
@@ -329,6 +331,39 @@ void tst_HxPlaces::searchMatchesTheModel()
     QCOMPARE(printed.isEmpty(), empty);
     QVERIFY2(printed == expected,
              qPrintable(QStringLiteral("printed %1\nmodel   %2").arg(describe(printed), describe(expected))));
+}
+
+void tst_HxPlaces::distancesInTheUsersUnits_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("near");
+    QTest::addColumn<QString>("far");
+    QTest::newRow("metric: metres close by, kilometres further")
+        << QStringLiteral("metric") << QStringLiteral("m") << QStringLiteral("km");
+    QTest::newRow("imperial: feet close by, miles further")
+        << QStringLiteral("imperial") << QStringLiteral("ft") << QStringLiteral("mi");
+}
+
+void tst_HxPlaces::distancesInTheUsersUnits()
+{
+    QFETCH(QString, units);
+    QFETCH(QString, near);
+    QFETCH(QString, far);
+    // 40 m and about 8 km from where the user stands.
+    StoreFixture::addFavorite(QStringLiteral("Unitfix Corner"), 43.4646, -80.5207);
+    StoreFixture::addFavorite(QStringLiteral("Unitfix Outpost"), 43.4643, -80.4204);
+    const Result result
+        = run(QStringList { QStringLiteral("search"), QStringLiteral("unitfix"), QStringLiteral("--units"), units }
+              + dataArguments());
+    QCOMPARE(result.code, 0);
+    QMap<QString, QString> distances;
+    for (const QJsonValue &section : QJsonDocument::fromJson(result.out).array()) {
+        for (const QJsonValue &row : section.toObject().value(QStringLiteral("rows")).toArray())
+            distances.insert(row.toObject().value(QStringLiteral("name")).toString(),
+                             row.toObject().value(QStringLiteral("distance")).toString());
+    }
+    QVERIFY2(distances.value(QStringLiteral("Unitfix Corner")).endsWith(QLatin1Char(' ') + near), result.out);
+    QVERIFY2(distances.value(QStringLiteral("Unitfix Outpost")).endsWith(QLatin1Char(' ') + far), result.out);
 }
 
 void tst_HxPlaces::categoryListShowsWhatTheFooterHides()
@@ -505,6 +540,9 @@ void tst_HxPlaces::badArguments_data()
     QTest::newRow("a category that is a word") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
                                                                 QStringLiteral("--category"), QStringLiteral("pois") };
     QTest::newRow("share of a word") << QStringList { QStringLiteral("share"), QStringLiteral("home") };
+    QTest::newRow("units that are neither metric nor imperial")
+        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--units"),
+                         QStringLiteral("cubits") };
 }
 
 void tst_HxPlaces::badArguments()
