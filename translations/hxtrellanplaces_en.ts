@@ -1010,4 +1010,15 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>hx::trellan::places::CustomDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1263,4 +1263,15 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>hx::trellan::places::CustomDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

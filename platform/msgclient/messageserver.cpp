@@ -6,15 +6,11 @@
 #include "socketio_p.h"
 
 #include <QtCore/QDir>
-#include <QtCore/QFile>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace hx {
@@ -94,21 +90,9 @@ bool MessageServer::start(QString *error)
     }
     if (!pps::makePrivateFolders(root()))
         return fail(QStringLiteral("cannot create ") + root());
-    const QByteArray file = QFile::encodeName(d->path);
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    if (size_t(file.size()) >= sizeof address.sun_path) {
-        errno = ENAMETOOLONG;
-        return fail(d->path);
-    }
-    std::memcpy(address.sun_path, file.constData(), size_t(file.size()));
-    ::unlink(file.constData());
-    d->listenFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (d->listenFd < 0 || ::bind(d->listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-        || ::chmod(file.constData(), 0600) != 0 || ::listen(d->listenFd, SOMAXCONN) != 0)
-        return fail(QStringLiteral("cannot listen on ") + d->path);
-    if (::pipe2(d->wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return fail(QStringLiteral("cannot create a pipe"));
+    QString what;
+    if (!d->listener.listen(d->path, SOCK_STREAM, SOMAXCONN, &what))
+        return fail(what);
     d->stopping = false;
     d->acceptor = std::thread([this] { d->acceptLoop(); });
     return true;
@@ -118,8 +102,7 @@ void MessageServer::stop()
 {
     if (d->acceptor.joinable()) {
         d->stopping = true;
-        const char wake = 'q';
-        while (::write(d->wakeFds[1], &wake, 1) < 0 && errno == EINTR) { }
+        d->listener.wake();
         d->acceptor.join();
     }
     {
@@ -132,16 +115,7 @@ void MessageServer::stop()
         d->changed.wait(lock, [this] { return d->connections.empty() && d->workers == 0; });
         d->idleHandlers.clear();
     }
-    for (int &fd : d->wakeFds) {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-    if (d->listenFd >= 0) {
-        ::close(d->listenFd);
-        ::unlink(QFile::encodeName(d->path).constData());
-    }
-    d->listenFd = -1;
+    d->listener.close();
 }
 
 bool MessageServer::isRunning() const
@@ -166,12 +140,12 @@ void MessageServerPrivate::acceptLoop()
             std::unique_lock<std::mutex> lock(mutex);
             changed.wait(lock, [this] { return stopping || int(connections.size()) < maxConnections; });
         }
-        pollfd fds[2] = { { wakeFds[0], POLLIN, 0 }, { listenFd, POLLIN, 0 } };
+        pollfd fds[2] = { { listener.wakeFd(), POLLIN, 0 }, { listener.fd(), POLLIN, 0 } };
         if (::poll(fds, 2, -1) < 0 && errno != EINTR)
             return;
         if (fds[0].revents)
             return;
-        const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        const int fd = ::accept4(listener.fd(), nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0)
             continue;
         std::lock_guard<std::mutex> lock(mutex);

@@ -2,6 +2,7 @@
 #define HX_MSGCLIENT_MESSAGESERVER_P_H
 
 #include <hx/msgclient/messageserver.h>
+#include <hx/pps/unixlistener.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -33,8 +34,7 @@ public:
     int idleTimeoutMs = 10000;
     int maxConnections = 1024;
 
-    int listenFd = -1;
-    int wakeFds[2] = { -1, -1 };
+    hx::pps::UnixListener listener;
     std::thread acceptor;
     std::atomic<bool> stopping { false };
     std::atomic<int> answered { 0 };

@@ -16,11 +16,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace hx {
@@ -189,21 +186,9 @@ bool LocationServer::start(QString *error)
     if (!d->writeStatusObject())
         return fail(QStringLiteral("cannot write ") + d->statusPath);
 
-    const QByteArray file = QFile::encodeName(d->controlPath);
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    if (size_t(file.size()) >= sizeof address.sun_path) {
-        errno = ENAMETOOLONG;
-        return fail(d->controlPath);
-    }
-    std::memcpy(address.sun_path, file.constData(), size_t(file.size()));
-    ::unlink(file.constData());
-    d->listenFd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (d->listenFd < 0 || ::bind(d->listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-        || ::chmod(file.constData(), 0600) != 0 || ::listen(d->listenFd, 64) != 0)
-        return fail(QStringLiteral("cannot listen on ") + d->controlPath);
-    if (::pipe2(d->wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return fail(QStringLiteral("cannot create a pipe"));
+    QString what;
+    if (!d->listener.listen(d->controlPath, SOCK_SEQPACKET, 64, &what))
+        return fail(what);
     d->thread = std::thread([this] { d->run(); });
     return true;
 }
@@ -211,23 +196,13 @@ bool LocationServer::start(QString *error)
 void LocationServer::stop()
 {
     if (d->thread.joinable()) {
-        const char wake = 'q';
-        while (::write(d->wakeFds[1], &wake, 1) < 0 && errno == EINTR) { }
+        d->listener.wake();
         d->thread.join();
     }
     for (auto &client : d->clients)
         ::close(client.fd);
     d->clients.clear();
-    for (int &fd : d->wakeFds) {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-    if (d->listenFd >= 0) {
-        ::close(d->listenFd);
-        ::unlink(QFile::encodeName(d->controlPath).constData());
-    }
-    d->listenFd = -1;
+    d->listener.close();
 }
 
 bool LocationServer::isRunning() const
@@ -262,8 +237,8 @@ void LocationServerPrivate::run()
     std::vector<pollfd> fds;
     for (;;) {
         fds.clear();
-        fds.push_back({ wakeFds[0], POLLIN, 0 });
-        fds.push_back({ listenFd, POLLIN, 0 });
+        fds.push_back({ listener.wakeFd(), POLLIN, 0 });
+        fds.push_back({ listener.fd(), POLLIN, 0 });
         for (const Client &client : clients)
             fds.push_back({ client.fd, POLLIN, 0 });
         const int ready = ::poll(fds.data(), fds.size(), pollTimeout(Clock::now()));
@@ -294,7 +269,7 @@ void LocationServerPrivate::run()
 void LocationServerPrivate::acceptClients()
 {
     for (;;) {
-        const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        const int fd = ::accept4(listener.fd(), nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0)
             return;
         if (clients.size() >= MaxClients) {

@@ -1,6 +1,8 @@
 #ifndef HX_PPS_LOCATIONSERVER_P_H
 #define HX_PPS_LOCATIONSERVER_P_H
 
+#include <hx/pps/unixlistener.h>
+
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 #include <QtCore/QString>
@@ -53,8 +55,7 @@ public:
 
     QString controlPath;
     QString statusPath;
-    int listenFd = -1;
-    int wakeFds[2] = { -1, -1 };
+    UnixListener listener;
     std::thread thread;
     std::vector<Client> clients;
 

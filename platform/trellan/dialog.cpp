@@ -1,31 +1,31 @@
 #include <hx/trellan/dialog.h>
 
-#include <QtCore/QMutex>
-#include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
-#include <QtCore/QTimer>
+
+#include "overlaystate_p.h"
 
 namespace hx {
 namespace trellan {
 
 namespace {
-QMutex dialogsMutex;
-QList<Dialog *> openedDialogs;
+OverlayList &openedDialogs()
+{
+    static OverlayList list;
+    return list;
+}
 } // namespace
 
 struct Dialog::Private
 {
+    explicit Private(Dialog *owner) : state(owner, &openedDialogs()) { }
+
     QPointer<Control> content;
-    bool opened = false;
+    OverlayState state;
 };
 
-Dialog::Dialog(QObject *parent) : UIObject(parent), d(new Private) { }
+Dialog::Dialog(QObject *parent) : UIObject(parent), d(new Private(this)) { }
 
-Dialog::~Dialog()
-{
-    QMutexLocker locker(&dialogsMutex);
-    openedDialogs.removeAll(this);
-}
+Dialog::~Dialog() = default;
 
 Control *Dialog::content() const
 {
@@ -41,45 +41,22 @@ void Dialog::setContent(Control *content)
 
 bool Dialog::isOpened() const
 {
-    return d->opened;
+    return d->state.isOpened();
 }
 
 QList<Dialog *> Dialog::openDialogs()
 {
-    QMutexLocker locker(&dialogsMutex);
-    return openedDialogs;
+    return openedDialogs().overlays<Dialog>();
 }
 
 void Dialog::open()
 {
-    if (d->opened)
-        return;
-    d->opened = true;
-    {
-        QMutexLocker locker(&dialogsMutex);
-        openedDialogs.append(this);
-    }
-    emit openedChanged(true);
-    QTimer::singleShot(0, this, [this] {
-        if (d->opened)
-            emit opened();
-    });
+    d->state.setOpened(this, true);
 }
 
 void Dialog::close()
 {
-    if (!d->opened)
-        return;
-    d->opened = false;
-    {
-        QMutexLocker locker(&dialogsMutex);
-        openedDialogs.removeAll(this);
-    }
-    emit openedChanged(false);
-    QTimer::singleShot(0, this, [this] {
-        if (!d->opened)
-            emit closed();
-    });
+    d->state.setOpened(this, false);
 }
 
 } // namespace trellan

@@ -1,6 +1,6 @@
 #include <hx/trellan/dropdown.h>
 
-#include "optionlist_p.h"
+#include "optiongroup_p.h"
 
 namespace hx {
 namespace trellan {
@@ -8,11 +8,13 @@ namespace trellan {
 struct DropDown::Private
 {
     QString title;
-    OptionList list;
+    explicit Private(DropDown *owner) : options(owner, [owner] { owner->emitSelection(); }) { }
+
+    OptionGroup options;
     bool expanded = false;
 };
 
-DropDown::DropDown(QObject *parent) : Control(parent), d(new Private) { }
+DropDown::DropDown(QObject *parent) : Control(parent), d(new Private(this)) { }
 
 DropDown::~DropDown() = default;
 
@@ -27,62 +29,40 @@ void DropDown::setTitle(const QString &title)
 
 void DropDown::add(Option *option)
 {
-    insert(d->list.options.size(), option);
+    d->options.insert(count(), option);
 }
 
 void DropDown::insert(int index, Option *option)
 {
-    if (d->list.insert(this, index, option) < 0)
-        return;
-    connect(option, &Option::selectedChanged, this, [this, option](bool selected) {
-        if (selected)
-            setSelectedIndex(d->list.options.indexOf(option));
-        else if (d->list.selectedOption() == option)
-            setSelectedIndex(-1);
-    });
-    if (option->isSelected()) {
-        d->list.selected = -2; // force the flags of the others to follow
-        d->list.select(d->list.options.indexOf(option));
-        emitSelection();
-    }
+    d->options.insert(index, option);
 }
 
 bool DropDown::remove(Option *option)
 {
-    if (!d->list.options.contains(option))
-        return false;
-    disconnect(option, nullptr, this, nullptr);
-    if (d->list.remove(option))
-        emitSelection();
-    return true;
+    return d->options.remove(option);
 }
 
 void DropDown::removeAll()
 {
-    const QList<Option *> options = d->list.options;
-    for (Option *option : options) {
-        remove(option);
-        delete option;
-    }
+    d->options.removeAll();
 }
 
 int DropDown::count() const
 {
-    return d->list.options.size();
+    return d->options.count();
 }
 Option *DropDown::at(int index) const
 {
-    return d->list.options.value(index);
+    return d->options.at(index);
 }
 int DropDown::selectedIndex() const
 {
-    return d->list.selected;
+    return d->options.selectedIndex();
 }
 
 void DropDown::setSelectedIndex(int index)
 {
-    if (d->list.select(index))
-        emitSelection();
+    d->options.setSelectedIndex(index);
 }
 
 void DropDown::resetSelectedIndex()
@@ -92,11 +72,11 @@ void DropDown::resetSelectedIndex()
 
 Option *DropDown::selectedOption() const
 {
-    return d->list.selectedOption();
+    return d->options.selectedOption();
 }
 QVariant DropDown::selectedValue() const
 {
-    return d->list.selectedValue();
+    return d->options.selectedValue();
 }
 bool DropDown::isExpanded() const
 {
@@ -113,7 +93,7 @@ void DropDown::setExpanded(bool expanded)
 
 bool DropDown::choose(int index)
 {
-    if (!isEnabled() || index < 0 || index >= count())
+    if (!d->options.canChoose(index))
         return false;
     setExpanded(true);
     setSelectedIndex(index);
@@ -123,29 +103,14 @@ bool DropDown::choose(int index)
 
 void DropDown::emitSelection()
 {
-    emit selectedIndexChanged(d->list.selected);
-    emit selectedOptionChanged(d->list.selectedOption());
-    emit selectedValueChanged(d->list.selectedValue());
+    emit selectedIndexChanged(selectedIndex());
+    emit selectedOptionChanged(selectedOption());
+    emit selectedValueChanged(selectedValue());
 }
-
-namespace {
-void qmlAppendOption(QQmlListProperty<Option> *list, Option *option)
-{
-    static_cast<DropDown *>(list->object)->add(option);
-}
-int qmlCountOptions(QQmlListProperty<Option> *list)
-{
-    return static_cast<DropDown *>(list->object)->count();
-}
-Option *qmlOptionAt(QQmlListProperty<Option> *list, int index)
-{
-    return static_cast<DropDown *>(list->object)->at(index);
-}
-} // namespace
 
 QQmlListProperty<Option> DropDown::qmlOptions()
 {
-    return QQmlListProperty<Option>(this, nullptr, &qmlAppendOption, &qmlCountOptions, &qmlOptionAt, nullptr);
+    return OptionGroup::qmlOptions(this);
 }
 
 } // namespace trellan

@@ -1,73 +1,53 @@
 #include <hx/trellan/radiogroup.h>
 
-#include "optionlist_p.h"
+#include "optiongroup_p.h"
 
 namespace hx {
 namespace trellan {
 
 struct RadioGroup::Private
 {
-    OptionList list;
+    explicit Private(RadioGroup *owner) : options(owner, [owner] { owner->emitSelection(); }) { }
+
+    OptionGroup options;
     bool dividers = true;
 };
 
-RadioGroup::RadioGroup(QObject *parent) : Control(parent), d(new Private) { }
+RadioGroup::RadioGroup(QObject *parent) : Control(parent), d(new Private(this)) { }
 
 RadioGroup::~RadioGroup() = default;
 
 void RadioGroup::add(Option *option)
 {
-    if (d->list.insert(this, d->list.options.size(), option) < 0)
-        return;
-    connect(option, &Option::selectedChanged, this, [this, option](bool selected) {
-        if (selected)
-            setSelectedIndex(d->list.options.indexOf(option));
-        else if (d->list.selectedOption() == option)
-            setSelectedIndex(-1);
-    });
-    if (option->isSelected()) {
-        d->list.selected = -2; // force the flags of the others to follow
-        d->list.select(d->list.options.indexOf(option));
-        emitSelection();
-    }
+    d->options.insert(count(), option);
 }
 
 bool RadioGroup::remove(Option *option)
 {
-    if (!d->list.options.contains(option))
-        return false;
-    disconnect(option, nullptr, this, nullptr);
-    if (d->list.remove(option))
-        emitSelection();
-    return true;
+    return d->options.remove(option);
 }
 
 void RadioGroup::removeAll()
 {
-    const QList<Option *> options = d->list.options;
-    for (Option *option : options) {
-        remove(option);
-        delete option;
-    }
+    d->options.removeAll();
 }
 
 int RadioGroup::count() const
 {
-    return d->list.options.size();
+    return d->options.count();
 }
 Option *RadioGroup::at(int index) const
 {
-    return d->list.options.value(index);
+    return d->options.at(index);
 }
 int RadioGroup::selectedIndex() const
 {
-    return d->list.selected;
+    return d->options.selectedIndex();
 }
 
 void RadioGroup::setSelectedIndex(int index)
 {
-    if (d->list.select(index))
-        emitSelection();
+    d->options.setSelectedIndex(index);
 }
 
 void RadioGroup::resetSelectedIndex()
@@ -77,15 +57,15 @@ void RadioGroup::resetSelectedIndex()
 
 Option *RadioGroup::selectedOption() const
 {
-    return d->list.selectedOption();
+    return d->options.selectedOption();
 }
 QVariant RadioGroup::selectedValue() const
 {
-    return d->list.selectedValue();
+    return d->options.selectedValue();
 }
 bool RadioGroup::choose(int index)
 {
-    if (!isEnabled() || index < 0 || index >= count())
+    if (!d->options.canChoose(index))
         return false;
     setSelectedIndex(index);
     return true;
@@ -103,29 +83,14 @@ void RadioGroup::setDividersVisible(bool visible)
 
 void RadioGroup::emitSelection()
 {
-    emit selectedIndexChanged(d->list.selected);
-    emit selectedOptionChanged(d->list.selectedOption());
-    emit selectedValueChanged(d->list.selectedValue());
+    emit selectedIndexChanged(selectedIndex());
+    emit selectedOptionChanged(selectedOption());
+    emit selectedValueChanged(selectedValue());
 }
-
-namespace {
-void qmlAppendOption(QQmlListProperty<Option> *list, Option *option)
-{
-    static_cast<RadioGroup *>(list->object)->add(option);
-}
-int qmlCountOptions(QQmlListProperty<Option> *list)
-{
-    return static_cast<RadioGroup *>(list->object)->count();
-}
-Option *qmlOptionAt(QQmlListProperty<Option> *list, int index)
-{
-    return static_cast<RadioGroup *>(list->object)->at(index);
-}
-} // namespace
 
 QQmlListProperty<Option> RadioGroup::qmlOptions()
 {
-    return QQmlListProperty<Option>(this, nullptr, &qmlAppendOption, &qmlCountOptions, &qmlOptionAt, nullptr);
+    return OptionGroup::qmlOptions(this);
 }
 
 } // namespace trellan

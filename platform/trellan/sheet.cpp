@@ -1,32 +1,32 @@
 #include <hx/trellan/sheet.h>
 
-#include <QtCore/QMutex>
-#include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
-#include <QtCore/QTimer>
+
+#include "overlaystate_p.h"
 
 namespace hx {
 namespace trellan {
 
 namespace {
-QMutex sheetsMutex;
-QList<Sheet *> openedSheets;
+OverlayList &openedSheets()
+{
+    static OverlayList list;
+    return list;
+}
 } // namespace
 
 struct Sheet::Private
 {
+    explicit Private(Sheet *owner) : state(owner, &openedSheets()) { }
+
     QPointer<AbstractPane> content;
     bool peek = true;
-    bool opened = false;
+    OverlayState state;
 };
 
-Sheet::Sheet(QObject *parent) : UIObject(parent), d(new Private) { }
+Sheet::Sheet(QObject *parent) : UIObject(parent), d(new Private(this)) { }
 
-Sheet::~Sheet()
-{
-    QMutexLocker locker(&sheetsMutex);
-    openedSheets.removeAll(this);
-}
+Sheet::~Sheet() = default;
 
 AbstractPane *Sheet::content() const
 {
@@ -50,45 +50,22 @@ void Sheet::setPeekEnabled(bool enabled)
 }
 bool Sheet::isOpened() const
 {
-    return d->opened;
+    return d->state.isOpened();
 }
 
 QList<Sheet *> Sheet::openSheets()
 {
-    QMutexLocker locker(&sheetsMutex);
-    return openedSheets;
+    return openedSheets().overlays<Sheet>();
 }
 
 void Sheet::open()
 {
-    if (d->opened)
-        return;
-    d->opened = true;
-    {
-        QMutexLocker locker(&sheetsMutex);
-        openedSheets.append(this);
-    }
-    emit openedChanged(true);
-    QTimer::singleShot(0, this, [this] {
-        if (d->opened)
-            emit opened();
-    });
+    d->state.setOpened(this, true);
 }
 
 void Sheet::close()
 {
-    if (!d->opened)
-        return;
-    d->opened = false;
-    {
-        QMutexLocker locker(&sheetsMutex);
-        openedSheets.removeAll(this);
-    }
-    emit openedChanged(false);
-    QTimer::singleShot(0, this, [this] {
-        if (!d->opened)
-            emit closed();
-    });
+    d->state.setOpened(this, false);
 }
 
 } // namespace trellan

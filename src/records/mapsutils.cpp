@@ -1,5 +1,6 @@
 #include <hx/trellan/places/mapsutils.h>
 
+#include <hx/platform/geo/boundingbox.h>
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placeheader.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
@@ -57,6 +58,10 @@ void insertLocationDetails(QVariantMap &map, const Place &place)
     insertIfNotEmpty(map, "region", address.region());
     insertIfNotEmpty(map, "country", address.country());
     insertIfNotEmpty(map, "postalCode", address.postalCode());
+    // How high a map opened on the share should look from to frame the place's area.
+    const hx::platform::geo::BoundingBox box = location.boundingBox();
+    if (box.isValid())
+        map.insert(QStringLiteral("viewingAltitude"), PlaceUtils::getAltitudeFromBoundingBox(box));
     if (place.hasTag(QLatin1String(hx::platform::places::Tags::CurrentLocation)))
         map.insert(QStringLiteral("isCurrentLocation"), 1);
 }

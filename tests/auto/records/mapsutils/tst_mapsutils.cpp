@@ -1,15 +1,22 @@
 #include <hx/trellan/places/mapsutils.h>
 
+#include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
 #include <hx/platform/places/tags.h>
 #include <hx/system/invokequery.h>
 
 #include <QtTest/QtTest>
 
+#include "testroots.h"
+
+using hx::platform::geo::BoundingBox;
+using hx::platform::geo::Point;
 using hx::platform::places::Address;
 using hx::platform::places::Coordinates;
+using hx::platform::places::Error;
 using hx::platform::places::Location;
 using hx::platform::places::Place;
+using hx::platform::places::PlaceManager;
 using hx::platform::places::PointOfInterestAuxiliaryData;
 using hx::trellan::places::MapsUtils;
 
@@ -41,6 +48,8 @@ private slots:
     void createPlaceRefuses();
     void shareUriRoundTrips_data();
     void shareUriRoundTrips();
+    void viewingAltitudeOfAStoredPlace_data();
+    void viewingAltitudeOfAStoredPlace();
 };
 
 void tst_MapsUtils::shareUri_data()
@@ -238,6 +247,50 @@ void tst_MapsUtils::shareUriRoundTrips()
     QCOMPARE(back->location(0).coordinates().latitude(), -33.856784);
     QCOMPARE(back->location(0).coordinates().longitude(), 151.215297);
     QCOMPARE(back->location(0).coordinates().horizontalAccuracy(), 25.0f);
+}
+
+void tst_MapsUtils::viewingAltitudeOfAStoredPlace_data()
+{
+    QTest::addColumn<BoundingBox>("box");
+    QTest::addColumn<double>("altitude"); // NaN: no viewingAltitude at all
+
+    QTest::newRow("a place without a bounding box") << BoundingBox() << qQNaN();
+    QTest::newRow("a box with one corner missing") << BoundingBox(Point(43.51, -80.26), Point()) << qQNaN();
+    QTest::newRow("a box of about one square kilometre")
+        << BoundingBox(Point(43.51, -80.26), Point(43.5, -80.25)) << 2000.0;
+    QTest::newRow("a box of about 30 square kilometres") << BoundingBox(Point(0.05, 10), Point(0, 10.05)) << 8000.0;
+    QTest::newRow("a box of one degree at the equator") << BoundingBox(Point(1, 10), Point(0, 11)) << 1024000.0;
+}
+
+void tst_MapsUtils::viewingAltitudeOfAStoredPlace()
+{
+    QFETCH(BoundingBox, box);
+    QFETCH(double, altitude);
+
+    hx::test::TestRoots roots;
+    QVERIFY(roots.isValid());
+    Location location(Coordinates(43.505, -80.255), Address());
+    location.setBoundingBox(box);
+    Place place(QStringLiteral("Uptown"), location);
+    PlaceManager manager;
+    QCOMPARE(manager.addPlace(place), Error::Type(0));
+
+    // Shared the way the details card does it: from the place as the store gives it back.
+    Error::Type error = Error::Type(0);
+    const QSharedPointer<Place> stored = MapsUtils::getPlace(place.id(), error);
+    QCOMPARE(error, Error::Type(0));
+    QVERIFY(stored);
+    hx::system::InvokeQuery query;
+    MapsUtils::createShareInvokeQuery(*stored, &query);
+    const QVariantMap metadata = query.metadata();
+    if (qIsNaN(altitude)) {
+        QVERIFY(!metadata.contains("viewingAltitude"));
+    } else {
+        QCOMPARE(metadata.value("viewingAltitude").userType(), int(QMetaType::Double));
+        QCOMPARE(metadata.value("viewingAltitude").toDouble(), altitude);
+    }
+    // The altitude is metadata only: the URI carries no such parameter.
+    QVERIFY(!query.uri().toString().contains(QStringLiteral("Altitude")));
 }
 
 QTEST_GUILESS_MAIN(tst_MapsUtils)

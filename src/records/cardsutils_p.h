@@ -1,0 +1,22 @@
+#ifndef HX_TRELLAN_PLACES_CARDSUTILS_P_H
+#define HX_TRELLAN_PLACES_CARDSUTILS_P_H
+
+namespace hx {
+namespace system {
+class InvokeManager;
+}
+namespace trellan {
+namespace places {
+
+class CardsUtilsPrivate
+{
+public:
+    // Child of the CardsUtils object, which deletes it.
+    hx::system::InvokeManager *invokeManager = nullptr;
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif
