@@ -1,20 +1,20 @@
 #include "distancetext.h"
 
-#include <hx/trellan/places/placeutils.h>
+#include <hx/trellan/label.h>
+#include <hx/trellan/places/distance.h>
 
-#include <QtCore/QCoreApplication>
-#include <QtCore/QtNumeric>
-
-QString DistanceText::format(double metres)
+DistanceText::DistanceText() : m_distance(new hx::trellan::places::Distance)
 {
-    if (qIsNaN(metres) || metres < 0)
+    m_label = m_distance->findChild<hx::trellan::Label *>(QStringLiteral("Distance"));
+}
+
+DistanceText::~DistanceText() = default;
+
+QString DistanceText::between(const hx::platform::places::Coordinates &from,
+                              const hx::platform::places::Coordinates &to)
+{
+    m_distance->setDistance(from, to);
+    if (!m_label || !m_distance->isVisible())
         return QString();
-    // [unit code, value text]; the unit codes index these labels.
-    static const char *const units[] = { QT_TRANSLATE_NOOP("Places", "m"), QT_TRANSLATE_NOOP("Places", "km"),
-                                         QT_TRANSLATE_NOOP("Places", "ft"), QT_TRANSLATE_NOOP("Places", "mi") };
-    const QList<QVariant> info = hx::trellan::places::PlaceUtils::distanceInfo(metres);
-    const int unit = info.value(0).toInt();
-    if (unit < 0 || unit > 3)
-        return QString();
-    return info.value(1).toString() + QLatin1Char(' ') + QCoreApplication::translate("Places", units[unit]);
+    return m_label->text();
 }

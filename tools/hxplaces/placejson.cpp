@@ -44,7 +44,8 @@ QJsonArray PlaceJson::locations(const QList<Location> &locations)
     return array;
 }
 
-QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, const Coordinates &near)
+QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, const Coordinates &near,
+                           DistanceText &distance)
 {
     QJsonObject object;
     object.insert(QStringLiteral("id"), place.id());
@@ -59,13 +60,14 @@ QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, cons
     const double metres = near.distanceTo(coordinates);
     if (!qIsNaN(metres)) {
         object.insert(QStringLiteral("distance_m"), qRound(metres));
-        object.insert(QStringLiteral("distance"), DistanceText::format(metres));
+        object.insert(QStringLiteral("distance"), distance.between(near, coordinates));
     }
     return object;
 }
 
 QJsonArray PlaceJson::sections(SearchList &list, const Coordinates &near)
 {
+    DistanceText distance;
     QJsonArray sections;
     QJsonObject section;
     QJsonArray rows;
@@ -94,7 +96,7 @@ QJsonArray PlaceJson::sections(SearchList &list, const Coordinates &near)
             section.insert(QStringLiteral("footer"), key);
             section.insert(QStringLiteral("category"), int(list.footerCategory(row)));
         } else if (const CachedPlace place = list.place(row)) {
-            rows.append(PlaceJson::row(*place, key, near));
+            rows.append(PlaceJson::row(*place, key, near, distance));
         }
     }
     flush();

@@ -10,6 +10,7 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+class DistanceText;
 class SearchList;
 
 // The JSON the scripted commands print: locations with their address parts and coordinates,
@@ -21,7 +22,7 @@ public:
     static QJsonObject location(const hx::platform::places::Location &location);
     static QJsonArray locations(const QList<hx::platform::places::Location> &locations);
     static QJsonObject row(const hx::platform::places::AbstractPlace &place, const QString &type,
-                           const hx::platform::places::Coordinates &near);
+                           const hx::platform::places::Coordinates &near, DistanceText &distance);
     static QJsonArray sections(SearchList &list, const hx::platform::places::Coordinates &near);
     // Indented JSON text with a final line feed.
     static QByteArray text(const QJsonArray &array);

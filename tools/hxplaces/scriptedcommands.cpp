@@ -176,7 +176,7 @@ int ScriptedCommands::view(qint64 id)
     if (coordinates.isValid()) {
         m_out << "  " << QString::number(coordinates.latitude(), 'f', 6) << ", "
               << QString::number(coordinates.longitude(), 'f', 6);
-        const QString distance = DistanceText::format(m_near.distanceTo(coordinates));
+        const QString distance = DistanceText().between(m_near, coordinates);
         if (!distance.isEmpty())
             m_out << "  (" << distance << " away)";
         m_out << "\n";

@@ -1,6 +1,5 @@
 #include "terminalpicker.h"
 
-#include "distancetext.h"
 #include "pickresolver.h"
 
 #include <hx/system/systemui.h>
@@ -426,7 +425,7 @@ void TerminalPicker::drawList(int top, int height, int width)
             if (record.isNull())
                 break;
             const AbstractPlace &place = *record;
-            const QString distance = DistanceText::format(m_near.distanceTo(place.primaryCoordinates()));
+            const QString distance = m_distance.between(m_near, place.primaryCoordinates());
             const int nameWidth = qMax(10, (width - 12) / 2);
             QString text = QStringLiteral("  ") + padded(place.name(), nameWidth) + QLatin1Char(' ');
             text += padded(place.primaryLocation(), qMax(0, width - text.size() - 10));

@@ -1,6 +1,7 @@
 #ifndef HXPLACES_TERMINALPICKER_H
 #define HXPLACES_TERMINALPICKER_H
 
+#include "distancetext.h"
 #include "searchlist.h"
 
 #include <hx/platform/places/coordinates.h>
@@ -83,6 +84,7 @@ private:
 
     hx::platform::places::Coordinates m_near;
     SearchList m_search;
+    DistanceText m_distance;
     QString m_text;
     // The category a footer opened, or None for the merged list.
     hx::trellan::places::FilterCategory::Type m_category = hx::trellan::places::FilterCategory::None;
