@@ -28,8 +28,9 @@ const CommandInfo commands[] = {
 QStringList withPositionalLast(const QStringList &arguments)
 {
     static const QStringList valueOptions
-        = { QStringLiteral("--store"),  QStringLiteral("--gazetteer"), QStringLiteral("--at"), QStringLiteral("--type"),
-            QStringLiteral("--choose"), QStringLiteral("--group"),     QStringLiteral("--png") };
+        = { QStringLiteral("--store"), QStringLiteral("--gazetteer"), QStringLiteral("--at"),
+            QStringLiteral("--type"),  QStringLiteral("--choose"),    QStringLiteral("--category"),
+            QStringLiteral("--png"),   QStringLiteral("--units") };
     QStringList options = { arguments.first() };
     QStringList positional;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -94,7 +95,14 @@ CommandLine::Status CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::helpText() const
 {
-    return m_command.isEmpty() ? overview() : m_parser.helpText();
+    if (m_command.isEmpty())
+        return overview();
+    // The parser names the program by its path; the user types "hxplaces COMMAND".
+    QString text = m_parser.helpText();
+    const int end = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(QLatin1String("Usage: ")) && end > 0)
+        text.replace(7, end - 7, QStringLiteral("hxplaces ") + m_command);
+    return text;
 }
 
 bool CommandLine::configure(const QString &command)
@@ -115,15 +123,20 @@ bool CommandLine::configure(const QString &command)
     m_parser.addOption({ QStringLiteral("at"),
                          QStringLiteral("Where the location service puts you (default: 43.4643,-80.5204)."),
                          QStringLiteral("lat,lon") });
+    m_parser.addOption({ QStringLiteral("units"),
+                         QStringLiteral("The phone's unit of measure for distances: metric or imperial "
+                                        "(default: the locale's)."),
+                         QStringLiteral("system") });
     if (command == QLatin1String("pick")) {
         m_parser.addOption({ QStringLiteral("type"), QStringLiteral("Type this text instead of using the terminal."),
                              QStringLiteral("text") });
         m_parser.addOption({ QStringLiteral("choose"), QStringLiteral("With --type: pick the Nth place row (from 1)."),
                              QStringLiteral("n") });
     } else if (command == QLatin1String("search")) {
-        m_parser.addOption({ QStringLiteral("group"),
-                             QStringLiteral("Only this result group, every row (7 My Places, 6 contacts, "
-                                            "9 addresses, 10 points of interest, 11 suggestions)."),
+        m_parser.addOption({ QStringLiteral("category"),
+                             QStringLiteral("The whole list of one category, as a \"more\" footer opens it "
+                                            "(1 favourites, 2 recents, 3 contacts, 4 My Places, 5 remote places, "
+                                            "6 addresses, 7 points of interest, 9 suggestions)."),
                              QStringLiteral("n") });
     } else if (command == QLatin1String("map")) {
         m_parser.addOption(
@@ -138,6 +151,12 @@ bool CommandLine::check()
 {
     if (!checkPosition())
         return false;
+    m_session.units = m_parser.value(QStringLiteral("units"));
+    if (m_parser.isSet(QStringLiteral("units")) && m_session.units != QLatin1String("metric")
+        && m_session.units != QLatin1String("imperial")) {
+        m_error = QStringLiteral("--units takes metric or imperial");
+        return false;
+    }
     m_session.storePath = m_parser.value(QStringLiteral("store"));
     m_session.gazetteerPath = m_parser.value(QStringLiteral("gazetteer"));
     bool ok = true;
@@ -153,10 +172,10 @@ bool CommandLine::check()
         }
         return checkCount(0);
     }
-    if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("group"))) {
-        m_parser.value(QStringLiteral("group")).toInt(&ok);
-        if (!ok) {
-            m_error = QStringLiteral("--group takes a result group number");
+    if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("category"))) {
+        const int category = m_parser.value(QStringLiteral("category")).toInt(&ok);
+        if (!ok || category < 1 || category > 13) {
+            m_error = QStringLiteral("--category takes a category number from 1 to 13");
             return false;
         }
     }

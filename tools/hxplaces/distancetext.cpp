@@ -1,25 +1,20 @@
 #include "distancetext.h"
 
-#include <QtCore/QLocale>
-#include <QtCore/QtNumeric>
+#include <hx/trellan/label.h>
+#include <hx/trellan/places/distance.h>
 
-QString DistanceText::format(double metres)
+DistanceText::DistanceText() : m_distance(new hx::trellan::places::Distance)
 {
-    return format(metres, QLocale().measurementSystem() != QLocale::MetricSystem);
+    m_label = m_distance->findChild<hx::trellan::Label *>(QStringLiteral("Distance"));
 }
 
-QString DistanceText::format(double metres, bool imperial)
+DistanceText::~DistanceText() = default;
+
+QString DistanceText::between(const hx::platform::places::Coordinates &from,
+                              const hx::platform::places::Coordinates &to)
 {
-    if (qIsNaN(metres) || metres < 0)
+    m_distance->setDistance(from, to);
+    if (!m_label || !m_distance->isVisible())
         return QString();
-    if (imperial) {
-        const double feet = metres / 0.3048;
-        // Below a tenth of a mile, feet read better than 0.0 mi.
-        if (feet < 528)
-            return QStringLiteral("%1 ft").arg(qRound(feet));
-        return QStringLiteral("%1 mi").arg(metres / 1609.344, 0, 'f', 1);
-    }
-    if (metres < 1000)
-        return QStringLiteral("%1 m").arg(qRound(metres));
-    return QStringLiteral("%1 km").arg(metres / 1000.0, 0, 'f', metres < 10000 ? 1 : 0);
+    return m_label->text();
 }

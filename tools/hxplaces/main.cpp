@@ -5,6 +5,7 @@
 #include "session.h"
 #include "terminalpicker.h"
 
+#include <QtCore/QStringList>
 #include <QtCore/QTextStream>
 #include <QtGui/QGuiApplication>
 
@@ -12,13 +13,20 @@
 
 namespace {
 bool quietDebug = true;
+// While the picker draws on the terminal, log lines wait: written there they would tear the
+// screen apart. They follow once the terminal is given back.
+bool holdMessages = false;
+QStringList heldMessages;
 
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
     if (quietDebug && (type == QtDebugMsg || type == QtInfoMsg))
         return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (holdMessages)
+        heldMessages.append(message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 int runScripted(const CommandLine &line, const Session &session, QTextStream &out, QTextStream &err)
@@ -29,8 +37,7 @@ int runScripted(const CommandLine &line, const Session &session, QTextStream &ou
     if (command == QLatin1String("pick"))
         return commands.pick(line.value(QStringLiteral("type")), line.value(QStringLiteral("choose")).toInt());
     if (command == QLatin1String("search"))
-        return commands.search(arguments.first(),
-                               line.isSet(QStringLiteral("group")) ? line.value(QStringLiteral("group")).toInt() : -1);
+        return commands.search(arguments.first(), line.value(QStringLiteral("category")).toInt());
     if (command == QLatin1String("share"))
         return commands.share(arguments.first().toLongLong());
     if (command == QLatin1String("open-uri"))
@@ -79,9 +86,16 @@ int main(int argc, char *argv[])
     if (!interactive)
         return runScripted(line, session, out, err);
 
-    TerminalPicker picker(session.position());
+    holdMessages = true;
+    int code;
     QString json;
-    const int code = picker.run(&json, &message);
+    {
+        TerminalPicker picker(session.position());
+        code = picker.run(&json, &message);
+    }
+    holdMessages = false;
+    for (const QString &held : qAsConst(heldMessages))
+        err << held << "\n";
     if (!message.isEmpty())
         err << "hxplaces: " << message << Qt::endl;
     if (code == 0)

@@ -1,16 +1,23 @@
 #include "pickresolver.h"
 
-#include <hx/platform/places/searchhandle.h>
-#include <hx/platform/places/searchresultgroup.h>
+#include <hx/trellan/places/geocodinghandler.h>
+#include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/selectedplace.h>
+#include <hx/trellan/places/threadgeocode.h>
+#include <records/selectedplace_p.h>
 
-#include <QtCore/QStringList>
+#include <QtCore/QEventLoop>
+#include <QtCore/QScopedPointer>
+#include <QtCore/QTimer>
 
 using namespace hx::platform::places;
+using hx::trellan::places::GeocodingHandler;
 using hx::trellan::places::PlaceManagerUI;
+using hx::trellan::places::ThreadGeocode;
 
-QSharedPointer<Place> PickResolver::resolve(const QSharedPointer<AbstractPlace> &row, const Coordinates &near,
-                                            bool showErrors, Error::Type *error)
+QSharedPointer<Place> PickResolver::resolve(const QSharedPointer<AbstractPlace> &row, bool interactive,
+                                            Error::Type *error)
 {
     *error = Error::None;
     QSharedPointer<Place> place = PlaceManagerUI::convertToPlace(row);
@@ -20,37 +27,57 @@ QSharedPointer<Place> PickResolver::resolve(const QSharedPointer<AbstractPlace> 
     }
     // Copy before changing it: the row's record may be shared with the list on screen.
     place = QSharedPointer<Place>::create(*place);
-    if (!place->primaryCoordinates().isValid())
-        geocode(*place, near);
-    *error = PlaceManagerUI::savePickedPlace(place, showErrors);
+    if (place->locationCount() > 0 && !place->location(0).coordinates().isValid() && !geocode(*place, interactive))
+        return QSharedPointer<Place>();
+    *error = PlaceManagerUI::savePickedPlace(place, interactive);
     return place;
 }
 
-void PickResolver::geocode(Place &place, const Coordinates &near)
+bool PickResolver::geocode(Place &place, bool interactive)
 {
     const Location first = place.location(0);
-    const Address address = first.address();
-    // The whole address first; the gazetteer may not know every part (a contact's country
-    // spelled its own way), so the street with its city, then the street alone, come next.
-    const QStringList queries
-        = { address.label().isEmpty() ? address.oneLine() : address.label(),
-            QStringList { address.street(), address.city() }.join(QLatin1Char(' ')), address.street() };
-    for (const QString &query : queries) {
-        if (query.trimmed().isEmpty())
-            continue;
-        Error::Type error = Error::None;
-        SearchHandle handle;
-        const QList<QSharedPointer<AbstractPlace>> found
-            = PlaceManagerUI::findPlacesByGroup(SearchResultGroup::Addresses, error, handle, query, 0, 1, near);
-        if (error != Error::None || found.isEmpty())
-            continue;
-        // Keep the address the user chose; take only the position the geocoder found for it.
-        Location located = first;
-        located.setCoordinates(found.first()->primaryCoordinates());
-        if (place.locationCount() == 0)
-            place.addLocation(located);
-        else
-            place.setLocation(0, located);
-        return;
+    QList<Location> found;
+    bool cancelled = false;
+    QEventLoop loop;
+    // The geocoder answers from its own thread; a minute is far beyond any answer.
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    if (interactive) {
+        GeocodingHandler handler;
+        QObject::connect(&handler, &GeocodingHandler::finished, &loop, [&](QList<Location> list, bool userCancelled) {
+            found = list;
+            cancelled = userCancelled;
+            loop.quit();
+        });
+        handler.start(place.name().isEmpty() ? first.address().label() : place.name(), first.address());
+        loop.exec();
+    } else {
+        auto *thread = new ThreadGeocode(first.address(), 1);
+        QObject::connect(
+            thread, &ThreadGeocode::geocodingFinished, &loop,
+            [&](QString, QList<Location> list, int) {
+                found = list;
+                loop.quit();
+            },
+            Qt::QueuedConnection);
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        thread->start();
+        loop.exec();
     }
+    if (cancelled)
+        return false;
+    // As the search screen does: the first address found becomes the place's location. With
+    // none, the pick goes on without a position.
+    if (!found.isEmpty())
+        place.setLocation(0, found.first());
+    return true;
+}
+
+QString PickResolver::json(const QSharedPointer<Place> &place)
+{
+    using namespace hx::trellan::places;
+    if (place.isNull())
+        return QString();
+    // The record a picker card builds from the pick, with the id the store gave it.
+    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place));
+    return JsonUtils::encodeSelectedPlaceToJson(selected.data());
 }

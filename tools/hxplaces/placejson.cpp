@@ -1,12 +1,16 @@
 #include "placejson.h"
 
 #include "distancetext.h"
-#include "mergedsearch.h"
+#include "searchlist.h"
+
+#include <hx/trellan/places/itemtype.h>
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QtNumeric>
 
 using namespace hx::platform::places;
+using hx::trellan::places::CachedPlace;
+using hx::trellan::places::ItemType;
 
 namespace {
 void putNumber(QJsonObject &object, const QString &key, double value)
@@ -40,7 +44,8 @@ QJsonArray PlaceJson::locations(const QList<Location> &locations)
     return array;
 }
 
-QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, const Coordinates &near)
+QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, const Coordinates &near,
+                           DistanceText &distance)
 {
     QJsonObject object;
     object.insert(QStringLiteral("id"), place.id());
@@ -55,36 +60,43 @@ QJsonObject PlaceJson::row(const AbstractPlace &place, const QString &type, cons
     const double metres = near.distanceTo(coordinates);
     if (!qIsNaN(metres)) {
         object.insert(QStringLiteral("distance_m"), qRound(metres));
-        object.insert(QStringLiteral("distance"), DistanceText::format(metres));
+        object.insert(QStringLiteral("distance"), distance.between(near, coordinates));
     }
     return object;
 }
 
-QJsonArray PlaceJson::sections(const MergedSearch &search, const Coordinates &near)
+QJsonArray PlaceJson::sections(SearchList &list, const Coordinates &near)
 {
+    DistanceText distance;
     QJsonArray sections;
     QJsonObject section;
     QJsonArray rows;
     const auto flush = [&]() {
-        if (section.isEmpty())
+        if (section.isEmpty() && rows.isEmpty())
             return;
+        if (!section.contains(QStringLiteral("header")))
+            section.insert(QStringLiteral("header"), QLatin1String(ItemType::HEADER_NONE));
+        if (!section.contains(QStringLiteral("more")))
+            section.insert(QStringLiteral("more"), false);
         section.insert(QStringLiteral("rows"), rows);
         sections.append(section);
         section = QJsonObject();
         rows = QJsonArray();
     };
-    for (const MergedSearch::Row &row : search.rows()) {
-        if (row.kind == MergedSearch::Row::Header) {
+    // A category list grows while it is read, page by page, as a scrolled list does; a
+    // thousand rows is more than any script wants on one page.
+    for (int row = 0; row < list.count() && row < 1000; ++row) {
+        const QString key = list.key(row);
+        if (ItemType::isHeader(key)) {
             flush();
-            section.insert(QStringLiteral("group"), row.group);
-            section.insert(QStringLiteral("header"), row.key);
-            section.insert(QStringLiteral("title"), MergedSearch::headerTitle(row.key));
-            section.insert(QStringLiteral("more"), false);
-        } else if (row.kind == MergedSearch::Row::Footer) {
+            section.insert(QStringLiteral("header"), key);
+            section.insert(QStringLiteral("title"), SearchList::headerTitle(key));
+        } else if (ItemType::isFooter(key)) {
             section.insert(QStringLiteral("more"), true);
-            section.insert(QStringLiteral("footer"), row.key);
-        } else if (row.place) {
-            rows.append(PlaceJson::row(*row.place, row.key, near));
+            section.insert(QStringLiteral("footer"), key);
+            section.insert(QStringLiteral("category"), int(list.footerCategory(row)));
+        } else if (const CachedPlace place = list.place(row)) {
+            rows.append(PlaceJson::row(*place, key, near, distance));
         }
     }
     flush();

@@ -1,21 +1,18 @@
 #include "scriptedcommands.h"
 
 #include "distancetext.h"
-#include "mergedsearch.h"
 #include "pickresolver.h"
 #include "placejson.h"
 #include "reversegeocodeclient.h"
-#include "selectedplacetext.h"
+#include "searchlist.h"
 
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/searchresultgroup.h>
+#include <hx/system/invokequery.h>
 #include <hx/trellan/maps/mapimagegenerator.h>
-#include <hx/trellan/places/placemanagerui.h>
-
-#if __has_include(<hx/trellan/places/mapsutils.h>)
-#define HXPLACES_HAVE_MAPSUTILS 1
+#include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/mapsutils.h>
-#endif
+#include <hx/trellan/places/placemanagerui.h>
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
@@ -23,6 +20,9 @@
 #include <QtGui/QImage>
 
 using namespace hx::platform::places;
+using hx::trellan::places::FilterCategory;
+using hx::trellan::places::ItemType;
+using hx::trellan::places::MapsUtils;
 using hx::trellan::places::PlaceManagerUI;
 
 namespace {
@@ -42,35 +42,40 @@ ScriptedCommands::ScriptedCommands(const Coordinates &near, QTextStream &out, QT
     : m_near(near), m_out(out), m_err(err)
 { }
 
-int ScriptedCommands::search(const QString &text, int group)
+int ScriptedCommands::search(const QString &text, int category)
 {
-    MergedSearch search;
-    if (!search.loadAndWait(text, m_near, group)) {
+    SearchList list;
+    if (category == FilterCategory::None)
+        list.showAll(text, m_near);
+    else
+        list.showCategory(FilterCategory::Type(category), text, m_near);
+    if (!list.waitUntilLoaded()) {
         m_err << "hxplaces: the search did not finish" << Qt::endl;
         return 1;
     }
-    if (search.lastError() != Error::None)
-        m_err << "hxplaces: the store reported error " << int(search.lastError()) << Qt::endl;
-    m_out << PlaceJson::text(PlaceJson::sections(search, m_near));
+    if (list.lastError() != Error::None)
+        m_err << "hxplaces: the store reported error " << int(list.lastError()) << Qt::endl;
+    m_out << PlaceJson::text(PlaceJson::sections(list, m_near));
     return 0;
 }
 
 int ScriptedCommands::pick(const QString &text, int choice)
 {
-    MergedSearch search;
-    search.loadAndWait(text, m_near);
+    SearchList list;
+    list.showAll(text, m_near);
+    list.waitUntilLoaded();
     int seen = 0;
-    for (const MergedSearch::Row &row : search.rows()) {
-        if (row.kind != MergedSearch::Row::Place || ++seen != choice)
+    for (int row = 0; row < list.count(); ++row) {
+        if (!ItemType::isListItem(list.key(row)) || ++seen != choice)
             continue;
         Error::Type error = Error::None;
-        const QSharedPointer<Place> place = PickResolver::resolve(row.place, m_near, false, &error);
+        const QSharedPointer<Place> place = PickResolver::resolve(list.fullPlace(row), false, &error);
         if (place.isNull()) {
             m_err << "hxplaces: the place of row " << choice << " cannot be picked (error " << int(error) << ")"
                   << Qt::endl;
             return 1;
         }
-        m_out << SelectedPlaceText::encode(place) << Qt::endl;
+        m_out << PickResolver::json(place) << Qt::endl;
         return 0;
     }
     m_err << "hxplaces: \"" << text << "\" gives " << seen << " rows, not " << choice << Qt::endl;
@@ -79,33 +84,29 @@ int ScriptedCommands::pick(const QString &text, int choice)
 
 int ScriptedCommands::share(qint64 id)
 {
-#ifdef HXPLACES_HAVE_MAPSUTILS
     const QSharedPointer<Place> place = storedPlace(id, m_err);
     if (place.isNull())
         return 1;
-    using hx::trellan::places::MapsUtils;
-    m_out << MapsUtils::createShareUri(*place, MapsUtils::createShareMetadata(*place)) << Qt::endl;
+    if (!place->primaryCoordinates().isValid()) {
+        // A share carries the position; the share action is only offered for places that have one.
+        m_err << "hxplaces: place " << id << " has no position to share" << Qt::endl;
+        return 1;
+    }
+    hx::system::InvokeQuery query;
+    MapsUtils::createShareInvokeQuery(*place, &query);
+    m_out << QString::fromUtf8(query.uri().toEncoded()) << Qt::endl;
     return 0;
-#else
-    Q_UNUSED(id)
-    m_err << "hxplaces: sharing is not part of this build" << Qt::endl;
-    return 1;
-#endif
 }
 
 int ScriptedCommands::openUri(const QString &uri)
 {
-#ifdef HXPLACES_HAVE_MAPSUTILS
-    const QSharedPointer<Place> place = hx::trellan::places::MapsUtils::createPlace(QUrl(uri));
-    if (place.isNull())
+    const QSharedPointer<Place> place = MapsUtils::createPlace(QUrl(uri));
+    if (place.isNull()) {
+        m_err << "hxplaces: \"" << uri << "\" does not describe a place" << Qt::endl;
         return 1;
-    m_out << SelectedPlaceText::encode(place) << Qt::endl;
+    }
+    m_out << PickResolver::json(place) << Qt::endl;
     return 0;
-#else
-    Q_UNUSED(uri)
-    m_err << "hxplaces: place URIs are not part of this build" << Qt::endl;
-    return 1;
-#endif
 }
 
 int ScriptedCommands::geocode(const QString &address)
@@ -175,7 +176,7 @@ int ScriptedCommands::view(qint64 id)
     if (coordinates.isValid()) {
         m_out << "  " << QString::number(coordinates.latitude(), 'f', 6) << ", "
               << QString::number(coordinates.longitude(), 'f', 6);
-        const QString distance = DistanceText::format(m_near.distanceTo(coordinates));
+        const QString distance = DistanceText().between(m_near, coordinates);
         if (!distance.isEmpty())
             m_out << "  (" << distance << " away)";
         m_out << "\n";

@@ -13,7 +13,8 @@ class ScriptedCommands
 public:
     ScriptedCommands(const hx::platform::places::Coordinates &near, QTextStream &out, QTextStream &err);
 
-    int search(const QString &text, int group);
+    // The merged list, or with a category (a footer's) the whole of that category.
+    int search(const QString &text, int category);
     int pick(const QString &text, int choice);
     int share(qint64 id);
     int openUri(const QString &uri);

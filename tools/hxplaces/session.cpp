@@ -12,6 +12,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QLocale>
 
 using namespace hx::platform::places;
 
@@ -82,9 +83,29 @@ bool Session::start(const Options &options, QString *message)
     setPath("HX_GAZETTEER_DB", m_gazetteerPath);
     m_position = options.position.isValid() ? options.position : defaultPosition();
 
+    if (!writeUnits(options.units, message))
+        return false;
     if (!prepareStore(options.storePath, message))
         return false;
     return !options.services || startServices(message);
+}
+
+bool Session::writeUnits(const QString &units, QString *message)
+{
+    // Distances follow the phone's unit-of-measure setting; on this desktop it starts as the
+    // locale's measurement system.
+    const bool metric
+        = units.isEmpty() ? QLocale().measurementSystem() == QLocale::MetricSystem : units == QLatin1String("metric");
+    const QString path = m_root.path() + QStringLiteral("/pps/services/locale/uom");
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    const QByteArray text = metric ? QByteArrayLiteral("@uom\nuom::metric\n")
+                                   : QByteArrayLiteral("@uom\nuom::imperial\nsubuom::feet/miles\n");
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        *message = QStringLiteral("cannot write the unit-of-measure setting: ") + file.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool Session::prepareStore(const QString &storePath, QString *message)

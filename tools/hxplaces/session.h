@@ -21,6 +21,8 @@ public:
         QString gazetteerPath; // empty: HX_GAZETTEER_DB, else the build's default data set
         hx::platform::places::Coordinates position; // where the location service says we are
         bool services = true;
+        // The phone's unit of measure: "metric", "imperial", or empty for the locale's.
+        QString units;
     };
 
     Session();
@@ -42,6 +44,7 @@ public:
 private:
     bool prepareStore(const QString &storePath, QString *message);
     bool startServices(QString *message);
+    bool writeUnits(const QString &units, QString *message);
 
     QTemporaryDir m_root;
     QString m_gazetteerPath;

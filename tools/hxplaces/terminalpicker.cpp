@@ -1,14 +1,15 @@
 #include "terminalpicker.h"
 
-#include "distancetext.h"
 #include "pickresolver.h"
-#include "reversegeocodeclient.h"
-#include "selectedplacetext.h"
 
 #include <hx/system/systemui.h>
 #include <hx/system/systemuirecord.h>
+#include <hx/trellan/places/itemtype.h>
+#include <hx/trellan/places/mylocationdialog.h>
+#include <hx/trellan/places/placeutils.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QScopedValueRollback>
 #include <QtCore/QSocketNotifier>
 
 #include <ncurses.h>
@@ -18,6 +19,9 @@
 using namespace hx::platform::places;
 using hx::system::SystemUi;
 using hx::system::SystemUiRecord;
+using hx::trellan::places::FilterCategory;
+using hx::trellan::places::ItemType;
+using hx::trellan::places::MyLocationDialog;
 
 namespace {
 constexpr int KeyEscape = 27;
@@ -39,8 +43,9 @@ QString padded(const QString &text, int width)
 
 TerminalPicker::TerminalPicker(const Coordinates &near, QObject *parent) : QObject(parent), m_near(near)
 {
-    connect(&m_search, &MergedSearch::rowsChanged, this, &TerminalPicker::redraw);
-    connect(&m_search, &MergedSearch::finished, this, &TerminalPicker::redraw);
+    // The picker is a selector screen: resources, device sizes and location settings first.
+    hx::trellan::places::PlaceUtils::init();
+    connect(&m_search, &SearchList::rowsChanged, this, &TerminalPicker::onRowsChanged);
     connect(SystemUi::instance(), &SystemUi::visibleChanged, this, &TerminalPicker::redraw);
     // Key presses wake the notifier; the poll also catches a resize, which comes as a key.
     m_poll.setInterval(100);
@@ -56,7 +61,7 @@ int TerminalPicker::run(QString *json, QString *message)
 {
     if (!openTerminal(message))
         return 1;
-    m_search.load(m_text, m_near);
+    load();
     redraw();
     m_poll.start();
     m_loop.exec();
@@ -122,7 +127,8 @@ void TerminalPicker::readKeys()
         return;
     wint_t key = 0;
     int kind;
-    while ((kind = get_wch(&key)) != ERR && m_screen) {
+    // Keys typed after the pick or the cancel are not for this picker any more.
+    while (!m_finished && (kind = get_wch(&key)) != ERR && m_screen) {
         if (key == KEY_RESIZE && kind == KEY_CODE_YES) {
             redraw();
             continue;
@@ -139,10 +145,11 @@ void TerminalPicker::handleKey(int key, bool isCharacter)
     if (m_busy)
         return;
     if (isCharacter && key == KeyEscape) {
-        if (m_expandedGroup >= 0) {
-            m_expandedGroup = -1;
+        if (m_category != FilterCategory::None) {
+            // Back to the merged list of the same text.
+            m_category = FilterCategory::None;
             m_selected = 0;
-            m_search.load(m_text, m_near);
+            load();
         } else {
             finish(1);
         }
@@ -176,17 +183,33 @@ void TerminalPicker::handleKey(int key, bool isCharacter)
 
 void TerminalPicker::typed(const QString &text)
 {
-    // Every keystroke starts a new query at once; replies of the old one are dropped by id.
+    // Every keystroke starts a new query at once; the model drops replies of the old one. In a
+    // category's whole list the text narrows that list.
     m_text = text;
-    m_expandedGroup = -1;
     m_selected = 0;
     m_status.clear();
-    m_search.load(m_text, m_near);
+    load();
+}
+
+void TerminalPicker::load()
+{
+    if (m_category == FilterCategory::None)
+        m_search.showAll(m_text, m_near);
+    else
+        m_search.showCategory(m_category, m_text, m_near);
+    redraw();
+}
+
+void TerminalPicker::onRowsChanged()
+{
+    m_selected = qBound(0, m_selected, qMax(0, selectableCount() - 1));
+    redraw();
 }
 
 void TerminalPicker::handleDialogKey(int key)
 {
     const SystemUiRecord dialog = SystemUi::top();
+    followDialog(dialog);
     const int buttons = dialog.buttons.size();
     if (key == KEY_LEFT || key == KEY_UP)
         m_dialogButton = qMax(0, m_dialogButton - 1);
@@ -199,15 +222,26 @@ void TerminalPicker::handleDialogKey(int key)
     redraw();
 }
 
+void TerminalPicker::followDialog(const SystemUiRecord &dialog)
+{
+    // A new dialog starts on its last button, the confirming one ("Accept", "Use Coordinates").
+    if (dialog.serial != m_dialogSerial) {
+        m_dialogSerial = dialog.serial;
+        m_dialogButton = dialog.buttons.size() - 1;
+    }
+    m_dialogButton = qBound(0, m_dialogButton, qMax(0, dialog.buttons.size() - 1));
+}
+
 QList<TerminalPicker::Entry> TerminalPicker::entries() const
 {
     QList<Entry> list;
-    if (m_expandedGroup < 0)
-        list.append({ Entry::MyLocation, {} });
-    for (const MergedSearch::Row &row : m_search.rows()) {
-        const Entry::Kind kind = row.kind == MergedSearch::Row::Header ? Entry::Header
-            : row.kind == MergedSearch::Row::Footer                    ? Entry::Footer
-                                                                       : Entry::Place;
+    if (m_category == FilterCategory::None)
+        list.append({ Entry::MyLocation, -1 });
+    for (int row = 0; row < m_search.count(); ++row) {
+        const QString key = m_search.key(row);
+        const Entry::Kind kind = ItemType::isHeader(key) ? Entry::Header
+            : ItemType::isFooter(key)                    ? Entry::Footer
+                                                         : Entry::Place;
         list.append({ kind, row });
     }
     return list;
@@ -236,67 +270,70 @@ void TerminalPicker::activate()
         if (entry.kind == Entry::MyLocation) {
             fetchMyLocation();
         } else if (entry.kind == Entry::Footer) {
-            m_expandedGroup = entry.row.group;
+            const FilterCategory::Type category = m_search.footerCategory(entry.row);
+            if (category == FilterCategory::None)
+                return;
+            m_category = category;
             m_selected = 0;
-            m_search.loadGroup(m_expandedGroup, m_text, m_near);
+            load();
         } else {
-            pickRow(entry.row);
+            pick(m_search.fullPlace(entry.row));
         }
         return;
     }
 }
 
-void TerminalPicker::pickRow(const MergedSearch::Row &row)
+void TerminalPicker::pick(QSharedPointer<Place> place)
 {
     m_busy = true;
     m_status = QCoreApplication::translate("Places", "Retrieving details...");
     redraw();
     Error::Type error = Error::None;
-    const QSharedPointer<Place> place = PickResolver::resolve(row.place, m_near, true, &error);
+    place = PickResolver::resolve(place, true, &error);
     m_busy = false;
     if (place.isNull()) {
-        m_status = QStringLiteral("This place cannot be picked (error %1).").arg(int(error));
+        // Error 0: the user cancelled the address look-up and stays on the list.
+        m_status = error == Error::None ? QString()
+                                        : QStringLiteral("This place cannot be picked (error %1).").arg(int(error));
         redraw();
         return;
     }
-    m_json = SelectedPlaceText::encode(place);
+    m_json = PickResolver::json(place);
     finish(0);
 }
 
 void TerminalPicker::fetchMyLocation()
 {
+    // One fetch object for the picker's life, as the search screen keeps one; every fetch ends
+    // in exactly one success() or aborted().
+    if (!m_locationDialog) {
+        m_locationDialog = new MyLocationDialog(this, true);
+        connect(m_locationDialog, &MyLocationDialog::success, this, &TerminalPicker::onLocationFound);
+        connect(m_locationDialog, &MyLocationDialog::aborted, this, &TerminalPicker::onLocationAborted);
+    }
     m_busy = true;
     m_status = QCoreApplication::translate("Places", "Getting your location");
     redraw();
-    // The service answers from its own thread; the exchange is short and bounded by its time-out.
-    const QList<Location> found = ReverseGeocodeClient::lookup(m_near.latitude(), m_near.longitude());
-    if (found.isEmpty())
-        onLocationAborted();
-    else
-        onLocationFound(found.first());
+    m_locationDialog->fetch();
 }
 
-void TerminalPicker::onLocationFound(const Location &location)
+void TerminalPicker::onLocationFound(Location location)
 {
     m_busy = false;
-    Location here = location;
-    // The address describes the neighbourhood; the position stays the one the service gave.
-    here.setCoordinates(m_near);
-    QSharedPointer<AbstractPlace> row(new Place(QString(), here));
-    MergedSearch::Row pick;
-    pick.place = row;
-    pickRow(pick);
+    // Where the user stands is a place without a name; its address label names it.
+    pick(QSharedPointer<Place>::create(QString(), location));
 }
 
 void TerminalPicker::onLocationAborted()
 {
     m_busy = false;
-    m_status = QCoreApplication::translate("Places", "Unable to find your current location.");
+    m_status.clear();
     redraw();
 }
 
 void TerminalPicker::finish(int code)
 {
+    m_finished = true;
     m_code = code;
     m_loop.quit();
 }
@@ -305,15 +342,25 @@ void TerminalPicker::redraw()
 {
     if (!m_screen)
         return;
+    // Reading a category's rows on screen may fetch the next page, which adds rows and asks
+    // for a redraw while this one runs: that one follows from the event loop instead.
+    if (m_drawing) {
+        if (!m_redrawQueued) {
+            m_redrawQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_redrawQueued = false;
+                redraw();
+            });
+        }
+        return;
+    }
+    const QScopedValueRollback<bool> drawing(m_drawing, true);
     int height = 0;
     int width = 0;
     getmaxyx(stdscr, height, width);
     erase();
     attron(A_BOLD);
-    put(0, 0,
-        m_expandedGroup < 0 ? QStringLiteral("Pick a place")
-                            : MergedSearch::headerTitle(MergedSearch::headerKey(m_expandedGroup)),
-        width);
+    put(0, 0, title(), width);
     attroff(A_BOLD);
     const QString prompt = QStringLiteral("Search: ");
     put(1, 0, prompt + m_text, width);
@@ -325,6 +372,14 @@ void TerminalPicker::redraw()
     else
         move(1, qMin(width - 1, prompt.size() + m_text.size()));
     refresh();
+}
+
+QString TerminalPicker::title() const
+{
+    if (m_category == FilterCategory::None)
+        return QStringLiteral("Pick a place");
+    const QString name = SearchList::categoryTitle(m_category);
+    return m_search.isLoading() ? QStringLiteral("Loading %1...").arg(name) : QStringLiteral("All %1").arg(name);
 }
 
 void TerminalPicker::drawList(int top, int height, int width)
@@ -354,15 +409,23 @@ void TerminalPicker::drawList(int top, int height, int width)
             break;
         case Entry::Header:
             attron(A_BOLD | COLOR_PAIR(1));
-            put(y, 0, MergedSearch::headerTitle(entry.row.key), width);
+            put(y, 0, SearchList::headerTitle(m_search.key(entry.row)), width);
             attroff(A_BOLD | COLOR_PAIR(1));
             break;
         case Entry::Footer:
-            put(y, 0, padded(QStringLiteral("    more..."), width), width);
+            put(y, 0,
+                padded(
+                    QStringLiteral("    More %1...").arg(SearchList::categoryTitle(m_search.footerCategory(entry.row))),
+                    width),
+                width);
             break;
         case Entry::Place: {
-            const AbstractPlace &place = *entry.row.place;
-            const QString distance = DistanceText::format(m_near.distanceTo(place.primaryCoordinates()));
+            // Only rows on screen are read: a category list fetches its pages as they come into view.
+            const hx::trellan::places::CachedPlace record = m_search.place(entry.row);
+            if (record.isNull())
+                break;
+            const AbstractPlace &place = *record;
+            const QString distance = m_distance.between(m_near, place.primaryCoordinates());
             const int nameWidth = qMax(10, (width - 12) / 2);
             QString text = QStringLiteral("  ") + padded(place.name(), nameWidth) + QLatin1Char(' ');
             text += padded(place.primaryLocation(), qMax(0, width - text.size() - 10));
@@ -373,7 +436,7 @@ void TerminalPicker::drawList(int top, int height, int width)
         if (selected)
             attroff(A_REVERSE);
     }
-    if (list.size() == 1 && m_search.isFinished() && !m_text.isEmpty())
+    if (list.size() <= 1 && !m_search.isLoading() && !m_text.isEmpty())
         put(top + 1, 2, QCoreApplication::translate("Places", "No results"), width - 2);
 }
 
@@ -386,7 +449,7 @@ void TerminalPicker::drawStatus(int row, int width)
     }
     if (text.isEmpty())
         text = QStringLiteral("Type to search  Up/Down move  Enter pick  Esc ")
-            + (m_expandedGroup < 0 ? QStringLiteral("cancel") : QStringLiteral("back"));
+            + (m_category == FilterCategory::None ? QStringLiteral("cancel") : QStringLiteral("back"));
     attron(COLOR_PAIR(2));
     put(row, 0, padded(text, width), width);
     attroff(COLOR_PAIR(2));
@@ -414,7 +477,7 @@ void TerminalPicker::drawDialog(int width, int height)
     attroff(A_BOLD);
     for (int i = 0; i < lines.size() && top + 2 + i < top + boxHeight - 2; ++i)
         put(top + 2 + i, left + 2, lines.at(i), boxWidth - 4);
-    m_dialogButton = qBound(0, m_dialogButton, qMax(0, dialog.buttons.size() - 1));
+    followDialog(dialog);
     int x = left + 2;
     for (int i = 0; i < dialog.buttons.size(); ++i) {
         const QString label = QStringLiteral("[ %1 ]").arg(dialog.buttons.at(i).label);

@@ -1,8 +1,16 @@
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placeheader.h>
+#include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/searchhandle.h>
+#include <hx/trellan/places/itemtype.h>
+#include <hx/trellan/places/jsonutils.h>
+#include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/selectedplace.h>
+#include <hx/trellan/places/singlesearchalldatamodel.h>
+#include <records/selectedplace_p.h>
 
 #include <gazetteerfixture.h>
+#include <signalwaiter.h>
 #include <storefixture.h>
 #include <testroots.h>
 
@@ -18,6 +26,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,11 +36,15 @@ using hx::test::StoreFixture;
 
 namespace {
 
+// A step whose keys start with this resizes the terminal to the "COLUMNSxROWS" that follow.
+const char ResizeStep[] = "resize:";
+
 struct Result
 {
     int code = -1;
     QByteArray out;
     QByteArray err;
+    QByteArray seen; // everything drawn on the terminal
 };
 
 GazetteerEntry located(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
@@ -66,6 +79,90 @@ QJsonObject selectedPlace(const QByteArray &text)
     return QJsonDocument::fromJson(text).object().value(QStringLiteral("selected_place")).toObject();
 }
 
+// One section of a merged list, as the user reads it: header, the names under it, footer.
+struct Section
+{
+    QString header;
+    QStringList names;
+    QString footer;
+    bool operator==(const Section &other) const
+    {
+        return header == other.header && names == other.names && footer == other.footer;
+    }
+};
+
+QString describe(const QList<Section> &sections)
+{
+    QStringList lines;
+    for (const Section &section : sections)
+        lines.append(section.header + QLatin1String(": ") + section.names.join(QLatin1String(", ")) + QLatin1Char(' ')
+                     + section.footer);
+    return lines.join(QLatin1String(" | "));
+}
+
+QList<Section> printedSections(const QByteArray &json)
+{
+    QList<Section> sections;
+    for (const QJsonValue &value : QJsonDocument::fromJson(json).array()) {
+        const QJsonObject object = value.toObject();
+        Section section { object.value(QStringLiteral("header")).toString(),
+                          {},
+                          object.value(QStringLiteral("footer")).toString() };
+        for (const QJsonValue &row : object.value(QStringLiteral("rows")).toArray())
+            section.names.append(row.toObject().value(QStringLiteral("name")).toString());
+        sections.append(section);
+    }
+    return sections;
+}
+
+// What the search-all model itself lays out for the text, at the position the tool is given.
+QList<Section> modelSections(const QString &text)
+{
+    using namespace hx::trellan::places;
+    SingleSearchAllDataModel model(true);
+    QSignalSpy loaded(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(text, hx::platform::places::Coordinates(43.4643, -80.5204), {}, true);
+    if (!hx::test::SignalWaiter::wait(loaded, 1, 15000))
+        return {};
+    QList<Section> sections;
+    for (int row = 0; row < model.childCount({}); ++row) {
+        const ModelMarker marker = model.data({ row }).value<ModelMarker>();
+        if (marker.isHeader())
+            sections.append({ marker.type(), {}, {} });
+        else if (marker.isFooter() && !sections.isEmpty())
+            sections.last().footer = marker.type();
+        else if (!sections.isEmpty())
+            sections.last().names.append(model.place({ row })->name());
+    }
+    return sections;
+}
+
+QStringList recentNames()
+{
+    hx::platform::places::InternalPlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    hx::platform::places::SearchHandle handle;
+    const QList<hx::platform::places::PlaceHeader *> recents = manager.findRecentlyPickedPlaces(error, handle, 0, 50);
+    QStringList names;
+    for (const hx::platform::places::PlaceHeader *header : recents)
+        names.append(header->name());
+    qDeleteAll(recents);
+    return names;
+}
+
+// The exact text the library's encoder gives for the stored place: what a picker card returns.
+QString libraryJson(qint64 id)
+{
+    using namespace hx::trellan::places;
+    hx::platform::places::PlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    QSharedPointer<hx::platform::places::Place> place(manager.getPlace(id, error));
+    if (!place)
+        return QString();
+    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place));
+    return JsonUtils::encodeSelectedPlaceToJson(selected.data());
+}
+
 } // namespace
 
 class tst_HxPlaces : public QObject
@@ -77,15 +174,33 @@ private slots:
     void cleanup();
 
     void scriptedPickIsStoredAsRecent();
-    void searchPrintsSections();
+    void contactPickIsGeocoded_data();
+    void contactPickIsGeocoded();
+    void searchMatchesTheModel_data();
+    void searchMatchesTheModel();
+    void distancesInTheUsersUnits_data();
+    void distancesInTheUsersUnits();
+    void categoryListShowsWhatTheFooterHides();
+    void longCategoryListIsReadPageByPage();
+    void shareRoundTrips_data();
+    void shareRoundTrips();
+    void openUriRefusesWhatIsNotAPlace_data();
+    void openUriRefusesWhatIsNotAPlace();
     void whereAndGeocodePrintLocations_data();
     void whereAndGeocodePrintLocations();
     void viewAndMapOfStoredPlace();
     void badArguments_data();
     void badArguments();
+    void helpForEveryCommand_data();
+    void helpForEveryCommand();
     void unusableStore_data();
     void unusableStore();
     void interactivePick();
+    void interactiveFooterOpensCategoryAndEscComesBack();
+    void interactiveCategoryScrollsPastTheFirstPage();
+    void interactiveMyLocation_data();
+    void interactiveMyLocation();
+    void interactiveRedrawsOnResize();
     void interactiveEscapePrintsNothing();
 
 private:
@@ -94,6 +209,9 @@ private:
     // Runs the picker on a pseudo-terminal with stdout on a pipe; keys are sent once the
     // screen shows waitFor.
     Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const;
+    // The Down keys from "My Location" to the first "more" footer of text's merged list; returns
+    // that section's header.
+    QString downsToFirstFooter(const QString &text, QByteArray *downs) const;
 
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
@@ -148,40 +266,200 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
     QVERIFY2(place.value(QStringLiteral("latitude")).isDouble(), result.out + result.err);
     QVERIFY(place.value(QStringLiteral("longitude")).isDouble());
     QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.46) < 0.1);
-    QVERIFY(place.value(QStringLiteral("id")).toInt() > 0);
+    const int id = place.value(QStringLiteral("id")).toInt();
+    QVERIFY(id > 0);
 
-    hx::platform::places::InternalPlaceManager manager;
-    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
-    hx::platform::places::SearchHandle handle;
-    const QList<hx::platform::places::PlaceHeader *> recents = manager.findRecentlyPickedPlaces(error, handle, 0, 50);
-    QStringList names;
-    for (const hx::platform::places::PlaceHeader *header : recents)
-        names.append(header->name());
-    qDeleteAll(recents);
-    QCOMPARE(error, hx::platform::places::Error::None);
-    QVERIFY2(names.contains(name), qPrintable(names.join(QStringLiteral(", "))));
+    // The second place row of the merged list is the one picked.
+    const QList<Section> sections = modelSections(QStringLiteral("waterl"));
+    QStringList rows;
+    for (const Section &section : sections)
+        rows += section.names;
+    QVERIFY2(rows.size() >= 2, qPrintable(describe(sections)));
+    QCOMPARE(name, rows.at(1));
+
+    const QStringList recents = recentNames();
+    QVERIFY2(recents.contains(name), qPrintable(recents.join(QStringLiteral(", "))));
+    // Byte for byte what the library encodes for the stored pick.
+    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(id));
 }
 
-void tst_HxPlaces::searchPrintsSections()
+void tst_HxPlaces::contactPickIsGeocoded_data()
 {
-    const Result result = run(QStringList { QStringLiteral("search"), QStringLiteral("waterl") } + dataArguments());
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<bool>("located");
+    QTest::newRow("an address the gazetteer knows gets its position") << QStringLiteral("75 King Street S") << true;
+    QTest::newRow("an address it does not know is picked without one") << QStringLiteral("9 Nowhere Lane") << false;
+}
+
+void tst_HxPlaces::contactPickIsGeocoded()
+{
+    QFETCH(QString, street);
+    QFETCH(bool, located);
+    StoreFixture::addContact(QStringLiteral("Grace"), QStringLiteral("Hopper"), street, QStringLiteral("Waterloo"));
+    const Result result = run(QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("grace"),
+                                            QStringLiteral("--choose"), QStringLiteral("1") }
+                              + dataArguments());
     QCOMPARE(result.code, 0);
-    const QJsonArray sections = QJsonDocument::fromJson(result.out).array();
-    QVERIFY2(!sections.isEmpty(), result.out + result.err);
-    int rows = 0;
-    for (const QJsonValue &value : sections) {
-        const QJsonObject section = value.toObject();
-        QVERIFY(section.value(QStringLiteral("header")).toString().startsWith(QLatin1String("HEADER_")));
-        const QJsonArray sectionRows = section.value(QStringLiteral("rows")).toArray();
-        QVERIFY(!sectionRows.isEmpty());
-        // Collapsed: two rows and a footer at most, suggestions apart.
-        if (section.value(QStringLiteral("group")).toInt() != 11)
-            QVERIFY(sectionRows.size() <= 2);
-        rows += sectionRows.size();
+    const QJsonObject place = selectedPlace(result.out);
+    QCOMPARE(place.value(QStringLiteral("name")).toString(), QStringLiteral("Grace Hopper"));
+    QCOMPARE(place.value(QStringLiteral("latitude")).isDouble(), located);
+    if (located) {
+        QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.4646) < 0.001);
+        QVERIFY(qAbs(place.value(QStringLiteral("longitude")).toDouble() + 80.5221) < 0.001);
     }
-    QVERIFY(rows >= 2);
-    // The user's own places come first.
-    QCOMPARE(sections.first().toObject().value(QStringLiteral("header")).toString(), QStringLiteral("HEADER_MYPLACES"));
+}
+
+void tst_HxPlaces::searchMatchesTheModel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("empty");
+    QTest::newRow("a prefix shared by the user's places and the gazetteer") << QStringLiteral("waterl") << false;
+    QTest::newRow("a prefix with more points of interest than a section shows") << QStringLiteral("wat") << false;
+    QTest::newRow("a street address") << QStringLiteral("75 King") << false;
+    QTest::newRow("text nothing matches prints an empty list") << QStringLiteral("zzqx") << true;
+}
+
+void tst_HxPlaces::searchMatchesTheModel()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, empty);
+    const Result result = run(QStringList { QStringLiteral("search"), text } + dataArguments());
+    QCOMPARE(result.code, 0);
+    QVERIFY2(QJsonDocument::fromJson(result.out).isArray(), result.out + result.err);
+    const QList<Section> printed = printedSections(result.out);
+    const QList<Section> expected = modelSections(text);
+    QCOMPARE(printed.isEmpty(), empty);
+    QVERIFY2(printed == expected,
+             qPrintable(QStringLiteral("printed %1\nmodel   %2").arg(describe(printed), describe(expected))));
+}
+
+void tst_HxPlaces::distancesInTheUsersUnits_data()
+{
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("near");
+    QTest::addColumn<QString>("far");
+    QTest::newRow("metric: metres close by, kilometres further")
+        << QStringLiteral("metric") << QStringLiteral("m") << QStringLiteral("km");
+    QTest::newRow("imperial: feet close by, miles further")
+        << QStringLiteral("imperial") << QStringLiteral("ft") << QStringLiteral("mi");
+}
+
+void tst_HxPlaces::distancesInTheUsersUnits()
+{
+    QFETCH(QString, units);
+    QFETCH(QString, near);
+    QFETCH(QString, far);
+    // 40 m and about 8 km from where the user stands.
+    StoreFixture::addFavorite(QStringLiteral("Unitfix Corner"), 43.4646, -80.5207);
+    StoreFixture::addFavorite(QStringLiteral("Unitfix Outpost"), 43.4643, -80.4204);
+    const Result result
+        = run(QStringList { QStringLiteral("search"), QStringLiteral("unitfix"), QStringLiteral("--units"), units }
+              + dataArguments());
+    QCOMPARE(result.code, 0);
+    QMap<QString, QString> distances;
+    for (const QJsonValue &section : QJsonDocument::fromJson(result.out).array()) {
+        for (const QJsonValue &row : section.toObject().value(QStringLiteral("rows")).toArray())
+            distances.insert(row.toObject().value(QStringLiteral("name")).toString(),
+                             row.toObject().value(QStringLiteral("distance")).toString());
+    }
+    QVERIFY2(distances.value(QStringLiteral("Unitfix Corner")).endsWith(QLatin1Char(' ') + near), result.out);
+    QVERIFY2(distances.value(QStringLiteral("Unitfix Outpost")).endsWith(QLatin1Char(' ') + far), result.out);
+}
+
+void tst_HxPlaces::categoryListShowsWhatTheFooterHides()
+{
+    const Result merged = run(QStringList { QStringLiteral("search"), QStringLiteral("wat") } + dataArguments());
+    QCOMPARE(merged.code, 0);
+    QJsonObject collapsed;
+    for (const QJsonValue &value : QJsonDocument::fromJson(merged.out).array()) {
+        if (value.toObject().value(QStringLiteral("more")).toBool()) {
+            collapsed = value.toObject();
+            break;
+        }
+    }
+    QVERIFY2(!collapsed.isEmpty(), merged.out);
+    const int category = collapsed.value(QStringLiteral("category")).toInt();
+    QVERIFY2(category > 0, merged.out);
+
+    const Result whole = run(QStringList { QStringLiteral("search"), QStringLiteral("wat"),
+                                           QStringLiteral("--category"), QString::number(category) }
+                             + dataArguments());
+    QCOMPARE(whole.code, 0);
+    QStringList names;
+    for (const Section &section : printedSections(whole.out)) {
+        QVERIFY(section.footer.isEmpty());
+        names += section.names;
+    }
+    QStringList shown;
+    for (const QJsonValue &row : collapsed.value(QStringLiteral("rows")).toArray())
+        shown.append(row.toObject().value(QStringLiteral("name")).toString());
+    QVERIFY2(names.size() > shown.size(), whole.out);
+    for (const QString &name : shown)
+        QVERIFY2(names.contains(name), qPrintable(name));
+}
+
+void tst_HxPlaces::longCategoryListIsReadPageByPage()
+{
+    // More points of interest than the filtered model's first 63: the rest come from the
+    // sliding cache as the list is read.
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 150; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Bakery %1").arg(i, 3, 10, QLatin1Char('0')),
+                                             43.40 + i * 0.001, -80.50, QStringLiteral("bakery"), 1000 - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Result result = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"),
+                                            QStringLiteral("--category"), QStringLiteral("7") }
+                              + dataArguments());
+    QCOMPARE(result.code, 0);
+    QStringList names;
+    for (const Section &section : printedSections(result.out))
+        names += section.names;
+    QCOMPARE(names.size(), 150);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 150);
+}
+
+void tst_HxPlaces::shareRoundTrips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a plain name") << QStringLiteral("Uptown Square");
+    QTest::newRow("an accented name travels as UTF-8") << QStringLiteral("Café Olé");
+    QTest::newRow("a name with a comma and an ampersand") << QStringLiteral("Bread, Butter & Co");
+}
+
+void tst_HxPlaces::shareRoundTrips()
+{
+    QFETCH(QString, name);
+    const hx::platform::places::Place stored = StoreFixture::addFavorite(name, 43.4650, -80.5230);
+    const Result share = run(QStringList { QStringLiteral("share"), QString::number(stored.id()) } + dataArguments());
+    QCOMPARE(share.code, 0);
+    const QByteArray uri = share.out.trimmed();
+    QVERIFY2(uri.startsWith("geo:43.465000,-80.523000;"), uri);
+    QVERIFY(!uri.contains(' '));
+
+    const Result opened = run(QStringList { QStringLiteral("open-uri"), QString::fromUtf8(uri) } + dataArguments());
+    QCOMPARE(opened.code, 0);
+    const QJsonObject place = selectedPlace(opened.out);
+    QVERIFY2(!place.isEmpty(), opened.out + opened.err);
+    QCOMPARE(place.value(QStringLiteral("name")).toString(), name);
+    QCOMPARE(place.value(QStringLiteral("latitude")).toDouble(), 43.465);
+    QCOMPARE(place.value(QStringLiteral("longitude")).toDouble(), -80.523);
+}
+
+void tst_HxPlaces::openUriRefusesWhatIsNotAPlace_data()
+{
+    QTest::addColumn<QString>("uri");
+    QTest::newRow("a latitude that is not a number") << QStringLiteral("geo:abc,1");
+    QTest::newRow("one coordinate only") << QStringLiteral("geo:43.5");
+    QTest::newRow("a latitude off the globe") << QStringLiteral("geo:95,10;name=Nowhere");
+    QTest::newRow("not a geo URI at all") << QStringLiteral("mailto:someone@example.org");
+}
+
+void tst_HxPlaces::openUriRefusesWhatIsNotAPlace()
+{
+    QFETCH(QString, uri);
+    const Result result = run(QStringList { QStringLiteral("open-uri"), uri } + dataArguments());
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.isEmpty());
 }
 
 void tst_HxPlaces::whereAndGeocodePrintLocations_data()
@@ -256,6 +534,15 @@ void tst_HxPlaces::badArguments_data()
                                                                   QStringLiteral("--at"), QStringLiteral("here") };
     QTest::newRow("view of a word") << QStringList { QStringLiteral("view"), QStringLiteral("home") };
     QTest::newRow("map without --png") << QStringList { QStringLiteral("map"), QStringLiteral("1") };
+    QTest::newRow("a category that does not exist")
+        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--category"),
+                         QStringLiteral("14") };
+    QTest::newRow("a category that is a word") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
+                                                                QStringLiteral("--category"), QStringLiteral("pois") };
+    QTest::newRow("share of a word") << QStringList { QStringLiteral("share"), QStringLiteral("home") };
+    QTest::newRow("units that are neither metric nor imperial")
+        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--units"),
+                         QStringLiteral("cubits") };
 }
 
 void tst_HxPlaces::badArguments()
@@ -265,6 +552,35 @@ void tst_HxPlaces::badArguments()
     QCOMPARE(result.code, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.err.contains("Usage: hxplaces"));
+}
+
+void tst_HxPlaces::helpForEveryCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("pick names its scripted form") << QStringLiteral("pick") << QStringLiteral("--choose");
+    QTest::newRow("search names the category list") << QStringLiteral("search") << QStringLiteral("--category");
+    QTest::newRow("share") << QStringLiteral("share") << QStringLiteral("--store");
+    QTest::newRow("open-uri") << QStringLiteral("open-uri") << QStringLiteral("--store");
+    QTest::newRow("geocode") << QStringLiteral("geocode") << QStringLiteral("--gazetteer");
+    QTest::newRow("where") << QStringLiteral("where") << QStringLiteral("--at");
+    QTest::newRow("map names the image file") << QStringLiteral("map") << QStringLiteral("--png");
+    QTest::newRow("view") << QStringLiteral("view") << QStringLiteral("--store");
+}
+
+void tst_HxPlaces::helpForEveryCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, option);
+    // Help needs no store, no services and no valid arguments.
+    const Result result = run({ command, QStringLiteral("--help") });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.startsWith(QStringLiteral("Usage: hxplaces %1 [options]").arg(command).toUtf8()), result.out);
+    QVERIFY(result.out.contains(option.toUtf8()));
+
+    const Result overview = run({ QStringLiteral("--help") });
+    QCOMPARE(overview.code, 0);
+    QVERIFY(overview.out.contains(QStringLiteral("  %1 ").arg(command).toUtf8()));
 }
 
 void tst_HxPlaces::unusableStore_data()
@@ -297,6 +613,20 @@ void tst_HxPlaces::unusableStore()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
+}
+
+QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs) const
+{
+    // "My Location" is row 0; sections before the first footer have no footer row.
+    int footer = 1;
+    for (const Section &section : modelSections(text)) {
+        footer += section.names.size();
+        if (!section.footer.isEmpty()) {
+            *downs = QByteArray("\x1bOB").repeated(footer);
+            return section.header;
+        }
+    }
+    return QString();
 }
 
 Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const
@@ -347,8 +677,10 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
         if (poll(&descriptor, 1, timeoutMs) > 0) {
             char buffer[4096];
             const ssize_t count = read(master, buffer, sizeof buffer);
-            if (count > 0)
+            if (count > 0) {
                 screen.append(buffer, int(count));
+                result.seen.append(buffer, int(count));
+            }
         }
     };
     for (const auto &step : steps) {
@@ -361,6 +693,15 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
             break;
         }
         screen.clear();
+        if (step.second.startsWith(ResizeStep)) {
+            // The terminal window changes size: the picker gets SIGWINCH and must fill it anew.
+            const QList<QByteArray> parts = step.second.mid(int(qstrlen(ResizeStep))).split('x');
+            struct winsize resized = {};
+            resized.ws_col = parts.value(0).toUShort();
+            resized.ws_row = parts.value(1).toUShort();
+            ioctl(master, TIOCSWINSZ, &resized);
+            continue;
+        }
         if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
             break;
     }
@@ -388,13 +729,115 @@ Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &s
 
 void tst_HxPlaces::interactivePick()
 {
-    // Type, wait for the list, go down from "My Location" to the first place and pick it.
-    const Result result = runOnTerminal({ { "Search:", "waterl" }, { "Waterloo", "\x1bOB" }, { "", "\r" } });
+    // Type, wait for the list of that text (the empty field's list also holds "Waterloo …"), go
+    // down from "My Location" to the first place and pick it.
+    const Result result = runOnTerminal({ { "Search:", "waterl" }, { "Public Library", "\x1bOB" }, { "", "\r" } });
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     QVERIFY2(!place.isEmpty(), result.out);
-    QVERIFY(place.value(QStringLiteral("name")).toString().contains(QLatin1String("Waterloo")));
+    const QList<Section> sections = modelSections(QStringLiteral("waterl"));
+    QVERIFY(!sections.isEmpty() && !sections.first().names.isEmpty());
+    const QString name = place.value(QStringLiteral("name")).toString();
+    QCOMPARE(name, sections.first().names.first());
     QVERIFY(place.value(QStringLiteral("latitude")).isDouble());
+    QVERIFY(recentNames().contains(name));
+    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
+}
+
+void tst_HxPlaces::interactiveFooterOpensCategoryAndEscComesBack()
+{
+    QByteArray downs;
+    QCOMPARE(downsToFirstFooter(QStringLiteral("wat"), &downs), QStringLiteral("HEADER_POI"));
+    // The terminal is updated by differences: wait for the end of the footer's text. The
+    // category's whole list has its own title; Esc brings the merged list back, a second Esc
+    // cancels.
+    const Result result = runOnTerminal({ { "Search:", "wat" },
+                                          { "of Interest...", downs },
+                                          { "", "\r" },
+                                          { "All Points of Interest", "\x1b" },
+                                          { "Pick a place", "\x1b" } });
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(result.seen.contains("Waterlily"));
+}
+
+void tst_HxPlaces::interactiveCategoryScrollsPastTheFirstPage()
+{
+    QList<GazetteerEntry> entries;
+    for (int i = 0; i < 150; ++i)
+        entries.append(GazetteerFixture::poi(QStringLiteral("Bakery %1").arg(i, 3, 10, QLatin1Char('0')),
+                                             43.40 + i * 0.001, -80.50, QStringLiteral("bakery"), 1000 - i));
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    QByteArray downs;
+    QCOMPARE(downsToFirstFooter(QStringLiteral("bakery"), &downs), QStringLiteral("HEADER_POI"));
+    // Page Down ten rows at a time, well past the 63 rows the first load brings.
+    const QByteArray pages = QByteArray("\x1b[6~").repeated(12);
+    const Result result = runOnTerminal({ { "Search:", "bakery" },
+                                          { "of Interest...", downs },
+                                          { "", "\r" },
+                                          { "All Points of Interest", pages },
+                                          { "", "\r" } });
+    QCOMPARE(result.code, 0);
+    const QString name = selectedPlace(result.out).value(QStringLiteral("name")).toString();
+    QVERIFY2(name.startsWith(QLatin1String("Bakery ")), result.out);
+    QVERIFY(recentNames().contains(name));
+    // The list is nearest first: the pick lies beyond the first load.
+    const Result whole = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"),
+                                           QStringLiteral("--category"), QStringLiteral("7") }
+                             + dataArguments());
+    QStringList names;
+    for (const Section &section : printedSections(whole.out))
+        names += section.names;
+    QVERIFY2(names.indexOf(name) >= 63, qPrintable(QStringLiteral("%1 is row %2").arg(name).arg(names.indexOf(name))));
+}
+
+void tst_HxPlaces::interactiveMyLocation_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("picked");
+    // A new dialog starts on its confirming button.
+    QTest::newRow("Accept picks where the user stands") << QByteArray("\r") << true;
+    QTest::newRow("Cancel goes back to the list") << QByteArray("\x1bOD\r") << false;
+}
+
+void tst_HxPlaces::interactiveMyLocation()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, picked);
+    QList<QPair<QByteArray, QByteArray>> steps { { "My Location", "\r" }, { "Accept", answer } };
+    if (!picked)
+        steps.append(qMakePair(QByteArray("Type to search"), QByteArray("\x1b")));
+    const Result result = runOnTerminal(steps);
+    QVERIFY(result.seen.contains("Your current location:"));
+    if (!picked) {
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.out.isEmpty());
+        return;
+    }
+    QCOMPARE(result.code, 0);
+    const QJsonObject place = selectedPlace(result.out);
+    QVERIFY2(!place.isEmpty(), result.out);
+    QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.4643) < 0.01);
+    QVERIFY(qAbs(place.value(QStringLiteral("longitude")).toDouble() + 80.5204) < 0.01);
+    // A place without a name is named by its address.
+    const QString name = place.value(QStringLiteral("name")).toString();
+    QVERIFY(!name.isEmpty());
+    QCOMPARE(name, place.value(QStringLiteral("address_label")).toString());
+    QVERIFY(place.value(QStringLiteral("id")).toInt() > 0);
+}
+
+void tst_HxPlaces::interactiveRedrawsOnResize()
+{
+    // The rule under the search field spans the whole width, so its length shows the size the
+    // picker drew for.
+    const QByteArray wideRule = QByteArray(100, 'q');
+    const Result result = runOnTerminal(
+        { { "Search:", "wat" }, { "of Interest...", QByteArray(ResizeStep) + "100x30" }, { wideRule, "\x1bOB\r" } });
+    QVERIFY(!result.seen.isEmpty());
+    // Still the same picker: the first place of the list is picked after the resize.
+    QCOMPARE(result.code, 0);
+    QCOMPARE(selectedPlace(result.out).value(QStringLiteral("name")).toString(),
+             modelSections(QStringLiteral("wat")).first().names.first());
 }
 
 void tst_HxPlaces::interactiveEscapePrintsNothing()
