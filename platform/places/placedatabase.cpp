@@ -62,6 +62,55 @@ double columnNumber(sqlite3_stmt *stmt, int column)
     return sqlite3_column_type(stmt, column) == SQLITE_NULL ? qQNaN() : sqlite3_column_double(stmt, column);
 }
 
+// Binds ?1 and ?2 to the range of index words that start with prefix.
+void bindPrefixRange(sqlite3_stmt *stmt, const QString &prefix)
+{
+    const QByteArray bytes = prefix.toUtf8();
+    bindBytes(stmt, 1, bytes);
+    bindBytes(stmt, 2, prefixEnd(bytes));
+}
+
+// The word that narrows an index range the most; the others are checked on each candidate.
+QString longestWord(const QStringList &words)
+{
+    QString longest = words.first();
+    for (const QString &word : words)
+        if (word.size() > longest.size())
+            longest = word;
+    return longest;
+}
+
+// Reads the (id, search text) rows of a walk over a word index: each id once, only those whose
+// text holds every word, the first `offset` skipped, until one more than `limit` is found.
+void collectWordMatches(sqlite3_stmt *stmt, const QStringList &words, int offset, int limit, QList<qint64> *ids)
+{
+    QSet<qint64> seen;
+    int skipped = 0;
+    while (ids->size() <= limit && sqlite3_step(stmt) == SQLITE_ROW) {
+        const qint64 id = sqlite3_column_int64(stmt, 0);
+        if (seen.contains(id))
+            continue;
+        seen.insert(id);
+        if (words.size() > 1
+            && !TextFolding::matchesAll(words, columnText(stmt, 1).split(QLatin1Char(' '), Qt::SkipEmptyParts)))
+            continue;
+        if (skipped < offset) {
+            ++skipped;
+            continue;
+        }
+        ids->append(id);
+    }
+}
+
+// Drops the one row read past the page, which only tells that more exist.
+void trimToPage(QList<qint64> *ids, int limit, bool *hasMore)
+{
+    if (ids->size() > limit) {
+        ids->removeLast();
+        *hasMore = true;
+    }
+}
+
 // Resets a cached statement when a call leaves, whatever path it leaves by.
 class StatementGuard
 {
@@ -476,16 +525,21 @@ Error::Type PlaceDatabase::writePlace(Place &place, bool insert)
     return Error::None;
 }
 
-Error::Type PlaceDatabase::deletePlace(qint64 id)
+Error::Type PlaceDatabase::deleteRow(const char *sql, qint64 id, const char *what)
 {
-    sqlite3_stmt *stmt = statement("DELETE FROM places WHERE id = ?1");
+    sqlite3_stmt *stmt = statement(sql);
     if (!stmt)
         return Error::StorageFailure;
     StatementGuard guard(stmt);
     sqlite3_bind_int64(stmt, 1, id);
     if (sqlite3_step(stmt) != SQLITE_DONE)
-        return fail("delete place");
+        return fail(what);
     return sqlite3_changes(m_db) > 0 ? Error::None : Error::NotFound;
+}
+
+Error::Type PlaceDatabase::deletePlace(qint64 id)
+{
+    return deleteRow("DELETE FROM places WHERE id = ?1", id, "delete place");
 }
 
 Error::Type PlaceDatabase::setLastUsed(qint64 id, qint64 seconds)
@@ -560,12 +614,6 @@ QList<qint64> PlaceDatabase::findIds(const Query &query, int offset, int limit, 
         if (rc != SQLITE_DONE)
             *error = fail("find places");
     } else {
-        // The longest word narrows the index range the most; the others are checked on the
-        // candidates' stored words.
-        QString longest = words.first();
-        for (const QString &word : words)
-            if (word.size() > longest.size())
-                longest = word;
         sqlite3_stmt *stmt
             = statement("SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
                         " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
@@ -575,33 +623,12 @@ QList<qint64> PlaceDatabase::findIds(const Query &query, int offset, int limit, 
             return ids;
         }
         StatementGuard guard(stmt);
-        const QByteArray prefix = longest.toUtf8();
-        bindBytes(stmt, 1, prefix);
-        bindBytes(stmt, 2, prefixEnd(prefix));
+        bindPrefixRange(stmt, longestWord(words));
         sqlite3_bind_int(stmt, 3, query.anyFlags | recentOnly);
         sqlite3_bind_int(stmt, 4, query.noFlags);
-        QSet<qint64> seen;
-        int skipped = 0;
-        int rc;
-        while (ids.size() <= limit && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            const qint64 id = sqlite3_column_int64(stmt, 0);
-            if (seen.contains(id))
-                continue;
-            seen.insert(id);
-            if (words.size() > 1
-                && !TextFolding::matchesAll(words, columnText(stmt, 1).split(QLatin1Char(' '), Qt::SkipEmptyParts)))
-                continue;
-            if (skipped < offset) {
-                ++skipped;
-                continue;
-            }
-            ids.append(id);
-        }
+        collectWordMatches(stmt, words, offset, limit, &ids);
     }
-    if (ids.size() > limit) {
-        ids.removeLast();
-        *hasMore = true;
-    }
+    trimToPage(&ids, limit, hasMore);
     return ids;
 }
 
@@ -644,10 +671,7 @@ QList<qint64> PlaceDatabase::findByTags(const QStringList &tags, Order order, in
         }
         ids.append(id);
     }
-    if (ids.size() > limit) {
-        ids.removeLast();
-        *hasMore = true;
-    }
+    trimToPage(&ids, limit, hasMore);
     return ids;
 }
 
@@ -829,14 +853,7 @@ Error::Type PlaceDatabase::addContact(ContactEntry &contact)
 
 Error::Type PlaceDatabase::removeContact(qint64 id)
 {
-    sqlite3_stmt *stmt = statement("DELETE FROM contacts WHERE id = ?1");
-    if (!stmt)
-        return Error::StorageFailure;
-    StatementGuard guard(stmt);
-    sqlite3_bind_int64(stmt, 1, id);
-    if (sqlite3_step(stmt) != SQLITE_DONE)
-        return fail("remove contact");
-    return sqlite3_changes(m_db) > 0 ? Error::None : Error::NotFound;
+    return deleteRow("DELETE FROM contacts WHERE id = ?1", id, "remove contact");
 }
 
 ContactEntry PlaceDatabase::contact(qint64 id, Error::Type *error)
@@ -950,10 +967,6 @@ QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offse
         while (sqlite3_step(stmt) == SQLITE_ROW)
             ids.append(sqlite3_column_int64(stmt, 0));
     } else {
-        QString longest = words.first();
-        for (const QString &word : words)
-            if (word.size() > longest.size())
-                longest = word;
         sqlite3_stmt *stmt = statement(
             "SELECT w.address_id, a.search_text FROM contact_words w JOIN contact_addresses a ON a.id = w.address_id"
             " WHERE w.word >= ?1 AND w.word < ?2 ORDER BY w.word, w.address_id");
@@ -962,30 +975,10 @@ QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offse
             return ids;
         }
         StatementGuard guard(stmt);
-        const QByteArray prefix = longest.toUtf8();
-        bindBytes(stmt, 1, prefix);
-        bindBytes(stmt, 2, prefixEnd(prefix));
-        QSet<qint64> seen;
-        int skipped = 0;
-        while (ids.size() <= limit && sqlite3_step(stmt) == SQLITE_ROW) {
-            const qint64 id = sqlite3_column_int64(stmt, 0);
-            if (seen.contains(id))
-                continue;
-            seen.insert(id);
-            if (words.size() > 1
-                && !TextFolding::matchesAll(words, columnText(stmt, 1).split(QLatin1Char(' '), Qt::SkipEmptyParts)))
-                continue;
-            if (skipped < offset) {
-                ++skipped;
-                continue;
-            }
-            ids.append(id);
-        }
+        bindPrefixRange(stmt, longestWord(words));
+        collectWordMatches(stmt, words, offset, limit, &ids);
     }
-    if (ids.size() > limit) {
-        ids.removeLast();
-        *hasMore = true;
-    }
+    trimToPage(&ids, limit, hasMore);
     return ids;
 }
 

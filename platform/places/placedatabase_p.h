@@ -87,6 +87,8 @@ private:
     bool commit();
     void rollback();
     Error::Type fail(const char *what);
+    // Deletes the row of `id` with sql (one parameter); NotFound when there was none.
+    Error::Type deleteRow(const char *sql, qint64 id, const char *what);
     Error::Type writeWords(const char *deleteSql, const char *insertSql, qint64 id, const QStringList &words);
 
     sqlite3 *m_db = nullptr;

@@ -609,56 +609,57 @@ const char *pps_decoder_name(const pps_decoder_t *decoder)
     return node ? node->name.c_str() : nullptr;
 }
 
-pps_decoder_error_t pps_decoder_get_string(pps_decoder_t *decoder, const char *name, const char **value)
+// Looks name up with the wanted type, lets read turn the node into the caller's value and marks
+// the member read; value may be null when the caller only checks that the member is there.
+template<typename Value, typename Read>
+pps_decoder_error_t readValue(pps_decoder_t *decoder, const char *name, pps_node_type_t type, Value *value, Read read)
 {
     auto *s = stateOf(decoder);
     if (!s)
         return PPS_DECODER_NO_MEMORY;
     const Node *node;
-    if (const auto error = s->lookup(name, PPS_TYPE_STRING, &node))
+    if (const auto error = s->lookup(name, type, &node))
         return error;
-    if (value)
-        *value = node->text.c_str();
-    s->consumed(name);
-    return PPS_DECODER_OK;
-}
-
-pps_decoder_error_t pps_decoder_get_bool(pps_decoder_t *decoder, const char *name, bool *value)
-{
-    auto *s = stateOf(decoder);
-    if (!s)
-        return PPS_DECODER_NO_MEMORY;
-    const Node *node;
-    if (const auto error = s->lookup(name, PPS_TYPE_BOOL, &node))
+    Value result {};
+    if (const auto error = read(s, *node, &result))
         return error;
-    if (value)
-        *value = node->boolean;
-    s->consumed(name);
-    return PPS_DECODER_OK;
-}
-
-pps_decoder_error_t pps_decoder_get_int64(pps_decoder_t *decoder, const char *name, int64_t *value)
-{
-    auto *s = stateOf(decoder);
-    if (!s)
-        return PPS_DECODER_NO_MEMORY;
-    const Node *node;
-    if (const auto error = s->lookup(name, PPS_TYPE_NUMBER, &node))
-        return error;
-    int64_t result;
-    if (node->hasInteger) {
-        result = node->integer;
-    } else if (std::trunc(node->number) == node->number && node->number >= -9223372036854775808.0
-               && node->number < 9223372036854775808.0) {
-        // 2.0 or 1e3 are whole numbers written another way.
-        result = int64_t(node->number);
-    } else {
-        return s->report(PPS_DECODER_OUT_OF_RANGE);
-    }
     if (value)
         *value = result;
     s->consumed(name);
     return PPS_DECODER_OK;
+}
+
+pps_decoder_error_t pps_decoder_get_string(pps_decoder_t *decoder, const char *name, const char **value)
+{
+    return readValue(decoder, name, PPS_TYPE_STRING, value,
+                     [](pps_decoder_state *, const Node &node, const char **out) {
+                         *out = node.text.c_str();
+                         return PPS_DECODER_OK;
+                     });
+}
+
+pps_decoder_error_t pps_decoder_get_bool(pps_decoder_t *decoder, const char *name, bool *value)
+{
+    return readValue(decoder, name, PPS_TYPE_BOOL, value, [](pps_decoder_state *, const Node &node, bool *out) {
+        *out = node.boolean;
+        return PPS_DECODER_OK;
+    });
+}
+
+pps_decoder_error_t pps_decoder_get_int64(pps_decoder_t *decoder, const char *name, int64_t *value)
+{
+    return readValue(decoder, name, PPS_TYPE_NUMBER, value, [](pps_decoder_state *s, const Node &node, int64_t *out) {
+        if (node.hasInteger) {
+            *out = node.integer;
+        } else if (std::trunc(node.number) == node.number && node.number >= -9223372036854775808.0
+                   && node.number < 9223372036854775808.0) {
+            // 2.0 or 1e3 are whole numbers written another way.
+            *out = int64_t(node.number);
+        } else {
+            return s->report(PPS_DECODER_OUT_OF_RANGE);
+        }
+        return PPS_DECODER_OK;
+    });
 }
 
 pps_decoder_error_t pps_decoder_get_int(pps_decoder_t *decoder, const char *name, int *value)
@@ -684,16 +685,10 @@ pps_decoder_error_t pps_decoder_get_int(pps_decoder_t *decoder, const char *name
 
 pps_decoder_error_t pps_decoder_get_double(pps_decoder_t *decoder, const char *name, double *value)
 {
-    auto *s = stateOf(decoder);
-    if (!s)
-        return PPS_DECODER_NO_MEMORY;
-    const Node *node;
-    if (const auto error = s->lookup(name, PPS_TYPE_NUMBER, &node))
-        return error;
-    if (value)
-        *value = node->number;
-    s->consumed(name);
-    return PPS_DECODER_OK;
+    return readValue(decoder, name, PPS_TYPE_NUMBER, value, [](pps_decoder_state *, const Node &node, double *out) {
+        *out = node.number;
+        return PPS_DECODER_OK;
+    });
 }
 
 pps_decoder_error_t pps_decoder_status(pps_decoder_t *decoder, bool clear)
