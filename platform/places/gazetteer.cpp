@@ -254,12 +254,14 @@ QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
                 prefixed.append(letter + token);
             const QString last = prefixed.takeLast();
             const QString lead = prefixed.isEmpty() ? QString() : prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            // A prefix of its own index is read directly; a longer one as the few whole terms it
+            // stands for. Either way an absent word drops the kind.
             const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
             if (terms.isEmpty()) {
                 phrases.clear();
                 break; // no entry of this kind has the word
             }
-            if (terms.size() > ExpandLimit) {
+            if (last.size() <= GazetteerSchema::LongestIndexedPrefix || terms.size() > ExpandLimit) {
                 phrases.append(QLatin1Char('"') + lead + last + QStringLiteral("\"*"));
                 continue;
             }

@@ -9,6 +9,8 @@ namespace GazetteerSchema {
 // "HxGz": tells a gazetteer from any other SQLite file before a single table is read.
 constexpr int ApplicationId = 0x48784775;
 constexpr int Version = 1;
+// The longest indexed prefix, kind letter included.
+constexpr int LongestIndexedPrefix = 8;
 
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
@@ -16,7 +18,8 @@ constexpr int Version = 1;
 // the full-text index starts with its entry's kind letter (see GazetteerText::indexText), and
 // terms lists them all, so a longer prefix is looked up as the few whole terms it stands for:
 // whole terms are read lazily in rowid order, while a prefix without its own prefix index would
-// first gather every match.
+// first gather every match. The prefix indexes reach seven typed letters (plus the kind letter):
+// up to there a common syllable can start thousands of words, past it hardly ever.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -40,7 +43,7 @@ CREATE TABLE entries(
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
-    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5');
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 )sql";
