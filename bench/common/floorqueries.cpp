@@ -6,12 +6,13 @@
 
 #include <sqlite3.h>
 
+#include "gazetteerfloor.h"
+
 namespace hx {
 namespace bench {
 
 namespace {
 // The gazetteer ranks this many prefix matches; the floor reads as many.
-constexpr int RankedWindow = 200;
 constexpr int PointOfInterest = hx::platform::places::GazetteerEntry::PointOfInterest;
 constexpr int AddressKinds = hx::platform::places::GazetteerEntry::Address
     | hx::platform::places::GazetteerEntry::Locality | hx::platform::places::GazetteerEntry::Region
@@ -41,10 +42,10 @@ int readColumns(sqlite3_stmt *statement)
 
 FloorQueries::FloorQueries(const QString &storePath, const QString &gazetteerPath)
 {
-    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &m_store, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK
-        || sqlite3_open_v2(QFile::encodeName(gazetteerPath).constData(), &m_gazetteer, SQLITE_OPEN_READONLY, nullptr)
-            != SQLITE_OK)
+    if (sqlite3_open_v2(QFile::encodeName(storePath).constData(), &m_store, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         return;
+    if (!gazetteerPath.isEmpty())
+        m_gazetteer.reset(new GazetteerFloor(gazetteerPath));
     m_placeWords
         = prepare(m_store,
                   "SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
@@ -63,16 +64,6 @@ FloorQueries::FloorQueries(const QString &storePath, const QString &gazetteerPat
                                  "SELECT id, kind, street, city, region, country, country_code, postal_code,"
                                  " label, latitude, longitude FROM contact_addresses WHERE contact_id = ?1"
                                  " ORDER BY id");
-    m_exact = prepare(m_gazetteer,
-                      "SELECT id, name_key, latitude, longitude, importance FROM entries "
-                      "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3");
-    m_prefix = prepare(m_gazetteer,
-                       "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN "
-                       "entries e ON e.id = names.rowid "
-                       "WHERE names MATCH ?1 AND (e.kind & ?2) != 0 ORDER BY names.rowid");
-    m_entry = prepare(m_gazetteer,
-                      "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, "
-                      "category, phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1");
 }
 
 FloorQueries::~FloorQueries()
@@ -80,13 +71,12 @@ FloorQueries::~FloorQueries()
     for (sqlite3_stmt *statement : m_statements)
         sqlite3_finalize(statement);
     sqlite3_close(m_store);
-    sqlite3_close(m_gazetteer);
 }
 
 bool FloorQueries::isOpen() const
 {
-    return m_placeWords && m_placeRecord && m_contactWords && m_contactOf && m_contact && m_contactAddresses && m_exact
-        && m_prefix && m_entry;
+    return m_placeWords && m_placeRecord && m_contactWords && m_contactOf && m_contact && m_contactAddresses
+        && (!m_gazetteer || m_gazetteer->isOpen());
 }
 
 sqlite3_stmt *FloorQueries::prepare(sqlite3 *db, const char *sql)
@@ -155,44 +145,20 @@ int FloorQueries::contactWords(const QByteArray &prefix, int limit)
     return int(ids.size()) + bytes;
 }
 
-int FloorQueries::gazetteer(const QByteArray &prefix, int kinds, int limit)
-{
-    int rows = 0;
-    {
-        Reset reset(m_exact);
-        sqlite3_bind_text(m_exact, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
-        sqlite3_bind_int(m_exact, 2, kinds);
-        sqlite3_bind_int(m_exact, 3, 64);
-        while (sqlite3_step(m_exact) == SQLITE_ROW)
-            rows += readColumns(m_exact);
-    }
-    std::vector<sqlite3_int64> ids;
-    {
-        const QByteArray match = '"' + prefix + "\"*";
-        Reset reset(m_prefix);
-        sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
-        sqlite3_bind_int(m_prefix, 2, kinds);
-        const int wanted = qMax(RankedWindow, limit + 1);
-        while (int(ids.size()) < wanted && sqlite3_step(m_prefix) == SQLITE_ROW) {
-            ids.push_back(sqlite3_column_int64(m_prefix, 0));
-            rows += readColumns(m_prefix);
-        }
-    }
-    for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
-        Reset reset(m_entry);
-        sqlite3_bind_int64(m_entry, 1, ids[i]);
-        if (sqlite3_step(m_entry) == SQLITE_ROW)
-            rows += readColumns(m_entry);
-    }
-    return rows;
-}
-
 int FloorQueries::search(const QByteArray &prefix, int limit)
 {
     if (!isOpen())
         return 0;
-    return storeWords(prefix, limit) + contactWords(prefix, limit) + gazetteer(prefix, PointOfInterest, limit)
-        + gazetteer(prefix, AddressKinds, limit) + gazetteer(prefix, AnyKind, limit);
+    int rows = userStore(prefix, limit);
+    if (m_gazetteer)
+        rows += m_gazetteer->search(prefix, PointOfInterest, limit) + m_gazetteer->search(prefix, AddressKinds, limit)
+            + m_gazetteer->search(prefix, AnyKind, limit);
+    return rows;
+}
+
+int FloorQueries::userStore(const QByteArray &prefix, int limit)
+{
+    return isOpen() ? storeWords(prefix, limit) + contactWords(prefix, limit) : 0;
 }
 
 } // namespace bench

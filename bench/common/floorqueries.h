@@ -4,6 +4,7 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 
+#include <memory>
 #include <vector>
 
 struct sqlite3;
@@ -11,6 +12,8 @@ struct sqlite3_stmt;
 
 namespace hx {
 namespace bench {
+
+class GazetteerFloor;
 
 // The floor of a default search: the store's and the gazetteer's SQL for the default groups
 // (My Places, contacts, points of interest, addresses, suggestions), run straight on SQLite
@@ -28,15 +31,16 @@ public:
     // Runs every default group's queries for a single-word prefix, limit rows each; returns
     // the rows read, so that the work cannot be optimised away.
     int search(const QByteArray &prefix, int limit);
+    // Only the user store's part: My Places and contacts' addresses.
+    int userStore(const QByteArray &prefix, int limit);
 
 private:
     sqlite3_stmt *prepare(sqlite3 *db, const char *sql);
     int storeWords(const QByteArray &prefix, int limit);
     int contactWords(const QByteArray &prefix, int limit);
-    int gazetteer(const QByteArray &prefix, int kinds, int limit);
 
     sqlite3 *m_store = nullptr;
-    sqlite3 *m_gazetteer = nullptr;
+    std::unique_ptr<GazetteerFloor> m_gazetteer;
     std::vector<sqlite3_stmt *> m_statements;
     sqlite3_stmt *m_placeWords = nullptr;
     sqlite3_stmt *m_placeRecord = nullptr;
@@ -44,9 +48,6 @@ private:
     sqlite3_stmt *m_contactOf = nullptr;
     sqlite3_stmt *m_contact = nullptr;
     sqlite3_stmt *m_contactAddresses = nullptr;
-    sqlite3_stmt *m_exact = nullptr;
-    sqlite3_stmt *m_prefix = nullptr;
-    sqlite3_stmt *m_entry = nullptr;
 };
 
 } // namespace bench

@@ -1,9 +1,11 @@
 // Keystroke to complete list: SingleSearchAllDataModel::load to modelLoadedFinal with the
 // default groups, over the synthetic gazetteer and 10 000 user places, for every prefix of a few
-// words typed character by character; beside it the floor, the gazetteer's SQL for the same
+// words typed character by character; beside it the floor, the store's and the gazetteer's SQL for the same
 // groups run straight on SQLite in the same run. The last line is read by scripts.
+#include <hx/platform/places/address.h>
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/location.h>
 #include <hx/platform/places/place.h>
 #include <hx/platform/places/placemanager.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
@@ -19,10 +21,12 @@
 
 #include <cstdio>
 
+#include "floorqueries.h"
 #include "gazetteerfloor.h"
 #include "latencies.h"
 #include "syntheticgazetteer.h"
 
+using hx::bench::FloorQueries;
 using hx::bench::GazetteerFloor;
 using hx::bench::Latencies;
 using hx::bench::SyntheticGazetteer;
@@ -39,6 +43,7 @@ constexpr int PoiKinds = GazetteerEntry::PointOfInterest;
 constexpr int AddressKinds = GazetteerEntry::Address | GazetteerEntry::Locality;
 
 GazetteerFloor *floorDb = nullptr;
+FloorQueries *storeFloor = nullptr;
 QMap<int, Latencies> modelTimes;
 QMap<int, Latencies> floorTimes;
 
@@ -88,8 +93,10 @@ void floorKeystroke(benchmark::State &state)
         const QByteArray &token = tokens.at(i++ % tokens.size());
         QElapsedTimer timer;
         timer.start();
-        // Points of interest, addresses and suggestions: the gazetteer's groups of the default set.
-        int rows = floorDb->search(token, PoiKinds, PageSize);
+        // My Places and contacts from the user store, then points of interest, addresses and
+        // suggestions: the gazetteer's groups of the default set.
+        int rows = storeFloor->userStore(token, PageSize);
+        rows += floorDb->search(token, PoiKinds, PageSize);
         rows += floorDb->search(token, AddressKinds, PageSize);
         rows += floorDb->search(token, PoiKinds, PageSize);
         benchmark::DoNotOptimize(rows);
@@ -107,10 +114,16 @@ bool fillUserPlaces()
         hx::platform::places::Place place;
         place.setName(SyntheticGazetteer::queryWords().value(i % SyntheticGazetteer::queryWords().size())
                       + QStringLiteral(" %1").arg(i));
-        if (i % 10 == 0)
+        place.setLocations({ hx::platform::places::Location(
+            Coordinates(43.3 + (i % 100) * 0.004, -80.7 + (i / 100) * 0.004), hx::platform::places::Address()) });
+        // The store keeps at most 500 favourites; 400 of them here.
+        if (i % 25 == 0)
             place.addTag(QStringLiteral("favorite"));
-        if (manager.addPlace(place) != hx::platform::places::Error::None)
+        const hx::platform::places::Error::Type error = manager.addPlace(place);
+        if (error != hx::platform::places::Error::None) {
+            std::fprintf(stderr, "store error %d at place %d\n", int(error), i);
             return false;
+        }
     }
     return true;
 }
@@ -136,6 +149,10 @@ int main(int argc, char **argv)
     if (!floor.isOpen())
         return 1;
     floorDb = &floor;
+    FloorQueries userFloor(store.filePath(QStringLiteral("places.db")), QString());
+    if (!userFloor.isOpen())
+        return 1;
+    storeFloor = &userFloor;
 
     int longest = 0;
     for (const QString &word : SyntheticGazetteer::queryWords())
