@@ -1,6 +1,7 @@
 #include "gazetteerfloor.h"
 
-#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QUrl>
 #include <QtCore/QVector>
 
 #include <sqlite3.h>
@@ -29,12 +30,17 @@ int stepAll(sqlite3_stmt *statement, int most, QVector<qint64> *ids)
 
 GazetteerFloor::GazetteerFloor(const QString &path)
 {
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
+    // Opened as the gazetteer opens it: immutable and mapped.
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(QStringLiteral("immutable=1"));
+    if (sqlite3_open_v2(uri.toEncoded().constData(), &m_db,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr)
         != SQLITE_OK) {
         sqlite3_close(m_db);
         m_db = nullptr;
         return;
     }
+    sqlite3_exec(m_db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT id, name_key, latitude, longitude, importance FROM entries "
                        "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3",
