@@ -12,7 +12,7 @@ namespace places {
 class SearchResultGroup
 {
 public:
-    enum Type {
+    enum Type : int {
         All = 0, // My Places, then contacts, then remote places
         Recents = 2, // recently picked places and recent search terms (full places), newest first
         Favorites = 4,

@@ -25,6 +25,8 @@ struct Registry
     QList<QPair<QString, QString>> sources; // directory, base name
     QString language;
     MeasurementSystem::Type measurement = MeasurementSystem::Type(QLocale::system().measurementSystem());
+    // The translators of the language in use live as long as the process.
+    ~Registry() { qDeleteAll(installed); }
 };
 
 Q_GLOBAL_STATIC(Registry, registry)

@@ -137,7 +137,13 @@ void Container::setBackgroundVariant(const QVariant &background)
 
 void Container::forget(QObject *control)
 {
-    d->controls.removeAll(static_cast<Control *>(control));
+    // Called from the control's QObject destructor: its Control part is gone already, so it is
+    // found by address only, never cast back to what it was.
+    const void *address = control;
+    for (int i = d->controls.size() - 1; i >= 0; --i) {
+        if (static_cast<const void *>(d->controls.at(i)) == address)
+            d->controls.removeAt(i);
+    }
 }
 
 namespace {

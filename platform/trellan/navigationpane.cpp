@@ -28,9 +28,10 @@ void NavigationPane::push(Page *page)
         return;
     page->setParent(this);
     d->pages.append(page);
-    connect(page, &QObject::destroyed, this, [this](QObject *gone) {
-        const bool wasTop = !d->pages.isEmpty() && d->pages.last() == gone;
-        d->pages.removeAll(static_cast<Page *>(gone));
+    // The page's own part is gone by the time destroyed() arrives: it is removed by address.
+    connect(page, &QObject::destroyed, this, [this, page](QObject *) {
+        const bool wasTop = !d->pages.isEmpty() && d->pages.last() == page;
+        d->pages.removeAll(page);
         if (wasTop)
             emit topChanged(top());
     });

@@ -16,7 +16,7 @@ namespace places {
 class HXPLACES_EXPORT GeolocationRequest
 {
 public:
-    enum Provider { Default = 0, Hybrid = 1, Gnss = 2, Network = 3 };
+    enum Provider : int { Default = 0, Hybrid = 1, Gnss = 2, Network = 3 };
 
     GeolocationRequest();
     GeolocationRequest(int accuracy, int period, int responseTime, Provider provider, bool resetOnStart,

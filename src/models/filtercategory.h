@@ -15,7 +15,7 @@ class HXPLACES_EXPORT FilterCategory
 public:
     FilterCategory() = delete;
 
-    enum Type {
+    enum Type : int {
         None = 0,
         Favorites = 1,
         Recents = 2,

@@ -15,7 +15,7 @@ namespace places {
 class HXPLACES_EXPORT PlaceCardReturnMessage
 {
 public:
-    enum ReturnedPlaceStatus { Unknown = 0, Existed = 1, Modified = 2, Selected = 3, SelectedModified = 4 };
+    enum ReturnedPlaceStatus : int { Unknown = 0, Existed = 1, Modified = 2, Selected = 3, SelectedModified = 4 };
 
     PlaceCardReturnMessage();
     PlaceCardReturnMessage(qint64 id, ReturnedPlaceStatus status);

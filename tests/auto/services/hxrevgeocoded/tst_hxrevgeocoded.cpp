@@ -56,9 +56,9 @@ bool writeGazetteer(const QString &path)
 }
 
 // One exchange as the library makes it: open, put-get into 8192 bytes, close.
-QJsonObject exchange(const QByteArray &request, int *result = nullptr)
+QJsonObject exchange(const QByteArray &request, int *result = nullptr, int timeoutSeconds = 2)
 {
-    msgclient_channel_t *channel = msgclient_open("revgeocode", "default", 2);
+    msgclient_channel_t *channel = msgclient_open("revgeocode", "default", timeoutSeconds);
     char reply[8192] = {};
     size_t length = 0;
     const int status = channel
@@ -287,7 +287,8 @@ void tst_HxRevGeocoded::floodOfHangingUpClientsLeavesOthersAnswered()
     int answered = 0;
     for (int i = 0; i < 20; ++i) {
         int status = -1;
-        const QJsonObject reply = exchange(requestFor(51.5, -0.13, "city"), &status);
+        // Queued behind the flood, a client may wait longer than usual, but it is answered.
+        const QJsonObject reply = exchange(requestFor(51.5, -0.13, "city"), &status, 20);
         if (status == 0 && !reply.value(QStringLiteral("response")).toArray().isEmpty())
             ++answered;
     }

@@ -232,7 +232,9 @@ private Q_SLOTS:
         qDeleteAll(found);
         found = manager.findPlaces(QStringLiteral("%"), error, handle, SortRule(), 0, 10, false, Coordinates());
         QVERIFY(found.isEmpty()); // a percent sign is no wildcard
-        QCOMPARE(manager.findPlaces(QString(), error, handle, SortRule(), 0, 10, false, Coordinates()).size(), 2);
+        found = manager.findPlaces(QString(), error, handle, SortRule(), 0, 10, false, Coordinates());
+        QCOMPARE(found.size(), 2);
+        qDeleteAll(found);
     }
 };
 
