@@ -32,6 +32,29 @@ using hx::platform::places::PointOfInterestAuxiliaryData;
 
 namespace {
 
+// The text as the card formats can carry it: they pass C strings of UTF-8, so a NUL would cut
+// the text short and a lone surrogate has no UTF-8 form. NULs are dropped and lone surrogates
+// read as the replacement character, so a decoded place encodes and decodes to itself.
+QString carriedText(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isNull())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result += c;
+            result += text.at(++i);
+        } else if (c.isSurrogate()) {
+            result += QChar(QChar::ReplacementCharacter);
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 // Owns an encoder for one text; every add is checked at the end through the sticky error.
 class JsonEncoder
 {
@@ -45,7 +68,7 @@ public:
     void endObject() { pps_encoder_end_object(&m_encoder); }
     void addString(const char *name, const QString &value)
     {
-        const QByteArray utf8 = value.toUtf8();
+        const QByteArray utf8 = carriedText(value).toUtf8();
         pps_encoder_add_string(&m_encoder, name, utf8.constData());
     }
     void addInt(const char *name, int value) { pps_encoder_add_int(&m_encoder, name, value); }
@@ -77,7 +100,7 @@ bool readString(const QJsonObject &object, const char *name, QString *value)
     const QJsonValue member = object.value(QLatin1String(name));
     if (!member.isString())
         return false;
-    *value = member.toString();
+    *value = carriedText(member.toString());
     return true;
 }
 
