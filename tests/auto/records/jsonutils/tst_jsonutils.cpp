@@ -239,6 +239,14 @@ void tst_JsonUtils::badInput_data()
     QTest::newRow("no selected_place member") << QByteArray("{\"place_viewer\":{\"id\":4}}") << QByteArray();
     QTest::newRow("selected_place is a string") << QByteArray("{\"selected_place\":\"4\"}") << QByteArray();
     QTest::newRow("selected_place is an array") << QByteArray("{\"selected_place\":[4]}") << QByteArray();
+    QTest::newRow("a member named twice")
+        << QByteArray("{\"selected_place\":{\"id\":4,\"name\":{\"a\":[1]},\"name\":\"x\"}}")
+        << QByteArray(decodingFailed);
+    QTest::newRow("a member named twice deep inside another")
+        << QByteArray("{\"selected_place\":{\"id\":4},\"x\":[{\"a\":[],\"a\":1}]}") << QByteArray(decodingFailed);
+    QTest::newRow("a raw control character in a string") << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"a\x01"
+                                                                       "b\"}}")
+                                                         << QByteArray(decodingFailed);
     QTest::newRow("not UTF-8") << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"\xff\xfe\xc3\"")
                                << QByteArray(decodingFailed);
 }
