@@ -32,6 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (encoded.isEmpty())
         return 0;
     QScopedPointer<SelectedPlace> again(JsonUtils::decodeSelectedPlaceFromJson(encoded));
+    // The text carries the id's low 32 bits; when those read negative, the text is no record.
+    if (place->id() < 0) {
+        if (again)
+            std::abort();
+        return 0;
+    }
     if (!again)
         std::abort();
     // What identifies the place survives the round (the name may be filled from the label).

@@ -2,9 +2,8 @@
 
 #include <hx/msgclient/msgclient.h>
 #include <hx/platform/places/coordinates.h>
+#include <hx/pps/ppsdecoder.h>
 
-#include <QtCore/QJsonDocument>
-#include <QtCore/QJsonParseError>
 #include <QtScript/QScriptEngine>
 #include <QtScript/QScriptValue>
 
@@ -49,10 +48,14 @@ bool PlaceUtils::parseResponse(const QString &response, QList<Location> &list)
 {
     // The reply is data: only a JSON text reaches the script engine, so a reply
     // can never run code (a loop or a huge allocation) on the thread that reads
-    // it.
-    QJsonParseError error;
-    QJsonDocument::fromJson(response.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError)
+    // it. The strict reader of the object layer checks it: Qt's own leaks the
+    // first value of a repeated key when that value is an object or an array.
+    const QByteArray utf8 = response.toUtf8();
+    pps_decoder_t decoder;
+    pps_decoder_initialize(&decoder, nullptr);
+    const bool isJson = pps_decoder_parse_json(&decoder, utf8.constData(), size_t(utf8.size())) == PPS_DECODER_OK;
+    pps_decoder_cleanup(&decoder);
+    if (!isJson)
         return true;
 
     QScriptEngine engine;

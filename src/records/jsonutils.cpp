@@ -12,11 +12,14 @@
 #include <hx/platform/places/location.h>
 #include <hx/platform/places/place.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
+#include <hx/pps/ppsdecoder.h>
 #include <hx/pps/ppsencoder.h>
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/selectedplace.h>
 
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "selectedplace_p.h"
 
@@ -32,6 +35,63 @@ using hx::platform::places::PointOfInterestAuxiliaryData;
 
 namespace {
 
+// The text as the card formats can carry it: they pass C strings of UTF-8, so a NUL would cut
+// the text short and a lone surrogate has no UTF-8 form. NULs are dropped and lone surrogates
+// read as the replacement character, so a decoded place encodes and decodes to itself.
+QString carriedText(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isNull())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result += c;
+            result += text.at(++i);
+        } else if (c.isSurrogate()) {
+            result += QChar(QChar::ReplacementCharacter);
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+// True when an object at the decoder's level, or below it, names a member twice.
+bool repeatsAName(pps_decoder_t *decoder, bool inObject)
+{
+    std::set<std::string> seen;
+    while (const char *name = pps_decoder_name(decoder)) {
+        if (inObject && !seen.insert(name).second)
+            return true;
+        const pps_node_type_t type = pps_decoder_type(decoder, nullptr);
+        if (type == PPS_TYPE_OBJECT || type == PPS_TYPE_ARRAY) {
+            pps_decoder_push(decoder, nullptr);
+            const bool repeated = repeatsAName(decoder, type == PPS_TYPE_OBJECT);
+            pps_decoder_pop(decoder);
+            if (repeated)
+                return true;
+        } else {
+            pps_decoder_next(decoder);
+        }
+    }
+    return false;
+}
+
+// A strict JSON text in which no object names a member twice. Qt's reader keeps the last of
+// repeated members but leaks the first when it is an object or an array, so such a text never
+// reaches it.
+bool isPlainJson(const QByteArray &utf8)
+{
+    pps_decoder_t decoder;
+    pps_decoder_initialize(&decoder, nullptr);
+    const bool plain = pps_decoder_parse_json(&decoder, utf8.constData(), size_t(utf8.size())) == PPS_DECODER_OK
+        && !repeatsAName(&decoder, false);
+    pps_decoder_cleanup(&decoder);
+    return plain;
+}
+
 // Owns an encoder for one text; every add is checked at the end through the sticky error.
 class JsonEncoder
 {
@@ -45,7 +105,7 @@ public:
     void endObject() { pps_encoder_end_object(&m_encoder); }
     void addString(const char *name, const QString &value)
     {
-        const QByteArray utf8 = value.toUtf8();
+        const QByteArray utf8 = carriedText(value).toUtf8();
         pps_encoder_add_string(&m_encoder, name, utf8.constData());
     }
     void addInt(const char *name, int value) { pps_encoder_add_int(&m_encoder, name, value); }
@@ -77,7 +137,7 @@ bool readString(const QJsonObject &object, const char *name, QString *value)
     const QJsonValue member = object.value(QLatin1String(name));
     if (!member.isString())
         return false;
-    *value = member.toString();
+    *value = carriedText(member.toString());
     return true;
 }
 
@@ -145,8 +205,10 @@ QString JsonUtils::encodeSelectedPlaceToJson(const SelectedPlace *place)
 
 SelectedPlace *JsonUtils::decodeSelectedPlaceFromJson(const QString &json)
 {
+    const QByteArray utf8 = json.toUtf8();
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &error);
+    error.error = QJsonParseError::IllegalValue;
+    const QJsonDocument document = isPlainJson(utf8) ? QJsonDocument::fromJson(utf8, &error) : QJsonDocument();
     if (error.error != QJsonParseError::NoError || document.isNull()) {
         Log::warning() << "hx::trellan::places::JsonUtils::decodeSelectedPlaceFromJson() SelectedPlace JSON decoding "
                           "failed.\n";

@@ -192,6 +192,13 @@ void tst_PlaceUtilsLocation::parseResponse_data()
     QTest::newRow("script instead of data") << "(function(){for(;;){}})()" << 0 << true;
     QTest::newRow("the empty text") << QString() << 0 << true;
     QTest::newRow("an empty array") << "{\"response\":[]}" << 0 << true;
+    QTest::newRow("a repeated key whose first value was an object")
+        << "{\"response\":[{\"lat\":1,\"lon\":2}],\"extra\":{\"a\":[1]},\"extra\":true}" << 1 << true;
+    QTest::newRow("a repeated response member counts the last")
+        << "{\"response\":[{\"lat\":9,\"lon\":9}],\"response\":[{\"lat\":1,\"lon\":2},{\"lat\":3,\"lon\":4}]}" << 2
+        << true;
+    QTest::newRow("a text with a raw line break in a string is not JSON")
+        << "{\"response\":[{\"name\":\"a\nb\",\"lat\":1,\"lon\":2}]}" << 0 << true;
 }
 
 void tst_PlaceUtilsLocation::parseResponse()

@@ -83,6 +83,8 @@ private slots:
     void badInput();
     void ids_data();
     void ids();
+    void textsTravelAsUtf8CStrings_data();
+    void textsTravelAsUtf8CStrings();
     void wrongTypesAreSkipped();
     void ignoredMembersAreNotCarriedBack();
     void nullRecordEncodesToEmptyText();
@@ -237,6 +239,14 @@ void tst_JsonUtils::badInput_data()
     QTest::newRow("no selected_place member") << QByteArray("{\"place_viewer\":{\"id\":4}}") << QByteArray();
     QTest::newRow("selected_place is a string") << QByteArray("{\"selected_place\":\"4\"}") << QByteArray();
     QTest::newRow("selected_place is an array") << QByteArray("{\"selected_place\":[4]}") << QByteArray();
+    QTest::newRow("a member named twice")
+        << QByteArray("{\"selected_place\":{\"id\":4,\"name\":{\"a\":[1]},\"name\":\"x\"}}")
+        << QByteArray(decodingFailed);
+    QTest::newRow("a member named twice deep inside another")
+        << QByteArray("{\"selected_place\":{\"id\":4},\"x\":[{\"a\":[],\"a\":1}]}") << QByteArray(decodingFailed);
+    QTest::newRow("a raw control character in a string") << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"a\x01"
+                                                                       "b\"}}")
+                                                         << QByteArray(decodingFailed);
     QTest::newRow("not UTF-8") << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"\xff\xfe\xc3\"")
                                << QByteArray(decodingFailed);
 }
@@ -292,6 +302,53 @@ void tst_JsonUtils::ids()
     QCOMPARE(place->phone(), QString());
     QVERIFY(std::isnan(place->latitude()));
     QVERIFY(std::isnan(place->rating()));
+}
+
+void tst_JsonUtils::textsTravelAsUtf8CStrings_data()
+{
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("carried");
+
+    QTest::newRow("a NUL is dropped and the text after it kept")
+        << (QStringLiteral("A") + QChar(0) + QStringLiteral("B")) << QStringLiteral("AB");
+    QTest::newRow("a lone high surrogate reads as the replacement character")
+        << (QStringLiteral("A") + QChar(0xd800) + QStringLiteral("B")) << QString::fromUtf16(u"A\ufffdB");
+    QTest::newRow("a lone low surrogate at the end reads as the replacement character")
+        << (QStringLiteral("A") + QChar(0xdc00)) << QString::fromUtf16(u"A\ufffd");
+    QTest::newRow("halves in the wrong order are two lone surrogates")
+        << (QString(QChar(0xdc00)) + QChar(0xd800)) << QString::fromUtf16(u"\ufffd\ufffd");
+    QTest::newRow("a surrogate pair is one character and stays")
+        << QString::fromUtf16(u"Caf\u00e9 \U0001F600") << QString::fromUtf16(u"Caf\u00e9 \U0001F600");
+}
+
+// The card formats pass UTF-8 C strings: a text a peer escapes into the JSON, or one a stored
+// place holds, must come out the same after any number of rounds, not cut at a NUL.
+void tst_JsonUtils::textsTravelAsUtf8CStrings()
+{
+    QFETCH(QString, raw);
+    QFETCH(QString, carried);
+
+    QString escaped;
+    for (const QChar c : raw)
+        escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    const QString text = QStringLiteral("{\"selected_place\":{\"id\":3,\"street\":\"%1\"}}").arg(escaped);
+    QScopedPointer<SelectedPlace> decoded(JsonUtils::decodeSelectedPlaceFromJson(text));
+    QVERIFY(decoded);
+    QCOMPARE(decoded->street(), carried);
+    QScopedPointer<SelectedPlace> again(
+        JsonUtils::decodeSelectedPlaceFromJson(JsonUtils::encodeSelectedPlaceToJson(decoded.data())));
+    QVERIFY(again);
+    QCOMPARE(again->street(), carried);
+
+    QSharedPointer<Place> place(new Place());
+    Address address;
+    address.setStreet(raw);
+    place->addLocation(Location(Coordinates(50.9375, 6.9603), address));
+    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place, 3));
+    QScopedPointer<SelectedPlace> sent(
+        JsonUtils::decodeSelectedPlaceFromJson(JsonUtils::encodeSelectedPlaceToJson(selected.data())));
+    QVERIFY(sent);
+    QCOMPARE(sent->street(), carried);
 }
 
 void tst_JsonUtils::wrongTypesAreSkipped()
