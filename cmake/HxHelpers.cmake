@@ -9,7 +9,7 @@ function(hx_apply_sanitizers)
         add_link_options(-fsanitize=thread)
     elseif(HX_SANITIZE STREQUAL "fuzzer")
         # Coverage for libFuzzer everywhere, plus ASan and UBSan so a finding is a crash.
-        add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+        add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
         add_link_options(-fsanitize=address,undefined)
     elseif(HX_SANITIZE)
         message(FATAL_ERROR "HX_SANITIZE must be address, thread, fuzzer or empty")
