@@ -26,11 +26,11 @@
 #include <QtCore/QDateTime>
 
 // Includes of the location settings, requests and geocoding.
+#include <QtCore/QList>
+#include <QtCore/QVariant>
 #include <hx/platform/places/address.h>
 #include <hx/platform/places/location.h>
 #include <hx/trellan/places/geolocationrequest.h>
-#include <QtCore/QList>
-#include <QtCore/QVariant>
 
 // Includes of the invocations and policy checks.
 #include <hx/platform/places/abstractplace.h>
@@ -215,13 +215,13 @@ public:
 
     // Location settings; an application may change them before init(), which re-applies them
     // to genericRequest and mylocationRequest (applyLocationSettings()).
-    static int MY_LOCATION_WAITTIME;                      // seconds; 60
-    static int MY_LOCATION_WAITTIME_EXTRA;                // seconds; 10
-    static int MY_LOCATION_WAITTIME_TIMEOUT;              // seconds; 2
-    static int MY_LOCATION_ACCURACY;                      // metres; 90
-    static int MY_LOCATION_STALE_PERIOD_IN_SECONDS;       // 0
+    static int MY_LOCATION_WAITTIME; // seconds; 60
+    static int MY_LOCATION_WAITTIME_EXTRA; // seconds; 10
+    static int MY_LOCATION_WAITTIME_TIMEOUT; // seconds; 2
+    static int MY_LOCATION_ACCURACY; // metres; 90
+    static int MY_LOCATION_STALE_PERIOD_IN_SECONDS; // 0
     static int GENERAL_GEOCODING_STALE_PERIOD_IN_SECONDS; // 180
-    static int MY_LOCATION_CHECK_FREQUENCY;               // polls a second; 20
+    static int MY_LOCATION_CHECK_FREQUENCY; // polls a second; 20
 
     // Request presets, built from the defaults when the library is loaded.
     static GeolocationRequest genericRequest;
@@ -274,14 +274,15 @@ public:
     // The process's one NFC share manager, created again when nobody holds it any more.
     static QSharedPointer<hx::system::NfcShareManager> getNfcShareManagerInstance();
     // "Share" action for the place (the share query of MapsUtils), owned by parent.
-    static hx::trellan::InvokeActionItem *createShareActionItem(const QSharedPointer<hx::platform::places::Place> &place,
-                                                                QObject *parent);
+    static hx::trellan::InvokeActionItem *
+    createShareActionItem(const QSharedPointer<hx::platform::places::Place> &place, QObject *parent);
 
     // Favourite and recent-place shortcuts; errors show their dialog. 0 when nothing was to do.
     static hx::platform::places::Error::Type favPlace(hx::platform::places::AbstractPlace *place);
     static hx::platform::places::Error::Type favPlace(const QSharedPointer<hx::platform::places::AbstractPlace> &place);
     static hx::platform::places::Error::Type unfavPlace(hx::platform::places::AbstractPlace *place);
-    static hx::platform::places::Error::Type unfavPlace(const QSharedPointer<hx::platform::places::AbstractPlace> &place);
+    static hx::platform::places::Error::Type
+    unfavPlace(const QSharedPointer<hx::platform::places::AbstractPlace> &place);
     static hx::platform::places::Error::Type setPlaceAsRecent(const QSharedPointer<hx::platform::places::Place> &place);
     // setPlaceAsRecent on the worker pool; returns at once.
     static void setPlaceAsRecentAsync(const QSharedPointer<hx::platform::places::Place> &place);
