@@ -102,6 +102,27 @@ Place *fullPlace(AbstractPlace *place, QScopedPointer<Place> &holder, Error::Typ
     return holder.data();
 }
 
+// Adds the place to the favourites or removes it (wanted), through the store; a header the
+// caller holds gets the new tag too, so lists show the change without a reload.
+Error::Type setFavorite(AbstractPlace *place, bool wanted)
+{
+    if (!place || place->isFavorite() == wanted)
+        return Error::None;
+    QScopedPointer<Place> holder;
+    Error::Type error;
+    Place *full = fullPlace(place, holder, error);
+    if (!full)
+        return error;
+    error = wanted ? PlaceManagerUI::addToFavorites(*full, true) : PlaceManagerUI::removeFromFavorites(*full, true);
+    if (full != place && error == Error::None) {
+        if (wanted)
+            place->addTag(QLatin1String(hx::platform::places::Tags::Favorite));
+        else
+            place->removeTag(QLatin1String(hx::platform::places::Tags::Favorite));
+    }
+    return error;
+}
+
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -278,17 +299,7 @@ hx::trellan::InvokeActionItem *PlaceUtils::createShareActionItem(const QSharedPo
 
 Error::Type PlaceUtils::favPlace(AbstractPlace *place)
 {
-    if (!place || place->isFavorite())
-        return Error::None;
-    QScopedPointer<Place> holder;
-    Error::Type error;
-    Place *full = fullPlace(place, holder, error);
-    if (!full)
-        return error;
-    error = PlaceManagerUI::addToFavorites(*full, true);
-    if (full != place && error == Error::None)
-        place->addTag(QLatin1String(hx::platform::places::Tags::Favorite));
-    return error;
+    return setFavorite(place, true);
 }
 
 Error::Type PlaceUtils::favPlace(const QSharedPointer<AbstractPlace> &place)
@@ -298,17 +309,7 @@ Error::Type PlaceUtils::favPlace(const QSharedPointer<AbstractPlace> &place)
 
 Error::Type PlaceUtils::unfavPlace(AbstractPlace *place)
 {
-    if (!place || !place->isFavorite())
-        return Error::None;
-    QScopedPointer<Place> holder;
-    Error::Type error;
-    Place *full = fullPlace(place, holder, error);
-    if (!full)
-        return error;
-    error = PlaceManagerUI::removeFromFavorites(*full, true);
-    if (full != place && error == Error::None)
-        place->removeTag(QLatin1String(hx::platform::places::Tags::Favorite));
-    return error;
+    return setFavorite(place, false);
 }
 
 Error::Type PlaceUtils::unfavPlace(const QSharedPointer<AbstractPlace> &place)
