@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "gazetteer_p.h"
@@ -71,10 +72,19 @@ private:
     sqlite3_stmt *m_statement;
 };
 
+// The bytes as stored: asking for text would copy each value just to add a terminating NUL.
+const char *columnBytes(sqlite3_stmt *statement, int column, int *size)
+{
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+    *size = bytes ? sqlite3_column_bytes(statement, column) : 0;
+    return bytes;
+}
+
 QString columnText(sqlite3_stmt *statement, int column)
 {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
+    int size = 0;
+    const char *bytes = columnBytes(statement, column, &size);
+    return bytes ? QString::fromUtf8(bytes, size) : QString();
 }
 
 double columnNumber(sqlite3_stmt *statement, int column)
@@ -93,11 +103,13 @@ bool isValidPosition(double latitude, double longitude)
     return qIsFinite(latitude) && qIsFinite(longitude) && qAbs(latitude) <= 90 && qAbs(longitude) <= 180;
 }
 
-GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement)
+GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement, const GazetteerPrivate::NameTier &tier)
 {
     GazetteerPrivate::Candidate candidate;
     candidate.id = sqlite3_column_int64(statement, 0);
-    candidate.nameKey = columnText(statement, 1);
+    int size = 0;
+    const char *name = columnBytes(statement, 1, &size);
+    candidate.tier = tier.of(name, size);
     candidate.hasPosition
         = sqlite3_column_type(statement, 2) != SQLITE_NULL && sqlite3_column_type(statement, 3) != SQLITE_NULL;
     candidate.latitude = sqlite3_column_double(statement, 2);
@@ -106,24 +118,40 @@ GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement)
     return candidate;
 }
 
-// 0 exact name, 1 the name starts with the text, 2 every word starts a word of the name,
-// 3 some word matched only the address or area.
-int textTier(const QString &nameKey, const QString &key, const QStringList &words)
+bool startsWith(const char *text, int size, const QByteArray &prefix)
 {
-    if (nameKey == key)
+    return size >= prefix.size() && std::memcmp(text, prefix.constData(), size_t(prefix.size())) == 0;
+}
+} // namespace
+
+GazetteerPrivate::NameTier::NameTier(const QString &key) : m_key(key.toUtf8())
+{
+    // Folded keys are valid UTF-8, so a byte prefix is a prefix of whole characters.
+    for (const QString &word : key.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        m_words.append(word.toUtf8());
+}
+
+int GazetteerPrivate::NameTier::of(const char *name, int size) const
+{
+    if (!name)
+        size = 0;
+    if (size == m_key.size() && startsWith(name, size, m_key))
         return 0;
-    if (nameKey.startsWith(key))
+    if (startsWith(name, size, m_key))
         return 1;
-    const QStringList nameWords = nameKey.split(QLatin1Char(' '));
-    for (const QString &word : words) {
-        const bool found = std::any_of(nameWords.cbegin(), nameWords.cend(),
-                                       [&word](const QString &nameWord) { return nameWord.startsWith(word); });
+    for (const QByteArray &word : m_words) {
+        bool found = false;
+        for (int start = 0; start < size && !found;) {
+            const char *space = static_cast<const char *>(std::memchr(name + start, ' ', size_t(size - start)));
+            const int end = space ? int(space - name) : size;
+            found = startsWith(name + start, end - start, word);
+            start = end + 1;
+        }
         if (!found)
             return 3;
     }
     return 2;
 }
-} // namespace
 
 GazetteerPrivate::~GazetteerPrivate()
 {
@@ -187,6 +215,10 @@ bool GazetteerPrivate::open()
             return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     }
     loadCategories();
+    // The file never changes under us, so one read transaction lasts as long as the connection:
+    // statements then skip beginning and ending their own, with its check of the file header.
+    if (db && sqlite3_exec(db, "BEGIN; SELECT 1 FROM entries LIMIT 1", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     return db != nullptr;
 }
 
@@ -195,6 +227,8 @@ void GazetteerPrivate::close()
     for (sqlite3_stmt *cached : qAsConst(statements))
         sqlite3_finalize(cached);
     statements.clear();
+    if (db && !sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (db)
         sqlite3_close(db);
     db = nullptr;
@@ -284,9 +318,9 @@ QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
     return perKind.join(QStringLiteral(" OR "));
 }
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString &key, int kinds)
+GazetteerPrivate::Candidates GazetteerPrivate::exactMatches(const QString &key, const NameTier &tier, int kinds)
 {
-    QList<Candidate> found;
+    Candidates found;
     sqlite3_stmt *query = statement(ExactSql);
     StatementReset reset(query);
     bindText(query, 1, key);
@@ -294,14 +328,14 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString 
     sqlite3_bind_int(query, 3, ExactLimit);
     int rc;
     while ((rc = sqlite3_step(query)) == SQLITE_ROW)
-        found.append(readCandidate(query));
+        found.append(readCandidate(query, tier));
     if (rc != SQLITE_DONE)
         qWarning().noquote() << "hx::platform::places::Gazetteer::search() exact lookup failed:" << sqliteError();
     return found;
 }
 
-bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
-                                     QList<Candidate> *window, QList<Candidate> *tail)
+bool GazetteerPrivate::prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip,
+                                     int windowSize, int wanted, Candidates *window, Candidates *tail)
 {
     sqlite3_stmt *matches = statement(PrefixSql);
     StatementReset reset(matches);
@@ -315,9 +349,9 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &s
         if (skip.contains(id))
             continue;
         if (inWindow) {
-            window->append(readCandidate(matches));
+            window->append(readCandidate(matches, tier));
         } else {
-            tail->append(readCandidate(matches));
+            tail->append(readCandidate(matches, tier));
             if (skip.size() + window->size() + tail->size() >= wanted)
                 return true;
         }
@@ -329,13 +363,10 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &s
     return true;
 }
 
-void GazetteerPrivate::rank(QList<Candidate> *candidates, const QString &key, double nearLatitude,
-                            double nearLongitude) const
+void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double nearLongitude) const
 {
-    const QStringList words = key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const bool near = isValidPosition(nearLatitude, nearLongitude);
     for (Candidate &candidate : *candidates) {
-        candidate.tier = textTier(candidate.nameKey, key, words);
         candidate.distance = near && candidate.hasPosition
             ? Gazetteer::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
             : std::numeric_limits<double>::infinity();
@@ -351,8 +382,7 @@ void GazetteerPrivate::rank(QList<Candidate> *candidates, const QString &key, do
     });
 }
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres,
-                                                           int kinds)
+GazetteerPrivate::Candidates GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres, int kinds)
 {
     // The smallest latitude/longitude box that holds the whole circle of the radius; the
     // longitude half-width follows from the spherical triangle at the circle's widest point.
@@ -382,7 +412,7 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::inBox(double latitude, doub
             longitudeRanges.append({ -180, east - 360 });
     }
 
-    QList<Candidate> found;
+    Candidates found;
     sqlite3_stmt *query = statement(BoxSql);
     for (const auto &range : qAsConst(longitudeRanges)) {
         StatementReset reset(query);
@@ -499,17 +529,18 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     // and distance; then every further match in importance order. It never depends on the page
     // asked for, so pages join up without gaps or repeats.
     const QString key = GazetteerText::foldedKey(text);
-    QList<GazetteerPrivate::Candidate> head = d->exactMatches(key, kinds);
+    const GazetteerPrivate::NameTier tier(key);
+    GazetteerPrivate::Candidates head = d->exactMatches(key, tier, kinds);
     QSet<qint64> exactIds;
     for (const auto &candidate : qAsConst(head))
         exactIds.insert(candidate.id);
-    QList<GazetteerPrivate::Candidate> window;
-    QList<GazetteerPrivate::Candidate> tail;
+    GazetteerPrivate::Candidates window;
+    GazetteerPrivate::Candidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!d->prefixMatches(query, exactIds, RankedWindow, wanted, &window, &tail))
+    if (!d->prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
-    d->rank(&head, key, nearLatitude, nearLongitude);
+    d->rank(&head, nearLatitude, nearLongitude);
     head.append(tail);
 
     const bool near = isValidPosition(nearLatitude, nearLongitude);
@@ -536,7 +567,7 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
     // Grow the box until it holds enough places; then one more box out to the farthest of
     // those, because a corner of a square can hold a place farther than one just outside it.
     double radius = FirstRadiusMetres;
-    QList<GazetteerPrivate::Candidate> found;
+    GazetteerPrivate::Candidates found;
     for (;;) {
         found = d->inBox(latitude, longitude, radius, kinds);
         std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
