@@ -1,5 +1,6 @@
 #include <hx/pps/locationserver.h>
 
+#include <hx/pps/plainjson.h>
 #include <hx/pps/ppsdecoder.h>
 #include <hx/pps/ppsencoder.h>
 #include <hx/pps/ppsobject.h>
@@ -101,10 +102,13 @@ bool LocationServer::setTrack(const QByteArray &text, QString *error)
         const QByteArray line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
+        // A line that names a member twice is refused with the malformed ones: Qt's reader leaks on it.
+        const bool plain = isPlainJson(line);
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
+        const QJsonDocument document = plain ? QJsonDocument::fromJson(line, &parseError) : QJsonDocument();
         LocationServerPrivate::Step step;
-        QString stepError = parseError.errorString();
+        QString stepError
+            = plain ? parseError.errorString() : QStringLiteral("malformed JSON, or a member named twice");
         if (!document.isObject() || !parseStep(document.object(), &step, &stepError)) {
             if (error)
                 *error = QStringLiteral("track line %1: %2").arg(number).arg(stepError);
