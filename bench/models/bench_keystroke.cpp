@@ -4,7 +4,6 @@
 // groups run straight on SQLite in the same run. The last line is read by scripts.
 #include <hx/platform/places/address.h>
 #include <hx/platform/places/coordinates.h>
-#include <hx/platform/places/gazetteerentry.h>
 #include <hx/platform/places/location.h>
 #include <hx/platform/places/place.h>
 #include <hx/platform/places/placemanager.h>
@@ -31,16 +30,13 @@
 #endif
 
 #include "floorqueries.h"
-#include "gazetteerfloor.h"
 #include "latencies.h"
 #include "syntheticgazetteer.h"
 
 using hx::bench::FloorQueries;
-using hx::bench::GazetteerFloor;
 using hx::bench::Latencies;
 using hx::bench::SyntheticGazetteer;
 using hx::platform::places::Coordinates;
-using hx::platform::places::GazetteerEntry;
 using hx::trellan::places::PlacesDataModel;
 using hx::trellan::places::SingleSearchAllDataModel;
 
@@ -48,11 +44,8 @@ namespace {
 constexpr int Rounds = 40;
 constexpr int UserPlaces = 10000;
 constexpr int PageSize = 20;
-constexpr int PoiKinds = GazetteerEntry::PointOfInterest;
-constexpr int AddressKinds = GazetteerEntry::Address | GazetteerEntry::Locality;
 
-GazetteerFloor *floorDb = nullptr;
-FloorQueries *storeFloor = nullptr;
+FloorQueries *floorQueries = nullptr;
 QMap<int, Latencies> modelTimes;
 QMap<int, Latencies> floorTimes;
 
@@ -106,11 +99,8 @@ void floorKeystroke(benchmark::State &state)
         QElapsedTimer timer;
         timer.start();
         // My Places and contacts from the user store, then points of interest, addresses and
-        // suggestions: the gazetteer's groups of the default set.
-        int rows = storeFloor->userStore(token, PageSize);
-        rows += floorDb->search(token, PoiKinds, PageSize);
-        rows += floorDb->search(token, AddressKinds, PageSize);
-        rows += floorDb->search(token, PoiKinds, PageSize);
+        // suggestions (every kind): the groups of the default set.
+        const int rows = floorQueries->search(token, PageSize);
         benchmark::DoNotOptimize(rows);
         const double elapsed = timer.nsecsElapsed() / 1e6;
         times.add(elapsed);
@@ -158,14 +148,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot store the user places\n");
         return 1;
     }
-    GazetteerFloor floor(gazetteer);
+    FloorQueries floor(store.filePath(QStringLiteral("places.db")), gazetteer);
     if (!floor.isOpen())
         return 1;
-    floorDb = &floor;
-    FloorQueries userFloor(store.filePath(QStringLiteral("places.db")), QString());
-    if (!userFloor.isOpen())
-        return 1;
-    storeFloor = &userFloor;
+    floorQueries = &floor;
 
     int longest = 0;
     for (const QString &word : SyntheticGazetteer::queryWords())

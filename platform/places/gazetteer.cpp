@@ -16,6 +16,7 @@
 #include "gazetteer_p.h"
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
+#include "storescope_p.h"
 
 namespace hx {
 namespace platform {
@@ -268,6 +269,16 @@ void GazetteerPrivate::loadCategories()
 
 QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit)
 {
+    // The groups of one search ask for the same kinds' terms again and again.
+    const quint64 mark = StoreScope::mark();
+    if (mark == 0 || mark != termsMark) {
+        termsCache.clear();
+        termsMark = mark;
+    }
+    const QString cacheKey = prefix + QLatin1Char('\n') + QString::number(limit);
+    const auto cached = termsCache.constFind(cacheKey);
+    if (cached != termsCache.cend())
+        return cached.value();
     QStringList terms;
     sqlite3_stmt *query = statement(TermsSql);
     StatementReset reset(query);
@@ -277,6 +288,8 @@ QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit
     sqlite3_bind_int(query, 3, limit);
     while (sqlite3_step(query) == SQLITE_ROW)
         terms.append(columnText(query, 0));
+    if (mark != 0)
+        termsCache.insert(cacheKey, terms);
     return terms;
 }
 

@@ -80,6 +80,8 @@ public:
     QString error;
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
+    QHash<QString, QStringList> termsCache; // within one StoreScope
+    quint64 termsMark = 0;
     QVector<Category> categories;
 };
 
