@@ -5,12 +5,27 @@
 
 #include <cerrno>
 #include <cstring>
-#include <poll.h>
+#include <sys/epoll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace hx {
 namespace msgclient {
+
+namespace {
+// What an event is about when it is not a connection.
+char listenerTagByte;
+char wakeTagByte;
+void *const ListenerTag = &listenerTagByte;
+void *const WakeTag = &wakeTagByte;
+
+qint64 nowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+} // namespace
 
 MessageServer::MessageServer(const QString &service, const HandlerFactory &factory, const QString &instance)
     : d(new MessageServerPrivate)
@@ -82,8 +97,26 @@ bool MessageServer::start(QString *error)
     }
     if (!d->listener.listen(d->path, SOCK_STREAM, SOMAXCONN, error))
         return false;
+    d->epollFd = ::epoll_create1(EPOLL_CLOEXEC);
+    epoll_event listening { EPOLLIN | EPOLLONESHOT, { ListenerTag } };
+    // Level-triggered and never drained: once stop() writes to it, every thread sees it.
+    epoll_event wake { EPOLLIN, { WakeTag } };
+    if (d->epollFd < 0 || ::epoll_ctl(d->epollFd, EPOLL_CTL_ADD, d->listener.fd(), &listening) != 0
+        || ::epoll_ctl(d->epollFd, EPOLL_CTL_ADD, d->listener.wakeFd(), &wake) != 0) {
+        if (error)
+            *error
+                = QStringLiteral("cannot wait for %1: %2").arg(d->path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (d->epollFd >= 0)
+            ::close(d->epollFd);
+        d->epollFd = -1;
+        d->listener.close();
+        return false;
+    }
+    d->listenerArmed = true;
     d->stopping = false;
-    d->listener.start([this] { d->acceptLoop(); });
+    d->nextSweep = 0;
+    d->workers = 1;
+    d->listener.start([this] { d->serveLoop(); });
     return true;
 }
 
@@ -91,17 +124,23 @@ void MessageServer::stop()
 {
     if (d->listener.isRunning()) {
         d->stopping = true;
+        {
+            // A thread waiting to send to a client that does not read gives up at once.
+            std::lock_guard<std::mutex> lock(d->mutex);
+            for (const auto &connection : d->connections)
+                ::shutdown(connection.first, SHUT_RDWR);
+        }
         d->listener.stop();
-    }
-    {
-        // Connections end at once: their threads see the shut-down socket and leave.
         std::unique_lock<std::mutex> lock(d->mutex);
-        d->changed.notify_all();
-        for (int fd : d->connections)
-            ::shutdown(fd, SHUT_RDWR);
-        d->workAvailable.notify_all();
-        d->changed.wait(lock, [this] { return d->connections.empty() && d->workers == 0; });
+        d->changed.wait(lock, [this] { return d->workers == 0; });
+        // No thread is left to touch them.
+        for (const auto &connection : d->connections)
+            ::close(connection.first);
+        d->connections.clear();
+        d->connectionCount = 0;
         d->idleHandlers.clear();
+        ::close(d->epollFd);
+        d->epollFd = -1;
     }
     d->listener.close();
 }
@@ -121,64 +160,222 @@ int MessageServer::answered() const
     return d->answered;
 }
 
-void MessageServerPrivate::acceptLoop()
+void MessageServerPrivate::serveLoop()
 {
+    using namespace std::chrono;
+    // Threads past this many leave after a quiet while, so a burst does not keep its threads.
+    constexpr int KeptWorkers = 2;
+    auto lastEvent = steady_clock::now();
     while (!stopping) {
-        {
-            std::unique_lock<std::mutex> lock(mutex);
-            changed.wait(lock, [this] { return stopping || int(connections.size()) < maxConnections; });
+        epoll_event event {};
+        ++idleWorkers;
+        const int ready = ::epoll_wait(epollFd, &event, 1, waitTimeoutMs());
+        const int stillIdle = --idleWorkers;
+        if ((ready < 0 && errno != EINTR) || stopping)
+            break;
+        if (nowMs() >= nextSweep)
+            sweepQuietConnections();
+        if (ready <= 0) {
+            if (steady_clock::now() - lastEvent < seconds(5))
+                continue;
+            std::lock_guard<std::mutex> lock(mutex);
+            if (workers <= KeptWorkers)
+                continue;
+            --workers;
+            // Notified under the lock: stop() may destroy the server as soon as it is released.
+            changed.notify_all();
+            return;
         }
-        pollfd fds[2] = { { listener.wakeFd(), POLLIN, 0 }, { listener.fd(), POLLIN, 0 } };
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
-            return;
-        if (fds[0].revents)
-            return;
-        const int fd = ::accept4(listener.fd(), nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0)
+        lastEvent = steady_clock::now();
+        if (event.data.ptr == WakeTag)
+            break;
+        // Someone must go on waiting while this thread serves, or one slow answer would keep
+        // every other client waiting.
+        if (stillIdle == 0)
+            startWorker();
+        if (event.data.ptr == ListenerTag) {
+            acceptOne();
             continue;
+        }
+        auto *connection = static_cast<Connection *>(event.data.ptr);
+        connection->handoff.load(std::memory_order_acquire);
+        if (readAndAnswer(connection) == KeepOpen)
+            arm(connection, EPOLL_CTL_MOD);
+        else
+            closeConnection(connection);
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    --workers;
+    changed.notify_all();
+}
+
+void MessageServerPrivate::startWorker()
+{
+    // A burst beyond this many answers at once waits for a free thread instead of opening yet
+    // another gazetteer: short exchanges are done long before a new thread would be ready.
+    constexpr int MaxWorkers = 64;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (stopping || workers >= MaxWorkers)
+        return;
+    ++workers;
+    std::thread([this] { serveLoop(); }).detach();
+}
+
+void MessageServerPrivate::acceptOne()
+{
+    const int fd = ::accept4(listener.fd(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    Connection *connection = nullptr;
+    {
         std::lock_guard<std::mutex> lock(mutex);
-        if (stopping) {
+        if (fd >= 0 && stopping) {
             ::close(fd);
             return;
         }
-        connections.insert(fd);
-        pending.push_back(fd);
-        // Past a bound, a burst queues for the workers it has instead of opening a gazetteer per
-        // connection: short exchanges are done long before a new worker would be ready.
-        constexpr int MaxWorkers = 64;
-        if (int(pending.size()) > idleWorkers && workers < MaxWorkers) {
-            ++workers;
-            std::thread([this] { workerLoop(); }).detach();
-        } else if (idleWorkers > 0) {
-            workAvailable.notify_one();
+        if (fd >= 0) {
+            auto owned = std::make_unique<Connection>();
+            connection = owned.get();
+            connection->fd = fd;
+            connection->lastActive = nowMs();
+            connections.emplace(fd, std::move(owned));
+            ++connectionCount;
         }
+        // Past the limit, later clients wait in the backlog until a connection closes.
+        listenerArmed = false;
+        if (int(connections.size()) < maxConnections)
+            armListener();
+    }
+    if (!connection)
+        return;
+    // The request mostly follows its connection at once: reading it here saves a wake-up.
+    if (readAndAnswer(connection) == KeepOpen)
+        arm(connection, EPOLL_CTL_ADD);
+    else
+        closeConnection(connection);
+}
+
+void MessageServerPrivate::armListener()
+{
+    epoll_event listening { EPOLLIN | EPOLLONESHOT, { ListenerTag } };
+    listenerArmed = ::epoll_ctl(epollFd, EPOLL_CTL_MOD, listener.fd(), &listening) == 0;
+}
+
+void MessageServerPrivate::arm(Connection *connection, int operation)
+{
+    epoll_event event { EPOLLIN | EPOLLRDHUP | EPOLLONESHOT, { connection } };
+    // Whatever this thread did to the connection is seen by the thread that takes its next event.
+    connection->handoff.store(0, std::memory_order_release);
+    if (::epoll_ctl(epollFd, operation, connection->fd, &event) != 0)
+        closeConnection(connection);
+}
+
+MessageServerPrivate::Outcome MessageServerPrivate::readAndAnswer(Connection *connection)
+{
+    QByteArray &buffer = connection->buffer;
+    for (;;) {
+        if (buffer.size() >= 4) {
+            const auto *header = reinterpret_cast<const unsigned char *>(buffer.constData());
+            const uint32_t length = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16)
+                | (uint32_t(header[2]) << 8) | uint32_t(header[3]);
+            if (length > uint32_t(maxRequest)) {
+                // The rest of the stream cannot be trusted to line up with requests any more.
+                answer(connection, QByteArray(), true);
+                return CloseConnection;
+            }
+            if (uint32_t(buffer.size()) - 4 >= length) {
+                const bool sent
+                    = answer(connection, QByteArray::fromRawData(buffer.constData() + 4, int(length)), false);
+                buffer.remove(0, int(length) + 4);
+                connection->requestStarted = buffer.isEmpty() ? 0 : nowMs();
+                if (!sent)
+                    return CloseConnection;
+                // The next request, if any, is reported when the connection is armed again.
+                if (buffer.isEmpty())
+                    return KeepOpen;
+                continue;
+            }
+        }
+        char chunk[8192];
+        const ssize_t n = ::recv(connection->fd, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n > 0) {
+            const qint64 now = nowMs();
+            if (buffer.isEmpty())
+                connection->requestStarted = now;
+            connection->lastActive = now;
+            buffer.append(chunk, int(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return KeepOpen;
+        return CloseConnection; // hung up, or failed
     }
 }
 
-void MessageServerPrivate::workerLoop()
+bool MessageServerPrivate::answer(Connection *connection, const QByteArray &request, bool tooLarge)
 {
-    using namespace std::chrono;
-    // Workers past this many leave after a quiet while, so a burst does not keep its threads.
-    constexpr int KeptWorkers = 4;
-    std::unique_lock<std::mutex> lock(mutex);
-    for (;;) {
-        ++idleWorkers;
-        const bool woken = workAvailable.wait_for(lock, seconds(5), [this] { return stopping || !pending.empty(); });
-        --idleWorkers;
-        if (!pending.empty()) {
-            const int fd = pending.front();
-            pending.pop_front();
-            lock.unlock();
-            serveConnection(fd);
-            lock.lock();
-            continue;
-        }
-        if (stopping || (!woken && workers > KeptWorkers))
-            break;
+    QByteArray reply;
+    if (tooLarge) {
+        reply = errorReply(QStringLiteral("request too large"));
+    } else {
+        MessageServer::Handler handler = checkoutHandler();
+        reply = handler ? handler(request) : errorReply(QStringLiteral("service unavailable"));
+        if (handler)
+            checkinHandler(std::move(handler));
     }
-    --workers;
+    const int nul = reply.indexOf('\0');
+    if (nul >= 0)
+        reply.truncate(nul);
+    reply.append('\0');
+    ++answered;
+    connection->lastActive = nowMs();
+    // Replies are small and mostly fit the socket's buffer at once; a client that does not read
+    // gets a few seconds.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    return io::sendAll(connection->fd, reply.constData(), size_t(reply.size()), deadline) == io::Done;
+}
+
+void MessageServerPrivate::closeConnection(Connection *connection)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    const int fd = connection->fd;
+    // Closed under the lock, so stop() and the sweep never shut down a number the system has
+    // given out again.
+    ::close(fd);
+    connections.erase(fd);
+    --connectionCount;
+    if (!listenerArmed && !stopping && int(connections.size()) < maxConnections)
+        armListener();
     // Notified under the lock: stop() may destroy the server as soon as it is released.
     changed.notify_all();
+}
+
+void MessageServerPrivate::sweepQuietConnections()
+{
+    const qint64 now = nowMs();
+    qint64 due = nextSweep;
+    const qint64 interval = qBound(50, idleTimeoutMs / 4, 1000);
+    // One thread sweeps; the others go on serving.
+    if (now < due || !nextSweep.compare_exchange_strong(due, now + interval))
+        return;
+    // A request arrives whole within a few seconds of its header, or not at all.
+    constexpr qint64 RequestMs = 5000;
+    std::lock_guard<std::mutex> lock(mutex);
+    for (const auto &entry : connections) {
+        const Connection &connection = *entry.second;
+        const qint64 started = connection.requestStarted;
+        if (now - connection.lastActive > idleTimeoutMs || (started != 0 && now - started > RequestMs))
+            ::shutdown(connection.fd, SHUT_RDWR); // its thread then reads the end and closes it
+    }
+}
+
+int MessageServerPrivate::waitTimeoutMs()
+{
+    // Quiet connections are looked for now and then; with none open a thread only wakes to see
+    // whether it is still needed.
+    if (connectionCount == 0)
+        return 5000;
+    return int(qBound<qint64>(0, nextSweep - nowMs(), 1000));
 }
 
 MessageServer::Handler MessageServerPrivate::checkoutHandler()
@@ -197,7 +394,8 @@ MessageServer::Handler MessageServerPrivate::checkoutHandler()
 void MessageServerPrivate::checkinHandler(MessageServer::Handler handler)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    // Keep a few for the next connections; the rest (after a burst) are let go.
+    // The last one used goes out next, so a quiet service answers from one warm handler; after
+    // a burst a few are kept and the rest let go.
     if (!stopping && idleHandlers.size() < 16)
         idleHandlers.push_back(std::move(handler));
 }
@@ -205,53 +403,6 @@ void MessageServerPrivate::checkinHandler(MessageServer::Handler handler)
 QByteArray MessageServerPrivate::errorReply(const QString &reason) const
 {
     return makeErrorReply ? makeErrorReply(reason) : reason.toUtf8();
-}
-
-void MessageServerPrivate::serveConnection(int fd)
-{
-    MessageServer::Handler handler;
-    for (;;) {
-        using namespace std::chrono;
-        const auto idle = steady_clock::now() + milliseconds(idleTimeoutMs);
-        unsigned char header[4];
-        if (io::receiveAll(fd, reinterpret_cast<char *>(header), sizeof header, idle) != io::Done)
-            break;
-        const uint32_t length = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8)
-            | uint32_t(header[3]);
-        // A request arrives whole within a few seconds of its header, or not at all.
-        const auto deadline = steady_clock::now() + seconds(5);
-        QByteArray reply;
-        bool keepOpen = true;
-        if (length > uint32_t(maxRequest)) {
-            // The rest of the stream cannot be trusted to line up with requests any more.
-            reply = errorReply(QStringLiteral("request too large"));
-            keepOpen = false;
-        } else {
-            QByteArray request(int(length), Qt::Uninitialized);
-            if (io::receiveAll(fd, request.data(), length, deadline) != io::Done)
-                break;
-            if (!handler)
-                handler = checkoutHandler();
-            reply = handler ? handler(request) : errorReply(QStringLiteral("service unavailable"));
-        }
-        const int nul = reply.indexOf('\0');
-        if (nul >= 0)
-            reply.truncate(nul);
-        reply.append('\0');
-        ++answered;
-        if (io::sendAll(fd, reply.constData(), size_t(reply.size()), deadline) != io::Done)
-            break;
-        if (!keepOpen)
-            break;
-    }
-    if (handler)
-        checkinHandler(std::move(handler));
-    std::lock_guard<std::mutex> lock(mutex);
-    // Closed under the lock, so stop() never shuts down a number the system has given out again.
-    connections.erase(fd);
-    ::close(fd);
-    // Notified under the lock: stop() may destroy the server as soon as it is released.
-    changed.notify_all();
 }
 
 } // namespace msgclient

@@ -12,13 +12,14 @@ namespace msgclient {
 
 class MessageServerPrivate;
 
-// The service side of the message client: listens on <root>/<service>, serves each connection
-// on one of a pool of worker threads (kept between connections, grown when all are busy), and
-// answers every length-prefixed request with the handler's reply
-// followed by a NUL. Handlers come from the factory and are reused across connections, but a
-// handler serves one connection at a time, so it may hold per-thread resources (a database
-// connection). A request larger than the limit gets the error reply and the connection is
-// closed; everything else is the handler's to answer.
+// The service side of the message client: listens on <root>/<service> and answers every
+// length-prefixed request with the handler's reply followed by a NUL. A few threads wait on all
+// connections at once and each answers the request it is woken for; one more is started
+// whenever all are busy, so a slow answer or a quiet client never holds up the others.
+// Handlers come from the factory and are reused: one answers one request at a time, so it may
+// hold resources that are not thread-safe (a database connection). A request larger than the
+// limit gets the error reply and the connection is closed; everything else is the handler's to
+// answer.
 class MessageServer
 {
 public:

@@ -5,6 +5,8 @@
 
 #include <QtCore/QStringList>
 
+#include <limits>
+
 namespace hx {
 namespace msgclient {
 
@@ -42,14 +44,16 @@ QString cityOf(const GazetteerEntry &entry)
     return entry.kind == GazetteerEntry::Locality ? entry.name : entry.city;
 }
 
-QList<Candidate> candidatesFor(const RevGeoRequest &request, const ReverseGeocoder::Lookup &lookup)
+template<typename Lookup> QList<Candidate> candidatesFor(const RevGeoRequest &request, const Lookup &lookup)
 {
     QList<Candidate> result;
     const bool wantsAddress = request.boundary == RevGeoRequest::Address || request.boundary == RevGeoRequest::Postal;
-    const auto localities = lookup(request.latitude, request.longitude, GazetteerEntry::Locality, 1);
+    const auto localities = lookup(request.latitude, request.longitude, GazetteerEntry::Locality, 1,
+                                   std::numeric_limits<double>::infinity());
     GazetteerEntry place = localities.value(0);
     if (wantsAddress) {
-        const auto addresses = lookup(request.latitude, request.longitude, GazetteerEntry::Address, 1);
+        const auto addresses = lookup(request.latitude, request.longitude, GazetteerEntry::Address, 1,
+                                      ReverseGeocoder::MaxAddressMetres);
         if (!addresses.isEmpty() && !(addresses.first().distanceMetres > ReverseGeocoder::MaxAddressMetres)) {
             const GazetteerEntry &a = addresses.first();
             const QString city = a.city.isEmpty() ? cityOf(place) : a.city;
@@ -92,14 +96,22 @@ ReverseGeocoder::ReverseGeocoder(const QString &gazetteerPath)
 {
     auto gazetteer = std::make_shared<Gazetteer>(gazetteerPath);
     if (gazetteer->isOpen()) {
-        m_lookup = [raw = gazetteer.get()](double latitude, double longitude, int kinds, int limit) {
-            return raw->nearest(latitude, longitude, kinds, limit);
+        m_lookup = [raw = gazetteer.get()](double latitude, double longitude, int kinds, int limit, double maxMetres) {
+            return raw->nearest(latitude, longitude, kinds, limit, maxMetres);
         };
     }
     m_gazetteer = gazetteer;
 }
 
-ReverseGeocoder::ReverseGeocoder(const Lookup &lookup) : m_lookup(lookup) { }
+ReverseGeocoder::ReverseGeocoder(const Lookup &lookup)
+{
+    // A plain lookup answers without a bound; what lies too far is dropped after.
+    if (lookup) {
+        m_lookup = [lookup](double latitude, double longitude, int kinds, int limit, double) {
+            return lookup(latitude, longitude, kinds, limit);
+        };
+    }
+}
 
 QByteArray ReverseGeocoder::answer(const QByteArray &request) const
 {

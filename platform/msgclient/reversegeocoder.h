@@ -39,8 +39,12 @@ public:
     static QByteArray errorReply(const QString &reason);
 
 private:
+    // A lookup that may stop at maxMetres (an address farther away is never answered).
+    using BoundedLookup = std::function<QList<platform::places::GazetteerEntry>(
+        double latitude, double longitude, int kinds, int limit, double maxMetres)>;
+
     std::shared_ptr<void> m_gazetteer;
-    Lookup m_lookup;
+    BoundedLookup m_lookup;
 };
 
 } // namespace msgclient

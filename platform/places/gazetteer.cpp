@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "gazetteer_p.h"
 #include "gazetteerschema_p.h"
@@ -33,8 +34,6 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-// The first box of a nearest lookup: about a city block, where addresses are dense.
-constexpr double FirstRadiusMetres = 250;
 
 constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
@@ -43,9 +42,14 @@ constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, impo
 constexpr const char *PrefixSql
     = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
-constexpr const char *BoxSql
-    = "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
-      "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND (p.kind & ?5) != 0";
+// The places of some kinds nearest a point, nearest first: the index walks its boxes in the
+// order of the least distance each could hold (hx_nearest below), and the kinds are checked on
+// its own small table, so only the few places that can be nearest are read from the entries.
+constexpr const char *NearestSql = "SELECT id, min_lat, max_lat, min_lon, max_lon FROM points "
+                                   "WHERE id MATCH hx_nearest(?1, ?2, ?3) AND (kind & ?4) != 0";
+constexpr const char *PositionSql = "SELECT latitude, longitude FROM entries WHERE id = ?1";
+// The great-circle length of one degree of latitude.
+constexpr double LatitudeMetresPerDegree = HalfCircumferenceMetres / 180;
 constexpr const char *EntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
       "phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1";
@@ -211,7 +215,7 @@ bool GazetteerPrivate::open()
     if (version < 1)
         return fail(QStringLiteral("unknown gazetteer version %1").arg(version));
 
-    for (const char *sql : { ExactSql, PrefixSql, BoxSql, EntrySql, CategoriesSql }) {
+    for (const char *sql : { ExactSql, PrefixSql, PositionSql, EntrySql, CategoriesSql }) {
         if (!statement(sql))
             return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     }
@@ -395,61 +399,98 @@ void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double 
     });
 }
 
-GazetteerPrivate::Candidates GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres, int kinds)
+namespace {
+// A point to measure from, with what every distance from it needs.
+struct NearPoint
 {
-    // The smallest latitude/longitude box that holds the whole circle of the radius; the
-    // longitude half-width follows from the spherical triangle at the circle's widest point.
-    const double angle = radiusMetres / EarthRadiusMetres;
-    const double latitudeSpan = qRadiansToDegrees(angle);
-    const double minLatitude = latitude - latitudeSpan;
-    const double maxLatitude = latitude + latitudeSpan;
-    double longitudeSpan = 180;
-    if (maxLatitude < 90 && minLatitude > -90 && angle < M_PI_2) {
-        const double ratio = std::sin(angle) / std::cos(qDegreesToRadians(latitude));
-        if (ratio < 1)
-            longitudeSpan = qRadiansToDegrees(std::asin(ratio));
-    }
-    // The index keeps single-precision corners rounded outwards; a hair of margin keeps
-    // points on the edge inside.
-    constexpr double margin = 1e-6;
-    QVector<QPair<double, double>> longitudeRanges;
-    if (longitudeSpan >= 180) {
-        longitudeRanges.append({ -180, 180 });
-    } else {
-        const double west = longitude - longitudeSpan;
-        const double east = longitude + longitudeSpan;
-        longitudeRanges.append({ qMax(west, -180.0), qMin(east, 180.0) });
-        if (west < -180)
-            longitudeRanges.append({ west + 360, 180 });
-        if (east > 180)
-            longitudeRanges.append({ -180, east - 360 });
+    NearPoint(double latitudeDegrees, double longitudeDegrees)
+        : latitude(latitudeDegrees), longitude(longitudeDegrees), cosLatitude(std::cos(qDegreesToRadians(latitude)))
+    { }
+
+    // The least great-circle distance in metres from the point to anywhere in a latitude and
+    // longitude box: the haversine with each of its terms at the smallest the box allows. It
+    // never exceeds the distance to a place in the box, and never grows when the box does, so a
+    // walk in its order meets places no nearer than those already met. A millimetre less covers
+    // the rounding against distanceMetres().
+    double leastMetres(double south, double north, double west, double east) const
+    {
+        double latitudeGap = 0;
+        if (latitude < south)
+            latitudeGap = south - latitude;
+        else if (latitude > north)
+            latitudeGap = latitude - north;
+        // Either way round the globe.
+        double longitudeGap = 0;
+        if (longitude < west)
+            longitudeGap = qMin(west - longitude, longitude + 360 - east);
+        else if (longitude > east)
+            longitudeGap = qMin(longitude - east, west + 360 - longitude);
+        const double cosFarthest = std::cos(qDegreesToRadians(qMin(90.0, qMax(qAbs(south), qAbs(north)))));
+        const double sinLatitude = std::sin(qDegreesToRadians(latitudeGap) / 2);
+        const double sinLongitude = std::sin(qDegreesToRadians(qMin(longitudeGap, 180.0)) / 2);
+        const double h = sinLatitude * sinLatitude + cosLatitude * qMax(0.0, cosFarthest) * sinLongitude * sinLongitude;
+        return qMax(0.0, 2 * EarthRadiusMetres * std::asin(std::sqrt(qMin(h, 1.0))) - 1e-3);
     }
 
-    Candidates found;
-    sqlite3_stmt *query = statement(BoxSql);
-    for (const auto &range : qAsConst(longitudeRanges)) {
-        StatementReset reset(query);
-        sqlite3_bind_double(query, 1, minLatitude - margin);
-        sqlite3_bind_double(query, 2, maxLatitude + margin);
-        sqlite3_bind_double(query, 3, range.first - margin);
-        sqlite3_bind_double(query, 4, range.second + margin);
-        sqlite3_bind_int(query, 5, kinds);
-        int rc;
-        while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
-            Candidate candidate;
-            candidate.id = sqlite3_column_int64(query, 0);
-            candidate.latitude = sqlite3_column_double(query, 1);
-            candidate.longitude = sqlite3_column_double(query, 2);
-            candidate.distance
-                = Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
-            found.append(candidate);
-        }
-        if (rc != SQLITE_DONE) {
-            qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << sqliteError();
-            return {};
-        }
+    double latitude;
+    double longitude;
+    double cosLatitude;
+};
+
+// hx_nearest(latitude, longitude, maxMetres) for the index: scores each box by the least
+// distance it could hold and leaves out those beyond maxMetres, or beyond the farthest place
+// the walk keeps so far (GazetteerPrivate::nearestReach).
+int nearestScore(sqlite3_rtree_query_info *info)
+{
+    if (info->nParam != 3 || info->nCoord != 4)
+        return SQLITE_ERROR;
+    auto *point = static_cast<NearPoint *>(info->pUser);
+    if (!point) {
+        point = new NearPoint(info->aParam[0], info->aParam[1]);
+        info->pUser = point;
+        info->xDelUser = [](void *user) { delete static_cast<NearPoint *>(user); };
     }
-    return found;
+    const double reach = qMin(info->aParam[2], static_cast<const GazetteerPrivate *>(info->pContext)->nearestReach);
+    const double south = info->aCoord[0];
+    const double north = info->aCoord[1];
+    // No place is nearer than its difference in latitude: most boxes are left out on that alone.
+    const double latitudeGap = qMax(south - point->latitude, point->latitude - north);
+    if (latitudeGap * LatitudeMetresPerDegree > reach + 1) {
+        info->eWithin = NOT_WITHIN;
+        return SQLITE_OK;
+    }
+    const double least = point->leastMetres(south, north, info->aCoord[2], info->aCoord[3]);
+    info->rScore = least;
+    info->eWithin = least <= reach ? PARTLY_WITHIN : NOT_WITHIN;
+    return SQLITE_OK;
+}
+} // namespace
+
+sqlite3_stmt *GazetteerPrivate::nearestStatement()
+{
+    if (!db)
+        return nullptr;
+    if (!nearestRegistered) {
+        if (sqlite3_rtree_query_callback(db, "hx_nearest", nearestScore, this, nullptr) != SQLITE_OK)
+            return nullptr;
+        nearestRegistered = true;
+    }
+    return statement(NearestSql);
+}
+
+int GazetteerPrivate::readPosition(qint64 id, double *latitude, double *longitude)
+{
+    sqlite3_stmt *query = statement(PositionSql);
+    if (!query)
+        return -1;
+    StatementReset reset(query);
+    sqlite3_bind_int64(query, 1, id);
+    const int rc = sqlite3_step(query);
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? 0 : -1;
+    *latitude = sqlite3_column_double(query, 0);
+    *longitude = sqlite3_column_double(query, 1);
+    return 1;
 }
 
 bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
@@ -571,39 +612,75 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     return entries;
 }
 
-QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int kinds, int limit) const
+QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int kinds, int limit,
+                                         double maxMetres) const
 {
     kinds &= GazetteerEntry::AnyKind;
-    if (!d->db || kinds == 0 || limit <= 0 || !isValidPosition(latitude, longitude))
+    if (!d->db || kinds == 0 || limit <= 0 || !isValidPosition(latitude, longitude) || !(maxMetres >= 0))
         return {};
+    sqlite3_stmt *query = d->nearestStatement();
+    if (!query) {
+        qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << d->sqliteError();
+        return {};
+    }
 
-    // Grow the box until it holds enough places; then one more box out to the farthest of
-    // those, because a corner of a square can hold a place farther than one just outside it.
-    double radius = FirstRadiusMetres;
-    GazetteerPrivate::Candidates found;
-    for (;;) {
-        found = d->inBox(latitude, longitude, radius, kinds);
-        std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
-            return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
-        });
-        if (radius >= HalfCircumferenceMetres)
-            break;
-        if (found.size() >= limit) {
-            const double farthest = found.at(limit - 1).distance;
-            if (farthest <= radius)
+    // Places come nearest bound first; each is read only while its bound could still beat the
+    // farthest kept, and the walk ends at the first that cannot.
+    struct Found
+    {
+        qint64 id;
+        double distance;
+        bool operator<(const Found &other) const
+        {
+            return distance != other.distance ? distance < other.distance : id < other.id;
+        }
+    };
+    std::vector<Found> found;
+    const NearPoint point(latitude, longitude);
+    d->nearestReach = std::numeric_limits<double>::infinity();
+    {
+        StatementReset reset(query);
+        sqlite3_bind_double(query, 1, latitude);
+        sqlite3_bind_double(query, 2, longitude);
+        sqlite3_bind_double(query, 3, qMin(maxMetres, 2 * HalfCircumferenceMetres));
+        sqlite3_bind_int(query, 4, kinds);
+        int rc;
+        while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+            const double least = point.leastMetres(sqlite3_column_double(query, 1), sqlite3_column_double(query, 2),
+                                                   sqlite3_column_double(query, 3), sqlite3_column_double(query, 4));
+            if (int(found.size()) >= limit && least > found.back().distance)
                 break;
-            radius = qMin(farthest, HalfCircumferenceMetres);
-        } else {
-            radius = qMin(radius * 4, HalfCircumferenceMetres);
+            const qint64 id = sqlite3_column_int64(query, 0);
+            double placeLatitude = 0;
+            double placeLongitude = 0;
+            const int read = d->readPosition(id, &placeLatitude, &placeLongitude);
+            if (read < 0) {
+                rc = SQLITE_ERROR;
+                break;
+            }
+            if (read == 0)
+                continue; // indexed without an entry: nothing to answer with
+            const Found place { id, distanceMetres(latitude, longitude, placeLatitude, placeLongitude) };
+            if (place.distance > maxMetres || (int(found.size()) >= limit && !(place < found.back())))
+                continue;
+            found.insert(std::upper_bound(found.begin(), found.end(), place), place);
+            if (int(found.size()) > limit)
+                found.pop_back();
+            if (int(found.size()) >= limit)
+                d->nearestReach = found.back().distance;
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+            qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << d->sqliteError();
+            return {};
         }
     }
 
     QList<GazetteerEntry> entries;
-    for (int i = 0; i < found.size() && i < limit; ++i) {
+    for (const Found &place : found) {
         GazetteerEntry entry;
-        if (!d->readEntry(found.at(i).id, &entry))
+        if (!d->readEntry(place.id, &entry))
             continue;
-        entry.distanceMetres = found.at(i).distance;
+        entry.distanceMetres = place.distance;
         entries.append(entry);
     }
     return entries;

@@ -8,6 +8,8 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
+#include <limits>
+
 namespace hx {
 namespace platform {
 namespace places {
@@ -44,8 +46,10 @@ public:
     QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,
                                  int limit, bool *hasMore = nullptr) const;
 
-    // The entries of the given kinds nearest to a point, nearest first, with distanceMetres set.
-    QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit) const;
+    // The entries of the given kinds nearest to a point, nearest first, with distanceMetres set;
+    // none farther than maxMetres.
+    QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit,
+                                  double maxMetres = std::numeric_limits<double>::infinity()) const;
 
     // One entry by its id; an entry with id -1 when there is none.
     GazetteerEntry entry(qint64 id) const;

@@ -73,7 +73,10 @@ public:
     bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
                        Candidates *window, Candidates *tail);
     void rank(Candidates *candidates, double nearLatitude, double nearLongitude) const;
-    Candidates inBox(double latitude, double longitude, double radiusMetres, int kinds);
+    // The nearest-first walk of the index, its scoring function registered on first use.
+    sqlite3_stmt *nearestStatement();
+    // 1 read, 0 no such entry, -1 failed.
+    int readPosition(qint64 id, double *latitude, double *longitude);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
     QString path;
@@ -83,6 +86,9 @@ public:
     QHash<QString, QStringList> termsCache; // within one StoreScope
     quint64 termsMark = 0;
     QVector<Category> categories;
+    bool nearestRegistered = false;
+    // While a nearest walk runs: the distance of the farthest place it keeps once it has enough.
+    double nearestReach = 0;
 };
 
 } // namespace places
