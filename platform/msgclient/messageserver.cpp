@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <sys/epoll.h>
 #include <sys/socket.h>
 #include <thread>
@@ -199,7 +200,9 @@ void MessageServerPrivate::serveLoop()
         }
         auto *connection = static_cast<Connection *>(event.data.ptr);
         connection->handoff.load(std::memory_order_acquire);
-        if (readAndAnswer(connection) == KeepOpen)
+        // A client gone for good cannot read an answer: working one out for it would only keep
+        // those still waiting waiting longer.
+        if (!(event.events & EPOLLHUP) && readAndAnswer(connection) == KeepOpen)
             arm(connection, EPOLL_CTL_MOD);
         else
             closeConnection(connection);
@@ -246,8 +249,12 @@ void MessageServerPrivate::acceptOne()
     }
     if (!connection)
         return;
-    // The request mostly follows its connection at once: reading it here saves a wake-up.
-    if (readAndAnswer(connection) == KeepOpen)
+    // The request mostly follows its connection at once: reading it here saves a wake-up. A
+    // client that has already hung up (a flood of them fills the backlog) gets no answer.
+    pollfd ready { fd, POLLIN, 0 };
+    if (::poll(&ready, 1, 0) < 0 || (ready.revents & (POLLHUP | POLLERR)))
+        closeConnection(connection);
+    else if (!(ready.revents & POLLIN) || readAndAnswer(connection) == KeepOpen)
         arm(connection, EPOLL_CTL_ADD);
     else
         closeConnection(connection);

@@ -155,6 +155,13 @@ void tst_HxRevGeocoded::answersFromTheGazetteer_data()
         << requestFor(43.4724, -80.5448, "address")
         << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
                          "Ontario, Canada", "Canada" });
+    QTest::newRow("an address request 990 m from the nearest address still starts with it")
+        << requestFor(43.4812, -80.5449, "address")
+        << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
+                         "Ontario, Canada", "Canada" });
+    QTest::newRow("a postal request 1010 m from the nearest address starts with the locality")
+        << requestFor(43.4814, -80.5449, "postal")
+        << QStringList({ "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });
     QTest::newRow("a city request starts with the locality")
         << requestFor(43.4724, -80.5448, "city")
         << QStringList({ "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });

@@ -6,7 +6,9 @@
 #include <QtCore/QFileInfo>
 #include <QtTest/QtTest>
 
+#include <atomic>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -26,6 +28,46 @@ MessageServer::HandlerFactory echoFactory()
             return "echo:" + request;
         };
     };
+}
+
+QByteArray framed(const QByteArray &request)
+{
+    const quint32 length = quint32(request.size());
+    const char header[4] = { char(length >> 24), char(length >> 16), char(length >> 8), char(length) };
+    return QByteArray(header, 4) + request;
+}
+
+// A client that speaks the wire form by hand.
+int connectRaw(const QString &socketPath)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(socketPath).constData(), sizeof address.sun_path);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads until `bytes` have come, the peer hangs up, or five seconds pass.
+QByteArray receiveRaw(int fd, int bytes)
+{
+    QByteArray received;
+    QElapsedTimer timer;
+    timer.start();
+    while (received.size() < bytes && timer.elapsed() < 5000) {
+        pollfd p { fd, POLLIN, 0 };
+        if (::poll(&p, 1, 100) <= 0)
+            continue;
+        char chunk[256];
+        const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
+        if (n <= 0)
+            break;
+        received.append(chunk, int(n));
+    }
+    return received;
 }
 
 struct Channel
@@ -54,6 +96,11 @@ private slots:
     void socketsArePrivateAndNamedByInstance();
     void busyAndQuietClientsDoNotHoldUpOthers();
     void serverRestartsAfterStop();
+    void requestsArrivingInPiecesOrTogetherAreEachAnswered_data();
+    void requestsArrivingInPiecesOrTogetherAreEachAnswered();
+    void connectionQuietPastTheIdleTimeoutIsClosed();
+    void clientBeyondTheConnectionLimitIsServedOnceOneCloses();
+    void stoppingEndsTheConnectionsOfClients();
 };
 
 void tst_MsgClient::exchangesRequestsAndReplies()
@@ -230,6 +277,103 @@ void tst_MsgClient::serverRestartsAfterStop()
         server.stop();
         QVERIFY(!server.isRunning());
     }
+}
+
+void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered_data()
+{
+    QTest::addColumn<QList<QByteArray>>("writes");
+    QTest::addColumn<QByteArray>("replies");
+
+    const QByteArray both = framed("first") + framed("second");
+    QList<QByteArray> bytes;
+    for (char c : both)
+        bytes.append(QByteArray(1, c));
+    QTest::newRow("two requests in one write")
+        << QList<QByteArray> { both } << QByteArray("echo:first\0echo:second\0", 23);
+    QTest::newRow("a header in one write, its request in the next")
+        << QList<QByteArray> { both.left(4), both.mid(4, 5), both.mid(9) }
+        << QByteArray("echo:first\0echo:second\0", 23);
+    QTest::newRow("a byte at a time") << bytes << QByteArray("echo:first\0echo:second\0", 23);
+    QTest::newRow("an empty request") << QList<QByteArray> { framed(QByteArray()) } << QByteArray("echo:\0", 6);
+}
+
+void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered()
+{
+    QFETCH(QList<QByteArray>, writes);
+    QFETCH(QByteArray, replies);
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    const int fd = connectRaw(server.socketPath());
+    QVERIFY(fd >= 0);
+    for (const QByteArray &bytes : writes)
+        QCOMPARE(::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL), ssize_t(bytes.size()));
+    QCOMPARE(receiveRaw(fd, replies.size()), replies);
+    ::close(fd);
+}
+
+void tst_MsgClient::connectionQuietPastTheIdleTimeoutIsClosed()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    server.setIdleTimeout(100);
+    QVERIFY(server.start());
+    const int quiet = connectRaw(server.socketPath());
+    const int halfway = connectRaw(server.socketPath());
+    QVERIFY(quiet >= 0 && halfway >= 0);
+    // Half a header: the rest never comes.
+    QCOMPARE(::send(halfway, "\0\0", 2, MSG_NOSIGNAL), ssize_t(2));
+    for (int fd : { quiet, halfway }) {
+        // Readable with nothing to read: the service hung up.
+        pollfd p { fd, POLLIN, 0 };
+        QCOMPARE(::poll(&p, 1, 5000), 1);
+        char byte;
+        QCOMPARE(::recv(fd, &byte, 1, MSG_DONTWAIT), ssize_t(0));
+        ::close(fd);
+    }
+    // The service goes on answering.
+    Channel c;
+    char reply[64];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+}
+
+// At the limit the service stops taking connections; it must take them again when one closes.
+void tst_MsgClient::clientBeyondTheConnectionLimitIsServedOnceOneCloses()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    server.setMaxConnections(1);
+    QVERIFY(server.start());
+    auto *first = new Channel;
+    char reply[64];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(first->channel, "one", 3, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+    std::atomic<int> secondResult { -1 };
+    std::thread second([&secondResult] {
+        Channel c("echo", "default", 5);
+        char answer[64];
+        size_t answerLength = 0;
+        secondResult = msgclient_putget(c.channel, "two", 3, answer, sizeof answer, &answerLength, 0);
+    });
+    delete first;
+    second.join();
+    QCOMPARE(secondResult.load(), int(MSGCLIENT_OK));
+    QCOMPARE(server.answered(), 2);
+}
+
+void tst_MsgClient::stoppingEndsTheConnectionsOfClients()
+{
+    hx::test::TestRoots roots;
+    MessageServer server(QStringLiteral("echo"), echoFactory());
+    QVERIFY(server.start());
+    Channel c;
+    char reply[64];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+    server.stop();
+    const int result = msgclient_putget(c.channel, "y", 1, reply, sizeof reply, &length, 0);
+    QVERIFY2(result == MSGCLIENT_ERROR_CLOSED || result == MSGCLIENT_ERROR_IO, QByteArray::number(result));
 }
 
 QTEST_APPLESS_MAIN(tst_MsgClient)

@@ -6,6 +6,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "gazetteerfixture.h"
 #include "testroots.h"
 
@@ -50,6 +53,8 @@ private slots:
     void nearestIsOrderedByGreatCircleDistance_data();
     void nearestIsOrderedByGreatCircleDistance();
     void nearestFindsAFarPlaceAndRespectsKinds();
+    void nearestAgreesWithMeasuringEveryPlace_data();
+    void nearestAgreesWithMeasuringEveryPlace();
     void entryReadsBackEveryField();
     void categoriesMatchByWordPrefix();
     void badFilesAreRefusedWithoutCrashing_data();
@@ -304,6 +309,99 @@ void tst_Gazetteer::nearestFindsAFarPlaceAndRespectsKinds()
     QCOMPARE(gazetteer.nearest(51.5, -0.12, GazetteerEntry::Country, 1).size(), 0);
     QCOMPARE(gazetteer.nearest(qQNaN(), 0, GazetteerEntry::AnyKind, 1).size(), 0);
     QCOMPARE(gazetteer.nearest(91, 0, GazetteerEntry::AnyKind, 1).size(), 0);
+}
+
+// Thousands of places of mixed kinds, some in tight clusters (a few metres apart, where rounded
+// index corners matter), some strewn over the globe, some on the poles and the antimeridian:
+// every answer must be what measuring the distance to every place gives.
+void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<int>("kinds");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<double>("maxMetres");
+
+    const double anywhere = std::numeric_limits<double>::infinity();
+    QTest::newRow("in a dense cluster, the ten nearest of any kind")
+        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 10 << anywhere;
+    QTest::newRow("in a dense cluster, the nearest locality far outside it")
+        << 47.3769 << 8.5417 << int(GazetteerEntry::Locality) << 1 << anywhere;
+    QTest::newRow("between clustered places a metre apart")
+        << 47.37695 << 8.54175 << int(GazetteerEntry::Address) << 3 << anywhere;
+    QTest::newRow("in the middle of an ocean") << -40.0 << -120.0 << int(GazetteerEntry::Address) << 4 << anywhere;
+    QTest::newRow("beside the antimeridian, looking across it")
+        << 10.0 << 179.9995 << int(GazetteerEntry::PointOfInterest) << 5 << anywhere;
+    QTest::newRow("at the north pole") << 90.0 << 0.0 << int(GazetteerEntry::AnyKind) << 5 << anywhere;
+    QTest::newRow("at the south pole") << -90.0 << 77.0 << int(GazetteerEntry::Locality) << 2 << anywhere;
+    QTest::newRow("more asked for than there are of the kind")
+        << 0.0 << 0.0 << int(GazetteerEntry::Region) << 50 << anywhere;
+    QTest::newRow("within a reach that holds some of the cluster")
+        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 50 << 40.0;
+    QTest::newRow("within a reach that holds nothing")
+        << -40.0 << -120.0 << int(GazetteerEntry::AnyKind) << 5 << 1000.0;
+    QTest::newRow("within no reach at all, on top of a place")
+        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 5 << 0.0;
+}
+
+void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(int, kinds);
+    QFETCH(int, limit);
+    QFETCH(double, maxMetres);
+
+    const GazetteerEntry::Kind kindCycle[]
+        = { GazetteerEntry::Address, GazetteerEntry::PointOfInterest, GazetteerEntry::Address, GazetteerEntry::Locality,
+            GazetteerEntry::Region };
+    QList<GazetteerEntry> entries;
+    quint64 seed = 42;
+    auto next = [&seed] {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return double(seed >> 11) / double(1ULL << 53);
+    };
+    for (int i = 0; i < 3000; ++i) {
+        double placeLatitude = -90 + 180 * next();
+        double placeLongitude = -180 + 360 * next();
+        if (i % 3 == 0) { // a cluster in a city: metres apart
+            placeLatitude = 47.3769 + (next() - 0.5) * 0.001;
+            placeLongitude = 8.5417 + (next() - 0.5) * 0.001;
+        } else if (i % 17 == 0) { // on both sides of the antimeridian
+            placeLongitude = (i % 2 ? 180.0 : -180.0) - (i % 2 ? 1 : -1) * next() * 0.01;
+        } else if (i % 19 == 0) { // near and on a pole
+            placeLatitude = i % 2 ? 90.0 : 89.9 + next() * 0.1;
+        }
+        entries.append(GazetteerFixture::entry(kindCycle[i % 5], QStringLiteral("Place %1").arg(i), placeLatitude,
+                                               placeLongitude, i % 7));
+    }
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+
+    struct Measured
+    {
+        qint64 id;
+        double distance;
+    };
+    QVector<Measured> everyPlace;
+    for (qint64 id = 1; id <= entries.size(); ++id) {
+        const GazetteerEntry entry = gazetteer.entry(id);
+        QCOMPARE(entry.id, id);
+        const double distance = Gazetteer::distanceMetres(latitude, longitude, entry.latitude, entry.longitude);
+        if ((entry.kind & kinds) && distance <= maxMetres)
+            everyPlace.append({ id, distance });
+    }
+    std::sort(everyPlace.begin(), everyPlace.end(), [](const Measured &a, const Measured &b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
+    });
+    everyPlace.resize(qMin(everyPlace.size(), limit));
+
+    const QList<GazetteerEntry> found = gazetteer.nearest(latitude, longitude, kinds, limit, maxMetres);
+    QCOMPARE(found.size(), everyPlace.size());
+    for (int i = 0; i < found.size(); ++i) {
+        QCOMPARE(found.at(i).id, everyPlace.at(i).id);
+        QCOMPARE(found.at(i).distanceMetres, everyPlace.at(i).distance);
+    }
 }
 
 void tst_Gazetteer::entryReadsBackEveryField()
