@@ -113,6 +113,12 @@ bool MessageServer::start(QString *error)
         d->listener.close();
         return false;
     }
+    // One handler is made now, so the first client does not wait for it.
+    if (d->idleHandlers.empty()) {
+        MessageServer::Handler handler = d->factory();
+        if (handler)
+            d->idleHandlers.push_back(std::move(handler));
+    }
     d->listenerArmed = true;
     d->stopping = false;
     d->nextSweep = 0;

@@ -113,6 +113,12 @@ ReverseGeocoder::ReverseGeocoder(const Lookup &lookup)
     }
 }
 
+void ReverseGeocoder::preload() const
+{
+    if (m_gazetteer && m_lookup)
+        static_cast<const Gazetteer *>(m_gazetteer.get())->preloadNearestIndex();
+}
+
 QByteArray ReverseGeocoder::answer(const QByteArray &request) const
 {
     return answer(RevGeoRequest::parse(request));

@@ -34,6 +34,9 @@ public:
     // Reads from any source, such as a test's own places.
     explicit ReverseGeocoder(const Lookup &lookup);
 
+    // Reads the gazetteer's index ahead of the first request (see Gazetteer::preloadNearestIndex).
+    void preload() const;
+
     QByteArray answer(const QByteArray &request) const;
     QByteArray answer(const RevGeoRequest &request) const;
     static QByteArray errorReply(const QString &reason);

@@ -1,5 +1,6 @@
 #include <hx/msgclient/revgeoserver.h>
 
+#include <atomic>
 #include <memory>
 
 namespace hx {
@@ -11,10 +12,17 @@ static MessageServer::Handler handlerFor(const std::shared_ptr<ReverseGeocoder> 
 }
 
 RevGeoServer::RevGeoServer(const QString &gazetteerPath)
-    : m_server(new MessageServer(QString::fromLatin1(ServiceName), [gazetteerPath] {
-          return handlerFor(std::make_shared<ReverseGeocoder>(gazetteerPath));
-      }))
 {
+    // The first geocoder (made when the server starts) reads the index in ahead: it answers
+    // every request while they come one at a time. Those made for a burst start cold rather
+    // than keep the burst waiting.
+    auto preloaded = std::make_shared<std::atomic<bool>>(false);
+    m_server.reset(new MessageServer(QString::fromLatin1(ServiceName), [gazetteerPath, preloaded] {
+        auto geocoder = std::make_shared<ReverseGeocoder>(gazetteerPath);
+        if (!preloaded->exchange(true))
+            geocoder->preload();
+        return handlerFor(geocoder);
+    }));
     m_server->setErrorReply(&ReverseGeocoder::errorReply);
     m_server->setMaxRequestSize(RevGeoRequest::MaxSize);
 }

@@ -686,6 +686,16 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
     return entries;
 }
 
+void Gazetteer::preloadNearestIndex() const
+{
+    // Counting the rows of the index's node and kind tables reads each of their pages once.
+    if (d->db
+        && sqlite3_exec(d->db, "SELECT count(*) FROM points_node; SELECT count(*) FROM points_rowid", nullptr, nullptr,
+                        nullptr)
+            != SQLITE_OK)
+        qWarning().noquote() << "hx::platform::places::Gazetteer::preloadNearestIndex() failed:" << d->sqliteError();
+}
+
 GazetteerEntry Gazetteer::entry(qint64 id) const
 {
     GazetteerEntry entry;

@@ -51,6 +51,11 @@ public:
     QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit,
                                   double maxMetres = std::numeric_limits<double>::infinity()) const;
 
+    // Reads every page of the index nearest() walks, so that a long-lived reader's lookups find
+    // them in memory (the file is mapped, and a page is mapped in on first use); tens of
+    // milliseconds for a million places.
+    void preloadNearestIndex() const;
+
     // One entry by its id; an entry with id -1 when there is none.
     GazetteerEntry entry(qint64 id) const;
 

@@ -523,6 +523,7 @@ void tst_Gazetteer::damagedContentGivesEmptyAnswers()
     const Gazetteer gazetteer(m_roots->gazetteerPath());
     for (const char *text : { "k", "kiosk 1", "kiosk 2999" })
         gazetteer.search(QString::fromLatin1(text), GazetteerEntry::AnyKind, 1, 1, 0, 100);
+    gazetteer.preloadNearestIndex();
     gazetteer.nearest(15, 15, GazetteerEntry::AnyKind, 50);
     for (qint64 id = 1; id < 3000; id += 97)
         gazetteer.entry(id);
