@@ -66,7 +66,7 @@ Places contactPlaces(const QString &text, int offset, int limit, bool *hasMore, 
 
 QSharedPointer<AbstractPlace> suggestionOf(const GazetteerEntry &entry, const Coordinates &near)
 {
-    Place *place = new Place(PlaceFactory::fromGazetteer(entry));
+    Place *place = new Place(PlaceFactory::builtFromGazetteer(entry));
     double distance = entry.distanceMetres;
     if (qIsNaN(distance))
         distance = near.distanceTo(place->primaryCoordinates());
@@ -106,7 +106,7 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
     const QList<GazetteerEntry> entries = gazetteer->search(
         text, kinds, located ? near.latitude() : qQNaN(), located ? near.longitude() : qQNaN(), offset, limit, hasMore);
     for (const GazetteerEntry &entry : entries) {
-        const Place place = PlaceFactory::fromGazetteer(entry);
+        const Place place = PlaceFactory::builtFromGazetteer(entry);
         places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
     }
     return places;
@@ -135,7 +135,7 @@ Places categoryPlaces(const QString &code, const QString &name, const Coordinate
             *hasMore = true;
             break;
         }
-        places.append(headerOf(PlaceFactory::fromGazetteer(entry)));
+        places.append(headerOf(PlaceFactory::builtFromGazetteer(entry)));
     }
     return places;
 }

@@ -120,6 +120,28 @@ private Q_SLOTS:
         QVERIFY(!handle.hasMoreData());
     }
 
+    // A listed row resolves from what was listed, but never from a gazetteer file since replaced.
+    void listedRowsResolveFromTheCurrentGazetteer()
+    {
+        const auto places
+            = group(SearchResultGroup::PointsOfInterest, QStringLiteral("airport"), Coordinates(43.46, -80.52), 0, 1);
+        QCOMPARE(places.size(), 1);
+        const auto *header = dynamic_cast<const PlaceHeader *>(places.first().data());
+        QVERIFY(header);
+        Error::Type error;
+        std::unique_ptr<Place> listed(PlaceManager().getPlace(header, error));
+        QCOMPARE(listed->name(), QStringLiteral("Region of Waterloo Airport"));
+
+        GazetteerWriter writer(m_roots->gazetteerPath());
+        QVERIFY(writer.begin(GazetteerWriter::Replace));
+        for (int i = 0; i < 40; ++i)
+            writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Renamed %1").arg(i), 40 + i, -80));
+        QVERIFY(writer.commit());
+        std::unique_ptr<Place> fresh(PlaceManager().getPlace(header, error));
+        QCOMPARE(error, Error::None);
+        QVERIFY2(fresh->name().startsWith(QLatin1String("Renamed")), qPrintable(fresh->name()));
+    }
+
     void suggestionsCarryCategoriesAndDistances()
     {
         const auto places
