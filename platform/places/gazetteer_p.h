@@ -59,8 +59,17 @@ public:
     QList<Candidate> inBox(double latitude, double longitude, double radiusMetres, int kinds);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
+    // Category search; key is a case-folded code prefix.
+    bool hasCategoryIndex() const;
+    static QString categoryEnd(const QString &key);
+    bool wholeCategory(const QString &key, QList<Candidate> *rows);
+    QList<Candidate> categoryInBox(const QString &key, double latitude, double longitude, double radiusMetres);
+    QList<Candidate> nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
+    QList<qint64> categoryByImportance(const QString &key, int wanted);
+
     QString path;
     QString error;
+    int version = 0;
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
     QVector<Category> categories;
