@@ -770,16 +770,16 @@ QList<GazetteerEntry> Gazetteer::inCategory(const QString &code, double nearLati
         ids = d->categoryByImportance(key, wanted);
     }
     QList<GazetteerEntry> entries;
-    for (int i = offset; i < ids.size() && i < offset + limit; ++i) {
+    for (qint64 id : ids.mid(offset, limit)) {
         GazetteerEntry entry;
-        if (!d->readEntry(ids.at(i), &entry))
+        if (!d->readEntry(id, &entry))
             continue;
         if (near)
             entry.distanceMetres = distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
         entries.append(entry);
     }
     if (hasMore)
-        *hasMore = ids.size() > offset + limit;
+        *hasMore = ids.size() - offset > limit;
     return entries;
 }
 

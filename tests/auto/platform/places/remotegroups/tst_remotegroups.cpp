@@ -51,10 +51,6 @@ bool writeGazetteer(const QString &path)
                          -80.52, QStringLiteral("CAF")));
     writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Region of Waterloo Airport"), 43.4608, -80.3786,
                      QStringLiteral("AIRPORT")));
-    // Museums only on another continent, farther east the higher the number and the more important.
-    for (int i = 0; i < 12; ++i)
-        writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Museum %1").arg(i), 43.46, 10.0 + i,
-                         i == 5 ? QStringLiteral("museum.art") : QStringLiteral("MUSEUM"), i));
     GazetteerEntry rated
         = entry(GazetteerEntry::PointOfInterest, QStringLiteral("Rated Diner"), 43.47, -80.52, QStringLiteral("FOOD"));
     rated.rating = 4.5;
@@ -168,53 +164,6 @@ private Q_SLOTS:
         QVERIFY(airports.first()->hasTag(QLatin1String(Tags::Airport)));
     }
 
-    void categoryGroupsPageNearestFirst_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Coordinates>("near");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("hasMore");
-
-        const auto museums = [](std::initializer_list<int> numbers) {
-            QStringList names;
-            for (int number : numbers)
-                names.append(QStringLiteral("Museum %1").arg(number));
-            return names;
-        };
-        const Coordinates waterloo(43.46, -80.52);
-        QTest::newRow("a category found only on another continent, nearest first")
-            << 13 << "MUSEUM_|_Museums" << waterloo << 0 << museums({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }) << true;
-        QTest::newRow("its next page ends with the last museum")
-            << 13 << "MUSEUM_|_Museums" << waterloo << 10 << museums({ 10, 11 }) << false;
-        QTest::newRow("a page past the end") << 13 << "MUSEUM_|_Museums" << waterloo << 20 << QStringList() << false;
-        QTest::newRow("the code alone, a sub-category counted for its parent")
-            << 12 << "museum" << waterloo << 3 << museums({ 3, 4, 5, 6, 7, 8, 9, 10, 11 }) << false;
-        QTest::newRow("the sub-category alone") << 12 << "MUSEUM.ART" << waterloo << 0 << museums({ 5 }) << false;
-        QTest::newRow("without a position, most important first")
-            << 13 << "MUSEUM_|_Museums" << Coordinates() << 0 << museums({ 11, 10, 9, 8, 7, 6, 5, 4, 3, 2 }) << true;
-    }
-
-    void categoryGroupsPageNearestFirst()
-    {
-        QFETCH(int, number);
-        QFETCH(QString, text);
-        QFETCH(Coordinates, near);
-        QFETCH(int, offset);
-        QFETCH(QStringList, expected);
-        QFETCH(bool, hasMore);
-
-        SearchHandle handle;
-        Error::Type error = Error::Unknown;
-        QStringList names;
-        for (const auto &place : group(number, text, near, offset, 10, &handle, &error))
-            names.append(place->name());
-        QCOMPARE(error, Error::None);
-        QCOMPARE(names, expected);
-        QCOMPARE(handle.hasMoreData(), hasMore);
-    }
-
     void ratingsComeBackUnderTheRatingProvider_data()
     {
         QTest::addColumn<QString>("name");
@@ -224,9 +173,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
 
         const QString poi = QLatin1String(AuxiliaryData::TypePointOfInterest);
-        QTest::newRow("a rated place asked for its remote point-of-interest data")
-            << "Rated Diner" << poi << true << 4.5 << 87;
-        QTest::newRow("a rated place asked for everything") << "Rated Diner" << QString() << false << 4.5 << 87;
+        QTest::newRow("a rated place") << "Rated Diner" << poi << true << 4.5 << 87;
+        QTest::newRow("a rated place asked for every kind of data") << "Rated Diner" << QString() << false << 4.5 << 87;
         QTest::newRow("a place without a rating") << "Unrated Diner" << poi << true << qQNaN() << 0;
     }
 
