@@ -1,11 +1,7 @@
 #include <hx/msgclient/messageserver.h>
 
-#include <hx/pps/ppspath.h>
-
 #include "messageserver_p.h"
 #include "socketio_p.h"
-
-#include <QtCore/QDir>
 
 #include <cerrno>
 #include <cstring>
@@ -77,33 +73,25 @@ bool MessageServer::start(QString *error)
 {
     if (isRunning())
         return true;
-    auto fail = [&](const QString &what) {
-        if (error)
-            *error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
-        stop();
-        return false;
-    };
     d->path = socketPath(d->service, d->instance);
     if (d->path.isEmpty()) {
-        errno = EINVAL;
-        return fail(QStringLiteral("bad service name ") + d->service);
+        if (error)
+            *error = QStringLiteral("bad service name %1: %2")
+                         .arg(d->service, QString::fromLocal8Bit(std::strerror(EINVAL)));
+        return false;
     }
-    if (!pps::makePrivateFolders(root()))
-        return fail(QStringLiteral("cannot create ") + root());
-    QString what;
-    if (!d->listener.listen(d->path, SOCK_STREAM, SOMAXCONN, &what))
-        return fail(what);
+    if (!d->listener.listen(d->path, SOCK_STREAM, SOMAXCONN, error))
+        return false;
     d->stopping = false;
-    d->acceptor = std::thread([this] { d->acceptLoop(); });
+    d->listener.start([this] { d->acceptLoop(); });
     return true;
 }
 
 void MessageServer::stop()
 {
-    if (d->acceptor.joinable()) {
+    if (d->listener.isRunning()) {
         d->stopping = true;
-        d->listener.wake();
-        d->acceptor.join();
+        d->listener.stop();
     }
     {
         // Connections end at once: their threads see the shut-down socket and leave.
@@ -120,7 +108,7 @@ void MessageServer::stop()
 
 bool MessageServer::isRunning() const
 {
-    return d->acceptor.joinable();
+    return d->listener.isRunning();
 }
 
 QString MessageServer::socketPath() const

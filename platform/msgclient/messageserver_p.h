@@ -35,7 +35,6 @@ public:
     int maxConnections = 1024;
 
     hx::pps::UnixListener listener;
-    std::thread acceptor;
     std::atomic<bool> stopping { false };
     std::atomic<int> answered { 0 };
 

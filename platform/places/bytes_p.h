@@ -7,6 +7,7 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
+#include <hx/pps/plainjson.h>
 
 namespace hx {
 namespace platform {
@@ -64,7 +65,9 @@ public:
         map.clear();
         if (json.isEmpty() || in.status() != QDataStream::Ok)
             return;
-        const QJsonDocument document = QJsonDocument::fromJson(json);
+        // A map that names a member twice is not one we wrote: refused as corrupt, and never
+        // shown to Qt's reader, which leaks on it.
+        const QJsonDocument document = hx::pps::isPlainJson(json) ? QJsonDocument::fromJson(json) : QJsonDocument();
         if (!document.isObject()) {
             in.setStatus(QDataStream::ReadCorruptData);
             return;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "gazetteer_p.h"
@@ -94,10 +95,19 @@ private:
     sqlite3_stmt *m_statement;
 };
 
+// The bytes as stored: asking for text would copy each value just to add a terminating NUL.
+const char *columnBytes(sqlite3_stmt *statement, int column, int *size)
+{
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+    *size = bytes ? sqlite3_column_bytes(statement, column) : 0;
+    return bytes;
+}
+
 QString columnText(sqlite3_stmt *statement, int column)
 {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-    return text ? QString::fromUtf8(text, sqlite3_column_bytes(statement, column)) : QString();
+    int size = 0;
+    const char *bytes = columnBytes(statement, column, &size);
+    return bytes ? QString::fromUtf8(bytes, size) : QString();
 }
 
 double columnNumber(sqlite3_stmt *statement, int column)
@@ -116,11 +126,13 @@ bool isValidPosition(double latitude, double longitude)
     return qIsFinite(latitude) && qIsFinite(longitude) && qAbs(latitude) <= 90 && qAbs(longitude) <= 180;
 }
 
-GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement)
+GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement, const GazetteerPrivate::NameTier &tier)
 {
     GazetteerPrivate::Candidate candidate;
     candidate.id = sqlite3_column_int64(statement, 0);
-    candidate.nameKey = columnText(statement, 1);
+    int size = 0;
+    const char *name = columnBytes(statement, 1, &size);
+    candidate.tier = tier.of(name, size);
     candidate.hasPosition
         = sqlite3_column_type(statement, 2) != SQLITE_NULL && sqlite3_column_type(statement, 3) != SQLITE_NULL;
     candidate.latitude = sqlite3_column_double(statement, 2);
@@ -129,24 +141,40 @@ GazetteerPrivate::Candidate readCandidate(sqlite3_stmt *statement)
     return candidate;
 }
 
-// 0 exact name, 1 the name starts with the text, 2 every word starts a word of the name,
-// 3 some word matched only the address or area.
-int textTier(const QString &nameKey, const QString &key, const QStringList &words)
+bool startsWith(const char *text, int size, const QByteArray &prefix)
 {
-    if (nameKey == key)
+    return size >= prefix.size() && std::memcmp(text, prefix.constData(), size_t(prefix.size())) == 0;
+}
+} // namespace
+
+GazetteerPrivate::NameTier::NameTier(const QString &key) : m_key(key.toUtf8())
+{
+    // Folded keys are valid UTF-8, so a byte prefix is a prefix of whole characters.
+    for (const QString &word : key.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        m_words.append(word.toUtf8());
+}
+
+int GazetteerPrivate::NameTier::of(const char *name, int size) const
+{
+    if (!name)
+        size = 0;
+    if (size == m_key.size() && startsWith(name, size, m_key))
         return 0;
-    if (nameKey.startsWith(key))
+    if (startsWith(name, size, m_key))
         return 1;
-    const QStringList nameWords = nameKey.split(QLatin1Char(' '));
-    for (const QString &word : words) {
-        const bool found = std::any_of(nameWords.cbegin(), nameWords.cend(),
-                                       [&word](const QString &nameWord) { return nameWord.startsWith(word); });
+    for (const QByteArray &word : m_words) {
+        bool found = false;
+        for (int start = 0; start < size && !found;) {
+            const char *space = static_cast<const char *>(std::memchr(name + start, ' ', size_t(size - start)));
+            const int end = space ? int(space - name) : size;
+            found = startsWith(name + start, end - start, word);
+            start = end + 1;
+        }
         if (!found)
             return 3;
     }
     return 2;
 }
-} // namespace
 
 GazetteerPrivate::~GazetteerPrivate()
 {
@@ -214,6 +242,10 @@ bool GazetteerPrivate::open()
     if (hasCategoryIndex() && !statement(CategoryRangeSql))
         return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     loadCategories();
+    // The file never changes under us, so one read transaction lasts as long as the connection:
+    // statements then skip beginning and ending their own, with its check of the file header.
+    if (db && sqlite3_exec(db, "BEGIN; SELECT 1 FROM entries LIMIT 1", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     return db != nullptr;
 }
 
@@ -222,6 +254,8 @@ void GazetteerPrivate::close()
     for (sqlite3_stmt *cached : qAsConst(statements))
         sqlite3_finalize(cached);
     statements.clear();
+    if (db && !sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (db)
         sqlite3_close(db);
     db = nullptr;
@@ -311,9 +345,9 @@ QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
     return perKind.join(QStringLiteral(" OR "));
 }
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString &key, int kinds)
+GazetteerPrivate::Candidates GazetteerPrivate::exactMatches(const QString &key, const NameTier &tier, int kinds)
 {
-    QList<Candidate> found;
+    Candidates found;
     sqlite3_stmt *query = statement(ExactSql);
     StatementReset reset(query);
     bindText(query, 1, key);
@@ -321,14 +355,14 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::exactMatches(const QString 
     sqlite3_bind_int(query, 3, ExactLimit);
     int rc;
     while ((rc = sqlite3_step(query)) == SQLITE_ROW)
-        found.append(readCandidate(query));
+        found.append(readCandidate(query, tier));
     if (rc != SQLITE_DONE)
         qWarning().noquote() << "hx::platform::places::Gazetteer::search() exact lookup failed:" << sqliteError();
     return found;
 }
 
-bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
-                                     QList<Candidate> *window, QList<Candidate> *tail)
+bool GazetteerPrivate::prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip,
+                                     int windowSize, int wanted, Candidates *window, Candidates *tail)
 {
     sqlite3_stmt *matches = statement(PrefixSql);
     StatementReset reset(matches);
@@ -342,9 +376,9 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &s
         if (skip.contains(id))
             continue;
         if (inWindow) {
-            window->append(readCandidate(matches));
+            window->append(readCandidate(matches, tier));
         } else {
-            tail->append(readCandidate(matches));
+            tail->append(readCandidate(matches, tier));
             if (skip.size() + window->size() + tail->size() >= wanted)
                 return true;
         }
@@ -356,13 +390,10 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const QSet<qint64> &s
     return true;
 }
 
-void GazetteerPrivate::rank(QList<Candidate> *candidates, const QString &key, double nearLatitude,
-                            double nearLongitude) const
+void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double nearLongitude) const
 {
-    const QStringList words = key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const bool near = isValidPosition(nearLatitude, nearLongitude);
     for (Candidate &candidate : *candidates) {
-        candidate.tier = textTier(candidate.nameKey, key, words);
         candidate.distance = near && candidate.hasPosition
             ? Gazetteer::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
             : std::numeric_limits<double>::infinity();
@@ -409,8 +440,7 @@ void circleBox(double latitude, double longitude, double radiusMetres, double *m
 }
 } // namespace
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres,
-                                                           int kinds)
+GazetteerPrivate::Candidates GazetteerPrivate::inBox(double latitude, double longitude, double radiusMetres, int kinds)
 {
     double minLatitude = 0;
     double maxLatitude = 0;
@@ -420,7 +450,7 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::inBox(double latitude, doub
     // points on the edge inside.
     constexpr double margin = 1e-6;
 
-    QList<Candidate> found;
+    Candidates found;
     sqlite3_stmt *query = statement(BoxSql);
     for (const auto &range : qAsConst(longitudeRanges)) {
         StatementReset reset(query);
@@ -489,7 +519,7 @@ QString GazetteerPrivate::categoryEnd(const QString &key)
     return key + QString::fromUcs4(U"\U0010FFFF");
 }
 
-bool GazetteerPrivate::wholeCategory(const QString &key, QList<Candidate> *rows)
+bool GazetteerPrivate::wholeCategory(const QString &key, Candidates *rows)
 {
     sqlite3_stmt *query = statement(CategoryRangeSql);
     StatementReset reset(query);
@@ -511,15 +541,15 @@ bool GazetteerPrivate::wholeCategory(const QString &key, QList<Candidate> *rows)
     return rc == SQLITE_DONE && rows->size() <= WholeCategoryLimit;
 }
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::categoryInBox(const QString &key, double latitude,
-                                                                   double longitude, double radiusMetres)
+GazetteerPrivate::Candidates GazetteerPrivate::categoryInBox(const QString &key, double latitude, double longitude,
+                                                             double radiusMetres)
 {
     double minLatitude = 0;
     double maxLatitude = 0;
     QVector<QPair<double, double>> longitudeRanges;
     circleBox(latitude, longitude, radiusMetres, &minLatitude, &maxLatitude, &longitudeRanges);
     constexpr double margin = 1e-6; // as in inBox: the index rounds corners outwards
-    QList<Candidate> found;
+    Candidates found;
     sqlite3_stmt *query = statement(CategoryBoxSql);
     for (const auto &range : qAsConst(longitudeRanges)) {
         StatementReset reset(query);
@@ -549,15 +579,15 @@ QList<GazetteerPrivate::Candidate> GazetteerPrivate::categoryInBox(const QString
     return found;
 }
 
-QList<GazetteerPrivate::Candidate> GazetteerPrivate::nearestInCategory(const QString &key, double latitude,
-                                                                       double longitude, int wanted)
+GazetteerPrivate::Candidates GazetteerPrivate::nearestInCategory(const QString &key, double latitude, double longitude,
+                                                                 int wanted)
 {
     const auto byDistance = [](const Candidate &a, const Candidate &b) {
         return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
     };
-    QList<Candidate> found;
+    Candidates found;
     if (hasCategoryIndex() && wholeCategory(key, &found)) {
-        QList<Candidate> placed;
+        Candidates placed;
         for (Candidate &candidate : found) {
             if (!candidate.hasPosition)
                 continue;
@@ -685,17 +715,18 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     // and distance; then every further match in importance order. It never depends on the page
     // asked for, so pages join up without gaps or repeats.
     const QString key = GazetteerText::foldedKey(text);
-    QList<GazetteerPrivate::Candidate> head = d->exactMatches(key, kinds);
+    const GazetteerPrivate::NameTier tier(key);
+    GazetteerPrivate::Candidates head = d->exactMatches(key, tier, kinds);
     QSet<qint64> exactIds;
     for (const auto &candidate : qAsConst(head))
         exactIds.insert(candidate.id);
-    QList<GazetteerPrivate::Candidate> window;
-    QList<GazetteerPrivate::Candidate> tail;
+    GazetteerPrivate::Candidates window;
+    GazetteerPrivate::Candidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!d->prefixMatches(query, exactIds, RankedWindow, wanted, &window, &tail))
+    if (!d->prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
-    d->rank(&head, key, nearLatitude, nearLongitude);
+    d->rank(&head, nearLatitude, nearLongitude);
     head.append(tail);
 
     const bool near = isValidPosition(nearLatitude, nearLongitude);
@@ -722,7 +753,7 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
     // Grow the box until it holds enough places; then one more box out to the farthest of
     // those, because a corner of a square can hold a place farther than one just outside it.
     double radius = FirstRadiusMetres;
-    QList<GazetteerPrivate::Candidate> found;
+    GazetteerPrivate::Candidates found;
     for (;;) {
         found = d->inBox(latitude, longitude, radius, kinds);
         std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {

@@ -3,6 +3,7 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 
+#include <QtCore/QByteArray>
 #include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QSet>
@@ -24,7 +25,6 @@ public:
     struct Candidate
     {
         qint64 id = -1;
-        QString nameKey;
         double latitude = 0;
         double longitude = 0;
         bool hasPosition = false;
@@ -32,6 +32,23 @@ public:
         int tier = 0;
         double distance = 0;
     };
+
+    // How well a folded name matches the typed text, read straight from the stored UTF-8 so
+    // that the hundreds of matches a short prefix yields cost no conversions: 0 exact name,
+    // 1 the name starts with the text, 2 every word starts a word of the name, 3 some word
+    // matched only the address or area.
+    class NameTier
+    {
+    public:
+        explicit NameTier(const QString &key);
+        int of(const char *name, int size) const;
+
+    private:
+        QByteArray m_key;
+        QVector<QByteArray> m_words;
+    };
+
+    using Candidates = QVector<Candidate>;
 
     struct Category
     {
@@ -52,19 +69,19 @@ public:
 
     QStringList termsStartingWith(const QString &prefix, int limit);
     QString matchQuery(const QList<QStringList> &words, int kinds);
-    QList<Candidate> exactMatches(const QString &key, int kinds);
-    bool prefixMatches(const QString &query, const QSet<qint64> &skip, int windowSize, int wanted,
-                       QList<Candidate> *window, QList<Candidate> *tail);
-    void rank(QList<Candidate> *candidates, const QString &key, double nearLatitude, double nearLongitude) const;
-    QList<Candidate> inBox(double latitude, double longitude, double radiusMetres, int kinds);
+    Candidates exactMatches(const QString &key, const NameTier &tier, int kinds);
+    bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
+                       Candidates *window, Candidates *tail);
+    void rank(Candidates *candidates, double nearLatitude, double nearLongitude) const;
+    Candidates inBox(double latitude, double longitude, double radiusMetres, int kinds);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
     // Category search; key is a case-folded code prefix.
     bool hasCategoryIndex() const;
     static QString categoryEnd(const QString &key);
-    bool wholeCategory(const QString &key, QList<Candidate> *rows);
-    QList<Candidate> categoryInBox(const QString &key, double latitude, double longitude, double radiusMetres);
-    QList<Candidate> nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
+    bool wholeCategory(const QString &key, Candidates *rows);
+    Candidates categoryInBox(const QString &key, double latitude, double longitude, double radiusMetres);
+    Candidates nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
     QList<qint64> categoryByImportance(const QString &key, int wanted);
 
     QString path;

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "placedatabase_p.h"
+#include "storescope_p.h"
 #include "textfolding_p.h"
 
 namespace hx {
@@ -227,7 +228,10 @@ PlaceDatabase *PlaceDatabase::forCurrentThread(Error::Type *error)
     if (db) {
         quint64 device = 0, inode = 0;
         // A file replaced or removed behind our back is opened anew, never written blind.
-        if (fileIdentity(path, &device, &inode) && device == db->m_device && inode == db->m_inode) {
+        if (StoreScope::isFresh(db->m_checked)
+            || (fileIdentity(path, &device, &inode) && device == db->m_device && inode == db->m_inode)) {
+            db->m_checked = StoreScope::mark();
+            db->readWithinScope();
             *error = Error::None;
             return db;
         }
@@ -239,6 +243,8 @@ PlaceDatabase *PlaceDatabase::forCurrentThread(Error::Type *error)
     if (*error != Error::None)
         return nullptr;
     db = fresh.release();
+    db->m_checked = StoreScope::mark();
+    db->readWithinScope();
     cache.connections.insert(path, db);
     return db;
 }
@@ -369,8 +375,27 @@ bool PlaceDatabase::exec(const char *sql)
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+void PlaceDatabase::readWithinScope()
+{
+    // One snapshot for a whole store operation: its groups see the same store, and the
+    // statements skip taking and dropping the shared lock one by one.
+    const quint64 mark = StoreScope::mark();
+    if (mark == 0 || m_readMark == mark || !sqlite3_get_autocommit(m_db) || !exec("BEGIN"))
+        return;
+    m_readMark = mark;
+    StoreScope::atEnd([this] { endRead(); });
+}
+
+void PlaceDatabase::endRead()
+{
+    if (m_readMark != 0 && !sqlite3_get_autocommit(m_db))
+        exec("COMMIT");
+    m_readMark = 0;
+}
+
 bool PlaceDatabase::begin()
 {
+    endRead();
     return exec("BEGIN IMMEDIATE");
 }
 

@@ -83,6 +83,8 @@ private:
     Error::Type createOrMigrate();
     sqlite3_stmt *statement(const char *sql);
     bool exec(const char *sql);
+    void readWithinScope();
+    void endRead();
     bool begin();
     bool commit();
     void rollback();
@@ -95,6 +97,8 @@ private:
     QString m_path;
     quint64 m_device = 0;
     quint64 m_inode = 0;
+    quint64 m_checked = 0; // the StoreScope mark of the last identity check
+    quint64 m_readMark = 0; // the StoreScope whose read transaction is open
     QHash<const char *, sqlite3_stmt *> m_statements;
     friend class PlaceDatabaseCache;
 };

@@ -12,6 +12,7 @@
 
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
+#include "storescope_p.h"
 
 namespace hx {
 namespace platform {
@@ -23,6 +24,7 @@ struct GazetteerSlot
     std::unique_ptr<Gazetteer> gazetteer;
     quint64 device = 0;
     quint64 inode = 0;
+    quint64 checked = 0; // the StoreScope mark of the last identity check
 };
 
 struct GazetteerCache
@@ -191,18 +193,21 @@ Gazetteer *PlaceFactory::gazetteer(Error::Type *error)
     static thread_local GazetteerCache cache;
     *error = Error::None;
     const QString path = Gazetteer::defaultPath();
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        cache.entries.remove(path);
-        return nullptr;
-    }
     std::shared_ptr<GazetteerSlot> slot = cache.entries.value(path);
-    if (!slot || slot->device != quint64(info.st_dev) || slot->inode != quint64(info.st_ino)) {
-        slot = std::make_shared<GazetteerSlot>();
-        slot->gazetteer.reset(new Gazetteer(path));
-        slot->device = info.st_dev;
-        slot->inode = info.st_ino;
-        cache.entries.insert(path, slot);
+    if (!slot || !StoreScope::isFresh(slot->checked)) {
+        struct stat info;
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+            cache.entries.remove(path);
+            return nullptr;
+        }
+        if (!slot || slot->device != quint64(info.st_dev) || slot->inode != quint64(info.st_ino)) {
+            slot = std::make_shared<GazetteerSlot>();
+            slot->gazetteer.reset(new Gazetteer(path));
+            slot->device = info.st_dev;
+            slot->inode = info.st_ino;
+            cache.entries.insert(path, slot);
+        }
+        slot->checked = StoreScope::mark();
     }
     if (!slot->gazetteer->isOpen()) {
         *error = Error::ServiceUnavailable;

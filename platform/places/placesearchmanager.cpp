@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "placefactory_p.h"
+#include "placesearchmanager_p.h"
+#include "storescope_p.h"
 
 namespace hx {
 namespace platform {
@@ -35,19 +37,27 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
 }
 } // namespace
 
-PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent) { }
+PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent), d(new PlaceSearchManagerPrivate) { }
 
-PlaceSearchManager::~PlaceSearchManager() = default;
+PlaceSearchManager::~PlaceSearchManager()
+{
+    // A job still running posts to this object; once it is done, destroying the object drops
+    // whatever it posted.
+    d->answering.waitForDone();
+}
 
 Error::Type PlaceSearchManager::requestAuxiliaryData(const QList<AuxiliaryDataRequest> &requests, const QVariant &id)
 {
     if (requests.isEmpty())
         return Error::InvalidArgument;
-    QList<AuxiliaryDataReply> replies;
-    for (const AuxiliaryDataRequest &request : requests)
-        replies.append(answer(request));
-    QMetaObject::invokeMethod(
-        this, [this, replies, id] { Q_EMIT auxiliaryDataAvailable(replies, id, true); }, Qt::QueuedConnection);
+    d->answering.start([this, requests, id] {
+        const StoreScope scope;
+        QList<AuxiliaryDataReply> replies;
+        for (const AuxiliaryDataRequest &request : requests)
+            replies.append(answer(request));
+        QMetaObject::invokeMethod(
+            this, [this, replies, id] { Q_EMIT auxiliaryDataAvailable(replies, id, true); }, Qt::QueuedConnection);
+    });
     return Error::None;
 }
 

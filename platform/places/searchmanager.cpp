@@ -4,6 +4,7 @@
 
 #include "groupsearch_p.h"
 #include "storeregistration_p.h"
+#include "storescope_p.h"
 
 namespace hx {
 namespace platform {
@@ -79,6 +80,7 @@ void SearchManager::run(const QString &text, const Coordinates &near, int search
     // The queries run now, on the caller's thread and connection; only the signals wait for the
     // event loop, so a receiver that holds a lock while calling search() is never re-entered.
     const QList<int> wanted = groups.isEmpty() ? SearchResultGroup::defaultGroups(m_myPlacesGroup) : groups;
+    const StoreScope scope;
     QList<Reply> replies;
     for (int group : wanted) {
         Error::Type error = Error::None;

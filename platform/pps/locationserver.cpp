@@ -1,5 +1,6 @@
 #include <hx/pps/locationserver.h>
 
+#include <hx/pps/plainjson.h>
 #include <hx/pps/ppsdecoder.h>
 #include <hx/pps/ppsencoder.h>
 #include <hx/pps/ppsobject.h>
@@ -8,7 +9,6 @@
 #include "locationserver_p.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
@@ -101,10 +101,13 @@ bool LocationServer::setTrack(const QByteArray &text, QString *error)
         const QByteArray line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
             continue;
+        // A line that names a member twice is refused with the malformed ones: Qt's reader leaks on it.
+        const bool plain = isPlainJson(line);
         QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
+        const QJsonDocument document = plain ? QJsonDocument::fromJson(line, &parseError) : QJsonDocument();
         LocationServerPrivate::Step step;
-        QString stepError = parseError.errorString();
+        QString stepError
+            = plain ? parseError.errorString() : QStringLiteral("malformed JSON, or a member named twice");
         if (!document.isObject() || !parseStep(document.object(), &step, &stepError)) {
             if (error)
                 *error = QStringLiteral("track line %1: %2").arg(number).arg(stepError);
@@ -173,32 +176,23 @@ bool LocationServer::start(QString *error)
 {
     if (isRunning())
         return true;
-    auto fail = [&](const QString &what) {
-        if (error)
-            *error = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
-        stop();
-        return false;
-    };
     d->controlPath = localPath(QString::fromLatin1(ControlObject));
     d->statusPath = localPath(QString::fromLatin1(StatusObject));
-    if (!makePrivateFolders(QFileInfo(d->controlPath).path()))
-        return fail(QStringLiteral("cannot create ") + QFileInfo(d->controlPath).path());
-    if (!d->writeStatusObject())
-        return fail(QStringLiteral("cannot write ") + d->statusPath);
-
-    QString what;
-    if (!d->listener.listen(d->controlPath, SOCK_SEQPACKET, 64, &what))
-        return fail(what);
-    d->thread = std::thread([this] { d->run(); });
+    if (!d->writeStatusObject()) {
+        if (error)
+            *error = QStringLiteral("cannot write %1: %2")
+                         .arg(d->statusPath, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    if (!d->listener.listen(d->controlPath, SOCK_SEQPACKET, 64, error))
+        return false;
+    d->listener.start([this] { d->run(); });
     return true;
 }
 
 void LocationServer::stop()
 {
-    if (d->thread.joinable()) {
-        d->listener.wake();
-        d->thread.join();
-    }
+    d->listener.stop();
     for (auto &client : d->clients)
         ::close(client.fd);
     d->clients.clear();
@@ -207,7 +201,7 @@ void LocationServer::stop()
 
 bool LocationServer::isRunning() const
 {
-    return d->thread.joinable();
+    return d->listener.isRunning();
 }
 
 QString LocationServer::controlPath() const

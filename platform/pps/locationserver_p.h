@@ -10,7 +10,6 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace hx {
@@ -56,7 +55,6 @@ public:
     QString controlPath;
     QString statusPath;
     UnixListener listener;
-    std::thread thread;
     std::vector<Client> clients;
 
     mutable std::mutex mutex; // guards the request record below

@@ -1,6 +1,9 @@
 #include <hx/pps/unixlistener.h>
 
+#include <hx/pps/ppspath.h>
+
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -15,21 +18,24 @@ namespace pps {
 
 UnixListener::~UnixListener()
 {
+    stop();
     close();
 }
 
-bool UnixListener::listen(const QString &path, int socketType, int backlog, QString *what)
+bool UnixListener::listen(const QString &path, int socketType, int backlog, QString *error)
 {
     close();
     auto fail = [&](const QString &step) {
-        // close() must not change the errno the caller reports.
+        // close() must not change the errno reported.
         const int saved = errno;
         close();
-        errno = saved;
-        if (what)
-            *what = step;
+        if (error)
+            *error = step + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(saved));
         return false;
     };
+    const QString folder = QFileInfo(path).path();
+    if (!makePrivateFolders(folder))
+        return fail(QStringLiteral("cannot create ") + folder);
     const QByteArray file = QFile::encodeName(path);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
@@ -49,12 +55,18 @@ bool UnixListener::listen(const QString &path, int socketType, int backlog, QStr
     return true;
 }
 
-void UnixListener::wake()
+void UnixListener::start(const std::function<void()> &loop)
 {
-    if (m_wakeFds[1] < 0)
+    m_thread = std::thread(loop);
+}
+
+void UnixListener::stop()
+{
+    if (!m_thread.joinable())
         return;
     const char wake = 'q';
     while (::write(m_wakeFds[1], &wake, 1) < 0 && errno == EINTR) { }
+    m_thread.join();
 }
 
 void UnixListener::close()

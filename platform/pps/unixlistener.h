@@ -3,26 +3,35 @@
 
 #include <QtCore/QString>
 
+#include <functional>
+#include <thread>
+
 namespace hx {
 namespace pps {
 
-// A Unix-domain socket listening at a path that only its owner may use, with a wake pipe that
-// lets another thread end a poll on it: what the servers' accept loops stand on.
+// A Unix-domain socket listening at a path that only its owner may use, and the thread of the
+// server loop that polls it, with a wake pipe that ends that poll: what the servers stand on.
 class UnixListener
 {
 public:
     UnixListener() = default;
     ~UnixListener();
 
-    // Replaces whatever file is at path. On failure returns false with errno set and *what
-    // naming the step that failed, and leaves nothing open.
-    bool listen(const QString &path, int socketType, int backlog, QString *what);
+    // Replaces whatever file is at path; a missing folder is created readable only by its
+    // owner. On failure returns false with *error naming the step that failed and why, and
+    // leaves nothing open.
+    bool listen(const QString &path, int socketType, int backlog, QString *error);
     bool isListening() const { return m_fd >= 0; }
     // Non-blocking; accept4 on it.
     int fd() const { return m_fd; }
-    // Readable once wake() has run.
+    // Readable once stop() has begun: the loop polls it with its sockets and returns then.
     int wakeFd() const { return m_wakeFds[0]; }
-    void wake();
+
+    // Runs the server loop on a thread of its own.
+    void start(const std::function<void()> &loop);
+    bool isRunning() const { return m_thread.joinable(); }
+    // Wakes the loop and waits for it to return; the socket stays open until close().
+    void stop();
     // Closes the socket and the pipe and removes the socket file.
     void close();
 
@@ -32,6 +41,7 @@ private:
     QString m_path;
     int m_fd = -1;
     int m_wakeFds[2] = { -1, -1 };
+    std::thread m_thread;
 };
 
 } // namespace pps

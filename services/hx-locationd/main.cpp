@@ -4,20 +4,13 @@
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
-#include <QtCore/QDir>
 #include <QtCore/QTextStream>
 
-#include <csignal>
-#include <cstdio>
+#include "../common/daemon.h"
 
 int main(int argc, char *argv[])
 {
-    // Block the stop signals before any thread starts, so only sigwait below receives them.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    hx::services::Daemon daemon;
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("hx-locationd"));
@@ -45,7 +38,7 @@ int main(int argc, char *argv[])
 
     QTextStream err(stderr);
     if (parser.isSet(root))
-        qputenv("HX_PPS_ROOT", QFile::encodeName(QDir(parser.value(root)).absolutePath()));
+        hx::services::Daemon::setRoot("HX_PPS_ROOT", parser.value(root));
 
     hx::pps::LocationServer server;
     QString error;
@@ -77,8 +70,7 @@ int main(int argc, char *argv[])
     }
     err << "hx-locationd: serving " << server.controlPath() << Qt::endl;
 
-    int received = 0;
-    sigwait(&stopSignals, &received);
+    daemon.waitForStop();
     server.stop();
     err << "hx-locationd: stopped" << Qt::endl;
     return 0;

@@ -6,19 +6,13 @@
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
-#include <QtCore/QFile>
 #include <QtCore/QTextStream>
 
-#include <csignal>
+#include "../common/daemon.h"
 
 int main(int argc, char *argv[])
 {
-    // Block the stop signals before any thread starts, so only sigwait below receives them.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    hx::services::Daemon daemon;
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("hx-revgeocoded"));
@@ -36,7 +30,7 @@ int main(int argc, char *argv[])
 
     QTextStream err(stderr);
     if (parser.isSet(root))
-        qputenv("HX_MSG_ROOT", QFile::encodeName(QDir(parser.value(root)).absolutePath()));
+        hx::services::Daemon::setRoot("HX_MSG_ROOT", parser.value(root));
     const QString gazetteerPath = parser.isSet(gazetteer) ? QDir(parser.value(gazetteer)).absolutePath()
                                                           : hx::platform::places::Gazetteer::defaultPath();
     {
@@ -54,8 +48,7 @@ int main(int argc, char *argv[])
     }
     err << "hx-revgeocoded: serving " << server.server().socketPath() << Qt::endl;
 
-    int received = 0;
-    sigwait(&stopSignals, &received);
+    daemon.waitForStop();
     server.stop();
     err << "hx-revgeocoded: stopped" << Qt::endl;
     return 0;

@@ -33,6 +33,8 @@ protected:
     QVector<CachedPlace> &storage();
 
 private:
+    friend class GroupedSearch;
+
     QVector<CachedPlace> m_storage;
 };
 

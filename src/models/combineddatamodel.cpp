@@ -6,8 +6,6 @@
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/modelmarker.h>
 
-#include <QtCore/QMutexLocker>
-
 namespace hx {
 namespace trellan {
 namespace places {
@@ -24,20 +22,28 @@ const int pageSize = 10;
 class CombinedDataModelPrivate
 {
 public:
-    QString text;
-    bool loaded = false;
-    SearchManager searchManager;
-    GroupedSearch::Layout layout;
+    explicit CombinedDataModelPrivate(CachedPlaceDataModel *model) : search(model, layout(), pageSize) { }
+
+    static GroupedSearch::Layout layout()
+    {
+        GroupedSearch::Layout layout;
+        layout.topGroup = 14;
+        layout.shown = [](int, int received) { return qMin(received, pageSize); };
+        layout.header = &CombinedDataModel::createHeader;
+        layout.footer = [](int, int, const SearchResult &) { return QString(); };
+        return layout;
+    }
+
+    GroupedSearch search;
 };
 
-CombinedDataModel::CombinedDataModel(QObject *parent) : CachedPlaceDataModel(parent), d(new CombinedDataModelPrivate)
+CombinedDataModel::CombinedDataModel(QObject *parent)
+    : CachedPlaceDataModel(parent), d(new CombinedDataModelPrivate(this))
 {
     qRegisterMetaType<QList<QSharedPointer<Place>>>();
-    d->layout.topGroup = 14;
-    d->layout.shown = [](int, int received) { return qMin(received, pageSize); };
-    d->layout.header = &CombinedDataModel::createHeader;
-    d->layout.footer = [](int, int, const SearchResult &) { return QString(); };
-    connect(&d->searchManager, &SearchManager::resultAvailable, this, &CombinedDataModel::onResultAvailable,
+    // The combined list asks for My Places as group 14 when it gives no groups.
+    d->search.searchManager().setMyPlacesGroup(14);
+    connect(&d->search.searchManager(), &SearchManager::resultAvailable, this, &CombinedDataModel::onResultAvailable,
             Qt::QueuedConnection);
     connect(this, &PlacesDataModel::modelLoadedFinal, this, &CombinedDataModel::onModelLoaded);
 }
@@ -47,48 +53,12 @@ CombinedDataModel::~CombinedDataModel() = default;
 void CombinedDataModel::load(const QString &text, const hx::platform::places::Coordinates &near,
                              const QList<FilterCategory::Type> &categories, bool includeFavorites)
 {
-    int id;
-    {
-        QMutexLocker locker(&mutex());
-        d->text = text;
-        id = nextSearchId();
-        d->loaded = false;
-        storage().clear();
-    }
-    rows()->clear();
-    // The combined list asks for My Places as group 14 when it gives no groups.
-    d->searchManager.setMyPlacesGroup(14);
-    GroupedSearch::start(&d->searchManager, text, near, id, categories, includeFavorites, pageSize);
+    d->search.load(text, near, categories, includeFavorites);
 }
 
 void CombinedDataModel::onResultAvailable(Error::Type error, SearchResult result, bool done, int id)
 {
-    QMutexLocker locker(&mutex());
-    if (id != searchIdLocked())
-        return;
-    if (error != Error::None) {
-        const bool first = !d->loaded;
-        d->loaded = true;
-        locker.unlock();
-        emit errorEvent(error);
-        if (first)
-            emit modelLoaded();
-        if (done)
-            emit modelLoadedFinal();
-        return;
-    }
-    GroupedSearch::Block block = GroupedSearch::build(d->layout, result, storage());
-    const bool first = !d->loaded && (done || !block.places.isEmpty());
-    if (first)
-        d->loaded = true;
-    locker.unlock();
-
-    GroupedSearch::insert(block, rows());
-    requestForRating(block.places, id, block.placeRows);
-    if (first)
-        emit modelLoaded();
-    if (done)
-        emit modelLoadedFinal();
+    d->search.takeReply(error, result, done, id, [this](Error::Type reported) { emit errorEvent(reported); });
 }
 
 void CombinedDataModel::onModelLoaded()

@@ -1,6 +1,7 @@
 #ifndef HX_TRELLAN_PLACES_GROUPEDSEARCH_P_H
 #define HX_TRELLAN_PLACES_GROUPEDSEARCH_P_H
 
+#include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/error.h>
 #include <hx/platform/places/searchmanager.h>
 #include <hx/platform/places/searchresult.h>
@@ -17,7 +18,8 @@ namespace hx {
 namespace trellan {
 namespace places {
 
-// The part the grouped models share: one block of rows per store reply.
+// The part the grouped models share: one query over several groups, laid out as one block of
+// rows per store reply in the model's rows and storage.
 class GroupedSearch
 {
 public:
@@ -30,6 +32,19 @@ public:
         std::function<QString(int group, int shown, const hx::platform::places::SearchResult &)> footer;
     };
 
+    GroupedSearch(CachedPlaceDataModel *model, const Layout &layout, int pageSize);
+
+    hx::platform::places::SearchManager &searchManager() { return m_searchManager; }
+
+    // Drops the last query's rows and places and starts a new query under a new search id.
+    void load(const QString &text, const hx::platform::places::Coordinates &near,
+              const QList<FilterCategory::Type> &categories, bool includeFavorites);
+    // Takes one reply; a reply of an older query is dropped. An error goes to reportError
+    // before the model's load signals, as a model's own error signal must.
+    void takeReply(hx::platform::places::Error::Type error, const hx::platform::places::SearchResult &result, bool done,
+                   int id, const std::function<void(hx::platform::places::Error::Type)> &reportError);
+
+private:
     struct Block
     {
         QVariantList rows;
@@ -40,14 +55,15 @@ public:
 
     // Puts a reply's places into the storage and lays out its rows; call with the model's
     // mutex held. An empty block has no rows.
-    static Block build(const Layout &layout, const hx::platform::places::SearchResult &result,
-                       QVector<CachedPlace> &storage);
+    Block build(const hx::platform::places::SearchResult &result);
     // Inserts the block's rows; called without the mutex, since the row list signals views.
-    static void insert(Block &block, hx::trellan::ArrayDataModel *rows);
+    void insert(Block &block);
 
-    static void start(hx::platform::places::SearchManager *manager, const QString &text,
-                      const hx::platform::places::Coordinates &near, int searchId,
-                      const QList<FilterCategory::Type> &categories, bool includeFavorites, int pageSize);
+    CachedPlaceDataModel *m_model;
+    Layout m_layout;
+    int m_pageSize;
+    bool m_loaded = false; // the query's first rows (or its error) are reported; under the mutex
+    hx::platform::places::SearchManager m_searchManager;
 };
 
 } // namespace places

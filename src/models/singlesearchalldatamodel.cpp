@@ -1,13 +1,10 @@
 #include "groupedsearch_p.h"
 
 #include <hx/platform/places/searchmanager.h>
-#include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/modelmarker.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
-
-#include <QtCore/QMutexLocker>
 
 namespace hx {
 namespace trellan {
@@ -26,29 +23,34 @@ const int suggestionsGroup = 11;
 class SingleSearchAllDataModelPrivate
 {
 public:
-    QString text;
-    bool collapsed = true;
-    bool loaded = false;
-    SearchManager searchManager;
-    GroupedSearch::Layout layout;
+    SingleSearchAllDataModelPrivate(CachedPlaceDataModel *model, bool collapsed)
+        : search(model, layout(collapsed), pageSize)
+    { }
+
+    static GroupedSearch::Layout layout(bool collapsed)
+    {
+        GroupedSearch::Layout layout;
+        layout.topGroup = 7;
+        layout.shown = [collapsed](int group, int received) {
+            return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
+        };
+        layout.header = &SingleSearchAllDataModel::createHeader;
+        layout.footer = [collapsed](int group, int shown, const SearchResult &result) {
+            if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
+                return SingleSearchAllDataModel::createFooter(group);
+            return QString();
+        };
+        return layout;
+    }
+
+    GroupedSearch search;
 };
 
 SingleSearchAllDataModel::SingleSearchAllDataModel(bool collapsed, QObject *parent)
-    : CachedPlaceDataModel(parent), d(new SingleSearchAllDataModelPrivate)
+    : CachedPlaceDataModel(parent), d(new SingleSearchAllDataModelPrivate(this, collapsed))
 {
-    d->collapsed = collapsed;
-    d->layout.topGroup = 7;
-    d->layout.shown = [collapsed](int group, int received) {
-        return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
-    };
-    d->layout.header = &SingleSearchAllDataModel::createHeader;
-    d->layout.footer = [collapsed](int group, int shown, const SearchResult &result) {
-        if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
-            return createFooter(group);
-        return QString();
-    };
-    connect(&d->searchManager, &SearchManager::resultAvailable, this, &SingleSearchAllDataModel::onResultAvailable,
-            Qt::QueuedConnection);
+    connect(&d->search.searchManager(), &SearchManager::resultAvailable, this,
+            &SingleSearchAllDataModel::onResultAvailable, Qt::QueuedConnection);
 }
 
 SingleSearchAllDataModel::~SingleSearchAllDataModel() = default;
@@ -56,48 +58,16 @@ SingleSearchAllDataModel::~SingleSearchAllDataModel() = default;
 void SingleSearchAllDataModel::load(const QString &text, const hx::platform::places::Coordinates &near,
                                     const QList<FilterCategory::Type> &categories, bool includeFavorites)
 {
-    int id;
-    {
-        QMutexLocker locker(&mutex());
-        d->text = text;
-        id = nextSearchId();
-        d->loaded = false;
-        storage().clear();
-    }
-    rows()->clear();
-    GroupedSearch::start(&d->searchManager, text, near, id, categories, includeFavorites, pageSize);
+    d->search.load(text, near, categories, includeFavorites);
 }
 
 void SingleSearchAllDataModel::onResultAvailable(Error::Type error, SearchResult result, bool done, int id)
 {
-    QMutexLocker locker(&mutex());
-    if (id != searchIdLocked())
-        return;
-    if (error != Error::None) {
+    d->search.takeReply(error, result, done, id, [this](Error::Type reported) {
         Log::warning() << "hx::trellan::places::SingleSearchAllDataModel::onResultAvailable(): SearchManager error = "
-                       << int(error);
-        const bool first = !d->loaded;
-        d->loaded = true;
-        locker.unlock();
-        emit errorEvent(error);
-        if (first)
-            emit modelLoaded();
-        if (done)
-            emit modelLoadedFinal();
-        return;
-    }
-    GroupedSearch::Block block = GroupedSearch::build(d->layout, result, storage());
-    const bool first = !d->loaded && (done || !block.places.isEmpty());
-    if (first)
-        d->loaded = true;
-    locker.unlock();
-
-    GroupedSearch::insert(block, rows());
-    requestForRating(block.places, id, block.placeRows);
-    if (first)
-        emit modelLoaded();
-    if (done)
-        emit modelLoadedFinal();
+                       << int(reported);
+        emit errorEvent(reported);
+    });
 }
 
 bool SingleSearchAllDataModel::hasMoreItems(const QVariantList &indexPath)

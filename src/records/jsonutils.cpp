@@ -12,14 +12,12 @@
 #include <hx/platform/places/location.h>
 #include <hx/platform/places/place.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
-#include <hx/pps/ppsdecoder.h>
+#include <hx/pps/plainjson.h>
 #include <hx/pps/ppsencoder.h>
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/selectedplace.h>
 
 #include <cmath>
-#include <set>
-#include <string>
 
 #include "selectedplace_p.h"
 
@@ -56,40 +54,6 @@ QString carriedText(const QString &text)
         }
     }
     return result;
-}
-
-// True when an object at the decoder's level, or below it, names a member twice.
-bool repeatsAName(pps_decoder_t *decoder, bool inObject)
-{
-    std::set<std::string> seen;
-    while (const char *name = pps_decoder_name(decoder)) {
-        if (inObject && !seen.insert(name).second)
-            return true;
-        const pps_node_type_t type = pps_decoder_type(decoder, nullptr);
-        if (type == PPS_TYPE_OBJECT || type == PPS_TYPE_ARRAY) {
-            pps_decoder_push(decoder, nullptr);
-            const bool repeated = repeatsAName(decoder, type == PPS_TYPE_OBJECT);
-            pps_decoder_pop(decoder);
-            if (repeated)
-                return true;
-        } else {
-            pps_decoder_next(decoder);
-        }
-    }
-    return false;
-}
-
-// A strict JSON text in which no object names a member twice. Qt's reader keeps the last of
-// repeated members but leaks the first when it is an object or an array, so such a text never
-// reaches it.
-bool isPlainJson(const QByteArray &utf8)
-{
-    pps_decoder_t decoder;
-    pps_decoder_initialize(&decoder, nullptr);
-    const bool plain = pps_decoder_parse_json(&decoder, utf8.constData(), size_t(utf8.size())) == PPS_DECODER_OK
-        && !repeatsAName(&decoder, false);
-    pps_decoder_cleanup(&decoder);
-    return plain;
 }
 
 // Owns an encoder for one text; every add is checked at the end through the sticky error.
@@ -208,7 +172,7 @@ SelectedPlace *JsonUtils::decodeSelectedPlaceFromJson(const QString &json)
     const QByteArray utf8 = json.toUtf8();
     QJsonParseError error;
     error.error = QJsonParseError::IllegalValue;
-    const QJsonDocument document = isPlainJson(utf8) ? QJsonDocument::fromJson(utf8, &error) : QJsonDocument();
+    const QJsonDocument document = hx::pps::isPlainJson(utf8) ? QJsonDocument::fromJson(utf8, &error) : QJsonDocument();
     if (error.error != QJsonParseError::NoError || document.isNull()) {
         Log::warning() << "hx::trellan::places::JsonUtils::decodeSelectedPlaceFromJson() SelectedPlace JSON decoding "
                           "failed.\n";

@@ -176,12 +176,9 @@ void tst_GetGeolocation::timeOutPublishesTheBestEarlierFix()
     server.setTrack(fix(43.1, -80.1, 150));
     QVERIFY(server.start());
 
-    QElapsedTimer elapsed;
-    elapsed.start();
     CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(91, 1));
     QSignalSpy updated(coordinate, &CurrentCoordinate::updated);
     QVERIFY(SignalWaiter::wait(updated, 1, 5000));
-    QVERIFY(elapsed.elapsed() >= 900);
     QCOMPARE(coordinate->value().accuracy(), 150.0);
     QCOMPARE(coordinate->state(), int(CurrentCoordinate::Valid));
 }

@@ -90,16 +90,14 @@ void tst_CCLUtils::duplicateNames_data()
     QTest::addColumn<QString>("tagName");
     QTest::addColumn<QString>("auxName");
 
-    QTest::newRow("a single tag keeps the base name") << 1 << 0 << "placeTag"
-                                                      << "auxiliaryData";
-    QTest::newRow("no tags at all keeps the base name") << 0 << 0 << "placeTag"
-                                                        << "auxiliaryData";
-    QTest::newRow("the first of two is numbered 0") << 2 << 0 << "DUP_0_placeTag"
-                                                    << "DUP_0_auxiliaryData";
-    QTest::newRow("the second of two is numbered 1") << 2 << 1 << "DUP_1_placeTag"
-                                                     << "DUP_1_auxiliaryData";
-    QTest::newRow("a two-digit index is written in decimal") << 12 << 10 << "DUP_10_placeTag"
-                                                             << "DUP_10_auxiliaryData";
+    QTest::newRow("a single tag keeps the base name") << 1 << 0 << "placeTag" << QStringLiteral("auxiliaryData");
+    QTest::newRow("no tags at all keeps the base name") << 0 << 0 << "placeTag" << QStringLiteral("auxiliaryData");
+    QTest::newRow("the first of two is numbered 0")
+        << 2 << 0 << "DUP_0_placeTag" << QStringLiteral("DUP_0_auxiliaryData");
+    QTest::newRow("the second of two is numbered 1")
+        << 2 << 1 << "DUP_1_placeTag" << QStringLiteral("DUP_1_auxiliaryData");
+    QTest::newRow("a two-digit index is written in decimal")
+        << 12 << 10 << "DUP_10_placeTag" << QStringLiteral("DUP_10_auxiliaryData");
 }
 
 void tst_CCLUtils::duplicateNames()

@@ -114,17 +114,17 @@ void tst_PlaceManagerUI::errorDialogTexts_data()
     QTest::newRow("a place no longer stored has only a body")
         << 5 << QString() << "This item has either been moved or deleted.";
     QTest::newRow("error 6 shows neither title nor body") << 6 << QString() << QString();
-    QTest::newRow("an unavailable service is content unavailable") << 9 << "Content Unavailable"
-                                                                   << "My Places content is currently unavailable.";
-    QTest::newRow("the favourites limit") << 13 << "Maximum Limit Reached"
-                                          << "You have reached the maximum limit for favorites.";
-    QTest::newRow("an already stored favourite") << 14 << "Already a Favorite"
-                                                 << "This place is already saved as a favorite.";
-    QTest::newRow("no network") << 16 << "No Network Connection"
-                                << "Can't complete your request. Please check your network connection, and try "
-                                   "again.";
-    QTest::newRow("any other error is content unavailable") << 1 << "Content Unavailable"
-                                                            << "My Places content is currently unavailable.";
+    QTest::newRow("an unavailable service is content unavailable")
+        << 9 << "Content Unavailable" << QStringLiteral("My Places content is currently unavailable.");
+    QTest::newRow("the favourites limit")
+        << 13 << "Maximum Limit Reached" << QStringLiteral("You have reached the maximum limit for favorites.");
+    QTest::newRow("an already stored favourite")
+        << 14 << "Already a Favorite" << QStringLiteral("This place is already saved as a favorite.");
+    QTest::newRow("no network")
+        << 16 << "No Network Connection"
+        << QStringLiteral("Can't complete your request. Please check your network connection, and try again.");
+    QTest::newRow("any other error is content unavailable")
+        << 1 << "Content Unavailable" << QStringLiteral("My Places content is currently unavailable.");
 }
 
 void tst_PlaceManagerUI::errorDialogTexts()

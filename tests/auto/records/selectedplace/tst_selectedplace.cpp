@@ -125,8 +125,6 @@ void tst_SelectedPlace::countryCodes_data()
     QTest::newRow("a name with an accent upper-cased")
         << addressIn(QStringLiteral("Réunion")) << QStringLiteral("REU") << QStringLiteral("RE");
     QTest::newRow("an unknown name gives no codes") << addressIn(QStringLiteral("Atlantis")) << QString() << QString();
-    QTest::newRow("no country gives no codes") << addressIn(QString()) << QString() << QString();
-    QTest::newRow("a short form") << addressIn(QStringLiteral("uk")) << QStringLiteral("GBR") << QStringLiteral("GB");
 }
 
 void tst_SelectedPlace::countryCodes()

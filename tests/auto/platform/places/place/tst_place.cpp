@@ -46,6 +46,15 @@ private:
         return place;
     }
 
+    static Place placeWithProperties(const QVariantMap &properties)
+    {
+        AuxiliaryData data(QStringLiteral("test"));
+        data.setProperties(properties);
+        Place place(QStringLiteral("Props"), Location(Coordinates(1, 2), Address()));
+        place.addAuxiliaryData(data);
+        return place;
+    }
+
 private Q_SLOTS:
     void defaultCoordinatesAreInvalid()
     {
@@ -123,6 +132,12 @@ private Q_SLOTS:
         hugeCount.chop(8); // the two empty list counts
         QDataStream(&hugeCount, QIODevice::Append) << quint32(0x7fffffff) << quint32(0);
         QTest::newRow("an impossible list count gives nothing") << hugeCount;
+        // Same length, so every count before it still lines up.
+        QByteArray repeated = Utilities::serialize(placeWithProperties(
+            { { QStringLiteral("dup1"), QVariantMap { { QStringLiteral("x"), 1 } } }, { QStringLiteral("dup2"), 2 } }));
+        QVERIFY(repeated.contains("\"dup2\""));
+        repeated.replace("\"dup2\"", "\"dup1\"");
+        QTest::newRow("a property map that names a member twice gives nothing") << repeated;
     }
 
     void refusedBytes()
@@ -133,6 +148,29 @@ private Q_SLOTS:
         QVERIFY(!Utilities::deserialize(bytes, place));
         QCOMPARE(place, sentinel); // left as the caller had it
         QVERIFY(!Utilities::deserialize(bytes));
+    }
+
+    // Names that only the strictest comparison tells apart are still different names.
+    void propertyNamesReadBack_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("names that differ only after a NUL")
+            << QStringList { QString::fromUtf16(u"a\0b", 3), QString::fromUtf16(u"a\0c", 3) };
+        QTest::newRow("names that differ only in a lone surrogate")
+            << QStringList { QString(QChar(0xd800)) + QLatin1Char('x'), QString(QChar(0xdc00)) + QLatin1Char('x') };
+        QTest::newRow("a name and its escaped look-alike")
+            << QStringList { QStringLiteral("a/b"), QStringLiteral("a\\/b") };
+    }
+
+    void propertyNamesReadBack()
+    {
+        QFETCH(QStringList, names);
+        QVariantMap properties;
+        for (const QString &name : names)
+            properties.insert(name, QVariantMap { { name, 1 } });
+        std::unique_ptr<Place> back(Utilities::deserialize(Utilities::serialize(placeWithProperties(properties))));
+        QVERIFY(back);
+        QCOMPARE(back->auxiliaryData().value(0).properties(), properties);
     }
 
     void mapUrlDecodesBack()

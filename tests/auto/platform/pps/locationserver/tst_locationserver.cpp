@@ -268,17 +268,30 @@ void tst_LocationServer::badTracksAreRefused_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("a line that is not JSON") << QByteArray("{\"fix\":{}}\n{oops\n") << "track line 2";
     QTest::newRow("a line with nothing to send") << QByteArray("{\"delay\":5}\n") << "track line 1";
+    QTest::newRow("a line that names a member twice")
+        << QByteArray("{\"fix\":{}}\n{\"fix\":{\"latitude\":1},\"fix\":{\"latitude\":2}}\n") << "track line 2";
+    QTest::newRow("a line that names a member twice deep inside")
+        << QByteArray("{\"fix\":{\"satellites\":[{\"id\":[1],\"id\":2}]}}\n") << "track line 1";
 }
 
 void tst_LocationServer::badTracksAreRefused()
 {
     QFETCH(QByteArray, track);
     QFETCH(QString, error);
+    hx::test::TestRoots roots;
     LocationServer server;
+    server.setFixedPosition(-33.86, 151.21, 25);
+    server.setStatusInterval(0);
     QString message;
     QVERIFY(!server.setTrack(track, &message));
     QVERIFY2(message.startsWith(error), qPrintable(message));
     QVERIFY(!server.loadTrack(QStringLiteral("/nonexistent/track"), &message));
+
+    // The track it had is kept whole.
+    QVERIFY(server.start());
+    ControlClient client;
+    QVERIFY(client.request());
+    QCOMPARE(datOf(client.readLocation()).value(QStringLiteral("latitude")).toDouble(), -33.86);
 }
 
 // Clients that hang up mid-request, send garbage or too much, or ask and never read: the
