@@ -560,7 +560,7 @@ GazetteerPrivate::Candidates GazetteerPrivate::categoryInBox(const QString &key,
         sqlite3_bind_int(query, 5, GazetteerEntry::PointOfInterest);
         int rc;
         while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
-            if (!columnText(query, 3).toCaseFolded().startsWith(key))
+            if (!columnText(query, 3).startsWith(key, Qt::CaseInsensitive))
                 continue;
             Candidate candidate;
             candidate.id = sqlite3_column_int64(query, 0);
@@ -599,7 +599,8 @@ GazetteerPrivate::Candidates GazetteerPrivate::nearestInCategory(const QString &
         return placed.mid(0, wanted);
     }
     // As in Gazetteer::nearest: grow the box until it holds enough, then once more out to the
-    // farthest of those, which a corner of the square may hide.
+    // farthest of those, which a corner of the square may hide. Every box is read whole, so the
+    // next radius is guessed from how many the circle held, to need few boxes.
     double radius = FirstRadiusMetres;
     for (;;) {
         found = categoryInBox(key, latitude, longitude, radius);
@@ -612,7 +613,12 @@ GazetteerPrivate::Candidates GazetteerPrivate::nearestInCategory(const QString &
                 break;
             radius = qMin(farthest, HalfCircumferenceMetres);
         } else {
-            radius = qMin(radius * 4, HalfCircumferenceMetres);
+            const auto inCircle = std::count_if(found.cbegin(), found.cend(), [radius](const Candidate &candidate) {
+                return candidate.distance <= radius;
+            });
+            const double factor
+                = inCircle > 0 ? qBound(1.5, 1.25 * std::sqrt(double(wanted) / double(inCircle)), 16.0) : 8.0;
+            radius = qMin(radius * factor, HalfCircumferenceMetres);
         }
     }
     return found.mid(0, wanted);
