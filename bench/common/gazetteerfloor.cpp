@@ -116,7 +116,12 @@ int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
     }
     for (int i = 0; i < limit && i < ids.size(); ++i) {
         sqlite3_bind_int64(m_entry, 1, ids.at(i));
-        rows += stepAll(m_entry, 1, nullptr);
+        if (sqlite3_step(m_entry) == SQLITE_ROW) {
+            // A client reads what it asked for, as the store's own floor queries do.
+            for (int c = 0; c < sqlite3_column_count(m_entry); ++c)
+                rows += sqlite3_column_bytes(m_entry, c);
+        }
+        sqlite3_reset(m_entry);
     }
     return rows;
 }

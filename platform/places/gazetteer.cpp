@@ -16,6 +16,7 @@
 #include "gazetteer_p.h"
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
+#include "storescope_p.h"
 
 namespace hx {
 namespace platform {
@@ -295,6 +296,16 @@ void GazetteerPrivate::loadCategories()
 
 QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit)
 {
+    // The groups of one search ask for the same kinds' terms again and again.
+    const quint64 mark = StoreScope::mark();
+    if (mark == 0 || mark != termsMark) {
+        termsCache.clear();
+        termsMark = mark;
+    }
+    const QString cacheKey = prefix + QLatin1Char('\n') + QString::number(limit);
+    const auto cached = termsCache.constFind(cacheKey);
+    if (cached != termsCache.cend())
+        return cached.value();
     QStringList terms;
     sqlite3_stmt *query = statement(TermsSql);
     StatementReset reset(query);
@@ -304,6 +315,8 @@ QStringList GazetteerPrivate::termsStartingWith(const QString &prefix, int limit
     sqlite3_bind_int(query, 3, limit);
     while (sqlite3_step(query) == SQLITE_ROW)
         terms.append(columnText(query, 0));
+    if (mark != 0)
+        termsCache.insert(cacheKey, terms);
     return terms;
 }
 
@@ -390,15 +403,26 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const NameTier &tier,
     return true;
 }
 
-void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double nearLongitude) const
+void GazetteerPrivate::rank(Candidates *candidates, int wanted, double nearLatitude, double nearLongitude) const
 {
+    // Ordering needs only the haversine's inner term, which grows with the distance: the
+    // arc sine and square root that make metres of it would change no comparison.
     const bool near = isValidPosition(nearLatitude, nearLongitude);
+    const double phi1 = qDegreesToRadians(nearLatitude);
+    const double cosPhi1 = std::cos(phi1);
     for (Candidate &candidate : *candidates) {
-        candidate.distance = near && candidate.hasPosition
-            ? Gazetteer::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
-            : std::numeric_limits<double>::infinity();
+        if (!near || !candidate.hasPosition) {
+            candidate.distance = std::numeric_limits<double>::infinity();
+            continue;
+        }
+        const double phi2 = qDegreesToRadians(candidate.latitude);
+        const double halfPhi = std::sin((phi2 - phi1) / 2);
+        const double halfLambda = std::sin(qDegreesToRadians(candidate.longitude - nearLongitude) / 2);
+        candidate.distance = qBound(0.0, halfPhi * halfPhi + cosPhi1 * std::cos(phi2) * halfLambda * halfLambda, 1.0);
     }
-    std::stable_sort(candidates->begin(), candidates->end(), [](const Candidate &a, const Candidate &b) {
+    // Ids are unique, so the order is total and only the part a page can reach is sorted.
+    const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
+    std::partial_sort(candidates->begin(), end, candidates->end(), [](const Candidate &a, const Candidate &b) {
         if (a.tier != b.tier)
             return a.tier < b.tier;
         if (a.distance != b.distance)
@@ -732,7 +756,7 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     if (!d->prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
-    d->rank(&head, nearLatitude, nearLongitude);
+    d->rank(&head, offset + limit, nearLatitude, nearLongitude);
     head.append(tail);
 
     const bool near = isValidPosition(nearLatitude, nearLongitude);

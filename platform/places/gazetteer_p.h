@@ -30,7 +30,7 @@ public:
         bool hasPosition = false;
         double importance = 0;
         int tier = 0;
-        double distance = 0;
+        double distance = 0; // metres from a nearest lookup; a key that orders by distance when ranked
     };
 
     // How well a folded name matches the typed text, read straight from the stored UTF-8 so
@@ -72,7 +72,8 @@ public:
     Candidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
                        Candidates *window, Candidates *tail);
-    void rank(Candidates *candidates, double nearLatitude, double nearLongitude) const;
+    // Sorts the first `wanted` candidates by text, then distance, importance and id.
+    void rank(Candidates *candidates, int wanted, double nearLatitude, double nearLongitude) const;
     Candidates inBox(double latitude, double longitude, double radiusMetres, int kinds);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
@@ -89,6 +90,8 @@ public:
     int version = 0;
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
+    QHash<QString, QStringList> termsCache; // within one StoreScope
+    quint64 termsMark = 0;
     QVector<Category> categories;
 };
 

@@ -375,12 +375,23 @@ bool PlaceDatabase::exec(const char *sql)
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+bool PlaceDatabase::control(const char *sql)
+{
+    // Transaction control runs around every search and write: parsed once, not each time.
+    sqlite3_stmt *stmt = statement(sql);
+    if (!stmt)
+        return false;
+    const int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    return rc == SQLITE_DONE;
+}
+
 void PlaceDatabase::readWithinScope()
 {
     // One snapshot for a whole store operation: its groups see the same store, and the
     // statements skip taking and dropping the shared lock one by one.
     const quint64 mark = StoreScope::mark();
-    if (mark == 0 || m_readMark == mark || !sqlite3_get_autocommit(m_db) || !exec("BEGIN"))
+    if (mark == 0 || m_readMark == mark || !sqlite3_get_autocommit(m_db) || !control("BEGIN"))
         return;
     m_readMark = mark;
     StoreScope::atEnd([this] { endRead(); });
@@ -389,25 +400,25 @@ void PlaceDatabase::readWithinScope()
 void PlaceDatabase::endRead()
 {
     if (m_readMark != 0 && !sqlite3_get_autocommit(m_db))
-        exec("COMMIT");
+        control("COMMIT");
     m_readMark = 0;
 }
 
 bool PlaceDatabase::begin()
 {
     endRead();
-    return exec("BEGIN IMMEDIATE");
+    return control("BEGIN IMMEDIATE");
 }
 
 bool PlaceDatabase::commit()
 {
-    return exec("COMMIT");
+    return control("COMMIT");
 }
 
 void PlaceDatabase::rollback()
 {
     if (!sqlite3_get_autocommit(m_db))
-        exec("ROLLBACK");
+        control("ROLLBACK");
 }
 
 Error::Type PlaceDatabase::fail(const char *what)

@@ -83,6 +83,7 @@ private:
     Error::Type createOrMigrate();
     sqlite3_stmt *statement(const char *sql);
     bool exec(const char *sql);
+    bool control(const char *sql);
     void readWithinScope();
     void endRead();
     bool begin();

@@ -2,6 +2,7 @@
 #include <hx/platform/places/provider.h>
 
 #include <QtCore/QMetaObject>
+#include <QtCore/QThreadPool>
 
 #include <memory>
 
@@ -37,26 +38,46 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
 }
 } // namespace
 
-PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent), d(new PlaceSearchManagerPrivate) { }
+QThreadPool *PlaceSearchManagerPrivate::answering()
+{
+    static QThreadPool *pool = [] {
+        auto *made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(-1);
+        return made;
+    }();
+    return pool;
+}
+
+PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent), d(new PlaceSearchManagerPrivate)
+{
+    d->link->manager = this;
+}
 
 PlaceSearchManager::~PlaceSearchManager()
 {
-    // A job still running posts to this object; once it is done, destroying the object drops
-    // whatever it posted.
-    d->answering.waitForDone();
+    // A job that finishes later finds no manager; what one posted already is dropped with us.
+    QMutexLocker lock(&d->link->mutex);
+    d->link->manager = nullptr;
 }
 
 Error::Type PlaceSearchManager::requestAuxiliaryData(const QList<AuxiliaryDataRequest> &requests, const QVariant &id)
 {
     if (requests.isEmpty())
         return Error::InvalidArgument;
-    d->answering.start([this, requests, id] {
-        const StoreScope scope;
+    PlaceSearchManagerPrivate::answering()->start([link = d->link, requests, id] {
         QList<AuxiliaryDataReply> replies;
-        for (const AuxiliaryDataRequest &request : requests)
-            replies.append(answer(request));
-        QMetaObject::invokeMethod(
-            this, [this, replies, id] { Q_EMIT auxiliaryDataAvailable(replies, id, true); }, Qt::QueuedConnection);
+        {
+            const StoreScope scope;
+            for (const AuxiliaryDataRequest &request : requests)
+                replies.append(answer(request));
+        }
+        QMutexLocker lock(&link->mutex);
+        if (PlaceSearchManager *manager = link->manager) {
+            QMetaObject::invokeMethod(
+                manager, [manager, replies, id] { Q_EMIT manager->auxiliaryDataAvailable(replies, id, true); },
+                Qt::QueuedConnection);
+        }
     });
     return Error::None;
 }
