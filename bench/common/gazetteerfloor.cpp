@@ -54,8 +54,8 @@ GazetteerFloor::GazetteerFloor(const QString &path)
                        &m_terms, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT id, kind, name, street, postal_code, city, region, region_code, country, "
-                       "country_code, category, phone, url, email, latitude, longitude, importance "
-                       "FROM entries WHERE id = ?1",
+                       "country_code, category, phone, url, email, latitude, longitude, importance, rating, "
+                       "rating_count FROM entries WHERE id = ?1",
                        -1, &m_entry, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "

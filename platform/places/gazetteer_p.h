@@ -77,8 +77,17 @@ public:
     Candidates inBox(double latitude, double longitude, double radiusMetres, int kinds);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
+    // Category search; key is a case-folded code prefix.
+    bool hasCategoryIndex() const;
+    static QString categoryEnd(const QString &key);
+    bool wholeCategory(const QString &key, Candidates *rows);
+    Candidates categoryInBox(const QString &key, double latitude, double longitude, double radiusMetres);
+    Candidates nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
+    QList<qint64> categoryByImportance(const QString &key, int wanted);
+
     QString path;
     QString error;
+    int version = 0;
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
     QHash<QString, QStringList> termsCache; // within one StoreScope

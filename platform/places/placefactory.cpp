@@ -74,6 +74,16 @@ Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
         if (!entry.category.isEmpty())
             poi.setCategories({ Category(entry.category, QString()) });
         place.addAuxiliaryData(poi);
+        // A rating travels as the rating service's own item, which is where readers look for it.
+        if (!qIsNaN(entry.rating)) {
+            PointOfInterestAuxiliaryData rating;
+            rating.setProvider(Provider(QLatin1String(Provider::Ratings)));
+            rating.setExternalId(externalId);
+            rating.setName(entry.name);
+            rating.setRating(entry.rating);
+            rating.setRatingCount(entry.ratingCount);
+            place.addAuxiliaryData(rating);
+        }
         const QString category = entry.category.toLower();
         if (category.contains(QLatin1String("airport")))
             place.addTag(QLatin1String(Tags::Airport));

@@ -25,8 +25,10 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
     for (const AuxiliaryData &item : full->auxiliaryData()) {
         if (!request.dataType().isEmpty() && item.type() != request.dataType())
             continue;
-        // Remote data is what came from the provider that stands in for the online service.
-        if (request.remoteDataOnly() && item.provider().name() != QLatin1String(Provider::Gazetteer))
+        // Remote data is what came from the providers that stand in for the online services.
+        const QString provider = item.provider().name();
+        if (request.remoteDataOnly() && provider != QLatin1String(Provider::Gazetteer)
+            && provider != QLatin1String(Provider::Ratings))
             continue;
         data.append(item);
     }
