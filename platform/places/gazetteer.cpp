@@ -751,6 +751,7 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     for (const auto &candidate : qAsConst(head))
         exactIds.insert(candidate.id);
     GazetteerPrivate::Candidates window;
+    window.reserve(RankedWindow);
     GazetteerPrivate::Candidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
     if (!d->prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
