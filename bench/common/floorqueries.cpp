@@ -31,11 +31,17 @@ private:
     sqlite3_stmt *m_statement;
 };
 
+// Every column as a client uses it: numbers as numbers, text and blobs as bytes.
 int readColumns(sqlite3_stmt *statement)
 {
     int bytes = 0;
-    for (int c = 0; c < sqlite3_column_count(statement); ++c)
-        bytes += sqlite3_column_bytes(statement, c);
+    for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+        const int type = sqlite3_column_type(statement, c);
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+            bytes += sqlite3_column_double(statement, c) != 0;
+        else if (type != SQLITE_NULL)
+            bytes += sqlite3_column_bytes(statement, c);
+    }
     return bytes;
 }
 } // namespace
@@ -94,16 +100,18 @@ int FloorQueries::storeWords(const QByteArray &prefix, int limit)
 {
     const QByteArray end = prefix + QByteArray("\xF4\x8F\xBF\xBF");
     std::vector<sqlite3_int64> ids;
+    int bytes = 0;
     {
         Reset reset(m_placeWords);
         sqlite3_bind_text(m_placeWords, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
         sqlite3_bind_text(m_placeWords, 2, end.constData(), end.size(), SQLITE_STATIC);
         sqlite3_bind_int(m_placeWords, 3, 0);
         sqlite3_bind_int(m_placeWords, 4, 0);
-        while (int(ids.size()) <= limit && sqlite3_step(m_placeWords) == SQLITE_ROW)
+        while (int(ids.size()) <= limit && sqlite3_step(m_placeWords) == SQLITE_ROW) {
             ids.push_back(sqlite3_column_int64(m_placeWords, 0));
+            bytes += sqlite3_column_bytes(m_placeWords, 1);
+        }
     }
-    int bytes = 0;
     for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
         Reset reset(m_placeRecord);
         sqlite3_bind_int64(m_placeRecord, 1, ids[i]);
@@ -117,14 +125,16 @@ int FloorQueries::contactWords(const QByteArray &prefix, int limit)
 {
     const QByteArray end = prefix + QByteArray("\xF4\x8F\xBF\xBF");
     std::vector<sqlite3_int64> ids;
+    int bytes = 0;
     {
         Reset reset(m_contactWords);
         sqlite3_bind_text(m_contactWords, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
         sqlite3_bind_text(m_contactWords, 2, end.constData(), end.size(), SQLITE_STATIC);
-        while (int(ids.size()) <= limit && sqlite3_step(m_contactWords) == SQLITE_ROW)
+        while (int(ids.size()) <= limit && sqlite3_step(m_contactWords) == SQLITE_ROW) {
             ids.push_back(sqlite3_column_int64(m_contactWords, 0));
+            bytes += sqlite3_column_bytes(m_contactWords, 1);
+        }
     }
-    int bytes = 0;
     for (size_t i = 0; i < ids.size() && int(i) < limit; ++i) {
         sqlite3_int64 contact = -1;
         {

@@ -15,16 +15,35 @@ namespace {
 constexpr int Window = 200;
 constexpr int ExactLimit = 64;
 
+// Reads one column the way a client uses it: numbers as numbers, text and blobs as bytes.
+int readValue(sqlite3_stmt *statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column) != 0;
+    case SQLITE_NULL:
+        return 0;
+    default:
+        return sqlite3_column_bytes(statement, column);
+    }
+}
+
+// Steps through at most `most` rows, reading every column as a client that asked for them
+// must; returns the rows and bytes read, so that the work cannot be optimised away.
 int stepAll(sqlite3_stmt *statement, int most, QVector<qint64> *ids)
 {
     int rows = 0;
+    int read = 0;
     while (rows < most && sqlite3_step(statement) == SQLITE_ROW) {
         if (ids)
             ids->append(sqlite3_column_int64(statement, 0));
+        for (int c = 1; c < sqlite3_column_count(statement); ++c)
+            read += readValue(statement, c);
         ++rows;
     }
     sqlite3_reset(statement);
-    return rows;
+    return rows + read;
 }
 } // namespace
 
@@ -54,8 +73,8 @@ GazetteerFloor::GazetteerFloor(const QString &path)
                        &m_terms, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT id, kind, name, street, postal_code, city, region, region_code, country, "
-                       "country_code, category, phone, url, email, latitude, longitude, importance "
-                       "FROM entries WHERE id = ?1",
+                       "country_code, category, phone, url, email, latitude, longitude, importance, rating, "
+                       "rating_count FROM entries WHERE id = ?1",
                        -1, &m_entry, nullptr);
     sqlite3_prepare_v2(m_db,
                        "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
@@ -119,7 +138,7 @@ int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
         if (sqlite3_step(m_entry) == SQLITE_ROW) {
             // A client reads what it asked for, as the store's own floor queries do.
             for (int c = 0; c < sqlite3_column_count(m_entry); ++c)
-                rows += sqlite3_column_bytes(m_entry, c);
+                rows += readValue(m_entry, c);
         }
         sqlite3_reset(m_entry);
     }

@@ -81,6 +81,8 @@ struct Locality
 bool generate(const QString &path, qint64 count)
 {
     Random random(0x5eed0000ULL + quint64(count));
+    // Ratings draw from a stream of their own, so the rest of the file is what it was before them.
+    Random ratings(0x7a7e0000ULL + quint64(count));
     GazetteerWriter writer(path);
     if (!writer.begin(GazetteerWriter::Replace))
         return false;
@@ -133,6 +135,11 @@ bool generate(const QString &path, qint64 count)
                                          : word(random) + QLatin1Char(' ') + QString::fromUtf8(category.word);
             entry.phone = QStringLiteral("+1 555 %1").arg(1000000 + random.below(8999999));
             entry.importance = random.below(100);
+            // Two in five points of interest are rated, in half stars as rating services give them.
+            if (ratings.below(5) < 2) {
+                entry.rating = 1 + ratings.below(9) * 0.5;
+                entry.ratingCount = 1 + ratings.below(500);
+            }
         }
         writer.add(entry);
         if (i % 100000 == 0)

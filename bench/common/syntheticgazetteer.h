@@ -9,12 +9,13 @@ namespace bench {
 
 // A deterministic gazetteer of N places that reads like a real one: syllable-built names that
 // share prefixes, some diacritics, localities with populations, addresses on streets around
-// them and points of interest with categories. The same N always gives the same file.
+// them and points of interest with categories, two in five of them rated. The same N always
+// gives the same file.
 class SyntheticGazetteer
 {
 public:
     // Bump when the generated content changes, so cached files are rebuilt.
-    static constexpr int Version = 4;
+    static constexpr int Version = 5;
 
     // HX_BENCH_PLACES, or 1 000 000.
     static qint64 defaultCount();

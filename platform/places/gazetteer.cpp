@@ -34,6 +34,8 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
+// The first box of a nearest lookup: about a city block, where addresses are dense.
+constexpr double FirstRadiusMetres = 250;
 
 constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
@@ -52,7 +54,30 @@ constexpr const char *PositionSql = "SELECT latitude, longitude FROM entries WHE
 constexpr double LatitudeMetresPerDegree = HalfCircumferenceMetres / 180;
 constexpr const char *EntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
-      "phone, url, email, latitude, longitude, importance FROM entries WHERE id = ?1";
+      "phone, url, email, latitude, longitude, importance, rating, rating_count FROM entries WHERE id = ?1";
+// Files written before ratings existed.
+constexpr const char *UnratedEntrySql
+    = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
+      "phone, url, email, latitude, longitude, importance, NULL, 0 FROM entries WHERE id = ?1";
+// The points of interest under a range of category keys, in (code, id) order from the index alone.
+constexpr const char *CategoryRangeSql = "SELECT id, latitude, longitude FROM poi_categories "
+                                         "WHERE code_key >= ?1 AND code_key < ?2 LIMIT ?3";
+// The distinct codes of a range, one index seek each.
+constexpr const char *FirstCategoryCodeSql
+    = "SELECT code_key FROM poi_categories WHERE code_key >= ?1 AND code_key < ?2 ORDER BY code_key LIMIT 1";
+constexpr const char *NextCategoryCodeSql
+    = "SELECT code_key FROM poi_categories WHERE code_key > ?1 AND code_key < ?2 ORDER BY code_key LIMIT 1";
+constexpr const char *CategoryByIdSql = "SELECT id FROM poi_categories WHERE code_key = ?1 ORDER BY id LIMIT ?2";
+// Points of interest in a box with their codes, for categories too common to read whole.
+constexpr const char *CategoryBoxSql
+    = "SELECT e.id, e.latitude, e.longitude, e.category FROM points p JOIN entries e ON e.id = p.id "
+      "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND p.kind = ?5";
+// Files without the category index: points of interest in importance order.
+constexpr const char *PointsOfInterestSql = "SELECT id, category FROM entries WHERE kind = ?1 ORDER BY id";
+// A category with at most this many points of interest is read whole from its index and
+// sorted; a larger one is found through the spatial index, where it is dense enough that a
+// small box around the position already holds a page of it.
+constexpr int WholeCategoryLimit = 4096;
 constexpr const char *CategoriesSql = "SELECT code, name FROM categories ORDER BY name, code";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
 // A prefix that stands for at most this many whole terms is searched as those terms.
@@ -214,11 +239,15 @@ bool GazetteerPrivate::open()
         return fail(QStringLiteral("made by a newer version (%1)").arg(version));
     if (version < 1)
         return fail(QStringLiteral("unknown gazetteer version %1").arg(version));
+    this->version = version;
 
-    for (const char *sql : { ExactSql, PrefixSql, PositionSql, EntrySql, CategoriesSql }) {
+    for (const char *sql : { ExactSql, PrefixSql, PositionSql, CategoriesSql,
+                             version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql }) {
         if (!statement(sql))
             return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     }
+    if (hasCategoryIndex() && !statement(CategoryRangeSql))
+        return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     loadCategories();
     // The file never changes under us, so one read transaction lasts as long as the connection:
     // statements then skip beginning and ending their own, with its check of the file header.
@@ -380,15 +409,26 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const NameTier &tier,
     return true;
 }
 
-void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double nearLongitude) const
+void GazetteerPrivate::rank(Candidates *candidates, int wanted, double nearLatitude, double nearLongitude) const
 {
+    // Ordering needs only the haversine's inner term, which grows with the distance: the
+    // arc sine and square root that make metres of it would change no comparison.
     const bool near = isValidPosition(nearLatitude, nearLongitude);
+    const double phi1 = qDegreesToRadians(nearLatitude);
+    const double cosPhi1 = std::cos(phi1);
     for (Candidate &candidate : *candidates) {
-        candidate.distance = near && candidate.hasPosition
-            ? Gazetteer::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
-            : std::numeric_limits<double>::infinity();
+        if (!near || !candidate.hasPosition) {
+            candidate.distance = std::numeric_limits<double>::infinity();
+            continue;
+        }
+        const double phi2 = qDegreesToRadians(candidate.latitude);
+        const double halfPhi = std::sin((phi2 - phi1) / 2);
+        const double halfLambda = std::sin(qDegreesToRadians(candidate.longitude - nearLongitude) / 2);
+        candidate.distance = qBound(0.0, halfPhi * halfPhi + cosPhi1 * std::cos(phi2) * halfLambda * halfLambda, 1.0);
     }
-    std::stable_sort(candidates->begin(), candidates->end(), [](const Candidate &a, const Candidate &b) {
+    // Ids are unique, so the order is total and only the part a page can reach is sorted.
+    const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
+    std::partial_sort(candidates->begin(), end, candidates->end(), [](const Candidate &a, const Candidate &b) {
         if (a.tier != b.tier)
             return a.tier < b.tier;
         if (a.distance != b.distance)
@@ -398,6 +438,37 @@ void GazetteerPrivate::rank(Candidates *candidates, double nearLatitude, double 
         return a.id < b.id;
     });
 }
+
+namespace {
+// The smallest latitude/longitude box that holds the whole circle of the radius, as latitude
+// bounds and one or two longitude ranges (two when it crosses the antimeridian).
+void circleBox(double latitude, double longitude, double radiusMetres, double *minLatitude, double *maxLatitude,
+               QVector<QPair<double, double>> *longitudeRanges)
+{
+    // The longitude half-width follows from the spherical triangle at the circle's widest point.
+    const double angle = radiusMetres / EarthRadiusMetres;
+    const double latitudeSpan = qRadiansToDegrees(angle);
+    *minLatitude = latitude - latitudeSpan;
+    *maxLatitude = latitude + latitudeSpan;
+    double longitudeSpan = 180;
+    if (*maxLatitude < 90 && *minLatitude > -90 && angle < M_PI_2) {
+        const double ratio = std::sin(angle) / std::cos(qDegreesToRadians(latitude));
+        if (ratio < 1)
+            longitudeSpan = qRadiansToDegrees(std::asin(ratio));
+    }
+    if (longitudeSpan >= 180) {
+        longitudeRanges->append({ -180, 180 });
+    } else {
+        const double west = longitude - longitudeSpan;
+        const double east = longitude + longitudeSpan;
+        longitudeRanges->append({ qMax(west, -180.0), qMin(east, 180.0) });
+        if (west < -180)
+            longitudeRanges->append({ west + 360, 180 });
+        if (east > 180)
+            longitudeRanges->append({ -180, east - 360 });
+    }
+}
+} // namespace
 
 namespace {
 // A point to measure from, with what every distance from it needs.
@@ -495,7 +566,7 @@ int GazetteerPrivate::readPosition(qint64 id, double *latitude, double *longitud
 
 bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
 {
-    sqlite3_stmt *query = statement(EntrySql);
+    sqlite3_stmt *query = statement(version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql);
     if (!query)
         return false;
     StatementReset reset(query);
@@ -519,7 +590,161 @@ bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
     entry->latitude = columnNumber(query, 14);
     entry->longitude = columnNumber(query, 15);
     entry->importance = sqlite3_column_double(query, 16);
+    entry->rating = columnNumber(query, 17);
+    entry->ratingCount = qIsNaN(entry->rating) ? 0 : sqlite3_column_int(query, 18);
     return true;
+}
+
+bool GazetteerPrivate::hasCategoryIndex() const
+{
+    return version >= GazetteerSchema::FirstVersionWithCategoryIndex;
+}
+
+QString GazetteerPrivate::categoryEnd(const QString &key)
+{
+    // U+10FFFF sorts after every character a code can continue with.
+    return key + QString::fromUcs4(U"\U0010FFFF");
+}
+
+bool GazetteerPrivate::wholeCategory(const QString &key, Candidates *rows)
+{
+    sqlite3_stmt *query = statement(CategoryRangeSql);
+    StatementReset reset(query);
+    bindText(query, 1, key);
+    bindText(query, 2, categoryEnd(key));
+    sqlite3_bind_int(query, 3, WholeCategoryLimit + 1);
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+        Candidate candidate;
+        candidate.id = sqlite3_column_int64(query, 0);
+        candidate.hasPosition
+            = sqlite3_column_type(query, 1) != SQLITE_NULL && sqlite3_column_type(query, 2) != SQLITE_NULL;
+        candidate.latitude = sqlite3_column_double(query, 1);
+        candidate.longitude = sqlite3_column_double(query, 2);
+        rows->append(candidate);
+    }
+    if (rc != SQLITE_DONE)
+        qWarning().noquote() << "hx::platform::places::Gazetteer::inCategory() failed:" << sqliteError();
+    return rc == SQLITE_DONE && rows->size() <= WholeCategoryLimit;
+}
+
+GazetteerPrivate::Candidates GazetteerPrivate::categoryInBox(const QString &key, double latitude, double longitude,
+                                                             double radiusMetres)
+{
+    double minLatitude = 0;
+    double maxLatitude = 0;
+    QVector<QPair<double, double>> longitudeRanges;
+    circleBox(latitude, longitude, radiusMetres, &minLatitude, &maxLatitude, &longitudeRanges);
+    constexpr double margin = 1e-6; // as in inBox: the index rounds corners outwards
+    Candidates found;
+    sqlite3_stmt *query = statement(CategoryBoxSql);
+    for (const auto &range : qAsConst(longitudeRanges)) {
+        StatementReset reset(query);
+        sqlite3_bind_double(query, 1, minLatitude - margin);
+        sqlite3_bind_double(query, 2, maxLatitude + margin);
+        sqlite3_bind_double(query, 3, range.first - margin);
+        sqlite3_bind_double(query, 4, range.second + margin);
+        sqlite3_bind_int(query, 5, GazetteerEntry::PointOfInterest);
+        int rc;
+        while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+            if (!columnText(query, 3).startsWith(key, Qt::CaseInsensitive))
+                continue;
+            Candidate candidate;
+            candidate.id = sqlite3_column_int64(query, 0);
+            candidate.latitude = sqlite3_column_double(query, 1);
+            candidate.longitude = sqlite3_column_double(query, 2);
+            candidate.hasPosition = true;
+            candidate.distance
+                = Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
+            found.append(candidate);
+        }
+        if (rc != SQLITE_DONE) {
+            qWarning().noquote() << "hx::platform::places::Gazetteer::inCategory() failed:" << sqliteError();
+            return {};
+        }
+    }
+    return found;
+}
+
+GazetteerPrivate::Candidates GazetteerPrivate::nearestInCategory(const QString &key, double latitude, double longitude,
+                                                                 int wanted)
+{
+    const auto byDistance = [](const Candidate &a, const Candidate &b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.id < b.id;
+    };
+    Candidates found;
+    if (hasCategoryIndex() && wholeCategory(key, &found)) {
+        Candidates placed;
+        for (Candidate &candidate : found) {
+            if (!candidate.hasPosition)
+                continue;
+            candidate.distance
+                = Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
+            placed.append(candidate);
+        }
+        std::sort(placed.begin(), placed.end(), byDistance);
+        return placed.mid(0, wanted);
+    }
+    // As in Gazetteer::nearest: grow the box until it holds enough, then once more out to the
+    // farthest of those, which a corner of the square may hide. Every box is read whole, so the
+    // next radius is guessed from how many the circle held, to need few boxes.
+    double radius = FirstRadiusMetres;
+    for (;;) {
+        found = categoryInBox(key, latitude, longitude, radius);
+        std::sort(found.begin(), found.end(), byDistance);
+        if (radius >= HalfCircumferenceMetres)
+            break;
+        if (found.size() >= wanted) {
+            const double farthest = found.at(wanted - 1).distance;
+            if (farthest <= radius)
+                break;
+            radius = qMin(farthest, HalfCircumferenceMetres);
+        } else {
+            const auto inCircle = std::count_if(found.cbegin(), found.cend(), [radius](const Candidate &candidate) {
+                return candidate.distance <= radius;
+            });
+            const double factor
+                = inCircle > 0 ? qBound(1.5, 1.25 * std::sqrt(double(wanted) / double(inCircle)), 16.0) : 8.0;
+            radius = qMin(radius * factor, HalfCircumferenceMetres);
+        }
+    }
+    return found.mid(0, wanted);
+}
+
+QList<qint64> GazetteerPrivate::categoryByImportance(const QString &key, int wanted)
+{
+    QList<qint64> ids;
+    if (!hasCategoryIndex()) {
+        sqlite3_stmt *query = statement(PointsOfInterestSql);
+        StatementReset reset(query);
+        sqlite3_bind_int(query, 1, GazetteerEntry::PointOfInterest);
+        while (ids.size() < wanted && sqlite3_step(query) == SQLITE_ROW) {
+            if (columnText(query, 1).toCaseFolded().startsWith(key))
+                ids.append(sqlite3_column_int64(query, 0));
+        }
+        return ids;
+    }
+    // Ids run in importance order within each code, so the first ids of every code of the
+    // range, merged, are the first of the range without sorting the whole range.
+    const QString end = categoryEnd(key);
+    QString code;
+    for (bool first = true;; first = false) {
+        sqlite3_stmt *next = statement(first ? FirstCategoryCodeSql : NextCategoryCodeSql);
+        StatementReset resetNext(next);
+        bindText(next, 1, first ? key : code);
+        bindText(next, 2, end);
+        if (sqlite3_step(next) != SQLITE_ROW)
+            break;
+        code = columnText(next, 0);
+        sqlite3_stmt *byId = statement(CategoryByIdSql);
+        StatementReset resetById(byId);
+        bindText(byId, 1, code);
+        sqlite3_bind_int(byId, 2, wanted);
+        while (sqlite3_step(byId) == SQLITE_ROW)
+            ids.append(sqlite3_column_int64(byId, 0));
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids.mid(0, wanted);
 }
 
 Gazetteer::Gazetteer(const QString &path) : d(new GazetteerPrivate)
@@ -589,12 +814,13 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     for (const auto &candidate : qAsConst(head))
         exactIds.insert(candidate.id);
     GazetteerPrivate::Candidates window;
+    window.reserve(RankedWindow);
     GazetteerPrivate::Candidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
     if (!d->prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
         return {};
     head.append(window);
-    d->rank(&head, nearLatitude, nearLongitude);
+    d->rank(&head, offset + limit, nearLatitude, nearLongitude);
     head.append(tail);
 
     const bool near = isValidPosition(nearLatitude, nearLongitude);
@@ -683,6 +909,38 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
         entry.distanceMetres = place.distance;
         entries.append(entry);
     }
+    return entries;
+}
+
+QList<GazetteerEntry> Gazetteer::inCategory(const QString &code, double nearLatitude, double nearLongitude, int offset,
+                                            int limit, bool *hasMore) const
+{
+    if (hasMore)
+        *hasMore = false;
+    if (!d->db || offset < 0 || limit <= 0)
+        return {};
+    const QString key = code.trimmed().toCaseFolded();
+    const bool near = isValidPosition(nearLatitude, nearLongitude);
+    // One more than the page tells whether more exist.
+    const int wanted = int(qMin<qint64>(qint64(offset) + limit + 1, std::numeric_limits<int>::max()));
+    QList<qint64> ids;
+    if (near) {
+        for (const auto &candidate : d->nearestInCategory(key, nearLatitude, nearLongitude, wanted))
+            ids.append(candidate.id);
+    } else {
+        ids = d->categoryByImportance(key, wanted);
+    }
+    QList<GazetteerEntry> entries;
+    for (qint64 id : ids.mid(offset, limit)) {
+        GazetteerEntry entry;
+        if (!d->readEntry(id, &entry))
+            continue;
+        if (near)
+            entry.distanceMetres = distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
+        entries.append(entry);
+    }
+    if (hasMore)
+        *hasMore = ids.size() - offset > limit;
     return entries;
 }
 

@@ -56,6 +56,13 @@ public:
     // milliseconds for a million places.
     void preloadNearestIndex() const;
 
+    // Points of interest whose category code starts with code, compared case-insensitively, so a
+    // code also finds its sub-categories. With a position (both numbers): those that have a
+    // position, nearest first, with distanceMetres set; without: all of them, most important
+    // first. At most limit entries from offset; *hasMore tells whether more exist beyond them.
+    QList<GazetteerEntry> inCategory(const QString &code, double nearLatitude, double nearLongitude, int offset,
+                                     int limit, bool *hasMore = nullptr) const;
+
     // One entry by its id; an entry with id -1 when there is none.
     GazetteerEntry entry(qint64 id) const;
 

@@ -30,7 +30,7 @@ public:
         bool hasPosition = false;
         double importance = 0;
         int tier = 0;
-        double distance = 0;
+        double distance = 0; // metres from a nearest lookup; a key that orders by distance when ranked
     };
 
     // How well a folded name matches the typed text, read straight from the stored UTF-8 so
@@ -72,15 +72,25 @@ public:
     Candidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
                        Candidates *window, Candidates *tail);
-    void rank(Candidates *candidates, double nearLatitude, double nearLongitude) const;
+    // Sorts the first `wanted` candidates by text, then distance, importance and id.
+    void rank(Candidates *candidates, int wanted, double nearLatitude, double nearLongitude) const;
     // The nearest-first walk of the index, its scoring function registered on first use.
     sqlite3_stmt *nearestStatement();
     // 1 read, 0 no such entry, -1 failed.
     int readPosition(qint64 id, double *latitude, double *longitude);
     bool readEntry(qint64 id, GazetteerEntry *entry);
 
+    // Category search; key is a case-folded code prefix.
+    bool hasCategoryIndex() const;
+    static QString categoryEnd(const QString &key);
+    bool wholeCategory(const QString &key, Candidates *rows);
+    Candidates categoryInBox(const QString &key, double latitude, double longitude, double radiusMetres);
+    Candidates nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
+    QList<qint64> categoryByImportance(const QString &key, int wanted);
+
     QString path;
     QString error;
+    int version = 0;
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
     QHash<QString, QStringList> termsCache; // within one StoreScope

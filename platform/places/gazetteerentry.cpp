@@ -19,7 +19,8 @@ bool GazetteerEntry::operator==(const GazetteerEntry &other) const
         && regionCode == other.regionCode && country == other.country && countryCode == other.countryCode
         && category == other.category && phone == other.phone && url == other.url && email == other.email
         && sameNumber(latitude, other.latitude) && sameNumber(longitude, other.longitude)
-        && sameNumber(importance, other.importance) && sameNumber(distanceMetres, other.distanceMetres);
+        && sameNumber(importance, other.importance) && sameNumber(rating, other.rating)
+        && ratingCount == other.ratingCount && sameNumber(distanceMetres, other.distanceMetres);
 }
 
 } // namespace places

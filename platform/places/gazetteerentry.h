@@ -39,6 +39,8 @@ public:
     double latitude = qQNaN();
     double longitude = qQNaN();
     double importance = 0; // population or a like measure; higher comes first among equals
+    double rating = qQNaN(); // average rating from 0 to 5; NaN when the place has none
+    int ratingCount = 0; // how many ratings the average is drawn from
     double distanceMetres = qQNaN(); // to the position a search was given, when it had one
 
     bool operator==(const GazetteerEntry &other) const;

@@ -8,7 +8,10 @@ namespace GazetteerSchema {
 
 // "HxGz": tells a gazetteer from any other SQLite file before a single table is read.
 constexpr int ApplicationId = 0x48784775;
-constexpr int Version = 1;
+// 2 added ratings and the category index; files of version 1 still open, without either.
+constexpr int Version = 2;
+constexpr int FirstVersionWithRatings = 2;
+constexpr int FirstVersionWithCategoryIndex = 2;
 // The longest indexed prefix, kind letter included.
 constexpr int LongestIndexedPrefix = 8;
 
@@ -20,6 +23,10 @@ constexpr int LongestIndexedPrefix = 8;
 // whole terms are read lazily in rowid order, while a prefix without its own prefix index would
 // first gather every match. The prefix indexes reach seven typed letters (plus the kind letter):
 // up to there a common syllable can start thousands of words, past it hardly ever.
+// poi_categories holds every point of interest under its lower-case category code, with its
+// position, so that a code prefix (sub-categories included) is one range of the key and a
+// rare category is read whole without touching the entries; within a code, ids run in
+// importance order.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -39,13 +46,17 @@ CREATE TABLE entries(
     email TEXT NOT NULL DEFAULT '',
     latitude REAL,
     longitude REAL,
-    importance REAL NOT NULL DEFAULT 0
+    importance REAL NOT NULL DEFAULT 0,
+    rating REAL,
+    rating_count INTEGER NOT NULL DEFAULT 0
 );
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
+CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude REAL, longitude REAL,
+    PRIMARY KEY(code_key, id)) WITHOUT ROWID;
 )sql";
 
 constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entries(name_key, id);";

@@ -27,20 +27,27 @@ constexpr const char *StagingSql = R"sql(
 CREATE TEMP TABLE staging(
     seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
     city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
-    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, indexed_name TEXT, indexed_place TEXT);
+    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, rating REAL, rating_count INTEGER,
+    indexed_name TEXT, indexed_place TEXT, category_key TEXT);
 CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
 )sql";
 
 constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
-                                     "country_code, category, phone, url, email, latitude, longitude, importance";
+                                     "country_code, category, phone, url, email, latitude, longitude, importance, "
+                                     "rating, rating_count";
 
 // Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
 constexpr const char *BuildSql = R"sql(
 INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
-    country_code, category, phone, url, email, latitude, longitude, importance)
+    country_code, category, phone, url, email, latitude, longitude, importance, rating, rating_count)
 SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
-    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance
+    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance,
+    rating, rating_count
 FROM temp.staging ORDER BY importance DESC, seq;
+INSERT INTO poi_categories(code_key, id, latitude, longitude)
+SELECT category_key, id, latitude, longitude FROM (
+    SELECT kind, category_key, latitude, longitude, row_number() OVER (ORDER BY importance DESC, seq) AS id
+    FROM temp.staging) WHERE kind = 16; -- points of interest
 INSERT INTO names(rowid, name, place)
 SELECT row_number() OVER (ORDER BY importance DESC, seq), indexed_name, indexed_place
 FROM temp.staging ORDER BY importance DESC, seq;
@@ -111,8 +118,8 @@ bool GazetteerWriterPrivate::createStaging()
     if (!exec(StagingSql))
         return false;
     const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + EntryColumns
-        + ", indexed_name, indexed_place) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
-          "?16, ?17, ?18, ?19)";
+        + ", indexed_name, indexed_place, category_key) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
+          "?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22)";
     if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
         || sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO temp.staged_categories(code, name) VALUES(?1, ?2)", -1,
                               &insertCategory, nullptr)
@@ -138,8 +145,16 @@ bool GazetteerWriterPrivate::copyExisting()
     sqlite3_finalize(attach);
     if (rc != SQLITE_DONE)
         return fail(QStringLiteral("cannot read the existing file: ") + QString::fromUtf8(sqlite3_errmsg(db)));
+    // Files from before ratings existed are kept as entries without a rating.
+    sqlite3_stmt *version = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA old.user_version", -1, &version, nullptr);
+    const bool hasRatings = sqlite3_step(version) == SQLITE_ROW
+        && sqlite3_column_int(version, 0) >= GazetteerSchema::FirstVersionWithRatings;
+    sqlite3_finalize(version);
     // Through the same insert as new entries, so their index text is made the same way.
-    const QByteArray select = QByteArray("SELECT ") + EntryColumns + " FROM old.entries ORDER BY id";
+    QByteArray select = QByteArray("SELECT ") + EntryColumns + " FROM old.entries ORDER BY id";
+    if (!hasRatings)
+        select.replace("rating, rating_count", "NULL, 0");
     sqlite3_stmt *rows = nullptr;
     bool copied = exec("BEGIN") && sqlite3_prepare_v2(db, select.constData(), -1, &rows, nullptr) == SQLITE_OK;
     int step = SQLITE_DONE;
@@ -157,6 +172,10 @@ bool GazetteerWriterPrivate::copyExisting()
             entry.longitude = sqlite3_column_double(rows, 15);
         }
         entry.importance = sqlite3_column_double(rows, 16);
+        if (sqlite3_column_type(rows, 17) != SQLITE_NULL) {
+            entry.rating = sqlite3_column_double(rows, 17);
+            entry.ratingCount = sqlite3_column_int(rows, 18);
+        }
         copied = insert(entry);
     }
     sqlite3_finalize(rows);
@@ -189,10 +208,16 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
         sqlite3_bind_double(insert, 16, entry.longitude);
     }
     sqlite3_bind_double(insert, 17, qIsNaN(entry.importance) ? 0 : entry.importance);
-    bindText(insert, 18, GazetteerText::indexText(entry.kind, entry.name));
+    if (qIsNaN(entry.rating))
+        sqlite3_bind_null(insert, 18);
+    else
+        sqlite3_bind_double(insert, 18, entry.rating);
+    sqlite3_bind_int(insert, 19, qIsNaN(entry.rating) ? 0 : entry.ratingCount);
+    bindText(insert, 20, GazetteerText::indexText(entry.kind, entry.name));
     const QString place = QStringList { entry.street, entry.postalCode, entry.city, entry.region, entry.country }.join(
         QLatin1Char(' '));
-    bindText(insert, 19, GazetteerText::indexText(entry.kind, place));
+    bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
+    bindText(insert, 22, entry.category.trimmed().toCaseFolded());
     const int rc = sqlite3_step(insert);
     sqlite3_reset(insert);
     if (rc != SQLITE_DONE)
@@ -330,6 +355,12 @@ QString GazetteerWriter::validate(const GazetteerEntry &entry)
         return QStringLiteral("longitude out of range");
     if (!qIsNaN(entry.importance) && !qIsFinite(entry.importance))
         return QStringLiteral("importance out of range");
+    if (!qIsNaN(entry.rating) && !(entry.rating >= 0 && entry.rating <= 5))
+        return QStringLiteral("rating out of range (0 to 5)");
+    if (entry.ratingCount < 0)
+        return QStringLiteral("a negative rating count");
+    if (entry.ratingCount > 0 && qIsNaN(entry.rating))
+        return QStringLiteral("a rating count without a rating");
     return QString();
 }
 

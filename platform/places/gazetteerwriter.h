@@ -43,8 +43,9 @@ public:
     bool isActive() const;
 
     // Adds one entry (its id and distance are ignored). False, with the reason in
-    // errorString(), for an entry without a name, with half or out-of-range coordinates or
-    // an unknown kind; the write goes on without it.
+    // errorString(), for an entry without a name, with half or out-of-range coordinates, an
+    // unknown kind, a rating outside 0 to 5, a negative rating count or a count without a
+    // rating; the write goes on without it.
     bool add(const GazetteerEntry &entry);
     // A point-of-interest category's display name; codes used by entries without a name
     // here are listed under their code.

@@ -23,7 +23,6 @@ constexpr int AddressKinds
     = GazetteerEntry::Address | GazetteerEntry::Locality | GazetteerEntry::Region | GazetteerEntry::Country;
 const QString CategorySeparator = QStringLiteral("_|_");
 constexpr int CategorySuggestions = 3;
-constexpr int NearbyCandidates = 500;
 
 QSharedPointer<AbstractPlace> headerOf(const Place &place)
 {
@@ -66,7 +65,7 @@ Places contactPlaces(const QString &text, int offset, int limit, bool *hasMore, 
 
 QSharedPointer<AbstractPlace> suggestionOf(const GazetteerEntry &entry, const Coordinates &near)
 {
-    Place *place = new Place(PlaceFactory::fromGazetteer(entry));
+    Place *place = new Place(PlaceFactory::builtFromGazetteer(entry));
     double distance = entry.distanceMetres;
     if (qIsNaN(distance))
         distance = near.distanceTo(place->primaryCoordinates());
@@ -106,37 +105,27 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
     const QList<GazetteerEntry> entries = gazetteer->search(
         text, kinds, located ? near.latitude() : qQNaN(), located ? near.longitude() : qQNaN(), offset, limit, hasMore);
     for (const GazetteerEntry &entry : entries) {
-        const Place place = PlaceFactory::fromGazetteer(entry);
+        const Place place = PlaceFactory::builtFromGazetteer(entry);
         places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
     }
     return places;
 }
 
-// Points of interest of a category: the nearest ones when there is a position, otherwise a
-// name search for the category's name.
+// Points of interest of a category (its sub-categories included): the nearest first when there
+// is a position, else the most important. Terms without a code are searched as a name.
 Places categoryPlaces(const QString &code, const QString &name, const Coordinates &near, int offset, int limit,
                       bool *hasMore, Error::Type *error)
 {
     Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
     if (!gazetteer || (code.isEmpty() && name.isEmpty()))
         return Places();
-    if (!near.isValid())
-        return remotePlaces(name.isEmpty() ? code : name, GazetteerEntry::PointOfInterest, near, false, offset, limit,
-                            hasMore, error);
+    if (code.isEmpty())
+        return remotePlaces(name, GazetteerEntry::PointOfInterest, near, false, offset, limit, hasMore, error);
+    const bool located = near.isValid();
     Places places;
-    int skipped = 0;
-    for (const GazetteerEntry &entry :
-         gazetteer->nearest(near.latitude(), near.longitude(), GazetteerEntry::PointOfInterest, NearbyCandidates)) {
-        if (!entry.category.startsWith(code, Qt::CaseInsensitive))
-            continue;
-        if (skipped++ < offset)
-            continue;
-        if (places.size() == limit) {
-            *hasMore = true;
-            break;
-        }
-        places.append(headerOf(PlaceFactory::fromGazetteer(entry)));
-    }
+    for (const GazetteerEntry &entry : gazetteer->inCategory(
+             code, located ? near.latitude() : qQNaN(), located ? near.longitude() : qQNaN(), offset, limit, hasMore))
+        places.append(headerOf(PlaceFactory::builtFromGazetteer(entry)));
     return places;
 }
 

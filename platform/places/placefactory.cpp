@@ -12,6 +12,7 @@
 
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
+#include "recentgazetteerplaces_p.h"
 #include "storescope_p.h"
 
 namespace hx {
@@ -46,6 +47,13 @@ Address addressOf(const GazetteerEntry &entry)
 }
 } // namespace
 
+Place PlaceFactory::builtFromGazetteer(const GazetteerEntry &entry)
+{
+    const Place place = fromGazetteer(entry);
+    RecentGazetteerPlaces::remember(entry.id, place);
+    return place;
+}
+
 Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
 {
     Place place;
@@ -66,6 +74,16 @@ Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
         if (!entry.category.isEmpty())
             poi.setCategories({ Category(entry.category, QString()) });
         place.addAuxiliaryData(poi);
+        // A rating travels as the rating service's own item, which is where readers look for it.
+        if (!qIsNaN(entry.rating)) {
+            PointOfInterestAuxiliaryData rating;
+            rating.setProvider(Provider(QLatin1String(Provider::Ratings)));
+            rating.setExternalId(externalId);
+            rating.setName(entry.name);
+            rating.setRating(entry.rating);
+            rating.setRatingCount(entry.ratingCount);
+            place.addAuxiliaryData(rating);
+        }
         const QString category = entry.category.toLower();
         if (category.contains(QLatin1String("airport")))
             place.addTag(QLatin1String(Tags::Airport));
@@ -157,13 +175,18 @@ Place *PlaceFactory::resolve(const AbstractPlace *record, Error::Type *error)
                     *error = Error::ServiceUnavailable;
                 return nullptr;
             }
+            Place recalled;
+            if (ok && RecentGazetteerPlaces::recall(id, &recalled)) {
+                *error = Error::None;
+                return new Place(recalled);
+            }
             const GazetteerEntry entry = ok ? gazetteer->entry(id) : GazetteerEntry();
             if (entry.id < 0) {
                 *error = Error::NotFound;
                 return nullptr;
             }
             *error = Error::None;
-            return new Place(fromGazetteer(entry));
+            return new Place(builtFromGazetteer(entry));
         }
     }
     // A place that came with everything (a full place that is not stored) is its own answer.
@@ -193,6 +216,7 @@ Gazetteer *PlaceFactory::gazetteer(Error::Type *error)
         if (!slot || slot->device != quint64(info.st_dev) || slot->inode != quint64(info.st_ino)) {
             slot = std::make_shared<GazetteerSlot>();
             slot->gazetteer.reset(new Gazetteer(path));
+            RecentGazetteerPlaces::forget();
             slot->device = info.st_dev;
             slot->inode = info.st_ino;
             cache.entries.insert(path, slot);

@@ -20,6 +20,8 @@ public:
     static constexpr const char TypeGazetteerEntry[] = "Gazetteer Entry";
 
     static Place fromGazetteer(const GazetteerEntry &entry);
+    // The same, remembered for a while so that a request for a listed row skips the rebuild.
+    static Place builtFromGazetteer(const GazetteerEntry &entry);
     static Place fromContact(const ContactEntry &contact, const ContactEntry::PostalAddress &address);
     static QString contactExternalId(qint64 accountId, qint64 contactId, qint64 addressId);
 

@@ -2,12 +2,10 @@
 #include <hx/platform/places/provider.h>
 
 #include <QtCore/QMetaObject>
-#include <QtCore/QThreadPool>
 
 #include <memory>
 
 #include "placefactory_p.h"
-#include "placesearchmanager_p.h"
 #include "storescope_p.h"
 
 namespace hx {
@@ -27,8 +25,10 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
     for (const AuxiliaryData &item : full->auxiliaryData()) {
         if (!request.dataType().isEmpty() && item.type() != request.dataType())
             continue;
-        // Remote data is what came from the provider that stands in for the online service.
-        if (request.remoteDataOnly() && item.provider().name() != QLatin1String(Provider::Gazetteer))
+        // Remote data is what came from the providers that stand in for the online services.
+        const QString provider = item.provider().name();
+        if (request.remoteDataOnly() && provider != QLatin1String(Provider::Gazetteer)
+            && provider != QLatin1String(Provider::Ratings))
             continue;
         data.append(item);
     }
@@ -36,47 +36,22 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
 }
 } // namespace
 
-QThreadPool *PlaceSearchManagerPrivate::answering()
-{
-    static QThreadPool *pool = [] {
-        auto *made = new QThreadPool;
-        made->setMaxThreadCount(1);
-        made->setExpiryTimeout(-1);
-        return made;
-    }();
-    return pool;
-}
+PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent) { }
 
-PlaceSearchManager::PlaceSearchManager(QObject *parent) : SearchManager(parent), d(new PlaceSearchManagerPrivate)
-{
-    d->link->manager = this;
-}
-
-PlaceSearchManager::~PlaceSearchManager()
-{
-    // A job that finishes later finds no manager; what one posted already is dropped with us.
-    QMutexLocker lock(&d->link->mutex);
-    d->link->manager = nullptr;
-}
+PlaceSearchManager::~PlaceSearchManager() = default;
 
 Error::Type PlaceSearchManager::requestAuxiliaryData(const QList<AuxiliaryDataRequest> &requests, const QVariant &id)
 {
     if (requests.isEmpty())
         return Error::InvalidArgument;
-    PlaceSearchManagerPrivate::answering()->start([link = d->link, requests, id] {
-        QList<AuxiliaryDataReply> replies;
-        {
-            const StoreScope scope;
-            for (const AuxiliaryDataRequest &request : requests)
-                replies.append(answer(request));
-        }
-        QMutexLocker lock(&link->mutex);
-        if (PlaceSearchManager *manager = link->manager) {
-            QMetaObject::invokeMethod(
-                manager, [manager, replies, id] { Q_EMIT manager->auxiliaryDataAvailable(replies, id, true); },
-                Qt::QueuedConnection);
-        }
-    });
+    QList<AuxiliaryDataReply> replies;
+    {
+        const StoreScope scope;
+        for (const AuxiliaryDataRequest &request : requests)
+            replies.append(answer(request));
+    }
+    QMetaObject::invokeMethod(
+        this, [this, replies, id] { Q_EMIT auxiliaryDataAvailable(replies, id, true); }, Qt::QueuedConnection);
     return Error::None;
 }
 

@@ -6,14 +6,11 @@
 #include <hx/platform/places/searchmanager.h>
 
 #include <QtCore/QList>
-#include <QtCore/QScopedPointer>
 #include <QtCore/QVariant>
 
 namespace hx {
 namespace platform {
 namespace places {
-
-class PlaceSearchManagerPrivate;
 
 // The search manager that also answers auxiliary-data requests (ratings, reviews, details).
 class PlaceSearchManager : public SearchManager
@@ -24,16 +21,11 @@ public:
     ~PlaceSearchManager() override;
 
     // Answers with one auxiliaryDataAvailable carrying one reply per request, in request order,
-    // through the event loop; the answers are looked up on a worker thread, like a remote
-    // service, so that a list never waits for its ratings. InvalidArgument (and no signal) for
-    // an empty list.
+    // through the event loop. InvalidArgument (and no signal) for an empty list.
     Error::Type requestAuxiliaryData(const QList<AuxiliaryDataRequest> &requests, const QVariant &id);
 
 Q_SIGNALS:
     void auxiliaryDataAvailable(QList<hx::platform::places::AuxiliaryDataReply> replies, QVariant id, bool done);
-
-private:
-    QScopedPointer<PlaceSearchManagerPrivate> d;
 };
 
 } // namespace places

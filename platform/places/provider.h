@@ -24,6 +24,8 @@ public:
     // The names the store itself writes.
     static constexpr const char Gazetteer[] = "gazetteer";
     static constexpr const char Contacts[] = "contacts";
+    // The rating service: the lists and cards draw only ratings under this name.
+    static constexpr const char Ratings[] = "Yelp";
 
 private:
     QString m_name;

@@ -87,6 +87,20 @@ GazetteerEntry ImportRecord::toEntry(GazetteerEntry::Kind defaultKind, QString *
         *error = QStringLiteral("importance \"%1\" is not a number").arg(importance);
         return GazetteerEntry();
     }
+    const QString rating = field(fields, { "rating", "stars" });
+    if (!rating.isEmpty() && (!parseNumber(rating, &entry.rating) || qIsNaN(entry.rating))) {
+        *error = QStringLiteral("rating \"%1\" is not a number").arg(rating);
+        return GazetteerEntry();
+    }
+    const QString ratingCount = field(fields, { "rating_count", "ratingcount", "review_count" });
+    if (!ratingCount.isEmpty()) {
+        bool ok = false;
+        entry.ratingCount = ratingCount.toInt(&ok);
+        if (!ok) {
+            *error = QStringLiteral("rating count \"%1\" is not a whole number").arg(ratingCount);
+            return GazetteerEntry();
+        }
+    }
     const QString reason = GazetteerWriter::validate(entry);
     if (!reason.isEmpty()) {
         *error = reason;

@@ -93,7 +93,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Adds places from CSV files (a header row with columns such as name, lat, lon, kind, street, "
-        "postal_code, city, region, country_code, category, phone, url) or GeoJSON files (Point features "
+        "postal_code, city, region, country_code, category, phone, url, rating (0 to 5), rating_count) or "
+        "GeoJSON files (Point features "
         "with those properties) to a gazetteer file. Rows that cannot be read are reported with their "
         "line numbers and skipped; the file changes only when the whole run succeeds.\n"
         "Exit status: 0 success, 1 failure, 2 bad arguments."));

@@ -56,7 +56,8 @@ bool writeGazetteer(const QString &path)
 }
 
 // One exchange as the library makes it: open, put-get into 8192 bytes, close.
-QJsonObject exchange(const QByteArray &request, int *result = nullptr, int timeoutSeconds = 2)
+// The time-out only guards against a hung service: a loaded machine may be slow to answer many at once.
+QJsonObject exchange(const QByteArray &request, int *result = nullptr, int timeoutSeconds = 10)
 {
     msgclient_channel_t *channel = msgclient_open("revgeocode", "default", timeoutSeconds);
     char reply[8192] = {};

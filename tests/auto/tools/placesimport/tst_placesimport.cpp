@@ -72,6 +72,8 @@ private slots:
     void csvRowsAreImportedAndBadOnesReportedByLine();
     void csvFieldsReadBack();
     void geoJsonFeaturesAreImportedAndBadOnesReportedByLine();
+    void ratingsAreImportedAndBadOnesReportedByLine_data();
+    void ratingsAreImportedAndBadOnesReportedByLine();
     void existingEntriesAreKeptUnlessReplaced();
     void aFailedRunLeavesTheFileAsItWas_data();
     void aFailedRunLeavesTheFileAsItWas();
@@ -156,6 +158,59 @@ void tst_PlacesImport::geoJsonFeaturesAreImportedAndBadOnesReportedByLine()
     QCOMPARE(address.postalCode, QStringLiteral("N2L 3G1"));
     QCOMPARE(address.importance, 3.0);
     QCOMPARE(address.distanceMetres, 0.0);
+}
+
+void tst_PlacesImport::ratingsAreImportedAndBadOnesReportedByLine_data()
+{
+    QTest::addColumn<QString>("rating");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("message"); // empty when the row is good
+    QTest::addColumn<double>("stored"); // NaN when no rating is stored
+
+    QTest::newRow("a rating with its count") << "4.5"
+                                             << "120" << QString() << 4.5;
+    QTest::newRow("no rating at all") << ""
+                                      << "" << QString() << qQNaN();
+    QTest::newRow("a rating above five") << "5.5"
+                                         << ""
+                                         << "rating out of range (0 to 5)" << qQNaN();
+    QTest::newRow("a rating that is not a number") << "good"
+                                                   << ""
+                                                   << "rating \"good\" is not a number" << qQNaN();
+    QTest::newRow("a rating of not-a-number") << "nan"
+                                              << ""
+                                              << "rating \"nan\" is not a number" << qQNaN();
+    QTest::newRow("a count with a fraction") << "4"
+                                             << "2.5"
+                                             << "rating count \"2.5\" is not a whole number" << qQNaN();
+}
+
+void tst_PlacesImport::ratingsAreImportedAndBadOnesReportedByLine()
+{
+    QFETCH(QString, rating);
+    QFETCH(QString, count);
+    QFETCH(QString, message);
+    QFETCH(double, stored);
+
+    const QString input = m_roots->path() + QStringLiteral("/ratings.csv");
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("name,lat,lon,rating,rating_count\nFirst Diner,45,5,,\nRated Diner,45.1,5," + rating.toUtf8() + ','
+               + count.toUtf8() + '\n');
+    file.close();
+
+    const Run run = runImport({ QStringLiteral("-o"), output(), input });
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(message.isEmpty() ? QString() : QStringLiteral("ratings.csv:3: ") + message),
+             qPrintable(run.err));
+    const QList<GazetteerEntry> found = Gazetteer(output()).search("rated diner", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1);
+    QCOMPARE(found.size(), message.isEmpty() ? 1 : 0);
+    if (!found.isEmpty()) {
+        QCOMPARE(qIsNaN(found.first().rating), qIsNaN(stored));
+        QCOMPARE(found.first().ratingCount, count.toInt());
+        if (!qIsNaN(stored))
+            QCOMPARE(found.first().rating, stored);
+    }
 }
 
 void tst_PlacesImport::existingEntriesAreKeptUnlessReplaced()

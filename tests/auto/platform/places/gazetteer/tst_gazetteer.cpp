@@ -2,6 +2,7 @@
 #include <hx/platform/places/gazetteerwriter.h>
 
 #include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
 #include <sqlite3.h>
@@ -14,6 +15,7 @@
 
 using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
+using hx::platform::places::GazetteerWriter;
 using hx::test::GazetteerFixture;
 
 namespace {
@@ -40,6 +42,7 @@ class tst_Gazetteer : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void prefixSearchFoldsCaseDiacriticsAndPunctuation_data();
     void prefixSearchFoldsCaseDiacriticsAndPunctuation();
@@ -57,6 +60,9 @@ private slots:
     void nearestAgreesWithMeasuringEveryPlace();
     void entryReadsBackEveryField();
     void categoriesMatchByWordPrefix();
+    void categorySearchIsNearestFirstWithExactPages_data();
+    void categorySearchIsNearestFirstWithExactPages();
+    void aFileOfThePreviousVersionStillOpens();
     void badFilesAreRefusedWithoutCrashing_data();
     void badFilesAreRefusedWithoutCrashing();
     void damagedContentGivesEmptyAnswers();
@@ -64,8 +70,34 @@ private slots:
 private:
     QString writeTown();
 
+    QTemporaryDir m_categoryDir;
+    QList<GazetteerEntry> m_categoryEntries;
+
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
+
+// One file for the category searches: a category too common to read whole, a rare one far
+// from it and one that fills exactly two pages.
+void tst_Gazetteer::initTestCase()
+{
+    double importance = 1;
+    const auto add = [&](const QString &name, double latitude, double longitude, const QString &category) {
+        m_categoryEntries.append(GazetteerFixture::poi(name, latitude, longitude, category, importance++));
+    };
+    for (int i = 0; i < 5000; ++i)
+        add(QStringLiteral("Food %1").arg(i), 44.5 + (i % 100) * 0.01, 4.5 + (i / 100) * 0.01, "food");
+    for (int i = 0; i < 300; ++i)
+        add(QStringLiteral("Pizza %1").arg(i), 46 + (i % 30) * 0.001, 6 + (i / 30) * 0.001, "Food.Pizza");
+    for (int i = 0; i < 20; ++i)
+        add(QStringLiteral("Cafe %1").arg(i), 45 + i * 0.003, 5.01, "cafe");
+    add(QStringLiteral("Museum Cape Town"), -33.92, 18.42, "museum");
+    add(QStringLiteral("Museum Sydney"), -33.87, 151.21, "museum");
+    add(QStringLiteral("Museum Lima"), -12.05, -77.04, "MUSEUM");
+    add(QStringLiteral("Art Museum Tokyo"), 35.68, 139.69, "museum.art");
+    add(QStringLiteral("Museum Without Place"), qQNaN(), qQNaN(), "museum");
+    QVERIFY(m_categoryDir.isValid());
+    QVERIFY(GazetteerFixture::write(m_categoryDir.filePath("categories.db"), m_categoryEntries));
+}
 
 void tst_Gazetteer::init()
 {
@@ -417,6 +449,8 @@ void tst_Gazetteer::entryReadsBackEveryField()
     full.phone = QStringLiteral("+81 3-1234-5678");
     full.url = QStringLiteral("https://example.org/?a=1&b=%20");
     full.email = QStringLiteral("o'connell@example.org");
+    full.rating = 3.5;
+    full.ratingCount = 42;
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), { full }));
 
     const Gazetteer gazetteer(m_roots->gazetteerPath());
@@ -445,6 +479,114 @@ void tst_Gazetteer::categoriesMatchByWordPrefix()
     QCOMPARE(gazetteer.categories("sho", 10), QStringList { "shoes\tshoes" });
     QCOMPARE(gazetteer.categories("", 2).size(), 2);
     QCOMPARE(gazetteer.categories("zzz", 10), QStringList());
+}
+
+void tst_Gazetteer::categorySearchIsNearestFirstWithExactPages_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("limit");
+
+    const double nan = qQNaN();
+    QTest::newRow("a rare category far away is still found") << "museum" << 45.0033 << 5.0071 << 0 << 10;
+    QTest::newRow("codes compare case-insensitively") << "MuSeUm" << 45.0033 << 5.0071 << 0 << 10;
+    QTest::newRow("a common category, first page") << "food" << 45.0033 << 5.0071 << 0 << 10;
+    QTest::newRow("a common category, a later page") << "food" << 45.0033 << 5.0071 << 30 << 10;
+    QTest::newRow("a common category seen from the other side of the world") << "food" << -40.0 << -70.0 << 0 << 5;
+    QTest::newRow("a sub-category counts for its parent") << "food" << 46.011 << 6.011 << 0 << 10;
+    QTest::newRow("page 0 of a category of twenty") << "cafe" << 45.0033 << 5.0071 << 0 << 10;
+    QTest::newRow("page 1 ends exactly at the last place") << "cafe" << 45.0033 << 5.0071 << 10 << 10;
+    QTest::newRow("page 2 is empty") << "cafe" << 45.0033 << 5.0071 << 20 << 10;
+    QTest::newRow("no position orders a rare category by importance") << "museum" << nan << nan << 0 << 10;
+    QTest::newRow("no position orders a common category by importance") << "food" << nan << nan << 0 << 10;
+    QTest::newRow("no position, the last page of a common category") << "food" << nan << nan << 5290 << 10;
+    QTest::newRow("no position, a page that crosses the sub-category") << "food" << nan << nan << 295 << 10;
+}
+
+void tst_Gazetteer::categorySearchIsNearestFirstWithExactPages()
+{
+    QFETCH(QString, code);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(int, offset);
+    QFETCH(int, limit);
+
+    // Every matching entry in the expected order, worked out the slow way.
+    const bool located = !qIsNaN(latitude);
+    QList<GazetteerEntry> matching;
+    for (const GazetteerEntry &entry : qAsConst(m_categoryEntries)) {
+        if (entry.kind == GazetteerEntry::PointOfInterest && entry.category.startsWith(code, Qt::CaseInsensitive)
+            && !(located && qIsNaN(entry.latitude)))
+            matching.append(entry);
+    }
+    const auto distance = [&](const GazetteerEntry &entry) {
+        return Gazetteer::distanceMetres(latitude, longitude, entry.latitude, entry.longitude);
+    };
+    std::sort(matching.begin(), matching.end(), [&](const GazetteerEntry &a, const GazetteerEntry &b) {
+        if (located && distance(a) != distance(b))
+            return distance(a) < distance(b);
+        return a.importance > b.importance;
+    });
+
+    const Gazetteer gazetteer(m_categoryDir.filePath("categories.db"));
+    bool hasMore = !(offset + limit < matching.size()); // the wrong answer, to see it overwritten
+    const QList<GazetteerEntry> page = gazetteer.inCategory(code, latitude, longitude, offset, limit, &hasMore);
+    QCOMPARE(names(page), names(matching.mid(offset, limit)));
+    QCOMPARE(hasMore, offset + limit < matching.size());
+    for (const GazetteerEntry &entry : page)
+        QCOMPARE(qIsNaN(entry.distanceMetres), !located);
+}
+
+void tst_Gazetteer::aFileOfThePreviousVersionStillOpens()
+{
+    GazetteerEntry rated = GazetteerFixture::poi(QStringLiteral("Rated Café"), 45, 5, "cafe", 3);
+    rated.rating = 4.5;
+    rated.ratingCount = 12;
+    const QString path = m_roots->gazetteerPath();
+    QVERIFY(
+        GazetteerFixture::write(path,
+                                { rated, GazetteerFixture::poi(QStringLiteral("Plain Bakery"), 45.1, 5, "bakery", 2),
+                                  GazetteerFixture::poi(QStringLiteral("Café Annex"), 45.2, 5, "Cafe.Annex", 1) }));
+    QCOMPARE(Gazetteer(path).entry(1).rating, 4.5);
+    // Take the file back to how the version before ratings wrote it.
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    const int rc = sqlite3_exec(db,
+                                "DROP TABLE poi_categories; ALTER TABLE entries DROP COLUMN rating; "
+                                "ALTER TABLE entries DROP COLUMN rating_count; PRAGMA user_version = 1;",
+                                nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    QCOMPARE(rc, SQLITE_OK);
+
+    {
+        const Gazetteer old(path);
+        QVERIFY2(old.isOpen(), qPrintable(old.errorString()));
+        QCOMPARE(old.entry(1).name, QStringLiteral("Rated Café"));
+        QVERIFY(qIsNaN(old.entry(1).rating));
+        QCOMPARE(old.entry(1).ratingCount, 0);
+        bool hasMore = true;
+        QCOMPARE(names(old.inCategory("CAFE", 45.3, 5, 0, 5, &hasMore)), (QStringList { "Café Annex", "Rated Café" }));
+        QVERIFY(!hasMore);
+        QCOMPARE(names(old.inCategory("", qQNaN(), qQNaN(), 1, 1, &hasMore)), QStringList { "Plain Bakery" });
+        QVERIFY(hasMore);
+    }
+
+    // Adding to it writes the current version, old entries kept without a rating.
+    GazetteerEntry newer = GazetteerFixture::poi(QStringLiteral("New Café"), 45.05, 5, "cafe", 0);
+    newer.rating = 2;
+    newer.ratingCount = 1;
+    GazetteerWriter writer(path);
+    QVERIFY(writer.begin(GazetteerWriter::KeepExisting));
+    QVERIFY(writer.add(newer));
+    QVERIFY(writer.commit());
+    const Gazetteer upgraded(path);
+    const QList<GazetteerEntry> cafes = upgraded.inCategory("cafe", 45, 5, 0, 5);
+    QCOMPARE(names(cafes), (QStringList { "Rated Café", "New Café", "Café Annex" }));
+    QVERIFY(qIsNaN(cafes.at(0).rating));
+    QCOMPARE(cafes.at(1).rating, 2.0);
+    QCOMPARE(cafes.at(1).ratingCount, 1);
 }
 
 void tst_Gazetteer::badFilesAreRefusedWithoutCrashing_data()
@@ -498,6 +640,7 @@ void tst_Gazetteer::badFilesAreRefusedWithoutCrashing()
     QCOMPARE(gazetteer.nearest(0, 0, GazetteerEntry::AnyKind, 10).size(), 0);
     QCOMPARE(gazetteer.entry(1).id, qint64(-1));
     QCOMPARE(gazetteer.categories("", 10).size(), 0);
+    QCOMPARE(gazetteer.inCategory("", 0, 0, 0, 10).size(), 0);
     if (QFile::exists(path)) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -525,6 +668,8 @@ void tst_Gazetteer::damagedContentGivesEmptyAnswers()
         gazetteer.search(QString::fromLatin1(text), GazetteerEntry::AnyKind, 1, 1, 0, 100);
     gazetteer.preloadNearestIndex();
     gazetteer.nearest(15, 15, GazetteerEntry::AnyKind, 50);
+    gazetteer.inCategory("sh", 15, 15, 0, 50);
+    gazetteer.inCategory("shop", qQNaN(), qQNaN(), 10, 50);
     for (qint64 id = 1; id < 3000; id += 97)
         gazetteer.entry(id);
 }

@@ -111,6 +111,19 @@ void tst_GazetteerWriter::badEntriesAreRefusedAndTheRestStored_data()
         << GazetteerFixture::poi("Mill", 1, qQNaN()) << "a latitude without a longitude or the other way round";
     QTest::newRow("a latitude beyond the pole") << GazetteerFixture::poi("Mill", 90.5, 1) << "latitude out of range";
     QTest::newRow("an infinite longitude") << GazetteerFixture::poi("Mill", 1, qInf()) << "longitude out of range";
+    GazetteerEntry overrated = GazetteerFixture::poi("Mill", 1, 1);
+    overrated.rating = 5.5;
+    QTest::newRow("a rating above five") << overrated << "rating out of range (0 to 5)";
+    GazetteerEntry negativeRating = GazetteerFixture::poi("Mill", 1, 1);
+    negativeRating.rating = -0.5;
+    QTest::newRow("a negative rating") << negativeRating << "rating out of range (0 to 5)";
+    GazetteerEntry negativeCount = GazetteerFixture::poi("Mill", 1, 1);
+    negativeCount.rating = 3;
+    negativeCount.ratingCount = -1;
+    QTest::newRow("a negative rating count") << negativeCount << "a negative rating count";
+    GazetteerEntry countAlone = GazetteerFixture::poi("Mill", 1, 1);
+    countAlone.ratingCount = 4;
+    QTest::newRow("a rating count without a rating") << countAlone << "a rating count without a rating";
 }
 
 void tst_GazetteerWriter::badEntriesAreRefusedAndTheRestStored()

@@ -2,6 +2,7 @@
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/internaltags.h>
 #include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/placesearchmanager.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
 #include <hx/platform/places/searchmanager.h>
 #include <hx/platform/places/tags.h>
@@ -50,6 +51,13 @@ bool writeGazetteer(const QString &path)
                          -80.52, QStringLiteral("CAF")));
     writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Region of Waterloo Airport"), 43.4608, -80.3786,
                      QStringLiteral("AIRPORT")));
+    GazetteerEntry rated
+        = entry(GazetteerEntry::PointOfInterest, QStringLiteral("Rated Diner"), 43.47, -80.52, QStringLiteral("FOOD"));
+    rated.rating = 4.5;
+    rated.ratingCount = 87;
+    writer.add(rated);
+    writer.add(
+        entry(GazetteerEntry::PointOfInterest, QStringLiteral("Unrated Diner"), 43.47, -80.53, QStringLiteral("FOOD")));
     writer.addCategory(QStringLiteral("CAF"), QStringLiteral("Cafés"));
     return writer.commit();
 }
@@ -120,6 +128,28 @@ private Q_SLOTS:
         QVERIFY(!handle.hasMoreData());
     }
 
+    // A listed row resolves from what was listed, but never from a gazetteer file since replaced.
+    void listedRowsResolveFromTheCurrentGazetteer()
+    {
+        const auto places
+            = group(SearchResultGroup::PointsOfInterest, QStringLiteral("airport"), Coordinates(43.46, -80.52), 0, 1);
+        QCOMPARE(places.size(), 1);
+        const auto *header = dynamic_cast<const PlaceHeader *>(places.first().data());
+        QVERIFY(header);
+        Error::Type error;
+        std::unique_ptr<Place> listed(PlaceManager().getPlace(header, error));
+        QCOMPARE(listed->name(), QStringLiteral("Region of Waterloo Airport"));
+
+        GazetteerWriter writer(m_roots->gazetteerPath());
+        QVERIFY(writer.begin(GazetteerWriter::Replace));
+        for (int i = 0; i < 40; ++i)
+            writer.add(entry(GazetteerEntry::PointOfInterest, QStringLiteral("Renamed %1").arg(i), 40 + i, -80));
+        QVERIFY(writer.commit());
+        std::unique_ptr<Place> fresh(PlaceManager().getPlace(header, error));
+        QCOMPARE(error, Error::None);
+        QVERIFY2(fresh->name().startsWith(QLatin1String("Renamed")), qPrintable(fresh->name()));
+    }
+
     void suggestionsCarryCategoriesAndDistances()
     {
         const auto places
@@ -154,6 +184,54 @@ private Q_SLOTS:
             = group(SearchResultGroup::CategoryCode, QStringLiteral("AIRPORT"), Coordinates(43.46, -80.40), 0, 20);
         QCOMPARE(airports.size(), 1);
         QVERIFY(airports.first()->hasTag(QLatin1String(Tags::Airport)));
+    }
+
+    void ratingsComeBackUnderTheRatingProvider_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("dataType");
+        QTest::addColumn<bool>("remoteDataOnly");
+        QTest::addColumn<double>("rating");
+        QTest::addColumn<int>("count");
+
+        const QString poi = QLatin1String(AuxiliaryData::TypePointOfInterest);
+        QTest::newRow("a rated place") << "Rated Diner" << poi << true << 4.5 << 87;
+        QTest::newRow("a rated place asked for every kind of data") << "Rated Diner" << QString() << false << 4.5 << 87;
+        QTest::newRow("a place without a rating") << "Unrated Diner" << poi << true << qQNaN() << 0;
+    }
+
+    void ratingsComeBackUnderTheRatingProvider()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, dataType);
+        QFETCH(bool, remoteDataOnly);
+        QFETCH(double, rating);
+        QFETCH(int, count);
+
+        const auto found = group(SearchResultGroup::PointsOfInterest, name, Coordinates(43.47, -80.52), 0, 1);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first()->name(), name);
+        PlaceSearchManager manager;
+        QSignalSpy spy(&manager, &PlaceSearchManager::auxiliaryDataAvailable);
+        QCOMPARE(manager.requestAuxiliaryData({ AuxiliaryDataRequest(found.first(), dataType, remoteDataOnly, 7) },
+                                              QVariant(3)),
+                 Error::None);
+        QVERIFY(SignalWaiter::wait(spy, 1));
+        const auto replies = spy.first().at(0).value<QList<AuxiliaryDataReply>>();
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(replies.first().status(), Error::None);
+        QCOMPARE(replies.first().userData().toInt(), 7);
+        QList<PointOfInterestAuxiliaryData> ratings;
+        for (const AuxiliaryData &item : replies.first().data()) {
+            if (item.type() == QLatin1String(AuxiliaryData::TypePointOfInterest)
+                && item.provider().name() == QLatin1String("Yelp"))
+                ratings.append(PointOfInterestAuxiliaryData(item));
+        }
+        QCOMPARE(ratings.size(), qIsNaN(rating) ? 0 : 1);
+        if (!ratings.isEmpty()) {
+            QCOMPARE(ratings.first().rating(), rating);
+            QCOMPARE(ratings.first().ratingCount(), count);
+        }
     }
 
     void defaultSearchMergesStoreAndGazetteer()
