@@ -275,9 +275,18 @@ void MessageServerPrivate::armListener()
 void MessageServerPrivate::arm(Connection *connection, int operation)
 {
     epoll_event event { EPOLLIN | EPOLLRDHUP | EPOLLONESHOT, { connection } };
+    const int fd = connection->fd;
     // Whatever this thread did to the connection is seen by the thread that takes its next event.
     connection->handoff.store(0, std::memory_order_release);
-    if (::epoll_ctl(epollFd, operation, connection->fd, &event) != 0)
+    // Once armed, the connection may be served and closed by another thread at once: arming
+    // under the lock that closing takes keeps the two in order, for the number cannot be given
+    // out again in between (and the race detector, which does not follow events, sees why).
+    bool armed;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        armed = ::epoll_ctl(epollFd, operation, fd, &event) == 0;
+    }
+    if (!armed)
         closeConnection(connection);
 }
 
