@@ -50,6 +50,8 @@ constexpr const char *PrefixSql
 constexpr const char *NearestSql = "SELECT id, min_lat, max_lat, min_lon, max_lon FROM points "
                                    "WHERE id MATCH hx_nearest(?1, ?2, ?3) AND (kind & ?4) != 0";
 constexpr const char *PositionSql = "SELECT latitude, longitude FROM entries WHERE id = ?1";
+// How far a nearest walk goes at first: a few towns away, and well past any nearest address.
+constexpr double FirstReachMetres = 64000;
 // The great-circle length of one degree of latitude.
 constexpr double LatitudeMetresPerDegree = HalfCircumferenceMetres / 180;
 constexpr const char *EntrySql
@@ -863,12 +865,18 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
     };
     std::vector<Found> found;
     const NearPoint point(latitude, longitude);
-    d->nearestReach = std::numeric_limits<double>::infinity();
-    {
+    // Until the walk has enough places it cannot tell a far box from a near one, and would queue
+    // every box of every node it opens. So it first goes only so far; if that does not hold
+    // enough places it goes again, eight times as far, and so on.
+    const double wanted = qMin(maxMetres, 2 * HalfCircumferenceMetres);
+    double reach = qMin(FirstReachMetres, wanted);
+    for (;;) {
+        found.clear();
+        d->nearestReach = reach;
         StatementReset reset(query);
         sqlite3_bind_double(query, 1, latitude);
         sqlite3_bind_double(query, 2, longitude);
-        sqlite3_bind_double(query, 3, qMin(maxMetres, 2 * HalfCircumferenceMetres));
+        sqlite3_bind_double(query, 3, reach);
         sqlite3_bind_int(query, 4, kinds);
         int rc;
         while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
@@ -893,12 +901,16 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
             if (int(found.size()) > limit)
                 found.pop_back();
             if (int(found.size()) >= limit)
-                d->nearestReach = found.back().distance;
+                d->nearestReach = qMin(reach, found.back().distance);
         }
         if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
             qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << d->sqliteError();
             return {};
         }
+        // Every place within the reach was met; one beyond it may have been passed over.
+        if (reach >= wanted || (int(found.size()) >= limit && found.back().distance <= reach))
+            break;
+        reach = qMin(reach * 8, wanted);
     }
 
     QList<GazetteerEntry> entries;
