@@ -637,7 +637,7 @@ GazetteerPrivate::Candidates GazetteerPrivate::categoryInBox(const QString &key,
     double maxLatitude = 0;
     QVector<QPair<double, double>> longitudeRanges;
     circleBox(latitude, longitude, radiusMetres, &minLatitude, &maxLatitude, &longitudeRanges);
-    constexpr double margin = 1e-6; // as in inBox: the index rounds corners outwards
+    constexpr double margin = 1e-6; // the index keeps single-precision corners rounded outwards
     Candidates found;
     sqlite3_stmt *query = statement(CategoryBoxSql);
     for (const auto &range : qAsConst(longitudeRanges)) {
