@@ -203,7 +203,8 @@ void tst_PlacesImport::ratingsAreImportedAndBadOnesReportedByLine()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(message.isEmpty() ? QString() : QStringLiteral("ratings.csv:3: ") + message),
              qPrintable(run.err));
-    const QList<GazetteerEntry> found = Gazetteer(output()).search("rated diner", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1);
+    const QList<GazetteerEntry> found
+        = Gazetteer(output()).search("rated diner", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1);
     QCOMPARE(found.size(), message.isEmpty() ? 1 : 0);
     if (!found.isEmpty()) {
         QCOMPARE(qIsNaN(found.first().rating), qIsNaN(stored));
