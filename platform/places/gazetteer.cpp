@@ -130,6 +130,17 @@ void bindText(sqlite3_stmt *statement, int index, const QString &text)
     sqlite3_bind_text(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
 }
 
+// The haversine's inner term, 0 for the same point and 1 for the antipode. It grows with the
+// distance, so ranking compares it as it is and only metres need the arc sine.
+double haversineTerm(double latitude1, double longitude1, double latitude2, double longitude2)
+{
+    const double phi1 = qDegreesToRadians(latitude1);
+    const double phi2 = qDegreesToRadians(latitude2);
+    const double halfPhi = std::sin((phi2 - phi1) / 2);
+    const double halfLambda = std::sin(qDegreesToRadians(longitude2 - longitude1) / 2);
+    return qBound(0.0, halfPhi * halfPhi + std::cos(phi1) * std::cos(phi2) * halfLambda * halfLambda, 1.0);
+}
+
 bool isValidPosition(double latitude, double longitude)
 {
     return qIsFinite(latitude) && qIsFinite(longitude) && qAbs(latitude) <= 90 && qAbs(longitude) <= 180;
@@ -413,20 +424,11 @@ bool GazetteerPrivate::prefixMatches(const QString &query, const NameTier &tier,
 
 void GazetteerPrivate::rank(Candidates *candidates, int wanted, double nearLatitude, double nearLongitude) const
 {
-    // Ordering needs only the haversine's inner term, which grows with the distance: the
-    // arc sine and square root that make metres of it would change no comparison.
     const bool near = isValidPosition(nearLatitude, nearLongitude);
-    const double phi1 = qDegreesToRadians(nearLatitude);
-    const double cosPhi1 = std::cos(phi1);
     for (Candidate &candidate : *candidates) {
-        if (!near || !candidate.hasPosition) {
-            candidate.distance = std::numeric_limits<double>::infinity();
-            continue;
-        }
-        const double phi2 = qDegreesToRadians(candidate.latitude);
-        const double halfPhi = std::sin((phi2 - phi1) / 2);
-        const double halfLambda = std::sin(qDegreesToRadians(candidate.longitude - nearLongitude) / 2);
-        candidate.distance = qBound(0.0, halfPhi * halfPhi + cosPhi1 * std::cos(phi2) * halfLambda * halfLambda, 1.0);
+        candidate.distance = near && candidate.hasPosition
+            ? haversineTerm(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
+            : std::numeric_limits<double>::infinity();
     }
     // Ids are unique, so the order is total and only the part a page can reach is sorted.
     const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
@@ -687,8 +689,8 @@ GazetteerPrivate::Candidates GazetteerPrivate::nearestInCategory(const QString &
         std::sort(placed.begin(), placed.end(), byDistance);
         return placed.mid(0, wanted);
     }
-    // As in Gazetteer::nearest: grow the box until it holds enough, then once more out to the
-    // farthest of those, which a corner of the square may hide. Every box is read whole, so the
+    // Grow the box until it holds enough, then once more out to the farthest of those, which a
+    // corner of the square may hide. Every box is read whole, so the
     // next radius is guessed from how many the circle held, to need few boxes.
     double radius = FirstRadiusMetres;
     for (;;) {
@@ -769,13 +771,7 @@ QString Gazetteer::defaultPath()
 double Gazetteer::distanceMetres(double latitude1, double longitude1, double latitude2, double longitude2)
 {
     // Haversine: exact on the sphere and well conditioned for the short distances that matter.
-    const double phi1 = qDegreesToRadians(latitude1);
-    const double phi2 = qDegreesToRadians(latitude2);
-    const double dPhi = phi2 - phi1;
-    const double dLambda = qDegreesToRadians(longitude2 - longitude1);
-    const double h = std::sin(dPhi / 2) * std::sin(dPhi / 2)
-        + std::cos(phi1) * std::cos(phi2) * std::sin(dLambda / 2) * std::sin(dLambda / 2);
-    return 2 * EarthRadiusMetres * std::asin(std::sqrt(qBound(0.0, h, 1.0)));
+    return 2 * EarthRadiusMetres * std::asin(std::sqrt(haversineTerm(latitude1, longitude1, latitude2, longitude2)));
 }
 
 bool Gazetteer::isOpen() const
