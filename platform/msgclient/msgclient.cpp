@@ -93,7 +93,7 @@ int msgclient_putget(msgclient_channel_t *channel, const char *request, size_t r
         written = ::sendmsg(channel->fd, &message, MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (written < 0 && errno == EINTR);
     if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-        return errno == EPIPE ? MSGCLIENT_ERROR_CLOSED : MSGCLIENT_ERROR_IO;
+        return io::peerClosed(errno) ? MSGCLIENT_ERROR_CLOSED : MSGCLIENT_ERROR_IO;
     size_t done = written > 0 ? size_t(written) : 0;
     io::Result sent = io::Done;
     if (done < sizeof header)
@@ -116,7 +116,7 @@ int msgclient_putget(msgclient_channel_t *channel, const char *request, size_t r
         if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (n < 0)
-            return MSGCLIENT_ERROR_IO;
+            return io::peerClosed(errno) ? MSGCLIENT_ERROR_CLOSED : MSGCLIENT_ERROR_IO;
         if (n == 0)
             return MSGCLIENT_ERROR_CLOSED;
         const char *end = static_cast<const char *>(std::memchr(chunk, '\0', size_t(n)));

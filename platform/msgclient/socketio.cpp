@@ -49,9 +49,14 @@ Result sendAll(int fd, const char *data, size_t length, Deadline deadline)
                 return waited;
             continue;
         }
-        return n < 0 && errno == EPIPE ? Closed : Failed;
+        return n < 0 && peerClosed(errno) ? Closed : Failed;
     }
     return Done;
+}
+
+bool peerClosed(int error)
+{
+    return error == EPIPE || error == ECONNRESET;
 }
 
 Result receiveAll(int fd, char *data, size_t length, Deadline deadline)
@@ -68,7 +73,7 @@ Result receiveAll(int fd, char *data, size_t length, Deadline deadline)
         if (errno == EINTR)
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
-            return Failed;
+            return peerClosed(errno) ? Closed : Failed;
         const Result waited = waitReadable(fd, deadline);
         if (waited != Done)
             return waited;

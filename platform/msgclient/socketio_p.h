@@ -12,6 +12,10 @@ using Deadline = std::chrono::steady_clock::time_point;
 
 enum Result { Done, TimedOut, Closed, Failed };
 
+// Whether a failed call's errno means the other end closed the connection: a write after it
+// went, or a read of a connection it closed with our request still unread, is reset rather than
+// ended cleanly.
+bool peerClosed(int error);
 // Writes all of data before the deadline.
 Result sendAll(int fd, const char *data, size_t length, Deadline deadline);
 // Reads exactly length bytes before the deadline.
