@@ -34,7 +34,7 @@ public:
     // Reads from any source, such as a test's own places.
     explicit ReverseGeocoder(const Lookup &lookup);
 
-    // Reads the gazetteer's index ahead of the first request (see Gazetteer::preloadNearestIndex).
+    // Reads the places into memory ahead of the first request (see Gazetteer::preloadNearestIndex).
     void preload() const;
 
     QByteArray answer(const QByteArray &request) const;

@@ -1,6 +1,5 @@
 #include <hx/msgclient/revgeoserver.h>
 
-#include <atomic>
 #include <memory>
 
 namespace hx {
@@ -13,14 +12,10 @@ static MessageServer::Handler handlerFor(const std::shared_ptr<ReverseGeocoder> 
 
 RevGeoServer::RevGeoServer(const QString &gazetteerPath)
 {
-    // The first geocoder (made when the server starts) reads the index in ahead: it answers
-    // every request while they come one at a time. Those made for a burst start cold rather
-    // than keep the burst waiting.
-    auto preloaded = std::make_shared<std::atomic<bool>>(false);
-    m_server.reset(new MessageServer(QString::fromLatin1(ServiceName), [gazetteerPath, preloaded] {
+    // Every thread's geocoder shares one in-memory index of the file, read when the server starts.
+    m_server.reset(new MessageServer(QString::fromLatin1(ServiceName), [gazetteerPath] {
         auto geocoder = std::make_shared<ReverseGeocoder>(gazetteerPath);
-        if (!preloaded->exchange(true))
-            geocoder->preload();
+        geocoder->preload();
         return handlerFor(geocoder);
     }));
     m_server->setErrorReply(&ReverseGeocoder::errorReply);

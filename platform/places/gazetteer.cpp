@@ -17,6 +17,7 @@
 #include "gazetteer_p.h"
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
+#include "nearestindex_p.h"
 #include "storescope_p.h"
 
 namespace hx {
@@ -568,6 +569,25 @@ int GazetteerPrivate::readPosition(qint64 id, double *latitude, double *longitud
     return 1;
 }
 
+QList<GazetteerEntry> GazetteerPrivate::nearestFromIndex(double latitude, double longitude, int kinds, int limit,
+                                                         double maxMetres)
+{
+    // The candidates are the places asked for, or barely more: each is read whole at once.
+    QList<GazetteerEntry> entries;
+    for (qint64 id : nearestIndex->candidates(latitude, longitude, kinds, limit, maxMetres)) {
+        GazetteerEntry entry;
+        if (!readEntry(id, &entry))
+            continue;
+        entry.distanceMetres = Gazetteer::distanceMetres(latitude, longitude, entry.latitude, entry.longitude);
+        if (entry.distanceMetres <= maxMetres)
+            entries.append(entry);
+    }
+    std::sort(entries.begin(), entries.end(), [](const GazetteerEntry &a, const GazetteerEntry &b) {
+        return a.distanceMetres != b.distanceMetres ? a.distanceMetres < b.distanceMetres : a.id < b.id;
+    });
+    return entries.mid(0, limit);
+}
+
 bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
 {
     sqlite3_stmt *query = statement(version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql);
@@ -842,6 +862,8 @@ QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int 
     kinds &= GazetteerEntry::AnyKind;
     if (!d->db || kinds == 0 || limit <= 0 || !isValidPosition(latitude, longitude) || !(maxMetres >= 0))
         return {};
+    if (d->nearestIndex)
+        return d->nearestFromIndex(latitude, longitude, kinds, limit, maxMetres);
     sqlite3_stmt *query = d->nearestStatement();
     if (!query) {
         qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << d->sqliteError();
@@ -954,12 +976,12 @@ QList<GazetteerEntry> Gazetteer::inCategory(const QString &code, double nearLati
 
 void Gazetteer::preloadNearestIndex() const
 {
-    // Counting the rows of the index's node and kind tables reads each of their pages once.
-    if (d->db
-        && sqlite3_exec(d->db, "SELECT count(*) FROM points_node; SELECT count(*) FROM points_rowid", nullptr, nullptr,
-                        nullptr)
-            != SQLITE_OK)
-        qWarning().noquote() << "hx::platform::places::Gazetteer::preloadNearestIndex() failed:" << d->sqliteError();
+    if (!d->db || d->nearestIndex)
+        return;
+    QString error;
+    d->nearestIndex = NearestIndex::shared(d->path, d->db, &error);
+    if (!d->nearestIndex)
+        qWarning().noquote() << "hx::platform::places::Gazetteer::preloadNearestIndex() failed:" << error;
 }
 
 GazetteerEntry Gazetteer::entry(qint64 id) const

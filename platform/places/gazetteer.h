@@ -51,9 +51,10 @@ public:
     QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit,
                                   double maxMetres = std::numeric_limits<double>::infinity()) const;
 
-    // Reads every page of the index nearest() walks, so that a long-lived reader's lookups find
-    // them in memory (the file is mapped, and a page is mapped in on first use); tens of
-    // milliseconds for a million places.
+    // Reads every place's position into memory for nearest(), for a long-lived reader that
+    // answers many lookups: a few microseconds each instead of a walk of the file's index.
+    // About half a second and 32 MB for a million places, shared by every Gazetteer of the
+    // same file in the process.
     void preloadNearestIndex() const;
 
     // Points of interest whose category code starts with code, compared case-insensitively, so a

@@ -11,12 +11,16 @@
 #include <QtCore/QStringList>
 #include <QtCore/QVector>
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace hx {
 namespace platform {
 namespace places {
+
+class NearestIndex;
 
 class GazetteerPrivate
 {
@@ -79,6 +83,8 @@ public:
     // 1 read, 0 no such entry, -1 failed.
     int readPosition(qint64 id, double *latitude, double *longitude);
     bool readEntry(qint64 id, GazetteerEntry *entry);
+    // nearest() from the in-memory index: its candidates measured exactly.
+    QList<GazetteerEntry> nearestFromIndex(double latitude, double longitude, int kinds, int limit, double maxMetres);
 
     // Category search; key is a case-folded code prefix.
     bool hasCategoryIndex() const;
@@ -99,6 +105,8 @@ public:
     bool nearestRegistered = false;
     // While a nearest walk runs: the distance of the farthest place it keeps once it has enough.
     double nearestReach = 0;
+    // Every place's position in memory, once preloadNearestIndex() has read them.
+    std::shared_ptr<const NearestIndex> nearestIndex;
 };
 
 } // namespace places

@@ -58,6 +58,7 @@ private slots:
     void nearestFindsAFarPlaceAndRespectsKinds();
     void nearestAgreesWithMeasuringEveryPlace_data();
     void nearestAgreesWithMeasuringEveryPlace();
+    void inMemoryIndexFollowsAReplacedFile();
     void entryReadsBackEveryField();
     void categoriesMatchByWordPrefix();
     void categorySearchIsNearestFirstWithExactPages_data();
@@ -353,27 +354,39 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace_data()
     QTest::addColumn<int>("kinds");
     QTest::addColumn<int>("limit");
     QTest::addColumn<double>("maxMetres");
+    QTest::addColumn<bool>("inMemory");
 
+    struct Row
+    {
+        const char *name;
+        double latitude;
+        double longitude;
+        int kinds;
+        int limit;
+        double maxMetres;
+    };
     const double anywhere = std::numeric_limits<double>::infinity();
-    QTest::newRow("in a dense cluster, the ten nearest of any kind")
-        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 10 << anywhere;
-    QTest::newRow("in a dense cluster, the nearest locality far outside it")
-        << 47.3769 << 8.5417 << int(GazetteerEntry::Locality) << 1 << anywhere;
-    QTest::newRow("between clustered places a metre apart")
-        << 47.37695 << 8.54175 << int(GazetteerEntry::Address) << 3 << anywhere;
-    QTest::newRow("in the middle of an ocean") << -40.0 << -120.0 << int(GazetteerEntry::Address) << 4 << anywhere;
-    QTest::newRow("beside the antimeridian, looking across it")
-        << 10.0 << 179.9995 << int(GazetteerEntry::PointOfInterest) << 5 << anywhere;
-    QTest::newRow("at the north pole") << 90.0 << 0.0 << int(GazetteerEntry::AnyKind) << 5 << anywhere;
-    QTest::newRow("at the south pole") << -90.0 << 77.0 << int(GazetteerEntry::Locality) << 2 << anywhere;
-    QTest::newRow("more asked for than there are of the kind")
-        << 0.0 << 0.0 << int(GazetteerEntry::Region) << 50 << anywhere;
-    QTest::newRow("within a reach that holds some of the cluster")
-        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 50 << 40.0;
-    QTest::newRow("within a reach that holds nothing")
-        << -40.0 << -120.0 << int(GazetteerEntry::AnyKind) << 5 << 1000.0;
-    QTest::newRow("within no reach at all, on top of a place")
-        << 47.3769 << 8.5417 << int(GazetteerEntry::AnyKind) << 5 << 0.0;
+    const Row rows[] = {
+        { "in a dense cluster, the ten nearest of any kind", 47.3769, 8.5417, GazetteerEntry::AnyKind, 10, anywhere },
+        { "in a dense cluster, the nearest locality far outside it", 47.3769, 8.5417, GazetteerEntry::Locality, 1,
+          anywhere },
+        { "between clustered places a metre apart", 47.37695, 8.54175, GazetteerEntry::Address, 3, anywhere },
+        { "in the middle of an ocean", -40.0, -120.0, GazetteerEntry::Address, 4, anywhere },
+        { "beside the antimeridian, looking across it", 10.0, 179.9995, GazetteerEntry::PointOfInterest, 5, anywhere },
+        { "at the north pole", 90.0, 0.0, GazetteerEntry::AnyKind, 5, anywhere },
+        { "at the south pole", -90.0, 77.0, GazetteerEntry::Locality, 2, anywhere },
+        { "more asked for than there are of the kind", 0.0, 0.0, GazetteerEntry::Region, 50, anywhere },
+        { "within a reach that holds some of the cluster", 47.3769, 8.5417, GazetteerEntry::AnyKind, 50, 40.0 },
+        { "within a reach that holds nothing", -40.0, -120.0, GazetteerEntry::AnyKind, 5, 1000.0 },
+        { "within no reach at all, on top of a place", 47.3769, 8.5417, GazetteerEntry::AnyKind, 5, 0.0 },
+    };
+    // The file's index and the in-memory one must give the same answers.
+    for (bool inMemory : { false, true }) {
+        for (const Row &row : rows) {
+            QTest::addRow("%s%s", row.name, inMemory ? ", in memory" : "")
+                << row.latitude << row.longitude << row.kinds << row.limit << row.maxMetres << inMemory;
+        }
+    }
 }
 
 void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
@@ -383,6 +396,7 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
     QFETCH(int, kinds);
     QFETCH(int, limit);
     QFETCH(double, maxMetres);
+    QFETCH(bool, inMemory);
 
     const GazetteerEntry::Kind kindCycle[]
         = { GazetteerEntry::Address, GazetteerEntry::PointOfInterest, GazetteerEntry::Address, GazetteerEntry::Locality,
@@ -409,6 +423,8 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
     }
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
     const Gazetteer gazetteer(m_roots->gazetteerPath());
+    if (inMemory)
+        gazetteer.preloadNearestIndex();
 
     struct Measured
     {
@@ -434,6 +450,24 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
         QCOMPARE(found.at(i).id, everyPlace.at(i).id);
         QCOMPARE(found.at(i).distanceMetres, everyPlace.at(i).distance);
     }
+}
+
+// A service keeps one gazetteer open while a newer file is written in its place: a reader
+// opened on the new file must not be handed the old file's places.
+void tst_Gazetteer::inMemoryIndexFollowsAReplacedFile()
+{
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), { address("Old Street", "Oldtown", 10.0, 10.0) }));
+    const Gazetteer before(m_roots->gazetteerPath());
+    before.preloadNearestIndex();
+    QCOMPARE(names(before.nearest(10, 10, GazetteerEntry::Address, 1)), QStringList { "Old Street" });
+
+    QVERIFY(GazetteerFixture::write(
+        m_roots->gazetteerPath(),
+        { address("Far Street", "Fartown", 50.0, 50.0), address("New Street", "Newtown", 10.0, 10.001) }));
+    const Gazetteer after(m_roots->gazetteerPath());
+    after.preloadNearestIndex();
+    QCOMPARE(names(after.nearest(10, 10, GazetteerEntry::Address, 1)), QStringList { "New Street" });
+    QCOMPARE(names(before.nearest(10, 10, GazetteerEntry::Address, 1)), QStringList { "Old Street" });
 }
 
 void tst_Gazetteer::entryReadsBackEveryField()
