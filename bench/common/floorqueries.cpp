@@ -66,6 +66,10 @@ FloorQueries::FloorQueries(const QString &storePath, const QString &gazetteerPat
     m_contact = prepare(m_store,
                         "SELECT account_id, first_name, last_name, company, notes, url, photo_path"
                         " FROM contacts WHERE id = ?1");
+    m_contactPhones
+        = prepare(m_store, "SELECT kind, number FROM contact_phones WHERE contact_id = ?1 ORDER BY position");
+    m_contactEmails
+        = prepare(m_store, "SELECT kind, address FROM contact_emails WHERE contact_id = ?1 ORDER BY position");
     m_contactAddresses = prepare(m_store,
                                  "SELECT id, kind, street, city, region, country, country_code, postal_code,"
                                  " label, latitude, longitude FROM contact_addresses WHERE contact_id = ?1"
@@ -81,8 +85,8 @@ FloorQueries::~FloorQueries()
 
 bool FloorQueries::isOpen() const
 {
-    return m_placeWords && m_placeRecord && m_contactWords && m_contactOf && m_contact && m_contactAddresses
-        && (!m_gazetteer || m_gazetteer->isOpen());
+    return m_placeWords && m_placeRecord && m_contactWords && m_contactOf && m_contact && m_contactPhones
+        && m_contactEmails && m_contactAddresses && (!m_gazetteer || m_gazetteer->isOpen());
 }
 
 sqlite3_stmt *FloorQueries::prepare(sqlite3 *db, const char *sql)
@@ -147,10 +151,13 @@ int FloorQueries::contactWords(const QByteArray &prefix, int limit)
         sqlite3_bind_int64(m_contact, 1, contact);
         if (sqlite3_step(m_contact) == SQLITE_ROW)
             bytes += readColumns(m_contact);
-        Reset addresses(m_contactAddresses);
-        sqlite3_bind_int64(m_contactAddresses, 1, contact);
-        while (sqlite3_step(m_contactAddresses) == SQLITE_ROW)
-            bytes += readColumns(m_contactAddresses);
+        // A contact's place carries its phones and first e-mail address, and names its address.
+        for (sqlite3_stmt *details : { m_contactPhones, m_contactEmails, m_contactAddresses }) {
+            Reset detailsReset(details);
+            sqlite3_bind_int64(details, 1, contact);
+            while (sqlite3_step(details) == SQLITE_ROW)
+                bytes += readColumns(details);
+        }
     }
     return int(ids.size()) + bytes;
 }

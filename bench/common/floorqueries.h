@@ -47,6 +47,8 @@ private:
     sqlite3_stmt *m_contactWords = nullptr;
     sqlite3_stmt *m_contactOf = nullptr;
     sqlite3_stmt *m_contact = nullptr;
+    sqlite3_stmt *m_contactPhones = nullptr;
+    sqlite3_stmt *m_contactEmails = nullptr;
     sqlite3_stmt *m_contactAddresses = nullptr;
 };
 
