@@ -20,15 +20,7 @@
 
 #include <cstdio>
 
-// Under callgrind only the measured loops are counted (`--instr-atstart=no`); elsewhere the
-// macros do nothing.
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#endif
-
+#include "callgrindmarks.h"
 #include "floorqueries.h"
 #include "latencies.h"
 #include "syntheticgazetteer.h"

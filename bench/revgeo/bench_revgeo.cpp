@@ -17,16 +17,8 @@
 #include <thread>
 #include <vector>
 
-// Under callgrind only the measured exchanges are counted (`--instr-atstart=no`); elsewhere the
-// macros do nothing.
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_STOP_INSTRUMENTATION
-#endif
-
 #include "benchdata.h"
+#include "callgrindmarks.h"
 #include "cputime.h"
 #include "samples.h"
 
