@@ -5,8 +5,7 @@
 
 #include <QtTest/QtTest>
 
-using hx::test::PpsStatusFile;
-using hx::test::TestRoots;
+using namespace hx::test;
 using hx::trellan::places::GetLocationSettings;
 
 class tst_GetLocationSettings : public QObject
@@ -33,7 +32,6 @@ void tst_GetLocationSettings::settings_data()
     QTest::newRow("an object not named status")
         << QByteArray("@geolocation\nlocation_manager_location_on:b:true\n") << 0;
     QTest::newRow("the setting as text") << QByteArray("@status\nlocation_manager_location_on::true\n") << 0;
-    QTest::newRow("an empty file") << QByteArray() << 0;
 }
 
 void tst_GetLocationSettings::settings()
