@@ -10,14 +10,9 @@
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
-using hx::platform::places::Address;
-using hx::platform::places::GazetteerEntry;
-using hx::platform::places::Location;
+using namespace hx::platform::places;
 using hx::system::SystemUi;
-using hx::test::DialogPresser;
-using hx::test::GazetteerFixture;
-using hx::test::SignalWaiter;
-using hx::test::TestRoots;
+using namespace hx::test;
 using hx::trellan::places::GeocodingHandler;
 
 namespace {

@@ -10,26 +10,11 @@ class tst_GeolocationRequest : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultRequest();
     void id_data();
     void id();
     void sameRequest_data();
     void sameRequest();
-    void tableKeepsOneWorkerPerRequest();
 };
-
-void tst_GeolocationRequest::defaultRequest()
-{
-    const GeolocationRequest request;
-    QCOMPARE(request.accuracy, 0);
-    QCOMPARE(request.period, -1);
-    QCOMPARE(request.responseTime, -1);
-    QCOMPARE(request.provider, GeolocationRequest::Default);
-    QCOMPARE(request.resetOnStart, true);
-    QCOMPARE(request.staleSeconds, 0u);
-    QCOMPARE(request.background, false);
-    QCOMPARE(request.providerString(), QString());
-}
 
 void tst_GeolocationRequest::id_data()
 {
@@ -76,26 +61,11 @@ void tst_GeolocationRequest::sameRequest()
     QFETCH(bool, same);
 
     const GeolocationRequest mine(90, 1, 60, GeolocationRequest::Hybrid, true, 0, false);
+    // The worker table is keyed by requests: equal ones must share a worker, and so a hash.
     QCOMPARE(mine == other, same);
     QCOMPARE(mine != other, !same);
     if (same)
         QCOMPARE(qHash(mine), qHash(other));
-}
-
-void tst_GeolocationRequest::tableKeepsOneWorkerPerRequest()
-{
-    // Foreground and background share an id (and so a hash) but are different keys.
-    QHash<GeolocationRequest, int> table;
-    const GeolocationRequest foreground(90, 1, 60, GeolocationRequest::Hybrid, true, 0, false);
-    const GeolocationRequest background(90, 1, 60, GeolocationRequest::Hybrid, true, 0, true);
-    const GeolocationRequest slower(90, 5, 10, GeolocationRequest::Hybrid, false, 180, false);
-    QCOMPARE(foreground.id(), background.id());
-    table.insert(foreground, 1);
-    table.insert(background, 2);
-    table.insert(slower, 3);
-    QCOMPARE(table.size(), 2);
-    QCOMPARE(table.value(foreground), 3);
-    QCOMPARE(table.value(background), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_GeolocationRequest)

@@ -6,10 +6,8 @@
 
 #include <QtTest/QtTest>
 
-using hx::test::PpsStatusFile;
-using hx::test::TestRoots;
-using hx::trellan::places::GetDataServices;
-using hx::trellan::places::PlaceUtils;
+using namespace hx::test;
+using namespace hx::trellan::places;
 
 namespace {
 const QString STATUS = QStringLiteral("/pps/services/networking/status_public");

@@ -15,12 +15,8 @@
 #include <ctime>
 
 using hx::pps::LocationServer;
-using hx::test::SignalWaiter;
-using hx::test::TestRoots;
-using hx::trellan::places::CurrentCoordinate;
-using hx::trellan::places::GeolocationRequest;
-using hx::trellan::places::GetGeolocation;
-using hx::trellan::places::SelectorCoordinate;
+using namespace hx::test;
+using namespace hx::trellan::places;
 
 namespace {
 
@@ -68,10 +64,8 @@ private slots:
     void twoCallsInsideTheStalePeriodStartOneRun();
     void staleZeroStartsANewRunOnceTheSecondHasPassed();
     void callWhileRunningStartsNothing();
-    void betterFixEndsTheRun();
-    void timeOutPublishesTheBestEarlierFix();
-    void errorReplyEndsTheRunKeepingEarlierPosition();
-    void unusableRepliesAreSkipped();
+    void runEndsWithOneFix_data();
+    void runEndsWithOneFix();
     void unopenableControlGivesFailed();
     void requestMessage_data();
     void requestMessage();
@@ -153,72 +147,60 @@ void tst_GetGeolocation::callWhileRunningStartsNothing()
     QCOMPARE(first->state(), int(CurrentCoordinate::NoFix));
 }
 
-void tst_GetGeolocation::betterFixEndsTheRun()
+void tst_GetGeolocation::runEndsWithOneFix_data()
 {
-    TestRoots roots;
-    LocationServer server;
-    server.setTrack(fix(43.1, -80.1, 150, 200) + fix(43.2, -80.2, 60, 100) + fix(43.3, -80.3, 5, 100));
-    QVERIFY(server.start());
+    QTest::addColumn<QByteArray>("track");
+    QTest::addColumn<int>("accuracy"); // asked for; also keeps each row's worker apart
+    QTest::addColumn<int>("responseTime");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("fixAccuracy");
 
-    CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(90));
-    QSignalSpy updated(coordinate, &CurrentCoordinate::updated);
-    QVERIFY(SignalWaiter::wait(updated));
-    QCOMPARE(coordinate->value().accuracy(), 60.0);
-    QCOMPARE(coordinate->value().latitude(), 43.2);
-    QTest::qWait(300);
-    QCOMPARE(updated.count(), 1); // the 5 m fix came after the run had ended
+    QTest::newRow("a fix as good as asked ends the run; a better one after it is not published")
+        << (fix(43.1, -80.1, 150, 200) + fix(43.2, -80.2, 60, 100) + fix(43.3, -80.3, 5, 100)) << 90 << 5 << 43.2
+        << -80.2 << 60.0;
+    QTest::newRow("the time-out publishes the best earlier fix")
+        << fix(43.1, -80.1, 150) << 91 << 1 << 43.1 << -80.1 << 150.0;
+    QTest::newRow("an error reply ends the run keeping the earlier position")
+        << (fix(5, 6, 500, 200) + "{\"error\":\"timeout\",\"errstr\":\"no satellites\"}\n" + fix(7, 8, 1)) << 92 << 10
+        << 5.0 << 6.0 << 500.0;
+    // The satellites reply completes a position (30, 31) but cannot end the run.
+    QTest::newRow("unusable replies are skipped")
+        << QByteArray("{\"delay\":200,\"raw\":\"not an object at all\"}\n"
+                      "{\"raw\":\"@control\\nres::location\\ndat:json:{\\\"latitude\\\":\"}\n"
+                      "{\"status\":true}\n"
+                      "{\"raw\":\"@control\\nres::statusreport\\ndat:json:{\\\"latitude\\\":1,\\\"longitude\\\":1,"
+                      "\\\"accuracy\\\":1}\\n\"}\n"
+                      "{\"fix\":{\"latitude\":30,\"accuracy\":1}}\n"
+                      "{\"fix\":{\"longitude\":31,\"accuracy\":1,\"satellites\":\"seven\"}}\n"
+                      "{\"fix\":{\"latitude\":32,\"longitude\":33,\"accuracy\":2,\"satellites\":[{\"id\":3,"
+                      "\"cno\":30.5}]}}\n")
+        << 93 << 5 << 32.0 << 33.0 << 2.0;
 }
 
-void tst_GetGeolocation::timeOutPublishesTheBestEarlierFix()
+void tst_GetGeolocation::runEndsWithOneFix()
 {
+    QFETCH(QByteArray, track);
+    QFETCH(int, accuracy);
+    QFETCH(int, responseTime);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, fixAccuracy);
+
     TestRoots roots;
     LocationServer server;
-    server.setTrack(fix(43.1, -80.1, 150));
+    server.setTrack(track);
     QVERIFY(server.start());
 
-    CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(91, 1));
+    CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(accuracy, responseTime));
     QSignalSpy updated(coordinate, &CurrentCoordinate::updated);
     QVERIFY(SignalWaiter::wait(updated, 1, 5000));
-    QCOMPARE(coordinate->value().accuracy(), 150.0);
     QCOMPARE(coordinate->state(), int(CurrentCoordinate::Valid));
-}
-
-void tst_GetGeolocation::errorReplyEndsTheRunKeepingEarlierPosition()
-{
-    TestRoots roots;
-    LocationServer server;
-    server.setTrack(fix(5, 6, 500, 200) + "{\"error\":\"timeout\",\"errstr\":\"no satellites\"}\n" + fix(7, 8, 1));
-    QVERIFY(server.start());
-
-    CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(92, 10));
-    QSignalSpy updated(coordinate, &CurrentCoordinate::updated);
-    QVERIFY(SignalWaiter::wait(updated, 1, 3000));
-    QCOMPARE(coordinate->value().latitude(), 5.0);
-    QCOMPARE(coordinate->value().accuracy(), 500.0);
-}
-
-void tst_GetGeolocation::unusableRepliesAreSkipped()
-{
-    TestRoots roots;
-    LocationServer server;
-    server.setTrack("{\"delay\":200,\"raw\":\"not an object at all\"}\n"
-                    "{\"raw\":\"@control\\nres::location\\ndat:json:{\\\"latitude\\\":\"}\n"
-                    "{\"status\":true}\n"
-                    "{\"raw\":\"@control\\nres::statusreport\\ndat:json:{\\\"latitude\\\":1,\\\"longitude\\\":1,"
-                    "\\\"accuracy\\\":1}\\n\"}\n"
-                    "{\"fix\":{\"latitude\":30,\"accuracy\":1}}\n"
-                    "{\"fix\":{\"longitude\":31,\"accuracy\":1,\"satellites\":\"seven\"}}\n"
-                    "{\"fix\":{\"latitude\":32,\"longitude\":33,\"accuracy\":2,\"satellites\":[{\"id\":3,"
-                    "\"cno\":30.5}]}}\n");
-    QVERIFY(server.start());
-
-    CurrentCoordinate *coordinate = GetGeolocation::getCoordinate(request(93));
-    QSignalSpy updated(coordinate, &CurrentCoordinate::updated);
-    QVERIFY(SignalWaiter::wait(updated));
-    // The satellites reply completed a position (30, 31) but could not end the run.
-    QCOMPARE(coordinate->value().latitude(), 32.0);
-    QCOMPARE(coordinate->value().longitude(), 33.0);
-    QCOMPARE(coordinate->value().accuracy(), 2.0);
+    QCOMPARE(coordinate->value().latitude(), latitude);
+    QCOMPARE(coordinate->value().longitude(), longitude);
+    QCOMPARE(coordinate->value().accuracy(), fixAccuracy);
+    QTest::qWait(300);
+    QCOMPARE(updated.count(), 1);
 }
 
 void tst_GetGeolocation::unopenableControlGivesFailed()

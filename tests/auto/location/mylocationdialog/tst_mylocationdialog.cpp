@@ -8,14 +8,10 @@
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
-using hx::platform::places::Address;
-using hx::platform::places::Coordinates;
-using hx::platform::places::Location;
+using namespace hx::platform::places;
 using hx::system::SystemUi;
-using hx::test::DialogPresser;
-using hx::test::SignalWaiter;
-using hx::trellan::places::MyLocationDialog;
-using hx::trellan::places::MyLocationSpinnerReturnCode;
+using namespace hx::test;
+using namespace hx::trellan::places;
 
 namespace {
 
@@ -43,16 +39,9 @@ class tst_MyLocationDialog : public QObject
 
 private slots:
     void init();
-    void addressConfirmed_data();
-    void addressConfirmed();
-    void addressWithStreetWithoutConfirmation();
-    void addressWithoutStreetIsAlwaysShown();
-    void coordinatesOffered_data();
-    void coordinatesOffered();
-    void emptyCoordinatesMeanNoLocation();
+    void answers_data();
+    void answers();
     void noLocation();
-    void servicesOffAndCancelledAbort_data();
-    void servicesOffAndCancelledAbort();
 };
 
 void tst_MyLocationDialog::init()
@@ -60,94 +49,77 @@ void tst_MyLocationDialog::init()
     QCOMPARE(SystemUi::visibleCount(), 0);
 }
 
-void tst_MyLocationDialog::addressConfirmed_data()
+void tst_MyLocationDialog::answers_data()
 {
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Location>("found");
+    QTest::addColumn<QString>("title"); // empty: no dialog is shown
     QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("body");
     QTest::addColumn<bool>("succeeds");
 
-    QTest::newRow("Accept gives the address") << "Accept" << true;
-    QTest::newRow("Cancel aborts") << "Cancel" << false;
+    const int address = MyLocationSpinnerReturnCode::AddressFound;
+    const int coordinates = MyLocationSpinnerReturnCode::CoordinatesOnly;
+    const Location street = place(QStringLiteral("1 King St"), QStringLiteral("1 King St, Waterloo"));
+    const QString offer = QStringLiteral("An exact address or location name could not be found.  Would you like to "
+                                         "use the location coordinates instead?\nLatitude 43.4643 Longitude -80.5204");
+    QTest::newRow("Accept gives the confirmed address") << true << address << street << "Your current location:"
+                                                        << "Accept"
+                                                        << "1 King St, Waterloo" << true;
+    QTest::newRow("Cancel on the address aborts") << true << address << street << "Your current location:"
+                                                  << "Cancel"
+                                                  << "1 King St, Waterloo" << false;
+    QTest::newRow("an address with a street needs no confirmation unless asked") << false << address << street << ""
+                                                                                 << ""
+                                                                                 << "" << true;
+    QTest::newRow("an address without a street is always shown")
+        << false << address << place(QString(), QStringLiteral("Waterloo")) << "Your current location:"
+        << "Accept"
+        << "Could not find your exact location.\n\nWaterloo" << true;
+    QTest::newRow("Use Coordinates gives them without another question")
+        << true << coordinates << coordinatesOnly() << "Address Not Found"
+        << "Use Coordinates" << offer << true;
+    QTest::newRow("Cancel on the coordinates aborts") << true << coordinates << coordinatesOnly() << "Address Not Found"
+                                                      << "Cancel" << offer << false;
+    QTest::newRow("empty coordinates mean no location")
+        << true << coordinates << Location() << "Can't find location"
+        << "OK"
+        << "Unable to find your current location.  Ensure that you are in a network coverage area and try again."
+        << false;
+    QTest::newRow("location services off aborts quietly")
+        << true << int(MyLocationSpinnerReturnCode::LocationServicesOff) << Location() << ""
+        << ""
+        << "" << false;
+    QTest::newRow("a cancelled search aborts quietly")
+        << true << int(MyLocationSpinnerReturnCode::Cancelled) << Location() << ""
+        << ""
+        << "" << false;
 }
 
-void tst_MyLocationDialog::addressConfirmed()
+void tst_MyLocationDialog::answers()
 {
+    QFETCH(bool, confirm);
+    QFETCH(int, code);
+    QFETCH(Location, found);
+    QFETCH(QString, title);
     QFETCH(QString, button);
+    QFETCH(QString, body);
     QFETCH(bool, succeeds);
 
-    MyLocationDialog dialog(nullptr, true);
+    MyLocationDialog dialog(nullptr, confirm);
     QSignalSpy success(&dialog, &MyLocationDialog::success);
     QSignalSpy aborted(&dialog, &MyLocationDialog::aborted);
-    DialogPresser presser(QStringLiteral("Your current location:"), button);
-    const Location found = place(QStringLiteral("1 King St"), QStringLiteral("1 King St, Waterloo"));
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::AddressFound, found);
+    QScopedPointer<DialogPresser> presser(title.isEmpty() ? nullptr : new DialogPresser(title, button));
+    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::Code(code), found);
     QVERIFY(SignalWaiter::waitFor([&] { return success.count() + aborted.count() > 0; }));
-    QCOMPARE(presser.pressedBody(), QStringLiteral("1 King St, Waterloo"));
+    if (presser)
+        QCOMPARE(presser->pressedBody(), body);
     QCOMPARE(success.count(), succeeds ? 1 : 0);
     QCOMPARE(aborted.count(), succeeds ? 0 : 1);
     if (succeeds)
         QCOMPARE(success.first().first().value<Location>(), found);
-}
-
-void tst_MyLocationDialog::addressWithStreetWithoutConfirmation()
-{
-    MyLocationDialog dialog(nullptr, false);
-    QSignalSpy success(&dialog, &MyLocationDialog::success);
-    const Location found = place(QStringLiteral("1 King St"), QStringLiteral("1 King St, Waterloo"));
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::AddressFound, found);
-    QCOMPARE(success.count(), 1);
-    QCOMPARE(success.first().first().value<Location>(), found);
-    QCOMPARE(SystemUi::visibleCount(), 0);
-}
-
-void tst_MyLocationDialog::addressWithoutStreetIsAlwaysShown()
-{
-    MyLocationDialog dialog(nullptr, false);
-    QSignalSpy success(&dialog, &MyLocationDialog::success);
-    DialogPresser presser(QStringLiteral("Your current location:"), QStringLiteral("Accept"));
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::AddressFound, place(QString(), QStringLiteral("Waterloo")));
-    QVERIFY(SignalWaiter::wait(success));
-    QCOMPARE(presser.pressedBody(), QStringLiteral("Could not find your exact location.\n\nWaterloo"));
-}
-
-void tst_MyLocationDialog::coordinatesOffered_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("succeeds");
-
-    QTest::newRow("Use Coordinates gives them without another question") << "Use Coordinates" << true;
-    QTest::newRow("Cancel aborts") << "Cancel" << false;
-}
-
-void tst_MyLocationDialog::coordinatesOffered()
-{
-    QFETCH(QString, button);
-    QFETCH(bool, succeeds);
-
-    MyLocationDialog dialog(nullptr, true);
-    QSignalSpy success(&dialog, &MyLocationDialog::success);
-    QSignalSpy aborted(&dialog, &MyLocationDialog::aborted);
-    DialogPresser presser(QStringLiteral("Address Not Found"), button);
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::CoordinatesOnly, coordinatesOnly());
-    // The question runs modally, so the answer is there when the call returns.
-    QVERIFY(presser.hasPressed());
-    QCOMPARE(presser.pressedBody(),
-             QStringLiteral("An exact address or location name could not be found.  Would you like to use the "
-                            "location coordinates instead?\nLatitude 43.4643 Longitude -80.5204"));
-    QCOMPARE(success.count(), succeeds ? 1 : 0);
-    QCOMPARE(aborted.count(), succeeds ? 0 : 1);
-    if (succeeds)
-        QCOMPARE(success.first().first().value<Location>(), coordinatesOnly());
-    QCOMPARE(SystemUi::visibleCount(), 0);
-}
-
-void tst_MyLocationDialog::emptyCoordinatesMeanNoLocation()
-{
-    MyLocationDialog dialog(nullptr, true);
-    QSignalSpy aborted(&dialog, &MyLocationDialog::aborted);
-    DialogPresser presser(QStringLiteral("Can't find location"), QStringLiteral("OK"));
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::CoordinatesOnly, Location());
-    QVERIFY(SignalWaiter::wait(aborted));
-    QVERIFY(presser.hasPressed());
+    QVERIFY(SignalWaiter::waitFor([] { return SystemUi::visibleCount() == 0; }));
 }
 
 void tst_MyLocationDialog::noLocation()
@@ -166,23 +138,6 @@ void tst_MyLocationDialog::noLocation()
     QVERIFY(SystemUi::pressButton(QStringLiteral("OK")));
     QVERIFY(SignalWaiter::wait(aborted));
     QCOMPARE(success.count(), 0);
-}
-
-void tst_MyLocationDialog::servicesOffAndCancelledAbort_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::newRow("location services off") << int(MyLocationSpinnerReturnCode::LocationServicesOff);
-    QTest::newRow("cancelled") << int(MyLocationSpinnerReturnCode::Cancelled);
-}
-
-void tst_MyLocationDialog::servicesOffAndCancelledAbort()
-{
-    QFETCH(int, code);
-    MyLocationDialog dialog(nullptr, true);
-    QSignalSpy aborted(&dialog, &MyLocationDialog::aborted);
-    dialog.onSpinnerDone(MyLocationSpinnerReturnCode::Code(code), Location());
-    QCOMPARE(aborted.count(), 1);
-    QCOMPARE(SystemUi::visibleCount(), 0);
 }
 
 QTEST_MAIN(tst_MyLocationDialog)

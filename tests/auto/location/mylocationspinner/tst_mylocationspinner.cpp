@@ -21,13 +21,8 @@
 using hx::platform::places::Location;
 using hx::pps::LocationServer;
 using hx::system::SystemUi;
-using hx::test::DialogPresser;
-using hx::test::SignalWaiter;
-using hx::test::TestRoots;
-using hx::trellan::places::GetGeolocation;
-using hx::trellan::places::MyLocationSpinner;
-using hx::trellan::places::MyLocationSpinnerReturnCode;
-using hx::trellan::places::PlaceUtils;
+using namespace hx::test;
+using namespace hx::trellan::places;
 
 namespace {
 
@@ -67,10 +62,9 @@ private slots:
     void servicesOffAndDeclined();
     void servicesTurnedOnFromTheSettingsCard();
     void cancelledWhileLocating();
-    void noFixInTime();
+    void fixStage_data();
+    void fixStage();
     void unreachableServiceGivesNoLocation();
-    void goodFixWithoutAddressGivesCoordinates();
-    void coarseFixIsUsedAfterTheTimeOut();
 
 private:
     QScopedPointer<TestRoots> m_roots;
@@ -182,9 +176,43 @@ void tst_MyLocationSpinner::cancelledWhileLocating()
     QCOMPARE(done.count(), 1);
 }
 
-void tst_MyLocationSpinner::noFixInTime()
+void tst_MyLocationSpinner::fixStage_data()
 {
-    m_server->setSilent();
+    QTest::addColumn<QByteArray>("track"); // empty: the service never answers
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("quick"); // done before the fix stage's 3 s are over
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<float>("accuracy");
+    QTest::addColumn<QString>("label");
+
+    const int coordinates = MyLocationSpinnerReturnCode::CoordinatesOnly;
+    QTest::newRow("no fix in time gives no location")
+        << QByteArray() << int(MyLocationSpinnerReturnCode::NoLocation) << false << 0.0 << 0.0 << 0.0f << QString();
+    // No reverse-geocoding service here: a fix comes back as bare coordinates.
+    QTest::newRow("a good fix ends the fix stage at once")
+        << (fix(10, 10, 150) + fix(43.4643, -80.5204, 60, 100)) << coordinates << true << 43.4643 << -80.5204 << 60.0f
+        << "Latitude 43.4643 Longitude -80.5204";
+    // 150 m is never good enough for 90 m: the worker publishes it when its own 1-second
+    // time-out ends the run, and the spinner takes it once the fix stage is over.
+    QTest::newRow("a coarse fix is used after the time-out")
+        << fix(1.5, 2.5, 150) << coordinates << false << 1.5 << 2.5 << 150.0f << "Latitude 1.5 Longitude 2.5";
+}
+
+void tst_MyLocationSpinner::fixStage()
+{
+    QFETCH(QByteArray, track);
+    QFETCH(int, result);
+    QFETCH(bool, quick);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(float, accuracy);
+    QFETCH(QString, label);
+
+    if (track.isEmpty())
+        m_server->setSilent();
+    else
+        m_server->setTrack(track);
     QVERIFY(m_server->start());
 
     MyLocationSpinner spinner;
@@ -193,9 +221,17 @@ void tst_MyLocationSpinner::noFixInTime()
     elapsed.start();
     spinner.fetch();
     QVERIFY(SignalWaiter::wait(done, 1, 10000));
-    QCOMPARE(code(done), MyLocationSpinnerReturnCode::NoLocation);
-    QVERIFY(elapsed.elapsed() >= 2500); // 60 ticks of 50 ms
+    QCOMPARE(elapsed.elapsed() < 2500, quick); // 60 ticks of 50 ms
+    QCOMPARE(code(done), result);
     QCOMPARE(SystemUi::visibleCount(), 0);
+    if (label.isEmpty())
+        return;
+    const Location found = location(done);
+    QCOMPARE(found.coordinates().latitude(), latitude);
+    QCOMPARE(found.coordinates().longitude(), longitude);
+    QCOMPARE(found.coordinates().horizontalAccuracy(), accuracy);
+    QCOMPARE(found.coordinates().verticalAccuracy(), 4.0f);
+    QCOMPARE(found.address().label(), label);
 }
 
 void tst_MyLocationSpinner::unreachableServiceGivesNoLocation()
@@ -213,48 +249,6 @@ void tst_MyLocationSpinner::unreachableServiceGivesNoLocation()
     spinner.fetch();
     QVERIFY(SignalWaiter::wait(done, 1, 2000));
     QCOMPARE(code(done), MyLocationSpinnerReturnCode::NoLocation);
-}
-
-void tst_MyLocationSpinner::goodFixWithoutAddressGivesCoordinates()
-{
-    m_server->setTrack(fix(10, 10, 150) + fix(43.4643, -80.5204, 60, 100));
-    QVERIFY(m_server->start());
-
-    MyLocationSpinner spinner;
-    QSignalSpy done(&spinner, &MyLocationSpinner::done);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    spinner.fetch();
-    QVERIFY(SignalWaiter::wait(done, 1, 10000));
-    QVERIFY(elapsed.elapsed() < 2500); // the 60 m fix ended the fix stage at once
-    QCOMPARE(code(done), MyLocationSpinnerReturnCode::CoordinatesOnly);
-    const Location found = location(done);
-    QCOMPARE(found.coordinates().latitude(), 43.4643);
-    QCOMPARE(found.coordinates().longitude(), -80.5204);
-    QCOMPARE(found.coordinates().horizontalAccuracy(), 60.0f);
-    QCOMPARE(found.coordinates().verticalAccuracy(), 4.0f);
-    QCOMPARE(found.address().label(), QStringLiteral("Latitude 43.4643 Longitude -80.5204"));
-    QCOMPARE(SystemUi::visibleCount(), 0);
-}
-
-void tst_MyLocationSpinner::coarseFixIsUsedAfterTheTimeOut()
-{
-    // 150 m is never good enough for 90 m: the worker publishes it when its own 1-second
-    // time-out ends the run, and the spinner takes it once the fix stage is over.
-    m_server->setTrack(fix(1.5, 2.5, 150));
-    QVERIFY(m_server->start());
-
-    MyLocationSpinner spinner;
-    QSignalSpy done(&spinner, &MyLocationSpinner::done);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    spinner.fetch();
-    QVERIFY(SignalWaiter::wait(done, 1, 10000));
-    QVERIFY(elapsed.elapsed() >= 2500);
-    QCOMPARE(code(done), MyLocationSpinnerReturnCode::CoordinatesOnly);
-    QCOMPARE(location(done).coordinates().latitude(), 1.5);
-    QCOMPARE(location(done).coordinates().horizontalAccuracy(), 150.0f);
-    QCOMPARE(location(done).address().label(), QStringLiteral("Latitude 1.5 Longitude 2.5"));
 }
 
 QTEST_MAIN(tst_MyLocationSpinner)

@@ -11,11 +11,8 @@
 #include "testroots.h"
 
 using namespace hx::trellan::places;
-using hx::platform::places::Coordinates;
-using hx::platform::places::Error;
-using hx::platform::places::SearchHandle;
-using hx::test::StoreFixture;
-using hx::test::TestRoots;
+using namespace hx::platform::places;
+using namespace hx::test;
 
 namespace {
 

@@ -10,12 +10,7 @@
 #include <functional>
 
 using namespace hx::trellan::places;
-using hx::platform::places::AbstractPlace;
-using hx::platform::places::AuxiliaryData;
-using hx::platform::places::InternalTags;
-using hx::platform::places::Place;
-using hx::platform::places::PlaceHeader;
-using hx::platform::places::Tags;
+using namespace hx::platform::places;
 
 using Predicate = std::function<bool(const AbstractPlace *)>;
 Q_DECLARE_METATYPE(Predicate)

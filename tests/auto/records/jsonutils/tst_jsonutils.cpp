@@ -18,17 +18,8 @@
 #include "records/selectedplace_p.h"
 #include "testroots.h"
 
-using hx::platform::places::Address;
-using hx::platform::places::Coordinates;
-using hx::platform::places::Error;
-using hx::platform::places::Location;
-using hx::platform::places::Place;
-using hx::platform::places::PlaceManager;
-using hx::platform::places::PointOfInterestAuxiliaryData;
-using hx::trellan::places::JsonUtils;
-using hx::trellan::places::PlaceViewMode;
-using hx::trellan::places::SelectedPlace;
-using hx::trellan::places::SelectedPlacePrivate;
+using namespace hx::platform::places;
+using namespace hx::trellan::places;
 
 namespace {
 
@@ -85,8 +76,7 @@ private slots:
     void ids();
     void textsTravelAsUtf8CStrings_data();
     void textsTravelAsUtf8CStrings();
-    void wrongTypesAreSkipped();
-    void ignoredMembersAreNotCarriedBack();
+    void wrongTypesAndIgnoredMembersAreSkipped();
     void nullRecordEncodesToEmptyText();
     void placeViewer_data();
     void placeViewer();
@@ -205,7 +195,6 @@ void tst_JsonUtils::badInput_data()
     QTest::addColumn<QByteArray>("message");
 
     QTest::newRow("empty text") << QByteArray() << QByteArray(decodingFailed);
-    QTest::newRow("not JSON at all") << QByteArray("selected_place") << QByteArray(decodingFailed);
     QTest::newRow("truncated in a string")
         << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"Caf") << QByteArray(decodingFailed);
     QTest::newRow("two documents") << QByteArray("{}{}") << QByteArray(decodingFailed);
@@ -218,7 +207,6 @@ void tst_JsonUtils::badInput_data()
     QTest::newRow("a root array") << QByteArray("[{\"selected_place\":{\"id\":4}}]") << QByteArray(notAnObject);
     QTest::newRow("no selected_place member") << QByteArray("{\"place_viewer\":{\"id\":4}}") << QByteArray();
     QTest::newRow("selected_place is a string") << QByteArray("{\"selected_place\":\"4\"}") << QByteArray();
-    QTest::newRow("selected_place is an array") << QByteArray("{\"selected_place\":[4]}") << QByteArray();
     QTest::newRow("a member named twice")
         << QByteArray("{\"selected_place\":{\"id\":4,\"name\":{\"a\":[1]},\"name\":\"x\"}}")
         << QByteArray(decodingFailed);
@@ -260,7 +248,6 @@ void tst_JsonUtils::ids_data()
         << QByteArray("{\"selected_place\":{\"id\":\"4\"}}") << false << 0 << true;
     QTest::newRow("a fractional id is no id") << QByteArray("{\"selected_place\":{\"id\":4.5}}") << false << 0 << true;
     QTest::newRow("a huge id is no id") << QByteArray("{\"selected_place\":{\"id\":1e300}}") << false << 0 << true;
-    QTest::newRow("null is no id") << QByteArray("{\"selected_place\":{\"id\":null}}") << false << 0 << true;
 }
 
 void tst_JsonUtils::ids()
@@ -327,11 +314,12 @@ void tst_JsonUtils::textsTravelAsUtf8CStrings()
     QCOMPARE(sent->street(), carried);
 }
 
-void tst_JsonUtils::wrongTypesAreSkipped()
+void tst_JsonUtils::wrongTypesAndIgnoredMembersAreSkipped()
 {
     const QByteArray text = "{\"selected_place\":{\"id\":9,\"name\":5,\"description\":\"ok\",\"street\":[\"x\"],"
                             "\"city\":\"Bonn\",\"latitude\":\"50\",\"longitude\":7.1,\"rating\":true,"
-                            "\"phone\":{\"n\":1},\"unknown\":\"ignored\"}}";
+                            "\"phone\":{\"n\":1},\"unknown\":\"ignored\",\"is_physical_location\":false,"
+                            "\"phone2\":\"555 0000\",\"map_url\":\"https://maps.example.com/m\",\"fax\":\"555 1111\"}}";
     QScopedPointer<SelectedPlace> place(JsonUtils::decodeSelectedPlaceFromJson(QString::fromUtf8(text)));
     QVERIFY(place);
     QCOMPARE(place->id(), 9);
@@ -343,14 +331,6 @@ void tst_JsonUtils::wrongTypesAreSkipped()
     QCOMPARE(place->longitude(), 7.1);
     QVERIFY(std::isnan(place->rating()));
     QCOMPARE(place->phone(), QString());
-}
-
-void tst_JsonUtils::ignoredMembersAreNotCarriedBack()
-{
-    const QByteArray text = "{\"selected_place\":{\"id\":2,\"is_physical_location\":false,\"phone2\":\"555 0000\","
-                            "\"map_url\":\"https://maps.example.com/m\",\"fax\":\"555 1111\"}}";
-    QScopedPointer<SelectedPlace> place(JsonUtils::decodeSelectedPlaceFromJson(QString::fromUtf8(text)));
-    QVERIFY(place);
     QCOMPARE(place->secondaryPhone(), QString());
     QCOMPARE(place->fax(), QString());
     QVERIFY(place->mapURL() != QUrl(QStringLiteral("https://maps.example.com/m")));

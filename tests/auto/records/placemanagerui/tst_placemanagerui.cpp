@@ -11,16 +11,9 @@
 #include "testroots.h"
 
 using namespace hx::trellan::places;
-using hx::platform::places::Address;
-using hx::platform::places::Coordinates;
-using hx::platform::places::Error;
-using hx::platform::places::Location;
-using hx::platform::places::Place;
-using hx::platform::places::PlaceManager;
-using hx::system::SystemUi;
-using hx::system::SystemUiRecord;
-using hx::test::SignalWaiter;
-using hx::test::TestRoots;
+using namespace hx::platform::places;
+using namespace hx::system;
+using namespace hx::test;
 
 namespace {
 

@@ -14,14 +14,8 @@
 
 #include "records/selectedplace_p.h"
 
-using hx::platform::places::Address;
-using hx::platform::places::AuxiliaryData;
-using hx::platform::places::Coordinates;
-using hx::platform::places::Location;
-using hx::platform::places::Place;
-using hx::platform::places::PointOfInterestAuxiliaryData;
-using hx::trellan::places::SelectedPlace;
-using hx::trellan::places::SelectedPlacePrivate;
+using namespace hx::platform::places;
+using namespace hx::trellan::places;
 
 namespace {
 
