@@ -99,12 +99,8 @@ bool sendRawAndHangUp(const QString &socketPath, const QByteArray &bytes)
 
 QByteArray framed(const QByteArray &request, quint32 announced)
 {
-    QByteArray frame(4, '\0');
-    frame[0] = char(announced >> 24);
-    frame[1] = char(announced >> 16);
-    frame[2] = char(announced >> 8);
-    frame[3] = char(announced);
-    return frame + request;
+    const char header[4] = { char(announced >> 24), char(announced >> 16), char(announced >> 8), char(announced) };
+    return QByteArray(header, 4) + request;
 }
 
 } // namespace
@@ -152,10 +148,6 @@ void tst_HxRevGeocoded::answersFromTheGazetteer_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("an address request beside the university starts with its street address")
-        << requestFor(43.4724, -80.5448, "address")
-        << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
-                         "Ontario, Canada", "Canada" });
     QTest::newRow("an address request 990 m from the nearest address still starts with it")
         << requestFor(43.4812, -80.5449, "address")
         << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
