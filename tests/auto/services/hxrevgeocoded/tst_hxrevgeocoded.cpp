@@ -99,12 +99,8 @@ bool sendRawAndHangUp(const QString &socketPath, const QByteArray &bytes)
 
 QByteArray framed(const QByteArray &request, quint32 announced)
 {
-    QByteArray frame(4, '\0');
-    frame[0] = char(announced >> 24);
-    frame[1] = char(announced >> 16);
-    frame[2] = char(announced >> 8);
-    frame[3] = char(announced);
-    return frame + request;
+    const char header[4] = { char(announced >> 24), char(announced >> 16), char(announced >> 8), char(announced) };
+    return QByteArray(header, 4) + request;
 }
 
 } // namespace
@@ -119,8 +115,7 @@ private slots:
     void answersFromTheGazetteer_data();
     void answersFromTheGazetteer();
     void candidatesCarryEveryMember();
-    void hundredConcurrentExchangesAreAllAnsweredCorrectly();
-    void badRequestsGetAnErrorWhileOthersAreServed();
+    void hundredConcurrentClientsEachGetTheirOwnAnswerOrError();
     void missingGazetteerGivesAnErrorReply();
     void clientsThatMisbehaveDoNotStopTheService_data();
     void clientsThatMisbehaveDoNotStopTheService();
@@ -152,10 +147,6 @@ void tst_HxRevGeocoded::answersFromTheGazetteer_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("an address request beside the university starts with its street address")
-        << requestFor(43.4724, -80.5448, "address")
-        << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
-                         "Ontario, Canada", "Canada" });
     QTest::newRow("an address request 990 m from the nearest address still starts with it")
         << requestFor(43.4812, -80.5449, "address")
         << QStringList({ "200 University Ave W, Waterloo, Ontario, N2L 3G1, Canada", "Waterloo, Ontario, Canada",
@@ -201,12 +192,24 @@ void tst_HxRevGeocoded::candidatesCarryEveryMember()
     QCOMPARE(first.value(QStringLiteral("merit")).toInt(), -1);
 }
 
-void tst_HxRevGeocoded::hundredConcurrentExchangesAreAllAnsweredCorrectly()
+// A quarter of the clients send bad requests; the rest alternate between two cities, so an
+// answer handed to the wrong client shows.
+void tst_HxRevGeocoded::hundredConcurrentClientsEachGetTheirOwnAnswerOrError()
 {
+    const QList<QByteArray> bad = { QByteArray("garbage \xff\x01"), QByteArray(), QByteArray("{\"lat\":100,\"lon\":0}"),
+                                    "{\"lat\":1,\"lon\":2,\"pad\":\"" + QByteArray(8000, ' ') + "\"}" };
+    std::atomic<int> errors { 0 };
     std::atomic<int> correct { 0 };
     std::vector<std::thread> clients;
     for (int i = 0; i < 100; ++i) {
-        clients.emplace_back([i, &correct] {
+        clients.emplace_back([i, &bad, &errors, &correct] {
+            if (i % 4 == 0) {
+                const QJsonObject reply = exchange(bad.at(i / 4 % bad.size()));
+                if (reply.value(QStringLiteral("response")).toArray().isEmpty()
+                    && !reply.value(QStringLiteral("error")).toString().isEmpty())
+                    ++errors;
+                return;
+            }
             const bool london = i % 2;
             const QJsonObject reply = exchange(london ? requestFor(51.5 + i * 1e-5, -0.13, "city")
                                                       : requestFor(43.47 + i * 1e-5, -80.53, "city"));
@@ -217,36 +220,8 @@ void tst_HxRevGeocoded::hundredConcurrentExchangesAreAllAnsweredCorrectly()
     }
     for (auto &client : clients)
         client.join();
-    QCOMPARE(correct.load(), 100);
-}
-
-void tst_HxRevGeocoded::badRequestsGetAnErrorWhileOthersAreServed()
-{
-    const QList<QByteArray> bad = { QByteArray("garbage \xff\x01"), QByteArray(), QByteArray("{\"lat\":100,\"lon\":0}"),
-                                    "{\"lat\":1,\"lon\":2,\"pad\":\"" + QByteArray(8000, ' ') + "\"}" };
-    std::atomic<int> errors { 0 };
-    std::atomic<int> answered { 0 };
-    std::vector<std::thread> clients;
-    for (int i = 0; i < 40; ++i) {
-        clients.emplace_back([i, &bad, &errors, &answered] {
-            if (i % 4 == 0) {
-                const QJsonObject reply = exchange(bad.at(i / 4 % bad.size()));
-                if (reply.value(QStringLiteral("response")).toArray().isEmpty()
-                    && !reply.value(QStringLiteral("error")).toString().isEmpty())
-                    ++errors;
-            } else if (!exchange(requestFor(43.47, -80.53, "address"))
-                            .value(QStringLiteral("response"))
-                            .toArray()
-                            .isEmpty()) {
-                ++answered;
-            }
-        });
-    }
-    for (auto &client : clients)
-        client.join();
-    QCOMPARE(errors.load(), 10);
-    QCOMPARE(answered.load(), 30);
-    QVERIFY(!exchange(requestFor(43.47, -80.53, "city")).value(QStringLiteral("response")).toArray().isEmpty());
+    QCOMPARE(errors.load(), 25);
+    QCOMPARE(correct.load(), 75);
 }
 
 void tst_HxRevGeocoded::clientsThatMisbehaveDoNotStopTheService_data()

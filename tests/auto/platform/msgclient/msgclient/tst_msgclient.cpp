@@ -79,6 +79,26 @@ struct Channel
     msgclient_channel_t *channel;
 };
 
+// A private message root with an echo service on it, not yet started.
+struct EchoService
+{
+    hx::test::TestRoots roots;
+    MessageServer server { QStringLiteral("echo"), echoFactory() };
+};
+
+// One exchange on an open channel. The reply must be NUL-terminated with `length` counting the
+// bytes before the NUL; anything else, or a failed exchange, gives an empty array.
+QByteArray ask(msgclient_channel_t *channel, const QByteArray &request, int *result = nullptr)
+{
+    char reply[8192];
+    size_t length = 0;
+    const int status
+        = msgclient_putget(channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0);
+    if (result)
+        *result = status;
+    return status == MSGCLIENT_OK && qstrlen(reply) == length ? QByteArray(reply, int(length)) : QByteArray();
+}
+
 } // namespace
 
 class tst_MsgClient : public QObject
@@ -89,37 +109,27 @@ private slots:
     void exchangesRequestsAndReplies();
     void replyNeverOverflowsTheBuffer_data();
     void replyNeverOverflowsTheBuffer();
-    void noServiceGivesNoChannel();
+    void badArgumentsAndMissingServicesAreRefused();
     void slowReplyTimesOut();
     void oversizeRequestGetsTheErrorReply();
-    void badArgumentsAreRefused();
     void socketsArePrivateAndNamedByInstance();
     void busyAndQuietClientsDoNotHoldUpOthers();
-    void serverRestartsAfterStop();
     void requestsArrivingInPiecesOrTogetherAreEachAnswered_data();
     void requestsArrivingInPiecesOrTogetherAreEachAnswered();
     void connectionQuietPastTheIdleTimeoutIsClosed();
     void clientBeyondTheConnectionLimitIsServedOnceOneCloses();
-    void stoppingEndsTheConnectionsOfClients();
+    void stoppingEndsConnectionsAndTheServerStartsAgain();
 };
 
 void tst_MsgClient::exchangesRequestsAndReplies()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
+    EchoService echo;
+    QVERIFY(echo.server.start());
     Channel c;
     QVERIFY(c.channel);
-    for (const QByteArray &request : { QByteArray("first"), QByteArray(""), QByteArray(5000, 'x') }) {
-        char reply[8192];
-        size_t length = 99;
-        QCOMPARE(
-            msgclient_putget(c.channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0),
-            int(MSGCLIENT_OK));
-        QCOMPARE(QByteArray(reply), "echo:" + request);
-        QCOMPARE(length, size_t(request.size() + 5));
-    }
-    QCOMPARE(server.answered(), 3);
+    for (const QByteArray &request : { QByteArray("first"), QByteArray(""), QByteArray(5000, 'x') })
+        QCOMPARE(ask(c.channel, request), "echo:" + request);
+    QCOMPARE(echo.server.answered(), 3);
 }
 
 void tst_MsgClient::replyNeverOverflowsTheBuffer_data()
@@ -139,9 +149,8 @@ void tst_MsgClient::replyNeverOverflowsTheBuffer()
     QFETCH(int, result);
     QFETCH(QByteArray, expected);
 
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
+    EchoService echo;
+    QVERIFY(echo.server.start());
     Channel c;
     QByteArray buffer(bufferSize + 8, '#'); // guard bytes after the buffer given
     size_t length = 0;
@@ -149,27 +158,34 @@ void tst_MsgClient::replyNeverOverflowsTheBuffer()
     QCOMPARE(QByteArray(buffer.constData()), expected);
     QCOMPARE(length, size_t(expected.size()));
     QCOMPARE(buffer.mid(bufferSize), QByteArray(8, '#'));
-
     // The rest of a cut reply was dropped, so the next exchange lines up.
-    char reply[64];
-    QCOMPARE(msgclient_putget(c.channel, "next", 4, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
-    QCOMPARE(QByteArray(reply), QByteArray("echo:next"));
+    QCOMPARE(ask(c.channel, "next"), QByteArray("echo:next"));
 }
 
-void tst_MsgClient::noServiceGivesNoChannel()
+void tst_MsgClient::badArgumentsAndMissingServicesAreRefused()
 {
-    hx::test::TestRoots roots;
+    EchoService echo;
     QVERIFY(!msgclient_open("revgeocode", "default", 2));
     QVERIFY(!msgclient_open("../escape", "default", 2));
     QVERIFY(!msgclient_open(nullptr, "default", 2));
     msgclient_close(nullptr);
+
+    QVERIFY(echo.server.start());
+    Channel c;
+    char reply[8];
+    size_t length = 0;
+    QCOMPARE(msgclient_putget(nullptr, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, 0, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    QCOMPARE(msgclient_putget(c.channel, "x", 1, nullptr, 8, &length, 0), int(MSGCLIENT_ERROR_INVALID));
+    const QByteArray huge(MSGCLIENT_MAX_REQUEST + 1, 'x');
+    QCOMPARE(msgclient_putget(c.channel, huge.constData(), size_t(huge.size()), reply, sizeof reply, &length, 0),
+             int(MSGCLIENT_ERROR_INVALID));
 }
 
 void tst_MsgClient::slowReplyTimesOut()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
+    EchoService echo;
+    QVERIFY(echo.server.start());
     Channel c;
     char reply[64] = "untouched";
     size_t length = 7;
@@ -183,38 +199,17 @@ void tst_MsgClient::slowReplyTimesOut()
 
 void tst_MsgClient::oversizeRequestGetsTheErrorReply()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    server.setMaxRequestSize(16);
-    server.setErrorReply([](const QString &reason) { return "error:" + reason.toUtf8(); });
-    QVERIFY(server.start());
+    EchoService echo;
+    echo.server.setMaxRequestSize(16);
+    echo.server.setErrorReply([](const QString &reason) { return "error:" + reason.toUtf8(); });
+    QVERIFY(echo.server.start());
     Channel big, small;
-    char reply[64];
-    size_t length = 0;
-    QCOMPARE(msgclient_putget(big.channel, "0123456789abcdefg", 17, reply, sizeof reply, &length, 0),
-             int(MSGCLIENT_OK));
-    QCOMPARE(QByteArray(reply), QByteArray("error:request too large"));
-    QCOMPARE(msgclient_putget(small.channel, "0123456789abcdef", 16, reply, sizeof reply, &length, 0),
-             int(MSGCLIENT_OK));
-    QCOMPARE(QByteArray(reply), QByteArray("echo:0123456789abcdef"));
+    QCOMPARE(ask(big.channel, "0123456789abcdefg"), QByteArray("error:request too large"));
+    QCOMPARE(ask(small.channel, "0123456789abcdef"), QByteArray("echo:0123456789abcdef"));
     // The oversize connection was closed after its error reply.
-    QCOMPARE(msgclient_putget(big.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_ERROR_CLOSED));
-}
-
-void tst_MsgClient::badArgumentsAreRefused()
-{
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
-    Channel c;
-    char reply[8];
-    size_t length = 0;
-    QCOMPARE(msgclient_putget(nullptr, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_ERROR_INVALID));
-    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, 0, &length, 0), int(MSGCLIENT_ERROR_INVALID));
-    QCOMPARE(msgclient_putget(c.channel, "x", 1, nullptr, 8, &length, 0), int(MSGCLIENT_ERROR_INVALID));
-    const QByteArray huge(MSGCLIENT_MAX_REQUEST + 1, 'x');
-    QCOMPARE(msgclient_putget(c.channel, huge.constData(), size_t(huge.size()), reply, sizeof reply, &length, 0),
-             int(MSGCLIENT_ERROR_INVALID));
+    int result = -1;
+    ask(big.channel, "x", &result);
+    QCOMPARE(result, int(MSGCLIENT_ERROR_CLOSED));
 }
 
 void tst_MsgClient::socketsArePrivateAndNamedByInstance()
@@ -237,46 +232,18 @@ void tst_MsgClient::socketsArePrivateAndNamedByInstance()
 // new client waiting past its 2-second time-out.
 void tst_MsgClient::busyAndQuietClientsDoNotHoldUpOthers()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
+    EchoService echo;
+    QVERIFY(echo.server.start());
     Channel quiet[6];
     for (const Channel &c : quiet)
         QVERIFY(c.channel);
-    std::thread busy([] {
-        Channel c;
-        char reply[64];
-        size_t length = 0;
-        msgclient_putget(c.channel, "sleep", 5, reply, sizeof reply, &length, 0);
-    });
+    std::thread busy([] { ask(Channel().channel, "sleep"); });
     for (int i = 0; i < 20; ++i) {
-        Channel c;
-        char reply[64];
-        size_t length = 0;
         const QByteArray request = "n" + QByteArray::number(i);
-        QCOMPARE(
-            msgclient_putget(c.channel, request.constData(), size_t(request.size()), reply, sizeof reply, &length, 0),
-            int(MSGCLIENT_OK));
-        QCOMPARE(QByteArray(reply), "echo:" + request);
+        QCOMPARE(ask(Channel().channel, request), "echo:" + request);
     }
     busy.join();
-    QCOMPARE(server.answered(), 21);
-}
-
-void tst_MsgClient::serverRestartsAfterStop()
-{
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    for (int round = 0; round < 2; ++round) {
-        QVERIFY(server.start());
-        Channel c;
-        char reply[64];
-        size_t length = 0;
-        QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
-        QCOMPARE(QByteArray(reply), QByteArray("echo:x"));
-        server.stop();
-        QVERIFY(!server.isRunning());
-    }
+    QCOMPARE(echo.server.answered(), 21);
 }
 
 void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered_data()
@@ -301,10 +268,9 @@ void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered()
 {
     QFETCH(QList<QByteArray>, writes);
     QFETCH(QByteArray, replies);
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
-    const int fd = connectRaw(server.socketPath());
+    EchoService echo;
+    QVERIFY(echo.server.start());
+    const int fd = connectRaw(echo.server.socketPath());
     QVERIFY(fd >= 0);
     for (const QByteArray &bytes : writes)
         QCOMPARE(::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL), ssize_t(bytes.size()));
@@ -314,12 +280,11 @@ void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered()
 
 void tst_MsgClient::connectionQuietPastTheIdleTimeoutIsClosed()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    server.setIdleTimeout(100);
-    QVERIFY(server.start());
-    const int quiet = connectRaw(server.socketPath());
-    const int halfway = connectRaw(server.socketPath());
+    EchoService echo;
+    echo.server.setIdleTimeout(100);
+    QVERIFY(echo.server.start());
+    const int quiet = connectRaw(echo.server.socketPath());
+    const int halfway = connectRaw(echo.server.socketPath());
     QVERIFY(quiet >= 0 && halfway >= 0);
     // Half a header: the rest never comes.
     QCOMPARE(::send(halfway, "\0\0", 2, MSG_NOSIGNAL), ssize_t(2));
@@ -332,48 +297,44 @@ void tst_MsgClient::connectionQuietPastTheIdleTimeoutIsClosed()
         ::close(fd);
     }
     // The service goes on answering.
-    Channel c;
-    char reply[64];
-    size_t length = 0;
-    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+    QCOMPARE(ask(Channel().channel, "x"), QByteArray("echo:x"));
 }
 
 // At the limit the service stops taking connections; it must take them again when one closes.
 void tst_MsgClient::clientBeyondTheConnectionLimitIsServedOnceOneCloses()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    server.setMaxConnections(1);
-    QVERIFY(server.start());
+    EchoService echo;
+    echo.server.setMaxConnections(1);
+    QVERIFY(echo.server.start());
     auto *first = new Channel;
-    char reply[64];
-    size_t length = 0;
-    QCOMPARE(msgclient_putget(first->channel, "one", 3, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
+    QCOMPARE(ask(first->channel, "one"), QByteArray("echo:one"));
     std::atomic<int> secondResult { -1 };
     std::thread second([&secondResult] {
-        Channel c("echo", "default", 5);
-        char answer[64];
-        size_t answerLength = 0;
-        secondResult = msgclient_putget(c.channel, "two", 3, answer, sizeof answer, &answerLength, 0);
+        int result = -1;
+        ask(Channel("echo", "default", 5).channel, "two", &result);
+        secondResult = result;
     });
     delete first;
     second.join();
     QCOMPARE(secondResult.load(), int(MSGCLIENT_OK));
-    QCOMPARE(server.answered(), 2);
+    QCOMPARE(echo.server.answered(), 2);
 }
 
-void tst_MsgClient::stoppingEndsTheConnectionsOfClients()
+// Stopping hangs up on the clients still connected; the same server can be started again.
+void tst_MsgClient::stoppingEndsConnectionsAndTheServerStartsAgain()
 {
-    hx::test::TestRoots roots;
-    MessageServer server(QStringLiteral("echo"), echoFactory());
-    QVERIFY(server.start());
+    EchoService echo;
+    QVERIFY(echo.server.start());
     Channel c;
-    char reply[64];
-    size_t length = 0;
-    QCOMPARE(msgclient_putget(c.channel, "x", 1, reply, sizeof reply, &length, 0), int(MSGCLIENT_OK));
-    server.stop();
-    const int result = msgclient_putget(c.channel, "y", 1, reply, sizeof reply, &length, 0);
+    QCOMPARE(ask(c.channel, "x"), QByteArray("echo:x"));
+    echo.server.stop();
+    QVERIFY(!echo.server.isRunning());
+    int result = -1;
+    ask(c.channel, "y", &result);
     QVERIFY2(result == MSGCLIENT_ERROR_CLOSED || result == MSGCLIENT_ERROR_IO, QByteArray::number(result));
+
+    QVERIFY(echo.server.start());
+    QCOMPARE(ask(Channel().channel, "z"), QByteArray("echo:z"));
 }
 
 QTEST_APPLESS_MAIN(tst_MsgClient)

@@ -34,12 +34,11 @@ private slots:
     void init();
     void idsFollowDescendingImportance();
     void keepExistingAddsToTheOldEntries();
-    void replaceStartsFromNothing();
     void badEntriesAreRefusedAndTheRestStored_data();
     void badEntriesAreRefusedAndTheRestStored();
     void anAbandonedWriteLeavesTheOldFileAndNoLitter();
     void aForeignFileIsNeverOverwritten();
-    void anOpenReaderKeepsItsFileAcrossARewrite();
+    void aRewriteStartsFromNothingAndOpenReadersKeepTheirFile();
 
 private:
     QScopedPointer<hx::test::TestRoots> m_roots;
@@ -85,15 +84,6 @@ void tst_GazetteerWriter::keepExistingAddsToTheOldEntries()
     QCOMPARE(gazetteer.search("mill", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 10).size(), 2);
     QCOMPARE(gazetteer.entry(1).name, QStringLiteral("New Mill"));
     QCOMPARE(gazetteer.categories("mil", 10), QStringList { "mill\tMills" });
-}
-
-void tst_GazetteerWriter::replaceStartsFromNothing()
-{
-    const QString path = m_roots->gazetteerPath();
-    QVERIFY(GazetteerFixture::write(path, { GazetteerFixture::poi("Old Mill", 1, 1) }));
-    QVERIFY(GazetteerFixture::write(path, { GazetteerFixture::poi("New Mill", 1, 1) }));
-    const Gazetteer gazetteer(path);
-    QCOMPARE(gazetteer.search("mill", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 10).size(), 1);
 }
 
 void tst_GazetteerWriter::badEntriesAreRefusedAndTheRestStored_data()
@@ -189,7 +179,7 @@ void tst_GazetteerWriter::aForeignFileIsNeverOverwritten()
     QCOMPARE(filesBeside(path), filesBefore);
 }
 
-void tst_GazetteerWriter::anOpenReaderKeepsItsFileAcrossARewrite()
+void tst_GazetteerWriter::aRewriteStartsFromNothingAndOpenReadersKeepTheirFile()
 {
     const QString path = m_roots->gazetteerPath();
     QVERIFY(GazetteerFixture::write(path, { GazetteerFixture::poi("Old Mill", 1, 1) }));
@@ -198,8 +188,9 @@ void tst_GazetteerWriter::anOpenReaderKeepsItsFileAcrossARewrite()
     QCOMPARE(before.search("mill", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0).name,
              QStringLiteral("Old Mill"));
     const Gazetteer after(path);
-    QCOMPARE(after.search("mill", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0).name,
-             QStringLiteral("New Mill"));
+    const QList<GazetteerEntry> found = after.search("mill", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().name, QStringLiteral("New Mill"));
 }
 
 QTEST_GUILESS_MAIN(tst_GazetteerWriter)

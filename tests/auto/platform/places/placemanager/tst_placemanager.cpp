@@ -116,7 +116,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("offset");
         QTest::addColumn<int>("expected");
-        QTest::newRow("the same name 0.0005 degrees away is already stored") << 0.0005 << int(Error::AlreadyStored);
         QTest::newRow("the same name 0.002 degrees away is already stored") << 0.002 << int(Error::AlreadyStored);
         QTest::newRow("the same name 0.5 degrees away is a new place") << 0.5 << int(Error::None);
     }

@@ -11,10 +11,12 @@
 
 #include <memory>
 
+#include "gazetteerfixture.h"
 #include "signalwaiter.h"
 #include "testroots.h"
 
 using namespace hx::platform::places;
+using hx::test::GazetteerFixture;
 using hx::test::SignalWaiter;
 using hx::test::TestRoots;
 
@@ -22,13 +24,8 @@ namespace {
 GazetteerEntry entry(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
                      const QString &category = QString(), double importance = 0)
 {
-    GazetteerEntry e;
-    e.kind = kind;
-    e.name = name;
-    e.latitude = latitude;
-    e.longitude = longitude;
+    GazetteerEntry e = GazetteerFixture::entry(kind, name, latitude, longitude, importance);
     e.category = category;
-    e.importance = importance;
     e.city = kind == GazetteerEntry::Locality ? QString() : QStringLiteral("Waterloo");
     e.region = QStringLiteral("Ontario");
     e.country = QStringLiteral("Canada");

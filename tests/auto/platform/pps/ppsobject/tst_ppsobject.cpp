@@ -23,8 +23,7 @@ private slots:
     void mapsThePpsPrefixOntoTheRoot_data();
     void mapsThePpsPrefixOntoTheRoot();
     void publishCreatesAPrivateObjectThatSubscribersRead();
-    void subscribingToAMissingObjectFails();
-    void readingAnObjectOpenedOnlyForPublishingFails();
+    void readsThatCannotWorkFailWithTheReason();
     void decodesStatusObjects();
     void encodesABackgroundMessageThatDecodesBack();
     void refusesWhatCannotBeEncoded_data();
@@ -76,30 +75,27 @@ void tst_PpsObject::publishCreatesAPrivateObjectThatSubscribersRead()
     QCOMPARE(subscriber.error(), 0);
 }
 
-void tst_PpsObject::subscribingToAMissingObjectFails()
+// A missing object, or one opened only for publishing, cannot be read.
+void tst_PpsObject::readsThatCannotWorkFailWithTheReason()
 {
     hx::test::TestRoots roots;
-    PpsObject object(QStringLiteral("/pps/services/networking/status_public?f=ip_ok"));
-    QVERIFY(!object.open(PpsObject::Subscribe));
-    QCOMPARE(object.error(), ENOENT);
-    QVERIFY(!object.errorString().isEmpty());
+    PpsObject missing(QStringLiteral("/pps/services/networking/status_public?f=ip_ok"));
+    QVERIFY(!missing.open(PpsObject::Subscribe));
+    QCOMPARE(missing.error(), ENOENT);
+    QVERIFY(!missing.errorString().isEmpty());
     bool ok = true;
-    QVERIFY(object.read(&ok).isEmpty());
+    QVERIFY(missing.read(&ok).isEmpty());
     QVERIFY(!ok);
-}
 
-void tst_PpsObject::readingAnObjectOpenedOnlyForPublishingFails()
-{
-    hx::test::TestRoots roots;
-    PpsObject object(QStringLiteral("/pps/a"));
-    QVERIFY(object.open(PpsObject::Publish));
-    bool ok = true;
-    object.read(&ok);
+    PpsObject published(QStringLiteral("/pps/a"));
+    QVERIFY(published.open(PpsObject::Publish));
+    ok = true;
+    published.read(&ok);
     QVERIFY(!ok);
-    QCOMPARE(object.error(), EBADF);
-    object.close();
-    QVERIFY(!object.isOpen());
-    QVERIFY(!object.write("x::y\n"));
+    QCOMPARE(published.error(), EBADF);
+    published.close();
+    QVERIFY(!published.isOpen());
+    QVERIFY(!published.write("x::y\n"));
 }
 
 void tst_PpsObject::decodesStatusObjects()

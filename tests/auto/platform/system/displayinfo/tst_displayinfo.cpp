@@ -33,7 +33,6 @@ void tst_DisplayInfo::sizeComesFromTheEnvironment_data()
     QTest::addColumn<int>("aspect");
     QTest::newRow("unset gives the default phone") << QByteArray() << QSize(720, 1280) << 1;
     QTest::newRow("a square device") << QByteArray("1440x1440") << QSize(1440, 1440) << 2;
-    QTest::newRow("a small square device") << QByteArray("720x720") << QSize(720, 720) << 2;
     QTest::newRow("a landscape display") << QByteArray("1280X768") << QSize(1280, 768) << 0;
     QTest::newRow("garbage falls back") << QByteArray("wide") << QSize(720, 1280) << 1;
     QTest::newRow("a zero width falls back") << QByteArray("0x500") << QSize(720, 1280) << 1;

@@ -14,9 +14,8 @@ class tst_InvokeManager : public QObject
 private slots:
     void init();
     void cleanup();
-    void invocationIsRecordedFieldByField();
-    void boundCardCompletesOnceThroughChildCardDone();
-    void cardSeesTheRequestThatOpenedIt();
+    void invocationIsRecordedAsSent();
+    void boundCardSeesTheRequestAndCompletesOnce();
     void unboundTargetFinishesWithAnError();
     void requestWithoutTargetLetsTheSystemChoose();
     void requestWithNothingToSendGivesNoReply();
@@ -34,7 +33,7 @@ void tst_InvokeManager::cleanup()
     InvokeManager::unbindTarget("sys.places.placepicker");
 }
 
-void tst_InvokeManager::invocationIsRecordedFieldByField()
+void tst_InvokeManager::invocationIsRecordedAsSent()
 {
     InvokeManager manager;
     InvokeRequest request;
@@ -49,21 +48,14 @@ void tst_InvokeManager::invocationIsRecordedFieldByField()
 
     const QList<InvokeRequest> recorded = InvokeManager::recordedRequests();
     QCOMPARE(recorded.size(), 1);
-    const InvokeRequest &sent = recorded.first();
-    QCOMPARE(sent.action(), QString("hx.action.EDIT"));
-    QCOMPARE(sent.target(), QString("sys.pim.contacts.card.composer"));
-    QCOMPARE(sent.mimeType(), QString("application/vnd.korvane.string.contact,application/contact"));
-    QCOMPARE(sent.uri(), QUrl("settings://location"));
-    QCOMPARE(sent.data(), QByteArray("42"));
-    QCOMPARE(sent.metadata().value("placeId").toInt(), 7);
-    QCOMPARE(int(sent.perimeter()), 2);
-    QVERIFY(sent == request);
+    QVERIFY(recorded.first() == request);
+    QCOMPARE(int(recorded.first().perimeter()), 2);
 
     InvokeManager::clearRecordedRequests();
     QVERIFY(InvokeManager::recordedRequests().isEmpty());
 }
 
-void tst_InvokeManager::boundCardCompletesOnceThroughChildCardDone()
+void tst_InvokeManager::boundCardSeesTheRequestAndCompletesOnce()
 {
     InvokedCard opened;
     InvokeManager::bindTarget("sys.places.placepicker", [&](const InvokedCard &card) { opened = card; });
@@ -72,6 +64,7 @@ void tst_InvokeManager::boundCardCompletesOnceThroughChildCardDone()
     InvokeRequest request;
     request.setAction("hx.action.VIEW");
     request.setTarget("sys.places.placepicker");
+    request.setData("payload");
     InvokeTargetReply *reply = manager.invoke(request);
     QVERIFY(reply);
     QCOMPARE(reply->parent(), &manager);
@@ -81,6 +74,7 @@ void tst_InvokeManager::boundCardCompletesOnceThroughChildCardDone()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(reply->error(), InvokeReplyError::None);
     QCOMPARE(done.count(), 0);
+    QCOMPARE(opened.request(), request);
 
     QVERIFY(opened.done(CardDoneMessage("save", "{\"name\":\"Cafe\"}", "application/json")));
     QVERIFY(!opened.done(CardDoneMessage("save", "second")));
@@ -91,19 +85,6 @@ void tst_InvokeManager::boundCardCompletesOnceThroughChildCardDone()
     QCOMPARE(message.reason(), QString("save"));
     QCOMPARE(message.data(), QString("{\"name\":\"Cafe\"}"));
     QVERIFY(opened.isDone());
-}
-
-void tst_InvokeManager::cardSeesTheRequestThatOpenedIt()
-{
-    InvokeRequest seen;
-    InvokeManager::bindTarget("sys.places.placepicker", [&](const InvokedCard &card) { seen = card.request(); });
-    InvokeManager manager;
-    InvokeRequest request;
-    request.setTarget("sys.places.placepicker");
-    request.setData("payload");
-    manager.invoke(request);
-    QVERIFY(hx::test::SignalWaiter::waitFor([&] { return !seen.data().isEmpty(); }, 2000));
-    QCOMPARE(seen, request);
 }
 
 void tst_InvokeManager::unboundTargetFinishesWithAnError()

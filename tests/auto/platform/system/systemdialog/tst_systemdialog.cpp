@@ -28,7 +28,6 @@ private slots:
     void disabledButtonCannotBePressed();
     void execReturnsThePressedResultWithoutFinished();
     void cancelClosesWithoutFinished();
-    void cancelDuringExecReturnsNone();
     void autoUpdateDecidesWhenChangesReachTheScreen();
     void topmostDialogAnswersALabelPress();
     void historyKeepsHowEachDialogEnded();
@@ -154,15 +153,10 @@ void tst_SystemDialog::cancelClosesWithoutFinished()
     dialog.show();
     dialog.cancel();
     QVERIFY(!dialog.isShown());
-    QCOMPARE(SystemUi::visibleCount(), 0);
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), 0);
     QCOMPARE(dialog.result(), SystemUiResult::None);
-}
-
-void tst_SystemDialog::cancelDuringExecReturnsNone()
-{
-    SystemDialog dialog;
+    // A cancel while exec() waits ends it without a result.
     QTimer::singleShot(0, &dialog, &SystemDialog::cancel);
     QCOMPARE(dialog.exec(), SystemUiResult::None);
 }

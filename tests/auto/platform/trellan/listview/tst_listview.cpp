@@ -63,6 +63,22 @@ public:
     }
 };
 
+// A view showing a model that starts with `rows`, through a TextProvider.
+struct ShownList
+{
+    explicit ShownList(const QVariantList &rows = {}, int visibleRows = 0)
+    {
+        model.append(rows);
+        if (visibleRows > 0)
+            view.setVisibleRowCount(visibleRows);
+        view.setListItemProvider(&provider);
+        view.setDataModel(&model);
+    }
+    ArrayDataModel model;
+    TextProvider provider;
+    ListView view;
+};
+
 QStringList rowTexts(const ListView &view)
 {
     QStringList texts;
@@ -103,15 +119,11 @@ void tst_ListView::followsModelChanges()
 {
     QFETCH(QString, change);
     QFETCH(QStringList, expected);
-    ArrayDataModel model;
-    model.append(QVariantList { "a", "b", "c" });
-    TextProvider provider;
-    ListView view;
-    view.setListItemProvider(&provider);
-    view.setDataModel(&model);
-    QCOMPARE(rowTexts(view), (QStringList { "a", "b", "c" }));
+    ShownList shown({ "a", "b", "c" });
+    ArrayDataModel &model = shown.model;
+    QCOMPARE(rowTexts(shown.view), (QStringList { "a", "b", "c" }));
 
-    QSignalSpy rows(&view, &ListView::rowsChanged);
+    QSignalSpy rows(&shown.view, &ListView::rowsChanged);
     if (change == "append")
         model.append(QStringLiteral("d"));
     else if (change == "insert")
@@ -125,7 +137,7 @@ void tst_ListView::followsModelChanges()
     else if (change == "block")
         model.insertList(0, QVariantList { "x", "y" });
     QVERIFY(SignalWaiter::wait(rows, 1));
-    QCOMPARE(rowTexts(view), expected);
+    QCOMPARE(rowTexts(shown.view), expected);
 }
 
 void tst_ListView::changesArriveThroughTheEventLoop()
@@ -142,54 +154,41 @@ void tst_ListView::changesArriveThroughTheEventLoop()
 
 void tst_ListView::burstOfChangesIsReadOnce()
 {
-    ArrayDataModel model;
-    TextProvider provider;
-    ListView view;
-    view.setVisibleRowCount(100);
-    view.setListItemProvider(&provider);
-    view.setDataModel(&model);
-    QSignalSpy rows(&view, &ListView::rowsChanged);
+    ShownList shown({}, 100);
+    QSignalSpy rows(&shown.view, &ListView::rowsChanged);
     for (int i = 0; i < 50; ++i)
-        model.append(i);
-    QVERIFY(SignalWaiter::waitFor([&] { return view.rowCount() == 50; }));
+        shown.model.append(i);
+    QVERIFY(SignalWaiter::waitFor([&] { return shown.view.rowCount() == 50; }));
     QCOMPARE(rows.count(), 1);
-    QCOMPARE(provider.created, 50);
+    QCOMPARE(shown.provider.created, 50);
 }
 
 void tst_ListView::appendsFromAWorkerThreadArriveInOrder()
 {
-    ArrayDataModel model;
-    TextProvider provider;
-    ListView view;
-    view.setVisibleRowCount(1000);
-    view.setListItemProvider(&provider);
-    view.setDataModel(&model);
+    ShownList shown({}, 1000);
     const int count = 300;
-    QThreadPool::globalInstance()->start(QRunnable::create([&model] {
+    QThreadPool::globalInstance()->start(QRunnable::create([&shown] {
         for (int i = 0; i < count; ++i)
-            model.append(QString::number(i));
+            shown.model.append(QString::number(i));
     }));
     // The view reads the model while the worker is still appending.
-    QVERIFY(SignalWaiter::waitFor([&] { return view.rowCount() == count; }, 10000));
+    QVERIFY(SignalWaiter::waitFor([&] { return shown.view.rowCount() == count; }, 10000));
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
-    const QStringList texts = rowTexts(view);
+    const QStringList texts = rowTexts(shown.view);
     for (int i = 0; i < count; ++i)
         QCOMPARE(texts.at(i), QString::number(i));
 }
 
 void tst_ListView::readsOnlyTheVisibleWindow()
 {
-    ArrayDataModel model;
+    QVariantList hundred;
     for (int i = 0; i < 100; ++i)
-        model.append(i);
-    TextProvider provider;
-    ListView view;
-    view.setVisibleRowCount(10);
-    view.setListItemProvider(&provider);
-    view.setDataModel(&model);
+        hundred.append(i);
+    ShownList shown(hundred, 10);
+    ListView &view = shown.view;
     QCOMPARE(view.rowCount(), 10);
-    QCOMPARE(provider.created, 10);
+    QCOMPARE(shown.provider.created, 10);
     QVERIFY(!view.isAtEnd());
 
     QSignalSpy first(&view, &ListView::firstVisibleItemChanged);
@@ -236,12 +235,8 @@ void tst_ListView::tapOnAnExistingRowTriggers()
 
 void tst_ListView::selectionAndFocusMarkRows()
 {
-    ArrayDataModel model;
-    model.append(QVariantList { "a", "b" });
-    TextProvider provider;
-    ListView view;
-    view.setListItemProvider(&provider);
-    view.setDataModel(&model);
+    ShownList shown({ "a", "b" });
+    ListView &view = shown.view;
     view.select(QVariantList { 0 });
     view.setAsFocused(QVariantList { 1 });
     auto *first = qobject_cast<CustomListItem *>(view.itemAt(QVariantList { 0 }));
