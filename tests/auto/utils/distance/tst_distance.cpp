@@ -244,11 +244,6 @@ void tst_Distance::customStyleIsTheLabelsBase()
     const Label *label = TestDriver::find<Label>(&custom, QStringLiteral("Distance"));
     QVERIFY(label);
     QCOMPARE(label->textStyle().fontSize(), 120);
-
-    Distance plain;
-    const hx::trellan::TextStyle standard = TestDriver::find<Label>(&plain, QStringLiteral("Distance"))->textStyle();
-    QCOMPARE(standard.color(), PlaceUtils::DISTANCE_TEXT_COLOR);
-    QCOMPARE(standard.fontSize(), 80);
 }
 
 QTEST_MAIN(tst_Distance)
