@@ -226,8 +226,7 @@ void tst_HxPlaces::cleanup()
 
 QStringList tst_HxPlaces::dataArguments() const
 {
-    return { QStringLiteral("--store"), m_roots->storePath(),   QStringLiteral("--gazetteer"),
-             m_roots->gazetteerPath(),  QStringLiteral("--at"), QStringLiteral("43.4643,-80.5204") };
+    return { "--store", m_roots->storePath(), "--gazetteer", m_roots->gazetteerPath(), "--at", "43.4643,-80.5204" };
 }
 
 Result tst_HxPlaces::run(const QStringList &arguments) const
@@ -250,9 +249,7 @@ void tst_HxPlaces::scriptedPickIsStoredAsRecent()
 {
     // With the fixture's recent "Waterloo Station", My Places show two rows on top.
     StoreFixture::addFavorite(QStringLiteral("Waterloo Town Square"), 43.4647, -80.5228);
-    const Result result = run(QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("waterl"),
-                                            QStringLiteral("--choose"), QStringLiteral("2") }
-                              + dataArguments());
+    const Result result = run(QStringList { "pick", "--type", "waterl", "--choose", "2" } + dataArguments());
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     QVERIFY2(!place.isEmpty(), result.out + result.err);
@@ -286,9 +283,7 @@ void tst_HxPlaces::contactPickIsGeocoded()
     QFETCH(QString, street);
     QFETCH(bool, located);
     StoreFixture::addContact(QStringLiteral("Grace"), QStringLiteral("Hopper"), street, QStringLiteral("Waterloo"));
-    const Result result = run(QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("grace"),
-                                            QStringLiteral("--choose"), QStringLiteral("1") }
-                              + dataArguments());
+    const Result result = run(QStringList { "pick", "--type", "grace", "--choose", "1" } + dataArguments());
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     QCOMPARE(place.value(QStringLiteral("name")).toString(), QStringLiteral("Grace Hopper"));
@@ -313,7 +308,7 @@ void tst_HxPlaces::searchMatchesTheModel()
 {
     QFETCH(QString, text);
     QFETCH(bool, empty);
-    const Result result = run(QStringList { QStringLiteral("search"), text } + dataArguments());
+    const Result result = run(QStringList { "search", text } + dataArguments());
     QCOMPARE(result.code, 0);
     QVERIFY2(QJsonDocument::fromJson(result.out).isArray(), result.out + result.err);
     const QList<Section> printed = printedSections(result.out);
@@ -337,9 +332,7 @@ void tst_HxPlaces::distancesInTheUsersUnits()
     QFETCH(QString, unit);
     // About 8 km from where the user stands; where each unit starts is the library's own test.
     StoreFixture::addFavorite(QStringLiteral("Unitfix Outpost"), 43.4643, -80.4204);
-    const Result result
-        = run(QStringList { QStringLiteral("search"), QStringLiteral("unitfix"), QStringLiteral("--units"), units }
-              + dataArguments());
+    const Result result = run(QStringList { "search", "unitfix", "--units", units } + dataArguments());
     QCOMPARE(result.code, 0);
     const QJsonValue row = QJsonDocument::fromJson(result.out).array().first()[QStringLiteral("rows")][0];
     QCOMPARE(row[QStringLiteral("name")].toString(), QStringLiteral("Unitfix Outpost"));
@@ -357,13 +350,13 @@ void tst_HxPlaces::shareRoundTrips()
 {
     QFETCH(QString, name);
     const hx::platform::places::Place stored = StoreFixture::addFavorite(name, 43.4650, -80.5230);
-    const Result share = run(QStringList { QStringLiteral("share"), QString::number(stored.id()) } + dataArguments());
+    const Result share = run(QStringList { "share", QString::number(stored.id()) } + dataArguments());
     QCOMPARE(share.code, 0);
     const QByteArray uri = share.out.trimmed();
     QVERIFY2(uri.startsWith("geo:43.465000,-80.523000;"), uri);
     QVERIFY(!uri.contains(' '));
 
-    const Result opened = run(QStringList { QStringLiteral("open-uri"), QString::fromUtf8(uri) } + dataArguments());
+    const Result opened = run(QStringList { "open-uri", QString::fromUtf8(uri) } + dataArguments());
     QCOMPARE(opened.code, 0);
     const QJsonObject place = selectedPlace(opened.out);
     QVERIFY2(!place.isEmpty(), opened.out + opened.err);
@@ -384,7 +377,7 @@ void tst_HxPlaces::openUriRefusesWhatIsNotAPlace_data()
 void tst_HxPlaces::openUriRefusesWhatIsNotAPlace()
 {
     QFETCH(QString, uri);
-    const Result result = run(QStringList { QStringLiteral("open-uri"), uri } + dataArguments());
+    const Result result = run(QStringList { "open-uri", uri } + dataArguments());
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
 }
@@ -394,10 +387,9 @@ void tst_HxPlaces::whereAndGeocodePrintLocations_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("street");
     QTest::newRow("where takes a negative coordinate as a number, not an option")
-        << QStringList { QStringLiteral("where"), QStringLiteral("43.4646"), QStringLiteral("-80.5221") }
-        << QStringLiteral("75 King Street S");
+        << QStringList { "where", "43.4646", "-80.5221" } << QStringLiteral("75 King Street S");
     QTest::newRow("geocode finds a street address")
-        << QStringList { QStringLiteral("geocode"), QStringLiteral("75 King") } << QStringLiteral("75 King Street S");
+        << QStringList { "geocode", "75 King" } << QStringLiteral("75 King Street S");
 }
 
 void tst_HxPlaces::whereAndGeocodePrintLocations()
@@ -420,19 +412,19 @@ void tst_HxPlaces::viewAndMapOfStoredPlace()
     const hx::platform::places::Place favourite
         = StoreFixture::addFavorite(QStringLiteral("Uptown Square"), 43.4650, -80.5230);
     const QString id = QString::number(favourite.id());
-    const Result view = run(QStringList { QStringLiteral("view"), id } + dataArguments());
+    const Result view = run(QStringList { "view", id } + dataArguments());
     QCOMPARE(view.code, 0);
     QVERIFY(view.out.startsWith("Uptown Square\n"));
     QVERIFY(view.out.contains("43.465000, -80.523000"));
 
     const QString png = m_roots->path() + QStringLiteral("/map.png");
-    const Result map = run(QStringList { QStringLiteral("map"), id, QStringLiteral("--png"), png } + dataArguments());
+    const Result map = run(QStringList { "map", id, "--png", png } + dataArguments());
     QCOMPARE(map.code, 0);
     QImage image(png);
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(768, 768));
 
-    const Result missing = run(QStringList { QStringLiteral("view"), QStringLiteral("999999") } + dataArguments());
+    const Result missing = run(QStringList { "view", "999999" } + dataArguments());
     QCOMPARE(missing.code, 1);
     QVERIFY(missing.out.isEmpty());
 }
@@ -441,27 +433,17 @@ void tst_HxPlaces::badArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no command") << QStringList();
-    QTest::newRow("an unknown command") << QStringList { QStringLiteral("teleport") };
-    QTest::newRow("where with one number") << QStringList { QStringLiteral("where"), QStringLiteral("43.4") };
-    QTest::newRow("where off the globe") << QStringList { QStringLiteral("where"), QStringLiteral("91"),
-                                                          QStringLiteral("0") };
-    QTest::newRow("pick with --type but no --choose")
-        << QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("waterl") };
-    QTest::newRow("pick choosing row zero")
-        << QStringList { QStringLiteral("pick"), QStringLiteral("--type"), QStringLiteral("a"),
-                         QStringLiteral("--choose"), QStringLiteral("0") };
-    QTest::newRow("an unknown option") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
-                                                        QStringLiteral("--fast") };
-    QTest::newRow("--at that is not a position") << QStringList { QStringLiteral("search"), QStringLiteral("x"),
-                                                                  QStringLiteral("--at"), QStringLiteral("here") };
-    QTest::newRow("view of a word") << QStringList { QStringLiteral("view"), QStringLiteral("home") };
-    QTest::newRow("map without --png") << QStringList { QStringLiteral("map"), QStringLiteral("1") };
-    QTest::newRow("a category that does not exist")
-        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--category"),
-                         QStringLiteral("14") };
-    QTest::newRow("units that are neither metric nor imperial")
-        << QStringList { QStringLiteral("search"), QStringLiteral("x"), QStringLiteral("--units"),
-                         QStringLiteral("cubits") };
+    QTest::newRow("an unknown command") << QStringList { "teleport" };
+    QTest::newRow("where with one number") << QStringList { "where", "43.4" };
+    QTest::newRow("where off the globe") << QStringList { "where", "91", "0" };
+    QTest::newRow("pick with --type but no --choose") << QStringList { "pick", "--type", "waterl" };
+    QTest::newRow("pick choosing row zero") << QStringList { "pick", "--type", "a", "--choose", "0" };
+    QTest::newRow("an unknown option") << QStringList { "search", "x", "--fast" };
+    QTest::newRow("--at that is not a position") << QStringList { "search", "x", "--at", "here" };
+    QTest::newRow("view of a word") << QStringList { "view", "home" };
+    QTest::newRow("map without --png") << QStringList { "map", "1" };
+    QTest::newRow("a category that does not exist") << QStringList { "search", "x", "--category", "14" };
+    QTest::newRow("units that are neither metric nor imperial") << QStringList { "search", "x", "--units", "cubits" };
 }
 
 void tst_HxPlaces::badArguments()
@@ -480,11 +462,11 @@ void tst_HxPlaces::helpForEveryCommand()
                                                        { "share", "--store" },       { "open-uri", "--store" },
                                                        { "geocode", "--gazetteer" }, { "where", "--at" },
                                                        { "map", "--png" },           { "view", "--store" } };
-    const Result overview = run({ QStringLiteral("--help") });
+    const Result overview = run({ "--help" });
     QCOMPARE(overview.code, 0);
     for (const auto &command : commands) {
         QVERIFY2(overview.out.contains(QStringLiteral("  %1 ").arg(command.first).toUtf8()), overview.out);
-        const Result result = run({ command.first, QStringLiteral("--help") });
+        const Result result = run({ command.first, "--help" });
         QCOMPARE(result.code, 0);
         QVERIFY2(result.out.startsWith(QStringLiteral("Usage: hxplaces %1 [options]").arg(command.first).toUtf8()),
                  result.out);
@@ -511,8 +493,7 @@ void tst_HxPlaces::unusableStore()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    const Result result = run({ QStringLiteral("search"), QStringLiteral("waterl"), QStringLiteral("--store"), path,
-                                QStringLiteral("--gazetteer"), m_roots->gazetteerPath() });
+    const Result result = run({ "search", "waterl", "--store", path, "--gazetteer", m_roots->gazetteerPath() });
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(path.toUtf8()), result.err);
@@ -655,7 +636,7 @@ void tst_HxPlaces::categoryListShowsWhatTheFooterHidesAndScrolls()
 
     // The merged list shows a few rows under a "more" footer; its category lists them all, once
     // each, well past the filtered model's first load of 63.
-    const Result merged = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery") } + dataArguments());
+    const Result merged = run(QStringList { "search", "bakery" } + dataArguments());
     QJsonObject collapsed;
     for (const QJsonValue &value : QJsonDocument::fromJson(merged.out).array()) {
         if (collapsed.isEmpty() && value.toObject().value(QStringLiteral("more")).toBool())
@@ -663,8 +644,7 @@ void tst_HxPlaces::categoryListShowsWhatTheFooterHidesAndScrolls()
     }
     QVERIFY2(collapsed.value(QStringLiteral("category")).toInt() > 0, merged.out);
     const Result whole
-        = run(QStringList { QStringLiteral("search"), QStringLiteral("bakery"), QStringLiteral("--category"),
-                            QString::number(collapsed.value(QStringLiteral("category")).toInt()) }
+        = run(QStringList { "search", "bakery", "--category", QString::number(collapsed.value("category").toInt()) }
               + dataArguments());
     QCOMPARE(whole.code, 0);
     QStringList names;

@@ -94,7 +94,7 @@ void tst_PlacesImport::init()
 
 void tst_PlacesImport::csvRowsAreImportedAndBadOnesReportedByLine()
 {
-    const Run run = runImport({ QStringLiteral("-o"), output(), fixture(QStringLiteral("places.csv")) });
+    const Run run = runImport({ "-o", output(), fixture("places.csv") });
     QCOMPARE(run.exitCode, 0);
     // One line per bad row, no progress bar off a terminal.
     QCOMPARE(QString(run.err).remove(fixture(QString())),
@@ -129,7 +129,7 @@ void tst_PlacesImport::csvRowsAreImportedAndBadOnesReportedByLine()
 
 void tst_PlacesImport::geoJsonFeaturesAreImportedAndBadOnesReportedByLine()
 {
-    const Run run = runImport({ QStringLiteral("--output"), output(), fixture(QStringLiteral("places.geojson")) });
+    const Run run = runImport({ "--output", output(), fixture("places.geojson") });
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(QStringLiteral("places.geojson:9: feature 2: the geometry is not a Point")),
              qPrintable(run.err));
@@ -175,7 +175,7 @@ void tst_PlacesImport::ratingsAreImportedAndBadOnesReportedByLine()
                + count.toUtf8() + '\n');
     file.close();
 
-    const Run run = runImport({ QStringLiteral("-o"), output(), input });
+    const Run run = runImport({ "-o", output(), input });
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.contains(message.isEmpty() ? QString() : QStringLiteral("ratings.csv:3: ") + message),
              qPrintable(run.err));
@@ -192,16 +192,13 @@ void tst_PlacesImport::ratingsAreImportedAndBadOnesReportedByLine()
 
 void tst_PlacesImport::existingEntriesAreKeptUnlessReplaced()
 {
-    QCOMPARE(runImport({ QStringLiteral("-o"), output(), fixture(QStringLiteral("places.csv")) }).exitCode, 0);
-    const Run added = runImport({ QStringLiteral("-o"), output(), fixture(QStringLiteral("places.geojson")) });
+    QCOMPARE(runImport({ "-o", output(), fixture("places.csv") }).exitCode, 0);
+    const Run added = runImport({ "-o", output(), fixture("places.geojson") });
     QCOMPARE(added.exitCode, 0);
     QVERIFY2(added.out.contains(QStringLiteral("4 kept")), qPrintable(added.out));
     QCOMPARE(everything(Gazetteer(output())).size(), 6);
 
-    QCOMPARE(runImport({ QStringLiteral("--replace"), QStringLiteral("-o"), output(),
-                         fixture(QStringLiteral("places.geojson")) })
-                 .exitCode,
-             0);
+    QCOMPARE(runImport({ "--replace", "-o", output(), fixture("places.geojson") }).exitCode, 0);
     QCOMPARE(everything(Gazetteer(output())).size(), 2);
 }
 
@@ -225,7 +222,7 @@ void tst_PlacesImport::aFailedRunLeavesTheFileAsItWas()
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
 
-    QCOMPARE(runImport({ QStringLiteral("-o"), output(), fixture(QStringLiteral("places.geojson")) }).exitCode, 0);
+    QCOMPARE(runImport({ "-o", output(), fixture("places.geojson") }).exitCode, 0);
     const QByteArray before = contentOf(output());
     const QString inputPath = m_roots->path() + QLatin1Char('/') + input;
     if (!content.isNull()) {
@@ -234,7 +231,7 @@ void tst_PlacesImport::aFailedRunLeavesTheFileAsItWas()
         file.write(content);
     }
 
-    const Run run = runImport({ QStringLiteral("-o"), output(), fixture(QStringLiteral("places.csv")), inputPath });
+    const Run run = runImport({ "-o", output(), fixture("places.csv"), inputPath });
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(contentOf(output()), before);
@@ -263,7 +260,7 @@ void tst_PlacesImport::badArgumentsExitWithTwo()
 
 void tst_PlacesImport::helpDescribesTheColumns()
 {
-    const Run run = runImport({ QStringLiteral("--help") });
+    const Run run = runImport({ "--help" });
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(QStringLiteral("postal_code")));
     QVERIFY(run.out.contains(QStringLiteral("--replace")));
@@ -272,9 +269,8 @@ void tst_PlacesImport::helpDescribesTheColumns()
 
 void tst_PlacesImport::theDefaultDataSetBuildsCountriesRegionsAndLocalities()
 {
-    const Run run = runImport({ QStringLiteral("--replace"), QStringLiteral("--cities"),
-                                fixture(QStringLiteral("cities")), QStringLiteral("--iso-codes"),
-                                fixture(QStringLiteral("iso_3166-1.json")), QStringLiteral("-o"), output() });
+    const Run run = runImport(
+        { "--replace", "--cities", fixture("cities"), "--iso-codes", fixture("iso_3166-1.json"), "-o", output() });
     QCOMPARE(run.exitCode, 0);
     const Gazetteer gazetteer(output());
     QVERIFY2(gazetteer.isOpen(), qPrintable(gazetteer.errorString()));
