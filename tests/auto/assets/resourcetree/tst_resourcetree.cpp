@@ -21,8 +21,6 @@ private slots:
     void images();
     void deviceVariantsAreLargerThanTheirBase_data();
     void deviceVariantsAreLargerThanTheirBase();
-    void propertyDocuments_data();
-    void propertyDocuments();
     void nothingElseIsEmbedded();
     void paths_data();
     void paths();
@@ -81,42 +79,6 @@ void tst_ResourceTree::deviceVariantsAreLargerThanTheirBase()
     QVERIFY(!large.isNull());
     QVERIFY(!base.isNull());
     QVERIFY(large.width() > base.width());
-}
-
-void tst_ResourceTree::propertyDocuments_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("fileId");
-    QTest::addColumn<QString>("mapImageHeight");
-    QTest::addColumn<QString>("pictureSize");
-
-    QTest::newRow("base") << QStringLiteral("places_settings/common.qml") << QStringLiteral("common.qml")
-                          << QStringLiteral("42") << QStringLiteral("29");
-    QTest::newRow("720x720") << QStringLiteral("places_settings/720x720/common.qml")
-                             << QStringLiteral("720x720 common.qml") << QStringLiteral("33") << QStringLiteral("20");
-    QTest::newRow("720x1280") << QStringLiteral("places_settings/720x1280/common.qml")
-                              << QStringLiteral("720x1280 common.qml") << QStringLiteral("42") << QStringLiteral("29");
-    QTest::newRow("1080x1920") << QStringLiteral("places_settings/1080x1920/common.qml")
-                               << QStringLiteral("1080x1920 common.qml") << QStringLiteral("42")
-                               << QStringLiteral("29");
-    QTest::newRow("1440x1440") << QStringLiteral("places_settings/1440x1440/common.qml")
-                               << QStringLiteral("1440x1440 common.qml") << QStringLiteral("42")
-                               << QStringLiteral("29");
-}
-
-void tst_ResourceTree::propertyDocuments()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, fileId);
-    QFETCH(QString, mapImageHeight);
-    QFETCH(QString, pictureSize);
-    QFile file(root + path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    QVERIFY(text.contains(QStringLiteral("property string file_id: \"%1\"").arg(fileId)));
-    QVERIFY(text.contains(QStringLiteral("property real map_image_height: %1\n").arg(mapImageHeight)));
-    QVERIFY(text.contains(QStringLiteral("property real picture_width: %1\n").arg(pictureSize)));
-    QVERIFY(text.contains(QStringLiteral("property real picture_height: %1\n").arg(pictureSize)));
 }
 
 void tst_ResourceTree::nothingElseIsEmbedded()

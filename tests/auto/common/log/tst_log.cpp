@@ -11,7 +11,6 @@ class tst_Log : public QObject
 private slots:
     void linesReadExactlyAsWritten_data();
     void linesReadExactlyAsWritten();
-    void linesGoToThePlacesCategory();
 };
 
 void tst_Log::linesReadExactlyAsWritten_data()
@@ -46,11 +45,6 @@ void tst_Log::linesReadExactlyAsWritten()
     default:
         Log::critical() << expected;
     }
-}
-
-void tst_Log::linesGoToThePlacesCategory()
-{
-    QCOMPARE(QByteArray(hx::trellan::places::lcPlaces().categoryName()), QByteArray("hx.trellan.places"));
 }
 
 QTEST_GUILESS_MAIN(tst_Log)

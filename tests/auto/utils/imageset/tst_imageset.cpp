@@ -43,7 +43,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
-    void libraryImagesLoad_data();
     void libraryImagesLoad();
     void applicationSuppliesWhatTheLibraryLacks();
     void libraryImageWinsOverTheApplications();
@@ -79,37 +78,22 @@ void tst_ImageSet::cleanupTestCase()
     qputenv("HX_APP_ASSETS", m_savedAssets);
 }
 
-void tst_ImageSet::libraryImagesLoad_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::newRow("the empty map") << 0;
-    QTest::newRow("the list corner favourite") << 1;
-    QTest::newRow("collapse") << 2;
-    QTest::newRow("expand") << 3;
-    QTest::newRow("my places") << 4;
-    QTest::newRow("my places pressed") << 5;
-    QTest::newRow("the map action") << 6;
-    QTest::newRow("add contact") << 7;
-    QTest::newRow("add place") << 8;
-    QTest::newRow("more details") << 9;
-    QTest::newRow("open table") << 10;
-}
-
 void tst_ImageSet::libraryImagesLoad()
 {
-    QFETCH(int, which);
     Image (*const accessors[])() = { ImageSet::EMPTY_MAP,        ImageSet::LIST_ITEM_CORNER_FAVORITE,
                                      ImageSet::COLLAPSE_CONTENT, ImageSet::EXPAND_CONTENT,
                                      ImageSet::MYPLACES,         ImageSet::MYPLACESPRESSED,
                                      ImageSet::ACTIONMAP,        ImageSet::ADDCONTACT,
                                      ImageSet::ADDPLACE,         ImageSet::MOREDETAILS,
                                      ImageSet::OPENTABLE };
-    const Image image = accessors[which]();
-    QVERIFY(!image.isNull());
-    QCOMPARE(image.source().scheme(), QStringLiteral("asset"));
-    QCOMPARE(image.source().host(), QStringLiteral("hx.trellan.places"));
-    // Asked again, the cached image comes back.
-    QVERIFY(accessors[which]() == image);
+    for (Image (*const accessor)() : accessors) {
+        const Image image = accessor();
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.source().scheme(), QStringLiteral("asset"));
+        QCOMPARE(image.source().host(), QStringLiteral("hx.trellan.places"));
+        // Asked again, the cached image comes back.
+        QVERIFY(accessor() == image);
+    }
 }
 
 void tst_ImageSet::applicationSuppliesWhatTheLibraryLacks()

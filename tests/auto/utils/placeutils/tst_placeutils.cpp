@@ -116,7 +116,6 @@ void tst_PlaceUtils::distance_data()
 
     QTest::newRow("identical points are 0 m apart") << 43.47 << -80.54 << 43.47 << -80.54 << 0.0 << 0.0;
     QTest::newRow("one degree of longitude on the equator") << 0.0 << 0.0 << 0.0 << 1.0 << 111195.0 << 1.0;
-    QTest::newRow("pole to pole is half the circumference") << 90.0 << 0.0 << -90.0 << 0.0 << M_PI * 6371009.0 << 1.0;
     QTest::newRow("across the date line is short") << 0.0 << 179.5 << 0.0 << -179.5 << 111195.0 << 1.0;
     QTest::newRow("antipodes do not overflow the square root") << 0.0 << 0.0 << 0.0 << 180.0 << M_PI * 6371009.0 << 1.0;
 }
@@ -155,8 +154,6 @@ void tst_PlaceUtils::dayBoundaries_data()
         << QDate(2014, 2, 28);
     QTest::newRow("new year's day looks back into the old year")
         << QDateTime(QDate(2015, 1, 1), noon) << QDate(2014, 12, 31) << QDate(2014, 12, 28) << QDate(2014, 12, 31);
-    QTest::newRow("leap day") << QDateTime(QDate(2016, 3, 1), noon) << QDate(2016, 2, 29) << QDate(2016, 2, 28)
-                              << QDate(2016, 2, 29);
     // Clocks went forward at midnight on 2014-10-19 in Sao Paulo: that day has no 00:00.
     QTest::newRow("yesterday whose midnight was skipped by daylight saving")
         << QDateTime(QDate(2014, 10, 20), noon) << QDate(2014, 10, 19) << QDate(2014, 10, 19) << QDate(2014, 9, 30);
