@@ -304,8 +304,8 @@ MessageServerPrivate::Outcome MessageServerPrivate::readAndAnswer(Connection *co
                 return CloseConnection;
             }
             if (uint32_t(buffer.size()) - 4 >= length) {
-                const bool sent
-                    = answer(connection, QByteArray::fromRawData(buffer.constData() + 4, int(length)), false);
+                // A copy, not a view of the buffer: a handler may keep the request after it answers.
+                const bool sent = answer(connection, QByteArray(buffer.constData() + 4, int(length)), false);
                 buffer.remove(0, int(length) + 4);
                 connection->requestStarted = buffer.isEmpty() ? 0 : nowMs();
                 if (!sent)

@@ -116,6 +116,7 @@ private slots:
     void busyAndQuietClientsDoNotHoldUpOthers();
     void requestsArrivingInPiecesOrTogetherAreEachAnswered_data();
     void requestsArrivingInPiecesOrTogetherAreEachAnswered();
+    void handlerMayKeepTheRequestsItAnswered();
     void connectionQuietPastTheIdleTimeoutIsClosed();
     void clientBeyondTheConnectionLimitIsServedOnceOneCloses();
     void stoppingEndsConnectionsAndTheServerStartsAgain();
@@ -276,6 +277,31 @@ void tst_MsgClient::requestsArrivingInPiecesOrTogetherAreEachAnswered()
         QCOMPARE(::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL), ssize_t(bytes.size()));
     QCOMPARE(receiveRaw(fd, replies.size()), replies);
     ::close(fd);
+}
+
+// Requests that come together share the connection's buffer, which moves on after each answer:
+// what a handler was given must stay what was sent.
+void tst_MsgClient::handlerMayKeepTheRequestsItAnswered()
+{
+    hx::test::TestRoots roots;
+    QMutex mutex;
+    QList<QByteArray> kept;
+    MessageServer server(QStringLiteral("keeper"), [&] {
+        return [&](const QByteArray &request) {
+            QMutexLocker locker(&mutex);
+            kept << request;
+            return QByteArray("ok");
+        };
+    });
+    QVERIFY(server.start());
+    const int fd = connectRaw(server.socketPath());
+    QVERIFY(fd >= 0);
+    const QByteArray both = framed("first request") + framed("second");
+    QCOMPARE(::send(fd, both.constData(), size_t(both.size()), MSG_NOSIGNAL), ssize_t(both.size()));
+    QCOMPARE(receiveRaw(fd, 6), QByteArray("ok\0ok\0", 6));
+    ::close(fd);
+    server.stop();
+    QCOMPARE(kept, (QList<QByteArray> { "first request", "second" }));
 }
 
 void tst_MsgClient::connectionQuietPastTheIdleTimeoutIsClosed()
