@@ -222,6 +222,7 @@ bool GazetteerPrivate::open()
     // A gazetteer file never changes once written (the writer renames a new file into place), so
     // it is opened immutable: no file locks, journal checks or header reads around every statement,
     // which would otherwise cost more system calls than the search itself. Pages are read mapped.
+    const QByteArray identityBefore = NearestIndex::identityOf(path);
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     uri.setQuery(QStringLiteral("immutable=1"));
     if (sqlite3_open_v2(uri.toEncoded().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI,
@@ -247,6 +248,10 @@ bool GazetteerPrivate::open()
     const int applicationId = sqlite3_column_int(header, 0);
     const int version = sqlite3_column_int(header, 1);
     sqlite3_finalize(header);
+    // The file now read is the one looked at before, unless it was replaced in between: then
+    // there is no telling which, and an index of it is not shared.
+    const QByteArray identityAfter = NearestIndex::identityOf(path);
+    identity = identityBefore == identityAfter ? identityAfter : QByteArray();
     if (applicationId != GazetteerSchema::ApplicationId)
         return fail(QStringLiteral("not a gazetteer file"));
     if (version > GazetteerSchema::Version)
@@ -979,7 +984,7 @@ void Gazetteer::preloadNearestIndex() const
     if (!d->db || d->nearestIndex)
         return;
     QString error;
-    d->nearestIndex = NearestIndex::shared(d->path, d->db, &error);
+    d->nearestIndex = NearestIndex::shared(d->path, d->identity, d->db, &error);
     if (!d->nearestIndex)
         qWarning().noquote() << "hx::platform::places::Gazetteer::preloadNearestIndex() failed:" << error;
 }

@@ -95,6 +95,7 @@ public:
     QList<qint64> categoryByImportance(const QString &key, int wanted);
 
     QString path;
+    QByteArray identity; // of the file this connection reads; empty when unsure
     QString error;
     int version = 0;
     sqlite3 *db = nullptr;

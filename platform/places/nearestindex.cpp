@@ -131,40 +131,24 @@ private:
     mutable QVector<qint64> *m_within = nullptr;
 };
 
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    qint64 modified = 0;
-    bool operator==(const FileIdentity &other) const
-    {
-        return device == other.device && inode == other.inode && size == other.size && modified == other.modified;
-    }
-};
-
-FileIdentity identityOf(const QString &path)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return {};
-    return { info.st_dev, info.st_ino, info.st_size, qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec };
-}
-
 struct Loaded
 {
-    FileIdentity identity;
+    QByteArray identity;
     std::weak_ptr<const NearestIndex> index;
 };
 } // namespace
 
-std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, sqlite3 *db, QString *error)
+std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, const QByteArray &identity, sqlite3 *db,
+                                                         QString *error)
 {
+    if (identity.isEmpty()) {
+        auto own = std::make_shared<NearestIndex>();
+        return own->load(db, error) ? own : nullptr;
+    }
     static QMutex mutex;
     static QHash<QString, Loaded> loaded;
     // Held while loading, so that threads asking at once wait for one load rather than each make one.
     QMutexLocker locker(&mutex);
-    const FileIdentity identity = identityOf(path);
     const Loaded known = loaded.value(path);
     if (known.identity == identity) {
         if (auto index = known.index.lock())
@@ -175,6 +159,16 @@ std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, sq
         return nullptr;
     loaded.insert(path, { identity, index });
     return index;
+}
+
+QByteArray NearestIndex::identityOf(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QByteArray();
+    return QByteArray::number(quint64(info.st_dev)) + ':' + QByteArray::number(quint64(info.st_ino)) + ':'
+        + QByteArray::number(qint64(info.st_size)) + ':' + QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(info.st_mtim.tv_nsec));
 }
 
 bool NearestIndex::load(sqlite3 *db, QString *error)
