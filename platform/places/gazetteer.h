@@ -53,7 +53,7 @@ public:
 
     // Reads every place's position into memory for nearest(), for a long-lived reader that
     // answers many lookups: a few microseconds each instead of a walk of the file's index.
-    // About half a second and 32 MB for a million places, shared by every Gazetteer of the
+    // About a second and 32 MB for a million places, shared by every Gazetteer of the
     // same file in the process.
     void preloadNearestIndex() const;
 
