@@ -441,12 +441,21 @@ Place *PlaceDatabase::loadPlace(qint64 id, Error::Type *error)
         *error = rc == SQLITE_DONE ? Error::NotFound : fail("load place");
         return nullptr;
     }
-    const QByteArray bytes(static_cast<const char *>(sqlite3_column_blob(stmt, 0)), sqlite3_column_bytes(stmt, 0));
-    Place *place = Utilities::deserialize(bytes);
-    if (!place) {
-        qWarning() << "place store: unreadable record" << id;
-        *error = Error::NotFound;
-        return nullptr;
+    const auto *blob = static_cast<const char *>(sqlite3_column_blob(stmt, 0));
+    const int size = sqlite3_column_bytes(stmt, 0);
+    Place decoded;
+    Place *place = nullptr;
+    if (m_decoded.recall(id, blob, size, &decoded)) {
+        place = new Place(decoded);
+    } else {
+        const QByteArray bytes(blob, size);
+        place = Utilities::deserialize(bytes);
+        if (!place) {
+            qWarning() << "place store: unreadable record" << id;
+            *error = Error::NotFound;
+            return nullptr;
+        }
+        m_decoded.remember(id, bytes, *place);
     }
     place->setId(id);
     place->setLastUsedTime(sqlite3_column_type(stmt, 1) == SQLITE_NULL ? 0 : sqlite3_column_int64(stmt, 1));

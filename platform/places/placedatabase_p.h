@@ -9,6 +9,8 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+#include "decodedrecords_p.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -101,6 +103,7 @@ private:
     quint64 m_checked = 0; // the StoreScope mark of the last identity check
     quint64 m_readMark = 0; // the StoreScope whose read transaction is open
     QHash<const char *, sqlite3_stmt *> m_statements;
+    DecodedRecords m_decoded;
     friend class PlaceDatabaseCache;
 };
 
