@@ -96,13 +96,15 @@ Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
 
 QString PlaceFactory::contactExternalId(qint64 accountId, qint64 contactId, qint64 addressId)
 {
-    return QStringLiteral("%1:%2:%3").arg(accountId).arg(contactId).arg(addressId);
+    return QString::number(accountId) + QLatin1Char(':') + QString::number(contactId) + QLatin1Char(':')
+        + QString::number(addressId);
 }
 
 Place PlaceFactory::fromContact(const ContactEntry &contact, const ContactEntry::PostalAddress &entry)
 {
+    const QString name = contact.displayName();
     Place place;
-    place.setName(contact.displayName());
+    place.setName(name);
     place.setSource(AbstractPlace::SourceContact);
     Address address;
     address.setStreet(entry.street);
@@ -122,7 +124,7 @@ Place PlaceFactory::fromContact(const ContactEntry &contact, const ContactEntry:
     ContactAuxiliaryData data;
     data.setProvider(Provider(QLatin1String(Provider::Contacts)));
     data.setExternalId(contactExternalId(contact.accountId, contact.id, entry.id));
-    data.setFullName(contact.displayName());
+    data.setFullName(name);
     data.setContactId(contact.id);
     data.setAccountId(contact.accountId);
     data.setPostalAddressId(entry.id);
