@@ -45,6 +45,12 @@ BoundingBox boxOfKilometres(double widthKm, double heightKm)
     return BoundingBox(Point(0, 0), Point(-heightKm / kmPerDegree, widthKm / kmPerDegree));
 }
 
+// One row of a table whose four columns are all texts.
+void addFourTexts(const char *name, const char *first, const char *second, const char *third, const char *fourth)
+{
+    QTest::newRow(name) << QString(first) << QString(second) << QString(third) << QString(fourth);
+}
+
 } // namespace
 
 class tst_PlaceUtils : public QObject
@@ -259,10 +265,7 @@ void tst_PlaceUtils::filterPostalCode_data()
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("expected");
 
-    const auto row
-        = [](const char *name, const char *label, const char *postal, const char *country, const char *expected) {
-              QTest::newRow(name) << QString(label) << QString(postal) << QString(country) << QString(expected);
-          };
+    const auto row = &addFourTexts;
     const char *toronto = "12 Main St, Toronto ON M5V, Canada";
     row("a partial canadian code is cut with the blank before it", toronto, "M5V", "CAN",
         "12 Main St, Toronto ON, Canada");
@@ -298,10 +301,7 @@ void tst_PlaceUtils::formatGeocodedLocation_data()
     QTest::addColumn<QString>("city");
     QTest::addColumn<QString>("expectedLabel");
 
-    const auto row
-        = [](const char *name, const char *text, const char *street, const char *city, const char *expectedLabel) {
-              QTest::newRow(name) << QString(text) << QString(street) << QString(city) << QString(expectedLabel);
-          };
+    const auto row = &addFourTexts;
     row("words are capitalised and joined by single blanks", "12 main st,,  waterloo   on", "12 Main St", "Waterloo",
         "12 Main St Waterloo On");
     row("the city is found whatever its case", "king st KITCHENER", "King St", "kitchener", "King St KITCHENER");
