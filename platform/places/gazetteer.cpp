@@ -222,7 +222,7 @@ bool GazetteerPrivate::open()
     // A gazetteer file never changes once written (the writer renames a new file into place), so
     // it is opened immutable: no file locks, journal checks or header reads around every statement,
     // which would otherwise cost more system calls than the search itself. Pages are read mapped.
-    const QByteArray identityBefore = NearestIndex::identityOf(path);
+    const FileIdentity identityBefore = FileIdentity::of(path);
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     uri.setQuery(QStringLiteral("immutable=1"));
     if (sqlite3_open_v2(uri.toEncoded().constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI,
@@ -250,8 +250,8 @@ bool GazetteerPrivate::open()
     sqlite3_finalize(header);
     // The file now read is the one looked at before, unless it was replaced in between: then
     // there is no telling which, and an index of it is not shared.
-    const QByteArray identityAfter = NearestIndex::identityOf(path);
-    identity = identityBefore == identityAfter ? identityAfter : QByteArray();
+    const FileIdentity identityAfter = FileIdentity::of(path);
+    identity = identityBefore == identityAfter ? identityAfter : FileIdentity();
     if (applicationId != GazetteerSchema::ApplicationId)
         return fail(QStringLiteral("not a gazetteer file"));
     if (version > GazetteerSchema::Version)

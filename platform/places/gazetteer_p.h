@@ -13,6 +13,8 @@
 
 #include <memory>
 
+#include "fileidentity_p.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -95,7 +97,7 @@ public:
     QList<qint64> categoryByImportance(const QString &key, int wanted);
 
     QString path;
-    QByteArray identity; // of the file this connection reads; empty when unsure
+    FileIdentity identity; // of the file this connection reads; invalid when unsure
     QString error;
     int version = 0;
     sqlite3 *db = nullptr;

@@ -1,10 +1,8 @@
-#include <QtCore/QFile>
 #include <QtCore/QHash>
 #include <QtCore/QMutex>
 #include <QtCore/QtMath>
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -133,15 +131,15 @@ private:
 
 struct Loaded
 {
-    QByteArray identity;
+    FileIdentity identity;
     std::weak_ptr<const NearestIndex> index;
 };
 } // namespace
 
-std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, const QByteArray &identity, sqlite3 *db,
+std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, const FileIdentity &identity, sqlite3 *db,
                                                          QString *error)
 {
-    if (identity.isEmpty()) {
+    if (!identity.isValid()) {
         auto own = std::make_shared<NearestIndex>();
         return own->load(db, error) ? own : nullptr;
     }
@@ -159,16 +157,6 @@ std::shared_ptr<const NearestIndex> NearestIndex::shared(const QString &path, co
         return nullptr;
     loaded.insert(path, { identity, index });
     return index;
-}
-
-QByteArray NearestIndex::identityOf(const QString &path)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QByteArray();
-    return QByteArray::number(quint64(info.st_dev)) + ':' + QByteArray::number(quint64(info.st_ino)) + ':'
-        + QByteArray::number(qint64(info.st_size)) + ':' + QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.'
-        + QByteArray::number(qint64(info.st_mtim.tv_nsec));
 }
 
 bool NearestIndex::load(sqlite3 *db, QString *error)

@@ -1,12 +1,13 @@
 #ifndef HX_PLATFORM_PLACES_NEARESTINDEX_P_H
 #define HX_PLATFORM_PLACES_NEARESTINDEX_P_H
 
-#include <QtCore/QByteArray>
 #include <QtCore/QString>
 #include <QtCore/QVector>
 
 #include <memory>
 #include <vector>
+
+#include "fileidentity_p.h"
 
 struct sqlite3;
 
@@ -23,13 +24,11 @@ class NearestIndex
 {
 public:
     // One index per gazetteer file in the process, shared by every connection that asks for it
-    // (each thread of a service has its own connection): the file at path whose identity (from
-    // identityOf when the connection opened it) is given; an empty identity gets an index of its
-    // own. Null when the file cannot be read.
-    static std::shared_ptr<const NearestIndex> shared(const QString &path, const QByteArray &identity, sqlite3 *db,
+    // (each thread of a service has its own connection): the file at path with the identity it
+    // had when the connection opened it; an invalid identity gets an index of its own. Null when
+    // the file cannot be read.
+    static std::shared_ptr<const NearestIndex> shared(const QString &path, const FileIdentity &identity, sqlite3 *db,
                                                       QString *error);
-    // Device, inode, size and modification time: a file written anew under the same name differs.
-    static QByteArray identityOf(const QString &path);
 
     // The ids of the places of the kinds mask that can be among the limit nearest to the point
     // within maxMetres: the nearest by straight line, with any so close behind the last of them

@@ -11,7 +11,6 @@
 #include <QtCore/QStandardPaths>
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 #include <memory>
 
@@ -192,15 +191,6 @@ const char *const SchemaV1[] = {
     "CREATE INDEX contact_words_address ON contact_words(address_id)",
 };
 
-bool fileIdentity(const QString &path, quint64 *device, quint64 *inode)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
-    *device = info.st_dev;
-    *inode = info.st_ino;
-    return true;
-}
 } // namespace
 
 // The connections of one thread, closed when the thread ends.
@@ -226,10 +216,8 @@ PlaceDatabase *PlaceDatabase::forCurrentThread(Error::Type *error)
     const QString path = defaultPath();
     PlaceDatabase *db = cache.connections.value(path);
     if (db) {
-        quint64 device = 0, inode = 0;
         // A file replaced or removed behind our back is opened anew, never written blind.
-        if (StoreScope::isFresh(db->m_checked)
-            || (fileIdentity(path, &device, &inode) && device == db->m_device && inode == db->m_inode)) {
+        if (StoreScope::isFresh(db->m_checked) || FileIdentity::of(path).isSameFile(db->m_file)) {
             db->m_checked = StoreScope::mark();
             db->readWithinScope();
             *error = Error::None;
@@ -325,7 +313,8 @@ Error::Type PlaceDatabase::open(const QString &path)
     const Error::Type error = createOrMigrate();
     if (error != Error::None)
         return error;
-    if (!fileIdentity(path, &m_device, &m_inode))
+    m_file = FileIdentity::of(path);
+    if (!m_file.isValid())
         return Error::StorageFailure;
     return Error::None;
 }

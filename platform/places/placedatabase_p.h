@@ -10,6 +10,7 @@
 #include <QtCore/QString>
 
 #include "decodedrecords_p.h"
+#include "fileidentity_p.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -98,8 +99,7 @@ private:
 
     sqlite3 *m_db = nullptr;
     QString m_path;
-    quint64 m_device = 0;
-    quint64 m_inode = 0;
+    FileIdentity m_file; // as opened
     quint64 m_checked = 0; // the StoreScope mark of the last identity check
     quint64 m_readMark = 0; // the StoreScope whose read transaction is open
     QHash<const char *, sqlite3_stmt *> m_statements;

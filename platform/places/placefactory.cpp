@@ -3,13 +3,11 @@
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
 #include <hx/platform/places/tags.h>
 
-#include <QtCore/QFile>
 #include <QtCore/QHash>
-
-#include <sys/stat.h>
 
 #include <memory>
 
+#include "fileidentity_p.h"
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
 #include "recentgazetteerplaces_p.h"
@@ -23,8 +21,7 @@ namespace {
 struct GazetteerSlot
 {
     std::unique_ptr<Gazetteer> gazetteer;
-    quint64 device = 0;
-    quint64 inode = 0;
+    FileIdentity file;
     quint64 checked = 0; // the StoreScope mark of the last identity check
 };
 
@@ -210,17 +207,16 @@ Gazetteer *PlaceFactory::gazetteer(Error::Type *error)
     const QString path = Gazetteer::defaultPath();
     std::shared_ptr<GazetteerSlot> slot = cache.entries.value(path);
     if (!slot || !StoreScope::isFresh(slot->checked)) {
-        struct stat info;
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        const FileIdentity file = FileIdentity::of(path);
+        if (!file.isValid()) {
             cache.entries.remove(path);
             return nullptr;
         }
-        if (!slot || slot->device != quint64(info.st_dev) || slot->inode != quint64(info.st_ino)) {
+        if (!slot || !file.isSameFile(slot->file)) {
             slot = std::make_shared<GazetteerSlot>();
             slot->gazetteer.reset(new Gazetteer(path));
             RecentGazetteerPlaces::forget();
-            slot->device = info.st_dev;
-            slot->inode = info.st_ino;
+            slot->file = file;
             cache.entries.insert(path, slot);
         }
         slot->checked = StoreScope::mark();
