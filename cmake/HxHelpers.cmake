@@ -39,7 +39,7 @@ function(hx_public_headers)
             continue()
         endif()
         hx_write_if_changed("${HX_INCLUDE_DIR}/${ARG_PREFIX}/${name}" "#include \"${abs}\"\n")
-        install(FILES "${abs}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/${ARG_PREFIX}")
+        install(FILES "${abs}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/${ARG_PREFIX}" COMPONENT development)
     endforeach()
     target_include_directories(${ARG_TARGET} PUBLIC
         $<BUILD_INTERFACE:${HX_INCLUDE_DIR}>
@@ -63,22 +63,48 @@ function(hx_library)
     set_target_properties(${ARG_NAME} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION 0
         EXPORT_NAME ${ARG_NAME})
     hx_public_headers(TARGET ${ARG_NAME} PREFIX ${ARG_PREFIX} HEADERS ${headers})
-    install(TARGETS ${ARG_NAME} EXPORT HxTrellanPlacesTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    hx_install_library(${ARG_NAME})
 endfunction()
 
-# hx_program(NAME hxplaces [SOURCES ...] [LIBRARIES ...]): a program built from every .cpp of
-# the current folder, installed into bin.
+# hx_install_library(NAME): installs a shared library into the package and its pkg-config file
+# (written by HxPackage.cmake). The library goes to the runtime component, the link name to the
+# development one; it finds the libraries beside it wherever the tree is installed.
+function(hx_install_library name)
+    set_target_properties(${name} PROPERTIES INSTALL_RPATH "$ORIGIN")
+    install(TARGETS ${name} EXPORT HxTrellanPlacesTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT development
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+    set_property(GLOBAL APPEND PROPERTY HX_INSTALLED_LIBRARIES ${name})
+endfunction()
+
+# hx_program(NAME hxplaces [SOURCES ...] [LIBRARIES ...] [COMPONENT c] [NO_INSTALL]): a program
+# built from every .cpp of the current folder, installed into bin with a manual page made from
+# its --help. Programs under tools/ go to the tools component, all others (services, card
+# applications) to the runtime one.
 function(hx_program)
-    cmake_parse_arguments(ARG "NO_INSTALL" "NAME" "LIBRARIES;SOURCES" ${ARGN})
+    cmake_parse_arguments(ARG "NO_INSTALL" "NAME;COMPONENT" "LIBRARIES;SOURCES" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
     add_executable(${ARG_NAME} ${sources} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBRARIES})
     set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     if(NOT ARG_NO_INSTALL)
-        install(TARGETS ${ARG_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        if(NOT ARG_COMPONENT)
+            hx_default_program_component(ARG_COMPONENT)
+        endif()
+        set_target_properties(${ARG_NAME} PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+        install(TARGETS ${ARG_NAME} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
+        set_property(GLOBAL APPEND PROPERTY HX_INSTALLED_PROGRAMS ${ARG_NAME})
+        set_property(TARGET ${ARG_NAME} PROPERTY HX_COMPONENT ${ARG_COMPONENT})
+    endif()
+endfunction()
+
+function(hx_default_program_component out)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    if(folder MATCHES "^tools/")
+        set(${out} tools PARENT_SCOPE)
+    else()
+        set(${out} runtime PARENT_SCOPE)
     endif()
 endfunction()
 
