@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format install clean
+.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format install package clean
 
 all: build
 
@@ -72,6 +72,10 @@ format:
 
 install: build
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
+
+# Debian packages of the build into $(BUILD)/packages (see cmake/HxDebianPackages.cmake).
+package: build
+	$(CMAKE) --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_BENCH) $(BUILD_FUZZ)
