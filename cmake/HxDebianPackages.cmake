@@ -39,25 +39,26 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libhxtrellanplaces0)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # Static map images and screen pictures draw their texts in this font.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS fonts-dejavu-core)
+# Descriptions: a summary line, then paragraphs whose lines CPack indents for the control file.
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "places for touch-screen phone applications
- libhxtrellanplaces gives phone applications a place picker, search lists, place
- cards, the current location and geocoding. This package holds the library, the
- simulated phone platform it runs on, and its location and reverse-geocoding
- services. The default gazetteer is not included: build it with make data or
- point HX_GAZETTEER_DB at your own.")
+libhxtrellanplaces gives phone applications a place picker, search lists, place
+cards, the current location and geocoding. This package holds the library, the
+simulated phone platform it runs on, and its location and reverse-geocoding
+services. The default gazetteer is not included: build it from the source tree
+with make data, or make one with places-import, and point HX_GAZETTEER_DB at it.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libhxtrellanplaces-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
     "qtbase5-dev (>= 5.15), qtdeclarative5-dev (>= 5.15), qtscript5-dev (>= 5.15)")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "places for touch-screen phone applications (development files)
- Headers, link names, the CMake package HxTrellanPlaces and the pkg-config files
- of libhxtrellanplaces and of each library of its simulated phone platform.")
+Headers, link names, the CMake package HxTrellanPlaces and the pkg-config files
+of libhxtrellanplaces and of each library of its simulated phone platform.")
 
 set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME hxtrellanplaces-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_TOOLS_DESCRIPTION "places for touch-screen phone applications (tools)
- hxplaces, the place picker and scripted place commands in a terminal, and
- places-import, which loads points of interest and addresses into a gazetteer.")
+hxplaces, the place picker and scripted place commands in a terminal, and
+places-import, which loads points of interest and addresses into a gazetteer.")
 
 include(CPack)

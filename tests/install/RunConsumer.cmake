@@ -1,23 +1,67 @@
-# cmake -P script: install, configure the consumer against the prefix, build it and run it.
+# cmake -P script: install, move the installed tree elsewhere, then build the consumer against
+# the moved tree with find_package and with pkg-config, and run both builds. Moving the tree
+# proves that nothing installed names the prefix it was installed to.
 file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
+set(installed ${WORK_DIR}/installed)
+set(prefix ${WORK_DIR}/moved)
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "failed: ${ARGN}\n${out}\n${err}")
     endif()
+    string(STRIP "${out}" out)
     set(last_output "${out}" PARENT_SCOPE)
 endfunction()
 
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+function(expect_same_folder what actual expected)
+    get_filename_component(actual_real "${actual}" REALPATH)
+    get_filename_component(expected_real "${expected}" REALPATH)
+    if(NOT actual_real STREQUAL expected_real)
+        message(FATAL_ERROR "${what} is ${actual}, not under the installed tree ${expected}")
+    endif()
+endfunction()
+
+function(run_consumer program)
+    run(${program})
+    if(NOT last_output MATCHES "consumer ok")
+        message(FATAL_ERROR "${program} printed: ${last_output}")
+    endif()
+endfunction()
+
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${installed})
+file(RENAME ${installed} ${prefix})
+set(ENV{LD_LIBRARY_PATH} "${prefix}/${LIBDIR}:$ENV{LD_LIBRARY_PATH}")
+
+# The CMake way.
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}
     -DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-set(ENV{LD_LIBRARY_PATH} "${prefix}/lib:${prefix}/lib/x86_64-linux-gnu:$ENV{LD_LIBRARY_PATH}")
-run(${WORK_DIR}/build/consumer)
-if(NOT last_output MATCHES "consumer ok")
-    message(FATAL_ERROR "the consumer printed: ${last_output}")
+run_consumer(${WORK_DIR}/build/consumer)
+
+# The pkg-config way: every library's file resolves, and points into the moved tree.
+set(ENV{PKG_CONFIG_PATH} "${prefix}/${LIBDIR}/pkgconfig")
+file(GLOB pc_files ${prefix}/${LIBDIR}/pkgconfig/*.pc)
+if(NOT pc_files)
+    message(FATAL_ERROR "no pkg-config files under ${prefix}/${LIBDIR}/pkgconfig")
 endif()
-message(STATUS "${last_output}")
+foreach(pc_file IN LISTS pc_files)
+    get_filename_component(module ${pc_file} NAME_WE)
+    run(${PKG_CONFIG} --print-errors --cflags --libs ${module})
+    run(${PKG_CONFIG} --variable=includedir ${module})
+    expect_same_folder("${module}'s includedir" "${last_output}" ${prefix}/${INCLUDEDIR})
+    run(${PKG_CONFIG} --variable=libdir ${module})
+    expect_same_folder("${module}'s libdir" "${last_output}" ${prefix}/${LIBDIR})
+endforeach()
+run(${PKG_CONFIG} --cflags --libs hxtrellanplaces)
+separate_arguments(pc_flags UNIX_COMMAND "${last_output}")
+separate_arguments(consumer_flags UNIX_COMMAND "${CONSUMER_FLAGS}")
+run(${CXX} -std=c++17 ${consumer_flags} ${CONSUMER_DIR}/main.cpp ${pc_flags}
+    -o ${WORK_DIR}/consumer-pkgconfig)
+run_consumer(${WORK_DIR}/consumer-pkgconfig)
+
+# The installed programs find their libraries in the moved tree on their own.
+unset(ENV{LD_LIBRARY_PATH})
+run(${prefix}/bin/places-import --help)
+message(STATUS "both consumers ok")
