@@ -348,7 +348,6 @@ void tst_Invocations::handsfreeNavigation_data()
     QTest::addColumn<int>("lockState");
     QTest::addColumn<bool>("background");
     QTest::addColumn<bool>("throughBackgroundObject");
-    QTest::newRow("a lock state of 1 goes through the invocation service") << 1 << true << false;
     QTest::newRow("locked without the background flag uses the service") << 2 << false << false;
     QTest::newRow("locked with the background flag uses the background object") << 2 << true << true;
 }
