@@ -84,6 +84,7 @@
     </message>
     <message>
         <location filename="../src/common/placenotfounddialog.cpp" line="25"/>
+        <location filename="../src/location/geocodinghandler.cpp" line="64"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -128,20 +129,105 @@
         <translation>Le contenu de Mes lieux est actuellement indisponible.</translation>
     </message>
     <message>
+        <location filename="../src/utils/distance.cpp" line="19"/>
         <source>m</source>
         <translation>m</translation>
     </message>
     <message>
+        <location filename="../src/utils/distance.cpp" line="19"/>
         <source>km</source>
         <translation>km</translation>
     </message>
     <message>
+        <location filename="../src/utils/distance.cpp" line="20"/>
         <source>ft</source>
         <translation>pi</translation>
     </message>
     <message>
+        <location filename="../src/utils/distance.cpp" line="20"/>
         <source>mi</source>
         <translation>mi</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="100"/>
+        <location filename="../src/location/mylocationspinner.cpp" line="77"/>
+        <source>Getting your location</source>
+        <translation>Recherche de votre position</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="102"/>
+        <source>Could not find your exact location.</source>
+        <translation>Impossible de trouver votre position exacte.</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="170"/>
+        <source>Can&apos;t find location</source>
+        <translation>Position introuvable</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="172"/>
+        <source>Unable to find your current location.  Ensure that you are in a network coverage area and try again.</source>
+        <translation>Impossible de trouver votre position actuelle.  Vérifiez que vous êtes dans une zone couverte par le réseau et réessayez.</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="13"/>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="14"/>
+        <source>This Week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="15"/>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="16"/>
+        <source>Last Month or Earlier</source>
+        <translation>Le mois dernier ou avant</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="17"/>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="18"/>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="19"/>
+        <source>Recent</source>
+        <translation>Récent</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="20"/>
+        <source>My Places</source>
+        <translation>Mes lieux</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="21"/>
+        <source>Suggestions</source>
+        <translation>Suggestions</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="22"/>
+        <source>Suggestions Near Map Center</source>
+        <translation>Suggestions près du centre de la carte</translation>
+    </message>
+    <message>
+        <location filename="../src/models/separator.cpp" line="23"/>
+        <source>Points of Interest</source>
+        <translation>Points d&apos;intérêt</translation>
+    </message>
+    <message>
+        <location filename="../src/utils/placeutilsinvocations.cpp" line="293"/>
+        <source>Share</source>
+        <translation>Partager</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1374,79 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::Places</name>
+    <message>
+        <location filename="../src/location/geocodinghandler.cpp" line="58"/>
+        <source>Address Not Found</source>
+        <translation>Adresse introuvable</translation>
+    </message>
+    <message>
+        <location filename="../src/location/geocodinghandler.cpp" line="59"/>
+        <source>Can&apos;t find the address for %1 on a map. Do you want to continue ?</source>
+        <translation>Impossible de trouver l&apos;adresse de %1 sur une carte. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <location filename="../src/location/geocodinghandler.cpp" line="66"/>
+        <source>Places</source>
+        <translation>Lieux</translation>
+    </message>
+    <message>
+        <location filename="../src/location/geocodinghandler.cpp" line="67"/>
+        <source>Retrieving details...</source>
+        <translation>Récupération des détails...</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::SelectorSheet</name>
+    <message>
+        <location filename="../src/location/geocodinghandler.cpp" line="63"/>
+        <location filename="../src/location/geocodinghandler.cpp" line="68"/>
+        <location filename="../src/location/mylocationdialog.cpp" line="99"/>
+        <location filename="../src/location/mylocationdialog.cpp" line="141"/>
+        <location filename="../src/location/mylocationspinner.cpp" line="79"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="97"/>
+        <location filename="../src/location/mylocationspinner.cpp" line="76"/>
+        <source>Your current location:</source>
+        <translation>Votre position actuelle :</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="98"/>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="138"/>
+        <source>Address Not Found</source>
+        <translation>Adresse introuvable</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="140"/>
+        <source>Use Coordinates</source>
+        <translation>Utiliser les coordonnées</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="144"/>
+        <source>An exact address or location name could not be found.  Would you like to use the location coordinates instead?
+Latitude %1 Longitude %2</source>
+        <translation>Aucune adresse exacte ni aucun nom de lieu n&apos;a été trouvé.  Voulez-vous plutôt utiliser les coordonnées du lieu ?
+Latitude %1 Longitude %2</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationdialog.cpp" line="175"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/location/mylocationspinner.cpp" line="260"/>
+        <source>Latitude %1 Longitude %2</source>
+        <translation>Latitude %1 Longitude %2</translation>
     </message>
 </context>
 </TS>

@@ -166,10 +166,15 @@ void LocationServer::setLocationOn(bool on)
 
 bool LocationServerPrivate::writeStatusObject()
 {
+    // The switch lives in the member "status" of the object, where readers look for it.
+    Encoder encoder;
+    pps_encoder_start_object(encoder, "@status");
+    pps_encoder_start_object(encoder, "status");
+    pps_encoder_add_bool(encoder, "location_manager_location_on", locationOn);
+    pps_encoder_end_object(encoder);
+    pps_encoder_end_object(encoder);
     PpsObject status(QString::fromLatin1(StatusObject));
-    const QByteArray text = locationOn ? "@status\nlocation_manager_location_on:b:true\n"
-                                       : "@status\nlocation_manager_location_on:b:false\n";
-    return status.open(PpsObject::Publish) && status.write(text);
+    return status.open(PpsObject::Publish) && status.write(encoder.text());
 }
 
 bool LocationServer::start(QString *error)

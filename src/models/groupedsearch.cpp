@@ -93,6 +93,7 @@ void GroupedSearch::insert(Block &block)
     const int firstRow = block.top ? 0 : rows->size();
     for (int i = 0; i < block.places.size(); ++i)
         block.placeRows.append(firstRow + 1 + i);
+    m_model->movePendingRatings(firstRow, block.rows.size());
     rows->insertList(firstRow, block.rows);
 }
 

@@ -41,6 +41,8 @@ CachedPlace PlacesDataCache::place(int index)
 {
     if (index < 0)
         return CachedPlace();
+    if (!d->paging)
+        return at(index);
 
     if (d->inWindow(index)) {
         const int first = d->window.firstIndex();
@@ -68,7 +70,7 @@ CachedPlace PlacesDataCache::place(int index)
         const QList<CachedPlace> results = d->load(start, WINDOW_SIZE);
         if (!results.isEmpty()) {
             d->window.clear();
-            d->window.insert(start, results.first());
+            insertRawEntry(start, results.first());
             for (int i = 1; i < results.size(); ++i)
                 appendRawEntry(results.at(i));
             d->highest = qMax(d->highest, d->window.lastIndex());
@@ -143,6 +145,11 @@ CachedPlace PlacesDataCache::fullPlace(int index)
     const CachedPlace result(full);
     replace(index, result);
     return result;
+}
+
+void PlacesDataCache::setPaging(bool enabled)
+{
+    d->paging = enabled;
 }
 
 void PlacesDataCache::replace(int index, const CachedPlace &place)

@@ -46,6 +46,8 @@ public:
     // The entry as a full Place, fetched and kept when the window holds only its header.
     CachedPlace fullPlace(int index);
     void replace(int index, const CachedPlace &place);
+    // With paging off, place() only reads the window: nothing is loaded and nothing reported.
+    void setPaging(bool enabled);
     void clear();
 
     void prependRawEntry(const CachedPlace &place);

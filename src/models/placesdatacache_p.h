@@ -18,6 +18,7 @@ class PlacesDataCachePrivate
 public:
     // The highest result index known to exist; -1 when nothing is known.
     int highest = -1;
+    bool paging = true;
     std::unique_ptr<PlacesDataLoader> loader;
     QContiguousCache<CachedPlace> window { PlacesDataCache::WINDOW_SIZE };
 

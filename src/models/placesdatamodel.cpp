@@ -8,6 +8,8 @@
 #include <hx/trellan/places/modelmarker.h>
 #include <hx/trellan/places/placesdatamodel.h>
 
+#include <algorithm>
+
 namespace hx {
 namespace trellan {
 namespace places {
@@ -102,6 +104,7 @@ int PlacesDataModel::searchIdLocked() const
 void PlacesDataModel::requestForRating(const QList<CachedPlace> &places, int searchId, const QVariantList &rows)
 {
     QList<AuxiliaryDataRequest> requests;
+    QList<PlacesDataModelPrivate::PendingRating> pending;
     for (int i = 0; i < places.size() && i < rows.size(); ++i) {
         const CachedPlace &place = places.at(i);
         if (!place)
@@ -113,26 +116,62 @@ void PlacesDataModel::requestForRating(const QList<CachedPlace> &places, int sea
             continue;
         requests.append(
             AuxiliaryDataRequest(place, QLatin1String(AuxiliaryData::TypePointOfInterest), true, rows.at(i)));
+        const int row = rows.at(i).toInt();
+        pending.append({ searchId, row, row });
+    }
+    {
+        // Recorded before the requests go out: a worker that asks may lose the race to the reply.
+        QMutexLocker locker(&d->mutex);
+        d->searchId = searchId;
+        d->pendingRatings.erase(std::remove_if(d->pendingRatings.begin(), d->pendingRatings.end(),
+                                               [searchId](const PlacesDataModelPrivate::PendingRating &rating) {
+                                                   return rating.searchId != searchId;
+                                               }),
+                                d->pendingRatings.end());
+        d->pendingRatings.append(pending);
     }
     if (requests.isEmpty())
         return;
     const Error::Type error = d->ratings.requestAuxiliaryData(requests, QVariant(searchId));
-    if (error != Error::None)
+    if (error != Error::None) {
         Log::warning() << "hx::trellan::places::PlacesDataModel::requestForRating() error: " << int(error);
+        QMutexLocker locker(&d->mutex);
+        for (const PlacesDataModelPrivate::PendingRating &rating : qAsConst(pending))
+            d->takePendingRow(rating.searchId, rating.askedRow);
+    }
+}
+
+void PlacesDataModel::movePendingRatings(int row, int count)
+{
+    QMutexLocker locker(&d->mutex);
+    for (PlacesDataModelPrivate::PendingRating &rating : d->pendingRatings) {
+        if (rating.row >= row)
+            rating.row += count;
+    }
+}
+
+int PlacesDataModelPrivate::takePendingRow(int id, int askedRow)
+{
+    for (int i = 0; i < pendingRatings.size(); ++i) {
+        const PendingRating &rating = pendingRatings.at(i);
+        if (rating.searchId == id && rating.askedRow == askedRow)
+            return pendingRatings.takeAt(i).row;
+    }
+    return -1;
 }
 
 void PlacesDataModel::onAuxiliaryDataAvailable(QList<AuxiliaryDataReply> replies, QVariant id, bool)
 {
     bool ok = false;
     const int replyId = id.toInt(&ok);
-    {
-        QMutexLocker locker(&d->mutex);
-        if (!ok || replyId != d->searchId)
-            return;
-    }
+    QMutexLocker locker(&d->mutex);
+    if (!ok || replyId != d->searchId)
+        return;
     QVariantList rows;
     QList<RatingInfo> ratings;
     for (const AuxiliaryDataReply &reply : replies) {
+        // Replies come in request order, so the oldest pending entry of a row is this reply's.
+        const int row = d->takePendingRow(replyId, reply.userData().toInt());
         if (reply.isError()) {
             Log::warning() << "hx::trellan::places::PlacesDataModel::onAuxiliaryDataAvailable(): error = "
                            << int(reply.status());
@@ -143,11 +182,12 @@ void PlacesDataModel::onAuxiliaryDataAvailable(QList<AuxiliaryDataReply> replies
                 || data.provider().name() != QLatin1String(ratingProvider))
                 continue;
             const PointOfInterestAuxiliaryData poi(data);
-            rows.append(reply.userData());
+            rows.append(row);
             ratings.append(RatingInfo(poi.rating(), poi.ratingCount()));
             break;
         }
     }
+    locker.unlock();
     updateRatingInfo(rows, ratings);
 }
 
@@ -158,6 +198,8 @@ void PlacesDataModel::updateRatingInfo(const QVariantList &rows, const QList<Rat
         if (!(ratings.at(i).rating() > 0.0))
             continue;
         const int row = rows.at(i).toInt();
+        if (row < 0)
+            continue;
         ModelMarker marker = d->rows.value(row).value<ModelMarker>();
         if (!marker.isValid() || marker.index() == -1)
             continue;

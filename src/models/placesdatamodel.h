@@ -62,6 +62,9 @@ protected:
 
     void requestForRating(const QList<CachedPlace> &places, int searchId, const QVariantList &rows);
     void updateRatingInfo(const QVariantList &rows, const QList<RatingInfo> &ratings);
+    // Tells the ratings still on their way that count rows were inserted before row, so that
+    // each lands on the place it was asked for.
+    void movePendingRatings(int row, int count);
 
 private:
     QScopedPointer<PlacesDataModelPrivate> d;

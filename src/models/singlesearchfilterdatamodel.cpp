@@ -284,6 +284,9 @@ void SingleSearchFilterDataModel::load(FilterCategory::Type category, const QStr
     {
         QMutexLocker locker(&mutex());
         d->cache.clear();
+        // Until the job has laid out its rows and the model listens to the cache again, an
+        // entry reached by scrolling would never become a row: the cache must not grow.
+        d->cache.setPaging(false);
     }
     rows()->clear();
     const QSharedPointer<AsyncLoad> job = d->asyncLoad;
@@ -301,12 +304,20 @@ void SingleSearchFilterDataModel::onLoaded(int id)
     }
     connect(&d->cache, &PlacesDataCache::entryAdded, this, &SingleSearchFilterDataModel::onEntryAdded,
             Qt::UniqueConnection);
+    {
+        QMutexLocker locker(&mutex());
+        d->cache.setPaging(true);
+    }
     emit modelLoaded();
     emit modelLoadedFinal();
 }
 
 void SingleSearchFilterDataModel::onEntryAdded(CachedPlace place, int index)
 {
+    if (d->deferred) {
+        d->deferred->append(qMakePair(place, index));
+        return;
+    }
     if (d->category == FilterCategory::RecentGroup5) {
         addHeader(place);
         rows()->append(QVariant::fromValue(ModelMarker(index, d->type)));
@@ -340,9 +351,8 @@ CachedPlace SingleSearchFilterDataModel::place(const QVariantList &indexPath)
     const int index = data(indexPath).value<ModelMarker>().index();
     if (index < 0)
         return CachedPlace();
-    // Held across the cache call: the first page may still be filling it on the pool thread.
-    QMutexLocker locker(&mutex());
-    return d->cache.place(index);
+    // Under the mutex: the first page may still be filling the cache on the pool thread.
+    return d->withCache(this, [this, index] { return d->cache.place(index); });
 }
 
 CachedPlace SingleSearchFilterDataModel::fullPlace(const QVariantList &indexPath)
@@ -350,8 +360,7 @@ CachedPlace SingleSearchFilterDataModel::fullPlace(const QVariantList &indexPath
     const int index = data(indexPath).value<ModelMarker>().index();
     if (index < 0)
         return CachedPlace();
-    QMutexLocker locker(&mutex());
-    return d->cache.fullPlace(index);
+    return d->withCache(this, [this, index] { return d->cache.fullPlace(index); });
 }
 
 void SingleSearchFilterDataModel::refreshItem(const QVariantList &indexPath)
@@ -359,11 +368,7 @@ void SingleSearchFilterDataModel::refreshItem(const QVariantList &indexPath)
     const ModelMarker marker = data(indexPath).value<ModelMarker>();
     if (!ItemType::isUpdatable(marker.type()))
         return;
-    CachedPlace fresh;
-    {
-        QMutexLocker locker(&mutex());
-        fresh = d->cache.refresh(marker.index());
-    }
+    const CachedPlace fresh = d->withCache(this, [this, &marker] { return d->cache.refresh(marker.index()); });
     if (fresh)
         emit itemUpdated(indexPath);
 }
@@ -375,15 +380,16 @@ RatingInfo SingleSearchFilterDataModel::ratingInfo(const QVariantList &indexPath
 
 QList<QSharedPointer<const Place>> SingleSearchFilterDataModel::getTopItems(const int &count)
 {
-    QList<QSharedPointer<const Place>> places;
-    QMutexLocker locker(&mutex());
-    const int top = qMin(count, d->cache.size());
-    for (int index = 0; index < top; ++index) {
-        const QSharedPointer<const Place> full = d->cache.fullPlace(index).dynamicCast<const Place>();
-        if (full)
-            places.append(full);
-    }
-    return places;
+    return d->withCache(this, [this, count] {
+        QList<QSharedPointer<const Place>> places;
+        const int top = qMin(count, d->cache.size());
+        for (int index = 0; index < top; ++index) {
+            const QSharedPointer<const Place> full = d->cache.fullPlace(index).dynamicCast<const Place>();
+            if (full)
+                places.append(full);
+        }
+        return places;
+    });
 }
 
 QString SingleSearchFilterDataModel::createType(FilterCategory::Type category)

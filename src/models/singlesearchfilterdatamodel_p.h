@@ -5,6 +5,8 @@
 #include <hx/trellan/places/placesdatacache.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
 
+#include <QtCore/QMutexLocker>
+#include <QtCore/QPair>
 #include <QtCore/QRunnable>
 
 namespace hx {
@@ -60,10 +62,31 @@ private:
 class SingleSearchFilterDataModelPrivate
 {
 public:
+    using Entries = QList<QPair<CachedPlace, int>>;
+
     static QString slot(const CachedPlace &place, const SingleSearchFilterDataModel::AsyncLoad::Boundaries &bounds);
     static QString rowType(const CachedPlace &place, FilterCategory::Type category, const QString &type);
 
+    // Runs call on the cache under the model's mutex. The entries the cache reports meanwhile
+    // become rows only once the mutex is released: a receiver of the row signals may call back
+    // into the model.
+    template<typename Call> auto withCache(SingleSearchFilterDataModel *model, Call call) -> decltype(call())
+    {
+        Entries added;
+        decltype(call()) result;
+        {
+            QMutexLocker locker(&model->mutex());
+            deferred = &added;
+            result = call();
+            deferred = nullptr;
+        }
+        for (const auto &entry : qAsConst(added))
+            model->onEntryAdded(entry.first, entry.second);
+        return result;
+    }
+
     PlacesDataCache cache;
+    Entries *deferred = nullptr; // set on the model's thread while it holds the mutex
     QSharedPointer<SingleSearchFilterDataModel::AsyncLoad> asyncLoad;
     SingleSearchFilterDataModel::AsyncLoad::Boundaries boundaries;
     FilterCategory::Type category = FilterCategory::None;

@@ -3,6 +3,7 @@
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/modelmarker.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/separator.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEventLoop>
@@ -180,24 +181,7 @@ FilterCategory::Type SearchList::categoryOfRowKey(const QString &key)
 
 QString SearchList::headerTitle(const QString &key)
 {
-    static const char *const titles[][2] = {
-        { ItemType::HEADER_TODAY, QT_TRANSLATE_NOOP("Places", "Today") },
-        { ItemType::HEADER_WEEK, QT_TRANSLATE_NOOP("Places", "This Week") },
-        { ItemType::HEADER_MONTH, QT_TRANSLATE_NOOP("Places", "This Month") },
-        { ItemType::HEADER_EARLIER, QT_TRANSLATE_NOOP("Places", "Last Month or Earlier") },
-        { ItemType::HEADER_CONTACT, QT_TRANSLATE_NOOP("Places", "Contact") },
-        { ItemType::HEADER_FAVORITE, QT_TRANSLATE_NOOP("Places", "Favorite") },
-        { ItemType::HEADER_RECENT, QT_TRANSLATE_NOOP("Places", "Recent") },
-        { ItemType::HEADER_MYPLACES, QT_TRANSLATE_NOOP("Places", "My Places") },
-        { ItemType::HEADER_REMOTEPLACES, QT_TRANSLATE_NOOP("Places", "Suggestions") },
-        { ItemType::HEADER_SUGGESTION, QT_TRANSLATE_NOOP("Places", "Suggestions Near Map Center") },
-        { ItemType::HEADER_POI, QT_TRANSLATE_NOOP("Places", "Points of Interest") },
-    };
-    for (const auto &title : titles) {
-        if (key == QLatin1String(title[0]))
-            return QCoreApplication::translate("Places", title[1]);
-    }
-    return QString();
+    return Separator::headerTitle(key);
 }
 
 QString SearchList::categoryTitle(FilterCategory::Type category)

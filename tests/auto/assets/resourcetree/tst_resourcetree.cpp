@@ -22,8 +22,6 @@ private slots:
     void deviceVariantsAreLargerThanTheirBase_data();
     void deviceVariantsAreLargerThanTheirBase();
     void nothingElseIsEmbedded();
-    void paths_data();
-    void paths();
     void pickerImageIsAPng();
 };
 
@@ -92,21 +90,6 @@ void tst_ResourceTree::nothingElseIsEmbedded()
         QVERIFY(!QFile::exists(root + QStringLiteral("places_settings/%1/subcategories.qml").arg(folder)));
     // Images the application is expected to ship are not in the library.
     QVERIFY(!QFile::exists(root + QStringLiteral("places_images/favorite.png")));
-}
-
-void tst_ResourceTree::paths_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("a plain name") << QStringLiteral("cc_up.png");
-    QTest::newRow("an empty name") << QString();
-    QTest::newRow("a name with a blank is kept as it is") << QStringLiteral("my image.png");
-}
-
-void tst_ResourceTree::paths()
-{
-    QFETCH(QString, name);
-    QCOMPARE(ResourceUtils::getQRCPath(name), QStringLiteral("asset://hx.trellan.places/places_images/") + name);
-    QCOMPARE(ResourceUtils::getAssetPath(name), QStringLiteral("asset:///places_images/") + name);
 }
 
 void tst_ResourceTree::pickerImageIsAPng()

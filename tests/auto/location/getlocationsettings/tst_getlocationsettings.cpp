@@ -22,15 +22,17 @@ void tst_GetLocationSettings::settings_data()
     QTest::addColumn<QByteArray>("text"); // null: no object at all
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("location services on") << QByteArray("@status\nlocation_manager_location_on:b:true\n") << 2;
-    QTest::newRow("location services off") << QByteArray("@status\nlocation_manager_location_on:b:false\n") << 1;
-    QTest::newRow("among other members") << QByteArray(
-        "@status\nactive:n:2\nlocation_manager_location_on:b:true\nname::gps\n")
-                                         << 2;
-    QTest::newRow("status without the setting") << QByteArray("@status\nother:b:true\n") << 0;
-    QTest::newRow("an object not named status")
-        << QByteArray("@geolocation\nlocation_manager_location_on:b:true\n") << 0;
-    QTest::newRow("the setting as text") << QByteArray("@status\nlocation_manager_location_on::true\n") << 0;
+    QTest::newRow("location services on")
+        << QByteArray("@status\nstatus:json:{\"location_manager_location_on\":true}\n") << 2;
+    QTest::newRow("location services off, among other members")
+        << QByteArray("@status\nactive:n:2\nstatus:json:{\"mode\":\"gps\",\"location_manager_location_on\":false}\n")
+        << 1;
+    QTest::newRow("the setting outside the status member")
+        << QByteArray("@status\nlocation_manager_location_on:b:true\n") << 0;
+    QTest::newRow("a status member without the setting") << QByteArray("@status\nstatus:json:{\"other\":true}\n") << 0;
+    QTest::newRow("the setting as text") << QByteArray(
+        "@status\nstatus:json:{\"location_manager_location_on\":\"true\"}\n")
+                                         << 0;
     QTest::newRow("an empty file") << QByteArray("") << 0;
     QTest::newRow("no status object is a read failure") << QByteArray() << 0;
 }

@@ -2,6 +2,7 @@
 
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/searchhandle.h>
+#include <hx/trellan/places/contactdataloader.h>
 #include <hx/trellan/places/filtercategory.h>
 #include <hx/trellan/places/groupdataloader.h>
 #include <hx/trellan/places/groupmapper.h>
@@ -140,6 +141,23 @@ private slots:
         QCOMPARE(names(loader(28, 10)), wholeGroup().mid(28));
         QVERIFY(loader(-1, 5).isEmpty());
         QVERIFY(loader(0, -5).isEmpty());
+    }
+
+    void theContactLoaderContinuesOneSearch()
+    {
+        for (int i = 0; i < 12; ++i)
+            StoreFixture::addContact(QStringLiteral("Contact%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Lee"),
+                                     QStringLiteral("%1 King Street").arg(i + 1), QStringLiteral("Waterloo"));
+        m_group = GroupMapper::mapSingle(FilterCategory::Contacts);
+        const QStringList whole = wholeGroup();
+        QCOMPARE(whole.size(), 12);
+
+        ContactDataLoader loader(QString(), Coordinates(43.46, -80.52), true);
+        QCOMPARE(names(loader(0, 5)), whole.mid(0, 5));
+        QVERIFY(loader.hasMoreData());
+        QCOMPARE(names(loader(5, 5)), whole.mid(5, 5));
+        QCOMPARE(names(loader(10, 5)), whole.mid(10));
+        QVERIFY(!loader.hasMoreData());
     }
 };
 

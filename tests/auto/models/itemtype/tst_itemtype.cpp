@@ -14,8 +14,6 @@ private slots:
     void predicates();
     void getFilter_data();
     void getFilter();
-    void mapSingle_data();
-    void mapSingle();
     void mapListKeepsOrderAndLength();
 };
 
@@ -72,30 +70,6 @@ void tst_ItemType::getFilter()
     QFETCH(QString, key);
     QFETCH(int, category);
     QCOMPARE(int(ItemType::getFilter(key)), category);
-}
-
-void tst_ItemType::mapSingle_data()
-{
-    QTest::addColumn<int>("category");
-    QTest::addColumn<int>("group");
-
-    QTest::newRow("None maps to group 0") << 0 << 0;
-    QTest::newRow("favourites map to 4") << 1 << 4;
-    QTest::newRow("recents map to 2") << 2 << 2;
-    QTest::newRow("contacts map to 6") << 3 << 6;
-    QTest::newRow("time-grouped recents map to 5") << 8 << 5;
-    QTest::newRow("category search maps to 13") << 10 << 13;
-    QTest::newRow("My Places of the combined list map to 14") << 11 << 14;
-    QTest::newRow("nearby points of interest map to 16") << 13 << 16;
-    QTest::newRow("an unknown category 14 maps to 0") << 14 << 0;
-    QTest::newRow("a negative category maps to 0") << -1 << 0;
-}
-
-void tst_ItemType::mapSingle()
-{
-    QFETCH(int, category);
-    QFETCH(int, group);
-    QCOMPARE(GroupMapper::mapSingle(category), group);
 }
 
 void tst_ItemType::mapListKeepsOrderAndLength()

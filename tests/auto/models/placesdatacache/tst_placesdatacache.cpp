@@ -127,12 +127,14 @@ void tst_PlacesDataCache::windowWalks_data()
     QTest::addColumn<int>("last");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("count");
+    QTest::addColumn<int>("firstAdded"); // the first index reported as new, -1 for none
 
-    QTest::newRow("an index 20 from the end appends a page") << 50 << 7 << 69 << 63 << 7;
-    QTest::newRow("an index 21 from the end loads nothing") << 41 << 0 << 62 << -1 << 0;
-    QTest::newRow("an index near the start of the list loads nothing") << 5 << 0 << 62 << -1 << 0;
-    QTest::newRow("a far index re-centres it in the fifth page") << 500 << 469 << 531 << 469 << 63;
-    QTest::newRow("the first index past the window re-centres") << 63 << 35 << 97 << 35 << 63;
+    QTest::newRow("an index 20 from the end appends a page") << 50 << 7 << 69 << 63 << 7 << 63;
+    QTest::newRow("an index 21 from the end loads nothing") << 41 << 0 << 62 << -1 << 0 << -1;
+    QTest::newRow("an index near the start of the list loads nothing") << 5 << 0 << 62 << -1 << 0 << -1;
+    QTest::newRow("a far index re-centres it in the fifth page and reports its first entry")
+        << 500 << 469 << 531 << 469 << 63 << 469;
+    QTest::newRow("the first index past the window re-centres") << 63 << 35 << 97 << 35 << 63 << 63;
 }
 
 void tst_PlacesDataCache::windowWalks()
@@ -142,6 +144,7 @@ void tst_PlacesDataCache::windowWalks()
     QFETCH(int, last);
     QFETCH(int, start);
     QFETCH(int, count);
+    QFETCH(int, firstAdded);
 
     writePointsOfInterest(1000);
     PlacesDataCache cache;
@@ -149,7 +152,10 @@ void tst_PlacesDataCache::windowWalks()
     QCOMPARE(m_calls, (QList<QPair<int, int>> { qMakePair(0, 63) }));
     m_calls.clear();
 
+    QSignalSpy added(&cache, &PlacesDataCache::entryAdded);
     const CachedPlace place = cache.place(index);
+    QCOMPARE(added.isEmpty() ? -1 : added.first().at(1).toInt(), firstAdded);
+    QCOMPARE(added.count(), firstAdded < 0 ? 0 : last - firstAdded + 1);
     QVERIFY(place);
     QCOMPARE(place->name(), QStringLiteral("Cafe %1").arg(index, 4, 10, QLatin1Char('0')));
     QCOMPARE(cache.first(), first);

@@ -28,7 +28,8 @@ private slots:
     void myPlacesComeFirst();
     void combinedListPutsItsMyPlacesFirst();
     void onlyTheLastOfTwoQuickLoadsShows();
-    void footerNames();
+    void aFailedQueryStillCompletes_data();
+    void aFailedQueryStillCompletes();
 
 private:
     void writePointsOfInterest(int count);
@@ -55,9 +56,14 @@ void tst_SingleSearchAllDataModel::writePointsOfInterest(int count)
     if (count == 0)
         return;
     QList<hx::platform::places::GazetteerEntry> entries;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         entries.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.0 + i * 1e-4, -80.0,
                                              QStringLiteral("restaurant"), count - i));
+        if (i < 5) {
+            entries.last().rating = 4.5 - i * 0.5;
+            entries.last().ratingCount = 10 + i;
+        }
+    }
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
 }
 
@@ -128,6 +134,13 @@ void tst_SingleSearchAllDataModel::myPlacesComeFirst()
     QCOMPARE(rows.mid(2), (QStringList { "HEADER_POI", "TYPE_POI", "TYPE_POI", "FOOTER_MORE_NONE" }));
     QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Cafe Favourite"));
     QCOMPARE(model.place(QVariantList { 3 })->name(), QStringLiteral("Cafe 0"));
+
+    // The ratings asked for the points of interest land on their rows, moved down by the block above.
+    auto rating = [&model](int row) { return model.data(QVariantList { row }).value<ModelMarker>().ratingInfo(); };
+    QTRY_COMPARE(rating(3).rating(), 4.5);
+    QTRY_COMPARE(rating(4).rating(), 4.0);
+    QCOMPARE(rating(4).ratingCount(), 11);
+    QCOMPARE(rating(1).rating(), -1.0);
 }
 
 void tst_SingleSearchAllDataModel::combinedListPutsItsMyPlacesFirst()
@@ -162,10 +175,49 @@ void tst_SingleSearchAllDataModel::onlyTheLastOfTwoQuickLoadsShows()
     QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Bakery"));
 }
 
-void tst_SingleSearchAllDataModel::footerNames()
+void tst_SingleSearchAllDataModel::aFailedQueryStillCompletes_data()
 {
-    QCOMPARE(SingleSearchAllDataModel::createFooter(11), QStringLiteral("FOOTER_MORE_SUGGESTION"));
-    QCOMPARE(SingleSearchAllDataModel::createFooter(10), QStringLiteral("FOOTER_MORE_NONE"));
+    QTest::addColumn<bool>("combined");
+    QTest::newRow("the search-all list") << false;
+    QTest::newRow("the combined list") << true;
+}
+
+void tst_SingleSearchAllDataModel::aFailedQueryStillCompletes()
+{
+    QFETCH(bool, combined);
+    // A store file that is not a database: every group of the user's places fails.
+    QFile store(m_roots->storePath());
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write(QByteArray(4096, 'x'));
+    store.close();
+
+    std::unique_ptr<PlacesDataModel> model;
+    QStringList emitted;
+    auto record = [&emitted](const char *name) { return [&emitted, name] { emitted.append(QLatin1String(name)); }; };
+    if (combined) {
+        auto *list = new CombinedDataModel;
+        connect(list, &CombinedDataModel::errorEvent, record("errorEvent"));
+        model.reset(list);
+    } else {
+        auto *list = new SingleSearchAllDataModel(true);
+        connect(list, &SingleSearchAllDataModel::errorEvent, record("errorEvent"));
+        model.reset(list);
+    }
+    connect(model.get(), &PlacesDataModel::modelLoaded, record("modelLoaded"));
+    connect(model.get(), &PlacesDataModel::modelLoadedFinal, record("modelLoadedFinal"));
+    const QRegularExpression logged("^hx::trellan::places::SingleSearchAllDataModel::onResultAvailable\\(\\): "
+                                    "SearchManager error = \\d+$");
+    for (int group = 0; group < 2 && !combined; ++group)
+        QTest::ignoreMessage(QtWarningMsg, logged);
+    if (combined)
+        static_cast<CombinedDataModel *>(model.get())
+            ->load(QString(), Coordinates(), { FilterCategory::Favorites, FilterCategory::Recents }, true);
+    else
+        static_cast<SingleSearchAllDataModel *>(model.get())
+            ->load(QString(), Coordinates(), { FilterCategory::Favorites, FilterCategory::Recents }, true);
+    QVERIFY(SignalWaiter::waitFor([&emitted] { return emitted.contains(QLatin1String("modelLoadedFinal")); }));
+    QCOMPARE(emitted, (QStringList { "errorEvent", "modelLoaded", "errorEvent", "modelLoadedFinal" }));
+    QCOMPARE(model->childCount(QVariantList()), 0);
 }
 
 QTEST_MAIN(tst_SingleSearchAllDataModel)

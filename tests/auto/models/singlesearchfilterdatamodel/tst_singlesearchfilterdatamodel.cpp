@@ -3,14 +3,17 @@
 
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/placeheader.h>
+#include <hx/platform/places/placemanager.h>
 #include <hx/trellan/places/modelmarker.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
+#include <hx/trellan/places/zant_singlesearchfilterdatamodel.h>
 
 #include "gazetteerfixture.h"
 #include "signalwaiter.h"
 #include "storefixture.h"
 #include "testroots.h"
 
+#include <algorithm>
 #include <memory>
 
 using namespace hx::trellan::places;
@@ -27,8 +30,14 @@ private slots:
     void recentsShowTen();
     void pointsOfInterestFillTheFirstWindow();
     void secondLoadReplacesTheFirst();
+    void scrollingDuringTheFirstLoadLosesNoRows();
+    void receiverThatCallsBackDoesNotHang_data();
+    void receiverThatCallsBackDoesNotHang();
+    void recentsAreGroupedByTimeOfUse_data();
+    void recentsAreGroupedByTimeOfUse();
     void timeSlots_data();
     void timeSlots();
+    void assistantListHandsOverItsContacts();
     void destroyedBeforeDuringAndAfterItsLoad_data();
     void destroyedBeforeDuringAndAfterItsLoad();
 
@@ -118,6 +127,107 @@ void tst_SingleSearchFilterDataModel::secondLoadReplacesTheFirst()
     QCOMPARE(types(model), (QStringList { QStringLiteral("TYPE_W_FAVORITE"), QStringLiteral("TYPE_W_FAVORITE") }));
 }
 
+void tst_SingleSearchFilterDataModel::scrollingDuringTheFirstLoadLosesNoRows()
+{
+    writePointsOfInterest(100);
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+    // The rows are laid out but the end of the load has not reached the model yet: the user
+    // scrolls to the bottom of what is on show.
+    QThreadPool::globalInstance()->waitForDone();
+    QCOMPARE(model.childCount(QVariantList()), 63);
+    QCOMPARE(model.place(QVariantList { 50 })->name(), QStringLiteral("Cafe 50"));
+    QVERIFY(SignalWaiter::wait(final));
+
+    QVERIFY(model.place(QVariantList { 62 }));
+    QCOMPARE(model.childCount(QVariantList()), 70);
+    for (int row = 63; row < 70; ++row)
+        QCOMPARE(model.data(QVariantList { row }).value<ModelMarker>().index(), row);
+    QCOMPARE(model.place(QVariantList { 63 })->name(), QStringLiteral("Cafe 63"));
+}
+
+void tst_SingleSearchFilterDataModel::receiverThatCallsBackDoesNotHang_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::newRow("a row read near the end of the window") << "place";
+    QTest::newRow("a full place read near the end of the window") << "fullPlace";
+    QTest::newRow("the top places of the list") << "getTopItems";
+}
+
+void tst_SingleSearchFilterDataModel::receiverThatCallsBackDoesNotHang()
+{
+    QFETCH(QString, call);
+    writePointsOfInterest(100);
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+
+    // A view that reads each new row as soon as it is told about it.
+    QStringList seen;
+    connect(
+        &model, &hx::trellan::DataModel::itemAdded, &model,
+        [&model, &seen](const QVariantList &path) {
+            const CachedPlace place = model.place(path);
+            seen.append(place ? place->name() : QString());
+        },
+        Qt::DirectConnection);
+    if (call == QLatin1String("place"))
+        QVERIFY(model.place(QVariantList { 50 }));
+    else if (call == QLatin1String("fullPlace"))
+        QVERIFY(model.fullPlace(QVariantList { 50 }));
+    else
+        QCOMPARE(model.getTopItems(70).size(), 63);
+    // Each row read brings the next page in, down to the end of the results.
+    QCOMPARE(model.childCount(QVariantList()), 100);
+    QStringList expected;
+    for (int index = 63; index < 100; ++index)
+        expected.append(QStringLiteral("Cafe %1").arg(index));
+    std::sort(seen.begin(), seen.end());
+    QCOMPARE(seen, expected);
+}
+
+void tst_SingleSearchFilterDataModel::recentsAreGroupedByTimeOfUse_data()
+{
+    QTest::addColumn<QList<QDateTime>>("used");
+    QTest::addColumn<QStringList>("rows");
+
+    // Now is Sunday 15 March 2026, 10:00.
+    const QString recent = QStringLiteral("TYPE_W_RECENT");
+    QTest::newRow("one header above each period that has places")
+        << QList<QDateTime> { QDateTime(QDate(2026, 3, 15), QTime(9, 0)), QDateTime(QDate(2026, 3, 14), QTime(21, 0)),
+                              QDateTime(QDate(2026, 3, 10), QTime(8, 0)), QDateTime(QDate(2026, 3, 1), QTime(8, 0)),
+                              QDateTime(QDate(2025, 12, 1), QTime(8, 0)) }
+        << QStringList { "HEADER_TODAY", recent, recent,           "HEADER_WEEK", recent,
+                         "HEADER_MONTH", recent, "HEADER_EARLIER", recent };
+    QTest::newRow("a period without places has no header")
+        << QList<QDateTime> { QDateTime(QDate(2026, 3, 15), QTime(9, 0)), QDateTime(QDate(2026, 2, 1), QTime(8, 0)) }
+        << QStringList { "HEADER_TODAY", recent, "HEADER_EARLIER", recent };
+}
+
+void tst_SingleSearchFilterDataModel::recentsAreGroupedByTimeOfUse()
+{
+    QFETCH(QList<QDateTime>, used);
+    QFETCH(QStringList, rows);
+
+    PlaceManager manager;
+    for (int i = 0; i < used.size(); ++i) {
+        Place place = StoreFixture::makePlace(QStringLiteral("Recent %1").arg(i), 43.4 + i * 0.01, -80.5);
+        place.setLastUsedTime(used.at(i).toSecsSinceEpoch());
+        QCOMPARE(manager.addPlace(place), Error::None);
+    }
+    SingleSearchFilterDataModel::setTimeSource([] { return QDateTime(QDate(2026, 3, 15), QTime(10, 0)); });
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::RecentGroup5, QString(), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+    QCOMPARE(types(model), rows);
+    // Rows keep the order of use, most recent first.
+    QCOMPARE(model.place(QVariantList { 1 })->name(), QStringLiteral("Recent 0"));
+    QCOMPARE(model.place(QVariantList { rows.size() - 1 })->name(), QStringLiteral("Recent %1").arg(used.size() - 1));
+}
+
 void tst_SingleSearchFilterDataModel::timeSlots_data()
 {
     QTest::addColumn<QDateTime>("used");
@@ -148,6 +258,26 @@ void tst_SingleSearchFilterDataModel::timeSlots()
     PlaceHeader *header = new PlaceHeader;
     header->setLastUsedTime(used.toSecsSinceEpoch());
     QCOMPARE(model.timeSlot(CachedPlace(header)), slot);
+}
+
+void tst_SingleSearchFilterDataModel::assistantListHandsOverItsContacts()
+{
+    StoreFixture::addContact(QStringLiteral("Ada"), QStringLiteral("Lovelace"), QStringLiteral("12 King Street"),
+                             QStringLiteral("Waterloo"));
+    StoreFixture::addContact(QStringLiteral("Alan"), QStringLiteral("Turing"), QStringLiteral("5 Queen Street"),
+                             QStringLiteral("Kitchener"));
+    ZANT_SingleSearchFilterDataModel model;
+    QSignalSpy handed(&model,
+                      qOverload<QList<QSharedPointer<Place>>>(&ZANT_SingleSearchFilterDataModel::modelLoadedFinal));
+    model.load(FilterCategory::Contacts, QString(), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(handed));
+    const auto places = handed.first().first().value<QList<QSharedPointer<Place>>>();
+    QCOMPARE(types(model), (QStringList { "TYPE_W_CONTACT", "TYPE_W_CONTACT" }));
+    QCOMPARE(places.size(), 2);
+    for (int row = 0; row < 2; ++row) {
+        QVERIFY(!places.at(row)->locations().isEmpty());
+        QCOMPARE(places.at(row)->name(), model.place(QVariantList { row })->name());
+    }
 }
 
 void tst_SingleSearchFilterDataModel::destroyedBeforeDuringAndAfterItsLoad_data()

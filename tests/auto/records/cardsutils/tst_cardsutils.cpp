@@ -78,7 +78,6 @@ private slots:
     // Without a known position first: the location worker keeps its fix for the whole process.
     void previewerRequestWithoutAPosition();
     void previewerRequestTellsTheCurrentPosition();
-    void constants();
     void pickerRequestAndThePickedPlace();
     void pickerResultsThatAreNotAPlace_data();
     void pickerResultsThatAreNotAPlace();
@@ -140,12 +139,6 @@ void tst_CardsUtils::previewerRequestTellsTheCurrentPosition()
     QVERIFY(request.uri().isEmpty());
     QCOMPARE(request.action(), QStringLiteral("hx.action.VIEWSELECT"));
     QVERIFY(!request.data().isEmpty());
-}
-
-void tst_CardsUtils::constants()
-{
-    // The requests pin the other texts; this key only travels in callers' metadata.
-    QCOMPARE(CardsUtils::METADATA_KEY_PLACE_ID, QStringLiteral("placeId"));
 }
 
 void tst_CardsUtils::pickerRequestAndThePickedPlace()

@@ -197,16 +197,12 @@ void tst_JsonUtils::badInput_data()
     QTest::newRow("empty text") << QByteArray() << QByteArray(decodingFailed);
     QTest::newRow("truncated in a string")
         << QByteArray("{\"selected_place\":{\"id\":4,\"name\":\"Caf") << QByteArray(decodingFailed);
-    QTest::newRow("two documents") << QByteArray("{}{}") << QByteArray(decodingFailed);
     QByteArray deep;
     for (int i = 0; i < 100000; ++i)
         deep += "{\"a\":";
     QTest::newRow("objects nested a hundred thousand deep") << deep << QByteArray(decodingFailed);
-    QByteArray deepArrays(200000, '[');
-    QTest::newRow("arrays nested two hundred thousand deep") << deepArrays << QByteArray(decodingFailed);
     QTest::newRow("a root array") << QByteArray("[{\"selected_place\":{\"id\":4}}]") << QByteArray(notAnObject);
     QTest::newRow("no selected_place member") << QByteArray("{\"place_viewer\":{\"id\":4}}") << QByteArray();
-    QTest::newRow("selected_place is a string") << QByteArray("{\"selected_place\":\"4\"}") << QByteArray();
     QTest::newRow("a member named twice")
         << QByteArray("{\"selected_place\":{\"id\":4,\"name\":{\"a\":[1]},\"name\":\"x\"}}")
         << QByteArray(decodingFailed);
@@ -238,15 +234,12 @@ void tst_JsonUtils::ids_data()
 
     QTest::newRow("id 0 and nothing else is a record")
         << QByteArray("{\"selected_place\":{\"id\":0}}") << true << 0 << false;
-    QTest::newRow("the largest 32-bit id")
-        << QByteArray("{\"selected_place\":{\"id\":2147483647}}") << true << 2147483647 << false;
     QTest::newRow("a 64-bit id keeps its low 32 bits")
         << QByteArray("{\"selected_place\":{\"id\":4294967297}}") << true << 1 << false;
     QTest::newRow("id -1 is no record") << QByteArray("{\"selected_place\":{\"id\":-1}}") << false << 0 << false;
     QTest::newRow("no id is no record") << QByteArray("{\"selected_place\":{\"name\":\"x\"}}") << false << 0 << true;
     QTest::newRow("an id in a string is no id")
         << QByteArray("{\"selected_place\":{\"id\":\"4\"}}") << false << 0 << true;
-    QTest::newRow("a fractional id is no id") << QByteArray("{\"selected_place\":{\"id\":4.5}}") << false << 0 << true;
     QTest::newRow("a huge id is no id") << QByteArray("{\"selected_place\":{\"id\":1e300}}") << false << 0 << true;
 }
 
@@ -276,8 +269,6 @@ void tst_JsonUtils::textsTravelAsUtf8CStrings_data()
         << (QStringLiteral("A") + QChar(0) + QStringLiteral("B")) << QStringLiteral("AB");
     QTest::newRow("a lone high surrogate reads as the replacement character")
         << (QStringLiteral("A") + QChar(0xd800) + QStringLiteral("B")) << QString::fromUtf16(u"A\ufffdB");
-    QTest::newRow("a lone low surrogate at the end reads as the replacement character")
-        << (QStringLiteral("A") + QChar(0xdc00)) << QString::fromUtf16(u"A\ufffd");
     QTest::newRow("halves in the wrong order are two lone surrogates")
         << (QString(QChar(0xdc00)) + QChar(0xd800)) << QString::fromUtf16(u"\ufffd\ufffd");
     QTest::newRow("a surrogate pair is one character and stays")
@@ -346,8 +337,6 @@ void tst_JsonUtils::placeViewer_data()
     QTest::addColumn<qint64>("id");
     QTest::addColumn<int>("mode");
 
-    QTest::newRow("a new place") << qint64(42) << int(PlaceViewMode::NewPlace);
-    QTest::newRow("an editable view") << qint64(7) << int(PlaceViewMode::ViewEditable);
     QTest::newRow("an id beyond 32 bits") << qint64(5000000000LL) << int(PlaceViewMode::ZantD);
     QTest::newRow("the not-stored id") << qint64(-1) << int(PlaceViewMode::Preview);
 }

@@ -173,7 +173,6 @@ void tst_MapsUtils::createPlaceRefuses_data()
         << "geo:1,2,1e39" << QStringLiteral("place altitude is incorrect");
     QTest::newRow("a single coordinate") << "geo:1" << QString();
     QTest::newRow("an empty longitude") << "geo:1,;name=x" << QString();
-    QTest::newRow("an empty text") << "" << QString();
     QTest::newRow("invalid percent-encoding in a coordinate")
         << "geo:%zz,1" << QStringLiteral("place latitude is incorrect");
 }
@@ -197,7 +196,6 @@ void tst_MapsUtils::shareUriRoundTrips_data()
         << QStringLiteral("Café Nord") << QStringLiteral("Zürich") << QStringLiteral("東京 ☕");
     QTest::newRow("reserved characters") << QStringLiteral("a;b=c,d") << QStringLiteral("x%y&z")
                                          << QStringLiteral("[A]:&+$-_.!~*'()?#/");
-    QTest::newRow("empty details") << QString() << QString() << QString();
 }
 
 void tst_MapsUtils::shareUriRoundTrips()

@@ -226,7 +226,6 @@ void tst_PlaceManagerUI::savePickedPlaceResolvesDuplicates_data()
     QTest::addColumn<double>("offset");
     QTest::addColumn<bool>("reused");
 
-    QTest::newRow("a twin 0.0005 degrees away is reused") << 0.0005 << true;
     QTest::newRow("a twin exactly 0.001 degrees away is reused") << 0.001 << true;
     QTest::newRow("a namesake 0.002 degrees away is not found") << 0.002 << false;
 }

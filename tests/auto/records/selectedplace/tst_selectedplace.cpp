@@ -68,7 +68,6 @@ void tst_SelectedPlace::choosingTheLocation_data()
     Address street;
     street.setStreet(QStringLiteral("1 Long Road"));
     QTest::newRow("valid coordinates and an address") << Coordinates(43.5, -80.5) << street << true;
-    QTest::newRow("valid coordinates without address") << Coordinates(43.5, -80.5) << Address() << true;
     QTest::newRow("an address without coordinates") << Coordinates() << street << true;
     QTest::newRow("neither coordinates nor address") << Coordinates() << Address() << false;
     QTest::newRow("coordinates out of range count as none") << Coordinates(95, 200) << Address() << false;

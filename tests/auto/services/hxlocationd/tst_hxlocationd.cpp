@@ -64,7 +64,7 @@ void tst_HxLocationd::servesAFixedPositionAndStopsOnSigterm()
 
     QFile status(roots.ppsRoot() + QStringLiteral("/services/geolocation/status"));
     QVERIFY(status.open(QIODevice::ReadOnly));
-    QCOMPARE(status.readAll(), QByteArray("@status\nlocation_manager_location_on:b:true\n"));
+    QCOMPARE(status.readAll(), QByteArray("@status\nstatus:json:{\"location_manager_location_on\":true}\n"));
 
     QVERIFY2(daemon.terminate(), qPrintable(daemon.errorOutput()));
     QVERIFY(!QFileInfo::exists(roots.ppsRoot() + QStringLiteral("/services/geolocation/control")));

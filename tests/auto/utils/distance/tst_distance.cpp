@@ -101,7 +101,6 @@ void tst_Distance::distanceFromTheCurrentPosition_data()
     QTest::newRow("a place a kilometre north") << false << Coordinates(43.51, -80.25) << true << "1.1 km";
     QTest::newRow("a place reported by a location change") << true << Coordinates(43.501, -80.25) << true << "111 m";
     QTest::newRow("a place without coordinates") << false << Coordinates() << false << "";
-    QTest::newRow("a location change without coordinates") << true << Coordinates() << false << "";
 }
 
 void tst_Distance::distanceFromTheCurrentPosition()
@@ -141,13 +140,11 @@ void tst_Distance::textInTheUsersUnits_data()
 
     QTest::newRow("metric just under a kilometre") << Metric << 999.4 << "999 m";
     QTest::newRow("metric rounds 999.6 m up without switching unit") << Metric << 999.6 << "1000 m";
-    QTest::newRow("metric from a kilometre on") << Metric << 1000.0 << "1.0 km";
     QTest::newRow("metric keeps a decimal below 100 km") << Metric << 99960.0 << "100.0 km";
     QTest::newRow("metric drops the decimal from 100 km on") << Metric << 150000.0 << "150 km";
     QTest::newRow("imperial in feet below 1000 ft") << Imperial << 300.0 << "984 ft";
     QTest::newRow("imperial rounds 999.7 ft up without switching unit") << Imperial << 304.7 << "1000 ft";
     QTest::newRow("imperial in miles just past 1000 ft") << Imperial << 304.81 << "0.2 mi";
-    QTest::newRow("imperial drops the decimal from 100 mi on") << Imperial << 200000.0 << "124 mi";
     QTest::newRow("yards/miles short distances in miles too") << YardsMiles << 300.0 << "0.2 mi";
     QTest::newRow("yards/miles keeps a decimal below 100 mi") << YardsMiles << 160900.0 << "100.0 mi";
     QTest::newRow("no unit object counts as imperial") << QByteArray() << 300.0 << "984 ft";
@@ -178,7 +175,6 @@ void tst_Distance::distanceBetweenTwoPoints_data()
     QTest::newRow("one degree of latitude") << Coordinates(10, 20) << Coordinates(11, 20) << "111 km";
     QTest::newRow("the same point") << Coordinates(10, 20) << Coordinates(10, 20) << "0 m";
     QTest::newRow("an invalid destination") << Coordinates(10, 20) << Coordinates() << "";
-    QTest::newRow("an invalid origin") << Coordinates() << Coordinates(10, 20) << "";
     QTest::newRow("a latitude past the pole") << Coordinates(10, 20) << Coordinates(95, 20) << "";
 }
 

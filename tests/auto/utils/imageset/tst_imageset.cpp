@@ -179,7 +179,6 @@ void tst_ImageSet::concurrentFirstAccess()
 void tst_ImageSet::bytesToImage_data()
 {
     QTest::addColumn<QRgb>("colour");
-    QTest::newRow("opaque red") << qRgba(255, 0, 0, 255);
     QTest::newRow("half transparent green is premultiplied") << qRgba(0, 200, 0, 128);
     QTest::newRow("fully transparent") << qRgba(0, 0, 0, 0);
 }

@@ -149,8 +149,6 @@ void tst_PlaceUtils::dayBoundaries_data()
     QTest::addColumn<QDate>("lastMonth");
 
     const QTime noon(12, 0);
-    QTest::newRow("wednesday looks back to sunday")
-        << QDateTime(QDate(2014, 6, 11), noon) << QDate(2014, 6, 10) << QDate(2014, 6, 8) << QDate(2014, 5, 31);
     QTest::newRow("a sunday looks back a whole week")
         << QDateTime(QDate(2014, 6, 15), noon) << QDate(2014, 6, 14) << QDate(2014, 6, 8) << QDate(2014, 5, 31);
     QTest::newRow("a monday looks back one day to sunday")
@@ -158,8 +156,6 @@ void tst_PlaceUtils::dayBoundaries_data()
     QTest::newRow("the first of the month ends the previous month")
         << QDateTime(QDate(2014, 3, 1), QTime(23, 59, 59)) << QDate(2014, 2, 28) << QDate(2014, 2, 23)
         << QDate(2014, 2, 28);
-    QTest::newRow("new year's day looks back into the old year")
-        << QDateTime(QDate(2015, 1, 1), noon) << QDate(2014, 12, 31) << QDate(2014, 12, 28) << QDate(2014, 12, 31);
     // Clocks went forward at midnight on 2014-10-19 in Sao Paulo: that day has no 00:00.
     QTest::newRow("yesterday whose midnight was skipped by daylight saving")
         << QDateTime(QDate(2014, 10, 20), noon) << QDate(2014, 10, 19) << QDate(2014, 10, 19) << QDate(2014, 9, 30);
@@ -194,13 +190,10 @@ void tst_PlaceUtils::emailAddresses_data()
     QTest::addColumn<bool>("accepted");
 
     QTest::newRow("a plain address") << QStringLiteral("jane.doe@example.com") << true;
-    QTest::newRow("plus and percent in the local part") << QStringLiteral("a+b%c@mail.example.org") << true;
     QTest::newRow("a five-letter top-level domain") << QStringLiteral("x@example.store") << false;
-    QTest::newRow("no at sign") << QStringLiteral("example.com") << false;
     QTest::newRow("no domain dot") << QStringLiteral("x@localhost") << false;
     QTest::newRow("text around the address") << QStringLiteral("mail x@example.com now") << false;
     QTest::newRow("a blank inside") << QStringLiteral("jane doe@example.com") << false;
-    QTest::newRow("empty") << QString() << false;
 }
 
 void tst_PlaceUtils::emailAddresses()
@@ -219,11 +212,9 @@ void tst_PlaceUtils::phoneNumbers_data()
 
     // The formatter's own rules are the platform's: what matters here is what it is given.
     QTest::newRow("ten characters get a plus") << "519 888 7465" << true << "+519 888 7465";
-    QTest::newRow("not without the flag") << "519 888 7465" << false << "519 888 7465";
     QTest::newRow("a number with a plus gets no second one") << "+1 519 888 7465" << true << "+1 519 888 7465";
     QTest::newRow("nine characters get no plus") << "888 74659" << true << "888 74659";
     QTest::newRow("blanks do not count") << "  519  888 7465 " << true << "+  519  888 7465 ";
-    QTest::newRow("punctuation counts") << "(519) 888-7465" << true << "+(519) 888-7465";
 }
 
 void tst_PlaceUtils::phoneNumbers()
@@ -247,7 +238,6 @@ void tst_PlaceUtils::rejectedPhoneNumbers_data()
 {
     QTest::addColumn<QString>("number");
     QTest::newRow("no digits") << "call me";
-    QTest::newRow("empty") << "";
     QTest::newRow("far too many digits") << "1234567890123456789012345";
 }
 
@@ -271,13 +261,10 @@ void tst_PlaceUtils::filterPostalCode_data()
         "12 Main St, Toronto ON, Canada");
     row("a full canadian code stays", "12 Main St, Toronto ON M5V 2T6, Canada", "M5V 2T6", "CAN",
         "12 Main St, Toronto ON M5V 2T6, Canada");
-    row("a six-character canadian code stays", "Toronto ON M5V2T6", "M5V2T6", "CAN", "Toronto ON M5V2T6");
     row("a partial british code at the end of the label", "10 Downing St, London, SW1A", "SW1A", "GBR",
         "10 Downing St, London");
-    row("a full british code stays", "London SW1A 2AA", "SW1A 2AA", "GBR", "London SW1A 2AA");
     row("a too long british code is cut too", "London, SW1A 2AA X", "SW1A 2AA X", "GBR", "London");
     row("other countries keep short codes", toronto, "M5V", "USA", toronto);
-    row("an empty code changes nothing", toronto, "", "CAN", toronto);
     row("a code inside a word is not cut", "Toronto XM5V, Canada", "M5V", "CAN", "Toronto XM5V, Canada");
     row("only the first occurrence is cut", "A M5V, B M5V", "M5V", "CAN", "A, B M5V");
     row("a code that is not a valid pattern leaves the label whole", "Toronto (M5V, Canada", "(M5V", "CAN",
@@ -304,7 +291,6 @@ void tst_PlaceUtils::formatGeocodedLocation_data()
     const auto row = &addFourTexts;
     row("words are capitalised and joined by single blanks", "12 main st,,  waterloo   on", "12 Main St", "Waterloo",
         "12 Main St Waterloo On");
-    row("the city is found whatever its case", "king st KITCHENER", "King St", "kitchener", "King St KITCHENER");
     row("only the first letter of a word changes", "mcDonald road, oTTAWA", "McDonald Rd", "Ottawa",
         "McDonald Road OTTAWA");
     row("no street, no label", "waterloo", "", "Waterloo", "old label");
@@ -337,8 +323,6 @@ void tst_PlaceUtils::altitudeFromAddress_data()
     QTest::addColumn<double>("altitude");
 
     QTest::newRow("a street is seen from close by") << addressOf("King St", "Waterloo", "ON", "Canada") << 1600.0;
-    QTest::newRow("a city") << addressOf("", "Waterloo", "ON", "Canada") << 25600.0;
-    QTest::newRow("a region") << addressOf("", "", "ON", "Canada") << 409600.0;
     QTest::newRow("a country") << addressOf("", "", "", "Canada") << 3276800.0;
     QTest::newRow("an empty address") << Address() << 130.0;
     QTest::newRow("the first part decides even with gaps") << addressOf("King St", "", "", "Canada") << 1600.0;
@@ -360,16 +344,10 @@ void tst_PlaceUtils::boundingBoxes_data()
     QTest::newRow("an invalid box") << BoundingBox() << 2000.0;
     QTest::newRow("just under 3 square km") << boxOfKilometres(1, 2.99) << 2000.0;
     QTest::newRow("just over 3 square km") << boxOfKilometres(1, 3.01) << 4000.0;
-    QTest::newRow("a town of 50 square km") << boxOfKilometres(5, 10) << 8000.0;
     QTest::newRow("a city of 1000 square km") << boxOfKilometres(25, 40) << 16000.0;
-    QTest::newRow("2000 square km") << boxOfKilometres(40, 50) << 32000.0;
-    QTest::newRow("5000 square km") << boxOfKilometres(50, 100) << 64000.0;
     QTest::newRow("6000 square km") << boxOfKilometres(60, 100) << 128000.0;
     QTest::newRow("10000 square km skips two steps") << boxOfKilometres(100, 100) << 1024000.0;
-    QTest::newRow("half a million square km") << boxOfKilometres(500, 1000) << 2048000.0;
-    QTest::newRow("a million square km") << boxOfKilometres(1000, 1000) << 4096000.0;
     QTest::newRow("a continent") << boxOfKilometres(3000, 3000) << 8192000.0;
-    QTest::newRow("a box of zero size") << BoundingBox(Point(10, 10), Point(10, 10)) << 2000.0;
 }
 
 void tst_PlaceUtils::boundingBoxes()

@@ -89,7 +89,6 @@ void tst_PropertyReader::deviceSizes_data()
     // The application's own document is there too: the library's wins when asked for.
     QTest::newRow("the square 720 display") << QSize(720, 720) << "720x720 common.qml" << 33.0f << 20.0f;
     QTest::newRow("the 720 by 1280 display") << QSize(720, 1280) << "720x1280 common.qml" << 42.0f << 29.0f;
-    QTest::newRow("the 1080 by 1920 display") << QSize(1080, 1920) << "1080x1920 common.qml" << 42.0f << 29.0f;
     QTest::newRow("the square 1440 display") << QSize(1440, 1440) << "1440x1440 common.qml" << 42.0f << 29.0f;
     QTest::newRow("a display without a folder uses the base") << QSize(800, 480) << "common.qml" << 42.0f << 29.0f;
 }

@@ -184,6 +184,7 @@ void tst_LocationServer::locationSwitchShowsInTheStatusObjectAndInReplies()
         pps_decoder_initialize(&decoder, nullptr);
         bool on = false;
         const bool ok = read && pps_decoder_parse_pps_str(&decoder, buffer) == PPS_DECODER_OK
+            && pps_decoder_push(&decoder, nullptr) == PPS_DECODER_OK
             && pps_decoder_push(&decoder, "status") == PPS_DECODER_OK
             && pps_decoder_get_bool(&decoder, "location_manager_location_on", &on) == PPS_DECODER_OK;
         pps_decoder_cleanup(&decoder);
