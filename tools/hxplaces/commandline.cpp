@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "screencatalog.h"
+
 #include <hx/trellan/console/steprunner.h>
 
 #include <QtCore/QCoreApplication>
@@ -215,6 +217,11 @@ bool CommandLine::check()
             return checkCount(0);
         if (positional().isEmpty()) {
             m_error = QStringLiteral("show takes a SCREEN (show --list names them)");
+            return false;
+        }
+        if (!ScreenCatalog::names().contains(positional().first())) {
+            m_error = QStringLiteral("no screen \"%1\" (screens: %2)")
+                          .arg(positional().first(), ScreenCatalog::names().join(QStringLiteral(", ")));
             return false;
         }
         for (const QStringList &step : qAsConst(m_steps)) {

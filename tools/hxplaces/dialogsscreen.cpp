@@ -2,6 +2,7 @@
 
 #include <hx/trellan/button.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/places/customdialog.h>
 #include <hx/trellan/places/customradiogroup.h>

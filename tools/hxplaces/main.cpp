@@ -16,6 +16,8 @@
 namespace {
 bool quietDebug = true;
 const char RuntimeDirectoryWarning[] = "QStandardPaths: XDG_RUNTIME_DIR";
+// The library tells how it starts up at warning level; that is debugging talk all the same.
+const char StartupInfo[] = "(): INFO";
 // While the picker draws on the terminal, log lines wait: written there they would tear the
 // screen apart. They follow once the terminal is given back.
 bool holdMessages = false;
@@ -25,7 +27,8 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 {
     // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
     if (quietDebug
-        && (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String(RuntimeDirectoryWarning))))
+        && (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String(RuntimeDirectoryWarning))
+            || message.contains(QLatin1String(StartupInfo))))
         return;
     if (holdMessages)
         heldMessages.append(message);

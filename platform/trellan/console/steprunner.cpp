@@ -30,7 +30,7 @@ const QHash<QString, int> &arities()
 {
     static const QHash<QString, int> counts {
         { QStringLiteral("type"), -2 },     { QStringLiteral("erase"), 2 },    { QStringLiteral("submit"), 1 },
-        { QStringLiteral("tap"), 1 },       { QStringLiteral("tap-row"), 2 },  { QStringLiteral("tap-part"), 3 },
+        { QStringLiteral("tap"), -1 },      { QStringLiteral("tap-row"), 2 },  { QStringLiteral("tap-part"), 3 },
         { QStringLiteral("menu"), -3 },     { QStringLiteral("action"), -1 },  { QStringLiteral("choose"), 2 },
         { QStringLiteral("dialog"), -1 },   { QStringLiteral("back"), 0 },     { QStringLiteral("language"), 1 },
         { QStringLiteral("wait"), 1 },
@@ -162,7 +162,7 @@ bool StepRunner::submit(const QStringList &words, QString *error)
 bool StepRunner::tap(const QStringList &words, QString *error)
 {
     // A button is pressed (by name or text); any other control gets a finger's tap.
-    const QString &name = words.at(1);
+    const QString name = rest(words, 1);
     QObject *object = TestDriver::find(m_root, name);
     const bool pressable = !object || qobject_cast<Button *>(object) || qobject_cast<ImageButton *>(object);
     if (pressable ? TestDriver::clickButton(m_root, name) : TestDriver::tap(m_root, name))

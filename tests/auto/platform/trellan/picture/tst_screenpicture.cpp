@@ -4,6 +4,7 @@
 #include <hx/trellan/button.h>
 #include <hx/trellan/color.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
