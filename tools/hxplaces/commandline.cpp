@@ -129,7 +129,8 @@ bool CommandLine::configure(const QString &command)
     m_parser.addOption({ QStringLiteral("demo"),
                          QStringLiteral("Use a temporary store seeded with example favourites, home, work, recents "
                                         "and contacts.") });
-    m_parser.addOption({ QStringLiteral("verbose"), QStringLiteral("Let the library's debug lines through to stderr.") });
+    m_parser.addOption(
+        { QStringLiteral("verbose"), QStringLiteral("Let the library's debug lines through to stderr.") });
     m_parser.addOption({ QStringLiteral("gazetteer"),
                          QStringLiteral("The gazetteer (default: HX_GAZETTEER_DB, else the built data set)."),
                          QStringLiteral("file") });
@@ -157,9 +158,9 @@ bool CommandLine::configure(const QString &command)
                              QStringLiteral("Write the screen's picture to this PNG file (after the steps) instead of "
                                             "opening the terminal."),
                              QStringLiteral("file") });
-        m_parser.addOption(
-            { QStringLiteral("dump"), QStringLiteral("Print the screen's text after the steps instead of opening the "
-                                                     "terminal.") });
+        m_parser.addOption({ QStringLiteral("dump"),
+                             QStringLiteral("Print the screen's text after the steps instead of opening the "
+                                            "terminal.") });
         m_parser.addOption({ QStringLiteral("do"),
                              QStringLiteral("Run one step, then wait until the screen is idle: type NAME TEXT, erase "
                                             "NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART, "

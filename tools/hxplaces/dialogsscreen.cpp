@@ -40,7 +40,8 @@ DialogsScreen::DialogsScreen(QObject *parent) : Page(parent), m_answer(new Label
     content->add(intro);
     addButton(QStringLiteral("DuplicatePlace"), QStringLiteral("Duplicate Place"), &DialogsScreen::showDuplicatePlace);
     addButton(QStringLiteral("DataServices"), QStringLiteral("Data Services"), &DialogsScreen::showDataServices);
-    addButton(QStringLiteral("LocationServices"), QStringLiteral("Location Services Off"), &DialogsScreen::showLocation);
+    addButton(QStringLiteral("LocationServices"), QStringLiteral("Location Services Off"),
+              &DialogsScreen::showLocation);
     addButton(QStringLiteral("PlaceNotFound"), QStringLiteral("Place not found"), &DialogsScreen::showPlaceNotFound);
     addButton(QStringLiteral("FavoriteToast"), QStringLiteral("Added to Favorites"), &DialogsScreen::showFavoriteToast);
     addButton(QStringLiteral("CustomDialog"), QStringLiteral("A choice in a custom dialog"),
@@ -72,7 +73,7 @@ void DialogsScreen::showDuplicatePlace()
     auto *dialog = new DuplicatePlaceDialog(this);
     connect(dialog, &DuplicatePlaceDialog::finished, this, [this, dialog](SystemUiResult::Type result) {
         answer(result == SystemUiResult::ConfirmButtonSelection ? QStringLiteral("replace the place")
-                                                                 : QStringLiteral("keep the place"));
+                                                                : QStringLiteral("keep the place"));
         dialog->deleteLater();
     });
     dialog->show();

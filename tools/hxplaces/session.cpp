@@ -117,7 +117,8 @@ QString Session::userStorePath(const QString &storePath)
     const QString configured = qEnvironmentVariable("HX_PLACES_DB");
     if (!configured.isEmpty())
         return configured;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hxplaces/places.db");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/hxplaces/places.db");
 }
 
 bool Session::prepareStore(const Options &options, QString *message)

@@ -266,8 +266,7 @@ private:
             if (text.isEmpty())
                 text = type;
             const bool header = type.startsWith(QLatin1String("HEADER_"));
-            const int target
-                = addTarget(ScreenLayout::Target::Row, list->objectName(), const_cast<ListView *>(list));
+            const int target = addTarget(ScreenLayout::Target::Row, list->objectName(), const_cast<ListView *>(list));
             m_layout->m_targets[target].indexPath = list->rowIndexPath(row);
             m_layout->m_targets[target].row = row;
             add(depth, header ? QStringLiteral("── %1 ──").arg(text) : text,

@@ -29,10 +29,10 @@ using hx::system::SystemUiRecord;
 const QHash<QString, int> &arities()
 {
     static const QHash<QString, int> counts {
-        { QStringLiteral("type"), -2 },     { QStringLiteral("erase"), 2 },    { QStringLiteral("submit"), 1 },
-        { QStringLiteral("tap"), -1 },      { QStringLiteral("tap-row"), 2 },  { QStringLiteral("tap-part"), 3 },
-        { QStringLiteral("menu"), -3 },     { QStringLiteral("action"), -1 },  { QStringLiteral("choose"), 2 },
-        { QStringLiteral("dialog"), -1 },   { QStringLiteral("back"), 0 },     { QStringLiteral("language"), 1 },
+        { QStringLiteral("type"), -2 },   { QStringLiteral("erase"), 2 },   { QStringLiteral("submit"), 1 },
+        { QStringLiteral("tap"), -1 },    { QStringLiteral("tap-row"), 2 }, { QStringLiteral("tap-part"), 3 },
+        { QStringLiteral("menu"), -3 },   { QStringLiteral("action"), -1 }, { QStringLiteral("choose"), 2 },
+        { QStringLiteral("dialog"), -1 }, { QStringLiteral("back"), 0 },    { QStringLiteral("language"), 1 },
         { QStringLiteral("wait"), 1 },
     };
     return counts;
@@ -80,9 +80,10 @@ bool StepRunner::check(const QStringList &words, QString *error)
     const int arity = arities().value(words.first());
     const int given = words.size() - 1;
     if ((arity >= 0 && given != arity) || (arity < 0 && given < -arity)) {
-        *error = QStringLiteral("step \"%1\" takes %2 word(s), %3 given")
-                     .arg(words.first(), arity >= 0 ? QString::number(arity) : QStringLiteral("at least %1").arg(-arity))
-                     .arg(given);
+        *error
+            = QStringLiteral("step \"%1\" takes %2 word(s), %3 given")
+                  .arg(words.first(), arity >= 0 ? QString::number(arity) : QStringLiteral("at least %1").arg(-arity))
+                  .arg(given);
         return false;
     }
     const QString &step = words.first();
@@ -236,7 +237,8 @@ bool StepRunner::tapPart(const QStringList &words, QString *error)
     }
     *error = QStringLiteral("tap-part: row %1 of \"%2\" has no part \"%3\" to tap (parts: %4)")
                  .arg(number)
-                 .arg(list->objectName(), name, parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", ")));
+                 .arg(list->objectName(), name,
+                      parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", ")));
     return false;
 }
 
@@ -269,7 +271,8 @@ bool StepRunner::menu(const QStringList &words, QString *error)
     }
     *error = QStringLiteral("menu: row %1 of \"%2\" has no action \"%3\" (menu: %4)")
                  .arg(number)
-                 .arg(list->objectName(), title, titles.isEmpty() ? QStringLiteral("none") : titles.join(QStringLiteral(", ")));
+                 .arg(list->objectName(), title,
+                      titles.isEmpty() ? QStringLiteral("none") : titles.join(QStringLiteral(", ")));
     return false;
 }
 
@@ -367,7 +370,8 @@ QString StepRunner::onScreen() const
     QStringList parts { listOf(QStringLiteral("fields"), layout.namesOf(Kind::Field)),
                         listOf(QStringLiteral("buttons"), layout.namesOf(Kind::Button)),
                         listOf(QStringLiteral("tappable"), layout.namesOf(Kind::Tappable)),
-                        listOf(QStringLiteral("options"), layout.namesOf(Kind::Option) + layout.namesOf(Kind::DropDown)),
+                        listOf(QStringLiteral("options"),
+                               layout.namesOf(Kind::Option) + layout.namesOf(Kind::DropDown)),
                         listOf(QStringLiteral("lists"), lists),
                         listOf(QStringLiteral("actions"), layout.namesOf(Kind::Action)),
                         listOf(QStringLiteral("dialog buttons"), dialogButtons) };

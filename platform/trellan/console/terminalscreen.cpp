@@ -7,9 +7,13 @@
 #include <hx/trellan/console/terminalscreen.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
+#include <hx/trellan/imagebutton.h>
 #include <hx/trellan/listview.h>
+#include <hx/trellan/radiogroup.h>
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/testdriver.h>
+#include <hx/trellan/textfield.h>
+#include <hx/trellan/titlebar.h>
 
 #include <QtCore/QSocketNotifier>
 
@@ -305,7 +309,7 @@ void TerminalScreen::typeCharacter(const QString &text)
 {
     const QString field = typingField();
     if (field.isEmpty()) {
-        m_message = QStringLiteral("There is no field to type into.");
+        m_message = QStringLiteral("There is no named field to type into.");
         return;
     }
     report(TestDriver::typeText(m_root, field, text), QStringLiteral("type into ") + field);
@@ -363,6 +367,10 @@ void TerminalScreen::activate()
     if (!target)
         return;
     const ScreenLayout::Target chosen = *target;
+    if (chosen.name.isEmpty()) {
+        activateUnnamed(chosen);
+        return;
+    }
     switch (chosen.kind) {
     case ScreenLayout::Target::Field:
         m_field = chosen.name;
@@ -393,6 +401,30 @@ void TerminalScreen::activate()
         break;
     }
     }
+}
+
+void TerminalScreen::activateUnnamed(const ScreenLayout::Target &chosen)
+{
+    // The driver finds controls by name; one without a name is acted on as the driver would.
+    QObject *object = chosen.object.data();
+    bool done = false;
+    if (auto *list = qobject_cast<ListView *>(object))
+        done = list->tapRow(chosen.indexPath);
+    else if (auto *radio = qobject_cast<RadioGroup *>(object))
+        done = radio->choose(chosen.index);
+    else if (auto *dropDown = qobject_cast<DropDown *>(object))
+        done = chosen.index >= 0 ? dropDown->choose(chosen.index) : (dropDown->setExpanded(true), true);
+    else if (auto *bar = qobject_cast<TitleBar *>(object))
+        done = bar->chooseOption(chosen.index);
+    else if (auto *field = qobject_cast<TextField *>(object))
+        done = (field->submit(), true);
+    else if (auto *imageButton = qobject_cast<ImageButton *>(object))
+        done = imageButton->click();
+    else if (auto *control = qobject_cast<Control *>(object))
+        done = control->simulateTap();
+    else if (auto *action = qobject_cast<ActionItem *>(object))
+        done = action->trigger();
+    report(done, QStringLiteral("tap that"));
 }
 
 void TerminalScreen::openMenu()
@@ -566,7 +598,8 @@ void TerminalScreen::drawActionBar(int row, int width)
         if (action.titleBar)
             continue;
         const bool lit = m_onActions && i == m_highlight;
-        const QString text = QStringLiteral(" %1%2 ").arg(action.name, action.enabled ? QString() : QStringLiteral(" (off)"));
+        const QString text
+            = QStringLiteral(" %1%2 ").arg(action.name, action.enabled ? QString() : QStringLiteral(" (off)"));
         attron(lit ? A_BOLD : A_REVERSE);
         put(row, column, text, width - column);
         attroff(lit ? A_BOLD : A_REVERSE);

@@ -67,6 +67,7 @@ private:
     void moveHighlight(int delta);
     void walkActions(int delta);
     void activate();
+    void activateUnnamed(const ScreenLayout::Target &chosen);
     void openMenu();
     void escape();
     void report(bool done, const QString &what);

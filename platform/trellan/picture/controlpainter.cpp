@@ -107,16 +107,16 @@ QColor ControlPainter::background()
 
 QFont ControlPainter::font(const TextStyle &style) const
 {
-    static const QHash<QString, qreal> sizes { { QStringLiteral("body"), 28 },  { QStringLiteral("primary"), 30 },
-                                              { QStringLiteral("small"), 23 }, { QStringLiteral("title"), 34 },
-                                              { QStringLiteral("subtitle"), 25 }, { QStringLiteral("big"), 44 } };
+    static const QHash<QString, qreal> sizes { { QStringLiteral("body"), 28 },     { QStringLiteral("primary"), 30 },
+                                               { QStringLiteral("small"), 23 },    { QStringLiteral("title"), 34 },
+                                               { QStringLiteral("subtitle"), 25 }, { QStringLiteral("big"), 44 } };
     QFont font(QStringLiteral("DejaVu Sans"));
     qreal size = sizes.value(style.base(), 28);
     if (style.fontSize() > 0)
         size = size * style.fontSize() / 100.0;
     font.setPixelSize(qMax(1, qRound(px(size))));
-    const bool bold = style.fontWeight() == FontWeight::Bold
-        || (style.fontWeight() == 0 && style.base() == QLatin1String("title"));
+    const bool bold
+        = style.fontWeight() == FontWeight::Bold || (style.fontWeight() == 0 && style.base() == QLatin1String("title"));
     font.setBold(bold);
     return font;
 }
@@ -557,8 +557,8 @@ void ControlPainter::paintImage(const QImage &image, const QRectF &rect)
     if (image.isNull() || rect.isEmpty())
         return;
     const QSizeF fitted = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
-    const QRectF target(rect.center().x() - fitted.width() / 2, rect.center().y() - fitted.height() / 2,
-                        fitted.width(), fitted.height());
+    const QRectF target(rect.center().x() - fitted.width() / 2, rect.center().y() - fitted.height() / 2, fitted.width(),
+                        fitted.height());
     m_painter->drawImage(target, image);
 }
 
@@ -578,7 +578,8 @@ void ControlPainter::paintSystemUi(const SystemUiRecord &record, const QRectF &s
             top = screen.center().y() - height / 2;
         const QRectF box(screen.center().x() - width / 2, top, width, height);
         paintBox(box, Bar, Line);
-        paintText(plain(record.body), body, box.adjusted(px(32), px(24), -px(32), 0), true, Qt::AlignHCenter | Qt::AlignTop);
+        paintText(plain(record.body), body, box.adjusted(px(32), px(24), -px(32), 0), true,
+                  Qt::AlignHCenter | Qt::AlignTop);
         paintButtonRow(record, QRectF(box.left(), box.bottom() - px(ButtonHeight), box.width(), px(ButtonHeight)));
         return;
     }

@@ -755,9 +755,9 @@ void tst_HxPlaces::showRunsSteps_data()
     QTest::newRow("a button is also found by its text; a step may be one quoted word")
         << QStringList { "--do", "tap Place not found", "--do", "dialog", "OK" }
         << QStringList { "Last answer: none yet" } << QStringList { "SystemDialog:" };
-    QTest::newRow("a toolkit dialog's button") << QStringList { "--do", "tap", "CustomDialog", "--do", "dialog", "OK" }
-                                               << QStringList { "Last answer: chose metric" }
-                                               << QStringList { "\nDialog" };
+    QTest::newRow("a toolkit dialog's button")
+        << QStringList { "--do", "tap", "CustomDialog", "--do", "dialog", "OK" }
+        << QStringList { "Last answer: chose metric" } << QStringList { "\nDialog" };
     QTest::newRow("a language change re-applies an open dialog's texts")
         << QStringList { "--do", "tap", "DuplicatePlace", "--do", "language", "fr" }
         << QStringList { "Title: Lieu en double" } << QStringList { "Title: Duplicate Place" };
@@ -782,21 +782,21 @@ void tst_HxPlaces::showStepThatCannotBeDone_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("message");
     // Exit 1 names what is on screen instead; exit 2 is a step that is not one.
-    QTest::newRow("nothing of that name") << QStringList { "--do", "tap", "Teleport" } << 1
-                                          << QByteArray("buttons DuplicatePlace, DataServices");
+    QTest::newRow("nothing of that name")
+        << QStringList { "--do", "tap", "Teleport" } << 1 << QByteArray("buttons DuplicatePlace, DataServices");
     QTest::newRow("a dialog button with no dialog up")
         << QStringList { "--do", "dialog", "Replace" } << 1 << QByteArray("no dialog button \"Replace\"");
     QTest::newRow("the dialog's buttons are named when another is asked for")
         << QStringList { "--do", "tap", "DuplicatePlace", "--do", "dialog", "Delete" } << 1
         << QByteArray("dialog buttons Cancel, Replace");
-    QTest::newRow("a list that is not on screen") << QStringList { "--do", "tap-row", "Results", "1" } << 1
-                                                  << QByteArray("no list \"Results\"");
+    QTest::newRow("a list that is not on screen")
+        << QStringList { "--do", "tap-row", "Results", "1" } << 1 << QByteArray("no list \"Results\"");
     QTest::newRow("an unknown step") << QStringList { "--do", "teleport", "home" } << 2
                                      << QByteArray("unknown step \"teleport\"");
     QTest::newRow("rows count from 1") << QStringList { "--do", "tap-row", "Results", "0" } << 2
                                        << QByteArray("rows from 1");
-    QTest::newRow("a step without its words") << QStringList { "--do", "erase", "Name" } << 2
-                                              << QByteArray("takes 2 word(s), 1 given");
+    QTest::newRow("a step without its words")
+        << QStringList { "--do", "erase", "Name" } << 2 << QByteArray("takes 2 word(s), 1 given");
 }
 
 void tst_HxPlaces::showStepThatCannotBeDone()
@@ -826,8 +826,8 @@ void tst_HxPlaces::showWritesAPicture()
 void tst_HxPlaces::showDialogsOnTheTerminal()
 {
     // The highlight starts on the first button; its dialog's second button is "Replace".
-    const Result result = runOnTerminal(
-        { { "Dialogs", "\r" }, { "Replace", "2" }, { "replace the place", "\x03" } }, { "show", "dialogs" });
+    const Result result = runOnTerminal({ { "Dialogs", "\r" }, { "Replace", "2" }, { "replace the place", "\x03" } },
+                                        { "show", "dialogs" });
     QCOMPARE(result.code, 0);
     QVERIFY(result.seen.contains("This place already exists"));
     QVERIFY(result.out.isEmpty());

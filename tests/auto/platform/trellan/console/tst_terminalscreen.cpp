@@ -228,11 +228,8 @@ void tst_TerminalScreen::typeMoveTapAndAnswer()
 {
     // Keys type into the first field while nothing else is highlighted; Down reaches the
     // button; its dialog's numbered buttons answer it.
-    const Result result = runOnTerminal({ { "Greeter", "Ada" },
-                                          { "Hello, Ada", Down },
-                                          { "Ask", "\r" },
-                                          { "Really?", "1" },
-                                          { "Answer:", ControlC } });
+    const Result result = runOnTerminal(
+        { { "Greeter", "Ada" }, { "Hello, Ada", Down }, { "Ask", "\r" }, { "Really?", "1" }, { "Answer:", ControlC } });
     QCOMPARE(result.code, 0);
     QVERIFY2(result.out.contains("TextField \"Name\": [Ada]"), result.out);
     QVERIFY2(result.out.contains("Label \"Answer\": Answer: No"), result.out);

@@ -4,8 +4,8 @@
 #include <hx/trellan/button.h>
 #include <hx/trellan/color.h>
 #include <hx/trellan/container.h>
-#include <hx/trellan/enums.h>
 #include <hx/trellan/customlistitem.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
@@ -131,8 +131,8 @@ void tst_ScreenPicture::smallScreenMatchesItsReference()
     const QImage reference(referencePath());
     QVERIFY2(!reference.isNull(), qPrintable(referencePath()));
     QCOMPARE(picture.size(), reference.size());
-    const double far = farPixels(picture.convertToFormat(QImage::Format_RGB32),
-                                 reference.convertToFormat(QImage::Format_RGB32));
+    const double far
+        = farPixels(picture.convertToFormat(QImage::Format_RGB32), reference.convertToFormat(QImage::Format_RGB32));
     QVERIFY2(far < 0.01, qPrintable(QStringLiteral("%1% of the pixels differ").arg(far * 100)));
 }
 
@@ -142,10 +142,10 @@ void tst_ScreenPicture::drawsWhatTheTreeHolds_data()
     QTest::addColumn<QPoint>("redPoint");
     QTest::addColumn<QPoint>("bluePoint");
     // Two 100-pixel squares, one after the other.
-    QTest::newRow("a stack from top to bottom") << int(LayoutOrientation::TopToBottom) << QPoint(50, 50)
-                                                << QPoint(50, 150);
-    QTest::newRow("a stack from left to right") << int(LayoutOrientation::LeftToRight) << QPoint(50, 50)
-                                                << QPoint(150, 50);
+    QTest::newRow("a stack from top to bottom")
+        << int(LayoutOrientation::TopToBottom) << QPoint(50, 50) << QPoint(50, 150);
+    QTest::newRow("a stack from left to right")
+        << int(LayoutOrientation::LeftToRight) << QPoint(50, 50) << QPoint(150, 50);
 }
 
 void tst_ScreenPicture::drawsWhatTheTreeHolds()
