@@ -384,7 +384,10 @@ void ControlPainter::paint(const Control *control, const QRectF &rect)
             m_painter->setPen(QPen(Accent, px(3)));
             m_painter->setBrush(i == radio->selectedIndex() ? QBrush(Accent) : Qt::NoBrush);
             m_painter->drawEllipse(dot);
-            paintText(plain(radio->at(i)->text()), body, line.adjusted(px(60), 0, 0, 0), false,
+            // The option's text runs on beside a narrow group, as on the phone.
+            const QString text = plain(radio->at(i)->text());
+            const qreal width = qMax(line.width() - px(60), QFontMetricsF(font(body)).horizontalAdvance(text));
+            paintText(text, body, QRectF(line.left() + px(60), line.top(), width, line.height()), false,
                       Qt::AlignLeft | Qt::AlignVCenter);
         }
     } else if (const auto *header = qobject_cast<const Header *>(control)) {
