@@ -66,9 +66,10 @@ const CommandInfo *find(const QString &name)
 
 QString CommandLine::overview()
 {
-    QString text = QStringLiteral("Usage: hxplaces COMMAND [options] [arguments]\n\n"
-                                  "The place picker of the simulated phone, and scripted forms of it.\n\n"
-                                  "Commands:\n");
+    QString text = QStringLiteral(
+        "Usage: hxplaces COMMAND [options] [arguments]\n\n"
+        "The place picker and the library's screens on the simulated phone, and scripted forms of them.\n\n"
+        "Commands:\n");
     for (const CommandInfo &info : commands)
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(info.name), QLatin1String(info.arguments), QLatin1String(info.summary));
