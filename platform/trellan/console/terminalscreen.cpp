@@ -202,7 +202,8 @@ void TerminalScreen::readKeys()
             handleMenuKey(int(key), isCharacter);
         else
             handleKey(int(key), isCharacter);
-        redraw();
+        // The next key acts on the screen this one left.
+        relayout();
     }
     redraw();
 }
@@ -324,30 +325,57 @@ void TerminalScreen::eraseCharacter()
 
 void TerminalScreen::moveHighlight(int delta)
 {
-    const int count = m_layout.targets().size();
     if (m_onActions) {
         // Up or Down from the action bar goes back to the content.
         m_onActions = false;
-        m_highlight = delta > 0 ? 0 : count - 1;
+        m_highlight = delta > 0 ? 0 : m_layout.targets().size() - 1;
         return;
     }
-    int next = qBound(0, m_highlight + delta, qMax(0, count - 1));
     const int step = delta > 0 ? 1 : -1;
-    while (next > 0 && next < count - 1 && !isStop(m_layout, next))
-        next += step;
-    if (!isStop(m_layout, next) && next == 0 && count > 1)
-        ++next;
-    m_highlight = next;
+    for (int i = 0; i < qAbs(delta) && stepHighlight(step); ++i) { }
     const ScreenLayout::Target *target = highlighted();
     if (target && target->kind == ScreenLayout::Target::Field)
         m_field = target->name;
-    // A list that has more rows than it holds loads them when the highlight reaches its end.
-    if (target && target->kind == ScreenLayout::Target::Row && m_highlight == count - 1) {
-        if (auto *list = qobject_cast<ListView *>(target->object.data())) {
-            if (!list->isAtEnd())
-                list->scrollDown();
+}
+
+bool TerminalScreen::stepHighlight(int step)
+{
+    const ScreenLayout::Target *current = highlighted();
+    if (current && current->kind == ScreenLayout::Target::Row && slideList(*current, step))
+        return true;
+    const int count = m_layout.targets().size();
+    int next = m_highlight + step;
+    while (next >= 0 && next < count && !isStop(m_layout, next))
+        next += step;
+    if (next < 0 || next >= count)
+        return false;
+    m_highlight = next;
+    return true;
+}
+
+bool TerminalScreen::slideList(const ScreenLayout::Target &current, int step)
+{
+    // A list holds a window of its rows: at the window's edge it slides, and the highlight goes
+    // on to the next row of the model.
+    auto *list = qobject_cast<ListView *>(current.object.data());
+    if (!list)
+        return false;
+    const int index = current.indexPath.value(0).toInt();
+    const bool down = step > 0 && current.row == list->rowCount() - 1 && !list->isAtEnd();
+    const bool up = step < 0 && current.row == 0 && index > 0;
+    if (!down && !up)
+        return false;
+    const int wanted = index + step;
+    list->scrollToItem({ down ? wanted : qMax(0, index - list->rowCount()) });
+    m_layout = ScreenLayout::of(m_root, m_expanded);
+    for (int i = 0; i < m_layout.targets().size(); ++i) {
+        const ScreenLayout::Target &target = m_layout.targets().at(i);
+        if (target.object == list && target.indexPath.value(0).toInt() == wanted) {
+            m_highlight = i;
+            return true;
         }
     }
+    return false;
 }
 
 void TerminalScreen::walkActions(int delta)
@@ -493,14 +521,19 @@ void TerminalScreen::follow(const ScreenLayout::Target &previous, bool hadPrevio
     m_highlight = qBound(0, m_highlight, qMax(0, count - 1));
 }
 
-void TerminalScreen::redraw()
+void TerminalScreen::relayout()
 {
-    if (!m_screen || m_finished)
-        return;
     const ScreenLayout::Target *before = highlighted();
     const ScreenLayout::Target previous = before ? *before : ScreenLayout::Target();
     m_layout = ScreenLayout::of(m_root, m_expanded);
     follow(previous, before != nullptr);
+}
+
+void TerminalScreen::redraw()
+{
+    if (!m_screen || m_finished)
+        return;
+    relayout();
 
     erase();
     int rows = 0;

@@ -65,6 +65,8 @@ private:
     void typeCharacter(const QString &text);
     void eraseCharacter();
     void moveHighlight(int delta);
+    bool stepHighlight(int step);
+    bool slideList(const ScreenLayout::Target &current, int step);
     void walkActions(int delta);
     void activate();
     void activateUnnamed(const ScreenLayout::Target &chosen);
@@ -75,6 +77,7 @@ private:
     const ScreenLayout::Target *highlighted() const;
     QString typingField() const;
     void follow(const ScreenLayout::Target &previous, bool hadPrevious);
+    void relayout();
 
     void drawTitleBar(int width);
     int drawBody(const ScreenLayout &layout, int top, int height, int width, bool keys);
