@@ -1,7 +1,9 @@
 #include <hx/system/systemdialog.h>
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
 #include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/button.h>
+#include <hx/trellan/console/steprunner.h>
 #include <hx/trellan/console/terminalscreen.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/customlistitem.h>
@@ -31,19 +33,43 @@ namespace {
 const char HostArgument[] = "--host";
 const char ResizeStep[] = "resize:";
 
-class LabelRows : public ListItemProvider
+// Rows of a fruit name, a star button and a context menu; both say what was done on the
+// screen's Picked label.
+class FruitRows : public ListItemProvider
 {
 public:
+    explicit FruitRows(Label *picked) : m_picked(picked) { }
+
     Control *createItem(ListView *, const QString &) override
     {
         auto *item = new CustomListItem;
-        item->setContent(new Label);
+        auto *content = new Container;
+        auto *name = new Label;
+        name->setObjectName(QStringLiteral("FruitName"));
+        auto *star = new Button(QStringLiteral("*"));
+        star->setObjectName(QStringLiteral("Star"));
+        content->add(name);
+        content->add(star);
+        item->setContent(content);
+        Label *picked = m_picked;
+        QObject::connect(star, &Button::clicked, picked,
+                         [picked, name] { picked->setText(QStringLiteral("Starred ") + name->text()); });
+        auto *menu = new ActionSet;
+        auto *eat = new ActionItem;
+        eat->setTitle(QStringLiteral("Eat"));
+        QObject::connect(eat, &ActionItem::triggered, picked,
+                         [picked, name] { picked->setText(QStringLiteral("Ate ") + name->text()); });
+        menu->add(eat);
+        item->addActionSet(menu);
         return item;
     }
     void updateItem(ListView *, Control *item, const QString &, const QVariantList &, const QVariant &data) override
     {
-        static_cast<Label *>(static_cast<CustomListItem *>(item)->content())->setText(data.toString());
+        item->findChild<Label *>(QStringLiteral("FruitName"))->setText(data.toString());
     }
+
+private:
+    Label *m_picked;
 };
 
 // A screen with one of each: a field whose text is echoed, a button that asks a system
@@ -83,12 +109,13 @@ public:
         });
         for (int i = 1; i <= 40; ++i)
             m_model.append(QStringLiteral("Fruit %1").arg(i, 2, 10, QLatin1Char('0')));
-        auto *list = new ListView;
-        list->setObjectName(QStringLiteral("Fruits"));
-        list->setListItemProvider(&m_rows);
-        list->setDataModel(&m_model);
         auto *picked = new Label;
         picked->setObjectName(QStringLiteral("Picked"));
+        m_rows.reset(new FruitRows(picked));
+        auto *list = new ListView;
+        list->setObjectName(QStringLiteral("Fruits"));
+        list->setListItemProvider(m_rows.data());
+        list->setDataModel(&m_model);
         connect(list, &ListView::triggered, picked, [this, picked](const QVariantList &indexPath) {
             picked->setText(QStringLiteral("Picked ") + m_model.data(indexPath).toString());
         });
@@ -103,7 +130,7 @@ public:
 
 private:
     ArrayDataModel m_model;
-    LabelRows m_rows;
+    QScopedPointer<FruitRows> m_rows;
 };
 
 // The screen on this terminal until the user leaves; then its text goes to standard output.
@@ -222,6 +249,11 @@ private slots:
     void dialogAnswers();
     void longListScrollsWithTheHighlightAndSurvivesAResize();
     void actionsAreReachedWithTab();
+    void contextMenuOfTheHighlightedRow();
+    void stepsDriveTheScreen_data();
+    void stepsDriveTheScreen();
+    void stepsThatCannotBeDoneSayWhy_data();
+    void stepsThatCannotBeDoneSayWhy();
 };
 
 void tst_TerminalScreen::typeMoveTapAndAnswer()
@@ -272,6 +304,71 @@ void tst_TerminalScreen::actionsAreReachedWithTab()
     const Result result = runOnTerminal({ { "Greeter", "Bo" }, { "Hello, Bo", Tab + "\r" + ControlC } });
     QCOMPARE(result.code, 0);
     QVERIFY2(result.out.contains("TextField \"Name\": []"), result.out);
+}
+
+void tst_TerminalScreen::contextMenuOfTheHighlightedRow()
+{
+    // F2 on the second row opens its menu; Enter does its only action.
+    const Result result = runOnTerminal({ { "Greeter", Down + Down + Down + "\x1bOQ" }, { "Eat", "\r" + ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Label \"Picked\": Ate Fruit 02"), result.out);
+}
+
+void tst_TerminalScreen::stepsDriveTheScreen_data()
+{
+    QTest::addColumn<QList<QStringList>>("steps");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a row counted from 1")
+        << QList<QStringList> { { "tap-row", "Fruits", "3" } } << QStringLiteral("Label \"Picked\": Picked Fruit 03");
+    QTest::newRow("a part of a row") << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
+                                     << QStringLiteral("Label \"Picked\": Starred Fruit 02");
+    QTest::newRow("an action of a row's menu")
+        << QList<QStringList> { { "menu", "Fruits", "4", "Eat" } } << QStringLiteral("Label \"Picked\": Ate Fruit 04");
+    QTest::newRow("text typed with a blank, then erased")
+        << QList<QStringList> { { "type", "Name", "Ada", "L" }, { "erase", "Name", "2" } }
+        << QStringLiteral("Label \"Greeting\": Hello, Ada");
+    QTest::newRow("an action by its title") << QList<QStringList> { { "type", "Name", "Bo" }, { "action", "Clear" } }
+                                            << QStringLiteral("TextField \"Name\": []");
+}
+
+void tst_TerminalScreen::stepsDriveTheScreen()
+{
+    QFETCH(QList<QStringList>, steps);
+    QFETCH(QString, shown);
+    Greeter greeter;
+    hx::trellan::console::StepRunner runner(&greeter);
+    for (const QStringList &step : steps) {
+        QString error;
+        QVERIFY2(runner.run(step, &error), qPrintable(error));
+        QVERIFY(runner.waitUntilIdle(5000));
+    }
+    const QString screen = ScreenText::render(&greeter);
+    QVERIFY2(screen.contains(shown), qPrintable(screen));
+}
+
+void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy_data()
+{
+    QTest::addColumn<QStringList>("step");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a part the row does not have")
+        << QStringList { "tap-part", "Fruits", "2", "Moon" } << QStringLiteral("parts: FruitName, Star");
+    QTest::newRow("an action the menu does not have")
+        << QStringList { "menu", "Fruits", "2", "Sell" } << QStringLiteral("(menu: Eat)");
+    QTest::newRow("a row past the list's end")
+        << QStringList { "tap-row", "Fruits", "99" } << QStringLiteral("no row 99");
+    QTest::newRow("a field that is not there")
+        << QStringList { "type", "Age", "9" } << QStringLiteral("fields Name; buttons Ask");
+}
+
+void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy()
+{
+    QFETCH(QStringList, step);
+    QFETCH(QString, message);
+    Greeter greeter;
+    hx::trellan::console::StepRunner runner(&greeter);
+    QString error;
+    QVERIFY(!runner.run(step, &error));
+    QVERIFY2(error.contains(message), qPrintable(error));
 }
 
 int main(int argc, char *argv[])
