@@ -245,6 +245,8 @@ void TerminalScreen::handleMenuKey(int key, bool isCharacter)
 void TerminalScreen::handleKey(int key, bool isCharacter)
 {
     if (isCharacter) {
+        if (key >= '1' && key <= '9' && pressDialogButton(key - '1'))
+            return;
         if (key == KeyEscape)
             escape();
         else if (key == '\r' || key == '\n')
@@ -304,6 +306,30 @@ QString TerminalScreen::typingField() const
         return m_field;
     const int first = m_layout.firstField();
     return first >= 0 ? m_layout.targets().at(first).name : QString();
+}
+
+QList<int> TerminalScreen::dialogButtons() const
+{
+    // A toolkit dialog without fields takes digits for its buttons, as a system dialog does.
+    QList<int> buttons;
+    if (!m_layout.isDialog() || m_layout.firstField() >= 0)
+        return buttons;
+    for (int i = 0; i < m_layout.targets().size(); ++i) {
+        if (m_layout.targets().at(i).kind == ScreenLayout::Target::Button)
+            buttons.append(i);
+    }
+    return buttons;
+}
+
+bool TerminalScreen::pressDialogButton(int number)
+{
+    const QList<int> buttons = dialogButtons();
+    if (number >= buttons.size())
+        return false;
+    const ScreenLayout::Target &button = m_layout.targets().at(buttons.at(number));
+    report(TestDriver::clickButton(Dialog::openDialogs().value(Dialog::openDialogs().size() - 1), button.name),
+           QStringLiteral("press ") + button.name);
+    return true;
 }
 
 void TerminalScreen::typeCharacter(const QString &text)
@@ -547,10 +573,13 @@ void TerminalScreen::redraw()
         drawBody(ScreenLayout::ofTree(under), 1, bodyHeight, columns, false);
         QStringList lines;
         int selected = -1;
+        const QList<int> buttons = dialogButtons();
         for (const ScreenLayout::Line &line : m_layout.lines()) {
             if (line.target >= 0 && !m_onActions && line.target == m_highlight)
                 selected = lines.size();
-            lines.append(QString(line.depth * 2, QLatin1Char(' ')) + line.text);
+            const int number = buttons.indexOf(line.target) + 1;
+            const QString prefix = number > 0 ? QStringLiteral("%1 ").arg(number) : QString();
+            lines.append(QString(line.depth * 2, QLatin1Char(' ')) + prefix + line.text);
         }
         drawBox(QString(), lines, selected, rows, columns);
     } else {

@@ -62,6 +62,8 @@ private:
     void handleKey(int key, bool isCharacter);
     void handleSystemDialogKey(const hx::system::SystemUiRecord &dialog, int key, bool isCharacter);
     void handleMenuKey(int key, bool isCharacter);
+    QList<int> dialogButtons() const;
+    bool pressDialogButton(int number);
     void typeCharacter(const QString &text);
     void eraseCharacter();
     void moveHighlight(int delta);
