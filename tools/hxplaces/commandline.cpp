@@ -1,5 +1,9 @@
 #include "commandline.h"
 
+#include "screencatalog.h"
+
+#include <hx/trellan/console/steprunner.h>
+
 #include <QtCore/QCoreApplication>
 
 using hx::platform::places::Coordinates;
@@ -21,6 +25,7 @@ const CommandInfo commands[] = {
     { "where", "LAT LON", "Print the addresses at a position as JSON (reverse-geocoding service)." },
     { "map", "ID", "Write the map image of a stored place (--png FILE)." },
     { "view", "ID", "Print a stored place as text." },
+    { "show", "SCREEN [ARGS]", "Open a screen of the library in the terminal (--list names them), or script it." },
 };
 
 // "where 43.4 -80.5" must not read "-80.5" as an option: every argument that is neither an
@@ -61,9 +66,10 @@ const CommandInfo *find(const QString &name)
 
 QString CommandLine::overview()
 {
-    QString text = QStringLiteral("Usage: hxplaces COMMAND [options] [arguments]\n\n"
-                                  "The place picker of the simulated phone, and scripted forms of it.\n\n"
-                                  "Commands:\n");
+    QString text = QStringLiteral(
+        "Usage: hxplaces COMMAND [options] [arguments]\n\n"
+        "The place picker and the library's screens on the simulated phone, and scripted forms of them.\n\n"
+        "Commands:\n");
     for (const CommandInfo &info : commands)
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(info.name), QLatin1String(info.arguments), QLatin1String(info.summary));
@@ -84,7 +90,10 @@ CommandLine::Status CommandLine::parse(const QStringList &arguments)
         m_error = QStringLiteral("unknown command \"%1\"").arg(first);
         return UsageError;
     }
-    if (!m_parser.parse(withPositionalLast(arguments))) {
+    QStringList rest = arguments;
+    if (m_command == QLatin1String("show") && !takeSteps(&rest))
+        return UsageError;
+    if (!m_parser.parse(withPositionalLast(rest))) {
         m_error = m_parser.errorText();
         return UsageError;
     }
@@ -115,8 +124,14 @@ bool CommandLine::configure(const QString &command)
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     m_parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help.") });
     m_parser.addOption({ QStringLiteral("store"),
-                         QStringLiteral("The user's place store (default: a temporary store with a few places)."),
+                         QStringLiteral("The user's place store, created when missing (default: HX_PLACES_DB, "
+                                        "else the platform's file)."),
                          QStringLiteral("file") });
+    m_parser.addOption({ QStringLiteral("demo"),
+                         QStringLiteral("Use a temporary store seeded with example favourites, home, work, recents "
+                                        "and contacts.") });
+    m_parser.addOption(
+        { QStringLiteral("verbose"), QStringLiteral("Let the library's debug lines through to stderr.") });
     m_parser.addOption({ QStringLiteral("gazetteer"),
                          QStringLiteral("The gazetteer (default: HX_GAZETTEER_DB, else the built data set)."),
                          QStringLiteral("file") });
@@ -138,6 +153,21 @@ bool CommandLine::configure(const QString &command)
                                             "(1 favourites, 2 recents, 3 contacts, 4 My Places, 5 remote places, "
                                             "6 addresses, 7 points of interest, 9 suggestions)."),
                              QStringLiteral("n") });
+    } else if (command == QLatin1String("show")) {
+        m_parser.addOption({ QStringLiteral("list"), QStringLiteral("List the screens one a line.") });
+        m_parser.addOption({ QStringLiteral("png"),
+                             QStringLiteral("Write the screen's picture to this PNG file (after the steps) instead of "
+                                            "opening the terminal."),
+                             QStringLiteral("file") });
+        m_parser.addOption({ QStringLiteral("dump"),
+                             QStringLiteral("Print the screen's text after the steps instead of opening the "
+                                            "terminal.") });
+        m_parser.addOption({ QStringLiteral("do"),
+                             QStringLiteral("Run one step, then wait until the screen is idle: type NAME TEXT, erase "
+                                            "NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART, "
+                                            "menu LIST N ACTION, action TITLE-OR-NAME, choose NAME INDEX, dialog "
+                                            "LABEL, back, language CODE, wait MS. Repeat for more steps."),
+                             QStringLiteral("step") });
     } else if (command == QLatin1String("map")) {
         m_parser.addOption(
             { QStringLiteral("png"), QStringLiteral("Where to write the PNG image."), QStringLiteral("file") });
@@ -158,6 +188,11 @@ bool CommandLine::check()
         return false;
     }
     m_session.storePath = m_parser.value(QStringLiteral("store"));
+    m_session.demo = m_parser.isSet(QStringLiteral("demo"));
+    if (m_session.demo && !m_session.storePath.isEmpty()) {
+        m_error = QStringLiteral("--demo and --store exclude each other");
+        return false;
+    }
     m_session.gazetteerPath = m_parser.value(QStringLiteral("gazetteer"));
     bool ok = true;
     if (m_command == QLatin1String("pick")) {
@@ -178,6 +213,28 @@ bool CommandLine::check()
             m_error = QStringLiteral("--category takes a category number from 1 to 13");
             return false;
         }
+    }
+    if (m_command == QLatin1String("show")) {
+        if (m_parser.isSet(QStringLiteral("list")))
+            return checkCount(0);
+        if (positional().isEmpty()) {
+            m_error = QStringLiteral("show takes a SCREEN (show --list names them)");
+            return false;
+        }
+        if (!ScreenCatalog::names().contains(positional().first())) {
+            m_error = QStringLiteral("no screen \"%1\" (screens: %2)")
+                          .arg(positional().first(), ScreenCatalog::names().join(QStringLiteral(", ")));
+            return false;
+        }
+        for (const QStringList &step : qAsConst(m_steps)) {
+            if (!hx::trellan::console::StepRunner::check(step, &m_error))
+                return false;
+        }
+        if (m_parser.isSet(QStringLiteral("png")) && m_parser.isSet(QStringLiteral("dump"))) {
+            m_error = QStringLiteral("--png and --dump exclude each other");
+            return false;
+        }
+        return true;
     }
     if (m_command == QLatin1String("where")) {
         if (!checkCount(2))
@@ -202,6 +259,31 @@ bool CommandLine::check()
         m_error = QStringLiteral("map needs --png FILE");
         return false;
     }
+    return true;
+}
+
+bool CommandLine::takeSteps(QStringList *arguments)
+{
+    // "--do type SearchField water" is one step: the words after --do up to the next option.
+    QStringList kept;
+    for (int i = 0; i < arguments->size(); ++i) {
+        if (arguments->at(i) != QLatin1String("--do")) {
+            kept.append(arguments->at(i));
+            continue;
+        }
+        QStringList words;
+        while (i + 1 < arguments->size() && !arguments->at(i + 1).startsWith(QLatin1String("--")))
+            words.append(arguments->at(++i));
+        // A step quoted as one argument is split into its words.
+        if (words.size() == 1)
+            words = words.first().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty()) {
+            m_error = QStringLiteral("--do needs a step");
+            return false;
+        }
+        m_steps.append(words);
+    }
+    *arguments = kept;
     return true;
 }
 

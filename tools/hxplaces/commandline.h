@@ -20,6 +20,8 @@ public:
     QString value(const QString &option) const { return m_parser.value(option); }
     bool isSet(const QString &option) const { return m_parser.isSet(option); }
     Session::Options sessionOptions() const { return m_session; }
+    // The --do steps of "show", each as its words.
+    QList<QStringList> steps() const { return m_steps; }
     QString error() const { return m_error; }
     QString helpText() const;
 
@@ -31,12 +33,14 @@ private:
     bool configure(const QString &command);
     bool check();
     bool checkCount(int count);
+    bool takeSteps(QStringList *arguments);
     bool checkPosition();
 
     QCommandLineParser m_parser;
     QString m_command;
     QString m_error;
     Session::Options m_session;
+    QList<QStringList> m_steps;
 };
 
 #endif

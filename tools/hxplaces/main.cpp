@@ -1,8 +1,10 @@
-// hxplaces: the place picker of the simulated phone in a terminal, and its scripted forms.
+// hxplaces: the place picker and the library's screens of the simulated phone in a terminal,
+// and their scripted forms.
 // Exit codes: 0 done, 1 nothing picked or a failure, 2 bad arguments.
 #include "commandline.h"
 #include "scriptedcommands.h"
 #include "session.h"
+#include "showcommand.h"
 #include "terminalpicker.h"
 
 #include <QtCore/QStringList>
@@ -13,6 +15,9 @@
 
 namespace {
 bool quietDebug = true;
+const char RuntimeDirectoryWarning[] = "QStandardPaths: XDG_RUNTIME_DIR";
+// The library tells how it starts up at warning level; that is debugging talk all the same.
+const char StartupInfo[] = "(): INFO";
 // While the picker draws on the terminal, log lines wait: written there they would tear the
 // screen apart. They follow once the terminal is given back.
 bool holdMessages = false;
@@ -21,12 +26,42 @@ QStringList heldMessages;
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
-    if (quietDebug && (type == QtDebugMsg || type == QtInfoMsg))
+    if (quietDebug
+        && (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String(RuntimeDirectoryWarning))
+            || message.contains(QLatin1String(StartupInfo))))
         return;
     if (holdMessages)
         heldMessages.append(message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void releaseMessages(QTextStream &err)
+{
+    holdMessages = false;
+    for (const QString &held : qAsConst(heldMessages))
+        err << held << "\n";
+    heldMessages.clear();
+}
+
+int runShow(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    ShowCommand show(out, err);
+    const QStringList arguments = line.positional();
+    int code = show.prepare(arguments.first(), arguments.mid(1), line.steps());
+    if (code != 0)
+        return code;
+    if (line.isSet(QStringLiteral("png")))
+        return show.picture(line.value(QStringLiteral("png")));
+    if (line.isSet(QStringLiteral("dump")))
+        return show.dump();
+    QString message;
+    holdMessages = true;
+    code = show.interact(&message);
+    releaseMessages(err);
+    if (!message.isEmpty())
+        err << "hxplaces: " << message << Qt::endl;
+    return code;
 }
 
 int runScripted(const CommandLine &line, const Session &session, QTextStream &out, QTextStream &err)
@@ -57,7 +92,12 @@ int main(int argc, char *argv[])
     // Nothing is drawn through Qt: the toolkit is headless and the terminal is ours.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    quietDebug = qEnvironmentVariableIsEmpty("HXPLACES_DEBUG");
+    // Debug lines stay off the terminal unless asked for: --verbose, or logging rules of one's own.
+    quietDebug = qEnvironmentVariableIsEmpty("QT_LOGGING_RULES");
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--verbose") == 0)
+            quietDebug = false;
+    }
     qInstallMessageHandler(messageHandler);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("hxplaces"));
@@ -76,12 +116,17 @@ int main(int argc, char *argv[])
         break;
     }
 
+    if (line.command() == QLatin1String("show") && line.isSet(QStringLiteral("list")))
+        return ShowCommand::list(out);
+
     Session session;
     QString message;
     if (!session.start(line.sessionOptions(), &message)) {
         err << "hxplaces: " << message << Qt::endl;
         return 1;
     }
+    if (line.command() == QLatin1String("show"))
+        return runShow(line, out, err);
     const bool interactive = line.command() == QLatin1String("pick") && !line.isSet(QStringLiteral("type"));
     if (!interactive)
         return runScripted(line, session, out, err);
@@ -93,9 +138,7 @@ int main(int argc, char *argv[])
         TerminalPicker picker(session.position());
         code = picker.run(&json, &message);
     }
-    holdMessages = false;
-    for (const QString &held : qAsConst(heldMessages))
-        err << held << "\n";
+    releaseMessages(err);
     if (!message.isEmpty())
         err << "hxplaces: " << message << Qt::endl;
     if (code == 0)

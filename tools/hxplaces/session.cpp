@@ -13,6 +13,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QLocale>
+#include <QtCore/QStandardPaths>
 
 using namespace hx::platform::places;
 
@@ -85,7 +86,7 @@ bool Session::start(const Options &options, QString *message)
 
     if (!writeUnits(options.units, message))
         return false;
-    if (!prepareStore(options.storePath, message))
+    if (!prepareStore(options, message))
         return false;
     return !options.services || startServices(message);
 }
@@ -108,12 +109,25 @@ bool Session::writeUnits(const QString &units, QString *message)
     return true;
 }
 
-bool Session::prepareStore(const QString &storePath, QString *message)
+QString Session::userStorePath(const QString &storePath)
 {
-    const bool temporary = storePath.isEmpty();
-    const QString path = temporary ? m_root.path() + QStringLiteral("/places.db") : storePath;
-    if (!temporary && !QFileInfo(path).isFile()) {
-        *message = QStringLiteral("%1: no such store file").arg(path);
+    if (!storePath.isEmpty())
+        return storePath;
+    // Where the platform keeps the user's store.
+    const QString configured = qEnvironmentVariable("HX_PLACES_DB");
+    if (!configured.isEmpty())
+        return configured;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/hxplaces/places.db");
+}
+
+bool Session::prepareStore(const Options &options, QString *message)
+{
+    const bool temporary = options.demo;
+    const QString path = temporary ? m_root.path() + QStringLiteral("/places.db") : userStorePath(options.storePath);
+    // The platform creates a missing store on first use; only its folder must be there.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *message = QStringLiteral("%1: cannot create the folder of this store").arg(path);
         return false;
     }
     setPath("HX_PLACES_DB", path);

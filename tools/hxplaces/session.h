@@ -11,13 +11,14 @@
 
 // The simulated phone one command runs on: its own publish/subscribe and message roots in a
 // temporary folder, the location and reverse-geocoding services running in this process, the
-// user's store (a seeded temporary one unless a file is given) and the gazetteer.
+// user's store (created on first use, or a seeded temporary one for a demo) and the gazetteer.
 class Session
 {
 public:
     struct Options
     {
-        QString storePath; // empty: a temporary store seeded with a few places
+        QString storePath; // empty: the user's store (HX_PLACES_DB, else the platform's file)
+        bool demo = false; // a temporary store seeded with example places, instead of the user's
         QString gazetteerPath; // empty: HX_GAZETTEER_DB, else the build's default data set
         hx::platform::places::Coordinates position; // where the location service says we are
         bool services = true;
@@ -42,7 +43,8 @@ public:
     static QString defaultGazetteerPath();
 
 private:
-    bool prepareStore(const QString &storePath, QString *message);
+    bool prepareStore(const Options &options, QString *message);
+    static QString userStorePath(const QString &storePath);
     bool startServices(QString *message);
     bool writeUnits(const QString &units, QString *message);
 

@@ -197,13 +197,24 @@ private slots:
     void interactiveMyLocation_data();
     void interactiveMyLocation();
     void interactivePickRedrawsOnResize();
+    void showListsItsScreens();
+    void showRunsSteps_data();
+    void showRunsSteps();
+    void showStepThatCannotBeDone_data();
+    void showStepThatCannotBeDone();
+    void showWritesAPicture();
+    void showDialogsOnTheTerminal_data();
+    void showDialogsOnTheTerminal();
+    void usersStoreIsCreatedOnFirstUseAndReused();
+    void quietUnlessVerbose();
 
 private:
-    Result run(const QStringList &arguments) const;
+    Result run(const QStringList &arguments, const QProcessEnvironment &environment = {}) const;
     QStringList dataArguments() const;
     // Runs the picker on a pseudo-terminal with stdout on a pipe; keys are sent once the
     // screen shows waitFor.
-    Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const;
+    Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps,
+                         const QStringList &command = { QStringLiteral("pick") }) const;
     // The Down keys from "My Location" to the first "more" footer of text's merged list; returns
     // that section's header.
     QString downsToFirstFooter(const QString &text, QByteArray *downs) const;
@@ -229,9 +240,11 @@ QStringList tst_HxPlaces::dataArguments() const
     return { "--store", m_roots->storePath(), "--gazetteer", m_roots->gazetteerPath(), "--at", "43.4643,-80.5204" };
 }
 
-Result tst_HxPlaces::run(const QStringList &arguments) const
+Result tst_HxPlaces::run(const QStringList &arguments, const QProcessEnvironment &environment) const
 {
     QProcess process;
+    if (!environment.isEmpty())
+        process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HX_HXPLACES), arguments);
     Result result;
     if (!process.waitForFinished(30000)) {
@@ -477,18 +490,15 @@ void tst_HxPlaces::helpForEveryCommand()
 void tst_HxPlaces::unusableStore_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("a store file that is not a database") << QByteArray(4096, 'x') << true;
-    QTest::newRow("a store file cut short") << QByteArray("SQLite format 3\0", 16) << true;
-    QTest::newRow("a store file that does not exist") << QByteArray() << false;
+    QTest::newRow("a store file that is not a database") << QByteArray(4096, 'x');
+    QTest::newRow("a store file cut short") << QByteArray("SQLite format 3\0", 16);
 }
 
 void tst_HxPlaces::unusableStore()
 {
     QFETCH(QByteArray, content);
-    QFETCH(bool, exists);
     const QString path = m_roots->path() + QStringLiteral("/broken.db");
-    if (exists) {
+    {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -497,12 +507,10 @@ void tst_HxPlaces::unusableStore()
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(path.toUtf8()), result.err);
-    if (exists) {
-        // Refused, not repaired: the file is left as it was.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), content);
-    }
+    // Refused, not repaired: the file is left as it was.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
 }
 
 QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs) const
@@ -519,13 +527,15 @@ QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs)
     return QString();
 }
 
-Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps) const
+Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps, const QStringList &command) const
 {
     Result result;
     int jsonPipe[2];
     if (pipe(jsonPipe) != 0)
         return result;
-    QList<QByteArray> arguments { QByteArrayLiteral(HX_HXPLACES), QByteArrayLiteral("pick") };
+    QList<QByteArray> arguments { QByteArrayLiteral(HX_HXPLACES) };
+    for (const QString &word : command)
+        arguments.append(word.toUtf8());
     for (const QString &argument : dataArguments())
         arguments.append(argument.toUtf8());
     // Set before the fork: the child of a threaded process may only exec.
@@ -721,6 +731,161 @@ void tst_HxPlaces::interactivePickRedrawsOnResize()
     QCOMPARE(name, modelSections(QStringLiteral("wat")).first().names.first());
     QVERIFY(recentNames().contains(name));
     QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
+}
+
+void tst_HxPlaces::showListsItsScreens()
+{
+    const Result result = run({ "show", "--list" });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.split('\n').contains("dialogs"), result.out);
+}
+
+void tst_HxPlaces::showRunsSteps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("gone");
+    QTest::newRow("a tap opens a system dialog over the screen")
+        << QStringList { "--do", "tap", "DuplicatePlace" }
+        << QStringList { "Page \"DialogsScreen\"", "SystemDialog:", "Title: Duplicate Place",
+                         "Buttons: <Cancel> <Replace>" }
+        << QStringList { "Last answer: replace" };
+    QTest::newRow("a dialog button answers it, and the screen shows the answer")
+        << QStringList { "--do", "tap", "DuplicatePlace", "--do", "dialog", "Replace" }
+        << QStringList { "Label \"Answer\": Last answer: replace the place" } << QStringList { "SystemDialog:" };
+    QTest::newRow("a button is also found by its text; a step may be one quoted word")
+        << QStringList { "--do", "tap Place not found", "--do", "dialog", "OK" }
+        << QStringList { "Last answer: none yet" } << QStringList { "SystemDialog:" };
+    QTest::newRow("a toolkit dialog's button")
+        << QStringList { "--do", "tap", "CustomDialog", "--do", "dialog", "OK" }
+        << QStringList { "Last answer: chose metric" } << QStringList { "\nDialog" };
+    QTest::newRow("a language change re-applies an open dialog's texts")
+        << QStringList { "--do", "tap", "DuplicatePlace", "--do", "language", "fr" }
+        << QStringList { "Title: Lieu en double" } << QStringList { "Title: Duplicate Place" };
+}
+
+void tst_HxPlaces::showRunsSteps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, gone);
+    const Result result = run(QStringList { "show", "dialogs" } + steps + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &text : shown)
+        QVERIFY2(result.out.contains(text.toUtf8()), result.out + result.err);
+    for (const QString &text : gone)
+        QVERIFY2(!result.out.contains(text.toUtf8()), result.out);
+}
+
+void tst_HxPlaces::showStepThatCannotBeDone_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("message");
+    // Exit 1 names what is on screen instead; exit 2 is a step that is not one.
+    QTest::newRow("nothing of that name")
+        << QStringList { "--do", "tap", "Teleport" } << 1 << QByteArray("buttons DuplicatePlace, DataServices");
+    QTest::newRow("a dialog button with no dialog up")
+        << QStringList { "--do", "dialog", "Replace" } << 1 << QByteArray("no dialog button \"Replace\"");
+    QTest::newRow("the dialog's buttons are named when another is asked for")
+        << QStringList { "--do", "tap", "DuplicatePlace", "--do", "dialog", "Delete" } << 1
+        << QByteArray("dialog buttons Cancel, Replace");
+    QTest::newRow("a list that is not on screen")
+        << QStringList { "--do", "tap-row", "Results", "1" } << 1 << QByteArray("no list \"Results\"");
+    QTest::newRow("an unknown step") << QStringList { "--do", "teleport", "home" } << 2
+                                     << QByteArray("unknown step \"teleport\"");
+    QTest::newRow("rows count from 1") << QStringList { "--do", "tap-row", "Results", "0" } << 2
+                                       << QByteArray("rows from 1");
+    QTest::newRow("a step without its words")
+        << QStringList { "--do", "erase", "Name" } << 2 << QByteArray("takes 2 word(s), 1 given");
+}
+
+void tst_HxPlaces::showStepThatCannotBeDone()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, code);
+    QFETCH(QByteArray, message);
+    const Result result = run(QStringList { "show", "dialogs" } + steps + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, code);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY2(result.err.contains(message), result.err);
+}
+
+void tst_HxPlaces::showWritesAPicture()
+{
+    const QString png = m_roots->path() + QStringLiteral("/dialogs.png");
+    const Result result
+        = run(QStringList { "show", "dialogs", "--do", "tap", "DuplicatePlace", "--png", png } + dataArguments());
+    QCOMPARE(result.code, 0);
+    QVERIFY(result.out.isEmpty());
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(720, 1280));
+    // The open dialog dims the title bar behind it.
+    QVERIFY(qGray(image.pixel(10, 10)) < 0x2b);
+}
+
+void tst_HxPlaces::showDialogsOnTheTerminal_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QByteArray>("dialog");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("shown");
+    // The highlight starts on the first button; a dialog's buttons are numbered from 1.
+    QTest::newRow("a system dialog's second button")
+        << QByteArray("\r") << QByteArray("Replace") << QByteArray("2") << QByteArray("replace the place");
+    QTest::newRow("a custom dialog's first button")
+        << QByteArray("\x1bOB").repeated(5) + "\r" << QByteArray("Distance units") << QByteArray("1")
+        << QByteArray("chose metric");
+}
+
+void tst_HxPlaces::showDialogsOnTheTerminal()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(QByteArray, dialog);
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, shown);
+    const Result result
+        = runOnTerminal({ { "Dialogs", keys }, { dialog, answer }, { shown, "\x03" } }, { "show", "dialogs" });
+    QCOMPARE(result.code, 0);
+    QVERIFY(result.out.isEmpty());
+}
+
+void tst_HxPlaces::usersStoreIsCreatedOnFirstUseAndReused()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString path = m_roots->path() + QStringLiteral("/user/data/places.db");
+    environment.insert(QStringLiteral("HX_PLACES_DB"), path);
+    const QStringList data { "--gazetteer", m_roots->gazetteerPath(), "--at", "43.4643,-80.5204" };
+    const Result pick = run(QStringList { "pick", "--type", "waterl", "--choose", "1" } + data, environment);
+    QCOMPARE(pick.code, 0);
+    QVERIFY(QFileInfo(path).isFile());
+    const qint64 id = selectedPlace(pick.out).value(QStringLiteral("id")).toVariant().toLongLong();
+    QVERIFY2(id > 0, pick.out + pick.err);
+
+    // The next run reads the same file: the place just picked can be shared.
+    const Result share = run(QStringList { "share", QString::number(id) } + data, environment);
+    QCOMPARE(share.code, 0);
+    QVERIFY2(share.out.startsWith("geo:43.4"), share.out + share.err);
+}
+
+void tst_HxPlaces::quietUnlessVerbose()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    // The JSON is the only output of a pick.
+    const Result pick = run(QStringList { "pick", "--type", "waterl", "--choose", "1" } + dataArguments(), environment);
+    QCOMPARE(pick.code, 0);
+    QVERIFY2(pick.err.isEmpty(), pick.err);
+    QCOMPARE(pick.out.count('\n'), 1);
+    const QStringList show = QStringList { "show", "dialogs", "--dump" } + dataArguments();
+    const Result quiet = run(show, environment);
+    QCOMPARE(quiet.code, 0);
+    QVERIFY2(quiet.err.isEmpty(), quiet.err);
+    const Result verbose = run(show + QStringList { "--verbose" }, environment);
+    QCOMPARE(verbose.code, 0);
+    QVERIFY2(verbose.err.contains("PlaceUtils::init(): INFO"), verbose.err);
+    QCOMPARE(verbose.out, quiet.out);
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)

@@ -1,0 +1,756 @@
+#include <hx/system/systemui.h>
+#include <hx/system/systemuirecord.h>
+#include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
+#include <hx/trellan/button.h>
+#include <hx/trellan/console/steprunner.h>
+#include <hx/trellan/console/terminalscreen.h>
+#include <hx/trellan/dialog.h>
+#include <hx/trellan/dropdown.h>
+#include <hx/trellan/imagebutton.h>
+#include <hx/trellan/listview.h>
+#include <hx/trellan/radiogroup.h>
+#include <hx/trellan/sheet.h>
+#include <hx/trellan/testdriver.h>
+#include <hx/trellan/textfield.h>
+#include <hx/trellan/titlebar.h>
+
+#include <QtCore/QSocketNotifier>
+
+#include <ncurses.h>
+
+#include <string>
+
+namespace hx {
+namespace trellan {
+namespace console {
+
+namespace {
+using hx::system::SystemUi;
+using hx::system::SystemUiRecord;
+using hx::system::SystemUiResult;
+
+constexpr int KeyEscape = 27;
+constexpr int KeyTab = 9;
+constexpr int KeyControlC = 3;
+constexpr int KeyControlO = 15;
+
+// Draws text from a column, cut to the width left on the line.
+void put(int row, int column, const QString &text, int width)
+{
+    if (width <= 0)
+        return;
+    const std::wstring wide = text.left(width).toStdWString();
+    mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
+}
+
+QString padded(const QString &text, int width)
+{
+    return text.left(qMax(0, width)).leftJustified(qMax(0, width), QLatin1Char(' '));
+}
+
+QStringList wrapped(const QString &text, int width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines.append(line);
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+            while (line.size() > width) {
+                lines.append(line.left(width));
+                line = line.mid(width);
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool sameTarget(const ScreenLayout::Target &a, const ScreenLayout::Target &b)
+{
+    return a.kind == b.kind && a.object == b.object && a.indexPath == b.indexPath && a.index == b.index;
+}
+
+// Rows a person would skip over: section headers say what follows, they do nothing.
+bool isStop(const ScreenLayout &layout, int target)
+{
+    for (const ScreenLayout::Line &line : layout.lines()) {
+        if (line.target == target)
+            return line.style != ScreenLayout::Line::Heading;
+    }
+    return true;
+}
+
+SystemUiRecord topDialog()
+{
+    const QList<SystemUiRecord> shown = SystemUi::visible();
+    for (int i = shown.size() - 1; i >= 0; --i) {
+        if (shown.at(i).kind != SystemUiRecord::Toast)
+            return shown.at(i);
+    }
+    return SystemUiRecord();
+}
+} // namespace
+
+TerminalScreen::TerminalScreen(QObject *root, QObject *parent) : QObject(parent), m_root(root)
+{
+    connect(SystemUi::instance(), &SystemUi::visibleChanged, this, &TerminalScreen::redraw);
+    // Keys wake the notifier; the poll catches a resize (it comes as a key) and any change of
+    // the tree, which has no signal of its own.
+    m_poll.setInterval(100);
+    connect(&m_poll, &QTimer::timeout, this, &TerminalScreen::readKeys);
+}
+
+TerminalScreen::~TerminalScreen()
+{
+    closeTerminal();
+}
+
+int TerminalScreen::run(QString *message)
+{
+    if (!openTerminal(message))
+        return 1;
+    redraw();
+    m_poll.start();
+    if (!m_finished)
+        m_loop.exec();
+    m_poll.stop();
+    closeTerminal();
+    return m_code;
+}
+
+void TerminalScreen::quit(int code)
+{
+    m_code = code;
+    m_finished = true;
+    m_loop.quit();
+}
+
+bool TerminalScreen::openTerminal(QString *message)
+{
+    // The terminal itself, not standard input and output: those may be pipes.
+    m_ttyIn = std::fopen("/dev/tty", "r");
+    m_ttyOut = m_ttyIn ? std::fopen("/dev/tty", "w") : nullptr;
+    if (!m_ttyOut) {
+        *message = QStringLiteral("no terminal to draw on (/dev/tty cannot be opened)");
+        closeTerminal();
+        return false;
+    }
+    m_screen = newterm(nullptr, m_ttyOut, m_ttyIn);
+    if (!m_screen) {
+        *message = QStringLiteral("this terminal type is not known to ncurses (TERM)");
+        closeTerminal();
+        return false;
+    }
+    set_term(m_screen);
+    set_escdelay(25);
+    // Raw: Ctrl-C arrives as a key and leaves through quit(), which gives the terminal back.
+    raw();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    nodelay(stdscr, TRUE);
+    curs_set(0);
+    if (has_colors()) {
+        start_color();
+        use_default_colors();
+        init_pair(1, COLOR_CYAN, -1);
+        init_pair(2, COLOR_BLACK, COLOR_WHITE);
+        init_pair(3, COLOR_WHITE, COLOR_BLUE);
+    }
+    m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
+    connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalScreen::readKeys);
+    return true;
+}
+
+void TerminalScreen::closeTerminal()
+{
+    m_notifier.reset();
+    if (m_screen) {
+        endwin();
+        delscreen(m_screen);
+        m_screen = nullptr;
+    }
+    if (m_ttyOut)
+        std::fclose(m_ttyOut);
+    if (m_ttyIn)
+        std::fclose(m_ttyIn);
+    m_ttyOut = m_ttyIn = nullptr;
+}
+
+void TerminalScreen::readKeys()
+{
+    if (!m_screen)
+        return;
+    wint_t key = 0;
+    int kind;
+    while (!m_finished && m_screen && (kind = get_wch(&key)) != ERR) {
+        if (key == KEY_RESIZE && kind == KEY_CODE_YES)
+            continue;
+        const bool isCharacter = kind == OK;
+        m_message.clear();
+        const SystemUiRecord dialog = topDialog();
+        if (isCharacter && (key == KeyControlC || key == 17))
+            quit(0);
+        else if (!dialog.isNull())
+            handleSystemDialogKey(dialog, int(key), isCharacter);
+        else if (m_menu)
+            handleMenuKey(int(key), isCharacter);
+        else
+            handleKey(int(key), isCharacter);
+        // The next key acts on the screen this one left.
+        relayout();
+    }
+    redraw();
+}
+
+void TerminalScreen::handleSystemDialogKey(const SystemUiRecord &dialog, int key, bool isCharacter)
+{
+    const int count = dialog.buttons.size();
+    if (isCharacter && key >= '1' && key < '1' + count) {
+        report(SystemUi::pressButton(dialog.serial, dialog.buttons.at(key - '1').label), QStringLiteral("press"));
+    } else if (isCharacter && key == KeyEscape) {
+        report(SystemUi::pressButton(dialog.serial, SystemUiResult::CancelButtonSelection),
+               QStringLiteral("cancel this dialog"));
+    } else if (isCharacter && (key == '\r' || key == '\n') && m_dialogButton >= 0 && m_dialogButton < count) {
+        report(SystemUi::pressButton(dialog.serial, dialog.buttons.at(m_dialogButton).label), QStringLiteral("press"));
+    } else if (count > 0
+               && ((isCharacter && key == KeyTab) || (!isCharacter && (key == KEY_RIGHT || key == KEY_DOWN)))) {
+        m_dialogButton = (m_dialogButton + 1) % count;
+    } else if (count > 0 && !isCharacter && (key == KEY_LEFT || key == KEY_UP || key == KEY_BTAB)) {
+        m_dialogButton = (m_dialogButton + count - 1) % count;
+    }
+}
+
+void TerminalScreen::handleMenuKey(int key, bool isCharacter)
+{
+    const int count = m_menu->actions.size();
+    if (isCharacter && key == KeyEscape) {
+        m_menu.reset();
+    } else if (!isCharacter && key == KEY_DOWN) {
+        m_menu->selected = (m_menu->selected + 1) % count;
+    } else if (!isCharacter && key == KEY_UP) {
+        m_menu->selected = (m_menu->selected + count - 1) % count;
+    } else if ((isCharacter && (key == '\r' || key == '\n')) || (!isCharacter && key == KEY_ENTER)) {
+        QPointer<ActionItem> action = m_menu->actions.value(m_menu->selected);
+        m_menu.reset();
+        report(action && action->trigger(), QStringLiteral("do that"));
+    }
+}
+
+void TerminalScreen::handleKey(int key, bool isCharacter)
+{
+    if (isCharacter) {
+        if (key >= '1' && key <= '9' && pressDialogButton(key - '1'))
+            return;
+        if (key == KeyEscape)
+            escape();
+        else if (key == '\r' || key == '\n')
+            activate();
+        else if (key == KeyTab)
+            walkActions(1);
+        else if (key == KeyControlO)
+            openMenu();
+        else if (key == 127 || key == 8)
+            eraseCharacter();
+        else if (key >= 32)
+            typeCharacter(QString::fromUcs4(reinterpret_cast<const char32_t *>(&key), 1));
+        return;
+    }
+    switch (key) {
+    case KEY_UP:
+        moveHighlight(-1);
+        break;
+    case KEY_DOWN:
+        moveHighlight(1);
+        break;
+    case KEY_PPAGE:
+        moveHighlight(-10);
+        break;
+    case KEY_NPAGE:
+        moveHighlight(10);
+        break;
+    case KEY_BTAB:
+        walkActions(-1);
+        break;
+    case KEY_ENTER:
+        activate();
+        break;
+    case KEY_BACKSPACE:
+        eraseCharacter();
+        break;
+    case KEY_F(2):
+        openMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+const ScreenLayout::Target *TerminalScreen::highlighted() const
+{
+    const QList<ScreenLayout::Target> &targets = m_onActions ? m_layout.actions() : m_layout.targets();
+    return m_highlight >= 0 && m_highlight < targets.size() ? &targets.at(m_highlight) : nullptr;
+}
+
+QString TerminalScreen::typingField() const
+{
+    const ScreenLayout::Target *target = highlighted();
+    if (target && target->kind == ScreenLayout::Target::Field)
+        return target->name;
+    if (!m_field.isEmpty() && m_layout.namesOf(ScreenLayout::Target::Field).contains(m_field))
+        return m_field;
+    const int first = m_layout.firstField();
+    return first >= 0 ? m_layout.targets().at(first).name : QString();
+}
+
+QList<int> TerminalScreen::dialogButtons() const
+{
+    // A toolkit dialog without fields takes digits for its buttons, as a system dialog does.
+    QList<int> buttons;
+    if (!m_layout.isDialog() || m_layout.firstField() >= 0)
+        return buttons;
+    for (int i = 0; i < m_layout.targets().size(); ++i) {
+        if (m_layout.targets().at(i).kind == ScreenLayout::Target::Button)
+            buttons.append(i);
+    }
+    return buttons;
+}
+
+bool TerminalScreen::pressDialogButton(int number)
+{
+    const QList<int> buttons = dialogButtons();
+    if (number >= buttons.size())
+        return false;
+    const ScreenLayout::Target &button = m_layout.targets().at(buttons.at(number));
+    report(TestDriver::clickButton(Dialog::openDialogs().value(Dialog::openDialogs().size() - 1), button.name),
+           QStringLiteral("press ") + button.name);
+    return true;
+}
+
+void TerminalScreen::typeCharacter(const QString &text)
+{
+    const QString field = typingField();
+    if (field.isEmpty()) {
+        m_message = QStringLiteral("There is no named field to type into.");
+        return;
+    }
+    report(TestDriver::typeText(m_root, field, text), QStringLiteral("type into ") + field);
+}
+
+void TerminalScreen::eraseCharacter()
+{
+    const QString field = typingField();
+    if (!field.isEmpty())
+        report(TestDriver::eraseText(m_root, field, 1), QStringLiteral("erase in ") + field);
+}
+
+void TerminalScreen::moveHighlight(int delta)
+{
+    if (m_onActions) {
+        // Up or Down from the action bar goes back to the content.
+        m_onActions = false;
+        m_highlight = delta > 0 ? 0 : m_layout.targets().size() - 1;
+        return;
+    }
+    const int step = delta > 0 ? 1 : -1;
+    for (int i = 0; i < qAbs(delta) && stepHighlight(step); ++i) { }
+    const ScreenLayout::Target *target = highlighted();
+    if (target && target->kind == ScreenLayout::Target::Field)
+        m_field = target->name;
+}
+
+bool TerminalScreen::stepHighlight(int step)
+{
+    const ScreenLayout::Target *current = highlighted();
+    if (current && current->kind == ScreenLayout::Target::Row && slideList(*current, step))
+        return true;
+    const int count = m_layout.targets().size();
+    int next = m_highlight + step;
+    while (next >= 0 && next < count && !isStop(m_layout, next))
+        next += step;
+    if (next < 0 || next >= count)
+        return false;
+    m_highlight = next;
+    return true;
+}
+
+bool TerminalScreen::slideList(const ScreenLayout::Target &current, int step)
+{
+    // A list holds a window of its rows: at the window's edge it slides, and the highlight goes
+    // on to the next row of the model.
+    auto *list = qobject_cast<ListView *>(current.object.data());
+    if (!list)
+        return false;
+    const int index = current.indexPath.value(0).toInt();
+    const bool down = step > 0 && current.row == list->rowCount() - 1 && !list->isAtEnd();
+    const bool up = step < 0 && current.row == 0 && index > 0;
+    if (!down && !up)
+        return false;
+    const int wanted = index + step;
+    list->scrollToItem({ down ? wanted : qMax(0, index - list->rowCount()) });
+    m_layout = ScreenLayout::of(m_root, m_expanded);
+    for (int i = 0; i < m_layout.targets().size(); ++i) {
+        const ScreenLayout::Target &target = m_layout.targets().at(i);
+        if (target.object == list && target.indexPath.value(0).toInt() == wanted) {
+            m_highlight = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TerminalScreen::walkActions(int delta)
+{
+    const int count = m_layout.actions().size();
+    if (count == 0) {
+        m_message = QStringLiteral("This screen has no actions.");
+        return;
+    }
+    m_highlight = m_onActions ? (m_highlight + delta + count) % count : (delta > 0 ? 0 : count - 1);
+    m_onActions = true;
+}
+
+void TerminalScreen::activate()
+{
+    const ScreenLayout::Target *target = highlighted();
+    if (!target)
+        return;
+    const ScreenLayout::Target chosen = *target;
+    if (chosen.name.isEmpty()) {
+        activateUnnamed(chosen);
+        return;
+    }
+    switch (chosen.kind) {
+    case ScreenLayout::Target::Field:
+        m_field = chosen.name;
+        report(TestDriver::submit(m_root, chosen.name), QStringLiteral("submit ") + chosen.name);
+        break;
+    case ScreenLayout::Target::Button:
+        report(TestDriver::clickButton(m_root, chosen.name), QStringLiteral("press ") + chosen.name);
+        break;
+    case ScreenLayout::Target::DropDown:
+        if (m_expanded.contains(chosen.name))
+            m_expanded.removeAll(chosen.name);
+        else
+            m_expanded.append(chosen.name);
+        break;
+    case ScreenLayout::Target::Option:
+        m_expanded.removeAll(chosen.name);
+        report(TestDriver::chooseOption(m_root, chosen.name, chosen.index), QStringLiteral("choose that"));
+        break;
+    case ScreenLayout::Target::Row:
+        report(TestDriver::tapRow(m_root, chosen.name, chosen.indexPath), QStringLiteral("tap that row"));
+        break;
+    case ScreenLayout::Target::Tappable:
+        report(TestDriver::tap(m_root, chosen.name), QStringLiteral("tap ") + chosen.name);
+        break;
+    case ScreenLayout::Target::Action: {
+        auto *action = qobject_cast<ActionItem *>(chosen.object.data());
+        report(action && action->trigger(), QStringLiteral("do ") + chosen.name);
+        break;
+    }
+    }
+}
+
+void TerminalScreen::activateUnnamed(const ScreenLayout::Target &chosen)
+{
+    // The driver finds controls by name; one without a name is acted on as the driver would.
+    QObject *object = chosen.object.data();
+    bool done = false;
+    if (auto *list = qobject_cast<ListView *>(object))
+        done = list->tapRow(chosen.indexPath);
+    else if (auto *radio = qobject_cast<RadioGroup *>(object))
+        done = radio->choose(chosen.index);
+    else if (auto *dropDown = qobject_cast<DropDown *>(object))
+        done = chosen.index >= 0 ? dropDown->choose(chosen.index) : (dropDown->setExpanded(true), true);
+    else if (auto *bar = qobject_cast<TitleBar *>(object))
+        done = bar->chooseOption(chosen.index);
+    else if (auto *field = qobject_cast<TextField *>(object))
+        done = (field->submit(), true);
+    else if (auto *imageButton = qobject_cast<ImageButton *>(object))
+        done = imageButton->click();
+    else if (auto *control = qobject_cast<Control *>(object))
+        done = control->simulateTap();
+    else if (auto *action = qobject_cast<ActionItem *>(object))
+        done = action->trigger();
+    report(done, QStringLiteral("tap that"));
+}
+
+void TerminalScreen::openMenu()
+{
+    const ScreenLayout::Target *target = highlighted();
+    const auto *list = target && target->kind == ScreenLayout::Target::Row
+        ? qobject_cast<const ListView *>(target->object.data())
+        : nullptr;
+    const Control *row = list ? list->rowItem(target->row) : nullptr;
+    QScopedPointer<Menu> menu(new Menu);
+    for (int i = 0; row && i < row->actionSetCount(); ++i) {
+        for (ActionItem *action : row->actionSetAt(i)->actions()) {
+            if (action->isEnabled())
+                menu->actions.append(action);
+        }
+    }
+    if (menu->actions.isEmpty()) {
+        m_message = QStringLiteral("No context menu here.");
+        return;
+    }
+    m_menu.swap(menu);
+}
+
+void TerminalScreen::escape()
+{
+    if (!m_expanded.isEmpty()) {
+        m_expanded.clear();
+        return;
+    }
+    if (!Dialog::openDialogs().isEmpty()) {
+        Dialog *dialog = Dialog::openDialogs().last();
+        if (!TestDriver::clickButton(dialog, QStringLiteral("Cancel")))
+            dialog->close();
+        return;
+    }
+    if (TestDriver::pressBack(m_root))
+        return;
+    if (!Sheet::openSheets().isEmpty()) {
+        Sheet::openSheets().last()->close();
+        return;
+    }
+    quit(0);
+}
+
+void TerminalScreen::report(bool done, const QString &what)
+{
+    if (!done)
+        m_message = QStringLiteral("Cannot %1 now.").arg(what);
+}
+
+void TerminalScreen::follow(const ScreenLayout::Target &previous, bool hadPrevious)
+{
+    // The highlight stays on the same thing while the screen changes around it.
+    const QList<ScreenLayout::Target> &targets = m_onActions ? m_layout.actions() : m_layout.targets();
+    if (hadPrevious) {
+        for (int i = 0; i < targets.size(); ++i) {
+            if (sameTarget(targets.at(i), previous)) {
+                m_highlight = i;
+                return;
+            }
+        }
+    }
+    if (m_onActions && targets.isEmpty())
+        m_onActions = false;
+    const int count = (m_onActions ? m_layout.actions() : m_layout.targets()).size();
+    m_highlight = qBound(0, m_highlight, qMax(0, count - 1));
+}
+
+void TerminalScreen::relayout()
+{
+    const ScreenLayout::Target *before = highlighted();
+    const ScreenLayout::Target previous = before ? *before : ScreenLayout::Target();
+    m_layout = ScreenLayout::of(m_root, m_expanded);
+    follow(previous, before != nullptr);
+}
+
+void TerminalScreen::redraw()
+{
+    if (!m_screen || m_finished)
+        return;
+    relayout();
+
+    erase();
+    int rows = 0;
+    int columns = 0;
+    getmaxyx(stdscr, rows, columns);
+    drawTitleBar(columns);
+    const int bodyHeight = qMax(1, rows - 3);
+    if (m_layout.isDialog()) {
+        // The screen under the dialog stays in view; the dialog's lines are boxed over it.
+        const QObject *under = Sheet::openSheets().isEmpty() ? m_root.data() : Sheet::openSheets().last();
+        drawBody(ScreenLayout::ofTree(under), 1, bodyHeight, columns, false);
+        QStringList lines;
+        int selected = -1;
+        const QList<int> buttons = dialogButtons();
+        for (const ScreenLayout::Line &line : m_layout.lines()) {
+            if (line.target >= 0 && !m_onActions && line.target == m_highlight)
+                selected = lines.size();
+            const int number = buttons.indexOf(line.target) + 1;
+            const QString prefix = number > 0 ? QStringLiteral("%1 ").arg(number) : QString();
+            lines.append(QString(line.depth * 2, QLatin1Char(' ')) + prefix + line.text);
+        }
+        drawBox(QString(), lines, selected, rows, columns);
+    } else {
+        drawBody(m_layout, 1, bodyHeight, columns, true);
+    }
+    drawActionBar(rows - 2, columns);
+    if (m_menu)
+        drawMenu(rows, columns);
+    drawSystemUi(rows, columns);
+    drawStatus(rows - 1, columns);
+    refresh();
+}
+
+void TerminalScreen::drawTitleBar(int width)
+{
+    QString left;
+    QString right;
+    for (int i = 0; i < m_layout.actions().size(); ++i) {
+        const ScreenLayout::Target &action = m_layout.actions().at(i);
+        if (!action.titleBar)
+            continue;
+        const bool lit = m_onActions && i == m_highlight;
+        const QString text = lit ? QStringLiteral(">%1<").arg(action.name) : QStringLiteral("[%1]").arg(action.name);
+        (left.isEmpty() ? left : right) = text;
+    }
+    attron(COLOR_PAIR(3) | A_BOLD);
+    put(0, 0, padded(QString(), width), width);
+    put(0, 1, left, width - 1);
+    const QString title = m_layout.title();
+    put(0, qMax(left.size() + 2, (width - title.size()) / 2), title, width);
+    if (!right.isEmpty())
+        put(0, qMax(0, width - right.size() - 1), right, right.size());
+    attroff(COLOR_PAIR(3) | A_BOLD);
+}
+
+int TerminalScreen::drawBody(const ScreenLayout &layout, int top, int height, int width, bool keys)
+{
+    const QList<ScreenLayout::Line> &lines = layout.lines();
+    int lit = -1;
+    for (int i = 0; keys && !m_onActions && i < lines.size(); ++i) {
+        if (lines.at(i).target == m_highlight && lines.at(i).target >= 0)
+            lit = i;
+    }
+    // Long screens scroll with the highlight.
+    if (lit >= 0) {
+        if (lit < m_scroll)
+            m_scroll = lit;
+        else if (lit >= m_scroll + height)
+            m_scroll = lit - height + 1;
+    }
+    m_scroll = qBound(0, m_scroll, qMax(0, lines.size() - height));
+    const int offset = keys ? m_scroll : 0;
+    for (int i = 0; i < height && offset + i < lines.size(); ++i) {
+        const ScreenLayout::Line &line = lines.at(offset + i);
+        int attributes = A_NORMAL;
+        if (line.style == ScreenLayout::Line::Heading)
+            attributes = A_BOLD | COLOR_PAIR(1);
+        else if (line.style == ScreenLayout::Line::Muted)
+            attributes = A_DIM;
+        if (offset + i == lit)
+            attributes = A_REVERSE;
+        const QString marker = offset + i == lit ? QStringLiteral("> ") : QStringLiteral("  ");
+        attron(attributes);
+        put(top + i, 0, padded(marker + QString(line.depth * 2, QLatin1Char(' ')) + line.text, width), width);
+        attroff(attributes);
+    }
+    return lines.size();
+}
+
+void TerminalScreen::drawActionBar(int row, int width)
+{
+    attron(A_REVERSE);
+    put(row, 0, padded(QString(), width), width);
+    attroff(A_REVERSE);
+    int column = 1;
+    for (int i = 0; i < m_layout.actions().size(); ++i) {
+        const ScreenLayout::Target &action = m_layout.actions().at(i);
+        if (action.titleBar)
+            continue;
+        const bool lit = m_onActions && i == m_highlight;
+        const QString text
+            = QStringLiteral(" %1%2 ").arg(action.name, action.enabled ? QString() : QStringLiteral(" (off)"));
+        attron(lit ? A_BOLD : A_REVERSE);
+        put(row, column, text, width - column);
+        attroff(lit ? A_BOLD : A_REVERSE);
+        column += text.size() + 1;
+    }
+}
+
+void TerminalScreen::drawBox(const QString &title, const QStringList &lines, int selectedLine, int rows, int columns)
+{
+    const int boxWidth = qMin(columns - 2, 64);
+    const int boxHeight = qMin(rows - 4, lines.size() + (title.isEmpty() ? 2 : 4));
+    const int top = qMax(1, (rows - boxHeight) / 2);
+    const int left = qMax(0, (columns - boxWidth) / 2);
+    attron(COLOR_PAIR(2));
+    for (int y = top; y < top + boxHeight; ++y)
+        put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
+    int y = top + 1;
+    if (!title.isEmpty()) {
+        attron(A_BOLD);
+        put(y, left + 2, title, boxWidth - 4);
+        attroff(A_BOLD);
+        y += 2;
+    }
+    for (int i = 0; i < lines.size() && y < top + boxHeight - 1; ++i, ++y) {
+        if (i == selectedLine)
+            attron(A_REVERSE);
+        put(y, left + 2, padded(lines.at(i), boxWidth - 4), boxWidth - 4);
+        if (i == selectedLine)
+            attroff(A_REVERSE);
+    }
+    attroff(COLOR_PAIR(2));
+}
+
+void TerminalScreen::drawMenu(int rows, int columns)
+{
+    QStringList lines;
+    for (const QPointer<ActionItem> &action : m_menu->actions)
+        lines.append(action ? action->title() : QString());
+    drawBox(QStringLiteral("Menu"), lines, m_menu->selected, rows, columns);
+}
+
+void TerminalScreen::drawSystemUi(int rows, int columns)
+{
+    const SystemUiRecord dialog = topDialog();
+    if (dialog.serial != m_dialogSerial) {
+        // A new dialog starts on its confirming button, as on the phone.
+        m_dialogSerial = dialog.serial;
+        m_dialogButton = dialog.buttons.size() - 1;
+    }
+    for (const SystemUiRecord &record : SystemUi::visible()) {
+        if (record.kind != SystemUiRecord::Toast)
+            continue;
+        QString text = record.body;
+        for (const SystemUiRecord::Button &button : record.buttons)
+            text += QStringLiteral("  [%1]").arg(button.label);
+        attron(A_REVERSE | A_BOLD);
+        put(rows - 3, 2, QStringLiteral(" %1 ").arg(text), columns - 4);
+        attroff(A_REVERSE | A_BOLD);
+    }
+    if (dialog.isNull())
+        return;
+    const int boxWidth = qMin(columns - 2, 64);
+    QStringList lines = wrapped(dialog.body, boxWidth - 4);
+    if (dialog.progress >= 0)
+        lines.append(QStringLiteral("%1%").arg(dialog.progress));
+    lines.append(QString());
+    QString buttons;
+    for (int i = 0; i < dialog.buttons.size(); ++i) {
+        const QString label = QStringLiteral("%1 %2").arg(i + 1).arg(dialog.buttons.at(i).label);
+        buttons += i == m_dialogButton ? QStringLiteral(">%1<  ").arg(label) : QStringLiteral("[%1]  ").arg(label);
+    }
+    lines.append(buttons.trimmed());
+    drawBox(dialog.title, lines, -1, rows, columns);
+}
+
+void TerminalScreen::drawStatus(int row, int width)
+{
+    QString text = m_message;
+    if (text.isEmpty() && !topDialog().isNull())
+        text = QStringLiteral("1-9 press a button  Left/Right choose  Enter press  Esc cancel");
+    else if (text.isEmpty() && m_menu)
+        text = QStringLiteral("Up/Down choose  Enter do it  Esc close the menu");
+    else if (text.isEmpty())
+        text = QStringLiteral("Type into field  Up/Down move  Enter tap  Tab actions  F2 menu  Esc back  Ctrl-C quit");
+    attron(COLOR_PAIR(2));
+    put(row, 0, padded(text, width), width);
+    attroff(COLOR_PAIR(2));
+}
+
+} // namespace console
+} // namespace trellan
+} // namespace hx

@@ -1,0 +1,73 @@
+#ifndef HX_TRELLAN_PICTURE_CONTROLPAINTER_P_H
+#define HX_TRELLAN_PICTURE_CONTROLPAINTER_P_H
+
+#include <hx/system/systemuirecord.h>
+#include <hx/trellan/textstyle.h>
+
+#include <QtCore/QRectF>
+#include <QtGui/QColor>
+#include <QtGui/QFont>
+
+class QObject;
+class QPainter;
+
+namespace hx {
+namespace trellan {
+
+class ActionItem;
+class Container;
+class Control;
+class ListView;
+class Page;
+class TitleBar;
+
+namespace picture {
+
+// Measures and paints controls for ScreenPicture: each kind of control knows its natural size
+// for a width and how it looks inside a rectangle. Sizes are those of a 720-pixel-wide
+// display, multiplied by the scale.
+class ControlPainter
+{
+public:
+    ControlPainter(QPainter *painter, qreal scale);
+
+    static QColor background();
+
+    // A page, pane, sheet, dialog or any control, filling the screen.
+    void paintScreen(const QObject *object, const QRectF &screen);
+    void paintSystemUi(const hx::system::SystemUiRecord &record, const QRectF &screen);
+
+private:
+    QSizeF naturalSize(const Control *control, qreal width) const;
+    QSizeF containerSize(const Container *container, qreal width) const;
+    QSizeF listSize(const ListView *list, qreal width) const;
+    QSizeF textSize(const QString &text, const TextStyle &style, qreal width, bool multiline) const;
+
+    void paint(const Control *control, const QRectF &rect);
+    void paintContainer(const Container *container, const QRectF &rect);
+    void paintStack(const Container *container, const QRectF &inner, int orientation);
+    void paintDock(const Container *container, const QRectF &inner);
+    void paintList(const ListView *list, const QRectF &rect);
+    void paintPage(const Page *page, const QRectF &rect);
+    qreal titleBarHeight(const TitleBar *bar, qreal width) const;
+    void paintTitleBar(const TitleBar *bar, const QRectF &rect);
+    void paintActionBar(const QList<ActionItem *> &actions, const QRectF &rect);
+    void paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+    void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
+    void paintImage(const QImage &image, const QRectF &rect);
+    void paintButtonRow(const hx::system::SystemUiRecord &record, const QRectF &rect);
+
+    QFont font(const TextStyle &style) const;
+    QColor textColor(const TextStyle &style) const;
+    qreal px(qreal pixels) const { return pixels * m_scale; }
+
+    QPainter *m_painter;
+    qreal m_scale;
+};
+
+} // namespace picture
+} // namespace trellan
+} // namespace hx
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef HX_TRELLAN_PICTURE_SCREENPICTURE_H
+#define HX_TRELLAN_PICTURE_SCREENPICTURE_H
+
+#include <QtCore/QSize>
+#include <QtCore/QString>
+#include <QtGui/QImage>
+
+class QObject;
+
+namespace hx {
+namespace trellan {
+namespace picture {
+
+// The screen a control tree makes, drawn as a phone would show it: the title bar, containers
+// in their stack and dock layouts, labels in their text styles, fields, buttons, list rows
+// with their images, the action bar, then open sheets, toolkit dialogs, and the system dialogs
+// and toasts on top. Readable and faithful to the tree rather than exact to the pixel.
+class ScreenPicture
+{
+public:
+    // An empty size means the simulated display (HX_DISPLAY_SIZE, 720x1280 by default).
+    static QImage render(const QObject *root, const QSize &size = QSize());
+    // Writes the picture as PNG; false with a message when the file cannot be written.
+    static bool save(const QObject *root, const QString &path, QString *error, const QSize &size = QSize());
+};
+
+} // namespace picture
+} // namespace trellan
+} // namespace hx
+
+#endif

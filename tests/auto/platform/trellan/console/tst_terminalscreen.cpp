@@ -1,0 +1,383 @@
+#include <hx/system/systemdialog.h>
+#include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
+#include <hx/trellan/arraydatamodel.h>
+#include <hx/trellan/button.h>
+#include <hx/trellan/console/steprunner.h>
+#include <hx/trellan/console/terminalscreen.h>
+#include <hx/trellan/container.h>
+#include <hx/trellan/customlistitem.h>
+#include <hx/trellan/label.h>
+#include <hx/trellan/listitemprovider.h>
+#include <hx/trellan/listview.h>
+#include <hx/trellan/page.h>
+#include <hx/trellan/screentext.h>
+#include <hx/trellan/textfield.h>
+#include <hx/trellan/titlebar.h>
+
+#include <QtCore/QElapsedTimer>
+#include <QtTest/QtTest>
+
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+using namespace hx::trellan;
+
+namespace {
+const char HostArgument[] = "--host";
+const char ResizeStep[] = "resize:";
+
+// Rows of a fruit name, a star button and a context menu; both say what was done on the
+// screen's Picked label.
+class FruitRows : public ListItemProvider
+{
+public:
+    explicit FruitRows(Label *picked) : m_picked(picked) { }
+
+    Control *createItem(ListView *, const QString &) override
+    {
+        auto *item = new CustomListItem;
+        auto *content = new Container;
+        auto *name = new Label;
+        name->setObjectName(QStringLiteral("FruitName"));
+        auto *star = new Button(QStringLiteral("*"));
+        star->setObjectName(QStringLiteral("Star"));
+        content->add(name);
+        content->add(star);
+        item->setContent(content);
+        Label *picked = m_picked;
+        QObject::connect(star, &Button::clicked, picked,
+                         [picked, name] { picked->setText(QStringLiteral("Starred ") + name->text()); });
+        auto *menu = new ActionSet;
+        auto *eat = new ActionItem;
+        eat->setTitle(QStringLiteral("Eat"));
+        QObject::connect(eat, &ActionItem::triggered, picked,
+                         [picked, name] { picked->setText(QStringLiteral("Ate ") + name->text()); });
+        menu->add(eat);
+        item->addActionSet(menu);
+        return item;
+    }
+    void updateItem(ListView *, Control *item, const QString &, const QVariantList &, const QVariant &data) override
+    {
+        item->findChild<Label *>(QStringLiteral("FruitName"))->setText(data.toString());
+    }
+
+private:
+    Label *m_picked;
+};
+
+// A screen with one of each: a field whose text is echoed, a button that asks a system
+// question, a list longer than a terminal, an action.
+class Greeter : public Page
+{
+public:
+    Greeter()
+    {
+        auto *bar = new TitleBar;
+        bar->setTitle(QStringLiteral("Greeter"));
+        setTitleBar(bar);
+        auto *content = new Container;
+        auto *name = new TextField;
+        name->setObjectName(QStringLiteral("Name"));
+        name->setHintText(QStringLiteral("Your name"));
+        auto *greeting = new Label;
+        greeting->setObjectName(QStringLiteral("Greeting"));
+        connect(name, &TextField::textChanging, greeting,
+                [greeting](const QString &text) { greeting->setText(QStringLiteral("Hello, ") + text); });
+        auto *ask = new Button(QStringLiteral("Ask"));
+        ask->setObjectName(QStringLiteral("Ask"));
+        auto *answer = new Label;
+        answer->setObjectName(QStringLiteral("Answer"));
+        connect(ask, &Button::clicked, answer, [answer] {
+            auto *dialog = new hx::system::SystemDialog(QStringLiteral("Yes"), QStringLiteral("No"));
+            dialog->setTitle(QStringLiteral("Question"));
+            dialog->setBody(QStringLiteral("Really?"));
+            QObject::connect(dialog, &hx::system::SystemDialog::finished, answer,
+                             [answer, dialog](hx::system::SystemUiResult::Type result) {
+                                 answer->setText(result == hx::system::SystemUiResult::ConfirmButtonSelection
+                                                     ? QStringLiteral("Answer: Yes")
+                                                     : QStringLiteral("Answer: No"));
+                                 dialog->deleteLater();
+                             });
+            dialog->show();
+        });
+        for (int i = 1; i <= 40; ++i)
+            m_model.append(QStringLiteral("Fruit %1").arg(i, 2, 10, QLatin1Char('0')));
+        auto *picked = new Label;
+        picked->setObjectName(QStringLiteral("Picked"));
+        m_rows.reset(new FruitRows(picked));
+        auto *list = new ListView;
+        list->setObjectName(QStringLiteral("Fruits"));
+        list->setListItemProvider(m_rows.data());
+        list->setDataModel(&m_model);
+        connect(list, &ListView::triggered, picked, [this, picked](const QVariantList &indexPath) {
+            picked->setText(QStringLiteral("Picked ") + m_model.data(indexPath).toString());
+        });
+        for (Control *control : QList<Control *> { name, greeting, ask, answer, picked, list })
+            content->add(control);
+        setContent(content);
+        auto *clear = new ActionItem;
+        clear->setTitle(QStringLiteral("Clear"));
+        connect(clear, &ActionItem::triggered, name, [name] { name->replaceText(QString()); });
+        addAction(clear);
+    }
+
+private:
+    ArrayDataModel m_model;
+    QScopedPointer<FruitRows> m_rows;
+};
+
+// The screen on this terminal until the user leaves; then its text goes to standard output.
+int host(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    Greeter greeter;
+    QString message;
+    hx::trellan::console::TerminalScreen terminal(&greeter);
+    const int code = terminal.run(&message);
+    std::printf("%s\n%s\n", qPrintable(message), qPrintable(ScreenText::render(&greeter)));
+    return code;
+}
+
+struct Result
+{
+    int code = -1;
+    QByteArray out;
+    QByteArray seen;
+};
+
+// Sends each step's keys once the terminal showed its text.
+Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps)
+{
+    Result result;
+    int outPipe[2];
+    if (pipe(outPipe) != 0)
+        return result;
+    QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+    QByteArray argument(HostArgument);
+    char *argv[] = { program.data(), argument.data(), nullptr };
+    qputenv("TERM", "xterm");
+    struct winsize size = {};
+    size.ws_row = 24;
+    size.ws_col = 80;
+    int master = -1;
+    const pid_t child = forkpty(&master, nullptr, nullptr, &size);
+    if (child == 0) {
+        dup2(outPipe[1], STDOUT_FILENO);
+        close(outPipe[0]);
+        close(outPipe[1]);
+        execv(argv[0], argv);
+        _exit(127);
+    }
+    close(outPipe[1]);
+    if (child < 0) {
+        close(outPipe[0]);
+        return result;
+    }
+    QByteArray screen;
+    const auto readScreen = [&](int timeoutMs) {
+        pollfd descriptor = { master, POLLIN, 0 };
+        if (poll(&descriptor, 1, timeoutMs) > 0) {
+            char buffer[4096];
+            const ssize_t count = read(master, buffer, sizeof buffer);
+            if (count > 0) {
+                screen.append(buffer, int(count));
+                result.seen.append(buffer, int(count));
+            }
+        }
+    };
+    for (const auto &step : steps) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!screen.contains(step.first) && timer.elapsed() < 15000)
+            readScreen(100);
+        if (!screen.contains(step.first)) {
+            qWarning() << "the terminal never showed" << step.first;
+            break;
+        }
+        screen.clear();
+        if (step.second.startsWith(ResizeStep)) {
+            const QList<QByteArray> parts = step.second.mid(int(qstrlen(ResizeStep))).split('x');
+            struct winsize resized = {};
+            resized.ws_col = parts.value(0).toUShort();
+            resized.ws_row = parts.value(1).toUShort();
+            ioctl(master, TIOCSWINSZ, &resized);
+            continue;
+        }
+        if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
+            break;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        readScreen(50);
+        if (timer.elapsed() > 15000) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            break;
+        }
+    }
+    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    char buffer[8192];
+    ssize_t count;
+    while ((count = read(outPipe[0], buffer, sizeof buffer)) > 0)
+        result.out.append(buffer, int(count));
+    close(outPipe[0]);
+    close(master);
+    return result;
+}
+
+const QByteArray Down("\x1bOB");
+const QByteArray PageDown("\x1b[6~");
+const QByteArray Tab("\t");
+const QByteArray ControlC("\x03");
+} // namespace
+
+class tst_TerminalScreen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typeMoveTapAndAnswer();
+    void dialogAnswers_data();
+    void dialogAnswers();
+    void longListScrollsWithTheHighlightAndSurvivesAResize();
+    void actionsAreReachedWithTab();
+    void contextMenuOfTheHighlightedRow();
+    void stepsDriveTheScreen_data();
+    void stepsDriveTheScreen();
+    void stepsThatCannotBeDoneSayWhy_data();
+    void stepsThatCannotBeDoneSayWhy();
+};
+
+void tst_TerminalScreen::typeMoveTapAndAnswer()
+{
+    // Keys type into the first field while nothing else is highlighted; Down reaches the
+    // button; its dialog's numbered buttons answer it.
+    const Result result = runOnTerminal(
+        { { "Greeter", "Ada" }, { "Hello, Ada", Down }, { "Ask", "\r" }, { "Really?", "1" }, { "Answer:", ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("TextField \"Name\": [Ada]"), result.out);
+    QVERIFY2(result.out.contains("Label \"Answer\": Answer: No"), result.out);
+}
+
+void tst_TerminalScreen::dialogAnswers_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("a new dialog starts on its confirming button") << QByteArray("\r") << QByteArray("Answer: Yes");
+    QTest::newRow("Left moves to the other button") << QByteArray("\x1bOD\r") << QByteArray("Answer: No");
+    QTest::newRow("Esc cancels") << QByteArray("\x1b") << QByteArray("Answer: No");
+    QTest::newRow("the second numbered button") << QByteArray("2") << QByteArray("Answer: Yes");
+}
+
+void tst_TerminalScreen::dialogAnswers()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(QByteArray, answer);
+    const Result result
+        = runOnTerminal({ { "Greeter", Down }, { "Ask", "\r" }, { "Really?", keys }, { "Answer:", ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Label \"Answer\": " + answer), result.out);
+}
+
+void tst_TerminalScreen::longListScrollsWithTheHighlightAndSurvivesAResize()
+{
+    // Field, button, then the rows: three pages down is row 31, far below a 24-line terminal.
+    // The title moves to the middle of the wider terminal once the resize is handled.
+    const Result result = runOnTerminal({ { "Greeter", Down + Down + PageDown + PageDown },
+                                          { "", QByteArray(ResizeStep) + "100x30" },
+                                          { "Greeter", PageDown + "\r" + ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Label \"Picked\": Picked Fruit 31"), result.out);
+}
+
+void tst_TerminalScreen::actionsAreReachedWithTab()
+{
+    // Keys are handled in order, so Ctrl-C comes after the action ran.
+    const Result result = runOnTerminal({ { "Greeter", "Bo" }, { "Hello, Bo", Tab + "\r" + ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("TextField \"Name\": []"), result.out);
+}
+
+void tst_TerminalScreen::contextMenuOfTheHighlightedRow()
+{
+    // F2 on the second row opens its menu; Enter does its only action.
+    const Result result = runOnTerminal({ { "Greeter", Down + Down + Down + "\x1bOQ" }, { "Eat", "\r" + ControlC } });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Label \"Picked\": Ate Fruit 02"), result.out);
+}
+
+void tst_TerminalScreen::stepsDriveTheScreen_data()
+{
+    QTest::addColumn<QList<QStringList>>("steps");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a row counted from 1")
+        << QList<QStringList> { { "tap-row", "Fruits", "3" } } << QStringLiteral("Label \"Picked\": Picked Fruit 03");
+    QTest::newRow("a part of a row") << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
+                                     << QStringLiteral("Label \"Picked\": Starred Fruit 02");
+    QTest::newRow("an action of a row's menu")
+        << QList<QStringList> { { "menu", "Fruits", "4", "Eat" } } << QStringLiteral("Label \"Picked\": Ate Fruit 04");
+    QTest::newRow("text typed with a blank, then erased")
+        << QList<QStringList> { { "type", "Name", "Ada", "L" }, { "erase", "Name", "2" } }
+        << QStringLiteral("Label \"Greeting\": Hello, Ada");
+    QTest::newRow("an action by its title") << QList<QStringList> { { "type", "Name", "Bo" }, { "action", "Clear" } }
+                                            << QStringLiteral("TextField \"Name\": []");
+}
+
+void tst_TerminalScreen::stepsDriveTheScreen()
+{
+    QFETCH(QList<QStringList>, steps);
+    QFETCH(QString, shown);
+    Greeter greeter;
+    hx::trellan::console::StepRunner runner(&greeter);
+    for (const QStringList &step : steps) {
+        QString error;
+        QVERIFY2(runner.run(step, &error), qPrintable(error));
+        QVERIFY(runner.waitUntilIdle(5000));
+    }
+    const QString screen = ScreenText::render(&greeter);
+    QVERIFY2(screen.contains(shown), qPrintable(screen));
+}
+
+void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy_data()
+{
+    QTest::addColumn<QStringList>("step");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a part the row does not have")
+        << QStringList { "tap-part", "Fruits", "2", "Moon" } << QStringLiteral("parts: FruitName, Star");
+    QTest::newRow("an action the menu does not have")
+        << QStringList { "menu", "Fruits", "2", "Sell" } << QStringLiteral("(menu: Eat)");
+    QTest::newRow("a row past the list's end")
+        << QStringList { "tap-row", "Fruits", "99" } << QStringLiteral("no row 99");
+    QTest::newRow("a field that is not there")
+        << QStringList { "type", "Age", "9" } << QStringLiteral("fields Name; buttons Ask");
+}
+
+void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy()
+{
+    QFETCH(QStringList, step);
+    QFETCH(QString, message);
+    Greeter greeter;
+    hx::trellan::console::StepRunner runner(&greeter);
+    QString error;
+    QVERIFY(!runner.run(step, &error));
+    QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], HostArgument) == 0)
+        return host(argc, argv);
+    QCoreApplication app(argc, argv);
+    tst_TerminalScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_terminalscreen.moc"

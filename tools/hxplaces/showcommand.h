@@ -1,0 +1,34 @@
+#ifndef HXPLACES_SHOWCOMMAND_H
+#define HXPLACES_SHOWCOMMAND_H
+
+#include <QtCore/QScopedPointer>
+#include <QtCore/QStringList>
+
+class QObject;
+class QTextStream;
+
+// "hxplaces show SCREEN": opens one of the library's screens, runs the --do steps on it (each
+// followed by a wait until the screen is idle), then prints its text, writes its picture or
+// hands it to the terminal.
+class ShowCommand
+{
+public:
+    ShowCommand(QTextStream &out, QTextStream &err);
+    ~ShowCommand();
+
+    static int list(QTextStream &out);
+
+    // Makes the screen and runs the steps: 0, or 1 after telling err what failed.
+    int prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps);
+    int dump();
+    int picture(const QString &path);
+    // The screen in the terminal until the user leaves; message says why when it cannot be.
+    int interact(QString *message);
+
+private:
+    QTextStream &m_out;
+    QTextStream &m_err;
+    QScopedPointer<QObject> m_root;
+};
+
+#endif
