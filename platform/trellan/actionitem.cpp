@@ -18,7 +18,8 @@ ActionItem::ActionItem(QObject *parent) : UIObject(parent), d(new Private) { }
 
 ActionItem::~ActionItem()
 {
-    FocusRequester::release(this, true);
+    if (d->focused)
+        FocusRequester::release(this, true);
 }
 
 QString ActionItem::title() const

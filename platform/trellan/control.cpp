@@ -12,7 +12,10 @@ Control::Control(QObject *parent) : UIObject(parent), d_control(new ControlPriva
 
 Control::~Control()
 {
-    FocusRequester::release(this, true);
+    // Only a focused control touches the screen's focus: controls of documents loaded on worker
+    // threads die there.
+    if (d_control->focused)
+        FocusRequester::release(this, true);
 }
 
 bool Control::isVisible() const
