@@ -1,4 +1,5 @@
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/focusrequester.h>
 
 namespace hx {
 namespace trellan {
@@ -15,7 +16,11 @@ struct ActionItem::Private
 
 ActionItem::ActionItem(QObject *parent) : UIObject(parent), d(new Private) { }
 
-ActionItem::~ActionItem() = default;
+ActionItem::~ActionItem()
+{
+    if (d->focused)
+        FocusRequester::release(this, true);
+}
 
 QString ActionItem::title() const
 {
@@ -87,7 +92,15 @@ bool ActionItem::isFocused() const
 
 void ActionItem::requestFocus()
 {
-    d->focused = true;
+    FocusRequester::requestFocus(this);
+}
+
+void ActionItem::applyFocus(bool focused)
+{
+    if (d->focused == focused)
+        return;
+    d->focused = focused;
+    emit focusedChanged(focused);
 }
 
 bool ActionItem::trigger()

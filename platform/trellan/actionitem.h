@@ -17,7 +17,7 @@ class ActionItem : public UIObject
     Q_PROPERTY(QUrl imageSource READ imageSource WRITE setImageSource)
     Q_PROPERTY(bool enabled READ isEnabled WRITE setEnabled RESET resetEnabled NOTIFY enabledChanged)
     Q_PROPERTY(int actionBarPlacement READ actionBarPlacement WRITE setActionBarPlacement)
-    Q_PROPERTY(bool focused READ isFocused)
+    Q_PROPERTY(bool focused READ isFocused NOTIFY focusedChanged)
 public:
     explicit ActionItem(QObject *parent = nullptr);
     ~ActionItem() override;
@@ -33,7 +33,8 @@ public:
     int actionBarPlacement() const;
     void setActionBarPlacement(int placement);
     bool isFocused() const;
-    void requestFocus();
+    // Takes the screen's one focus (FocusRequester).
+    Q_INVOKABLE void requestFocus();
 
     // A user's tap: triggered, unless disabled.
     bool trigger();
@@ -45,8 +46,12 @@ signals:
     void triggered();
     void titleChanged(const QString &title);
     void enabledChanged(bool enabled);
+    void focusedChanged(bool focused);
 
 private:
+    friend class FocusRequester;
+    void applyFocus(bool focused);
+
     struct Private;
     QScopedPointer<Private> d;
 };

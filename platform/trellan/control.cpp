@@ -1,5 +1,6 @@
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/control.h>
+#include <hx/trellan/focusrequester.h>
 #include <hx/trellan/taphandler.h>
 
 #include "control_p.h"
@@ -7,14 +8,14 @@
 namespace hx {
 namespace trellan {
 
-QPointer<Control> ControlPrivate::focusedControl;
-
 Control::Control(QObject *parent) : UIObject(parent), d_control(new ControlPrivate) { }
 
 Control::~Control()
 {
-    if (ControlPrivate::focusedControl == this)
-        ControlPrivate::focusedControl = nullptr;
+    // Only a focused control touches the screen's focus: controls of documents loaded on worker
+    // threads die there.
+    if (d_control->focused)
+        FocusRequester::release(this, true);
 }
 
 bool Control::isVisible() const
@@ -70,24 +71,20 @@ bool Control::isFocused() const
 
 void Control::requestFocus()
 {
-    if (d_control->focused)
-        return;
-    Control *previous = ControlPrivate::focusedControl.data();
-    if (previous && previous != this)
-        previous->loseFocus();
-    ControlPrivate::focusedControl = this;
-    d_control->focused = true;
-    emit focusedChanged(true);
+    FocusRequester::requestFocus(this);
 }
 
 void Control::loseFocus()
 {
-    if (!d_control->focused)
+    FocusRequester::release(this);
+}
+
+void Control::applyFocus(bool focused)
+{
+    if (d_control->focused == focused)
         return;
-    d_control->focused = false;
-    if (ControlPrivate::focusedControl == this)
-        ControlPrivate::focusedControl = nullptr;
-    emit focusedChanged(false);
+    d_control->focused = focused;
+    emit focusedChanged(focused);
 }
 
 int Control::horizontalAlignment() const
@@ -248,7 +245,10 @@ float Control::opacity() const
 }
 void Control::setOpacity(float value)
 {
+    if (qFuzzyCompare(d_control->opacity, value))
+        return;
     d_control->opacity = value;
+    emit opacityChanged(value);
 }
 float Control::translationX() const
 {
@@ -367,18 +367,34 @@ bool Control::simulateTouch(int touchType, float x, float y)
         return false;
     TouchEvent event(touchType, x, y);
     event.setTarget(this);
-    emit touch(&event);
+    // The touch bubbles: the control first, then each control it sits in, all with this target.
+    QPointer<QObject> node(this);
+    while (node) {
+        QObject *parent = node->parent();
+        if (auto *control = qobject_cast<Control *>(node.data()))
+            emit control->touch(&event);
+        node = parent;
+    }
     return true;
 }
 
 bool Control::simulateTap(float x, float y)
 {
+    QPointer<Control> self(this);
     if (!simulateTouch(0, x, y))
         return false;
-    simulateTouch(2, x, y);
-    const QList<TapHandler *> handlers = d_control->gestureHandlers;
-    for (TapHandler *handler : handlers)
-        handler->deliverTap(x, y);
+    if (self)
+        simulateTouch(2, x, y);
+    // The innermost control with a tap handler recognises the tap; the controls around it do not.
+    for (QObject *node = self.data(); node; node = node->parent()) {
+        auto *control = qobject_cast<Control *>(node);
+        if (!control || control->d_control->gestureHandlers.isEmpty())
+            continue;
+        const QList<TapHandler *> handlers = control->d_control->gestureHandlers;
+        for (TapHandler *handler : handlers)
+            handler->deliverTap(x, y);
+        break;
+    }
     return true;
 }
 

@@ -41,7 +41,7 @@ class Control : public UIObject
     Q_PROPERTY(float maxHeight READ maxHeight WRITE setMaxHeight)
     Q_PROPERTY(float preferredHeight READ preferredHeight WRITE setPreferredHeight)
     Q_PROPERTY(float spaceQuota READ spaceQuota WRITE setSpaceQuota)
-    Q_PROPERTY(float opacity READ opacity WRITE setOpacity)
+    Q_PROPERTY(float opacity READ opacity WRITE setOpacity NOTIFY opacityChanged)
     Q_PROPERTY(float translationX READ translationX WRITE setTranslationX)
     Q_PROPERTY(float translationY READ translationY WRITE setTranslationY)
     Q_PROPERTY(float scaleX READ scaleX WRITE setScaleX)
@@ -63,6 +63,7 @@ public:
     void setFocusPolicy(int policy);
     void resetFocusPolicy();
     bool isFocused() const;
+    // Takes the screen's one focus (FocusRequester); loseFocus gives it up.
     Q_INVOKABLE void requestFocus();
     Q_INVOKABLE void loseFocus();
 
@@ -136,8 +137,10 @@ public:
     ActionSet *actionSetAt(int index) const;
     void removeAllActionSets();
 
-    // What a finger does: a touch of the given TouchType, or a full tap (down, up, then every tap
-    // handler). Disabled or hidden controls ignore both and return false.
+    // What a finger does: a touch of the given TouchType, or a full tap (down, up, then the tap
+    // handlers of the innermost control, from this one outwards, that has any). A touch reaches
+    // this control, then every control around it (bubbling), each with this control as target.
+    // Disabled or hidden controls ignore both and return false.
     bool simulateTouch(int touchType, float x = 0, float y = 0);
     bool simulateTap(float x = 0, float y = 0);
 
@@ -146,10 +149,15 @@ signals:
     void enabledChanged(bool enabled);
     void focusedChanged(bool focused);
     void touch(hx::trellan::TouchEvent *event);
+    void opacityChanged(float opacity);
     void wantsHighlightChanged(bool wantsHighlight);
 
 protected:
     QScopedPointer<ControlPrivate> d_control;
+
+private:
+    friend class FocusRequester;
+    void applyFocus(bool focused);
 };
 
 } // namespace trellan

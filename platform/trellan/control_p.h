@@ -40,9 +40,6 @@ public:
     bool wantsHighlight = false;
     QList<TapHandler *> gestureHandlers;
     QList<ActionSet *> actionSets;
-
-    // The one focused control of the process, as on a phone screen.
-    static QPointer<Control> focusedControl;
 };
 
 } // namespace trellan

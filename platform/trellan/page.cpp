@@ -1,3 +1,4 @@
+#include <hx/trellan/actionbarproperties.h>
 #include <hx/trellan/navigationpaneproperties.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/titlebar.h>
@@ -12,6 +13,7 @@ struct Page::Private
     QPointer<Control> content;
     QPointer<TitleBar> titleBar;
     QPointer<NavigationPaneProperties> paneProperties;
+    QPointer<ActionBarProperties> actionBarProperties;
     QList<ActionItem *> actions;
     int resizeBehavior = 0;
     int actionBarVisibility = 0;
@@ -77,6 +79,18 @@ NavigationPaneProperties *Page::paneProperties() const
 void Page::setPaneProperties(NavigationPaneProperties *properties)
 {
     d->paneProperties = properties;
+    if (properties)
+        properties->setParent(this);
+}
+
+ActionBarProperties *Page::actionBarProperties() const
+{
+    return d->actionBarProperties;
+}
+
+void Page::setActionBarProperties(ActionBarProperties *properties)
+{
+    d->actionBarProperties = properties;
     if (properties)
         properties->setParent(this);
 }

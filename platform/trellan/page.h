@@ -10,6 +10,7 @@
 namespace hx {
 namespace trellan {
 
+class ActionBarProperties;
 class NavigationPaneProperties;
 class TitleBar;
 
@@ -23,6 +24,8 @@ class Page : public AbstractPane
     Q_PROPERTY(int resizeBehavior READ resizeBehavior WRITE setResizeBehavior)
     Q_PROPERTY(int actionBarVisibility READ actionBarVisibility WRITE setActionBarVisibility)
     Q_PROPERTY(hx::trellan::NavigationPaneProperties *paneProperties READ paneProperties WRITE setPaneProperties)
+    Q_PROPERTY(
+        hx::trellan::ActionBarProperties *actionBarProperties READ actionBarProperties WRITE setActionBarProperties)
     Q_PROPERTY(QQmlListProperty<hx::trellan::ActionItem> actions READ qmlActions)
     Q_CLASSINFO("DefaultProperty", "content")
 public:
@@ -42,6 +45,9 @@ public:
     void setActionBarVisibility(int visibility);
     NavigationPaneProperties *paneProperties() const;
     void setPaneProperties(NavigationPaneProperties *properties);
+    // Null until set; the page owns them, a replaced one stays owned until reparented.
+    ActionBarProperties *actionBarProperties() const;
+    void setActionBarProperties(ActionBarProperties *properties);
 
     // Appends an action with its ActionBarPlacement; the page owns it.
     void addAction(ActionItem *action, int placement = 0);

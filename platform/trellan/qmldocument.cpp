@@ -1,4 +1,6 @@
+#include <hx/device/displayinfo.h>
 #include <hx/trellan/abstractpane.h>
+#include <hx/trellan/actionbarproperties.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
@@ -14,6 +16,7 @@
 #include <hx/trellan/docklayout.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
+#include <hx/trellan/fadetransition.h>
 #include <hx/trellan/freeformtitlebarkindproperties.h>
 #include <hx/trellan/header.h>
 #include <hx/trellan/imagebutton.h>
@@ -116,6 +119,10 @@ void QmlDocument::registerTypes()
     registerControl<DockLayout>("DockLayout");
     registerControl<TapHandler>("TapHandler");
     registerControl<Validator>("Validator");
+    registerControl<LayoutUpdateHandler>("LayoutUpdateHandler");
+    registerControl<ActionBarProperties>("ActionBarProperties");
+    registerControl<FadeTransition>("FadeTransition");
+    hx::device::DisplayInfo::registerQmlType();
     qmlRegisterUncreatableType<Control>(Module, 1, 0, "Control", QStringLiteral("Control is abstract"));
     qmlRegisterUncreatableType<Layout>(Module, 1, 0, "Layout", QStringLiteral("Layout is abstract"));
     qmlRegisterUncreatableType<AbstractPane>(Module, 1, 0, "AbstractPane", QStringLiteral("AbstractPane is abstract"));

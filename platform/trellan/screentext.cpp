@@ -4,12 +4,16 @@
 #include <hx/trellan/activityindicator.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customcontrol.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/freeformtitlebarkindproperties.h>
 #include <hx/trellan/header.h>
+#include <hx/trellan/imagebutton.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
@@ -21,10 +25,13 @@
 #include <hx/trellan/textarea.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
+#include <hx/trellan/virtualkeyboard.h>
 #include <hx/trellan/webview.h>
 
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
+
+#include "reachability_p.h"
 
 namespace hx {
 namespace trellan {
@@ -46,16 +53,101 @@ QString named(const char *kind, const QObject *object)
     return QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
 }
 
+// An image as the user tells it apart: its asset or file name, else its size; empty for none.
+QString imageText(const QUrl &source, const Image &image)
+{
+    if (!source.isEmpty()) {
+        const QString name = source.fileName();
+        return QStringLiteral("[img %1]").arg(name.isEmpty() ? source.toString() : name);
+    }
+    if (!image.isNull())
+        return QStringLiteral("[img %1x%2]").arg(image.size().width()).arg(image.size().height());
+    return QString();
+}
+
+// " text", or nothing for an empty text.
+QString spaced(const QString &text)
+{
+    return text.isEmpty() ? QString() : QStringLiteral(" ") + text;
+}
+
+QString imageText(const ImageView *view)
+{
+    return imageText(view->imageSource(), view->image());
+}
+
+QString imageText(const ImageButton *button)
+{
+    return imageText(button->defaultImageSource(), button->defaultImage());
+}
+
+QString stateText(bool enabled, bool focused)
+{
+    QString text;
+    if (!enabled)
+        text += QStringLiteral(" (disabled)");
+    if (focused)
+        text += QStringLiteral(" (focused)");
+    return text;
+}
+
+QString actionText(const ActionItem *action)
+{
+    const QString title = action->title().isEmpty() ? action->objectName() : action->title();
+    return title + stateText(action->isEnabled(), action->isFocused());
+}
+
 QString actionList(const QList<ActionItem *> &actions)
 {
     QStringList titles;
-    for (const ActionItem *action : actions) {
-        QString title = action->title().isEmpty() ? action->objectName() : action->title();
-        if (!action->isEnabled())
-            title += QStringLiteral(" (disabled)");
-        titles.append(title);
-    }
+    for (const ActionItem *action : actions)
+        titles.append(actionText(action));
     return titles.join(QStringLiteral(" | "));
+}
+
+// The action bar as the user sees it: a signature action in the centre, the on-bar actions and
+// then the others in the free places (left, centre, right; left and right beside a signature
+// action), everything else in the overflow menu.
+QString actionBarText(const QList<ActionItem *> &actions)
+{
+    const ActionItem *signature = nullptr;
+    QList<const ActionItem *> onBar;
+    QList<const ActionItem *> others;
+    QList<const ActionItem *> overflow;
+    for (const ActionItem *action : actions) {
+        const int placement = action->actionBarPlacement();
+        if (placement == ActionBarPlacement::Signature && !signature)
+            signature = action;
+        else if (placement == ActionBarPlacement::InOverflow)
+            overflow.append(action);
+        else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
+            onBar.append(action);
+        else
+            others.append(action);
+    }
+    const QList<const ActionItem *> candidates = onBar + others;
+    const int free = signature ? 2 : 3;
+    const QList<const ActionItem *> bar = candidates.mid(0, free);
+    overflow = candidates.mid(free) + overflow;
+
+    const ActionItem *left = bar.value(0);
+    const ActionItem *centre = signature ? signature : bar.value(1);
+    const ActionItem *right = signature ? bar.value(1) : bar.value(2);
+    QStringList parts;
+    if (left)
+        parts.append(QStringLiteral("left ") + actionText(left));
+    if (centre)
+        parts.append(QStringLiteral("centre ") + actionText(centre)
+                     + (centre == signature ? QStringLiteral(" (signature)") : QString()));
+    if (right)
+        parts.append(QStringLiteral("right ") + actionText(right));
+    if (!overflow.isEmpty()) {
+        QStringList hidden;
+        for (const ActionItem *action : qAsConst(overflow))
+            hidden.append(actionText(action));
+        parts.append(QStringLiteral("overflow: ") + hidden.join(QStringLiteral(", ")));
+    }
+    return parts.join(QStringLiteral(" | "));
 }
 
 void collectTexts(const QObject *object, QStringList *texts)
@@ -73,6 +165,12 @@ void collectTexts(const QObject *object, QStringList *texts)
     } else if (const auto *button = qobject_cast<const Button *>(object)) {
         if (!button->text().isEmpty())
             texts->append(QStringLiteral("<%1>").arg(button->text()));
+    } else if (const auto *image = qobject_cast<const ImageView *>(object)) {
+        if (!imageText(image).isEmpty())
+            texts->append(imageText(image));
+    } else if (const auto *imageButton = qobject_cast<const ImageButton *>(object)) {
+        if (!imageText(imageButton).isEmpty())
+            texts->append(imageText(imageButton));
     }
     if (const auto *container = qobject_cast<const Container *>(object)) {
         for (const Control *child : container->controls())
@@ -111,21 +209,32 @@ public:
             QString value = QStringLiteral("[%1]").arg(field->text());
             if (field->text().isEmpty() && !field->hintText().isEmpty())
                 value += QStringLiteral(" (hint: %1)").arg(field->hintText());
+            value += stateText(field->isEnabled(), field->isFocused());
             line(depth, QStringLiteral("%1: %2").arg(named("TextField", field), value));
         } else if (const auto *area = qobject_cast<const TextArea *>(object)) {
             if (!area->text().isEmpty() || area->isEditable())
                 line(depth,
-                     QStringLiteral("%1: %2").arg(named("TextArea", area),
-                                                  area->isEditable() ? QStringLiteral("[%1]").arg(area->text())
-                                                                     : plain(area->text())));
+                     QStringLiteral("%1: %2%3")
+                         .arg(named("TextArea", area),
+                              area->isEditable() ? QStringLiteral("[%1]").arg(area->text()) : plain(area->text()),
+                              stateText(true, area->isFocused())));
         } else if (const auto *label = qobject_cast<const Label *>(object)) {
             if (!label->text().isEmpty())
                 line(depth, QStringLiteral("%1: %2").arg(named("Label", label), plain(label->text())));
         } else if (const auto *button = qobject_cast<const Button *>(object)) {
+            const QString image = imageText(button->imageSource(), button->image());
             line(depth,
-                 QStringLiteral("%1: <%2>%3")
-                     .arg(named("Button", button), button->text(),
-                          button->isEnabled() ? QString() : QStringLiteral(" (disabled)")));
+                 QStringLiteral("%1: <%2>%3%4")
+                     .arg(named("Button", button), button->text(), spaced(image),
+                          stateText(button->isEnabled(), button->isFocused())));
+        } else if (const auto *image = qobject_cast<const ImageView *>(object)) {
+            if (!imageText(image).isEmpty())
+                line(depth, QStringLiteral("%1: %2").arg(named("ImageView", image), imageText(image)));
+        } else if (const auto *imageButton = qobject_cast<const ImageButton *>(object)) {
+            line(depth,
+                 QStringLiteral("%1: %2%3")
+                     .arg(named("ImageButton", imageButton), imageText(imageButton),
+                          stateText(imageButton->isEnabled(), imageButton->isFocused())));
         } else if (const auto *dropDown = qobject_cast<const DropDown *>(object)) {
             const Option *selected = dropDown->selectedOption();
             line(depth,
@@ -133,6 +242,8 @@ public:
                      .arg(named("DropDown", dropDown), dropDown->title(),
                           selected ? selected->text() : QStringLiteral("(none)"),
                           dropDown->isExpanded() ? QStringLiteral(" (expanded)") : QString()));
+            if (dropDown->isExpanded())
+                writeOptions(dropDown, depth + 1);
         } else if (const auto *radio = qobject_cast<const RadioGroup *>(object)) {
             line(depth, named("RadioGroup", radio) + QLatin1Char(':'));
             for (int i = 0; i < radio->count(); ++i)
@@ -175,7 +286,9 @@ public:
                     text += QStringLiteral(" [%1]").arg(actionList({ bar->dismissAction() }));
                 if (bar->acceptAction())
                     text += QStringLiteral(" [%1]").arg(actionList({ bar->acceptAction() }));
-                line(depth + 1, text);
+                // Tab bars and free-form bars often have no title of their own.
+                if (!bar->title().isEmpty() || bar->dismissAction() || bar->acceptAction())
+                    line(depth + 1, text);
                 if (bar->optionCount() > 0) {
                     QStringList tabs;
                     for (int i = 0; i < bar->optionCount(); ++i) {
@@ -190,7 +303,35 @@ public:
         }
         write(page->content(), depth + 1);
         if (page->actionCount() > 0)
-            line(depth + 1, QStringLiteral("Actions: %1").arg(actionList(page->actions())));
+            line(depth + 1, QStringLiteral("Action bar: %1").arg(actionBarText(page->actions())));
+    }
+
+    void writeOptions(const DropDown *dropDown, int depth)
+    {
+        for (int i = 0; i < dropDown->count(); ++i) {
+            const Option *option = dropDown->at(i);
+            const QString image = imageText(option->imageSource(), option->image());
+            line(depth,
+                 QStringLiteral("(%1) %2%3")
+                     .arg(i == dropDown->selectedIndex() ? QLatin1Char('*') : QLatin1Char(' '))
+                     .arg(plain(option->text()), spaced(image)));
+        }
+    }
+
+    void writeContextMenu()
+    {
+        const Control *owner = ContextMenu::owner();
+        if (!owner)
+            return;
+        line(0, QStringLiteral("ContextMenu of %1:").arg(Reachability::describe(owner)));
+        for (const ActionSet *set : ContextMenu::actionSets()) {
+            if (!set->title().isEmpty())
+                line(1, QStringLiteral("--- %1 ---").arg(plain(set->title())));
+            for (const ActionItem *action : set->actions()) {
+                const QString image = imageText(action->imageSource(), action->image());
+                line(1, actionText(action) + (spaced(image)));
+            }
+        }
     }
 
     void writeList(const ListView *list, int depth)
@@ -227,6 +368,7 @@ QString ScreenText::render(const QObject *root)
         writer.write(sheet, 0);
     for (const Dialog *dialog : Dialog::openDialogs())
         writer.write(dialog, 0);
+    writer.writeContextMenu();
     // System dialogs and toasts are on top of everything.
     for (const hx::system::SystemUiRecord &record : hx::system::SystemUi::visible()) {
         static const char *const kinds[] = { "SystemDialog", "SystemProgressDialog", "SystemToast" };
@@ -248,6 +390,8 @@ QString ScreenText::render(const QObject *root)
         if (!buttons.isEmpty())
             writer.line(1, QStringLiteral("Buttons: %1").arg(buttons.join(QLatin1Char(' '))));
     }
+    if (VirtualKeyboard::isShown())
+        writer.line(0, QStringLiteral("Keyboard: shown"));
     return writer.lines.join(QLatin1Char('\n'));
 }
 

@@ -8,14 +8,17 @@ class QObject;
 namespace hx {
 namespace trellan {
 
-// A control tree as plain text, one line per thing a user would read: title bars, labels,
-// fields with their text, list rows with their keys and texts, buttons, the action bar, then
-// every open sheet and dialog. Hidden controls are left out. Lines look like
+// A control tree as plain text, one line per thing a user would see: title bars, labels,
+// fields with their text, images by their asset name, list rows with their keys and texts,
+// buttons, an expanded drop-down's options, the action bar by place, then every open sheet and
+// dialog, an open context menu, the system dialogs and toasts, and the virtual keyboard when it
+// shows. Hidden controls are left out; the focused control or action is marked. Lines look like
 //   Label "Distance": 1.2 km
-//   TextField "SearchField": [water]
+//   TextField "SearchField": [water] (focused)
+//   ImageView "FavoriteStar": [img ic_favorite.png]
 //   ListView "results": 2 rows
-//     [0] TYPE_POI: Waterloo | Ontario
-//   Actions: Save | Delete (disabled)
+//     [0] TYPE_POI: [img poi.png] | Waterloo | Ontario
+//   Action bar: left Map | centre Select (signature) | right Share | overflow: Edit, Delete (disabled)
 class ScreenText
 {
 public:

@@ -1,9 +1,12 @@
 #include <hx/system/systemui.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/button.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/control.h>
+#include <hx/trellan/datamodel.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
+#include <hx/trellan/fadetransition.h>
 #include <hx/trellan/imagebutton.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
@@ -15,49 +18,106 @@
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
 
+#include <QtCore/QDebug>
+#include <QtCore/QPointer>
+
+#include "reachability_p.h"
+
 namespace hx {
 namespace trellan {
 
 namespace {
-QList<const QObject *> searchRoots(const QObject *root)
+QString &lastErrorText()
 {
-    QList<const QObject *> roots;
-    if (root)
-        roots.append(root);
-    for (const Sheet *sheet : Sheet::openSheets())
-        roots.append(sheet);
-    for (const Dialog *dialog : Dialog::openDialogs())
-        roots.append(dialog);
-    return roots;
+    static QString text;
+    return text;
 }
 
-// A control counts as shown when it and every control above it are visible.
-bool isShown(const QObject *object)
+bool fail(const QString &why)
 {
-    for (const QObject *node = object; node; node = node->parent()) {
-        if (const auto *control = qobject_cast<const Control *>(node)) {
-            if (!control->isVisible())
-                return false;
+    lastErrorText() = why;
+    qWarning().noquote() << "TestDriver:" << why;
+    return false;
+}
+
+template<typename T> T *failed(const QString &why)
+{
+    fail(why);
+    return nullptr;
+}
+
+// The object a user can reach under this name, as a T; null after a failure.
+template<typename T> T *reach(const QObject *root, const QString &name)
+{
+    const QList<QObject *> candidates = Reachability::candidates(root, name);
+    if (candidates.isEmpty())
+        return failed<T>(QStringLiteral("nothing named \"%1\" is on screen").arg(name));
+    const QString why = Reachability::whyUnreachable(root, candidates.first());
+    if (!why.isEmpty())
+        return failed<T>(why);
+    auto *typed = qobject_cast<T *>(candidates.first());
+    if (!typed)
+        return failed<T>(
+            QStringLiteral("%1 is not a %2")
+                .arg(Reachability::describe(candidates.first()), QString::fromLatin1(T::staticMetaObject.className())));
+    return typed;
+}
+
+template<typename T> T *reachEnabled(const QObject *root, const QString &name)
+{
+    T *control = reach<T>(root, name);
+    if (control && !control->isEnabled())
+        return failed<T>(QStringLiteral("%1 is disabled").arg(Reachability::describe(control)));
+    return control;
+}
+
+QString pathText(const QVariantList &indexPath)
+{
+    QStringList parts;
+    for (const QVariant &index : indexPath)
+        parts.append(index.toString());
+    return QStringLiteral("[%1]").arg(parts.join(QLatin1Char(',')));
+}
+
+// The row control at indexPath, scrolled into the window when it is not held.
+Control *rowOf(ListView *list, const QVariantList &indexPath)
+{
+    Control *row = list->itemAt(indexPath);
+    if (!row && !indexPath.isEmpty() && list->dataModel()) {
+        QVariantList parentPath = indexPath;
+        const int last = parentPath.takeLast().toInt();
+        if (last >= 0 && last < list->dataModel()->childCount(parentPath)) {
+            list->scrollToItem(indexPath);
+            row = list->itemAt(indexPath);
         }
     }
-    return true;
+    if (!row)
+        return failed<Control>(
+            QStringLiteral("%1 has no row at %2").arg(Reachability::describe(list), pathText(indexPath)));
+    return row;
 }
 
-template<typename T> QList<T *> allOf(const QObject *root)
+// The navigation pane whose back button a user sees: the one of the top layer.
+NavigationPane *topPane(const QObject *root)
 {
-    QList<T *> found;
-    for (const QObject *base : searchRoots(root)) {
-        if (auto *self = qobject_cast<T *>(const_cast<QObject *>(base)))
-            found.append(self);
-        found.append(base->findChildren<T *>());
+    for (NavigationPane *pane : Reachability::all<NavigationPane>(root)) {
+        if (Reachability::whyUnreachable(root, pane).isEmpty())
+            return pane;
     }
-    return found;
+    return nullptr;
 }
 } // namespace
 
 QObject *TestDriver::find(const QObject *root, const QString &objectName)
 {
-    for (const QObject *base : searchRoots(root)) {
+    QList<const QObject *> bases;
+    if (root)
+        bases.append(root);
+    for (const Sheet *sheet : Sheet::openSheets())
+        bases.append(sheet);
+    for (const Dialog *dialog : Dialog::openDialogs())
+        bases.append(dialog);
+    for (const QObject *base : qAsConst(bases)) {
         if (base->objectName() == objectName)
             return const_cast<QObject *>(base);
         if (QObject *found = base->findChild<QObject *>(objectName))
@@ -66,30 +126,50 @@ QObject *TestDriver::find(const QObject *root, const QString &objectName)
     return nullptr;
 }
 
+QObject *TestDriver::findOnScreen(const QObject *root, const QString &objectName)
+{
+    return reach<QObject>(root, objectName);
+}
+
+bool TestDriver::isOnScreen(const QObject *root, const QObject *object)
+{
+    return whyNotOnScreen(root, object).isEmpty();
+}
+
+QString TestDriver::whyNotOnScreen(const QObject *root, const QObject *object)
+{
+    return Reachability::whyUnreachable(root, object);
+}
+
+QString TestDriver::lastError()
+{
+    return lastErrorText();
+}
+
 bool TestDriver::typeText(const QObject *root, const QString &fieldName, const QString &text)
 {
-    QObject *object = find(root, fieldName);
-    if (!object || !isShown(object))
+    QObject *object = reach<QObject>(root, fieldName);
+    if (!object)
         return false;
     if (auto *field = qobject_cast<TextField *>(object)) {
         if (!field->isEnabled())
-            return false;
+            return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(field)));
         field->typeText(text);
         return true;
     }
     if (auto *area = qobject_cast<TextArea *>(object)) {
         if (!area->isEnabled() || !area->isEditable())
-            return false;
+            return fail(QStringLiteral("%1 is read-only").arg(Reachability::describe(area)));
         area->typeText(text);
         return true;
     }
-    return false;
+    return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
 }
 
 bool TestDriver::replaceText(const QObject *root, const QString &fieldName, const QString &text)
 {
-    auto *field = find<TextField>(root, fieldName);
-    if (!field || !field->isEnabled() || !isShown(field))
+    auto *field = reachEnabled<TextField>(root, fieldName);
+    if (!field)
         return false;
     field->replaceText(text);
     return true;
@@ -97,8 +177,8 @@ bool TestDriver::replaceText(const QObject *root, const QString &fieldName, cons
 
 bool TestDriver::eraseText(const QObject *root, const QString &fieldName, int count)
 {
-    auto *field = find<TextField>(root, fieldName);
-    if (!field || !field->isEnabled() || !isShown(field))
+    auto *field = reachEnabled<TextField>(root, fieldName);
+    if (!field)
         return false;
     field->eraseText(count);
     return true;
@@ -106,8 +186,8 @@ bool TestDriver::eraseText(const QObject *root, const QString &fieldName, int co
 
 bool TestDriver::submit(const QObject *root, const QString &fieldName)
 {
-    auto *field = find<TextField>(root, fieldName);
-    if (!field || !field->isEnabled() || !isShown(field))
+    auto *field = reachEnabled<TextField>(root, fieldName);
+    if (!field)
         return false;
     field->submit();
     return true;
@@ -115,81 +195,184 @@ bool TestDriver::submit(const QObject *root, const QString &fieldName)
 
 bool TestDriver::tapRow(const QObject *root, const QString &listName, const QVariantList &indexPath)
 {
-    auto *list = find<ListView>(root, listName);
-    if (!list || !isShown(list))
+    auto *list = reachEnabled<ListView>(root, listName);
+    if (!list)
         return false;
-    return list->tapRow(indexPath);
+    if (!list->tapRow(indexPath))
+        return fail(QStringLiteral("%1 has no row at %2").arg(Reachability::describe(list), pathText(indexPath)));
+    return true;
+}
+
+bool TestDriver::tapRowPart(const QObject *root, const QString &listName, const QVariantList &indexPath,
+                            const QString &partName)
+{
+    auto *list = reachEnabled<ListView>(root, listName);
+    Control *row = list ? rowOf(list, indexPath) : nullptr;
+    if (!row)
+        return false;
+    auto *part = row->objectName() == partName ? row : row->findChild<Control *>(partName);
+    if (!part)
+        return fail(QStringLiteral("row %1 of %2 has no part named \"%3\"")
+                        .arg(pathText(indexPath), Reachability::describe(list), partName));
+    const QString why = Reachability::whyUnreachable(root, part);
+    if (!why.isEmpty())
+        return fail(why);
+    if (!part->isEnabled())
+        return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(part)));
+    QPointer<ListView> guard(list);
+    part->simulateTap();
+    // The row's own tap may have changed the screen; the list delivers the tap only if it is still there.
+    return guard && list->tapRow(indexPath);
+}
+
+bool TestDriver::openRowContextMenu(const QObject *root, const QString &listName, const QVariantList &indexPath)
+{
+    auto *list = reachEnabled<ListView>(root, listName);
+    Control *row = list ? rowOf(list, indexPath) : nullptr;
+    if (!row)
+        return false;
+    if (!ContextMenu::open(row, ContextMenu::setsWithin(row)))
+        return fail(
+            QStringLiteral("row %1 of %2 has no context menu").arg(pathText(indexPath), Reachability::describe(list)));
+    return true;
+}
+
+bool TestDriver::openContextMenu(const QObject *root, const QString &controlName)
+{
+    auto *control = reachEnabled<Control>(root, controlName);
+    if (!control)
+        return false;
+    if (!ContextMenu::open(control, ContextMenu::setsAround(control)))
+        return fail(QStringLiteral("%1 has no context menu").arg(Reachability::describe(control)));
+    return true;
+}
+
+void TestDriver::closeContextMenu()
+{
+    ContextMenu::close();
+}
+
+bool TestDriver::triggerRowAction(const QObject *root, const QString &listName, const QVariantList &indexPath,
+                                  const QString &titleOrName)
+{
+    if (!openRowContextMenu(root, listName, indexPath))
+        return false;
+    QStringList shown;
+    for (ActionItem *action : ContextMenu::actions()) {
+        if (action->objectName() == titleOrName || action->title() == titleOrName)
+            return triggerAction(root, action->objectName().isEmpty() ? action->title() : action->objectName());
+        shown.append(action->objectName().isEmpty() ? action->title() : action->objectName());
+    }
+    ContextMenu::close();
+    return fail(QStringLiteral("the context menu of row %1 of \"%2\" has no \"%3\", only %4")
+                    .arg(pathText(indexPath), listName, titleOrName, shown.join(QStringLiteral(", "))));
 }
 
 bool TestDriver::tap(const QObject *root, const QString &controlName)
 {
-    auto *control = find<Control>(root, controlName);
-    if (!control || !isShown(control))
-        return false;
-    return control->simulateTap();
+    auto *control = reachEnabled<Control>(root, controlName);
+    return control && control->simulateTap();
 }
 
 bool TestDriver::clickButton(const QObject *root, const QString &nameOrText)
 {
-    QObject *object = find(root, nameOrText);
-    if (auto *button = qobject_cast<Button *>(object))
-        return isShown(button) && button->click();
-    if (auto *imageButton = qobject_cast<ImageButton *>(object))
-        return isShown(imageButton) && imageButton->click();
-    for (Button *button : allOf<Button>(root)) {
-        if (button->text() == nameOrText && isShown(button))
-            return button->click();
+    QObject *object = nullptr;
+    const QList<QObject *> named = Reachability::candidates(root, nameOrText);
+    if (!named.isEmpty()) {
+        object = reach<QObject>(root, nameOrText);
+    } else {
+        QString firstProblem;
+        for (Button *button : Reachability::all<Button>(root)) {
+            if (button->text() != nameOrText)
+                continue;
+            const QString why = Reachability::whyUnreachable(root, button);
+            if (why.isEmpty()) {
+                object = button;
+                break;
+            }
+            if (firstProblem.isEmpty())
+                firstProblem = why;
+        }
+        if (!object)
+            return fail(firstProblem.isEmpty() ? QStringLiteral("no button \"%1\" is on screen").arg(nameOrText)
+                                               : firstProblem);
     }
-    return false;
+    if (auto *button = qobject_cast<Button *>(object))
+        return button->click() || fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(button)));
+    if (auto *imageButton = qobject_cast<ImageButton *>(object))
+        return imageButton->click() || fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(imageButton)));
+    return object && fail(QStringLiteral("%1 is not a button").arg(Reachability::describe(object)));
 }
 
 bool TestDriver::chooseOption(const QObject *root, const QString &controlName, int index)
 {
-    QObject *object = find(root, controlName);
+    QObject *object = reach<QObject>(root, controlName);
+    if (!object)
+        return false;
+    bool chosen = false;
     if (auto *dropDown = qobject_cast<DropDown *>(object))
-        return isShown(dropDown) && dropDown->choose(index);
-    if (auto *radio = qobject_cast<RadioGroup *>(object))
-        return isShown(radio) && radio->choose(index);
-    if (auto *bar = qobject_cast<TitleBar *>(object))
-        return bar->chooseOption(index);
-    return false;
+        chosen = dropDown->isEnabled() && dropDown->choose(index);
+    else if (auto *radio = qobject_cast<RadioGroup *>(object))
+        chosen = radio->isEnabled() && radio->choose(index);
+    else if (auto *bar = qobject_cast<TitleBar *>(object))
+        chosen = bar->chooseOption(index);
+    else
+        return fail(QStringLiteral("%1 has no options").arg(Reachability::describe(object)));
+    return chosen || fail(QStringLiteral("%1 cannot choose option %2").arg(Reachability::describe(object)).arg(index));
 }
 
 ActionItem *TestDriver::findAction(const QObject *root, const QString &titleOrName)
 {
-    const QList<ActionItem *> actions = allOf<ActionItem>(root);
-    for (ActionItem *action : actions) {
-        if (action->objectName() == titleOrName && action->isEnabled())
-            return action;
+    const QList<ActionItem *> actions = Reachability::all<ActionItem>(root);
+    QString firstProblem;
+    for (const bool byName : { true, false }) {
+        for (ActionItem *action : actions) {
+            if ((byName ? action->objectName() : action->title()) != titleOrName)
+                continue;
+            const QString why = Reachability::whyUnreachable(root, action);
+            if (why.isEmpty() && action->isEnabled())
+                return action;
+            if (firstProblem.isEmpty())
+                firstProblem
+                    = why.isEmpty() ? QStringLiteral("%1 is disabled").arg(Reachability::describe(action)) : why;
+        }
     }
-    for (ActionItem *action : actions) {
-        if (action->title() == titleOrName && action->isEnabled())
-            return action;
-    }
-    return nullptr;
+    return failed<ActionItem>(firstProblem.isEmpty() ? QStringLiteral("no action \"%1\" is on screen").arg(titleOrName)
+                                                     : firstProblem);
 }
 
 bool TestDriver::triggerAction(const QObject *root, const QString &titleOrName)
 {
     ActionItem *action = findAction(root, titleOrName);
-    return action && action->trigger();
+    if (!action)
+        return false;
+    if (ContextMenu::actions().contains(action))
+        ContextMenu::close();
+    return action->trigger();
 }
 
 bool TestDriver::pressBack(const QObject *root, const QString &paneName)
 {
-    NavigationPane *pane = nullptr;
-    if (!paneName.isEmpty()) {
-        pane = find<NavigationPane>(root, paneName);
-    } else {
-        const QList<NavigationPane *> panes = allOf<NavigationPane>(root);
-        pane = panes.isEmpty() ? nullptr : panes.first();
-    }
-    return pane && pane->pressBack();
+    NavigationPane *pane = paneName.isEmpty() ? topPane(root) : reach<NavigationPane>(root, paneName);
+    if (!pane)
+        return paneName.isEmpty() ? fail(QStringLiteral("no navigation pane is on screen")) : false;
+    if (!pane->backButtonsVisible())
+        return fail(QStringLiteral("%1 hides its back buttons").arg(Reachability::describe(pane)));
+    if (!pane->pressBack())
+        return fail(QStringLiteral("%1 has no back button to press").arg(Reachability::describe(pane)));
+    return true;
 }
 
 bool TestDriver::pressDialogButton(const QString &label)
 {
-    return hx::system::SystemUi::pressButton(label);
+    if (hx::system::SystemUi::pressButton(label))
+        return true;
+    return fail(QStringLiteral("no system dialog or toast shows a button \"%1\"").arg(label));
+}
+
+void TestDriver::finishAnimations()
+{
+    FadeTransition::finishAll();
 }
 
 QString TestDriver::screen(const QObject *root)

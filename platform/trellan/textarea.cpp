@@ -3,11 +3,25 @@
 namespace hx {
 namespace trellan {
 
-TextArea::TextArea(QObject *parent) : AbstractTextControl(parent) { }
+TextArea::TextArea(QObject *parent) : AbstractTextControl(parent)
+{
+    followCommits();
+}
 
 TextArea::TextArea(const QString &text, QObject *parent) : AbstractTextControl(parent)
 {
     storeText(text);
+    m_committed = text;
+    followCommits();
+}
+
+void TextArea::followCommits()
+{
+    connect(this, &AbstractTextControl::textChanged, this, [this](const QString &text) { m_committed = text; });
+    connect(this, &Control::focusedChanged, this, [this](bool focused) {
+        if (!focused)
+            commit();
+    });
 }
 
 void TextArea::typeText(const QString &text)
@@ -19,9 +33,14 @@ void TextArea::typeText(const QString &text)
         storeText(this->text() + character);
         emit textChanging(this->text());
     }
-    const QString typed = this->text();
-    storeText(QString());
-    setText(typed);
+}
+
+void TextArea::commit()
+{
+    if (m_committed == text())
+        return;
+    m_committed = text();
+    emit textChanged(m_committed);
 }
 
 } // namespace trellan

@@ -7,7 +7,9 @@ namespace hx {
 namespace trellan {
 
 // A multi-line text, editable or read-only, whose content flags say how it is marked up
-// (TextContentFlag: 1 active text, 2 active text off).
+// (TextContentFlag: 1 active text, 2 active text off). As in a TextField, typing gives
+// textChanging on every keystroke and the text is committed (textChanged) when the area loses
+// the focus; setText from code commits at once.
 class TextArea : public AbstractTextControl
 {
     Q_OBJECT
@@ -28,13 +30,18 @@ public:
     int inputMode() const { return m_inputMode; }
     void setInputMode(int mode) { m_inputMode = mode; }
 
-    // A user's typing: textChanging after each character; a read-only area ignores it.
+    // A user's typing: focus, then textChanging after each character; a read-only or disabled
+    // area ignores it.
     void typeText(const QString &text);
 
 signals:
     void textChanging(const QString &text);
 
 private:
+    void followCommits();
+    void commit();
+
+    QString m_committed;
     bool m_editable = true;
     QString m_hintText;
     int m_contentFlags = 0;

@@ -7,8 +7,9 @@
 namespace hx {
 namespace trellan {
 
-// The simulated display: its pixel size and design-unit scale. Read once from HX_DISPLAY_SIZE
-// ("720x1280" when unset); tests may change it.
+// The simulated display: its pixel size and design-unit scale. The size is the simulated
+// device's (hx::device::SimulatedDevice, HX_DISPLAY_SIZE until set), the same one DisplayInfo
+// reads; setting it here sets it there.
 class UIConfig
 {
 public:

@@ -1,7 +1,9 @@
 #include <hx/system/carddonemessage.h>
 #include <hx/system/invokemanager.h>
 #include <hx/system/invokerequest.h>
+#include <hx/system/invoketargetreply.h>
 #include <hx/system/systemdialog.h>
+#include <hx/trellan/places/log.h>
 #include <hx/trellan/places/settingscarddialog.h>
 
 namespace hx {
@@ -32,7 +34,33 @@ void SettingsCardDialog::onFinished(hx::system::SystemUiResult::Type result)
     request.setMimeType(QStringLiteral("settings/view"));
     request.setTarget(QStringLiteral("sys.settings.card"));
     request.setUri(QUrl(m_settingsUri));
-    m_invokeManager->invoke(request);
+    hx::system::InvokeTargetReply *reply = m_invokeManager->invoke(request);
+    if (!reply) {
+        onInvocationFailed();
+        return;
+    }
+    connect(reply, &hx::system::InvokeTargetReply::finished, this, &SettingsCardDialog::onInvokeFinished);
+}
+
+void SettingsCardDialog::onInvokeFinished()
+{
+    auto *reply = qobject_cast<hx::system::InvokeTargetReply *>(sender());
+    if (!reply)
+        return;
+    const int error = reply->errorCode();
+    reply->deleteLater();
+    if (error != 0)
+        onInvocationFailed();
+}
+
+void SettingsCardDialog::onInvocationFailed()
+{
+    // No settings card will ever return: the user is where a decline leaves them.
+    Log::warning() << "hx::trellan::places::SettingsCardDialog::onInvokeFinished() the settings card cannot be "
+                      "opened: "
+                   << m_settingsUri;
+    dropDialog();
+    emit done(false);
 }
 
 void SettingsCardDialog::childCardDone(const hx::system::CardDoneMessage &message)

@@ -15,8 +15,8 @@ namespace trellan {
 namespace places {
 
 // A dialog whose confirm button opens a page of the settings card. done(true) comes when the
-// user is back from the settings card, whatever was changed there; any other button gives
-// done(false).
+// user is back from the settings card, whatever was changed there; any other button, or a
+// settings card that cannot be opened, gives done(false).
 class HXPLACES_EXPORT SettingsCardDialog : public SystemDialogWrapper
 {
     Q_OBJECT
@@ -33,6 +33,10 @@ public slots:
 
 private slots:
     void onFinished(hx::system::SystemUiResult::Type result);
+    void onInvokeFinished();
+
+private:
+    void onInvocationFailed();
 
 private:
     QString m_settingsUri;

@@ -1,6 +1,6 @@
 #include <hx/device/displayinfo.h>
+#include <hx/device/simulateddevice.h>
 
-#include <QtCore/QRegularExpression>
 #include <QtQml/QQmlEngine>
 
 #include <mutex>
@@ -8,42 +8,31 @@
 namespace hx {
 namespace device {
 
-namespace {
-QSize sizeFromEnvironment()
-{
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,5})\\s*[xX]\\s*(\\d{1,5})\\s*$"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(qgetenv("HX_DISPLAY_SIZE")));
-    if (!match.hasMatch())
-        return DisplayInfo::defaultPixelSize();
-    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
-    return size.isEmpty() ? DisplayInfo::defaultPixelSize() : size;
-}
-} // namespace
-
-DisplayInfo::DisplayInfo(QObject *parent) : QObject(parent), m_size(sizeFromEnvironment()) { }
+DisplayInfo::DisplayInfo(QObject *parent) : QObject(parent) { }
 
 DisplayInfo::~DisplayInfo() = default;
 
 QSize DisplayInfo::pixelSize() const
 {
-    return m_size;
+    return SimulatedDevice::displaySize();
 }
 
 int DisplayInfo::width() const
 {
-    return m_size.width();
+    return pixelSize().width();
 }
 
 int DisplayInfo::height() const
 {
-    return m_size.height();
+    return pixelSize().height();
 }
 
 DisplayAspectType::Type DisplayInfo::aspectType() const
 {
-    if (m_size.width() == m_size.height())
+    const QSize size = pixelSize();
+    if (size.width() == size.height())
         return DisplayAspectType::Square;
-    return m_size.width() < m_size.height() ? DisplayAspectType::Portrait : DisplayAspectType::Landscape;
+    return size.width() < size.height() ? DisplayAspectType::Portrait : DisplayAspectType::Landscape;
 }
 
 QSize DisplayInfo::defaultPixelSize()

@@ -20,16 +20,15 @@ private:
     DisplayAspectType() = delete;
 };
 
-// The phone's primary display. Its pixel size comes from HX_DISPLAY_SIZE ("WxH", such as
-// "1440x1440"), read when the object is made, or 720x1280 when unset or malformed, so a
-// test or the simulator chooses the device.
+// The phone's primary display: the simulated device's display (SimulatedDevice), read at each
+// call, so a test or the simulator chooses the device and every DisplayInfo follows.
 class DisplayInfo : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QSize pixelSize READ pixelSize CONSTANT)
-    Q_PROPERTY(int width READ width CONSTANT)
-    Q_PROPERTY(int height READ height CONSTANT)
-    Q_PROPERTY(hx::device::DisplayAspectType::Type aspectType READ aspectType CONSTANT)
+    Q_PROPERTY(QSize pixelSize READ pixelSize)
+    Q_PROPERTY(int width READ width)
+    Q_PROPERTY(int height READ height)
+    Q_PROPERTY(hx::device::DisplayAspectType::Type aspectType READ aspectType)
 public:
     explicit DisplayInfo(QObject *parent = nullptr);
     ~DisplayInfo() override;
@@ -45,9 +44,6 @@ public:
     // Registers the type for layout documents as "DisplayInfo" in "hx.displayInfo" 1.0;
     // repeated calls do nothing.
     static void registerQmlType();
-
-private:
-    QSize m_size;
 };
 
 } // namespace device

@@ -1,17 +1,9 @@
 #include <hx/device/hardwareinfo.h>
 
-#include <QtCore/QByteArray>
+#include <hx/device/simulateddevice.h>
 
 namespace hx {
 namespace device {
-
-namespace {
-bool flag(const char *name)
-{
-    const QByteArray value = qgetenv(name).trimmed().toLower();
-    return value == "1" || value == "true" || value == "yes";
-}
-} // namespace
 
 HardwareInfo::HardwareInfo(QObject *parent) : QObject(parent) { }
 
@@ -19,12 +11,12 @@ HardwareInfo::~HardwareInfo() = default;
 
 bool HardwareInfo::isPhysicalKeyboardDevice() const
 {
-    return flag("HX_PHYSICAL_KEYBOARD");
+    return SimulatedDevice::hasPhysicalKeyboard();
 }
 
 bool HardwareInfo::isTrackpadDevice() const
 {
-    return flag("HX_TRACKPAD");
+    return SimulatedDevice::hasTrackpad();
 }
 
 } // namespace device

@@ -6,9 +6,8 @@
 namespace hx {
 namespace device {
 
-// What input hardware the phone has. Read from the environment at every call so a test can
-// switch devices: HX_PHYSICAL_KEYBOARD and HX_TRACKPAD ("1", "true" or "yes" mean present;
-// absent means no).
+// What input hardware the phone has: the simulated device's (SimulatedDevice), read at every
+// call so a test can switch devices.
 class HardwareInfo : public QObject
 {
     Q_OBJECT

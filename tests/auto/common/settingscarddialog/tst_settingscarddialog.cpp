@@ -42,6 +42,8 @@ private slots:
     void settingsOpensTheCardAndReportsTheReturn();
     void otherButtonReportsFalse_data();
     void otherButtonReportsFalse();
+    void settingsCardThatCannotOpenReportsFalse_data();
+    void settingsCardThatCannotOpenReportsFalse();
 
 private:
     QList<InvokedCard> m_openCards;
@@ -126,6 +128,31 @@ void tst_SettingsCardDialog::otherButtonReportsFalse()
     QCOMPARE(done.first().first().toBool(), false);
     QCOMPARE(SystemUi::visibleCount(), 0);
     QVERIFY(InvokeManager::recordedRequests().isEmpty());
+}
+
+void tst_SettingsCardDialog::settingsCardThatCannotOpenReportsFalse_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("data services without a settings card") << "dataservices";
+    QTest::newRow("location services without a settings card") << "location";
+}
+
+void tst_SettingsCardDialog::settingsCardThatCannotOpenReportsFalse()
+{
+    QFETCH(QString, kind);
+    InvokeManager::unbindTarget(SettingsCard);
+
+    QScopedPointer<SettingsCardDialog> dialog(createDialog(kind));
+    QSignalSpy done(dialog.data(), &SettingsCardDialog::done);
+    dialog->show();
+    QVERIFY(SystemUi::pressButton(QStringLiteral("Settings")));
+
+    QVERIFY(SignalWaiter::wait(done));
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.first().first().toBool(), false);
+    QCOMPARE(InvokeManager::recordedRequests().size(), 1);
+    QVERIFY(!dialog->dialog());
+    QCOMPARE(SystemUi::visibleCount(), 0);
 }
 
 QTEST_MAIN(tst_SettingsCardDialog)

@@ -1,8 +1,17 @@
+#include <hx/device/simulateddevice.h>
 #include <hx/system/systemdialog.h>
+#include <hx/trellan/actionset.h>
 #include <hx/trellan/arraydatamodel.h>
+#include <hx/trellan/button.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dialog.h>
+#include <hx/trellan/dropdown.h>
+#include <hx/trellan/enums.h>
+#include <hx/trellan/focusrequester.h>
+#include <hx/trellan/imagebutton.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
@@ -62,6 +71,13 @@ private slots:
     void dumpsTheDemoDocument();
     void showsOpenSheetsAndDialogsAfterTheScreen();
     void showsSystemDialogsOnTop();
+    void showsImagesByTheirAssetName_data();
+    void showsImagesByTheirAssetName();
+    void placesActionsOnTheActionBar_data();
+    void placesActionsOnTheActionBar();
+    void showsAnExpandedDropDownsOptions();
+    void showsAnOpenContextMenuOnTop();
+    void showsTheFocusAndTheKeyboard();
 };
 
 void tst_ScreenText::dumpsASmallScreen()
@@ -103,7 +119,7 @@ void tst_ScreenText::dumpsASmallScreen()
                                             "    [0] HEADER_TODAY: Today\n"
                                             "    [1] TYPE_POI: Waterloo | Ontario\n"
                                             "    [2] TYPE_POI: Water Street | Halifax\n"
-                                            "  Actions: Save | Delete (disabled)");
+                                            "  Action bar: left Save | centre Delete (disabled)");
     QCOMPARE(ScreenText::render(&pane), expected);
 }
 
@@ -122,7 +138,7 @@ void tst_ScreenText::dumpsTheDemoDocument()
                                             "  Label \"Empty\": No places found for x\n"
                                             "  Button \"CancelPickerButton\": <Cancel>\n"
                                             "  ActivityIndicator \"Spinner\": running\n"
-                                            "  Actions: Map");
+                                            "  Action bar: left Map");
     QCOMPARE(ScreenText::render(page.data()), expected);
 }
 
@@ -168,6 +184,167 @@ void tst_ScreenText::showsSystemDialogsOnTop()
     QVERIFY(TestDriver::pressDialogButton(QStringLiteral("Replace")));
     QCOMPARE(finished.count(), 1);
     QCOMPARE(ScreenText::render(&page), QStringLiteral("Page"));
+}
+
+void tst_ScreenText::showsImagesByTheirAssetName_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("an image view from an asset") << "ImageView"
+                                                 << "asset:///places_images/ic_favorite.png"
+                                                 << "ImageView \"Shown\": [img ic_favorite.png]";
+    QTest::newRow("an image view painted in memory") << "ImageView"
+                                                     << ""
+                                                     << "ImageView \"Shown\": [img 4x2]";
+    QTest::newRow("an image button") << "ImageButton"
+                                     << "asset:///places_images/moredetails.png"
+                                     << "ImageButton \"Shown\": [img moredetails.png]";
+    QTest::newRow("a button with an image") << "Button"
+                                            << "asset:///places_images/listbutton.png"
+                                            << "Button \"Shown\": <List> [img listbutton.png]";
+    QTest::newRow("an image view without an image shows nothing") << "empty"
+                                                                  << ""
+                                                                  << "";
+}
+
+void tst_ScreenText::showsImagesByTheirAssetName()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+
+    Container root;
+    Control *control = nullptr;
+    if (kind == QLatin1String("ImageButton")) {
+        auto *button = new ImageButton;
+        button->setDefaultImageSource(QUrl(source));
+        control = button;
+    } else if (kind == QLatin1String("Button")) {
+        auto *button = new Button(QStringLiteral("List"));
+        button->setImageSource(QUrl(source));
+        control = button;
+    } else {
+        auto *view = new ImageView;
+        if (!source.isEmpty())
+            view->setImageSource(QUrl(source));
+        else if (kind == QLatin1String("ImageView"))
+            view->setImage(Image(QImage(4, 2, QImage::Format_ARGB32_Premultiplied)));
+        control = view;
+    }
+    control->setObjectName(QStringLiteral("Shown"));
+    root.add(control);
+    QCOMPARE(ScreenText::render(&root), expected);
+    control->setVisible(false);
+    QCOMPARE(ScreenText::render(&root), QString());
+}
+
+void tst_ScreenText::placesActionsOnTheActionBar_data()
+{
+    QTest::addColumn<QList<int>>("placements");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("three actions fill left, centre and right")
+        << QList<int> { 0, 0, 0 } << "Action bar: left A | centre B | right C";
+    QTest::newRow("a fourth action goes to the overflow")
+        << QList<int> { 0, 0, 0, 0 } << "Action bar: left A | centre B | right C | overflow: D";
+    QTest::newRow("a signature action takes the centre")
+        << QList<int> { 0, 3, 0 } << "Action bar: left A | centre B (signature) | right C";
+    QTest::newRow("beside a signature action only two fit")
+        << QList<int> { 3, 0, 0, 0 } << "Action bar: left B | centre A (signature) | right C | overflow: D";
+    QTest::newRow("on-bar actions come before default ones")
+        << QList<int> { 0, 0, 0, 1 } << "Action bar: left D | centre A | right B | overflow: C";
+    QTest::newRow("overflow actions stay in the overflow") << QList<int> { 2, 0 } << "Action bar: left B | overflow: A";
+}
+
+void tst_ScreenText::placesActionsOnTheActionBar()
+{
+    QFETCH(QList<int>, placements);
+    QFETCH(QString, expected);
+
+    Page page;
+    for (int i = 0; i < placements.size(); ++i) {
+        auto *action = new ActionItem;
+        action->setTitle(QString(QLatin1Char(char('A' + i))));
+        page.addAction(action, placements.at(i));
+    }
+    QCOMPARE(ScreenText::render(&page), QStringLiteral("Page\n  ") + expected);
+}
+
+void tst_ScreenText::showsAnExpandedDropDownsOptions()
+{
+    Container root;
+    auto *dropDown = new DropDown;
+    dropDown->setObjectName(QStringLiteral("TypeDropDown"));
+    dropDown->setTitle(QStringLiteral("Type"));
+    auto *favorite = new Option(QStringLiteral("Favorite"), 0);
+    favorite->setImageSource(QUrl(QStringLiteral("asset:///places_images/favorite.png")));
+    dropDown->add(favorite);
+    dropDown->add(new Option(QStringLiteral("Home"), 1));
+    dropDown->setSelectedIndex(1);
+    root.add(dropDown);
+    QCOMPARE(ScreenText::render(&root), QStringLiteral("DropDown \"TypeDropDown\": Type = Home"));
+    dropDown->setExpanded(true);
+    QCOMPARE(ScreenText::render(&root),
+             QStringLiteral("DropDown \"TypeDropDown\": Type = Home (expanded)\n"
+                            "  ( ) Favorite [img favorite.png]\n"
+                            "  (*) Home"));
+}
+
+void tst_ScreenText::showsAnOpenContextMenuOnTop()
+{
+    Page page;
+    auto *row = new Label(QStringLiteral("Waterloo"));
+    row->setObjectName(QStringLiteral("Row"));
+    auto *menu = new ActionSet;
+    menu->setTitle(QStringLiteral("Waterloo"));
+    auto *map = new ActionItem;
+    map->setTitle(QStringLiteral("Map"));
+    map->setImageSource(QUrl(QStringLiteral("asset:///places_images/ic_map.png")));
+    auto *edit = new ActionItem;
+    edit->setTitle(QStringLiteral("Edit"));
+    edit->setEnabled(false);
+    menu->add(map);
+    menu->add(edit);
+    row->addActionSet(menu);
+    page.setContent(row);
+    QVERIFY(TestDriver::openContextMenu(&page, QStringLiteral("Row")));
+    QCOMPARE(ScreenText::render(&page),
+             QStringLiteral("Page\n"
+                            "  Label \"Row\": Waterloo\n"
+                            "ContextMenu of Label \"Row\":\n"
+                            "  --- Waterloo ---\n"
+                            "  Map [img ic_map.png]\n"
+                            "  Edit (disabled)"));
+    ContextMenu::close();
+    QCOMPARE(ScreenText::render(&page), QStringLiteral("Page\n  Label \"Row\": Waterloo"));
+}
+
+void tst_ScreenText::showsTheFocusAndTheKeyboard()
+{
+    hx::device::SimulatedDevice::setPhysicalKeyboard(false);
+    Page page;
+    auto *field = new TextField;
+    field->setObjectName(QStringLiteral("SearchField"));
+    page.setContent(field);
+    auto *select = new ActionItem;
+    select->setTitle(QStringLiteral("Select"));
+    page.addAction(select, ActionBarPlacement::Signature);
+
+    QVERIFY(TestDriver::typeText(&page, QStringLiteral("SearchField"), QStringLiteral("wat")));
+    QCOMPARE(ScreenText::render(&page),
+             QStringLiteral("Page\n"
+                            "  TextField \"SearchField\": [wat] (focused)\n"
+                            "  Action bar: centre Select (signature)\n"
+                            "Keyboard: shown"));
+    FocusRequester::requestFocus(select);
+    QCOMPARE(ScreenText::render(&page),
+             QStringLiteral("Page\n"
+                            "  TextField \"SearchField\": [wat]\n"
+                            "  Action bar: centre Select (focused) (signature)"));
+    FocusRequester::clearFocus();
+    hx::device::SimulatedDevice::reset();
 }
 
 QTEST_MAIN(tst_ScreenText)

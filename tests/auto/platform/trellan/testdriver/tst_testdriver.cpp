@@ -1,10 +1,20 @@
+#include <hx/system/systemdialog.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
+#include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
+#include <hx/trellan/customlistitem.h>
+#include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
+#include <hx/trellan/imagebutton.h>
 #include <hx/trellan/label.h>
+#include <hx/trellan/listitemprovider.h>
+#include <hx/trellan/listview.h>
+#include <hx/trellan/navigationpane.h>
+#include <hx/trellan/navigationpaneproperties.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/taphandler.h>
@@ -15,6 +25,124 @@
 #include <QtTest/QtTest>
 
 using namespace hx::trellan;
+
+namespace {
+// Place rows as the place lists build them: a title area and a more-details circle, each with
+// its own tap handler, and a context menu of two actions. Everything a finger does is logged.
+class PlaceRows : public ListItemProvider
+{
+public:
+    QStringList *log = nullptr;
+
+    Control *createItem(ListView *, const QString &) override
+    {
+        auto *root = new Container;
+        root->setObjectName(QStringLiteral("ListItemContainer"));
+        auto *info = new Container;
+        info->setObjectName(QStringLiteral("InfoContainer"));
+        auto *title = new Label;
+        title->setObjectName(QStringLiteral("ItemTitle"));
+        info->add(title);
+        auto *more = new ImageButton;
+        more->setObjectName(QStringLiteral("MoreInfoCircle"));
+        root->add(info);
+        root->add(more);
+        watch(info, QStringLiteral("title tapped"));
+        watch(more, QStringLiteral("info tapped"));
+        QObject::connect(root, &Control::touch, root, [this](TouchEvent *event) {
+            log->append(QStringLiteral("touch %1 %2").arg(event->touchType()).arg(event->target()->objectName()));
+        });
+        auto *menu = new ActionSet;
+        for (const char *name : { "FavoriteAction", "MapAction" }) {
+            auto *action = new ActionItem;
+            action->setObjectName(QLatin1String(name));
+            action->setTitle(QLatin1String(name).chopped(6));
+            QObject::connect(action, &ActionItem::triggered, action,
+                             [this, action] { log->append(action->objectName() + QStringLiteral(" triggered")); });
+            menu->add(action);
+        }
+        auto *item = new CustomListItem;
+        item->setContent(root);
+        item->addActionSet(menu);
+        return item;
+    }
+
+    void updateItem(ListView *, Control *item, const QString &, const QVariantList &, const QVariant &data) override
+    {
+        item->findChild<Label *>(QStringLiteral("ItemTitle"))->setText(data.toString());
+    }
+
+private:
+    void watch(Control *control, const QString &entry)
+    {
+        auto *handler = new TapHandler;
+        control->addGestureHandler(handler);
+        QObject::connect(handler, &TapHandler::tapped, handler, [this, entry] { log->append(entry); });
+    }
+};
+
+// A phone screen with something at every depth: a navigation pane whose first page holds a
+// search field, a list of places and a Save action; a sheet (child of that page) with its own
+// field; a newer sheet; a dialog.
+struct Phone
+{
+    QStringList log;
+    ArrayDataModel model;
+    PlaceRows rows;
+    NavigationPane pane;
+    Page *first = new Page;
+    Container *body = new Container;
+    TextField *field = new TextField;
+    ListView *list = new ListView;
+    Sheet *sheet = new Sheet;
+    Sheet newer;
+    Dialog dialog;
+
+    Phone()
+    {
+        rows.log = &log;
+        pane.setObjectName(QStringLiteral("Pane"));
+        first->setObjectName(QStringLiteral("First"));
+        body->setObjectName(QStringLiteral("Body"));
+        field->setObjectName(QStringLiteral("SearchField"));
+        list->setObjectName(QStringLiteral("Results"));
+        list->setListItemProvider(&rows);
+        model.append(QVariantList { "Waterloo", "Water Street", "Waterford" });
+        list->setDataModel(&model);
+        list->syncNow();
+        QObject::connect(list, &ListView::triggered, list, [this](const QVariantList &path) {
+            log.append(QStringLiteral("row %1 triggered").arg(path.value(0).toInt()));
+        });
+        body->add(field);
+        body->add(list);
+        first->setContent(body);
+        auto *save = new ActionItem;
+        save->setObjectName(QStringLiteral("SaveAction"));
+        save->setTitle(QStringLiteral("Save"));
+        QObject::connect(save, &ActionItem::triggered, save, [this] { log.append(QStringLiteral("saved")); });
+        first->addAction(save);
+        pane.push(first);
+
+        sheet->setObjectName(QStringLiteral("Details"));
+        sheet->setParent(first);
+        auto *sheetPage = new Page;
+        auto *sheetField = new TextField;
+        sheetField->setObjectName(QStringLiteral("SheetField"));
+        sheetPage->setContent(sheetField);
+        sheet->setContent(sheetPage);
+        newer.setObjectName(QStringLiteral("Newer"));
+        newer.setContent(new Page);
+        dialog.setObjectName(QStringLiteral("Confirm"));
+        dialog.setContent(new Button(QStringLiteral("OK")));
+    }
+
+    ~Phone()
+    {
+        ContextMenu::close();
+        sheet->close();
+    }
+};
+} // namespace
 
 class tst_TestDriver : public QObject
 {
@@ -28,6 +156,17 @@ private slots:
     void tapsReachTapHandlers();
     void chooseOptionSelectsAndNotifies();
     void controlsInAnOpenSheetAreFound();
+    void onlyWhatIsOnScreenIsReached_data();
+    void onlyWhatIsOnScreenIsReached();
+    void backFollowsTheBackButtons_data();
+    void backFollowsTheBackButtons();
+    void tappingARowPartTouchesItThenTriggersTheRow_data();
+    void tappingARowPartTouchesItThenTriggersTheRow();
+    void rowPartsThatCannotBeTapped_data();
+    void rowPartsThatCannotBeTapped();
+    void contextActionsOfARow_data();
+    void contextActionsOfARow();
+    void contextActionsNeedAnOpenMenu();
 };
 
 static Page *screen()
@@ -136,12 +275,17 @@ void tst_TestDriver::actionsAreFoundByTitleOrName()
     QSignalSpy saved(page->findAction(QStringLiteral("SaveEditAction")), &ActionItem::triggered);
     QSignalSpy favored(favorite, &ActionItem::triggered);
     QVERIFY(TestDriver::triggerAction(page.data(), QStringLiteral("Save")));
+    QVERIFY(TestDriver::openContextMenu(page.data(), QStringLiteral("SearchField")));
     QVERIFY(TestDriver::triggerAction(page.data(), QStringLiteral("FavoriteAction")));
+    QVERIFY(!ContextMenu::isOpen());
     QCOMPARE(saved.count(), 1);
     QCOMPARE(favored.count(), 1);
     favorite->setEnabled(false);
+    QVERIFY(TestDriver::openContextMenu(page.data(), QStringLiteral("SearchField")));
     QVERIFY(!TestDriver::triggerAction(page.data(), QStringLiteral("Add to Favorites")));
+    QVERIFY2(TestDriver::lastError().contains(QLatin1String("is disabled")), qPrintable(TestDriver::lastError()));
     QCOMPARE(favored.count(), 1);
+    TestDriver::closeContextMenu();
 }
 
 void tst_TestDriver::tapsReachTapHandlers()
@@ -187,6 +331,263 @@ void tst_TestDriver::controlsInAnOpenSheetAreFound()
     sheet.open();
     QVERIFY(TestDriver::typeText(&page, QStringLiteral("SearchField"), QStringLiteral("a")));
     sheet.close();
+}
+
+void tst_TestDriver::onlyWhatIsOnScreenIsReached_data()
+{
+    QTest::addColumn<QString>("cover");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("the top page's field") << ""
+                                          << "SearchField"
+                                          << "";
+    QTest::newRow("the top page's row") << ""
+                                        << "Results"
+                                        << "";
+    QTest::newRow("the top page's action") << ""
+                                           << "SaveAction"
+                                           << "";
+    QTest::newRow("a field on a page covered by a pushed page")
+        << "push"
+        << "SearchField"
+        << "TextField \"SearchField\" is on Page \"First\", covered by Page \"Second\"";
+    QTest::newRow("an action of a covered page")
+        << "push"
+        << "SaveAction"
+        << "ActionItem \"SaveAction\" is on Page \"First\", covered by Page \"Second\"";
+    QTest::newRow("a field of a page popped off")
+        << "push and pop"
+        << "SecondField"
+        << "TextField \"SecondField\" is in Page \"Second\", which was popped off NavigationPane \"Pane\"";
+    QTest::newRow("a field in a hidden container")
+        << "hide"
+        << "SearchField"
+        << "TextField \"SearchField\" is in Container \"Body\", which is hidden";
+    QTest::newRow("a field inside a closed sheet")
+        << ""
+        << "SheetField"
+        << "TextField \"SheetField\" is in Sheet \"Details\", which is not open";
+    QTest::newRow("the open sheet's field") << "sheet"
+                                            << "SheetField"
+                                            << "";
+    QTest::newRow("a row behind an open sheet") << "sheet"
+                                                << "Results"
+                                                << "ListView \"Results\" is covered by Sheet \"Details\"";
+    QTest::newRow("the older of two sheets") << "two sheets"
+                                             << "SheetField"
+                                             << "TextField \"SheetField\" is covered by Sheet \"Newer\"";
+    QTest::newRow("an action behind an open dialog") << "dialog"
+                                                     << "SaveAction"
+                                                     << "ActionItem \"SaveAction\" is covered by Dialog \"Confirm\"";
+    QTest::newRow("a sheet's field behind an open dialog")
+        << "sheet and dialog"
+        << "SheetField"
+        << "TextField \"SheetField\" is covered by Dialog \"Confirm\"";
+    QTest::newRow("a row behind an open context menu")
+        << "menu"
+        << "Results"
+        << "ListView \"Results\" is covered by the context menu of CustomListItem";
+    QTest::newRow("an action behind a system dialog")
+        << "system dialog"
+        << "SaveAction"
+        << "ActionItem \"SaveAction\" is covered by SystemDialog \"Delete?\"";
+}
+
+void tst_TestDriver::onlyWhatIsOnScreenIsReached()
+{
+    QFETCH(QString, cover);
+    QFETCH(QString, target);
+    QFETCH(QString, why);
+
+    Phone phone;
+    hx::system::SystemDialog system(QStringLiteral("Delete"), QStringLiteral("Cancel"));
+    system.setTitle(QStringLiteral("Delete?"));
+    if (cover.startsWith(QLatin1String("push"))) {
+        auto *second = new Page;
+        second->setObjectName(QStringLiteral("Second"));
+        auto *secondField = new TextField;
+        secondField->setObjectName(QStringLiteral("SecondField"));
+        second->setContent(secondField);
+        phone.pane.push(second);
+        if (cover.endsWith(QLatin1String("pop")))
+            QCOMPARE(phone.pane.pop(), second);
+    }
+    if (cover == QLatin1String("hide"))
+        phone.body->setVisible(false);
+    if (cover.startsWith(QLatin1String("sheet")) || cover == QLatin1String("two sheets"))
+        phone.sheet->open();
+    if (cover == QLatin1String("two sheets"))
+        phone.newer.open();
+    if (cover.endsWith(QLatin1String("dialog")) && !cover.startsWith(QLatin1String("system")))
+        phone.dialog.open();
+    if (cover == QLatin1String("menu"))
+        QVERIFY(TestDriver::openRowContextMenu(&phone.pane, QStringLiteral("Results"), { 0 }));
+    if (cover == QLatin1String("system dialog"))
+        system.show();
+
+    QObject *object = TestDriver::find(&phone.pane, target);
+    if (!object)
+        object = phone.pane.findChild<QObject *>(target);
+    QVERIFY(object);
+    QCOMPARE(TestDriver::whyNotOnScreen(&phone.pane, object), why);
+    QCOMPARE(TestDriver::isOnScreen(&phone.pane, object), why.isEmpty());
+
+    bool reached = false;
+    if (target == QLatin1String("Results"))
+        reached = TestDriver::tapRow(&phone.pane, target, { 1 });
+    else if (target == QLatin1String("SaveAction"))
+        reached = TestDriver::triggerAction(&phone.pane, QStringLiteral("Save"));
+    else
+        reached = TestDriver::typeText(&phone.pane, target, QStringLiteral("x"));
+    QCOMPARE(reached, why.isEmpty());
+    if (!reached) {
+        QCOMPARE(TestDriver::lastError(), why);
+        QVERIFY2(phone.log.isEmpty(), qPrintable(phone.log.join(QLatin1Char(','))));
+    }
+    system.cancel();
+}
+
+void tst_TestDriver::backFollowsTheBackButtons_data()
+{
+    QTest::addColumn<bool>("buttonsVisible");
+    QTest::addColumn<bool>("ownBackAction");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<int>("pagesAfter");
+    QTest::addColumn<int>("backActions");
+
+    QTest::newRow("a shown back button pops the page") << true << false << true << 1 << 0;
+    QTest::newRow("hidden back buttons cannot be pressed") << false << false << false << 2 << 0;
+    QTest::newRow("a page's own back action is triggered instead") << true << true << true << 2 << 1;
+    QTest::newRow("a hidden own back action is not") << false << true << false << 2 << 0;
+}
+
+void tst_TestDriver::backFollowsTheBackButtons()
+{
+    QFETCH(bool, buttonsVisible);
+    QFETCH(bool, ownBackAction);
+    QFETCH(bool, pressed);
+    QFETCH(int, pagesAfter);
+    QFETCH(int, backActions);
+
+    Phone phone;
+    auto *second = new Page;
+    auto *back = new ActionItem;
+    back->setObjectName(QStringLiteral("BackAction"));
+    QSignalSpy backTriggered(back, &ActionItem::triggered);
+    if (ownBackAction) {
+        auto *properties = new NavigationPaneProperties;
+        properties->setBackButton(back);
+        second->setPaneProperties(properties);
+    } else {
+        back->setParent(second);
+    }
+    phone.pane.push(second);
+    phone.pane.setBackButtonsVisible(buttonsVisible);
+
+    QCOMPARE(TestDriver::pressBack(&phone.pane), pressed);
+    QCOMPARE(phone.pane.count(), pagesAfter);
+    QCOMPARE(backTriggered.count(), backActions);
+    if (!pressed)
+        QVERIFY2(TestDriver::lastError().contains(QLatin1String("NavigationPane \"Pane\"")),
+                 qPrintable(TestDriver::lastError()));
+}
+
+void tst_TestDriver::tappingARowPartTouchesItThenTriggersTheRow_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QStringList>("log");
+
+    QTest::newRow("the title: its area's tap handler")
+        << "ItemTitle" << QStringList { "touch 0 ItemTitle", "touch 2 ItemTitle", "title tapped", "row 1 triggered" };
+    QTest::newRow("the more-details circle: its own tap handler only")
+        << "MoreInfoCircle"
+        << QStringList { "touch 0 MoreInfoCircle", "touch 2 MoreInfoCircle", "info tapped", "row 1 triggered" };
+    QTest::newRow("the row's body: no tap handler, the row still triggers")
+        << "ListItemContainer"
+        << QStringList { "touch 0 ListItemContainer", "touch 2 ListItemContainer", "row 1 triggered" };
+}
+
+void tst_TestDriver::tappingARowPartTouchesItThenTriggersTheRow()
+{
+    QFETCH(QString, part);
+    QFETCH(QStringList, log);
+
+    Phone phone;
+    QVERIFY2(TestDriver::tapRowPart(&phone.pane, QStringLiteral("Results"), { 1 }, part),
+             qPrintable(TestDriver::lastError()));
+    QCOMPARE(phone.log, log);
+}
+
+void tst_TestDriver::rowPartsThatCannotBeTapped_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QVariantList>("indexPath");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("a hidden part") << "MoreInfoCircle" << QVariantList { 1 }
+                                   << "ImageButton \"MoreInfoCircle\" is hidden";
+    QTest::newRow("a part the row does not have")
+        << "Distance" << QVariantList { 1 } << "row [1] of ListView \"Results\" has no part named \"Distance\"";
+    QTest::newRow("a row past the end") << "ItemTitle" << QVariantList { 7 }
+                                        << "ListView \"Results\" has no row at [7]";
+}
+
+void tst_TestDriver::rowPartsThatCannotBeTapped()
+{
+    QFETCH(QString, part);
+    QFETCH(QVariantList, indexPath);
+    QFETCH(QString, why);
+
+    Phone phone;
+    for (auto *more : phone.list->findChildren<ImageButton *>(QStringLiteral("MoreInfoCircle")))
+        more->setVisible(false);
+    QVERIFY(!TestDriver::tapRowPart(&phone.pane, QStringLiteral("Results"), indexPath, part));
+    QCOMPARE(TestDriver::lastError(), why);
+    QVERIFY(phone.log.isEmpty());
+}
+
+void tst_TestDriver::contextActionsOfARow_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("triggered");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("by object name") << "MapAction" << true << "";
+    QTest::newRow("by title") << "Favorite" << true << "";
+    QTest::newRow("one the menu does not have")
+        << "DeleteHomeAction" << false
+        << "the context menu of row [2] of \"Results\" has no \"DeleteHomeAction\", only FavoriteAction, MapAction";
+}
+
+void tst_TestDriver::contextActionsOfARow()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, triggered);
+    QFETCH(QString, why);
+
+    Phone phone;
+    QCOMPARE(TestDriver::triggerRowAction(&phone.pane, QStringLiteral("Results"), { 2 }, action), triggered);
+    QVERIFY(!ContextMenu::isOpen());
+    QCOMPARE(phone.log.size(), triggered ? 1 : 0);
+    if (triggered)
+        QVERIFY(phone.log.first().endsWith(QLatin1String(" triggered")));
+    else
+        QCOMPARE(TestDriver::lastError(), why);
+}
+
+void tst_TestDriver::contextActionsNeedAnOpenMenu()
+{
+    Phone phone;
+    QVERIFY(!TestDriver::triggerAction(&phone.pane, QStringLiteral("MapAction")));
+    QCOMPARE(TestDriver::lastError(), QStringLiteral("ActionItem \"MapAction\" is in a context menu that is not open"));
+
+    QVERIFY(TestDriver::openRowContextMenu(&phone.pane, QStringLiteral("Results"), { 0 }));
+    QCOMPARE(ContextMenu::owner(), phone.list->rowItem(0));
+    QCOMPARE(ContextMenu::actions().size(), 2);
+    QVERIFY(TestDriver::triggerAction(&phone.pane, QStringLiteral("MapAction")));
+    QCOMPARE(phone.log, QStringList { "MapAction triggered" });
+    QVERIFY(!ContextMenu::isOpen());
 }
 
 QTEST_MAIN(tst_TestDriver)
