@@ -19,10 +19,13 @@ enum { MaxZoom = 22 };
 
 SharedLink::Error readNumber(const QString &text, double *value)
 {
+    static const QRegularExpression nonFinite(QStringLiteral("^[+-]?(nan|inf|infinity)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
     bool ok = false;
     *value = text.trimmed().toDouble(&ok);
     if (!ok)
-        return SharedLink::MalformedPosition;
+        return nonFinite.match(text.trimmed()).hasMatch() ? SharedLink::NonFiniteCoordinate
+                                                          : SharedLink::MalformedPosition;
     return std::isfinite(*value) ? SharedLink::NoError : SharedLink::NonFiniteCoordinate;
 }
 

@@ -243,7 +243,7 @@ void tst_SharedLink::geocodesAQuery_data()
         << "Richmond" << 49.17 << 10 << SharedLink::NoError;
     QTest::newRow("geo text near the other position") << "geo:37.5,-77.4?q=Richmond"
                                                       << "Richmond" << 37.54 << -1 << SharedLink::NoError;
-    QTest::newRow("OpenStreetMap search") << "https://www.openstreetmap.org/search?query=Water+loo"
+    QTest::newRow("OpenStreetMap search") << "https://www.openstreetmap.org/search?query=Water%6Coo"
                                           << "Waterloo" << 43.4643 << -1 << SharedLink::NoError;
     QTest::newRow("map site text query") << "https://maps.google.com/?q=waterloo&z=11"
                                          << "Waterloo" << 43.4643 << 11 << SharedLink::NoError;
