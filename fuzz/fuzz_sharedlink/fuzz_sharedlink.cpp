@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto position = place->primaryCoordinates();
     if (!qIsNaN(position.latitude()) && !position.isValid())
         __builtin_trap();
-    const auto again = SharedLinkUtils::openLink(place->mapUrl().toString(QUrl::FullyEncoded), &error);
+    const QUrl placeUrl = SharedLinkUtils::placeUrl(link, &error);
+    const auto again = SharedLinkUtils::openLink(placeUrl.toString(QUrl::FullyEncoded), &error);
     if (!again || again->name() != place->name())
         __builtin_trap();
     return 0;

@@ -24,8 +24,8 @@ public:
                                                                 const hx::platform::places::Coordinates &near
                                                                 = hx::platform::places::Coordinates());
 
-    // The place URL (AbstractPlace::mapUrl) of the place openLink gives, which the share preview
-    // card reads; empty with the reason in *error.
+    // The place URL (the form of AbstractPlace::mapUrl) of the place openLink gives, which the
+    // share preview card reads; empty with the reason in *error.
     static QUrl placeUrl(const QString &link, SharedLink::Error *error,
                          const hx::platform::places::Coordinates &near = hx::platform::places::Coordinates());
 };

@@ -288,6 +288,7 @@ void tst_SharedLink::placeUrlReadsBackToTheSamePlace_data()
     QTest::newRow("share URI") << "geo:43.5,-80.25;name=Home";
     QTest::newRow("OpenStreetMap marker") << "https://www.openstreetmap.org/?mlat=43.4668&mlon=-80.5164";
     QTest::newRow("map path with a name") << "https://www.google.com/maps/place/Waterloo+Park/@43.469,-80.53,17z";
+    QTest::newRow("a name with a percent sign and hex digits") << "geo:43.5,-80.25;name=A%2541";
 }
 
 void tst_SharedLink::placeUrlReadsBackToTheSamePlace()
