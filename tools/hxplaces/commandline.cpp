@@ -20,7 +20,7 @@ const CommandInfo commands[] = {
     { "pick", "", "Pick a place in the terminal and print it as JSON (or --type TEXT --choose N)." },
     { "search", "TEXT", "Print the merged search list for TEXT as JSON sections." },
     { "share", "ID", "Print the geo: URI that shares a stored place." },
-    { "open-uri", "URI", "Print the place a geo: URI describes as JSON." },
+    { "open-uri", "LINK", "Print the place a shared link (geo: URI, place URL, map web link) names as JSON." },
     { "geocode", "ADDRESS", "Print the positions found for an address as JSON." },
     { "where", "LAT LON", "Print the addresses at a position as JSON (reverse-geocoding service)." },
     { "map", "ID", "Write the map image of a stored place (--png FILE)." },

@@ -13,6 +13,7 @@
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/mapsutils.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/sharedlinkutils.h>
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
@@ -24,6 +25,8 @@ using hx::trellan::places::FilterCategory;
 using hx::trellan::places::ItemType;
 using hx::trellan::places::MapsUtils;
 using hx::trellan::places::PlaceManagerUI;
+using hx::trellan::places::SharedLink;
+using hx::trellan::places::SharedLinkUtils;
 
 namespace {
 QSharedPointer<Place> storedPlace(qint64 id, QTextStream &err)
@@ -100,9 +103,10 @@ int ScriptedCommands::share(qint64 id)
 
 int ScriptedCommands::openUri(const QString &uri)
 {
-    const QSharedPointer<Place> place = MapsUtils::createPlace(QUrl(uri));
+    SharedLink::Error error = SharedLink::NoError;
+    const QSharedPointer<Place> place = SharedLinkUtils::openLink(uri, &error, m_near);
     if (place.isNull()) {
-        m_err << "hxplaces: \"" << uri << "\" does not describe a place" << Qt::endl;
+        m_err << "hxplaces: cannot open the link: " << SharedLink::errorText(error) << Qt::endl;
         return 1;
     }
     m_out << PickResolver::json(place) << Qt::endl;

@@ -182,6 +182,8 @@ private slots:
     void distancesInTheUsersUnits();
     void shareRoundTrips_data();
     void shareRoundTrips();
+    void openUriOpensSharedLinks_data();
+    void openUriOpensSharedLinks();
     void openUriRefusesWhatIsNotAPlace_data();
     void openUriRefusesWhatIsNotAPlace();
     void whereAndGeocodePrintLocations_data();
@@ -378,21 +380,73 @@ void tst_HxPlaces::shareRoundTrips()
     QCOMPARE(place.value(QStringLiteral("longitude")).toDouble(), -80.523);
 }
 
+void tst_HxPlaces::openUriOpensSharedLinks_data()
+{
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::newRow("geo with a zoom") << "geo:43.4668,-80.51639?z=12"
+                                     << "" << 43.4668 << -80.51639;
+    QTest::newRow("geo:0,0 with a labelled position") << "geo:0,0?q=43.4668,-80.51639(Waterloo)"
+                                                      << "Waterloo" << 43.4668 << -80.51639;
+    QTest::newRow("geo:0,0 with a text, geocoded") << "geo:0,0?q=75+King+Street"
+                                                   << "75 King Street S" << 43.4646 << -80.5221;
+    QTest::newRow("OpenStreetMap marker") << "https://www.openstreetmap.org/?mlat=43.4668&mlon=-80.5164"
+                                          << "" << 43.4668 << -80.5164;
+}
+
+void tst_HxPlaces::openUriOpensSharedLinks()
+{
+    QFETCH(QString, uri);
+    QFETCH(QString, name);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    const Result result = run(QStringList { "open-uri", uri } + dataArguments());
+    QCOMPARE(result.code, 0);
+    const QJsonObject place = selectedPlace(result.out);
+    QVERIFY2(!place.isEmpty(), result.out + result.err);
+    QCOMPARE(place.value(QStringLiteral("name")).toString(), name);
+    QVERIFY(qAbs(place.value(QStringLiteral("latitude")).toDouble() - latitude) < 1e-6);
+    QVERIFY(qAbs(place.value(QStringLiteral("longitude")).toDouble() - longitude) < 1e-6);
+}
+
 void tst_HxPlaces::openUriRefusesWhatIsNotAPlace_data()
 {
     QTest::addColumn<QString>("uri");
-    QTest::newRow("a latitude that is not a number") << QStringLiteral("geo:abc,1");
-    QTest::newRow("one coordinate only") << QStringLiteral("geo:43.5");
-    QTest::newRow("a latitude off the globe") << QStringLiteral("geo:95,10;name=Nowhere");
-    QTest::newRow("not a geo URI at all") << QStringLiteral("mailto:someone@example.org");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a latitude that is not a number") << "geo:abc,1"
+                                                     << "not a latitude and a longitude";
+    QTest::newRow("a latitude off the globe") << "geo:95,10;name=Nowhere"
+                                              << "latitude is outside";
+    QTest::newRow("infinity") << "geo:1,inf"
+                              << "not a finite number";
+    QTest::newRow("another reference system") << "geo:1,2;crs=utm"
+                                              << "not wgs84";
+    QTest::newRow("an empty query") << "geo:0,0?q="
+                                    << "query is empty";
+    QTest::newRow("a text nothing matches") << "geo:0,0?q=Atlantis"
+                                            << "nothing was found";
+    QTest::newRow("not a geo URI at all") << "mailto:someone@example.org"
+                                          << "not read";
 }
 
 void tst_HxPlaces::openUriRefusesWhatIsNotAPlace()
 {
     QFETCH(QString, uri);
+    QFETCH(QString, reason);
     const Result result = run(QStringList { "open-uri", uri } + dataArguments());
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
+    // One line of ours; the environment may add Qt's own notices.
+    QList<QByteArray> ours;
+    for (const QByteArray &line : result.err.split('\n')) {
+        if (line.startsWith("hxplaces"))
+            ours.append(line);
+    }
+    QVERIFY2(ours.size() == 1 && ours.first().startsWith("hxplaces: cannot open the link: ")
+                 && ours.first().contains(reason.toUtf8()),
+             result.err);
 }
 
 void tst_HxPlaces::whereAndGeocodePrintLocations_data()
