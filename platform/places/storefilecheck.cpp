@@ -116,11 +116,13 @@ Error::Type StoreFileCheck::inspect(const QString &path)
         return refuse("not a store file,", path);
     const int applicationId = headerNumber(header, ApplicationIdOffset);
     const bool unmarkedFirstVersion = applicationId == 0 && headerNumber(header, UserVersionOffset) == 1;
-    // Changes still in the write-ahead log are not in the header yet: then SQLite must read it.
+    // Changes still in a write-ahead log, or being written (a store being made by another
+    // process), are not in the header yet: then SQLite reads the file under its locks.
     const bool hadLog = QFileInfo::exists(path + QStringLiteral("-wal"));
     const bool hadIndex = QFileInfo::exists(path + QStringLiteral("-shm"));
-    const bool pendingLog = hadLog && QFileInfo(path + QStringLiteral("-wal")).size() > 0;
-    if (applicationId != PlaceSchema::ApplicationId && !unmarkedFirstVersion && !pendingLog)
+    const bool pending = (hadLog && QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+        || QFileInfo::exists(path + QStringLiteral("-journal"));
+    if (applicationId != PlaceSchema::ApplicationId && !unmarkedFirstVersion && !pending)
         return refuse("not a store file,", path);
 
     const Contents contents = readContents(path, !isRemembered(path));
