@@ -259,6 +259,9 @@ bool GazetteerPrivate::open()
     if (version < 1)
         return fail(QStringLiteral("unknown gazetteer version %1").arg(version));
     this->version = version;
+    if (version < GazetteerSchema::FirstVersionWithSharedFolding)
+        qWarning().noquote() << "hx::platform::places::Gazetteer:" << path
+                             << "was folded by an older version; write it again (places-import) so every name matches";
 
     for (const char *sql : { ExactSql, PrefixSql, PositionSql, CategoriesSql,
                              version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql }) {

@@ -9,9 +9,13 @@ namespace GazetteerSchema {
 // "HxGz": tells a gazetteer from any other SQLite file before a single table is read.
 constexpr int ApplicationId = 0x48784775;
 // 2 added ratings and the category index; files of version 1 still open, without either.
-constexpr int Version = 2;
+// 3 keys and index terms folded as the user's store folds them (TextFolding); older files still
+// open, but their few names that fold otherwise (a sharp s, letters outside the basic plane)
+// match only as before until the file is written again.
+constexpr int Version = 3;
 constexpr int FirstVersionWithRatings = 2;
 constexpr int FirstVersionWithCategoryIndex = 2;
+constexpr int FirstVersionWithSharedFolding = 3;
 // The longest indexed prefix, kind letter included.
 constexpr int LongestIndexedPrefix = 8;
 

@@ -2,51 +2,17 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 
-#include <QtCore/QVector>
+#include <QtCore/QRegExp>
+
+#include "textfolding_p.h"
 
 namespace hx {
 namespace platform {
 namespace places {
 
-namespace {
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber();
-}
-
-// Decomposes, drops the combining marks and lowers case (as the tokenizer does, so "ß" stays "ß")
-// "É" -> "e", "ﬁ" -> "fi".
-QString stripMarksAndCase(const QString &text)
-{
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_SpacingCombining
-            || c.category() == QChar::Mark_Enclosing)
-            continue;
-        out.append(c);
-    }
-    return out.toLower();
-}
-} // namespace
-
 QStringList GazetteerText::foldedWords(const QString &text)
 {
-    const QString folded = stripMarksAndCase(text);
-    QStringList words;
-    QString word;
-    for (const QChar c : folded) {
-        if (isWordChar(c) || c.isSurrogate()) {
-            word.append(c);
-        } else if (!word.isEmpty()) {
-            words.append(word);
-            word.clear();
-        }
-    }
-    if (!word.isEmpty())
-        words.append(word);
-    return words;
+    return TextFolding::words(text);
 }
 
 QString GazetteerText::foldedKey(const QString &text)

@@ -8,9 +8,8 @@ namespace hx {
 namespace platform {
 namespace places {
 
-// Text folding shared by the gazetteer's writer and reader. It mirrors the full-text tokenizer
-// (letters and digits, case and diacritics folded), so that a key computed here compares equal
-// to what the index matched.
+// The gazetteer's keys and index terms, shared by its writer and reader. Text is folded by
+// TextFolding, as in the user's store, so a name matches the same way in both.
 class GazetteerText
 {
 public:

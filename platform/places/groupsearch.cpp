@@ -29,14 +29,32 @@ QSharedPointer<AbstractPlace> headerOf(const Place &place)
     return QSharedPointer<AbstractPlace>(new PlaceHeader(PlaceHeaderPrivate::createHeader(place)));
 }
 
+PlaceDatabase::Order orderOf(const SortRule &rule)
+{
+    switch (rule.field()) {
+    case SortRule::FieldName:
+        return PlaceDatabase::OrderByName;
+    case SortRule::FieldLastModified:
+        return PlaceDatabase::OrderByModified;
+    case SortRule::FieldLastUsed:
+        return PlaceDatabase::OrderByLastUsed;
+    case SortRule::FieldRelevance:
+        break;
+    }
+    return PlaceDatabase::OrderByRelevance;
+}
+
+// An unreadable record is left out of the page; consumed still counts it.
 Places storedPlaces(const PlaceDatabase::Query &query, bool full, int offset, int limit, bool *hasMore,
-                    Error::Type *error)
+                    Error::Type *error, int *consumed = nullptr)
 {
     Places places;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
     if (!db)
         return places;
     const QList<qint64> ids = db->findIds(query, offset, limit, hasMore, error);
+    if (consumed)
+        *consumed = ids.size();
     for (qint64 id : ids) {
         Error::Type loadError = Error::None;
         std::unique_ptr<Place> place(db->loadPlace(id, &loadError));
@@ -47,13 +65,19 @@ Places storedPlaces(const PlaceDatabase::Query &query, bool full, int offset, in
     return places;
 }
 
-Places contactPlaces(const QString &text, int offset, int limit, bool *hasMore, Error::Type *error)
+Places contactPlaces(const QString &text, const SortRule &rule, int offset, int limit, bool *hasMore,
+                     Error::Type *error, int *consumed = nullptr)
 {
     Places places;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
     if (!db)
         return places;
-    const QList<qint64> ids = db->findContactAddresses(text, offset, limit, hasMore, error);
+    const PlaceDatabase::Order order
+        = rule.field() == SortRule::FieldRelevance ? PlaceDatabase::OrderByRelevance : PlaceDatabase::OrderByName;
+    const QList<qint64> ids
+        = db->findContactAddresses(text, order, rule.order() == SortRule::Descending, offset, limit, hasMore, error);
+    if (consumed)
+        *consumed = ids.size();
     for (qint64 id : ids) {
         ContactEntry contact;
         ContactEntry::PostalAddress address;
@@ -168,9 +192,12 @@ Places recents(const QString &text, bool nonFavorite, int offset, int limit, boo
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
     if (!db)
         return Places();
+    // Both sources newest first, each read to the end of the page: their merge by time is then
+    // exactly the newest offset + limit of the two together.
     PlaceDatabase::Query query;
     query.text = text;
     query.order = PlaceDatabase::OrderByLastUsed;
+    query.descending = true;
     query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
     const int wanted = offset + limit + 1;
     bool more = false;
@@ -178,21 +205,19 @@ Places recents(const QString &text, bool nonFavorite, int offset, int limit, boo
     if (*error != Error::None)
         return Places();
     bool termsMore = false;
-    const auto terms = db->recentSearchTerms(text, 0, wanted, &termsMore, error);
-    const auto times = db->recentSearchTermTimes(wanted, error);
-    QHash<QString, qint64> timeOf;
-    for (const auto &pair : times)
-        timeOf.insert(pair.first, pair.second);
-    for (const auto &term : terms) {
+    const QList<PlaceDatabase::SearchTerm> terms = db->recentSearchTerms(text, 0, wanted, &termsMore, error);
+    if (*error != Error::None)
+        return Places();
+    for (const PlaceDatabase::SearchTerm &term : terms) {
         Place *place = new Place;
-        place->setName(term.first);
-        place->setLastUsedTime(timeOf.value(term.first));
-        if (term.second.isEmpty()) {
+        place->setName(term.term);
+        place->setLastUsedTime(term.lastUsed);
+        if (term.category.isEmpty()) {
             place->addTag(QLatin1String(InternalTags::RecentSearchTerm));
         } else {
             place->addTag(QLatin1String(InternalTags::RecentSearchPointOfInterestCategory));
             place->addAuxiliaryData(AuxiliaryData(QLatin1String(AuxiliaryData::TypeSuggestion),
-                                                  Provider(QLatin1String(Provider::Gazetteer)), term.second));
+                                                  Provider(QLatin1String(Provider::Gazetteer)), term.category));
         }
         places.append(QSharedPointer<AbstractPlace>(place));
     }
@@ -221,32 +246,36 @@ Places concatenate(const QList<Source> &sources, int offset, int limit, bool *ha
 }
 } // namespace
 
-Places GroupSearch::page(int group, const QString &text, const Coordinates &near, bool nonFavorite, int offset,
-                         int limit, bool *hasMore, Error::Type *error)
+Places GroupSearch::sourcePage(const Request &request, int offset, int limit, int *consumed, bool *hasMore,
+                               Error::Type *error)
 {
-    *hasMore = false;
-    *error = Error::None;
     if (limit <= 0 || offset < 0)
         return Places();
+    const QString &text = request.text;
+    const Coordinates &near = request.near;
+    const bool nonFavorite = request.nonFavorite;
     PlaceDatabase::Query query;
     query.text = text;
     query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
-    switch (group) {
+    query.order = orderOf(request.rule);
+    query.descending = request.rule.order() == SortRule::Descending;
+    switch (request.group) {
     case SearchResultGroup::Recents:
         return recents(text, nonFavorite, offset, limit, hasMore, error);
     case SearchResultGroup::Favorites:
         if (nonFavorite)
             return Places();
         query.anyFlags = PlaceDatabase::FlagFavorite;
-        return storedPlaces(query, false, offset, limit, hasMore, error);
+        return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::RecentlyPicked:
         query.order = PlaceDatabase::OrderByLastUsed;
-        return storedPlaces(query, false, offset, limit, hasMore, error);
+        query.descending = true;
+        return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::Contacts:
-        return contactPlaces(text, offset, limit, hasMore, error);
+        return contactPlaces(text, request.rule, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::MyPlaces:
     case SearchResultGroup::MyPlacesGroup14:
-        return storedPlaces(query, false, offset, limit, hasMore, error);
+        return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::RemotePlaces:
         return remotePlaces(text, GazetteerEntry::AnyKind, near, false, offset, limit, hasMore, error);
     case SearchResultGroup::Addresses:
@@ -268,7 +297,7 @@ Places GroupSearch::page(int group, const QString &text, const Coordinates &near
     case SearchResultGroup::All: {
         const QList<Source> sources = {
             [&](int o, int l, bool *m, Error::Type *e) { return storedPlaces(query, false, o, l, m, e); },
-            [&](int o, int l, bool *m, Error::Type *e) { return contactPlaces(text, o, l, m, e); },
+            [&](int o, int l, bool *m, Error::Type *e) { return contactPlaces(text, request.rule, o, l, m, e); },
             [&](int o, int l, bool *m, Error::Type *e) {
                 return remotePlaces(text, GazetteerEntry::AnyKind, near, false, o, l, m, e);
             },
@@ -281,17 +310,32 @@ Places GroupSearch::page(int group, const QString &text, const Coordinates &near
     }
 }
 
+Places GroupSearch::page(const Request &request, int offset, int limit, int *consumed, bool *hasMore,
+                         Error::Type *error)
+{
+    *hasMore = false;
+    *error = Error::None;
+    *consumed = -1;
+    Places places = sourcePage(request, offset, limit, consumed, hasMore, error);
+    if (*consumed < 0)
+        *consumed = places.size();
+    return places;
+}
+
 Places GroupSearch::run(SearchHandle &handle, int group, const QString &text, const Coordinates &near, bool nonFavorite,
-                        int offset, int limit, Error::Type *error)
+                        int offset, int limit, Error::Type *error, const SortRule &rule)
 {
     handle = SearchHandle();
     handle.m_group = group;
     handle.m_text = text;
     handle.m_near = near;
     handle.m_nonFavorite = nonFavorite;
+    handle.m_rule = rule;
     bool hasMore = false;
-    const Places places = page(group, text, near, nonFavorite, std::max(0, offset), limit, &hasMore, error);
-    handle.m_position = std::max(0, offset) + places.size();
+    int consumed = 0;
+    const Places places
+        = page({ group, text, near, nonFavorite, rule }, std::max(0, offset), limit, &consumed, &hasMore, error);
+    handle.m_position = std::max(0, offset) + consumed;
     handle.m_hasMoreData = *error == Error::None && hasMore;
     return places;
 }
@@ -304,9 +348,10 @@ Places GroupSearch::more(SearchHandle &handle, int count, int start, Error::Type
     }
     const int from = start == -1 ? handle.m_position : start;
     bool hasMore = false;
-    const Places places
-        = page(handle.m_group, handle.m_text, handle.m_near, handle.m_nonFavorite, from, count, &hasMore, error);
-    handle.m_position = from + places.size();
+    int consumed = 0;
+    const Places places = page({ handle.m_group, handle.m_text, handle.m_near, handle.m_nonFavorite, handle.m_rule },
+                               from, count, &consumed, &hasMore, error);
+    handle.m_position = from + consumed;
     handle.m_hasMoreData = *error == Error::None && hasMore;
     return places;
 }

@@ -19,14 +19,26 @@ class GroupSearch
 public:
     using Places = QList<QSharedPointer<AbstractPlace>>;
 
+    // The rule orders the stored places and contacts; the other groups have an order of their own.
     static Places run(SearchHandle &handle, int group, const QString &text, const Coordinates &near, bool nonFavorite,
-                      int offset, int limit, Error::Type *error);
+                      int offset, int limit, Error::Type *error, const SortRule &rule = SortRule());
     // Continues the handle's query: start -1 means where the handle stands.
     static Places more(SearchHandle &handle, int count, int start, Error::Type *error);
 
 private:
-    static Places page(int group, const QString &text, const Coordinates &near, bool nonFavorite, int offset, int limit,
-                       bool *hasMore, Error::Type *error);
+    struct Request
+    {
+        int group;
+        QString text;
+        Coordinates near;
+        bool nonFavorite;
+        SortRule rule;
+    };
+    // consumed: how many results the page stands for, unreadable records skipped included, so
+    // the next page starts right after it.
+    static Places page(const Request &request, int offset, int limit, int *consumed, bool *hasMore, Error::Type *error);
+    static Places sourcePage(const Request &request, int offset, int limit, int *consumed, bool *hasMore,
+                             Error::Type *error);
 };
 
 } // namespace places

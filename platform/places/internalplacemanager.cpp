@@ -25,6 +25,40 @@ QList<PlaceHeader *> headersOf(const GroupSearch::Places &places)
     }
     return headers;
 }
+
+// Both run inside the caller's write transaction; the writes they make through PlaceManager join it.
+Error::Type favChecked(PlaceDatabase *db, Place &place)
+{
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags >= 0 && (flags & PlaceDatabase::FlagFavorite))
+        return Error::AlreadyStored;
+    const int favorites = db->countWithFlag(PlaceDatabase::FlagFavorite);
+    if (favorites < 0)
+        return Error::StorageFailure;
+    if (favorites >= PlaceDatabase::favoritesLimit())
+        return Error::FavoritesLimitReached;
+    place.addTag(QLatin1String(Tags::Favorite));
+    PlaceManager manager;
+    if (flags >= 0)
+        return manager.updatePlace(place);
+    // A place that is gone (an undo after the last reason to keep it went) comes back new.
+    place.setId(-1);
+    return manager.addPlace(place);
+}
+
+Error::Type unfavChecked(PlaceDatabase *db, const Place &place)
+{
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags < 0)
+        return Error::None;
+    Error::Type error = Error::None;
+    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    if (!stored)
+        return error;
+    stored->removeTag(QLatin1String(Tags::Favorite));
+    const int remaining = flags & ~PlaceDatabase::FlagFavorite;
+    return remaining == 0 ? db->deletePlace(stored->id()) : db->writePlace(*stored, false);
+}
 } // namespace
 
 InternalPlaceManager::InternalPlaceManager(QObject *parent) : QObject(parent)
@@ -50,21 +84,10 @@ Error::Type InternalPlaceManager::fav(Place &place)
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return error;
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
-    if (flags >= 0 && (flags & PlaceDatabase::FlagFavorite))
-        return Error::AlreadyStored;
-    if (db->countWithFlag(PlaceDatabase::FlagFavorite) >= PlaceDatabase::favoritesLimit())
-        return Error::FavoritesLimitReached;
+    if (!db->beginWrite())
+        return Error::StorageFailure;
     Place stored = place;
-    stored.addTag(QLatin1String(Tags::Favorite));
-    PlaceManager manager;
-    if (flags >= 0) {
-        error = manager.updatePlace(stored);
-    } else {
-        // A place that is gone (an undo after the last reason to keep it went) comes back new.
-        stored.setId(-1);
-        error = manager.addPlace(stored);
-    }
+    error = db->endWrite(favChecked(db, stored));
     if (error == Error::None)
         place = stored;
     return error;
@@ -76,17 +99,9 @@ Error::Type InternalPlaceManager::unfav(Place &place)
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return error;
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
-    if (flags < 0) {
-        place.removeTag(QLatin1String(Tags::Favorite));
-        return Error::None;
-    }
-    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
-    if (!stored)
-        return error;
-    stored->removeTag(QLatin1String(Tags::Favorite));
-    const int remaining = flags & ~PlaceDatabase::FlagFavorite;
-    error = remaining == 0 ? db->deletePlace(stored->id()) : db->writePlace(*stored, false);
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    error = db->endWrite(unfavChecked(db, place));
     if (error == Error::None)
         place.removeTag(QLatin1String(Tags::Favorite));
     return error;
@@ -121,8 +136,8 @@ QStringList InternalPlaceManager::getRecentSearchTerms(const QString &filter, Er
     if (!db)
         return terms;
     bool hasMore = false;
-    for (const auto &term : db->recentSearchTerms(filter, 0, -1, &hasMore, &error))
-        terms.append(term.first);
+    for (const PlaceDatabase::SearchTerm &term : db->recentSearchTerms(filter, 0, -1, &hasMore, &error))
+        terms.append(term.term);
     return terms;
 }
 
@@ -145,10 +160,10 @@ QList<PlaceHeader *> InternalPlaceManager::findRecentlyPickedPlaces(Error::Type 
 }
 
 QList<PlaceHeader *> InternalPlaceManager::findContacts(Error::Type &error, SearchHandle &handle, const QString &text,
-                                                        const SortRule &, int offset, int limit)
+                                                        const SortRule &rule, int offset, int limit)
 {
     return headersOf(
-        GroupSearch::run(handle, SearchResultGroup::Contacts, text, Coordinates(), false, offset, limit, &error));
+        GroupSearch::run(handle, SearchResultGroup::Contacts, text, Coordinates(), false, offset, limit, &error, rule));
 }
 
 QList<QSharedPointer<AbstractPlace>> InternalPlaceManager::findPlacesByGroup(int group, Error::Type &error,

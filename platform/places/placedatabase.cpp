@@ -9,12 +9,15 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QSet>
 #include <QtCore/QStandardPaths>
+#include <QtCore/QVector>
 
 #include <sqlite3.h>
 
 #include <memory>
 
 #include "placedatabase_p.h"
+#include "placeschema_p.h"
+#include "storefilecheck_p.h"
 #include "storescope_p.h"
 #include "textfolding_p.h"
 
@@ -155,41 +158,70 @@ QStringList placeWords(const Place &place)
     return words;
 }
 
-const char *const SchemaV1[] = {
-    "CREATE TABLE places(id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL, name_key TEXT NOT NULL,"
-    " flags INTEGER NOT NULL DEFAULT 0, last_used INTEGER, modified INTEGER NOT NULL, latitude REAL,"
-    " longitude REAL, search_text TEXT NOT NULL, record BLOB NOT NULL)",
-    "CREATE INDEX places_name_key ON places(name_key, id)",
-    "CREATE INDEX places_last_used ON places(last_used DESC, id DESC) WHERE last_used IS NOT NULL",
-    "CREATE TABLE place_tags(tag TEXT NOT NULL, place_id INTEGER NOT NULL REFERENCES places(id) ON DELETE CASCADE,"
-    " PRIMARY KEY(tag, place_id)) WITHOUT ROWID",
-    "CREATE INDEX place_tags_place ON place_tags(place_id)",
-    "CREATE TABLE place_words(word TEXT NOT NULL, place_id INTEGER NOT NULL REFERENCES places(id) ON DELETE CASCADE,"
-    " PRIMARY KEY(word, place_id)) WITHOUT ROWID",
-    "CREATE INDEX place_words_place ON place_words(place_id)",
-    "CREATE TABLE search_terms(term TEXT PRIMARY KEY, term_key TEXT NOT NULL, category TEXT NOT NULL DEFAULT '',"
-    " last_used INTEGER NOT NULL)",
-    "CREATE TABLE contacts(id INTEGER PRIMARY KEY AUTOINCREMENT, account_id INTEGER NOT NULL, first_name TEXT NOT NULL,"
-    " last_name TEXT NOT NULL, company TEXT NOT NULL, notes TEXT NOT NULL, url TEXT NOT NULL,"
-    " photo_path TEXT NOT NULL, name_key TEXT NOT NULL)",
-    "CREATE TABLE contact_phones(contact_id INTEGER NOT NULL REFERENCES contacts(id) ON DELETE CASCADE,"
-    " position INTEGER NOT NULL, kind TEXT NOT NULL, number TEXT NOT NULL)",
-    "CREATE INDEX contact_phones_contact ON contact_phones(contact_id)",
-    "CREATE TABLE contact_emails(contact_id INTEGER NOT NULL REFERENCES contacts(id) ON DELETE CASCADE,"
-    " position INTEGER NOT NULL, kind TEXT NOT NULL, address TEXT NOT NULL)",
-    "CREATE INDEX contact_emails_contact ON contact_emails(contact_id)",
-    "CREATE TABLE contact_addresses(id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " contact_id INTEGER NOT NULL REFERENCES contacts(id) ON DELETE CASCADE, kind TEXT NOT NULL,"
-    " street TEXT NOT NULL, city TEXT NOT NULL, region TEXT NOT NULL, country TEXT NOT NULL,"
-    " country_code TEXT NOT NULL, postal_code TEXT NOT NULL, label TEXT NOT NULL, latitude REAL, longitude REAL,"
-    " name_key TEXT NOT NULL, search_text TEXT NOT NULL)",
-    "CREATE INDEX contact_addresses_contact ON contact_addresses(contact_id)",
-    "CREATE INDEX contact_addresses_name ON contact_addresses(name_key, id)",
-    "CREATE TABLE contact_words(word TEXT NOT NULL,"
-    " address_id INTEGER NOT NULL REFERENCES contact_addresses(id) ON DELETE CASCADE,"
-    " PRIMARY KEY(word, address_id)) WITHOUT ROWID",
-    "CREATE INDEX contact_words_address ON contact_words(address_id)",
-};
+QString termKey(const QString &term)
+{
+    return TextFolding::words(term).join(QLatin1Char(' '));
+}
+
+QStringList contactAddressWords(const ContactEntry &contact, const ContactEntry::PostalAddress &entry)
+{
+    QStringList words = TextFolding::words(contact.displayName());
+    for (const QString &part : { entry.street, entry.city, entry.region, entry.postalCode, entry.label })
+        words += TextFolding::words(part);
+    words.removeDuplicates();
+    return words;
+}
+
+QByteArray orderClause(PlaceDatabase::Order order, bool descending, const char *table)
+{
+    const QByteArray direction = descending ? " DESC, " : ", ";
+    const QByteArray last = descending ? " DESC" : "";
+    const QByteArray t(table);
+    switch (order) {
+    case PlaceDatabase::OrderByLastUsed:
+        return t + "last_used" + direction + t + "id" + last;
+    case PlaceDatabase::OrderByModified:
+        return t + "modified" + direction + t + "id" + last;
+    case PlaceDatabase::OrderByName:
+        return t + "name_key" + direction + t + "id" + last;
+    case PlaceDatabase::OrderByRelevance:
+        break;
+    }
+    return t + "name_key, " + t + "id";
+}
+
+QByteArray placeSqlText(bool byWord, PlaceDatabase::Order order, bool descending)
+{
+    const bool lastUsed = order == PlaceDatabase::OrderByLastUsed;
+    if (!byWord) {
+        const bool byName = order == PlaceDatabase::OrderByRelevance || order == PlaceDatabase::OrderByName;
+        return QByteArray("SELECT id FROM places") + (byName ? " INDEXED BY places_name_key" : "") + " WHERE "
+            + (lastUsed ? "last_used IS NOT NULL AND " : "")
+            + "(?1 = 0 OR (flags & ?1) != 0) AND (flags & ?2) = 0 ORDER BY " + orderClause(order, descending, "")
+            + " LIMIT ?3 OFFSET ?4";
+    }
+    if (order == PlaceDatabase::OrderByRelevance)
+        return "SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
+               " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
+               " ORDER BY w.word, w.place_id";
+    // The word range first and then sorted: the cost follows the matches, not the store.
+    return QByteArray("SELECT p.id, p.search_text FROM place_words w CROSS JOIN places p ON p.id = w.place_id"
+                      " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0")
+        + (lastUsed ? " AND p.last_used IS NOT NULL" : "") + " GROUP BY p.id ORDER BY "
+        + orderClause(order, descending, "p.");
+}
+
+// The statement cache is keyed by the text's address, so every text is made once and kept.
+const char *placeSql(bool byWord, PlaceDatabase::Order order, bool descending)
+{
+    static const QVector<QByteArray> texts = [] {
+        QVector<QByteArray> all;
+        for (int i = 0; i < 16; ++i)
+            all.append(placeSqlText(i & 1, PlaceDatabase::Order(i >> 2), i & 2));
+        return all;
+    }();
+    return texts.at(int(byWord) | (descending ? 2 : 0) | (int(order) << 2)).constData();
+}
 
 } // namespace
 
@@ -253,6 +285,8 @@ PlaceDatabase::~PlaceDatabase()
         sqlite3_finalize(stmt);
     if (m_db)
         sqlite3_close(m_db);
+    if (m_file.isValid())
+        StoreFileCheck::forget(m_path, m_file);
 }
 
 Error::Type PlaceDatabase::open(const QString &path)
@@ -261,38 +295,9 @@ Error::Type PlaceDatabase::open(const QString &path)
     const QByteArray encoded = QFile::encodeName(path);
     const QFileInfo info(path);
     if (info.exists() && info.size() > 0) {
-        // Look before touching: a file that is not a store of ours, or one from a newer
-        // version, is refused through a read-only connection so that not a byte changes.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || file.read(16) != QByteArray("SQLite format 3\0", 16)) {
-            qWarning().noquote() << "place store: not a store file, refused:" << path;
-            return Error::StorageRefused;
-        }
-        sqlite3 *probe = nullptr;
-        int rc = sqlite3_open_v2(encoded.constData(), &probe, SQLITE_OPEN_READONLY, nullptr);
-        int version = -1;
-        bool healthy = false;
-        if (rc == SQLITE_OK) {
-            sqlite3_stmt *stmt = nullptr;
-            if (sqlite3_prepare_v2(probe, "PRAGMA user_version", -1, &stmt, nullptr) == SQLITE_OK
-                && sqlite3_step(stmt) == SQLITE_ROW)
-                version = sqlite3_column_int(stmt, 0);
-            sqlite3_finalize(stmt);
-            stmt = nullptr;
-            if (sqlite3_prepare_v2(probe, "PRAGMA quick_check(1)", -1, &stmt, nullptr) == SQLITE_OK
-                && sqlite3_step(stmt) == SQLITE_ROW)
-                healthy = qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)), "ok") == 0;
-            sqlite3_finalize(stmt);
-        }
-        sqlite3_close(probe);
-        if (version < 0 || !healthy) {
-            qWarning().noquote() << "place store: corrupt file refused:" << path;
-            return Error::StorageRefused;
-        }
-        if (version > SchemaVersion) {
-            qWarning().noquote() << "place store: written by a newer version (" << version << "), refused:" << path;
-            return Error::StorageRefused;
-        }
+        const Error::Type refused = StoreFileCheck::inspect(path);
+        if (refused != Error::None)
+            return refused;
     } else {
         const QString folder = info.absolutePath();
         if (!QDir(folder).exists()) {
@@ -308,40 +313,174 @@ Error::Type PlaceDatabase::open(const QString &path)
         return fail("open");
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     sqlite3_busy_timeout(m_db, 5000);
-    if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA foreign_keys=ON") || !exec("PRAGMA synchronous=NORMAL"))
+    if (!exec("PRAGMA foreign_keys=ON") || !exec("PRAGMA synchronous=NORMAL"))
         return fail("configure");
-    const Error::Type error = createOrMigrate();
+    // A new file gets its schema and mark before it turns to WAL, so the mark is in the file's
+    // own header from the start and a reader that only looks at the header knows the file.
+    Error::Type error = createOrMigrate();
     if (error != Error::None)
         return error;
+    if (!exec("PRAGMA journal_mode=WAL"))
+        return fail("configure");
     m_file = FileIdentity::of(path);
     if (!m_file.isValid())
         return Error::StorageFailure;
+    StoreFileCheck::remember(path, m_file);
     return Error::None;
 }
 
 Error::Type PlaceDatabase::createOrMigrate()
 {
     sqlite3_stmt *stmt = statement("PRAGMA user_version");
-    if (!stmt || sqlite3_step(stmt) != SQLITE_ROW)
+    if (!stmt)
         return fail("read version");
-    const int version = sqlite3_column_int(stmt, 0);
-    sqlite3_reset(stmt);
-    if (version == SchemaVersion)
+    const auto readVersion = [stmt] {
+        const int version = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+        sqlite3_reset(stmt);
+        return version;
+    };
+    if (readVersion() == PlaceSchema::Version)
         return Error::None;
     if (!begin())
         return fail("begin migration");
+    // Read again under the write lock: another process may have made the schema meanwhile.
+    const int version = readVersion();
+    if (version < 0 || version > PlaceSchema::Version) {
+        rollback();
+        return version < 0 ? fail("read version") : Error::StorageRefused;
+    }
+    if (version == PlaceSchema::Version) {
+        rollback();
+        return Error::None;
+    }
     // Each step moves the schema one version forward; all of them commit together.
     if (version < 1) {
-        for (const char *sql : SchemaV1) {
+        for (const char *sql : PlaceSchema::V1) {
             if (!exec(sql)) {
                 rollback();
                 return fail("create schema");
             }
         }
     }
-    if (!exec("PRAGMA user_version=1") || !commit()) {
+    if (version == 1 && refoldKeys() != Error::None) {
+        rollback();
+        return Error::StorageFailure;
+    }
+    const QByteArray mark = "PRAGMA application_id=" + QByteArray::number(PlaceSchema::ApplicationId)
+        + ";PRAGMA user_version=" + QByteArray::number(PlaceSchema::Version);
+    if (!exec(mark.constData()) || !commit()) {
         rollback();
         return fail("set version");
+    }
+    return Error::None;
+}
+
+Error::Type PlaceDatabase::refoldKeys()
+{
+    // Version 1 folded text otherwise: every key and word list is made again from the records.
+    QList<qint64> ids;
+    {
+        sqlite3_stmt *stmt = statement("SELECT id FROM places ORDER BY id");
+        if (!stmt)
+            return Error::StorageFailure;
+        StatementGuard guard(stmt);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            ids.append(sqlite3_column_int64(stmt, 0));
+    }
+    sqlite3_stmt *update = statement("UPDATE places SET name_key = ?2, search_text = ?3 WHERE id = ?1");
+    if (!update)
+        return Error::StorageFailure;
+    for (qint64 id : qAsConst(ids)) {
+        Error::Type error = Error::None;
+        std::unique_ptr<Place> place(loadPlace(id, &error));
+        if (!place)
+            continue; // an unreadable record is skipped by every search already
+        const QStringList words = placeWords(*place);
+        {
+            StatementGuard guard(update);
+            sqlite3_bind_int64(update, 1, id);
+            bindText(update, 2, TextFolding::fold(place->name()));
+            bindText(update, 3, words.join(QLatin1Char(' ')));
+            if (sqlite3_step(update) != SQLITE_DONE)
+                return fail("refold place");
+        }
+        error = writeWords("DELETE FROM place_words WHERE place_id = ?1",
+                           "INSERT OR IGNORE INTO place_words(word, place_id) VALUES(?1, ?2)", id, words);
+        if (error != Error::None)
+            return error;
+    }
+    const Error::Type error = refoldSearchTerms();
+    return error == Error::None ? refoldContacts() : error;
+}
+
+Error::Type PlaceDatabase::refoldSearchTerms()
+{
+    QStringList terms;
+    {
+        sqlite3_stmt *stmt = statement("SELECT term FROM search_terms");
+        if (!stmt)
+            return Error::StorageFailure;
+        StatementGuard guard(stmt);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            terms.append(columnText(stmt, 0));
+    }
+    sqlite3_stmt *update = statement("UPDATE search_terms SET term_key = ?2 WHERE term = ?1");
+    if (!update)
+        return Error::StorageFailure;
+    for (const QString &term : qAsConst(terms)) {
+        StatementGuard guard(update);
+        bindText(update, 1, term);
+        bindText(update, 2, termKey(term));
+        if (sqlite3_step(update) != SQLITE_DONE)
+            return fail("refold search term");
+    }
+    return Error::None;
+}
+
+Error::Type PlaceDatabase::refoldContacts()
+{
+    QList<qint64> ids;
+    {
+        sqlite3_stmt *stmt = statement("SELECT id FROM contacts ORDER BY id");
+        if (!stmt)
+            return Error::StorageFailure;
+        StatementGuard guard(stmt);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            ids.append(sqlite3_column_int64(stmt, 0));
+    }
+    sqlite3_stmt *contactKey = statement("UPDATE contacts SET name_key = ?2 WHERE id = ?1");
+    sqlite3_stmt *addressKey = statement("UPDATE contact_addresses SET name_key = ?2, search_text = ?3 WHERE id = ?1");
+    if (!contactKey || !addressKey)
+        return Error::StorageFailure;
+    for (qint64 id : qAsConst(ids)) {
+        Error::Type error = Error::None;
+        const ContactEntry entry = contact(id, &error);
+        if (error != Error::None)
+            return error;
+        const QString nameKey = TextFolding::fold(entry.displayName());
+        {
+            StatementGuard guard(contactKey);
+            sqlite3_bind_int64(contactKey, 1, id);
+            bindText(contactKey, 2, nameKey);
+            if (sqlite3_step(contactKey) != SQLITE_DONE)
+                return fail("refold contact");
+        }
+        for (const ContactEntry::PostalAddress &address : entry.addresses) {
+            const QStringList words = contactAddressWords(entry, address);
+            {
+                StatementGuard guard(addressKey);
+                sqlite3_bind_int64(addressKey, 1, address.id);
+                bindText(addressKey, 2, nameKey);
+                bindText(addressKey, 3, words.join(QLatin1Char(' ')));
+                if (sqlite3_step(addressKey) != SQLITE_DONE)
+                    return fail("refold postal address");
+            }
+            error
+                = writeWords("DELETE FROM contact_words WHERE address_id = ?1",
+                             "INSERT OR IGNORE INTO contact_words(word, address_id) VALUES(?1, ?2)", address.id, words);
+            if (error != Error::None)
+                return error;
+        }
     }
     return Error::None;
 }
@@ -395,19 +534,58 @@ void PlaceDatabase::endRead()
 
 bool PlaceDatabase::begin()
 {
+    if (m_writeDepth > 0) {
+        ++m_writeDepth;
+        return true;
+    }
     endRead();
-    return control("BEGIN IMMEDIATE");
+    if (!control("BEGIN IMMEDIATE"))
+        return false;
+    m_writeDepth = 1;
+    return true;
 }
 
 bool PlaceDatabase::commit()
 {
+    if (m_writeDepth > 1) {
+        --m_writeDepth;
+        return true;
+    }
+    m_writeDepth = 0;
     return control("COMMIT");
 }
 
 void PlaceDatabase::rollback()
 {
+    // Inside an outer transaction the failure travels up and the outermost rolls back.
+    if (m_writeDepth > 1) {
+        --m_writeDepth;
+        return;
+    }
+    m_writeDepth = 0;
     if (!sqlite3_get_autocommit(m_db))
         control("ROLLBACK");
+}
+
+bool PlaceDatabase::beginWrite()
+{
+    if (begin())
+        return true;
+    fail("begin");
+    return false;
+}
+
+Error::Type PlaceDatabase::endWrite(Error::Type result)
+{
+    if (result != Error::None) {
+        rollback();
+        return result;
+    }
+    if (commit())
+        return Error::None;
+    const Error::Type error = fail("commit");
+    rollback();
+    return error;
 }
 
 Error::Type PlaceDatabase::fail(const char *what)
@@ -626,18 +804,13 @@ QList<qint64> PlaceDatabase::findIds(const Query &query, int offset, int limit, 
     // Text made only of signs finds nothing; only an empty text lists everything.
     if (words.isEmpty() && !query.text.trimmed().isEmpty())
         return ids;
-    const int recentOnly = query.order == OrderByLastUsed ? FlagRecent : 0;
+    sqlite3_stmt *stmt = statement(placeSql(!words.isEmpty(), query.order, query.descending));
+    if (!stmt) {
+        *error = Error::StorageFailure;
+        return ids;
+    }
+    StatementGuard guard(stmt);
     if (words.isEmpty()) {
-        sqlite3_stmt *stmt = query.order == OrderByLastUsed
-            ? statement("SELECT id FROM places WHERE last_used IS NOT NULL AND (?1 = 0 OR (flags & ?1) != 0)"
-                        " AND (flags & ?2) = 0 ORDER BY last_used DESC, id DESC LIMIT ?3 OFFSET ?4")
-            : statement("SELECT id FROM places INDEXED BY places_name_key WHERE (?1 = 0 OR (flags & ?1) != 0)"
-                        " AND (flags & ?2) = 0 ORDER BY name_key, id LIMIT ?3 OFFSET ?4");
-        if (!stmt) {
-            *error = Error::StorageFailure;
-            return ids;
-        }
-        StatementGuard guard(stmt);
         sqlite3_bind_int(stmt, 1, query.anyFlags);
         sqlite3_bind_int(stmt, 2, query.noFlags);
         sqlite3_bind_int(stmt, 3, limit + 1);
@@ -648,17 +821,8 @@ QList<qint64> PlaceDatabase::findIds(const Query &query, int offset, int limit, 
         if (rc != SQLITE_DONE)
             *error = fail("find places");
     } else {
-        sqlite3_stmt *stmt
-            = statement("SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
-                        " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
-                        " ORDER BY w.word, w.place_id");
-        if (!stmt) {
-            *error = Error::StorageFailure;
-            return ids;
-        }
-        StatementGuard guard(stmt);
         bindPrefixRange(stmt, longestWord(words));
-        sqlite3_bind_int(stmt, 3, query.anyFlags | recentOnly);
+        sqlite3_bind_int(stmt, 3, query.anyFlags);
         sqlite3_bind_int(stmt, 4, query.noFlags);
         collectWordMatches(stmt, words, offset, limit, &ids);
     }
@@ -727,13 +891,14 @@ QList<qint64> PlaceDatabase::findByName(const QString &name, bool caseSensitive,
     return ids;
 }
 
-QList<QPair<QString, QString>> PlaceDatabase::recentSearchTerms(const QString &filter, int offset, int limit,
-                                                                bool *hasMore, Error::Type *error)
+QList<PlaceDatabase::SearchTerm> PlaceDatabase::recentSearchTerms(const QString &filter, int offset, int limit,
+                                                                  bool *hasMore, Error::Type *error)
 {
-    QList<QPair<QString, QString>> terms;
+    QList<SearchTerm> terms;
     *hasMore = false;
     *error = Error::None;
-    sqlite3_stmt *stmt = statement("SELECT term, category, term_key FROM search_terms ORDER BY last_used DESC, term");
+    sqlite3_stmt *stmt
+        = statement("SELECT term, category, term_key, last_used FROM search_terms ORDER BY last_used DESC, term");
     if (!stmt) {
         *error = Error::StorageFailure;
         return terms;
@@ -749,28 +914,12 @@ QList<QPair<QString, QString>> PlaceDatabase::recentSearchTerms(const QString &f
             ++skipped;
             continue;
         }
-        terms.append(qMakePair(columnText(stmt, 0), columnText(stmt, 1)));
+        terms.append({ columnText(stmt, 0), columnText(stmt, 1), sqlite3_column_int64(stmt, 3) });
     }
     if (limit >= 0 && terms.size() > limit) {
         terms.removeLast();
         *hasMore = true;
     }
-    return terms;
-}
-
-QList<QPair<QString, qint64>> PlaceDatabase::recentSearchTermTimes(int limit, Error::Type *error)
-{
-    QList<QPair<QString, qint64>> terms;
-    *error = Error::None;
-    sqlite3_stmt *stmt = statement("SELECT term, last_used FROM search_terms ORDER BY last_used DESC, term LIMIT ?1");
-    if (!stmt) {
-        *error = Error::StorageFailure;
-        return terms;
-    }
-    StatementGuard guard(stmt);
-    sqlite3_bind_int(stmt, 1, limit);
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        terms.append(qMakePair(columnText(stmt, 0), sqlite3_column_int64(stmt, 1)));
     return terms;
 }
 
@@ -783,7 +932,7 @@ Error::Type PlaceDatabase::addRecentSearchTerm(const QString &term, const QStrin
         return Error::StorageFailure;
     StatementGuard guard(stmt);
     bindText(stmt, 1, term);
-    bindText(stmt, 2, TextFolding::words(term).join(QLatin1Char(' ')));
+    bindText(stmt, 2, termKey(term));
     bindText(stmt, 3, category);
     sqlite3_bind_int64(stmt, 4, seconds);
     return sqlite3_step(stmt) == SQLITE_DONE ? Error::None : fail("add search term");
@@ -846,10 +995,7 @@ Error::Type PlaceDatabase::addContact(ContactEntry &contact)
     }
     QList<qint64> addressIds;
     for (const ContactEntry::PostalAddress &entry : qAsConst(contact.addresses)) {
-        QStringList words = TextFolding::words(contact.displayName());
-        for (const QString &part : { entry.street, entry.city, entry.region, entry.postalCode, entry.label })
-            words += TextFolding::words(part);
-        words.removeDuplicates();
+        const QStringList words = contactAddressWords(contact, entry);
         {
             StatementGuard guard(address);
             sqlite3_bind_int64(address, 1, contactId);
@@ -978,8 +1124,8 @@ QList<ContactEntry> PlaceDatabase::contacts(Error::Type *error)
     return result;
 }
 
-QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offset, int limit, bool *hasMore,
-                                                  Error::Type *error)
+QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, Order order, bool descending, int offset,
+                                                  int limit, bool *hasMore, Error::Type *error)
 {
     QList<qint64> ids;
     *hasMore = false;
@@ -989,8 +1135,12 @@ QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offse
     const QStringList words = TextFolding::words(text);
     if (words.isEmpty() && !text.trimmed().isEmpty())
         return ids;
+    // Contacts have no time of use or change: every order but relevance is the name order.
+    const bool backwards = order != OrderByRelevance && descending;
     if (words.isEmpty()) {
-        sqlite3_stmt *stmt = statement("SELECT id FROM contact_addresses ORDER BY name_key, id LIMIT ?1 OFFSET ?2");
+        sqlite3_stmt *stmt = backwards
+            ? statement("SELECT id FROM contact_addresses ORDER BY name_key DESC, id DESC LIMIT ?1 OFFSET ?2")
+            : statement("SELECT id FROM contact_addresses ORDER BY name_key, id LIMIT ?1 OFFSET ?2");
         if (!stmt) {
             *error = Error::StorageFailure;
             return ids;
@@ -1001,9 +1151,16 @@ QList<qint64> PlaceDatabase::findContactAddresses(const QString &text, int offse
         while (sqlite3_step(stmt) == SQLITE_ROW)
             ids.append(sqlite3_column_int64(stmt, 0));
     } else {
-        sqlite3_stmt *stmt = statement(
-            "SELECT w.address_id, a.search_text FROM contact_words w JOIN contact_addresses a ON a.id = w.address_id"
-            " WHERE w.word >= ?1 AND w.word < ?2 ORDER BY w.word, w.address_id");
+        const char *byWord
+            = "SELECT w.address_id, a.search_text FROM contact_words w JOIN contact_addresses a ON a.id = w.address_id"
+              " WHERE w.word >= ?1 AND w.word < ?2 ORDER BY w.word, w.address_id";
+        const char *byName = "SELECT a.id, a.search_text FROM contact_words w CROSS JOIN contact_addresses a"
+                             " ON a.id = w.address_id WHERE w.word >= ?1 AND w.word < ?2 GROUP BY a.id"
+                             " ORDER BY a.name_key, a.id";
+        const char *byNameBackwards = "SELECT a.id, a.search_text FROM contact_words w CROSS JOIN contact_addresses a"
+                                      " ON a.id = w.address_id WHERE w.word >= ?1 AND w.word < ?2 GROUP BY a.id"
+                                      " ORDER BY a.name_key DESC, a.id DESC";
+        sqlite3_stmt *stmt = statement(order == OrderByRelevance ? byWord : backwards ? byNameBackwards : byName);
         if (!stmt) {
             *error = Error::StorageFailure;
             return ids;

@@ -25,15 +25,24 @@ class PlaceDatabase
 {
 public:
     enum Flag { FlagFavorite = 1, FlagRecent = 2, FlagHome = 4, FlagWork = 8 };
-    enum Order { OrderByName, OrderByLastUsed, OrderByModified };
-    static constexpr int SchemaVersion = 1;
+    // Relevance: in name order without a text, else in the order of the word index (the cheap
+    // walk the as-you-type lists use). Last used lists only places that were used.
+    enum Order { OrderByRelevance, OrderByName, OrderByLastUsed, OrderByModified };
 
     struct Query
     {
         QString text;
         int anyFlags = 0; // 0: every place; else places with one of these flags
         int noFlags = 0; // places with none of these flags
-        Order order = OrderByName;
+        Order order = OrderByRelevance;
+        bool descending = false; // reverses every order but relevance
+    };
+
+    struct SearchTerm
+    {
+        QString term;
+        QString category;
+        qint64 lastUsed = 0;
     };
 
     static QString defaultPath();
@@ -46,6 +55,12 @@ public:
 
     ~PlaceDatabase();
 
+    // One write transaction around a check and the writes it allows, so that no other writer
+    // (thread or process) comes between. Writes inside join it; endWrite commits when result
+    // is None, else rolls back, and returns result or the failure to commit.
+    bool beginWrite();
+    Error::Type endWrite(Error::Type result);
+
     Place *loadPlace(qint64 id, Error::Type *error);
     bool exists(qint64 id);
     int flagsOf(qint64 id);
@@ -54,6 +69,7 @@ public:
     Error::Type deletePlace(qint64 id);
     Error::Type setLastUsed(qint64 id, qint64 seconds);
     Error::Type clearRecent();
+    // -1 when the count cannot be read.
     int countWithFlag(int flag);
 
     QList<qint64> findIds(const Query &query, int offset, int limit, bool *hasMore, Error::Type *error);
@@ -62,10 +78,9 @@ public:
     // Stored places with exactly this name, nearest first.
     QList<qint64> findByName(const QString &name, bool caseSensitive, Error::Type *error);
 
-    // Recent search terms, newest first: (term, category code).
-    QList<QPair<QString, QString>> recentSearchTerms(const QString &filter, int offset, int limit, bool *hasMore,
-                                                     Error::Type *error);
-    QList<QPair<QString, qint64>> recentSearchTermTimes(int limit, Error::Type *error);
+    // Recent search terms matching filter, newest first.
+    QList<SearchTerm> recentSearchTerms(const QString &filter, int offset, int limit, bool *hasMore,
+                                        Error::Type *error);
     Error::Type addRecentSearchTerm(const QString &term, const QString &category, qint64 seconds);
 
     // Contacts.
@@ -73,8 +88,9 @@ public:
     Error::Type removeContact(qint64 id);
     QList<ContactEntry> contacts(Error::Type *error);
     ContactEntry contact(qint64 id, Error::Type *error);
-    // Postal-address ids of contacts matching text, in name order.
-    QList<qint64> findContactAddresses(const QString &text, int offset, int limit, bool *hasMore, Error::Type *error);
+    // Postal-address ids of contacts matching text: by relevance (as places) or in name order.
+    QList<qint64> findContactAddresses(const QString &text, Order order, bool descending, int offset, int limit,
+                                       bool *hasMore, Error::Type *error);
     // The contact and address of a postal-address id; false when there is none.
     bool contactAddress(qint64 addressId, ContactEntry *contact, ContactEntry::PostalAddress *address);
 
@@ -84,6 +100,9 @@ private:
     PlaceDatabase() = default;
     Error::Type open(const QString &path);
     Error::Type createOrMigrate();
+    Error::Type refoldKeys();
+    Error::Type refoldSearchTerms();
+    Error::Type refoldContacts();
     sqlite3_stmt *statement(const char *sql);
     bool exec(const char *sql);
     bool control(const char *sql);
@@ -102,6 +121,7 @@ private:
     FileIdentity m_file; // as opened
     quint64 m_checked = 0; // the StoreScope mark of the last identity check
     quint64 m_readMark = 0; // the StoreScope whose read transaction is open
+    int m_writeDepth = 0; // write transactions begun and not ended; only the outermost is SQL
     QHash<const char *, sqlite3_stmt *> m_statements;
     DecodedRecords m_decoded;
     friend class PlaceDatabaseCache;

@@ -1,4 +1,5 @@
 #include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/searchresultgroup.h>
 #include <hx/platform/places/tags.h>
 
 #include <QtCore/QDateTime>
@@ -34,9 +35,57 @@ bool closeTo(const AbstractPlace &a, const AbstractPlace &b, double degrees)
     return std::fabs(ca.latitude() - cb.latitude()) <= degrees && std::fabs(ca.longitude() - cb.longitude()) <= degrees;
 }
 
-bool favoriteRoomFor(PlaceDatabase *db)
+// A count that cannot be read is an error, never room left.
+Error::Type favoriteRoomIn(PlaceDatabase *db)
 {
-    return db->countWithFlag(PlaceDatabase::FlagFavorite) < PlaceDatabase::favoritesLimit();
+    const int favorites = db->countWithFlag(PlaceDatabase::FlagFavorite);
+    if (favorites < 0)
+        return Error::StorageFailure;
+    return favorites < PlaceDatabase::favoritesLimit() ? Error::None : Error::FavoritesLimitReached;
+}
+
+Error::Type addChecked(PlaceDatabase *db, Place &place)
+{
+    if (place.isPersisted() && db->exists(place.id()))
+        return Error::AlreadyStored;
+    if (place.isFavorite()) {
+        const Error::Type room = favoriteRoomIn(db);
+        if (room != Error::None)
+            return room;
+    }
+    return db->writePlace(place, true);
+}
+
+Error::Type updateChecked(PlaceDatabase *db, Place &place)
+{
+    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    if (flags < 0)
+        return Error::NotFound;
+    if (place.isFavorite() && !(flags & PlaceDatabase::FlagFavorite)) {
+        const Error::Type room = favoriteRoomIn(db);
+        if (room != Error::None)
+            return room;
+    }
+    // The caller's copy may predate a pick; the stored use time is never moved back.
+    Error::Type error = Error::None;
+    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    if (stored && stored->lastUsedTime() > place.lastUsedTime())
+        place.setLastUsedTime(stored->lastUsedTime());
+    return db->writePlace(place, false);
+}
+
+Error::Type addPickChecked(PlaceDatabase *db, Place &place, qint64 now)
+{
+    Error::Type error = Error::None;
+    for (qint64 id : db->findByName(place.name(), true, &error)) {
+        std::unique_ptr<Place> stored(db->loadPlace(id, &error));
+        if (stored && closeTo(*stored, place, PickDuplicateDegrees))
+            return Error::AlreadyStored;
+    }
+    if (error != Error::None && error != Error::NotFound)
+        return error;
+    place.setLastUsedTime(now);
+    return db->writePlace(place, true);
 }
 } // namespace
 
@@ -69,11 +118,9 @@ Error::Type PlaceManager::addPlace(Place &place)
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return error;
-    if (place.isPersisted() && db->exists(place.id()))
-        return Error::AlreadyStored;
-    if (place.isFavorite() && !favoriteRoomFor(db))
-        return Error::FavoritesLimitReached;
-    return db->writePlace(place, true);
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    return db->endWrite(addChecked(db, place));
 }
 
 Error::Type PlaceManager::updatePlace(Place &place)
@@ -82,16 +129,9 @@ Error::Type PlaceManager::updatePlace(Place &place)
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return error;
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
-    if (flags < 0)
-        return Error::NotFound;
-    if (place.isFavorite() && !(flags & PlaceDatabase::FlagFavorite) && !favoriteRoomFor(db))
-        return Error::FavoritesLimitReached;
-    // The caller's copy may predate a pick; the stored use time is never moved back.
-    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
-    if (stored && stored->lastUsedTime() > place.lastUsedTime())
-        place.setLastUsedTime(stored->lastUsedTime());
-    return db->writePlace(place, false);
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    return db->endWrite(updateChecked(db, place));
 }
 
 Error::Type PlaceManager::addRecentlyPickedPlace(Place &place)
@@ -107,13 +147,9 @@ Error::Type PlaceManager::addRecentlyPickedPlace(Place &place)
             place.setLastUsedTime(now);
         return error;
     }
-    for (qint64 id : db->findByName(place.name(), true, &error)) {
-        std::unique_ptr<Place> stored(db->loadPlace(id, &error));
-        if (stored && closeTo(*stored, place, PickDuplicateDegrees))
-            return Error::AlreadyStored;
-    }
-    place.setLastUsedTime(now);
-    error = db->writePlace(place, true);
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    error = db->endWrite(addPickChecked(db, place, now));
     if (error != Error::None)
         place.setLastUsedTime(0);
     return error;
@@ -132,14 +168,16 @@ QList<AbstractPlace *> PlaceManager::findPlaces(const QString &text, Error::Type
                                                 const SortRule &rule, int offset, int limit, bool fullPlaces,
                                                 const Coordinates &near)
 {
-    const int group = rule.field() == SortRule::FieldLastUsed ? 5 : 7;
-    const GroupSearch::Places places = GroupSearch::run(handle, group, text, near, false, offset, limit, &error);
+    const GroupSearch::Places places
+        = GroupSearch::run(handle, SearchResultGroup::MyPlaces, text, near, false, offset, limit, &error, rule);
     QList<AbstractPlace *> result;
     for (const QSharedPointer<AbstractPlace> &entry : places) {
         const PlaceHeader *header = dynamic_cast<const PlaceHeader *>(entry.data());
         if (fullPlaces && header) {
+            // A record that went or became unreadable since it was listed is left out.
             Error::Type loadError = Error::None;
-            result.append(getPlace(header, loadError));
+            if (Place *place = getPlace(header, loadError))
+                result.append(place);
         } else if (header) {
             result.append(new PlaceHeader(*header));
         } else if (const Place *place = dynamic_cast<const Place *>(entry.data())) {

@@ -2,6 +2,7 @@
 #define HX_PLATFORM_PLACES_SEARCHHANDLE_H
 
 #include <hx/platform/places/coordinates.h>
+#include <hx/platform/places/sortrule.h>
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
@@ -26,7 +27,7 @@ public:
     bool operator==(const SearchHandle &other) const
     {
         return m_hasMoreData == other.m_hasMoreData && m_position == other.m_position && m_group == other.m_group
-            && m_text == other.m_text && m_nonFavorite == other.m_nonFavorite;
+            && m_text == other.m_text && m_nonFavorite == other.m_nonFavorite && m_rule == other.m_rule;
     }
 
 private:
@@ -38,6 +39,7 @@ private:
     QString m_text;
     Coordinates m_near;
     bool m_nonFavorite = false;
+    SortRule m_rule;
 };
 
 } // namespace places

@@ -8,11 +8,17 @@ namespace hx {
 namespace platform {
 namespace places {
 
-// Search keys: lower case without diacritics ("Café" and "cafe" meet), cut into words at
-// anything that is not a letter or a digit.
+// The one folding of the store and the gazetteer, so a name that matches in one matches in the
+// other: compatibility decomposition, diacritics dropped, full case folding ("Café" -> "cafe",
+// "Straße" -> "strasse", "İ" -> "i", final sigma -> sigma), by code point, so letters outside the
+// basic plane fold too. Words are runs of letters and digits; anything else (signs, emoji)
+// separates them, as in the gazetteer's full-text tokenizer.
 class TextFolding
 {
 public:
+    // Files whose stored keys were folded otherwise must be folded again.
+    static constexpr int Version = 2;
+
     static QString fold(const QString &text);
     static QStringList words(const QString &text);
     // True when every query word is a prefix of some word of the haystack words.
