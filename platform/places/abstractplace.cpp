@@ -217,6 +217,12 @@ bool AbstractPlace::hasPhysicalLocation() const
     return false;
 }
 
+// QUrlQuery takes "%41" in a value for an encoded "A", so a "%" of a text is written encoded itself.
+static QString literalQueryValue(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('%'), QLatin1String("%25"));
+}
+
 QUrl AbstractPlace::mapUrl() const
 {
     if (!d->mapUrl.isEmpty())
@@ -226,7 +232,7 @@ QUrl AbstractPlace::mapUrl() const
     if (d->id >= 1)
         query.addQueryItem(QStringLiteral("id"), QString::number(d->id));
     if (!d->name.isEmpty())
-        query.addQueryItem(QStringLiteral("name"), d->name);
+        query.addQueryItem(QStringLiteral("name"), literalQueryValue(d->name));
     const Coordinates coordinates = primaryCoordinates();
     if (coordinates.isValid()) {
         query.addQueryItem(QStringLiteral("lat"), QString::number(coordinates.latitude(), 'f', 7));
@@ -234,7 +240,7 @@ QUrl AbstractPlace::mapUrl() const
     }
     const QString label = primaryLocation();
     if (!label.isEmpty())
-        query.addQueryItem(QStringLiteral("label"), label);
+        query.addQueryItem(QStringLiteral("label"), literalQueryValue(label));
     url.setQuery(query);
     return url;
 }

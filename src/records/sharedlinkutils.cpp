@@ -48,29 +48,12 @@ QSharedPointer<Place> geocoded(const SharedLink &link, const Coordinates &near, 
     return QSharedPointer<Place>();
 }
 
-// The store's place URL form (id, name, position, label), with every "%" of a text kept as
-// itself: Qt 5's QUrlQuery takes "%41" in a value for an encoded "A", so a name such as "A%41"
-// would come back as "AA".
+// The store's place URL form, made from the place's own details rather than the link it came from.
 QUrl placeUrlOf(const Place &place)
 {
-    const auto literal
-        = [](const QString &text) { return QString(text).replace(QLatin1Char('%'), QLatin1String("%25")); };
-    QUrlQuery query;
-    if (place.id() >= 1)
-        query.addQueryItem(QStringLiteral("id"), QString::number(place.id()));
-    if (!place.name().isEmpty())
-        query.addQueryItem(QStringLiteral("name"), literal(place.name()));
-    const Coordinates position = place.primaryCoordinates();
-    if (position.isValid()) {
-        query.addQueryItem(QStringLiteral("lat"), QString::number(position.latitude(), 'f', 7));
-        query.addQueryItem(QStringLiteral("lon"), QString::number(position.longitude(), 'f', 7));
-    }
-    const QString label = place.primaryLocation();
-    if (!label.isEmpty())
-        query.addQueryItem(QStringLiteral("label"), literal(label));
-    QUrl url(QStringLiteral("hxplaces:place"));
-    url.setQuery(query);
-    return url;
+    Place copy(place);
+    copy.setMapUrl(QUrl());
+    return copy.mapUrl();
 }
 
 } // namespace

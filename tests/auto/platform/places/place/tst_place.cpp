@@ -173,10 +173,24 @@ private Q_SLOTS:
         QCOMPARE(back->auxiliaryData().value(0).properties(), properties);
     }
 
+    void mapUrlDecodesBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QString();
+        QTest::newRow("an escape-like percent") << QStringLiteral("A%41");
+        QTest::newRow("a lone percent") << QStringLiteral("100% Juice");
+        QTest::newRow("query delimiters") << QStringLiteral("Fish & Chips = Food?");
+        QTest::newRow("plus and hash") << QStringLiteral("C++ Bar #1");
+        QTest::newRow("beyond the basic plane") << QStringLiteral("Caf\u00e9 \U0001F600");
+    }
+
     void mapUrlDecodesBack()
     {
+        QFETCH(QString, name);
         Place place = richPlace();
         place.setId(7);
+        if (!name.isEmpty())
+            place.setName(name);
         Place decoded;
         QVERIFY(PlacePrivate::decodePlaceFromMapUrl(place.mapUrl(), decoded));
         QCOMPARE(decoded.id(), qint64(7));
