@@ -423,7 +423,8 @@ int ScreenLayout::firstField() const
 QStringList ScreenLayout::namesOf(Target::Kind kind) const
 {
     QStringList names;
-    for (const Target &target : kind == Target::Action ? m_actions : m_targets) {
+    // A context menu's actions are targets; the bars' actions are reached with Tab.
+    for (const Target &target : m_targets + m_actions) {
         if (target.kind == kind && !target.name.isEmpty() && !names.contains(target.name))
             names.append(target.name);
     }

@@ -202,9 +202,12 @@ bool StepRunner::dialog(const QStringList &words, QString *error)
     // System dialogs and toasts are on top of everything; a toolkit dialog's buttons come
     // next, reached as a finger would (not through a context menu over them).
     const QString label = rest(words, 1);
+    const bool toolkitDialog = !Dialog::openDialogs().isEmpty();
+    if (toolkitDialog && SystemUi::visible().isEmpty())
+        return done(TestDriver::clickButton(m_root, label), words, error);
     if (TestDriver::pressDialogButton(label))
         return true;
-    if (!Dialog::openDialogs().isEmpty())
+    if (toolkitDialog)
         return done(TestDriver::clickButton(m_root, label), words, error);
     return done(false, words, error);
 }
