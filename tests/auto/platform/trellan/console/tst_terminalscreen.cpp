@@ -37,12 +37,12 @@ namespace {
 const char HostArgument[] = "--host";
 const char ResizeStep[] = "resize:";
 
-// Rows of a fruit name, a star button and a context menu; both say what was done on the
-// screen's Picked label.
+// Rows of a fruit name, a star button and a context menu; the star says what it did on the
+// screen's Starred label, the menu on its Picked label.
 class FruitRows : public ListItemProvider
 {
 public:
-    explicit FruitRows(Label *picked) : m_picked(picked) { }
+    FruitRows(Label *picked, Label *starred) : m_picked(picked), m_starred(starred) { }
 
     Control *createItem(ListView *, const QString &) override
     {
@@ -56,8 +56,9 @@ public:
         content->add(star);
         item->setContent(content);
         Label *picked = m_picked;
-        QObject::connect(star, &Button::clicked, picked,
-                         [picked, name] { picked->setText(QStringLiteral("Starred ") + name->text()); });
+        Label *starred = m_starred;
+        QObject::connect(star, &Button::clicked, starred,
+                         [starred, name] { starred->setText(QStringLiteral("Starred ") + name->text()); });
         auto *menu = new ActionSet;
         auto *eat = new ActionItem;
         eat->setTitle(QStringLiteral("Eat"));
@@ -74,6 +75,7 @@ public:
 
 private:
     Label *m_picked;
+    Label *m_starred;
 };
 
 // A screen with one of each: a field whose text is echoed, a button that asks a system
@@ -115,7 +117,9 @@ public:
             m_model.append(QStringLiteral("Fruit %1").arg(i, 2, 10, QLatin1Char('0')));
         auto *picked = new Label;
         picked->setObjectName(QStringLiteral("Picked"));
-        m_rows.reset(new FruitRows(picked));
+        auto *starred = new Label;
+        starred->setObjectName(QStringLiteral("Starred"));
+        m_rows.reset(new FruitRows(picked, starred));
         auto *list = new ListView;
         list->setObjectName(QStringLiteral("Fruits"));
         list->setListItemProvider(m_rows.data());
@@ -123,7 +127,7 @@ public:
         connect(list, &ListView::triggered, picked, [this, picked](const QVariantList &indexPath) {
             picked->setText(QStringLiteral("Picked ") + m_model.data(indexPath).toString());
         });
-        for (Control *control : QList<Control *> { name, greeting, ask, answer, picked, list })
+        for (Control *control : QList<Control *> { name, greeting, ask, answer, picked, starred, list })
             content->add(control);
         setContent(content);
         auto *clear = new ActionItem;
@@ -339,8 +343,9 @@ void tst_TerminalScreen::stepsDriveTheScreen_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("a row counted from 1")
         << QList<QStringList> { { "tap-row", "Fruits", "3" } } << QStringLiteral("Label \"Picked\": Picked Fruit 03");
-    QTest::newRow("a part of a row") << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
-                                     << QStringLiteral("Label \"Picked\": Starred Fruit 02");
+    QTest::newRow("a part of a row: its button, then the row")
+        << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
+        << QStringLiteral("Label \"Picked\": Picked Fruit 02\n  Label \"Starred\": Starred Fruit 02");
     QTest::newRow("an action of a row's menu")
         << QList<QStringList> { { "menu", "Fruits", "4", "Eat" } } << QStringLiteral("Label \"Picked\": Ate Fruit 04");
     QTest::newRow("text typed with a blank, then erased")
