@@ -88,7 +88,7 @@ public:
         units->setObjectName(QStringLiteral("Units"));
         units->setTitle(QStringLiteral("Units"));
         for (const char *text : { "Metric", "Imperial" })
-            units->add(new Option(QString::fromLatin1(text)));
+            units->add(new Option(QString::fromLatin1(text), QString::fromLatin1(text)));
         content->add(units);
         setContent(content);
         auto *save = new ActionItem;
