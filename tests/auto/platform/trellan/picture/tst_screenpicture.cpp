@@ -9,6 +9,7 @@
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
@@ -138,6 +139,7 @@ private slots:
     void systemDialogDimsTheScreen();
     void drawsWhatIsOpenOverTheScreen_data();
     void drawsWhatIsOpenOverTheScreen();
+    void anImageThatCannotBeLoadedShowsItsFrame();
     void savesAPngAtTheDisplaySize();
 };
 
@@ -239,6 +241,18 @@ void tst_ScreenPicture::drawsWhatIsOpenOverTheScreen()
     QVERIFY(after.pixel(changed) != before.pixel(changed));
     if (unchanged.x() >= 0)
         QCOMPARE(after.pixel(unchanged), before.pixel(unchanged));
+}
+
+void tst_ScreenPicture::anImageThatCannotBeLoadedShowsItsFrame()
+{
+    Container root;
+    auto *view = new ImageView;
+    view->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
+    root.add(view);
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
+    // A 96-pixel slot with a frame; nothing below it.
+    QVERIFY(picture.pixelColor(48, 48) != QColor(0x12, 0x12, 0x12));
+    QCOMPARE(picture.pixelColor(48, 200), QColor(0x12, 0x12, 0x12));
 }
 
 void tst_ScreenPicture::savesAPngAtTheDisplaySize()
