@@ -220,7 +220,13 @@ bool TestDriver::tapRowPart(const QObject *root, const QString &listName, const 
     if (!part->isEnabled())
         return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(part)));
     QPointer<ListView> guard(list);
+    QPointer<Control> pressed(part);
     part->simulateTap();
+    // A button in a row is pressed by the finger's tap, as anywhere else on the screen.
+    if (auto *button = qobject_cast<Button *>(pressed.data()))
+        button->click();
+    else if (auto *imageButton = qobject_cast<ImageButton *>(pressed.data()))
+        imageButton->click();
     // The row's own tap may have changed the screen; the list delivers the tap only if it is still there.
     return guard && list->tapRow(indexPath);
 }

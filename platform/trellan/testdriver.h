@@ -49,7 +49,8 @@ public:
     // Taps the row at indexPath of the named ListView (triggered).
     static bool tapRow(const QObject *root, const QString &listName, const QVariantList &indexPath);
     // Taps the control named partName inside the row at indexPath (scrolled into view first):
-    // the part's touches (bubbling through the row), its tap, then the list's triggered.
+    // the part's touches (bubbling through the row), its tap (a button's click), then the list's
+    // triggered.
     static bool tapRowPart(const QObject *root, const QString &listName, const QVariantList &indexPath,
                            const QString &partName);
     // Long-presses the row at indexPath and chooses the context action with this object name

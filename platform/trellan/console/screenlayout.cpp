@@ -1,15 +1,19 @@
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/console/screenlayout.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customcontrol.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/freeformtitlebarkindproperties.h>
 #include <hx/trellan/header.h>
 #include <hx/trellan/imagebutton.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
@@ -19,6 +23,7 @@
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/scrollview.h>
 #include <hx/trellan/sheet.h>
+#include <hx/trellan/testdriver.h>
 #include <hx/trellan/textarea.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
@@ -49,12 +54,52 @@ QString actionTitle(const ActionItem *action)
 {
     return action->title().isEmpty() ? action->objectName() : action->title();
 }
+
+QString focusText(const Control *control)
+{
+    return control->isFocused() ? QStringLiteral(" (focused)") : QString();
+}
+
+// The action bar's places as the phone fills them: a signature action in the centre, on-bar
+// actions before the others in the free places, the rest in the overflow menu.
+QList<QPair<ActionItem *, ScreenLayout::Target::Place>> actionBarPlaces(const QList<ActionItem *> &actions,
+                                                                        ActionItem **signature)
+{
+    using Place = ScreenLayout::Target::Place;
+    *signature = nullptr;
+    QList<ActionItem *> onBar;
+    QList<ActionItem *> others;
+    QList<ActionItem *> overflow;
+    for (ActionItem *action : actions) {
+        const int placement = action->actionBarPlacement();
+        if (placement == ActionBarPlacement::Signature && !*signature)
+            *signature = action;
+        else if (placement == ActionBarPlacement::InOverflow)
+            overflow.append(action);
+        else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
+            onBar.append(action);
+        else
+            others.append(action);
+    }
+    const QList<ActionItem *> candidates = onBar + others;
+    const int free = *signature ? 2 : 3;
+    QList<QPair<ActionItem *, Place>> places;
+    const QList<Place> freePlaces = *signature ? QList<Place> { Place::Left, Place::Right }
+                                               : QList<Place> { Place::Left, Place::Centre, Place::Right };
+    for (int i = 0; i < qMin(free, candidates.size()); ++i)
+        places.append({ candidates.at(i), freePlaces.at(i) });
+    if (*signature)
+        places.insert(qMin(1, places.size()), { *signature, Place::Centre });
+    for (ActionItem *action : candidates.mid(free) + overflow)
+        places.append({ action, Place::Overflow });
+    return places;
+}
 } // namespace
 
 class LayoutWriter
 {
 public:
-    LayoutWriter(ScreenLayout *layout, const QStringList &expanded) : m_layout(layout), m_expanded(expanded) { }
+    LayoutWriter(ScreenLayout *layout, const QObject *root) : m_layout(layout), m_root(root) { }
 
     void write(const QObject *object, int depth)
     {
@@ -75,7 +120,9 @@ public:
         else if (const auto *button = qobject_cast<const Button *>(object))
             writeButton(button, depth);
         else if (const auto *imageButton = qobject_cast<const ImageButton *>(object))
-            writeTappable(imageButton, QStringLiteral("[%1]").arg(imageButton->objectName()), depth);
+            writeTappable(imageButton, imageButtonText(imageButton), depth);
+        else if (const auto *image = qobject_cast<const ImageView *>(object))
+            writeImage(image, depth);
         else if (const auto *dropDown = qobject_cast<const DropDown *>(object))
             writeDropDown(dropDown, depth);
         else if (const auto *radio = qobject_cast<const RadioGroup *>(object))
@@ -100,7 +147,6 @@ public:
             write(dialog->content(), depth);
     }
 
-private:
     int add(int depth, const QString &text, ScreenLayout::Line::Style style, int target = -1)
     {
         ScreenLayout::Line line;
@@ -112,8 +158,26 @@ private:
         return m_layout->m_lines.size() - 1;
     }
 
+    void writeContextMenu()
+    {
+        m_layout->m_title = QStringLiteral("Menu");
+        for (const ActionSet *set : ContextMenu::actionSets()) {
+            if (!set->title().isEmpty())
+                add(0, QStringLiteral("── %1 ──").arg(plain(set->title())), ScreenLayout::Line::Heading);
+            for (ActionItem *action : set->actions()) {
+                const int target
+                    = addTarget(ScreenLayout::Target::Action, actionTitle(action), action, action->isEnabled());
+                add(0, actionTitle(action), ScreenLayout::Line::Button, target);
+            }
+        }
+    }
+
+private:
+    // Only what the driver can reach, and find by a name or text, is a target; the rest is text.
     int addTarget(ScreenLayout::Target::Kind kind, const QString &name, QObject *object, bool enabled = true)
     {
+        if (name.isEmpty() || !TestDriver::isOnScreen(m_root, object))
+            return -1;
         ScreenLayout::Target target;
         target.kind = kind;
         target.name = name;
@@ -123,10 +187,15 @@ private:
         return m_layout->m_targets.size() - 1;
     }
 
-    void addAction(ActionItem *action, bool titleBar = false)
+    void addAction(ActionItem *action, bool titleBar = false,
+                   ScreenLayout::Target::Place place = ScreenLayout::Target::Left, bool signature = false)
     {
+        if (actionTitle(action).isEmpty() || !TestDriver::isOnScreen(m_root, action))
+            return;
         ScreenLayout::Target target;
         target.titleBar = titleBar;
+        target.place = place;
+        target.signature = signature;
         target.kind = ScreenLayout::Target::Action;
         target.name = actionTitle(action);
         target.object = action;
@@ -141,8 +210,9 @@ private:
                 writeTitleBar(bar, depth);
         }
         write(page->content(), depth);
-        for (ActionItem *action : page->actions())
-            addAction(action);
+        ActionItem *signature = nullptr;
+        for (const auto &placed : actionBarPlaces(page->actions(), &signature))
+            addAction(placed.first, false, placed.second, placed.first == signature);
     }
 
     void writeTitleBar(const TitleBar *bar, int depth)
@@ -156,12 +226,25 @@ private:
         for (int i = 0; i < bar->optionCount(); ++i) {
             const QString tab = bar->optionAt(i)->text();
             const int target = addTarget(ScreenLayout::Target::Option, bar->objectName(), const_cast<TitleBar *>(bar));
-            m_layout->m_targets[target].index = i;
+            setIndex(target, i);
             add(depth, i == bar->selectedIndex() ? QStringLiteral("[%1]").arg(tab) : QStringLiteral(" %1 ").arg(tab),
                 ScreenLayout::Line::Button, target);
         }
         if (bar->kindProperties())
             write(bar->kindProperties()->content(), depth);
+    }
+
+    static QString imageButtonText(const ImageButton *button)
+    {
+        const QString image = ScreenText::texts(button);
+        return image.isEmpty() ? QStringLiteral("[%1]").arg(button->objectName()) : image;
+    }
+
+    void writeImage(const ImageView *image, int depth)
+    {
+        const QString text = ScreenText::texts(image);
+        if (!text.isEmpty())
+            add(depth, text, ScreenLayout::Line::Muted);
     }
 
     void writeContainer(const Container *container, int depth)
@@ -177,7 +260,8 @@ private:
             value = field->hintText();
         const int target = addTarget(ScreenLayout::Target::Field, field->objectName(), const_cast<TextField *>(field),
                                      field->isEnabled());
-        add(depth, QStringLiteral("%1 [%2]").arg(field->objectName(), value), ScreenLayout::Line::Field, target);
+        add(depth, QStringLiteral("%1 [%2]%3").arg(field->objectName(), value, focusText(field)),
+            ScreenLayout::Line::Field, target);
     }
 
     void writeArea(const TextArea *area, int depth)
@@ -219,7 +303,11 @@ private:
         const QString name = button->objectName().isEmpty() ? button->text() : button->objectName();
         const int target
             = addTarget(ScreenLayout::Target::Button, name, const_cast<Button *>(button), button->isEnabled());
-        add(depth, QStringLiteral("< %1 >").arg(button->text()), ScreenLayout::Line::Button, target);
+        const QString image = button->imageSource().isEmpty()
+            ? QString()
+            : QStringLiteral(" [img %1]").arg(button->imageSource().fileName());
+        add(depth, QStringLiteral("< %1 >%2%3").arg(button->text(), image, focusText(button)),
+            ScreenLayout::Line::Button, target);
     }
 
     void writeDropDown(const DropDown *dropDown, int depth)
@@ -230,7 +318,7 @@ private:
         add(depth,
             QStringLiteral("%1: %2 ▾").arg(dropDown->title(), selected ? selected->text() : QStringLiteral("(none)")),
             ScreenLayout::Line::Button, target);
-        if (!m_expanded.contains(dropDown->objectName()))
+        if (!dropDown->isExpanded())
             return;
         for (int i = 0; i < dropDown->count(); ++i)
             writeOption(const_cast<DropDown *>(dropDown), i, dropDown->at(i)->text(), i == dropDown->selectedIndex(),
@@ -247,9 +335,15 @@ private:
     void writeOption(QObject *owner, int index, const QString &text, bool selected, int depth)
     {
         const int target = addTarget(ScreenLayout::Target::Option, owner->objectName(), owner);
-        m_layout->m_targets[target].index = index;
+        setIndex(target, index);
         add(depth, QStringLiteral("(%1) %2").arg(selected ? QLatin1Char('*') : QLatin1Char(' ')).arg(text),
             ScreenLayout::Line::Button, target);
+    }
+
+    void setIndex(int target, int index)
+    {
+        if (target >= 0)
+            m_layout->m_targets[target].index = index;
     }
 
     void writeSpinner(const ActivityIndicator *spinner, int depth)
@@ -267,8 +361,10 @@ private:
                 text = type;
             const bool header = type.startsWith(QLatin1String("HEADER_"));
             const int target = addTarget(ScreenLayout::Target::Row, list->objectName(), const_cast<ListView *>(list));
-            m_layout->m_targets[target].indexPath = list->rowIndexPath(row);
-            m_layout->m_targets[target].row = row;
+            if (target >= 0) {
+                m_layout->m_targets[target].indexPath = list->rowIndexPath(row);
+                m_layout->m_targets[target].row = row;
+            }
             add(depth, header ? QStringLiteral("── %1 ──").arg(text) : text,
                 header ? ScreenLayout::Line::Heading : ScreenLayout::Line::Row, target);
         }
@@ -277,31 +373,42 @@ private:
     }
 
     ScreenLayout *m_layout;
-    QStringList m_expanded;
+    const QObject *m_root;
 };
 
-ScreenLayout ScreenLayout::of(const QObject *root, const QStringList &expanded)
+ScreenLayout ScreenLayout::of(const QObject *root)
 {
     ScreenLayout layout;
-    LayoutWriter writer(&layout, expanded);
+    LayoutWriter writer(&layout, root);
     const QList<Dialog *> dialogs = Dialog::openDialogs();
     const QList<Sheet *> sheets = Sheet::openSheets();
-    if (!dialogs.isEmpty()) {
-        layout.m_dialog = true;
+    if (ContextMenu::isOpen()) {
+        layout.m_layer = MenuLayer;
+        writer.writeContextMenu();
+    } else if (!dialogs.isEmpty()) {
+        layout.m_layer = DialogLayer;
         writer.write(dialogs.last(), 0);
-    } else if (!sheets.isEmpty()) {
-        writer.write(sheets.last(), 0);
     } else {
-        writer.write(root, 0);
+        writer.write(sheets.isEmpty() ? root : sheets.last(), 0);
     }
     return layout;
 }
 
-ScreenLayout ScreenLayout::ofTree(const QObject *object, const QStringList &expanded)
+ScreenLayout ScreenLayout::ofTree(const QObject *root, const QObject *object)
 {
     ScreenLayout layout;
-    LayoutWriter(&layout, expanded).write(object, 0);
+    LayoutWriter(&layout, root).write(object, 0);
     return layout;
+}
+
+const QObject *ScreenLayout::underneath(const QObject *root)
+{
+    // Under a context menu lies the top toolkit layer; under a dialog, the top sheet or root.
+    const QList<Dialog *> dialogs = Dialog::openDialogs();
+    const QList<Sheet *> sheets = Sheet::openSheets();
+    if (ContextMenu::isOpen() && !dialogs.isEmpty())
+        return dialogs.last();
+    return sheets.isEmpty() ? root : sheets.last();
 }
 
 int ScreenLayout::firstField() const
@@ -316,7 +423,8 @@ int ScreenLayout::firstField() const
 QStringList ScreenLayout::namesOf(Target::Kind kind) const
 {
     QStringList names;
-    for (const Target &target : kind == Target::Action ? m_actions : m_targets) {
+    // A context menu's actions are targets; the bars' actions are reached with Tab.
+    for (const Target &target : m_targets + m_actions) {
         if (target.kind == kind && !target.name.isEmpty() && !names.contains(target.name))
             names.append(target.name);
     }

@@ -1,11 +1,8 @@
 #include <hx/system/localehandler.h>
 #include <hx/system/systemui.h>
-#include <hx/trellan/actionitem.h>
-#include <hx/trellan/actionset.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/console/screenlayout.h>
 #include <hx/trellan/console/steprunner.h>
-#include <hx/trellan/control.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/imagebutton.h>
 #include <hx/trellan/listview.h>
@@ -48,17 +45,6 @@ bool isNumber(const QString &word, int minimum)
 QString rest(const QStringList &words, int index)
 {
     return words.mid(index).join(QLatin1Char(' '));
-}
-
-bool isShown(const QObject *object)
-{
-    for (const QObject *node = object; node; node = node->parent()) {
-        if (const auto *control = qobject_cast<const Control *>(node)) {
-            if (!control->isVisible())
-                return false;
-        }
-    }
-    return true;
 }
 
 QString listOf(const QString &kind, const QStringList &names)
@@ -130,7 +116,7 @@ bool StepRunner::run(const QStringList &words, QString *error)
     if (step == QLatin1String("dialog"))
         return dialog(words, error);
     if (step == QLatin1String("back"))
-        return back(error);
+        return back(words, error);
     if (step == QLatin1String("language"))
         return language(words, error);
     return wait(words);
@@ -138,26 +124,17 @@ bool StepRunner::run(const QStringList &words, QString *error)
 
 bool StepRunner::type(const QStringList &words, QString *error)
 {
-    if (TestDriver::typeText(m_root, words.at(1), rest(words, 2)))
-        return true;
-    *error = QStringLiteral("type: no field \"%1\" to type into; %2").arg(words.at(1), onScreen());
-    return false;
+    return done(TestDriver::typeText(m_root, words.at(1), rest(words, 2)), words, error);
 }
 
 bool StepRunner::erase(const QStringList &words, QString *error)
 {
-    if (TestDriver::eraseText(m_root, words.at(1), words.at(2).toInt()))
-        return true;
-    *error = QStringLiteral("erase: no field \"%1\" to erase from; %2").arg(words.at(1), onScreen());
-    return false;
+    return done(TestDriver::eraseText(m_root, words.at(1), words.at(2).toInt()), words, error);
 }
 
 bool StepRunner::submit(const QStringList &words, QString *error)
 {
-    if (TestDriver::submit(m_root, words.at(1)))
-        return true;
-    *error = QStringLiteral("submit: no field \"%1\" to submit; %2").arg(words.at(1), onScreen());
-    return false;
+    return done(TestDriver::submit(m_root, words.at(1)), words, error);
 }
 
 bool StepRunner::tap(const QStringList &words, QString *error)
@@ -166,151 +143,78 @@ bool StepRunner::tap(const QStringList &words, QString *error)
     const QString name = rest(words, 1);
     QObject *object = TestDriver::find(m_root, name);
     const bool pressable = !object || qobject_cast<Button *>(object) || qobject_cast<ImageButton *>(object);
-    if (pressable ? TestDriver::clickButton(m_root, name) : TestDriver::tap(m_root, name))
-        return true;
-    *error = QStringLiteral("tap: nothing named \"%1\" can be tapped; %2").arg(name, onScreen());
-    return false;
+    return done(pressable ? TestDriver::clickButton(m_root, name) : TestDriver::tap(m_root, name), words, error);
 }
 
-ListView *StepRunner::reachableList(const QString &name, QString *error) const
+ListView *StepRunner::reachableList(const QStringList &words, QString *error) const
 {
-    auto *list = TestDriver::find<ListView>(m_root, name);
-    if (list && isShown(list))
-        return list;
-    *error = QStringLiteral("no list \"%1\" on screen; %2").arg(name, onScreen());
-    return nullptr;
-}
-
-Control *StepRunner::row(const ListView *list, int number)
-{
-    return number >= 1 && number <= list->rowCount() ? list->rowItem(number - 1) : nullptr;
+    auto *list = TestDriver::findOnScreen<ListView>(m_root, words.at(1));
+    if (!list) {
+        done(false, words, error);
+        return nullptr;
+    }
+    const int number = words.at(2).toInt();
+    if (number > list->rowCount()) {
+        *error = QStringLiteral("%1: list \"%2\" shows %3 rows, no row %4")
+                     .arg(words.first(), list->objectName())
+                     .arg(list->rowCount())
+                     .arg(number);
+        return nullptr;
+    }
+    return list;
 }
 
 bool StepRunner::tapRow(const QStringList &words, QString *error)
 {
-    ListView *list = reachableList(words.at(1), error);
-    if (!list)
-        return false;
-    const int number = words.at(2).toInt();
-    if (number > list->rowCount()) {
-        *error = QStringLiteral("tap-row: list \"%1\" shows %2 rows, no row %3")
-                     .arg(list->objectName())
-                     .arg(list->rowCount())
-                     .arg(number);
-        return false;
-    }
-    if (TestDriver::tapRow(m_root, list->objectName(), list->rowIndexPath(number - 1)))
-        return true;
-    *error = QStringLiteral("tap-row: row %1 of \"%2\" cannot be tapped").arg(number).arg(list->objectName());
-    return false;
+    ListView *list = reachableList(words, error);
+    return list && done(TestDriver::tapRow(m_root, list->objectName(), rowPath(list, words)), words, error);
 }
 
 bool StepRunner::tapPart(const QStringList &words, QString *error)
 {
     // A part of a row (its call button, its favourite star) is a named control inside the row.
-    ListView *list = reachableList(words.at(1), error);
-    if (!list)
-        return false;
-    const int number = words.at(2).toInt();
-    Control *item = row(list, number);
-    if (!item) {
-        *error = QStringLiteral("tap-part: list \"%1\" shows %2 rows, no row %3")
-                     .arg(list->objectName())
-                     .arg(list->rowCount())
-                     .arg(number);
-        return false;
-    }
-    const QString &name = words.at(3);
-    auto *part = item->objectName() == name ? item : item->findChild<Control *>(name);
-    if (part && isShown(part)) {
-        if (auto *button = qobject_cast<Button *>(part))
-            return button->click();
-        if (auto *imageButton = qobject_cast<ImageButton *>(part))
-            return imageButton->click();
-        if (part->simulateTap())
-            return true;
-    }
-    QStringList parts;
-    for (const Control *child : item->findChildren<Control *>()) {
-        if (!child->objectName().isEmpty() && isShown(child))
-            parts.append(child->objectName());
-    }
-    *error = QStringLiteral("tap-part: row %1 of \"%2\" has no part \"%3\" to tap (parts: %4)")
-                 .arg(number)
-                 .arg(list->objectName(), name,
-                      parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", ")));
-    return false;
-}
-
-ActionItem *StepRunner::rowAction(const Control *row, const QString &titleOrName)
-{
-    for (int i = 0; row && i < row->actionSetCount(); ++i) {
-        for (ActionItem *action : row->actionSetAt(i)->actions()) {
-            if (action->isEnabled() && (action->objectName() == titleOrName || action->title() == titleOrName))
-                return action;
-        }
-    }
-    return nullptr;
+    ListView *list = reachableList(words, error);
+    return list
+        && done(TestDriver::tapRowPart(m_root, list->objectName(), rowPath(list, words), words.at(3)), words, error);
 }
 
 bool StepRunner::menu(const QStringList &words, QString *error)
 {
     // The context menu a long press opens on the row, and one of its actions.
-    ListView *list = reachableList(words.at(1), error);
-    if (!list)
-        return false;
-    const int number = words.at(2).toInt();
-    Control *item = row(list, number);
-    const QString title = rest(words, 3);
-    if (ActionItem *found = rowAction(item, title))
-        return found->trigger();
-    QStringList titles;
-    for (int i = 0; item && i < item->actionSetCount(); ++i) {
-        for (const ActionItem *action : item->actionSetAt(i)->actions())
-            titles.append(action->title());
-    }
-    *error = QStringLiteral("menu: row %1 of \"%2\" has no action \"%3\" (menu: %4)")
-                 .arg(number)
-                 .arg(list->objectName(), title,
-                      titles.isEmpty() ? QStringLiteral("none") : titles.join(QStringLiteral(", ")));
-    return false;
+    ListView *list = reachableList(words, error);
+    return list
+        && done(TestDriver::triggerRowAction(m_root, list->objectName(), rowPath(list, words), rest(words, 3)), words,
+                error);
 }
 
 bool StepRunner::action(const QStringList &words, QString *error)
 {
-    const QString title = rest(words, 1);
-    if (TestDriver::triggerAction(m_root, title))
-        return true;
-    *error = QStringLiteral("action: no enabled action \"%1\"; %2").arg(title, onScreen());
-    return false;
+    return done(TestDriver::triggerAction(m_root, rest(words, 1)), words, error);
 }
 
 bool StepRunner::choose(const QStringList &words, QString *error)
 {
-    if (TestDriver::chooseOption(m_root, words.at(1), words.at(2).toInt()))
-        return true;
-    *error = QStringLiteral("choose: no option %1 of \"%2\"; %3").arg(words.at(2), words.at(1), onScreen());
-    return false;
+    return done(TestDriver::chooseOption(m_root, words.at(1), words.at(2).toInt()), words, error);
 }
 
 bool StepRunner::dialog(const QStringList &words, QString *error)
 {
-    // System dialogs are on top of everything; a toolkit dialog's buttons come next.
+    // System dialogs and toasts are on top of everything; a toolkit dialog's buttons come
+    // next, reached as a finger would (not through a context menu over them).
     const QString label = rest(words, 1);
+    const bool toolkitDialog = !Dialog::openDialogs().isEmpty();
+    if (toolkitDialog && SystemUi::visible().isEmpty())
+        return done(TestDriver::clickButton(m_root, label), words, error);
     if (TestDriver::pressDialogButton(label))
         return true;
-    if (!Dialog::openDialogs().isEmpty() && TestDriver::clickButton(Dialog::openDialogs().last(), label))
-        return true;
-    *error = QStringLiteral("dialog: no dialog button \"%1\"; %2").arg(label, onScreen());
-    return false;
+    if (toolkitDialog)
+        return done(TestDriver::clickButton(m_root, label), words, error);
+    return done(false, words, error);
 }
 
-bool StepRunner::back(QString *error)
+bool StepRunner::back(const QStringList &words, QString *error)
 {
-    if (TestDriver::pressBack(m_root))
-        return true;
-    *error = QStringLiteral("back: there is nothing to go back from; %1").arg(onScreen());
-    return false;
+    return done(TestDriver::pressBack(m_root), words, error);
 }
 
 bool StepRunner::language(const QStringList &words, QString *error)
@@ -353,6 +257,19 @@ bool StepRunner::waitUntilIdle(int timeoutMs) const
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     }
     return false;
+}
+
+QVariantList StepRunner::rowPath(const ListView *list, const QStringList &words)
+{
+    return list->rowIndexPath(words.at(2).toInt() - 1);
+}
+
+bool StepRunner::done(bool succeeded, const QStringList &words, QString *error) const
+{
+    // The driver says what it could not reach and why; the rest of the screen follows.
+    if (!succeeded)
+        *error = QStringLiteral("%1: %2; %3").arg(words.first(), TestDriver::lastError(), onScreen());
+    return succeeded;
 }
 
 QString StepRunner::onScreen() const

@@ -3,12 +3,11 @@
 
 #include <QtCore/QPointer>
 #include <QtCore/QStringList>
+#include <QtCore/QVariantList>
 
 namespace hx {
 namespace trellan {
 
-class ActionItem;
-class Control;
 class ListView;
 
 namespace console {
@@ -33,11 +32,6 @@ public:
     // timeoutMs. False when the screen was still busy then.
     bool waitUntilIdle(int timeoutMs = 15000) const;
 
-    // A row of the list by its number on screen, from 1; null when there is none.
-    static Control *row(const ListView *list, int number);
-    // The context action of a row with this title or object name; null when none.
-    static ActionItem *rowAction(const Control *row, const QString &titleOrName);
-
 private:
     bool type(const QStringList &words, QString *error);
     bool erase(const QStringList &words, QString *error);
@@ -49,11 +43,16 @@ private:
     bool action(const QStringList &words, QString *error);
     bool choose(const QStringList &words, QString *error);
     bool dialog(const QStringList &words, QString *error);
-    bool back(QString *error);
+    bool back(const QStringList &words, QString *error);
     bool language(const QStringList &words, QString *error);
     bool wait(const QStringList &words);
 
-    ListView *reachableList(const QString &name, QString *error) const;
+    // The list named by the step's second word, on screen and with the row its third names.
+    ListView *reachableList(const QStringList &words, QString *error) const;
+    static QVariantList rowPath(const ListView *list, const QStringList &words);
+    // Passes succeeded on; on failure error names the step, the driver's reason and what is
+    // on screen.
+    bool done(bool succeeded, const QStringList &words, QString *error) const;
     QString onScreen() const;
 
     QPointer<QObject> m_root;

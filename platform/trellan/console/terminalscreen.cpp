@@ -1,19 +1,13 @@
 #include <hx/system/systemui.h>
 #include <hx/system/systemuirecord.h>
-#include <hx/trellan/actionitem.h>
-#include <hx/trellan/actionset.h>
-#include <hx/trellan/button.h>
-#include <hx/trellan/console/steprunner.h>
 #include <hx/trellan/console/terminalscreen.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/dropdown.h>
-#include <hx/trellan/imagebutton.h>
 #include <hx/trellan/listview.h>
-#include <hx/trellan/radiogroup.h>
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/testdriver.h>
-#include <hx/trellan/textfield.h>
-#include <hx/trellan/titlebar.h>
+#include <hx/trellan/virtualkeyboard.h>
 
 #include <QtCore/QSocketNotifier>
 
@@ -198,8 +192,6 @@ void TerminalScreen::readKeys()
             quit(0);
         else if (!dialog.isNull())
             handleSystemDialogKey(dialog, int(key), isCharacter);
-        else if (m_menu)
-            handleMenuKey(int(key), isCharacter);
         else
             handleKey(int(key), isCharacter);
         // The next key acts on the screen this one left.
@@ -212,33 +204,17 @@ void TerminalScreen::handleSystemDialogKey(const SystemUiRecord &dialog, int key
 {
     const int count = dialog.buttons.size();
     if (isCharacter && key >= '1' && key < '1' + count) {
-        report(SystemUi::pressButton(dialog.serial, dialog.buttons.at(key - '1').label), QStringLiteral("press"));
+        report(TestDriver::pressDialogButton(dialog.buttons.at(key - '1').label), QStringLiteral("press"));
     } else if (isCharacter && key == KeyEscape) {
         report(SystemUi::pressButton(dialog.serial, SystemUiResult::CancelButtonSelection),
                QStringLiteral("cancel this dialog"));
     } else if (isCharacter && (key == '\r' || key == '\n') && m_dialogButton >= 0 && m_dialogButton < count) {
-        report(SystemUi::pressButton(dialog.serial, dialog.buttons.at(m_dialogButton).label), QStringLiteral("press"));
+        report(TestDriver::pressDialogButton(dialog.buttons.at(m_dialogButton).label), QStringLiteral("press"));
     } else if (count > 0
                && ((isCharacter && key == KeyTab) || (!isCharacter && (key == KEY_RIGHT || key == KEY_DOWN)))) {
         m_dialogButton = (m_dialogButton + 1) % count;
     } else if (count > 0 && !isCharacter && (key == KEY_LEFT || key == KEY_UP || key == KEY_BTAB)) {
         m_dialogButton = (m_dialogButton + count - 1) % count;
-    }
-}
-
-void TerminalScreen::handleMenuKey(int key, bool isCharacter)
-{
-    const int count = m_menu->actions.size();
-    if (isCharacter && key == KeyEscape) {
-        m_menu.reset();
-    } else if (!isCharacter && key == KEY_DOWN) {
-        m_menu->selected = (m_menu->selected + 1) % count;
-    } else if (!isCharacter && key == KEY_UP) {
-        m_menu->selected = (m_menu->selected + count - 1) % count;
-    } else if ((isCharacter && (key == '\r' || key == '\n')) || (!isCharacter && key == KEY_ENTER)) {
-        QPointer<ActionItem> action = m_menu->actions.value(m_menu->selected);
-        m_menu.reset();
-        report(action && action->trigger(), QStringLiteral("do that"));
     }
 }
 
@@ -312,7 +288,7 @@ QList<int> TerminalScreen::dialogButtons() const
 {
     // A toolkit dialog without fields takes digits for its buttons, as a system dialog does.
     QList<int> buttons;
-    if (!m_layout.isDialog() || m_layout.firstField() >= 0)
+    if (m_layout.layer() != ScreenLayout::DialogLayer || m_layout.firstField() >= 0)
         return buttons;
     for (int i = 0; i < m_layout.targets().size(); ++i) {
         if (m_layout.targets().at(i).kind == ScreenLayout::Target::Button)
@@ -327,8 +303,7 @@ bool TerminalScreen::pressDialogButton(int number)
     if (number >= buttons.size())
         return false;
     const ScreenLayout::Target &button = m_layout.targets().at(buttons.at(number));
-    report(TestDriver::clickButton(Dialog::openDialogs().value(Dialog::openDialogs().size() - 1), button.name),
-           QStringLiteral("press ") + button.name);
+    report(TestDriver::clickButton(m_root, button.name), QStringLiteral("press ") + button.name);
     return true;
 }
 
@@ -393,7 +368,7 @@ bool TerminalScreen::slideList(const ScreenLayout::Target &current, int step)
         return false;
     const int wanted = index + step;
     list->scrollToItem({ down ? wanted : qMax(0, index - list->rowCount()) });
-    m_layout = ScreenLayout::of(m_root, m_expanded);
+    m_layout = ScreenLayout::of(m_root);
     for (int i = 0; i < m_layout.targets().size(); ++i) {
         const ScreenLayout::Target &target = m_layout.targets().at(i);
         if (target.object == list && target.indexPath.value(0).toInt() == wanted) {
@@ -421,10 +396,6 @@ void TerminalScreen::activate()
     if (!target)
         return;
     const ScreenLayout::Target chosen = *target;
-    if (chosen.name.isEmpty()) {
-        activateUnnamed(chosen);
-        return;
-    }
     switch (chosen.kind) {
     case ScreenLayout::Target::Field:
         m_field = chosen.name;
@@ -434,13 +405,11 @@ void TerminalScreen::activate()
         report(TestDriver::clickButton(m_root, chosen.name), QStringLiteral("press ") + chosen.name);
         break;
     case ScreenLayout::Target::DropDown:
-        if (m_expanded.contains(chosen.name))
-            m_expanded.removeAll(chosen.name);
-        else
-            m_expanded.append(chosen.name);
+        // The driver has no call for it: a finger on a drop-down the driver reaches opens it.
+        if (auto *dropDown = qobject_cast<DropDown *>(chosen.object.data()))
+            dropDown->setExpanded(!dropDown->isExpanded());
         break;
     case ScreenLayout::Target::Option:
-        m_expanded.removeAll(chosen.name);
         report(TestDriver::chooseOption(m_root, chosen.name, chosen.index), QStringLiteral("choose that"));
         break;
     case ScreenLayout::Target::Row:
@@ -449,68 +418,41 @@ void TerminalScreen::activate()
     case ScreenLayout::Target::Tappable:
         report(TestDriver::tap(m_root, chosen.name), QStringLiteral("tap ") + chosen.name);
         break;
-    case ScreenLayout::Target::Action: {
-        auto *action = qobject_cast<ActionItem *>(chosen.object.data());
-        report(action && action->trigger(), QStringLiteral("do ") + chosen.name);
+    case ScreenLayout::Target::Action:
+        report(TestDriver::triggerAction(m_root, chosen.name), QStringLiteral("do ") + chosen.name);
         break;
     }
-    }
-}
-
-void TerminalScreen::activateUnnamed(const ScreenLayout::Target &chosen)
-{
-    // The driver finds controls by name; one without a name is acted on as the driver would.
-    QObject *object = chosen.object.data();
-    bool done = false;
-    if (auto *list = qobject_cast<ListView *>(object))
-        done = list->tapRow(chosen.indexPath);
-    else if (auto *radio = qobject_cast<RadioGroup *>(object))
-        done = radio->choose(chosen.index);
-    else if (auto *dropDown = qobject_cast<DropDown *>(object))
-        done = chosen.index >= 0 ? dropDown->choose(chosen.index) : (dropDown->setExpanded(true), true);
-    else if (auto *bar = qobject_cast<TitleBar *>(object))
-        done = bar->chooseOption(chosen.index);
-    else if (auto *field = qobject_cast<TextField *>(object))
-        done = (field->submit(), true);
-    else if (auto *imageButton = qobject_cast<ImageButton *>(object))
-        done = imageButton->click();
-    else if (auto *control = qobject_cast<Control *>(object))
-        done = control->simulateTap();
-    else if (auto *action = qobject_cast<ActionItem *>(object))
-        done = action->trigger();
-    report(done, QStringLiteral("tap that"));
 }
 
 void TerminalScreen::openMenu()
 {
+    // A long press on the highlighted row or control: the driver opens its context menu.
     const ScreenLayout::Target *target = highlighted();
-    const auto *list = target && target->kind == ScreenLayout::Target::Row
-        ? qobject_cast<const ListView *>(target->object.data())
-        : nullptr;
-    const Control *row = list ? list->rowItem(target->row) : nullptr;
-    QScopedPointer<Menu> menu(new Menu);
-    for (int i = 0; row && i < row->actionSetCount(); ++i) {
-        for (ActionItem *action : row->actionSetAt(i)->actions()) {
-            if (action->isEnabled())
-                menu->actions.append(action);
-        }
-    }
-    if (menu->actions.isEmpty()) {
+    if (!target || m_onActions) {
         m_message = QStringLiteral("No context menu here.");
         return;
     }
-    m_menu.swap(menu);
+    if (target->kind == ScreenLayout::Target::Row)
+        report(TestDriver::openRowContextMenu(m_root, target->name, target->indexPath), QStringLiteral("open a menu"));
+    else
+        report(TestDriver::openContextMenu(m_root, target->name), QStringLiteral("open a menu"));
+    if (m_layout.layer() != ScreenLayout::MenuLayer && ContextMenu::isOpen()) {
+        m_highlightUnderMenu = m_highlight;
+        m_highlight = 0;
+    }
 }
 
 void TerminalScreen::escape()
 {
-    if (!m_expanded.isEmpty()) {
-        m_expanded.clear();
+    if (ContextMenu::isOpen()) {
+        TestDriver::closeContextMenu();
         return;
     }
+    if (collapseDropDowns())
+        return;
     if (!Dialog::openDialogs().isEmpty()) {
         Dialog *dialog = Dialog::openDialogs().last();
-        if (!TestDriver::clickButton(dialog, QStringLiteral("Cancel")))
+        if (!TestDriver::clickButton(m_root, QStringLiteral("Cancel")))
             dialog->close();
         return;
     }
@@ -523,10 +465,24 @@ void TerminalScreen::escape()
     quit(0);
 }
 
+bool TerminalScreen::collapseDropDowns()
+{
+    bool collapsed = false;
+    for (const ScreenLayout::Target &target : m_layout.targets()) {
+        auto *dropDown = qobject_cast<DropDown *>(target.object.data());
+        if (dropDown && dropDown->isExpanded()) {
+            dropDown->setExpanded(false);
+            collapsed = true;
+        }
+    }
+    return collapsed;
+}
+
 void TerminalScreen::report(bool done, const QString &what)
 {
+    // The driver says why: what covers or hides the target.
     if (!done)
-        m_message = QStringLiteral("Cannot %1 now.").arg(what);
+        m_message = QStringLiteral("Cannot %1: %2").arg(what, TestDriver::lastError());
 }
 
 void TerminalScreen::follow(const ScreenLayout::Target &previous, bool hadPrevious)
@@ -551,8 +507,12 @@ void TerminalScreen::relayout()
 {
     const ScreenLayout::Target *before = highlighted();
     const ScreenLayout::Target previous = before ? *before : ScreenLayout::Target();
-    m_layout = ScreenLayout::of(m_root, m_expanded);
-    follow(previous, before != nullptr);
+    const bool wasMenu = m_layout.layer() == ScreenLayout::MenuLayer;
+    m_layout = ScreenLayout::of(m_root);
+    // A closed menu gives the highlight back to what it was opened on.
+    if (wasMenu && m_layout.layer() != ScreenLayout::MenuLayer)
+        m_highlight = m_highlightUnderMenu;
+    follow(previous, before != nullptr && !wasMenu);
 }
 
 void TerminalScreen::redraw()
@@ -567,10 +527,9 @@ void TerminalScreen::redraw()
     getmaxyx(stdscr, rows, columns);
     drawTitleBar(columns);
     const int bodyHeight = qMax(1, rows - 3);
-    if (m_layout.isDialog()) {
-        // The screen under the dialog stays in view; the dialog's lines are boxed over it.
-        const QObject *under = Sheet::openSheets().isEmpty() ? m_root.data() : Sheet::openSheets().last();
-        drawBody(ScreenLayout::ofTree(under), 1, bodyHeight, columns, false);
+    if (m_layout.layer() != ScreenLayout::ScreenLayer) {
+        // The screen under a dialog or menu stays in view; their lines are boxed over it.
+        drawBody(ScreenLayout::ofTree(m_root, ScreenLayout::underneath(m_root)), 1, bodyHeight, columns, false);
         QStringList lines;
         int selected = -1;
         const QList<int> buttons = dialogButtons();
@@ -581,13 +540,17 @@ void TerminalScreen::redraw()
             const QString prefix = number > 0 ? QStringLiteral("%1 ").arg(number) : QString();
             lines.append(QString(line.depth * 2, QLatin1Char(' ')) + prefix + line.text);
         }
-        drawBox(QString(), lines, selected, rows, columns);
+        drawBox(m_layout.layer() == ScreenLayout::MenuLayer ? m_layout.title() : QString(), lines, selected, rows,
+                columns);
     } else {
         drawBody(m_layout, 1, bodyHeight, columns, true);
     }
+    if (VirtualKeyboard::isShown()) {
+        attron(A_DIM | A_REVERSE);
+        put(rows - 3, 0, padded(QStringLiteral(" Keyboard: shown (type to enter text)"), columns), columns);
+        attroff(A_DIM | A_REVERSE);
+    }
     drawActionBar(rows - 2, columns);
-    if (m_menu)
-        drawMenu(rows, columns);
     drawSystemUi(rows, columns);
     drawStatus(rows - 1, columns);
     refresh();
@@ -654,18 +617,37 @@ void TerminalScreen::drawActionBar(int row, int width)
     attron(A_REVERSE);
     put(row, 0, padded(QString(), width), width);
     attroff(A_REVERSE);
-    int column = 1;
+    // Left, centre and right places in thirds of the line; the overflow's actions after "⋯".
+    const int third = qMax(1, width / 3);
+    int overflowColumn = -1;
     for (int i = 0; i < m_layout.actions().size(); ++i) {
         const ScreenLayout::Target &action = m_layout.actions().at(i);
         if (action.titleBar)
             continue;
         const bool lit = m_onActions && i == m_highlight;
-        const QString text
-            = QStringLiteral(" %1%2 ").arg(action.name, action.enabled ? QString() : QStringLiteral(" (off)"));
+        QString text
+            = action.signature ? QStringLiteral(" (%1) ").arg(action.name) : QStringLiteral(" %1 ").arg(action.name);
+        if (!action.enabled)
+            text += QStringLiteral("(off) ");
+        int column = 1;
+        if (action.place == ScreenLayout::Target::Centre)
+            column = third + (third - text.size()) / 2;
+        else if (action.place == ScreenLayout::Target::Right)
+            column = 2 * third;
+        else if (action.place == ScreenLayout::Target::Overflow) {
+            if (overflowColumn < 0) {
+                overflowColumn = qMax(2 * third, width - 2);
+                // The overflow menu hides its actions until one is highlighted.
+                put(row, overflowColumn, QStringLiteral("⋯"), 1);
+            }
+            if (!lit)
+                continue;
+            column = qMax(0, width - text.size() - 2);
+        }
+        column = qMax(1, column);
         attron(lit ? A_BOLD : A_REVERSE);
         put(row, column, text, width - column);
         attroff(lit ? A_BOLD : A_REVERSE);
-        column += text.size() + 1;
     }
 }
 
@@ -693,14 +675,6 @@ void TerminalScreen::drawBox(const QString &title, const QStringList &lines, int
             attroff(A_REVERSE);
     }
     attroff(COLOR_PAIR(2));
-}
-
-void TerminalScreen::drawMenu(int rows, int columns)
-{
-    QStringList lines;
-    for (const QPointer<ActionItem> &action : m_menu->actions)
-        lines.append(action ? action->title() : QString());
-    drawBox(QStringLiteral("Menu"), lines, m_menu->selected, rows, columns);
 }
 
 void TerminalScreen::drawSystemUi(int rows, int columns)
@@ -742,7 +716,7 @@ void TerminalScreen::drawStatus(int row, int width)
     QString text = m_message;
     if (text.isEmpty() && !topDialog().isNull())
         text = QStringLiteral("1-9 press a button  Left/Right choose  Enter press  Esc cancel");
-    else if (text.isEmpty() && m_menu)
+    else if (text.isEmpty() && m_layout.layer() == ScreenLayout::MenuLayer)
         text = QStringLiteral("Up/Down choose  Enter do it  Esc close the menu");
     else if (text.isEmpty())
         text = QStringLiteral("Type into field  Up/Down move  Enter tap  Tab actions  F2 menu  Esc back  Ctrl-C quit");

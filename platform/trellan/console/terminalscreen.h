@@ -20,17 +20,15 @@ class SystemUiRecord;
 }
 namespace trellan {
 
-class ActionItem;
-
 namespace console {
 
 // Any control tree on the controlling terminal, from 80x24 up: the title bar, the content,
 // the action bar, open sheets and dialogs on top, then the system dialogs and toasts, and a
 // status line with the keys. It follows every change of the tree and every resize. Keys act
-// through the test driver, as a test would: printable keys type into the focused field,
-// Up/Down move over what can be tapped, Enter taps, Tab and Shift-Tab walk the actions, F2
-// opens a row's context menu, Esc goes back (or cancels a dialog), digits press a dialog's
-// numbered button, Ctrl-C leaves.
+// through the test driver, as a test would, and reach only what the driver reaches: printable
+// keys type into the focused field, Up/Down move over what can be tapped, Enter taps, Tab and
+// Shift-Tab walk the actions, F2 opens the highlighted row's context menu (Esc closes it), Esc
+// goes back (or cancels a dialog), digits press a dialog's numbered button, Ctrl-C leaves.
 class TerminalScreen : public QObject
 {
     Q_OBJECT
@@ -50,18 +48,11 @@ private slots:
     void redraw();
 
 private:
-    struct Menu
-    {
-        QList<QPointer<ActionItem>> actions;
-        int selected = 0;
-    };
-
     bool openTerminal(QString *message);
     void closeTerminal();
 
     void handleKey(int key, bool isCharacter);
     void handleSystemDialogKey(const hx::system::SystemUiRecord &dialog, int key, bool isCharacter);
-    void handleMenuKey(int key, bool isCharacter);
     QList<int> dialogButtons() const;
     bool pressDialogButton(int number);
     void typeCharacter(const QString &text);
@@ -71,9 +62,9 @@ private:
     bool slideList(const ScreenLayout::Target &current, int step);
     void walkActions(int delta);
     void activate();
-    void activateUnnamed(const ScreenLayout::Target &chosen);
     void openMenu();
     void escape();
+    bool collapseDropDowns();
     void report(bool done, const QString &what);
 
     const ScreenLayout::Target *highlighted() const;
@@ -86,19 +77,17 @@ private:
     void drawActionBar(int row, int width);
     void drawBox(const QString &title, const QStringList &lines, int selectedLine, int rows, int columns);
     void drawSystemUi(int rows, int columns);
-    void drawMenu(int rows, int columns);
     void drawStatus(int row, int width);
 
     QPointer<QObject> m_root;
     ScreenLayout m_layout;
-    QStringList m_expanded;
     int m_highlight = 0; // in targets, or in actions when m_onActions
     bool m_onActions = false;
+    int m_highlightUnderMenu = 0;
     int m_scroll = 0;
     QString m_field; // the field keys type into, once one was highlighted
     int m_dialogButton = -1;
     int m_dialogSerial = 0;
-    QScopedPointer<Menu> m_menu;
     QString m_message;
 
     std::FILE *m_ttyIn = nullptr;

@@ -1,10 +1,12 @@
 #include "controlpainter_p.h"
 
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/color.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customcontrol.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dialog.h>
@@ -29,6 +31,7 @@
 #include <hx/trellan/textarea.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
+#include <hx/trellan/virtualkeyboard.h>
 #include <hx/trellan/webview.h>
 
 #include <QtCore/QRegularExpression>
@@ -57,6 +60,8 @@ constexpr qreal FieldHeight = 76;
 constexpr qreal ButtonHeight = 84;
 constexpr qreal HeaderHeight = 56;
 constexpr int MeasuredRows = 60;
+constexpr qreal ImageSlot = 96;
+constexpr qreal KeyboardHeight = 420;
 
 QString plain(const QString &text)
 {
@@ -96,6 +101,46 @@ bool isHorizontal(int orientation)
 {
     return orientation == LayoutOrientation::LeftToRight || orientation == LayoutOrientation::RightToLeft;
 }
+
+QString titleOf(const ActionItem *action)
+{
+    return action->title().isEmpty() ? action->objectName() : action->title();
+}
+
+// The action bar's three places: a signature action in the centre, on-bar actions before the
+// others in the free places, everything else in the overflow menu.
+struct ActionBarPlaces
+{
+    const ActionItem *left = nullptr;
+    const ActionItem *centre = nullptr;
+    const ActionItem *right = nullptr;
+    const ActionItem *signature = nullptr;
+    QList<const ActionItem *> overflow;
+
+    explicit ActionBarPlaces(const QList<ActionItem *> &actions)
+    {
+        QList<const ActionItem *> onBar;
+        QList<const ActionItem *> others;
+        for (const ActionItem *action : actions) {
+            const int placement = action->actionBarPlacement();
+            if (placement == ActionBarPlacement::Signature && !signature)
+                signature = action;
+            else if (placement == ActionBarPlacement::InOverflow)
+                overflow.append(action);
+            else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
+                onBar.append(action);
+            else
+                others.append(action);
+        }
+        const QList<const ActionItem *> candidates = onBar + others;
+        const int free = signature ? 2 : 3;
+        const QList<const ActionItem *> bar = candidates.mid(0, free);
+        overflow = candidates.mid(free) + overflow;
+        left = bar.value(0);
+        centre = signature ? signature : bar.value(1);
+        right = signature ? bar.value(1) : bar.value(2);
+    }
+};
 } // namespace
 
 ControlPainter::ControlPainter(QPainter *painter, qreal scale) : m_painter(painter), m_scale(scale) { }
@@ -165,11 +210,11 @@ QSizeF ControlPainter::naturalSize(const Control *control, qreal width) const
         const qreal text = QFontMetricsF(font(TextStyle(QStringLiteral("body")))).horizontalAdvance(button->text());
         size = QSizeF(qMin(width, text + px(64)), px(ButtonHeight));
     } else if (const auto *imageButton = qobject_cast<const ImageButton *>(control)) {
-        size = QSizeF(imageButton->defaultImage().size()) * m_scale;
+        size = imageSize(imageButton->defaultImage(), imageButton->defaultImageSource());
     } else if (const auto *view = qobject_cast<const ImageView *>(control)) {
-        size = QSizeF(view->image().size()) * m_scale;
-    } else if (qobject_cast<const DropDown *>(control)) {
-        size = QSizeF(width, px(FieldHeight));
+        size = imageSize(view->image(), view->imageSource());
+    } else if (const auto *dropDown = qobject_cast<const DropDown *>(control)) {
+        size = QSizeF(width, px(FieldHeight) * (1 + (dropDown->isExpanded() ? dropDown->count() : 0)));
     } else if (const auto *radio = qobject_cast<const RadioGroup *>(control)) {
         size = QSizeF(width, px(FieldHeight) * radio->count());
     } else if (qobject_cast<const Header *>(control)) {
@@ -195,6 +240,14 @@ QSizeF ControlPainter::naturalSize(const Control *control, qreal width) const
     if (size.width() > width && size.width() > 0)
         size = QSizeF(width, size.height() * width / size.width());
     return size;
+}
+
+QSizeF ControlPainter::imageSize(const Image &image, const QUrl &source) const
+{
+    // An asset that could not be loaded keeps a slot with its name in it.
+    if (image.isNull())
+        return source.isEmpty() ? QSizeF() : QSizeF(px(ImageSlot), px(ImageSlot));
+    return QSizeF(image.size()) * m_scale;
 }
 
 QSizeF ControlPainter::containerSize(const Container *container, qreal width) const
@@ -313,26 +366,147 @@ void ControlPainter::paintTitleBar(const TitleBar *bar, const QRectF &rect)
 void ControlPainter::paintActionBar(const QList<ActionItem *> &actions, const QRectF &rect)
 {
     m_painter->fillRect(rect, Bar);
-    const qreal slot = rect.width() / qMax(1, int(actions.size()));
-    for (int i = 0; i < actions.size(); ++i) {
-        const ActionItem *action = actions.at(i);
-        const QRectF cell(rect.left() + i * slot, rect.top(), slot, rect.height());
-        const QImage icon = action->image().toQImage();
-        const qreal iconSize = px(48);
-        if (!icon.isNull())
-            paintImage(icon, QRectF(cell.center().x() - iconSize / 2, cell.top() + px(12), iconSize, iconSize));
-        TextStyle style(QStringLiteral("small"));
-        style.setColor(Color::fromARGB(action->isEnabled() ? Text.rgba() : Muted.rgba()));
-        const QRectF label = icon.isNull() ? cell : cell.adjusted(0, px(64), 0, 0);
-        paintText(action->title().isEmpty() ? action->objectName() : action->title(), style, label, false,
-                  icon.isNull() ? Qt::AlignCenter : Qt::AlignHCenter | Qt::AlignTop);
+    const ActionBarPlaces places(actions);
+    // Three places across the bar, and the overflow's three dots at its right edge.
+    const qreal overflow = places.overflow.isEmpty() ? 0 : px(72);
+    const qreal slot = (rect.width() - overflow) / 3;
+    const ActionItem *const shown[] = { places.left, places.centre, places.right };
+    for (int i = 0; i < 3; ++i) {
+        if (shown[i])
+            paintAction(shown[i], QRectF(rect.left() + i * slot, rect.top(), slot, rect.height()),
+                        shown[i] == places.signature);
     }
+    if (!places.overflow.isEmpty()) {
+        const QRectF dots(rect.right() - overflow, rect.top(), overflow, rect.height());
+        m_painter->setPen(Qt::NoPen);
+        m_painter->setBrush(Text);
+        for (int i = -1; i <= 1; ++i)
+            m_painter->drawEllipse(QPointF(dots.center().x(), dots.center().y() + i * px(14)), px(4), px(4));
+    }
+}
+
+void ControlPainter::paintAction(const ActionItem *action, const QRectF &cell, bool signature)
+{
+    const qreal iconSize = px(48);
+    if (signature) {
+        m_painter->setPen(Qt::NoPen);
+        m_painter->setBrush(Accent);
+        m_painter->drawEllipse(QPointF(cell.center().x(), cell.top() + px(36)), px(34), px(34));
+    }
+    const bool hasIcon = !action->image().isNull() || !action->imageSource().isEmpty();
+    if (hasIcon)
+        paintAsset(action->image(), action->imageSource(),
+                   QRectF(cell.center().x() - iconSize / 2, cell.top() + px(12), iconSize, iconSize));
+    TextStyle style(QStringLiteral("small"));
+    style.setColor(Color::fromARGB(action->isEnabled() ? Text.rgba() : Muted.rgba()));
+    const QRectF label = hasIcon || signature ? cell.adjusted(0, px(72), 0, 0) : cell;
+    paintText(titleOf(action), style, label, false,
+              hasIcon || signature ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignCenter);
+}
+
+void ControlPainter::paintDropDown(const DropDown *dropDown, const QRectF &rect)
+{
+    const TextStyle body(QStringLiteral("body"));
+    const QRectF head(rect.left(), rect.top(), rect.width(), px(FieldHeight));
+    paintBox(head, Surface, Line);
+    const Option *selected = dropDown->selectedOption();
+    const QRectF inner = head.adjusted(px(20), 0, -px(20), 0);
+    paintText(dropDown->title(), body, inner, false, Qt::AlignLeft | Qt::AlignVCenter);
+    paintText((selected ? selected->text() : QString())
+                  + (dropDown->isExpanded() ? QStringLiteral("  ▴") : QStringLiteral("  ▾")),
+              body, inner, false, Qt::AlignRight | Qt::AlignVCenter);
+    if (!dropDown->isExpanded())
+        return;
+    // Open, its options follow as a list with a mark on the chosen one.
+    for (int i = 0; i < dropDown->count(); ++i) {
+        const Option *option = dropDown->at(i);
+        const QRectF line(rect.left(), head.bottom() + i * px(FieldHeight), rect.width(), px(FieldHeight));
+        m_painter->fillRect(line, Surface);
+        if (i == dropDown->selectedIndex())
+            m_painter->fillRect(QRectF(line.left(), line.top(), px(6), line.height()), Accent);
+        qreal textLeft = line.left() + px(32);
+        if (!option->image().isNull() || !option->imageSource().isEmpty()) {
+            paintAsset(option->image(), option->imageSource(),
+                       QRectF(textLeft, line.center().y() - px(24), px(48), px(48)));
+            textLeft += px(64);
+        }
+        paintText(plain(option->text()), body, QRectF(textLeft, line.top(), line.right() - textLeft, line.height()),
+                  false, Qt::AlignLeft | Qt::AlignVCenter);
+        m_painter->fillRect(QRectF(line.left() + px(20), line.bottom() - 1, line.width() - px(40), 1), Line);
+    }
+}
+
+void ControlPainter::paintContextMenu(const QRectF &screen)
+{
+    // The menu slides in at the right over the dimmed screen: its sets' titles, then actions.
+    m_painter->fillRect(screen, QColor(0, 0, 0, 128));
+    const qreal width = qMin(screen.width() * 0.6, px(460));
+    const QRectF panel(screen.right() - width, screen.top(), width, screen.height());
+    m_painter->fillRect(panel, Bar);
+    m_painter->fillRect(QRectF(panel.left(), panel.top(), px(2), panel.height()), Line);
+    qreal y = panel.top() + px(24);
+    for (const ActionSet *set : ContextMenu::actionSets()) {
+        if (!set->title().isEmpty()) {
+            paintText(plain(set->title()), TextStyle(QStringLiteral("title")),
+                      QRectF(panel.left() + px(24), y, width - px(48), px(56)), false,
+                      Qt::AlignLeft | Qt::AlignVCenter);
+            y += px(64);
+        }
+        for (const ActionItem *action : set->actions()) {
+            const QRectF line(panel.left(), y, width, px(FieldHeight));
+            qreal textLeft = line.left() + px(24);
+            if (!action->image().isNull() || !action->imageSource().isEmpty()) {
+                paintAsset(action->image(), action->imageSource(),
+                           QRectF(textLeft, line.center().y() - px(24), px(48), px(48)));
+                textLeft += px(64);
+            }
+            TextStyle style(QStringLiteral("body"));
+            style.setColor(Color::fromARGB(action->isEnabled() ? Text.rgba() : Muted.rgba()));
+            paintText(titleOf(action), style, QRectF(textLeft, line.top(), line.right() - textLeft, line.height()),
+                      false, Qt::AlignLeft | Qt::AlignVCenter);
+            y += line.height();
+        }
+    }
+}
+
+void ControlPainter::paintKeyboard(const QRectF &screen)
+{
+    // Four rows of keys at the bottom, over whatever the screen shows there.
+    static const QStringList rows { QStringLiteral("1234567890"), QStringLiteral("qwertyuiop"),
+                                    QStringLiteral("asdfghjkl"), QStringLiteral("zxcvbnm") };
+    const QRectF board(screen.left(), screen.bottom() - px(KeyboardHeight), screen.width(), px(KeyboardHeight));
+    m_painter->fillRect(board, Bar);
+    const qreal rowHeight = board.height() / (rows.size() + 1);
+    const qreal keyWidth = board.width() / 10;
+    const TextStyle style(QStringLiteral("body"));
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString &keys = rows.at(r);
+        const qreal left = board.left() + (board.width() - keys.size() * keyWidth) / 2;
+        for (int k = 0; k < keys.size(); ++k) {
+            const QRectF key(left + k * keyWidth, board.top() + r * rowHeight, keyWidth, rowHeight);
+            paintBox(key.adjusted(px(3), px(2), -px(3), -px(2)), Surface, Surface);
+            paintText(keys.at(k), style, key, false, Qt::AlignCenter);
+        }
+    }
+    const QRectF space(board.left() + keyWidth * 2, board.top() + rows.size() * rowHeight, keyWidth * 6, rowHeight);
+    paintBox(space.adjusted(px(3), px(2), -px(3), -px(2)), Surface, Surface);
 }
 
 void ControlPainter::paint(const Control *control, const QRectF &rect)
 {
     if (!isShown(control) || rect.isEmpty())
         return;
+    paintControl(control, rect);
+    // The focused control wears an accent ring, as the phone shows where keys go.
+    if (control->isFocused()) {
+        m_painter->setPen(QPen(Accent, px(4)));
+        m_painter->setBrush(Qt::NoBrush);
+        m_painter->drawRoundedRect(rect.adjusted(px(1), px(2), -px(1), -px(2)), px(8), px(8));
+    }
+}
+
+void ControlPainter::paintControl(const Control *control, const QRectF &rect)
+{
     const TextStyle body(QStringLiteral("body"));
     if (const auto *container = qobject_cast<const Container *>(control)) {
         paintContainer(container, rect);
@@ -364,18 +538,17 @@ void ControlPainter::paint(const Control *control, const QRectF &rect)
         TextStyle style = body;
         if (!button->isEnabled())
             style.setColor(Color::fromARGB(Muted.rgba()));
-        paintText(button->text(), style, rect, false, Qt::AlignCenter);
+        const QRectF icon(rect.left() + px(16), rect.center().y() - px(24), px(48), px(48));
+        const bool hasIcon = !button->image().isNull() || !button->imageSource().isEmpty();
+        if (hasIcon)
+            paintAsset(button->image(), button->imageSource(), icon);
+        paintText(button->text(), style, hasIcon ? rect.adjusted(px(64), 0, 0, 0) : rect, false, Qt::AlignCenter);
     } else if (const auto *imageButton = qobject_cast<const ImageButton *>(control)) {
-        paintImage(imageButton->defaultImage().toQImage(), rect);
+        paintAsset(imageButton->defaultImage(), imageButton->defaultImageSource(), rect);
     } else if (const auto *view = qobject_cast<const ImageView *>(control)) {
-        paintImage(view->image().toQImage(), rect);
+        paintAsset(view->image(), view->imageSource(), rect);
     } else if (const auto *dropDown = qobject_cast<const DropDown *>(control)) {
-        paintBox(rect, Surface, Line);
-        const Option *selected = dropDown->selectedOption();
-        const QRectF inner = rect.adjusted(px(20), 0, -px(20), 0);
-        paintText(dropDown->title(), body, inner, false, Qt::AlignLeft | Qt::AlignVCenter);
-        paintText((selected ? selected->text() : QString()) + QStringLiteral("  ▾"), body, inner, false,
-                  Qt::AlignRight | Qt::AlignVCenter);
+        paintDropDown(dropDown, rect);
     } else if (const auto *radio = qobject_cast<const RadioGroup *>(control)) {
         const qreal row = rect.height() / qMax(1, radio->count());
         for (int i = 0; i < radio->count(); ++i) {
@@ -563,6 +736,20 @@ void ControlPainter::paintImage(const QImage &image, const QRectF &rect)
     const QRectF target(rect.center().x() - fitted.width() / 2, rect.center().y() - fitted.height() / 2, fitted.width(),
                         fitted.height());
     m_painter->drawImage(target, image);
+}
+
+void ControlPainter::paintAsset(const Image &image, const QUrl &source, const QRectF &rect)
+{
+    if (!image.isNull()) {
+        paintImage(image.toQImage(), rect);
+        return;
+    }
+    if (source.isEmpty() || rect.isEmpty())
+        return;
+    // The asset is not there to draw: a frame with its name stands in for it.
+    paintBox(rect, Surface, Line);
+    paintText(source.fileName(), TextStyle(QStringLiteral("small")), rect.adjusted(px(4), 0, -px(4), 0), true,
+              Qt::AlignCenter);
 }
 
 void ControlPainter::paintSystemUi(const SystemUiRecord &record, const QRectF &screen)

@@ -5,6 +5,7 @@
 #include <hx/trellan/textstyle.h>
 
 #include <QtCore/QRectF>
+#include <QtCore/QUrl>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
 
@@ -17,6 +18,8 @@ namespace trellan {
 class ActionItem;
 class Container;
 class Control;
+class DropDown;
+class Image;
 class ListView;
 class Page;
 class TitleBar;
@@ -36,14 +39,21 @@ public:
     // A page, pane, sheet, dialog or any control, filling the screen.
     void paintScreen(const QObject *object, const QRectF &screen);
     void paintSystemUi(const hx::system::SystemUiRecord &record, const QRectF &screen);
+    // The open context menu and the shown keyboard, over everything but the system dialogs.
+    void paintContextMenu(const QRectF &screen);
+    void paintKeyboard(const QRectF &screen);
 
 private:
     QSizeF naturalSize(const Control *control, qreal width) const;
     QSizeF containerSize(const Container *container, qreal width) const;
     QSizeF listSize(const ListView *list, qreal width) const;
+    QSizeF imageSize(const Image &image, const QUrl &source) const;
     QSizeF textSize(const QString &text, const TextStyle &style, qreal width, bool multiline) const;
 
     void paint(const Control *control, const QRectF &rect);
+    void paintControl(const Control *control, const QRectF &rect);
+    void paintDropDown(const DropDown *dropDown, const QRectF &rect);
+    void paintAction(const ActionItem *action, const QRectF &cell, bool signature);
     void paintContainer(const Container *container, const QRectF &rect);
     void paintStack(const Container *container, const QRectF &inner, int orientation);
     void paintDock(const Container *container, const QRectF &inner);
@@ -56,6 +66,8 @@ private:
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
     void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
     void paintImage(const QImage &image, const QRectF &rect);
+    // The image, or a frame with the asset's name when it could not be loaded.
+    void paintAsset(const Image &image, const QUrl &source, const QRectF &rect);
     void paintButtonRow(const hx::system::SystemUiRecord &record, const QRectF &rect);
 
     QFont font(const TextStyle &style) const;

@@ -1,10 +1,12 @@
 #include "controlpainter_p.h"
 
 #include <hx/system/systemui.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/dialog.h>
 #include <hx/trellan/picture/screenpicture.h>
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/uiconfig.h>
+#include <hx/trellan/virtualkeyboard.h>
 
 #include <QtGui/QImageWriter>
 #include <QtGui/QPainter>
@@ -29,6 +31,10 @@ QImage ScreenPicture::render(const QObject *root, const QSize &size)
     controls.paintScreen(sheets.isEmpty() ? root : sheets.last(), screen);
     for (const Dialog *dialog : Dialog::openDialogs())
         controls.paintScreen(dialog, screen);
+    if (ContextMenu::isOpen())
+        controls.paintContextMenu(screen);
+    if (VirtualKeyboard::isShown())
+        controls.paintKeyboard(screen);
     for (const hx::system::SystemUiRecord &record : hx::system::SystemUi::visible())
         controls.paintSystemUi(record, screen);
     return image;

@@ -840,12 +840,13 @@ void tst_HxPlaces::showStepThatCannotBeDone_data()
     QTest::newRow("nothing of that name")
         << QStringList { "--do", "tap", "Teleport" } << 1 << QByteArray("buttons DuplicatePlace, DataServices");
     QTest::newRow("a dialog button with no dialog up")
-        << QStringList { "--do", "dialog", "Replace" } << 1 << QByteArray("no dialog button \"Replace\"");
+        << QStringList { "--do", "dialog", "Replace" } << 1
+        << QByteArray("dialog: no system dialog or toast shows a button \"Replace\"; on screen:");
     QTest::newRow("the dialog's buttons are named when another is asked for")
         << QStringList { "--do", "tap", "DuplicatePlace", "--do", "dialog", "Delete" } << 1
         << QByteArray("dialog buttons Cancel, Replace");
-    QTest::newRow("a list that is not on screen")
-        << QStringList { "--do", "tap-row", "Results", "1" } << 1 << QByteArray("no list \"Results\"");
+    QTest::newRow("a list that is not on screen") << QStringList { "--do", "tap-row", "Results", "1" } << 1
+                                                  << QByteArray("tap-row: nothing named \"Results\" is on screen");
     QTest::newRow("an unknown step") << QStringList { "--do", "teleport", "home" } << 2
                                      << QByteArray("unknown step \"teleport\"");
     QTest::newRow("rows count from 1") << QStringList { "--do", "tap-row", "Results", "0" } << 2

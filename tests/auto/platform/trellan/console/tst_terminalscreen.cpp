@@ -7,11 +7,15 @@
 #include <hx/trellan/console/terminalscreen.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/customlistitem.h>
+#include <hx/trellan/dialog.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
+#include <hx/trellan/navigationpane.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/screentext.h>
+#include <hx/trellan/sheet.h>
+#include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
 
@@ -33,12 +37,12 @@ namespace {
 const char HostArgument[] = "--host";
 const char ResizeStep[] = "resize:";
 
-// Rows of a fruit name, a star button and a context menu; both say what was done on the
-// screen's Picked label.
+// Rows of a fruit name, a star button and a context menu; the star says what it did on the
+// screen's Starred label, the menu on its Picked label.
 class FruitRows : public ListItemProvider
 {
 public:
-    explicit FruitRows(Label *picked) : m_picked(picked) { }
+    FruitRows(Label *picked, Label *starred) : m_picked(picked), m_starred(starred) { }
 
     Control *createItem(ListView *, const QString &) override
     {
@@ -52,8 +56,9 @@ public:
         content->add(star);
         item->setContent(content);
         Label *picked = m_picked;
-        QObject::connect(star, &Button::clicked, picked,
-                         [picked, name] { picked->setText(QStringLiteral("Starred ") + name->text()); });
+        Label *starred = m_starred;
+        QObject::connect(star, &Button::clicked, starred,
+                         [starred, name] { starred->setText(QStringLiteral("Starred ") + name->text()); });
         auto *menu = new ActionSet;
         auto *eat = new ActionItem;
         eat->setTitle(QStringLiteral("Eat"));
@@ -70,6 +75,7 @@ public:
 
 private:
     Label *m_picked;
+    Label *m_starred;
 };
 
 // A screen with one of each: a field whose text is echoed, a button that asks a system
@@ -111,7 +117,9 @@ public:
             m_model.append(QStringLiteral("Fruit %1").arg(i, 2, 10, QLatin1Char('0')));
         auto *picked = new Label;
         picked->setObjectName(QStringLiteral("Picked"));
-        m_rows.reset(new FruitRows(picked));
+        auto *starred = new Label;
+        starred->setObjectName(QStringLiteral("Starred"));
+        m_rows.reset(new FruitRows(picked, starred));
         auto *list = new ListView;
         list->setObjectName(QStringLiteral("Fruits"));
         list->setListItemProvider(m_rows.data());
@@ -119,7 +127,7 @@ public:
         connect(list, &ListView::triggered, picked, [this, picked](const QVariantList &indexPath) {
             picked->setText(QStringLiteral("Picked ") + m_model.data(indexPath).toString());
         });
-        for (Control *control : QList<Control *> { name, greeting, ask, answer, picked, list })
+        for (Control *control : QList<Control *> { name, greeting, ask, answer, picked, starred, list })
             content->add(control);
         setContent(content);
         auto *clear = new ActionItem;
@@ -249,11 +257,13 @@ private slots:
     void dialogAnswers();
     void longListScrollsWithTheHighlightAndSurvivesAResize();
     void actionsAreReachedWithTab();
+    void contextMenuOfTheHighlightedRow_data();
     void contextMenuOfTheHighlightedRow();
     void stepsDriveTheScreen_data();
     void stepsDriveTheScreen();
     void stepsThatCannotBeDoneSayWhy_data();
     void stepsThatCannotBeDoneSayWhy();
+    void dialogStepPressesTheToolkitDialog();
 };
 
 void tst_TerminalScreen::typeMoveTapAndAnswer()
@@ -306,12 +316,25 @@ void tst_TerminalScreen::actionsAreReachedWithTab()
     QVERIFY2(result.out.contains("TextField \"Name\": []"), result.out);
 }
 
+void tst_TerminalScreen::contextMenuOfTheHighlightedRow_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QByteArray>("shown");
+    // The menu is the toolkit's own, so the screen text shows it while it is open.
+    QTest::newRow("F2 opens the menu the screen text shows")
+        << QByteArray() << QByteArray("ContextMenu of CustomListItem:\n  Eat");
+    QTest::newRow("Enter does its only action") << QByteArray("\r") << QByteArray("Label \"Picked\": Ate Fruit 02");
+    QTest::newRow("Esc closes it and the highlight is back on the row")
+        << QByteArray("\x1b\r") << QByteArray("Label \"Picked\": Picked Fruit 02");
+}
+
 void tst_TerminalScreen::contextMenuOfTheHighlightedRow()
 {
-    // F2 on the second row opens its menu; Enter does its only action.
-    const Result result = runOnTerminal({ { "Greeter", Down + Down + Down + "\x1bOQ" }, { "Eat", "\r" + ControlC } });
+    QFETCH(QByteArray, keys);
+    QFETCH(QByteArray, shown);
+    const Result result = runOnTerminal({ { "Greeter", Down + Down + Down + "\x1bOQ" }, { "Eat", keys + ControlC } });
     QCOMPARE(result.code, 0);
-    QVERIFY2(result.out.contains("Label \"Picked\": Ate Fruit 02"), result.out);
+    QVERIFY2(result.out.contains(shown), result.out);
 }
 
 void tst_TerminalScreen::stepsDriveTheScreen_data()
@@ -320,8 +343,9 @@ void tst_TerminalScreen::stepsDriveTheScreen_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("a row counted from 1")
         << QList<QStringList> { { "tap-row", "Fruits", "3" } } << QStringLiteral("Label \"Picked\": Picked Fruit 03");
-    QTest::newRow("a part of a row") << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
-                                     << QStringLiteral("Label \"Picked\": Starred Fruit 02");
+    QTest::newRow("a part of a row: its button, then the row")
+        << QList<QStringList> { { "tap-part", "Fruits", "2", "Star" } }
+        << QStringLiteral("Label \"Picked\": Picked Fruit 02\n  Label \"Starred\": Starred Fruit 02");
     QTest::newRow("an action of a row's menu")
         << QList<QStringList> { { "menu", "Fruits", "4", "Eat" } } << QStringLiteral("Label \"Picked\": Ate Fruit 04");
     QTest::newRow("text typed with a blank, then erased")
@@ -346,29 +370,116 @@ void tst_TerminalScreen::stepsDriveTheScreen()
     QVERIFY2(screen.contains(shown), qPrintable(screen));
 }
 
+// The Greeter with something over it or beside it, as a step may meet it.
+class Cover
+{
+public:
+    enum Kind { Nothing, PushedPage, ClosedSheet, OpenDialog, OpenMenu };
+
+    Cover(Kind kind) : m_greeter(new Greeter)
+    {
+        m_root = m_greeter;
+        if (kind == PushedPage) {
+            m_pane.reset(new NavigationPane);
+            m_pane->push(m_greeter);
+            auto *details = new Page;
+            details->setObjectName(QStringLiteral("Details"));
+            m_pane->push(details);
+            m_root = m_pane.data();
+        } else if (kind == ClosedSheet) {
+            auto *sheet = new Sheet(m_greeter);
+            sheet->setObjectName(QStringLiteral("Notes"));
+            auto *page = new Page;
+            auto *note = new TextField;
+            note->setObjectName(QStringLiteral("Note"));
+            page->setContent(note);
+            sheet->setContent(page);
+            sheet->open();
+            sheet->close();
+        } else if (kind == OpenDialog) {
+            auto *dialog = new Dialog(m_greeter);
+            dialog->setObjectName(QStringLiteral("Confirm"));
+            auto *ok = new Button(QStringLiteral("OK"));
+            QObject::connect(ok, &Button::clicked, dialog, &Dialog::close);
+            dialog->setContent(ok);
+            dialog->open();
+        } else if (kind == OpenMenu) {
+            TestDriver::openRowContextMenu(m_greeter, QStringLiteral("Fruits"), { 1 });
+        }
+        if (!m_pane)
+            m_owned.reset(m_greeter);
+    }
+    ~Cover() { TestDriver::closeContextMenu(); }
+
+    QObject *root() const { return m_root; }
+    Greeter *greeter() const { return m_greeter; }
+
+private:
+    Greeter *m_greeter;
+    QScopedPointer<Greeter> m_owned;
+    QScopedPointer<NavigationPane> m_pane;
+    QObject *m_root;
+};
+Q_DECLARE_METATYPE(Cover::Kind)
+
 void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy_data()
 {
+    QTest::addColumn<Cover::Kind>("cover");
     QTest::addColumn<QStringList>("step");
     QTest::addColumn<QString>("message");
     QTest::newRow("a part the row does not have")
-        << QStringList { "tap-part", "Fruits", "2", "Moon" } << QStringLiteral("parts: FruitName, Star");
-    QTest::newRow("an action the menu does not have")
-        << QStringList { "menu", "Fruits", "2", "Sell" } << QStringLiteral("(menu: Eat)");
+        << Cover::Nothing << QStringList { "tap-part", "Fruits", "2", "Moon" }
+        << QStringLiteral("tap-part: row [1] of ListView \"Fruits\" has no part named \"Moon\"");
+    QTest::newRow("an action the menu does not have") << Cover::Nothing << QStringList { "menu", "Fruits", "2", "Sell" }
+                                                      << QStringLiteral("has no \"Sell\", only Eat");
     QTest::newRow("a row past the list's end")
-        << QStringList { "tap-row", "Fruits", "99" } << QStringLiteral("no row 99");
-    QTest::newRow("a field that is not there")
-        << QStringList { "type", "Age", "9" } << QStringLiteral("fields Name; buttons Ask");
+        << Cover::Nothing << QStringList { "tap-row", "Fruits", "99" } << QStringLiteral("no row 99");
+    QTest::newRow("a field that is not there") << Cover::Nothing << QStringList { "type", "Age", "9" }
+                                               << QStringLiteral("type: nothing named \"Age\" is on screen; on "
+                                                                 "screen: fields Name; buttons Ask");
+    QTest::newRow("a field of a covered page")
+        << Cover::PushedPage << QStringList { "type", "Name", "9" }
+        << QStringLiteral("type: TextField \"Name\" is on Page, covered by Page \"Details\"");
+    QTest::newRow("a row of a covered page") << Cover::PushedPage << QStringList { "tap-row", "Fruits", "1" }
+                                             << QStringLiteral("covered by Page \"Details\"");
+    QTest::newRow("a field of a closed sheet")
+        << Cover::ClosedSheet << QStringList { "type", "Note", "9" }
+        << QStringLiteral("TextField \"Note\" is in Sheet \"Notes\", which is not open");
+    QTest::newRow("a field behind a dialog")
+        << Cover::OpenDialog << QStringList { "type", "Name", "9" }
+        << QStringLiteral("TextField \"Name\" is covered by Dialog \"Confirm\"; on screen: buttons OK");
+    QTest::newRow("a row's part behind a dialog")
+        << Cover::OpenDialog << QStringList { "tap-part", "Fruits", "2", "Star" }
+        << QStringLiteral("covered by Dialog \"Confirm\"");
+    QTest::newRow("a page's button is no dialog button")
+        << Cover::OpenDialog << QStringList { "dialog", "Ask" } << QStringLiteral("covered by Dialog \"Confirm\"");
+    QTest::newRow("no dialog at all") << Cover::Nothing << QStringList { "dialog", "OK" }
+                                      << QStringLiteral("no system dialog or toast shows a button \"OK\"");
+    QTest::newRow("a button under an open context menu")
+        << Cover::OpenMenu << QStringList { "tap", "Ask" } << QStringLiteral("covered by the context menu of");
 }
 
 void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy()
 {
+    QFETCH(Cover::Kind, cover);
     QFETCH(QStringList, step);
     QFETCH(QString, message);
-    Greeter greeter;
-    hx::trellan::console::StepRunner runner(&greeter);
+    const Cover screen(cover);
+    hx::trellan::console::StepRunner runner(screen.root());
     QString error;
     QVERIFY(!runner.run(step, &error));
     QVERIFY2(error.contains(message), qPrintable(error));
+}
+
+void tst_TerminalScreen::dialogStepPressesTheToolkitDialog()
+{
+    const Cover screen(Cover::OpenDialog);
+    hx::trellan::console::StepRunner runner(screen.root());
+    QString error;
+    QVERIFY2(runner.run({ "dialog", "OK" }, &error), qPrintable(error));
+    QVERIFY(Dialog::openDialogs().isEmpty());
+    // The page is on top again.
+    QVERIFY2(runner.run({ "type", "Name", "Ada" }, &error), qPrintable(error));
 }
 
 int main(int argc, char *argv[])

@@ -1,20 +1,26 @@
 #include <hx/system/systemdialog.h>
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/actionset.h>
 #include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/button.h>
 #include <hx/trellan/color.h>
 #include <hx/trellan/container.h>
+#include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customlistitem.h>
+#include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/picture/screenpicture.h>
 #include <hx/trellan/stacklayout.h>
+#include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
 #include <hx/trellan/uiconfig.h>
+#include <hx/trellan/virtualkeyboard.h>
 
 #include <QtTest/QtTest>
 
@@ -28,6 +34,12 @@ public:
     Control *createItem(ListView *, const QString &) override
     {
         auto *item = new CustomListItem;
+        auto *menu = new ActionSet;
+        menu->setTitle(QStringLiteral("Place"));
+        auto *share = new ActionItem;
+        share->setTitle(QStringLiteral("Share"));
+        menu->add(share);
+        item->addActionSet(menu);
         auto *label = new Label;
         label->setLeftMargin(20);
         label->setTopMargin(16);
@@ -57,6 +69,7 @@ public:
         content->setRightPadding(24);
         content->setTopPadding(24);
         auto *field = new TextField;
+        field->setObjectName(QStringLiteral("Search"));
         field->setText(QStringLiteral("water"));
         content->add(field);
         auto *label = new Label(QStringLiteral("Three places match"));
@@ -70,7 +83,14 @@ public:
         auto *list = new ListView;
         list->setListItemProvider(&m_rows);
         list->setDataModel(&m_model);
+        list->setObjectName(QStringLiteral("Results"));
         content->add(list);
+        auto *units = new DropDown;
+        units->setObjectName(QStringLiteral("Units"));
+        units->setTitle(QStringLiteral("Units"));
+        for (const char *text : { "Metric", "Imperial" })
+            units->add(new Option(QString::fromLatin1(text), QString::fromLatin1(text)));
+        content->add(units);
         setContent(content);
         auto *save = new ActionItem;
         save->setTitle(QStringLiteral("Save"));
@@ -117,6 +137,9 @@ private slots:
     void drawsWhatTheTreeHolds_data();
     void drawsWhatTheTreeHolds();
     void systemDialogDimsTheScreen();
+    void drawsWhatIsOpenOverTheScreen_data();
+    void drawsWhatIsOpenOverTheScreen();
+    void anImageThatCannotBeLoadedShowsItsFrame();
     void savesAPngAtTheDisplaySize();
 };
 
@@ -182,6 +205,54 @@ void tst_ScreenPicture::systemDialogDimsTheScreen()
     QVERIFY(brightness(after, QPoint(5, 5)) < brightness(before, QPoint(5, 5)));
     QVERIFY(after.pixel(180, 320) != before.pixel(180, 320));
     dialog.cancel();
+}
+
+void tst_ScreenPicture::drawsWhatIsOpenOverTheScreen_data()
+{
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QPoint>("changed");
+    QTest::addColumn<QPoint>("unchanged");
+    // The picture is 360x640: the menu takes the right of it, the keyboard its bottom, the
+    // drop-down's options push nothing else and take the space below the drop-down.
+    QTest::newRow("a row's context menu") << QStringLiteral("menu") << QPoint(340, 300) << QPoint(-1, -1);
+    QTest::newRow("the keyboard of a focused field")
+        << QStringLiteral("keyboard") << QPoint(180, 600) << QPoint(180, 10);
+    QTest::newRow("a drop-down's options") << QStringLiteral("drop-down") << QPoint(180, 330) << QPoint(180, 10);
+}
+
+void tst_ScreenPicture::drawsWhatIsOpenOverTheScreen()
+{
+    QFETCH(QString, opened);
+    QFETCH(QPoint, changed);
+    QFETCH(QPoint, unchanged);
+    SmallScreen screen;
+    const QImage before = ScreenPicture::render(&screen, QSize(360, 640));
+    if (opened == QLatin1String("menu")) {
+        QVERIFY2(TestDriver::openRowContextMenu(&screen, QStringLiteral("Results"), { 0 }),
+                 qPrintable(TestDriver::lastError()));
+    } else if (opened == QLatin1String("keyboard")) {
+        TestDriver::find<TextField>(&screen, QStringLiteral("Search"))->requestFocus();
+        QVERIFY(VirtualKeyboard::isShown());
+    } else {
+        TestDriver::find<DropDown>(&screen, QStringLiteral("Units"))->setExpanded(true);
+    }
+    const QImage after = ScreenPicture::render(&screen, QSize(360, 640));
+    TestDriver::closeContextMenu();
+    QVERIFY(after.pixel(changed) != before.pixel(changed));
+    if (unchanged.x() >= 0)
+        QCOMPARE(after.pixel(unchanged), before.pixel(unchanged));
+}
+
+void tst_ScreenPicture::anImageThatCannotBeLoadedShowsItsFrame()
+{
+    Container root;
+    auto *view = new ImageView;
+    view->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
+    root.add(view);
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
+    // A 96-pixel slot with a frame; nothing below it.
+    QVERIFY(picture.pixelColor(48, 48) != QColor(0x12, 0x12, 0x12));
+    QCOMPARE(picture.pixelColor(48, 200), QColor(0x12, 0x12, 0x12));
 }
 
 void tst_ScreenPicture::savesAPngAtTheDisplaySize()

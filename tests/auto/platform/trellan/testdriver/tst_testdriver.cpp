@@ -49,6 +49,7 @@ public:
         root->add(more);
         watch(info, QStringLiteral("title tapped"));
         watch(more, QStringLiteral("info tapped"));
+        QObject::connect(more, &ImageButton::clicked, more, [this] { log->append(QStringLiteral("info clicked")); });
         QObject::connect(root, &Control::touch, root, [this](TouchEvent *event) {
             log->append(QStringLiteral("touch %1 %2").arg(event->touchType()).arg(event->target()->objectName()));
         });
@@ -500,9 +501,10 @@ void tst_TestDriver::tappingARowPartTouchesItThenTriggersTheRow_data()
 
     QTest::newRow("the title: its area's tap handler")
         << "ItemTitle" << QStringList { "touch 0 ItemTitle", "touch 2 ItemTitle", "title tapped", "row 1 triggered" };
-    QTest::newRow("the more-details circle: its own tap handler only")
+    QTest::newRow("the more-details circle: its own tap handler only, and its click")
         << "MoreInfoCircle"
-        << QStringList { "touch 0 MoreInfoCircle", "touch 2 MoreInfoCircle", "info tapped", "row 1 triggered" };
+        << QStringList { "touch 0 MoreInfoCircle", "touch 2 MoreInfoCircle", "info tapped", "info clicked",
+                         "row 1 triggered" };
     QTest::newRow("the row's body: no tap handler, the row still triggers")
         << "ListItemContainer"
         << QStringList { "touch 0 ListItemContainer", "touch 2 ListItemContainer", "row 1 triggered" };
