@@ -1,4 +1,5 @@
 #include <hx/system/systemui.h>
+#include <hx/trellan/actionbarlayout.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
@@ -105,45 +106,20 @@ QString actionList(const QList<ActionItem *> &actions)
     return titles.join(QStringLiteral(" | "));
 }
 
-// The action bar as the user sees it: a signature action in the centre, the on-bar actions and
-// then the others in the free places (left, centre, right; left and right beside a signature
-// action), everything else in the overflow menu.
 QString actionBarText(const QList<ActionItem *> &actions)
 {
-    const ActionItem *signature = nullptr;
-    QList<const ActionItem *> onBar;
-    QList<const ActionItem *> others;
-    QList<const ActionItem *> overflow;
-    for (const ActionItem *action : actions) {
-        const int placement = action->actionBarPlacement();
-        if (placement == ActionBarPlacement::Signature && !signature)
-            signature = action;
-        else if (placement == ActionBarPlacement::InOverflow)
-            overflow.append(action);
-        else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
-            onBar.append(action);
-        else
-            others.append(action);
-    }
-    const QList<const ActionItem *> candidates = onBar + others;
-    const int free = signature ? 2 : 3;
-    const QList<const ActionItem *> bar = candidates.mid(0, free);
-    overflow = candidates.mid(free) + overflow;
-
-    const ActionItem *left = bar.value(0);
-    const ActionItem *centre = signature ? signature : bar.value(1);
-    const ActionItem *right = signature ? bar.value(1) : bar.value(2);
+    const ActionBarLayout bar(actions);
     QStringList parts;
-    if (left)
-        parts.append(QStringLiteral("left ") + actionText(left));
-    if (centre)
-        parts.append(QStringLiteral("centre ") + actionText(centre)
-                     + (centre == signature ? QStringLiteral(" (signature)") : QString()));
-    if (right)
-        parts.append(QStringLiteral("right ") + actionText(right));
-    if (!overflow.isEmpty()) {
+    if (bar.left())
+        parts.append(QStringLiteral("left ") + actionText(bar.left()));
+    if (bar.centre())
+        parts.append(QStringLiteral("centre ") + actionText(bar.centre())
+                     + (bar.centre() == bar.signature() ? QStringLiteral(" (signature)") : QString()));
+    if (bar.right())
+        parts.append(QStringLiteral("right ") + actionText(bar.right()));
+    if (!bar.overflow().isEmpty()) {
         QStringList hidden;
-        for (const ActionItem *action : qAsConst(overflow))
+        for (const ActionItem *action : bar.overflow())
             hidden.append(actionText(action));
         parts.append(QStringLiteral("overflow: ") + hidden.join(QStringLiteral(", ")));
     }

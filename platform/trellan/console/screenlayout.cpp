@@ -1,3 +1,4 @@
+#include <hx/trellan/actionbarlayout.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
@@ -60,37 +61,18 @@ QString focusText(const Control *control)
     return control->isFocused() ? QStringLiteral(" (focused)") : QString();
 }
 
-// The action bar's places as the phone fills them: a signature action in the centre, on-bar
-// actions before the others in the free places, the rest in the overflow menu.
-QList<QPair<ActionItem *, ScreenLayout::Target::Place>> actionBarPlaces(const QList<ActionItem *> &actions,
-                                                                        ActionItem **signature)
+// The action bar's places in screen order, the overflow menu's actions last.
+QList<QPair<ActionItem *, ScreenLayout::Target::Place>> actionBarPlaces(const ActionBarLayout &bar)
 {
     using Place = ScreenLayout::Target::Place;
-    *signature = nullptr;
-    QList<ActionItem *> onBar;
-    QList<ActionItem *> others;
-    QList<ActionItem *> overflow;
-    for (ActionItem *action : actions) {
-        const int placement = action->actionBarPlacement();
-        if (placement == ActionBarPlacement::Signature && !*signature)
-            *signature = action;
-        else if (placement == ActionBarPlacement::InOverflow)
-            overflow.append(action);
-        else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
-            onBar.append(action);
-        else
-            others.append(action);
-    }
-    const QList<ActionItem *> candidates = onBar + others;
-    const int free = *signature ? 2 : 3;
     QList<QPair<ActionItem *, Place>> places;
-    const QList<Place> freePlaces = *signature ? QList<Place> { Place::Left, Place::Right }
-                                               : QList<Place> { Place::Left, Place::Centre, Place::Right };
-    for (int i = 0; i < qMin(free, candidates.size()); ++i)
-        places.append({ candidates.at(i), freePlaces.at(i) });
-    if (*signature)
-        places.insert(qMin(1, places.size()), { *signature, Place::Centre });
-    for (ActionItem *action : candidates.mid(free) + overflow)
+    if (bar.left())
+        places.append({ bar.left(), Place::Left });
+    if (bar.centre())
+        places.append({ bar.centre(), Place::Centre });
+    if (bar.right())
+        places.append({ bar.right(), Place::Right });
+    for (ActionItem *action : bar.overflow())
         places.append({ action, Place::Overflow });
     return places;
 }
@@ -210,9 +192,9 @@ private:
                 writeTitleBar(bar, depth);
         }
         write(page->content(), depth);
-        ActionItem *signature = nullptr;
-        for (const auto &placed : actionBarPlaces(page->actions(), &signature))
-            addAction(placed.first, false, placed.second, placed.first == signature);
+        const ActionBarLayout bar(page->actions());
+        for (const auto &placed : actionBarPlaces(bar))
+            addAction(placed.first, false, placed.second, placed.first == bar.signature());
     }
 
     void writeTitleBar(const TitleBar *bar, int depth)

@@ -1,5 +1,6 @@
 #include "controlpainter_p.h"
 
+#include <hx/trellan/actionbarlayout.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
 #include <hx/trellan/activityindicator.h>
@@ -107,40 +108,6 @@ QString titleOf(const ActionItem *action)
     return action->title().isEmpty() ? action->objectName() : action->title();
 }
 
-// The action bar's three places: a signature action in the centre, on-bar actions before the
-// others in the free places, everything else in the overflow menu.
-struct ActionBarPlaces
-{
-    const ActionItem *left = nullptr;
-    const ActionItem *centre = nullptr;
-    const ActionItem *right = nullptr;
-    const ActionItem *signature = nullptr;
-    QList<const ActionItem *> overflow;
-
-    explicit ActionBarPlaces(const QList<ActionItem *> &actions)
-    {
-        QList<const ActionItem *> onBar;
-        QList<const ActionItem *> others;
-        for (const ActionItem *action : actions) {
-            const int placement = action->actionBarPlacement();
-            if (placement == ActionBarPlacement::Signature && !signature)
-                signature = action;
-            else if (placement == ActionBarPlacement::InOverflow)
-                overflow.append(action);
-            else if (placement == ActionBarPlacement::OnBar || placement == ActionBarPlacement::Signature)
-                onBar.append(action);
-            else
-                others.append(action);
-        }
-        const QList<const ActionItem *> candidates = onBar + others;
-        const int free = signature ? 2 : 3;
-        const QList<const ActionItem *> bar = candidates.mid(0, free);
-        overflow = candidates.mid(free) + overflow;
-        left = bar.value(0);
-        centre = signature ? signature : bar.value(1);
-        right = signature ? bar.value(1) : bar.value(2);
-    }
-};
 } // namespace
 
 ControlPainter::ControlPainter(QPainter *painter, qreal scale) : m_painter(painter), m_scale(scale) { }
@@ -366,17 +333,17 @@ void ControlPainter::paintTitleBar(const TitleBar *bar, const QRectF &rect)
 void ControlPainter::paintActionBar(const QList<ActionItem *> &actions, const QRectF &rect)
 {
     m_painter->fillRect(rect, Bar);
-    const ActionBarPlaces places(actions);
+    const ActionBarLayout bar(actions);
     // Three places across the bar, and the overflow's three dots at its right edge.
-    const qreal overflow = places.overflow.isEmpty() ? 0 : px(72);
+    const qreal overflow = bar.overflow().isEmpty() ? 0 : px(72);
     const qreal slot = (rect.width() - overflow) / 3;
-    const ActionItem *const shown[] = { places.left, places.centre, places.right };
+    const ActionItem *const shown[] = { bar.left(), bar.centre(), bar.right() };
     for (int i = 0; i < 3; ++i) {
         if (shown[i])
             paintAction(shown[i], QRectF(rect.left() + i * slot, rect.top(), slot, rect.height()),
-                        shown[i] == places.signature);
+                        shown[i] == bar.signature());
     }
-    if (!places.overflow.isEmpty()) {
+    if (!bar.overflow().isEmpty()) {
         const QRectF dots(rect.right() - overflow, rect.top(), overflow, rect.height());
         m_painter->setPen(Qt::NoPen);
         m_painter->setBrush(Text);
