@@ -10,7 +10,6 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QScopedValueRollback>
-#include <QtCore/QSocketNotifier>
 
 #include <ncurses.h>
 
@@ -19,6 +18,7 @@
 using namespace hx::platform::places;
 using hx::system::SystemUi;
 using hx::system::SystemUiRecord;
+using hx::trellan::console::TerminalSession;
 using hx::trellan::places::FilterCategory;
 using hx::trellan::places::ItemType;
 using hx::trellan::places::MyLocationDialog;
@@ -48,87 +48,38 @@ TerminalPicker::TerminalPicker(const Coordinates &near, QObject *parent) : QObje
     connect(&m_search, &SearchList::rowsChanged, this, &TerminalPicker::onRowsChanged);
     connect(SystemUi::instance(), &SystemUi::visibleChanged, this, &TerminalPicker::redraw);
     // Key presses wake the notifier; the poll also catches a resize, which comes as a key.
+    connect(&m_terminal, &TerminalSession::keysWaiting, this, &TerminalPicker::readKeys);
     m_poll.setInterval(100);
     connect(&m_poll, &QTimer::timeout, this, &TerminalPicker::readKeys);
 }
 
 TerminalPicker::~TerminalPicker()
 {
-    closeTerminal();
+    m_terminal.close();
 }
 
 int TerminalPicker::run(QString *json, QString *message)
 {
-    if (!openTerminal(message))
+    if (!m_terminal.open(TerminalSession::Interrupt::AsSignal, true, message))
         return 1;
     load();
     redraw();
     m_poll.start();
     m_loop.exec();
     m_poll.stop();
-    closeTerminal();
+    m_terminal.close();
     *json = m_json;
     return m_code;
 }
 
-bool TerminalPicker::openTerminal(QString *message)
-{
-    // The terminal itself, not standard input and output: those may be a pipe for the JSON.
-    m_ttyIn = std::fopen("/dev/tty", "r");
-    m_ttyOut = m_ttyIn ? std::fopen("/dev/tty", "w") : nullptr;
-    if (!m_ttyOut) {
-        *message = QStringLiteral("no terminal to draw on (/dev/tty cannot be opened)");
-        closeTerminal();
-        return false;
-    }
-    m_screen = newterm(nullptr, m_ttyOut, m_ttyIn);
-    if (!m_screen) {
-        *message = QStringLiteral("this terminal type is not known to ncurses (TERM)");
-        closeTerminal();
-        return false;
-    }
-    set_term(m_screen);
-    set_escdelay(25);
-    cbreak();
-    noecho();
-    nonl();
-    keypad(stdscr, TRUE);
-    nodelay(stdscr, TRUE);
-    curs_set(1);
-    if (has_colors()) {
-        start_color();
-        use_default_colors();
-        init_pair(1, COLOR_CYAN, -1);
-        init_pair(2, COLOR_BLACK, COLOR_WHITE);
-    }
-    m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
-    connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalPicker::readKeys);
-    return true;
-}
-
-void TerminalPicker::closeTerminal()
-{
-    m_notifier.reset();
-    if (m_screen) {
-        endwin();
-        delscreen(m_screen);
-        m_screen = nullptr;
-    }
-    if (m_ttyOut)
-        std::fclose(m_ttyOut);
-    if (m_ttyIn)
-        std::fclose(m_ttyIn);
-    m_ttyOut = m_ttyIn = nullptr;
-}
-
 void TerminalPicker::readKeys()
 {
-    if (!m_screen)
+    if (!m_terminal.isOpen())
         return;
     wint_t key = 0;
     int kind;
     // Keys typed after the pick or the cancel are not for this picker any more.
-    while (!m_finished && (kind = get_wch(&key)) != ERR && m_screen) {
+    while (!m_finished && (kind = get_wch(&key)) != ERR && m_terminal.isOpen()) {
         if (key == KEY_RESIZE && kind == KEY_CODE_YES) {
             redraw();
             continue;
@@ -340,7 +291,7 @@ void TerminalPicker::finish(int code)
 
 void TerminalPicker::redraw()
 {
-    if (!m_screen)
+    if (!m_terminal.isOpen())
         return;
     // Reading a category's rows on screen may fetch the next page, which adds rows and asks
     // for a redraw while this one runs: that one follows from the event loop instead.

@@ -6,22 +6,18 @@
 
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/location.h>
+#include <hx/trellan/console/terminalsession.h>
 
 #include <QtCore/QEventLoop>
 #include <QtCore/QObject>
-#include <QtCore/QScopedPointer>
 #include <QtCore/QString>
 #include <QtCore/QTimer>
 
-#include <cstdio>
-
-class QSocketNotifier;
 namespace hx {
 namespace system {
 class SystemUiRecord;
 }
 } // namespace hx
-typedef struct screen SCREEN;
 
 namespace hx {
 namespace trellan {
@@ -63,8 +59,6 @@ private:
         int row; // in the search list; -1 for "My Location"
     };
 
-    bool openTerminal(QString *message);
-    void closeTerminal();
     void handleKey(int key, bool isCharacter);
     void handleDialogKey(int key);
     void followDialog(const hx::system::SystemUiRecord &dialog);
@@ -99,10 +93,7 @@ private:
     int m_code = 1;
     bool m_finished = false;
 
-    std::FILE *m_ttyIn = nullptr;
-    std::FILE *m_ttyOut = nullptr;
-    SCREEN *m_screen = nullptr;
-    QScopedPointer<QSocketNotifier> m_notifier;
+    hx::trellan::console::TerminalSession m_terminal;
     QTimer m_poll;
     QEventLoop m_loop;
     hx::trellan::places::MyLocationDialog *m_locationDialog = nullptr;

@@ -9,8 +9,6 @@
 #include <hx/trellan/testdriver.h>
 #include <hx/trellan/virtualkeyboard.h>
 
-#include <QtCore/QSocketNotifier>
-
 #include <ncurses.h>
 
 #include <string>
@@ -95,25 +93,27 @@ TerminalScreen::TerminalScreen(QObject *root, QObject *parent) : QObject(parent)
     connect(SystemUi::instance(), &SystemUi::visibleChanged, this, &TerminalScreen::redraw);
     // Keys wake the notifier; the poll catches a resize (it comes as a key) and any change of
     // the tree, which has no signal of its own.
+    connect(&m_terminal, &TerminalSession::keysWaiting, this, &TerminalScreen::readKeys);
     m_poll.setInterval(100);
     connect(&m_poll, &QTimer::timeout, this, &TerminalScreen::readKeys);
 }
 
 TerminalScreen::~TerminalScreen()
 {
-    closeTerminal();
+    m_terminal.close();
 }
 
 int TerminalScreen::run(QString *message)
 {
-    if (!openTerminal(message))
+    // Ctrl-C arrives as a key and leaves through quit(), which gives the terminal back.
+    if (!m_terminal.open(TerminalSession::Interrupt::AsKey, false, message))
         return 1;
     redraw();
     m_poll.start();
     if (!m_finished)
         m_loop.exec();
     m_poll.stop();
-    closeTerminal();
+    m_terminal.close();
     return m_code;
 }
 
@@ -124,65 +124,13 @@ void TerminalScreen::quit(int code)
     m_loop.quit();
 }
 
-bool TerminalScreen::openTerminal(QString *message)
-{
-    // The terminal itself, not standard input and output: those may be pipes.
-    m_ttyIn = std::fopen("/dev/tty", "r");
-    m_ttyOut = m_ttyIn ? std::fopen("/dev/tty", "w") : nullptr;
-    if (!m_ttyOut) {
-        *message = QStringLiteral("no terminal to draw on (/dev/tty cannot be opened)");
-        closeTerminal();
-        return false;
-    }
-    m_screen = newterm(nullptr, m_ttyOut, m_ttyIn);
-    if (!m_screen) {
-        *message = QStringLiteral("this terminal type is not known to ncurses (TERM)");
-        closeTerminal();
-        return false;
-    }
-    set_term(m_screen);
-    set_escdelay(25);
-    // Raw: Ctrl-C arrives as a key and leaves through quit(), which gives the terminal back.
-    raw();
-    noecho();
-    nonl();
-    keypad(stdscr, TRUE);
-    nodelay(stdscr, TRUE);
-    curs_set(0);
-    if (has_colors()) {
-        start_color();
-        use_default_colors();
-        init_pair(1, COLOR_CYAN, -1);
-        init_pair(2, COLOR_BLACK, COLOR_WHITE);
-        init_pair(3, COLOR_WHITE, COLOR_BLUE);
-    }
-    m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
-    connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalScreen::readKeys);
-    return true;
-}
-
-void TerminalScreen::closeTerminal()
-{
-    m_notifier.reset();
-    if (m_screen) {
-        endwin();
-        delscreen(m_screen);
-        m_screen = nullptr;
-    }
-    if (m_ttyOut)
-        std::fclose(m_ttyOut);
-    if (m_ttyIn)
-        std::fclose(m_ttyIn);
-    m_ttyOut = m_ttyIn = nullptr;
-}
-
 void TerminalScreen::readKeys()
 {
-    if (!m_screen)
+    if (!m_terminal.isOpen())
         return;
     wint_t key = 0;
     int kind;
-    while (!m_finished && m_screen && (kind = get_wch(&key)) != ERR) {
+    while (!m_finished && m_terminal.isOpen() && (kind = get_wch(&key)) != ERR) {
         if (key == KEY_RESIZE && kind == KEY_CODE_YES)
             continue;
         const bool isCharacter = kind == OK;
@@ -517,7 +465,7 @@ void TerminalScreen::relayout()
 
 void TerminalScreen::redraw()
 {
-    if (!m_screen || m_finished)
+    if (!m_terminal.isOpen() || m_finished)
         return;
     relayout();
 

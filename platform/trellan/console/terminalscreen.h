@@ -2,17 +2,12 @@
 #define HX_TRELLAN_CONSOLE_TERMINALSCREEN_H
 
 #include <hx/trellan/console/screenlayout.h>
+#include <hx/trellan/console/terminalsession.h>
 
 #include <QtCore/QEventLoop>
 #include <QtCore/QObject>
 #include <QtCore/QPointer>
-#include <QtCore/QScopedPointer>
 #include <QtCore/QTimer>
-
-#include <cstdio>
-
-class QSocketNotifier;
-typedef struct screen SCREEN;
 
 namespace hx {
 namespace system {
@@ -48,9 +43,6 @@ private slots:
     void redraw();
 
 private:
-    bool openTerminal(QString *message);
-    void closeTerminal();
-
     void handleKey(int key, bool isCharacter);
     void handleSystemDialogKey(const hx::system::SystemUiRecord &dialog, int key, bool isCharacter);
     QList<int> dialogButtons() const;
@@ -90,10 +82,7 @@ private:
     int m_dialogSerial = 0;
     QString m_message;
 
-    std::FILE *m_ttyIn = nullptr;
-    std::FILE *m_ttyOut = nullptr;
-    SCREEN *m_screen = nullptr;
-    QScopedPointer<QSocketNotifier> m_notifier;
+    hx::trellan::console::TerminalSession m_terminal;
     QTimer m_poll;
     QEventLoop m_loop;
     int m_code = 0;

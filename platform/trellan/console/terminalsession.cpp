@@ -1,0 +1,73 @@
+#include <hx/trellan/console/terminalsession.h>
+
+#include <QtCore/QSocketNotifier>
+
+#include <ncurses.h>
+
+namespace hx {
+namespace trellan {
+namespace console {
+
+TerminalSession::TerminalSession(QObject *parent) : QObject(parent) { }
+
+TerminalSession::~TerminalSession()
+{
+    close();
+}
+
+bool TerminalSession::open(Interrupt interrupt, bool showCursor, QString *message)
+{
+    m_ttyIn = std::fopen("/dev/tty", "r");
+    m_ttyOut = m_ttyIn ? std::fopen("/dev/tty", "w") : nullptr;
+    if (!m_ttyOut) {
+        *message = QStringLiteral("no terminal to draw on (/dev/tty cannot be opened)");
+        close();
+        return false;
+    }
+    m_screen = newterm(nullptr, m_ttyOut, m_ttyIn);
+    if (!m_screen) {
+        *message = QStringLiteral("this terminal type is not known to ncurses (TERM)");
+        close();
+        return false;
+    }
+    set_term(m_screen);
+    set_escdelay(25);
+    if (interrupt == Interrupt::AsKey)
+        raw();
+    else
+        cbreak();
+    noecho();
+    nonl();
+    keypad(stdscr, TRUE);
+    nodelay(stdscr, TRUE);
+    curs_set(showCursor ? 1 : 0);
+    if (has_colors()) {
+        start_color();
+        use_default_colors();
+        init_pair(1, COLOR_CYAN, -1);
+        init_pair(2, COLOR_BLACK, COLOR_WHITE);
+        init_pair(3, COLOR_WHITE, COLOR_BLUE);
+    }
+    m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
+    connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalSession::keysWaiting);
+    return true;
+}
+
+void TerminalSession::close()
+{
+    m_notifier.reset();
+    if (m_screen) {
+        endwin();
+        delscreen(m_screen);
+        m_screen = nullptr;
+    }
+    if (m_ttyOut)
+        std::fclose(m_ttyOut);
+    if (m_ttyIn)
+        std::fclose(m_ttyIn);
+    m_ttyOut = m_ttyIn = nullptr;
+}
+
+} // namespace console
+} // namespace trellan
+} // namespace hx
