@@ -40,10 +40,7 @@ namespace trellan {
 namespace {
 QString plain(const QString &text)
 {
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    QString result = text;
-    result.remove(tags);
-    return result.replace(QLatin1Char('\n'), QLatin1String(" / "));
+    return ScreenText::withoutMarkup(text).replace(QLatin1Char('\n'), QLatin1String(" / "));
 }
 
 QString named(const char *kind, const QObject *object)
@@ -378,6 +375,12 @@ QString ScreenText::texts(const QObject *control)
     QStringList texts;
     collectTexts(control, &texts);
     return texts.join(QStringLiteral(" | "));
+}
+
+QString ScreenText::withoutMarkup(const QString &text)
+{
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    return QString(text).remove(tags);
 }
 
 } // namespace trellan

@@ -27,6 +27,8 @@ public:
     static QString renderTree(const QObject *root);
     // The texts a user reads inside a control (labels, fields, headers), joined by " | ".
     static QString texts(const QObject *control);
+    // A control's text without its markup tags, as the user reads it.
+    static QString withoutMarkup(const QString &text);
 };
 
 } // namespace trellan

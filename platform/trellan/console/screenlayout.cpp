@@ -30,8 +30,6 @@
 #include <hx/trellan/titlebar.h>
 #include <hx/trellan/webview.h>
 
-#include <QtCore/QRegularExpression>
-
 namespace hx {
 namespace trellan {
 namespace console {
@@ -39,10 +37,7 @@ namespace console {
 namespace {
 QString plain(const QString &text)
 {
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    QString result = text;
-    result.remove(tags);
-    return result.replace(QLatin1Char('\n'), QLatin1String(" / "));
+    return ScreenText::withoutMarkup(text).replace(QLatin1Char('\n'), QLatin1String(" / "));
 }
 
 bool shown(const QObject *object)

@@ -35,9 +35,9 @@
 #include <hx/trellan/virtualkeyboard.h>
 #include <hx/trellan/webview.h>
 
-#include <QtCore/QRegularExpression>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
+#include <hx/trellan/screentext.h>
 
 namespace hx {
 namespace trellan {
@@ -66,9 +66,7 @@ constexpr qreal KeyboardHeight = 420;
 
 QString plain(const QString &text)
 {
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    QString result = text;
-    return result.remove(tags);
+    return ScreenText::withoutMarkup(text);
 }
 
 bool isShown(const Control *control)
