@@ -15,6 +15,7 @@
 #include "citiesdataset.h"
 #include "csvreader.h"
 #include "geojsonreader.h"
+#include "osmreader.h"
 #include "progressbar.h"
 
 using hx::platform::places::Gazetteer;
@@ -86,11 +87,46 @@ void addAll(const QList<GazetteerEntry> &entries, GazetteerWriter *writer, Total
     }
 }
 
+// Streams an OpenStreetMap extract into the writer; false when the file as a whole cannot be used.
+bool importOsm(const QString &path, GazetteerWriter *writer, Totals *totals)
+{
+    ProgressBar progress;
+    progress.start(QFileInfo(path).fileName(), 1);
+    bool writeFailed = false;
+    const auto sink = [&](const OsmReader::Element &element) {
+        QString error = element.error;
+        if (error.isEmpty() && !writer->add(element.entry)) {
+            error = writer->errorString();
+            writeFailed = writeFailed || !writer->isActive();
+        }
+        if (error.isEmpty()) {
+            ++totals->added;
+            return;
+        }
+        ++totals->skipped;
+        progress.finish();
+        printError(QStringLiteral("%1:%2: %3").arg(path, element.label, error));
+    };
+    const auto advance = [&progress](qint64 done, qint64 total) {
+        progress.setTotal(total);
+        progress.update(done);
+    };
+    QString error;
+    const bool read = OsmReader::read(path, sink, advance, &error);
+    progress.finish();
+    if (!read)
+        printError(QStringLiteral("%1: %2").arg(path, error));
+    return read && !writeFailed;
+}
+
 QString formatOf(const QString &path, const QString &given)
 {
     if (!given.isEmpty())
         return given;
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("osm") || suffix == QLatin1String("pbf")
+        || QFileInfo(path).completeSuffix().toLower().startsWith(QLatin1String("osm.")))
+        return QStringLiteral("osm");
     return suffix == QLatin1String("geojson") || suffix == QLatin1String("json") ? QStringLiteral("geojson")
                                                                                  : QStringLiteral("csv");
 }
@@ -106,11 +142,14 @@ int main(int argc, char *argv[])
         "Adds places from CSV files (a header row with columns such as name, lat, lon, kind, street, "
         "postal_code, city, region, country_code, category, phone, url, rating (0 to 5), rating_count) or "
         "GeoJSON files (Point features "
-        "with those properties) to a gazetteer file. Rows that cannot be read are reported with their "
-        "line numbers and skipped; the file changes only when the whole run succeeds.\n"
+        "with those properties) or OpenStreetMap extracts (.osm.pbf or .osm: named amenities, shops, tourism "
+        "and leisure features as points of interest, elements with addr:housenumber and addr:street as "
+        "addresses) to a gazetteer file. Rows that cannot be read are reported with their line numbers (OSM "
+        "elements as node/ID or way/ID) and skipped; the file changes only when the whole run succeeds.\n"
         "Exit status: 0 success, 1 failure, 2 bad arguments."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("CSV or GeoJSON files to import."),
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("CSV, GeoJSON or OpenStreetMap files to import."),
                                  QStringLiteral("[files...]"));
     const QCommandLineOption outputOption(
         { QStringLiteral("o"), QStringLiteral("output") },
@@ -118,7 +157,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption replaceOption(QStringLiteral("replace"),
                                            QStringLiteral("Start a new file instead of adding to the existing one."));
     const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("csv or geojson (default: from the file name)."),
+                                          QStringLiteral("csv, geojson or osm (default: from the file name)."),
                                           QStringLiteral("format"));
     const QCommandLineOption kindOption(QStringLiteral("kind"),
                                         QStringLiteral("The kind of rows without a kind column: poi (default), "
@@ -160,7 +199,8 @@ int main(int argc, char *argv[])
         printError(QStringLiteral("places-import: no input files (see --help)"));
         return BadArguments;
     }
-    if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")) {
+    if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")
+        && format != QLatin1String("osm")) {
         printError(QStringLiteral("places-import: unknown format \"%1\"").arg(format));
         return BadArguments;
     }
@@ -204,7 +244,11 @@ int main(int argc, char *argv[])
         addAll(airports.entries(), &writer, &totals);
     }
     for (const QString &file : files) {
-        if (!importFile(file, formatOf(file, format), defaultKind, &writer, &totals))
+        const QString fileFormat = formatOf(file, format);
+        const bool imported = fileFormat == QLatin1String("osm")
+            ? importOsm(file, &writer, &totals)
+            : importFile(file, fileFormat, defaultKind, &writer, &totals);
+        if (!imported)
             return Failure; // the writer's destructor throws the temporary file away
     }
 

@@ -144,10 +144,14 @@ private slots:
     void airportsArePointsOfInterestFoundByNameAndCode();
     void aDamagedLocalitiesFileFailsWithItsRecord_data();
     void aDamagedLocalitiesFileFailsWithItsRecord();
+    void openStreetMapExtractsGivePointsOfInterestAndAddresses();
+    void openStreetMapTagsChooseTheCategory_data();
+    void openStreetMapTagsChooseTheCategory();
 
 private:
     QString output() const { return m_roots->path() + QStringLiteral("/out/gazetteer.db"); }
     QString writeLocalities(const QList<Locality> &localities) const;
+    QString writeExtract() const;
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
 
@@ -157,6 +161,57 @@ QString tst_PlacesImport::writeLocalities(const QList<Locality> &localities) con
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(localitiesData(localities));
+    return path;
+}
+
+// A few blocks of Waterloo: tagged nodes, a hotel drawn as a closed way, a building with an
+// address, and elements that cannot be places.
+QString tst_PlacesImport::writeExtract() const
+{
+    const QString path = m_roots->path() + QStringLiteral("/extract.osm");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(R"(<?xml version='1.0' encoding='UTF-8'?>
+<osm version="0.6" generator="tst_placesimport">
+  <node id="1" lat="43.4643" lon="-80.5204">
+    <tag k="amenity" v="restaurant"/><tag k="name" v="Pyrus Kitchen"/>
+    <tag k="addr:housenumber" v="12"/><tag k="addr:street" v="King Street North"/>
+    <tag k="addr:city" v="Waterloo"/><tag k="addr:postcode" v="N2J 2W6"/><tag k="phone" v="+1 519 555 0100"/>
+  </node>
+  <node id="2" lat="43.47" lon="-80.53"><tag k="amenity" v="fuel"/><tag k="name" v="Corner Gas"/></node>
+  <node id="3" lat="43.48" lon="-80.54"><tag k="amenity" v="bench"/></node>
+  <node id="4" lat="43.49" lon="-80.55">
+    <tag k="addr:housenumber" v="200"/><tag k="addr:street" v="University Avenue West"/>
+    <tag k="addr:city" v="Waterloo"/>
+  </node>
+  <node id="5" lat="43.45" lon="-80.49"><tag k="shop" v="kites"/><tag k="name" v="!!!"/></node>
+  <node id="6" lat="43.451" lon="-80.491"><tag k="shop" v="kites"/><tag k="name" v="Kite Corner"/></node>
+  <node id="7" lat="43.452" lon="-80.492">
+    <tag k="amenity" v="cafe"/><tag k="shop" v="books"/><tag k="name" v="Book Cafe"/>
+  </node>
+  <node id="8" lat="43.453" lon="-80.493"><tag k="amenity" v="townhall"/><tag k="name" v="City Hall"/></node>
+  <node id="10" lat="43.4600" lon="-80.5000"/>
+  <node id="11" lat="43.4600" lon="-80.5020"/>
+  <node id="12" lat="43.4620" lon="-80.5020"/>
+  <node id="13" lat="43.4620" lon="-80.5000"/>
+  <node id="14" lat="43.4660" lon="-80.5250"/>
+  <node id="15" lat="43.4660" lon="-80.5260"/>
+  <node id="16" lat="43.4670" lon="-80.5255"/>
+  <way id="20">
+    <nd ref="10"/><nd ref="11"/><nd ref="12"/><nd ref="13"/><nd ref="10"/>
+    <tag k="tourism" v="hotel"/><tag k="name" v="Walper Hotel"/>
+  </way>
+  <way id="21">
+    <nd ref="98"/><nd ref="99"/><tag k="addr:housenumber" v="1"/><tag k="addr:street" v="Ghost Road"/>
+  </way>
+  <way id="22">
+    <nd ref="14"/><nd ref="15"/><nd ref="16"/><nd ref="14"/>
+    <tag k="building" v="yes"/><tag k="addr:housenumber" v="5"/><tag k="addr:street" v="Erb Street West"/>
+    <tag k="addr:city" v="Waterloo"/><tag k="addr:postcode" v="N2L 1S7"/>
+  </way>
+</osm>
+)");
     return path;
 }
 
@@ -287,6 +342,9 @@ void tst_PlacesImport::aFailedRunLeavesTheFileAsItWas_data()
     QTest::newRow("JSON cut off in the middle")
         << "cut.geojson" << QByteArray("{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": ")
         << "cut.geojson: line 3: not JSON";
+    QTest::newRow("an OpenStreetMap extract cut off in the middle")
+        << "cut.osm" << QByteArray("<?xml version='1.0' encoding='UTF-8'?>\n<osm version=\"0.6\">\n<node id=\"1\" lat=")
+        << "cut.osm: ";
     QTest::newRow("a CSV file without a name column")
         << "noname.csv" << QByteArray("lat,lon\n1,2\n") << "noname.csv: the header row has no \"name\" column";
 }
@@ -469,6 +527,71 @@ void tst_PlacesImport::aDamagedLocalitiesFileFailsWithItsRecord()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(path + QStringLiteral(": ") + message), qPrintable(run.err));
     QVERIFY(!QFile::exists(output()));
+}
+
+void tst_PlacesImport::openStreetMapExtractsGivePointsOfInterestAndAddresses()
+{
+    const QString extract = writeExtract();
+    const Run run = runImport({ "--replace", "-o", output(), extract });
+    QCOMPARE(run.exitCode, 0);
+    // Unnamed features and untagged nodes are no places, and go unmentioned.
+    QCOMPARE(QString(run.err).remove(extract),
+             QStringLiteral(":node/5: a name without letters or digits\n"
+                            ":way/21: no position\n"));
+    QVERIFY2(run.out.startsWith(QStringLiteral("8 places added, 2 skipped")), qPrintable(run.out));
+
+    const Gazetteer gazetteer(output());
+    const GazetteerEntry pyrus = gazetteer.search("pyrus", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0);
+    QCOMPARE(pyrus.kind, GazetteerEntry::PointOfInterest);
+    QCOMPARE(pyrus.street, QStringLiteral("12 King Street North"));
+    QCOMPARE(pyrus.city, QStringLiteral("Waterloo"));
+    QCOMPARE(pyrus.postalCode, QStringLiteral("N2J 2W6"));
+    QCOMPARE(pyrus.phone, QStringLiteral("+1 519 555 0100"));
+    QCOMPARE(pyrus.latitude, 43.4643);
+
+    // A way stands at the centre of its nodes, its closing node counted once.
+    const GazetteerEntry hotel = gazetteer.search("walper", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0);
+    QCOMPARE(hotel.kind, GazetteerEntry::PointOfInterest);
+    QVERIFY(qAbs(hotel.latitude - 43.4610) < 1e-6);
+    QVERIFY(qAbs(hotel.longitude + 80.5010) < 1e-6);
+
+    const QList<GazetteerEntry> addresses
+        = gazetteer.search("waterloo", GazetteerEntry::Address, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(names(addresses), (QStringList { "200 University Avenue West", "5 Erb Street West" }));
+    const GazetteerEntry erb = gazetteer.search("5 erb", GazetteerEntry::Address, qQNaN(), qQNaN(), 0, 1).value(0);
+    QCOMPARE(erb.street, QStringLiteral("5 Erb Street West"));
+    QCOMPARE(erb.postalCode, QStringLiteral("N2L 1S7"));
+    QVERIFY(qAbs(erb.latitude - 43.46633333) < 1e-6);
+}
+
+void tst_PlacesImport::openStreetMapTagsChooseTheCategory_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("category");
+    QTest::newRow("a restaurant") << "pyrus"
+                                  << "AE";
+    QTest::newRow("fuel is a gas station") << "corner gas"
+                                           << "ACC";
+    QTest::newRow("a hotel is lodging") << "walper"
+                                        << "AHC";
+    QTest::newRow("an amenity decides before a shop") << "book cafe"
+                                                      << "AEE";
+    QTest::newRow("a shop the table does not know is a retail shop") << "kite corner"
+                                                                     << "AKF";
+    QTest::newRow("an amenity the table does not know has no category") << "city hall"
+                                                                        << "";
+}
+
+void tst_PlacesImport::openStreetMapTagsChooseTheCategory()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, category);
+    if (!QFile::exists(output()))
+        QCOMPARE(runImport({ "--replace", "-o", output(), writeExtract() }).exitCode, 0);
+    const Gazetteer gazetteer(output());
+    const QList<GazetteerEntry> found = gazetteer.search(name, GazetteerEntry::PointOfInterest, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().category, category);
 }
 
 QTEST_GUILESS_MAIN(tst_PlacesImport)
