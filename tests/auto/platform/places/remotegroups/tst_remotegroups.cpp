@@ -174,6 +174,38 @@ private Q_SLOTS:
         QCOMPARE(found->auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString(), level);
     }
 
+    void categoryCodesGiveTheMainCategoryTags_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("tags");
+        const QString airport = QLatin1String(Tags::Airport);
+        const QString travel = QLatin1String(Tags::Travel);
+        QTest::newRow("an airport is also travel") << "ALA" << QStringList { airport, travel };
+        QTest::newRow("a sub-category takes its group's tag")
+            << "AEF" << QStringList { QLatin1String(Tags::Restaurant) };
+        QTest::newRow("a gas station is automotive and a gas suggestion")
+            << "ACC" << QStringList { QLatin1String(Tags::Automotive), QLatin1String(InternalTags::SuggestionGas) };
+        QTest::newRow("a free-text airport category") << "Regional Airport" << QStringList { airport };
+        QTest::newRow("a code of no group") << "ZZ" << QStringList();
+    }
+
+    void categoryCodesGiveTheMainCategoryTags()
+    {
+        QFETCH(QString, category);
+        QFETCH(QStringList, tags);
+        QVERIFY(GazetteerFixture::write(
+            m_roots->gazetteerPath(),
+            { entry(GazetteerEntry::PointOfInterest, QStringLiteral("Tagged Place"), 43.46, -80.52, category) }));
+        const auto places = group(SearchResultGroup::Suggestions, QStringLiteral("tagged"), Coordinates(), 0, 5);
+        QCOMPARE(places.size(), 1);
+        QStringList got = places.first()->tags();
+        got.removeAll(QLatin1String(InternalTags::Suggestion));
+        got.removeAll(QLatin1String(InternalTags::SuggestionAirport));
+        got.sort();
+        tags.sort();
+        QCOMPARE(got, tags);
+    }
+
     void pointOfInterestHeadersResolve()
     {
         SearchHandle handle;
