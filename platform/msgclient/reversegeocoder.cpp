@@ -62,6 +62,17 @@ template<typename Lookup> QList<Candidate> candidatesFor(const RevGeoRequest &re
             result.append({ joined({ a.street.isEmpty() ? a.name : a.street, city, region, a.postalCode, country }),
                             a.street.isEmpty() ? a.name : a.street, city, region, country, a.postalCode, a.latitude,
                             a.longitude, 17 });
+        } else if (!localities.isEmpty()) {
+            const auto sections = lookup(request.latitude, request.longitude, GazetteerEntry::Neighbourhood, 1,
+                                         ReverseGeocoder::MaxNeighbourhoodMetres);
+            const GazetteerEntry section = sections.value(0);
+            // Only a section of the town named below: one of a town across a border says nothing here.
+            if (!sections.isEmpty() && !(section.distanceMetres > ReverseGeocoder::MaxNeighbourhoodMetres)
+                && section.city == place.name) {
+                result.append({ joined({ section.name, place.name, place.region, place.country }), QString(),
+                                place.name, place.region, place.country, QString(), section.latitude, section.longitude,
+                                14 });
+            }
         }
     }
     if (localities.isEmpty())

@@ -17,6 +17,8 @@ namespace msgclient {
 // Answers reverse-geocoding requests from the gazetteer. The reply is
 // {"response":[candidates]}, finest first: the nearest address (for "address" and "postal",
 // within MaxAddressMetres), its locality, region and country; coarser boundaries start lower.
+// A locality is a town, never a section of one: without an address nearby, "address" and
+// "postal" get the section of the town (within MaxNeighbourhoodMetres) before the town itself.
 // Each candidate has "name" (a one-line label), "street", "city", "region", "country",
 // "postal_code", "lat", "lon", "zoom" and "merit" (-1). A refused request gets
 // {"response":[],"error":"why"}. Not thread-safe: use one per thread.
@@ -28,6 +30,7 @@ public:
                                                                          int limit)>;
 
     static constexpr double MaxAddressMetres = 1000;
+    static constexpr double MaxNeighbourhoodMetres = 2000;
 
     // Reads the gazetteer file (empty: HX_GAZETTEER_DB or its default).
     explicit ReverseGeocoder(const QString &gazetteerPath = QString());

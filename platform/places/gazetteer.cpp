@@ -353,7 +353,7 @@ QString GazetteerPrivate::matchQuery(const QList<QStringList> &words, int kinds)
     // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
     // Tokens are letters and digits only, so nothing in them can be read as query syntax.
     QStringList perKind;
-    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::PointOfInterest; kind <<= 1) {
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
             continue;
         const QChar letter = GazetteerText::kindLetter(kind);

@@ -9,7 +9,8 @@ namespace hx {
 namespace platform {
 namespace places {
 
-// One place of the read-only gazetteer: a country, region, locality, address or point of interest.
+// One place of the read-only gazetteer: a country, region, locality, neighbourhood, address or point
+// of interest.
 class GazetteerEntry
 {
 public:
@@ -19,7 +20,9 @@ public:
         Locality = 0x04,
         Address = 0x08,
         PointOfInterest = 0x10,
-        AnyKind = 0x1f
+        // A section of a town: found by search, but a position is named after its town (city).
+        Neighbourhood = 0x20,
+        AnyKind = 0x3f
     };
 
     qint64 id = -1; // row id in its gazetteer file; stable for that file

@@ -43,6 +43,8 @@ QChar GazetteerText::kindLetter(int kind)
         return QLatin1Char('l');
     case GazetteerEntry::Address:
         return QLatin1Char('a');
+    case GazetteerEntry::Neighbourhood:
+        return QLatin1Char('n');
     default:
         return QLatin1Char('p');
     }

@@ -69,6 +69,7 @@ bool isKnownKind(int kind)
     case GazetteerEntry::Locality:
     case GazetteerEntry::Address:
     case GazetteerEntry::PointOfInterest:
+    case GazetteerEntry::Neighbourhood:
         return true;
     default:
         return false;

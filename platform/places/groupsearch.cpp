@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "categorytags_p.h"
 #include "groupsearch_p.h"
+#include "localityfallback_p.h"
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
 #include "placeheader_p.h"
@@ -19,8 +21,8 @@ namespace {
 using Places = GroupSearch::Places;
 using Source = std::function<Places(int offset, int limit, bool *hasMore, Error::Type *error)>;
 
-constexpr int AddressKinds
-    = GazetteerEntry::Address | GazetteerEntry::Locality | GazetteerEntry::Region | GazetteerEntry::Country;
+constexpr int AddressKinds = GazetteerEntry::Address | GazetteerEntry::Neighbourhood | GazetteerEntry::Locality
+    | GazetteerEntry::Region | GazetteerEntry::Country;
 const QString CategorySeparator = QStringLiteral("_|_");
 constexpr int CategorySuggestions = 3;
 
@@ -103,6 +105,8 @@ QSharedPointer<AbstractPlace> suggestionOf(const GazetteerEntry &entry, const Co
     place->addTag(QLatin1String(InternalTags::Suggestion));
     if (place->hasTag(QLatin1String(Tags::Airport)))
         place->addTag(QLatin1String(InternalTags::SuggestionAirport));
+    if (CategoryTags::isGasStation(entry.category))
+        place->addTag(QLatin1String(InternalTags::SuggestionGas));
     return QSharedPointer<AbstractPlace>(place);
 }
 
@@ -131,6 +135,70 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
     for (const GazetteerEntry &entry : entries) {
         const Place place = PlaceFactory::builtFromGazetteer(entry);
         places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
+    }
+    return places;
+}
+
+// How precisely a geocoded position stands for the address: which level of the gazetteer matched
+// and how far the address may lie from the position.
+void describeMatch(Place *place, GazetteerEntry::Kind kind)
+{
+    struct Level
+    {
+        const char *name;
+        float metres;
+    };
+    Level level { "address", 25 };
+    switch (kind) {
+    case GazetteerEntry::Neighbourhood:
+        level = { "neighbourhood", 1500 };
+        break;
+    case GazetteerEntry::Locality:
+        level = { "locality", 5000 };
+        break;
+    case GazetteerEntry::Region:
+        level = { "region", 100000 };
+        break;
+    case GazetteerEntry::Country:
+        level = { "country", 1000000 };
+        break;
+    default:
+        break;
+    }
+    Location location = place->location(0);
+    Coordinates coordinates = location.coordinates();
+    coordinates.setHorizontalAccuracy(level.metres);
+    location.setCoordinates(coordinates);
+    place->setLocation(0, location);
+    QList<AuxiliaryData> data = place->auxiliaryData();
+    if (!data.isEmpty()) {
+        data.first().setProperty(QStringLiteral("geocodedLevel"), QLatin1String(level.name));
+        place->setAuxiliaryDataList(data);
+    }
+}
+
+// Full places for the forward geocoder. When nothing matches the whole text, the town the text
+// names still gives the address a position, a coarser one.
+Places addressPlaces(const QString &text, const Coordinates &near, int offset, int limit, bool *hasMore,
+                     Error::Type *error)
+{
+    Places places;
+    Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
+    if (!gazetteer || TextFolding::words(text).isEmpty())
+        return places;
+    const bool located = near.isValid();
+    const double latitude = located ? near.latitude() : qQNaN();
+    const double longitude = located ? near.longitude() : qQNaN();
+    QList<GazetteerEntry> entries = gazetteer->search(text, AddressKinds, latitude, longitude, offset, limit, hasMore);
+    if (entries.isEmpty() && offset == 0) {
+        const GazetteerEntry town = LocalityFallback::find(*gazetteer, text, latitude, longitude);
+        if (town.id >= 0)
+            entries.append(town);
+    }
+    for (const GazetteerEntry &entry : entries) {
+        Place *place = new Place(PlaceFactory::builtFromGazetteer(entry));
+        describeMatch(place, entry.kind);
+        places.append(QSharedPointer<AbstractPlace>(place));
     }
     return places;
 }
@@ -280,7 +348,7 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
         return remotePlaces(text, GazetteerEntry::AnyKind, near, false, offset, limit, hasMore, error);
     case SearchResultGroup::Addresses:
         // Full places: the forward geocoder reads their locations directly.
-        return remotePlaces(text, AddressKinds, near, true, offset, limit, hasMore, error);
+        return addressPlaces(text, near, offset, limit, hasMore, error);
     case SearchResultGroup::PointsOfInterest:
     case SearchResultGroup::PointsOfInterestNearby:
         return remotePlaces(text, GazetteerEntry::PointOfInterest, near, false, offset, limit, hasMore, error);

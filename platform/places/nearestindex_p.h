@@ -44,7 +44,7 @@ public:
     };
 
 private:
-    static constexpr int KindCount = 5;
+    static constexpr int KindCount = 6;
 
     // Points in the order of an implicit balanced tree: the middle of every range splits it
     // on the axis stored for that middle.

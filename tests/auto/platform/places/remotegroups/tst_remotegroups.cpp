@@ -99,6 +99,113 @@ private Q_SLOTS:
             QVERIFY(!place->hasAuxiliaryData(QLatin1String(AuxiliaryData::TypePointOfInterest)));
     }
 
+    void addressesFallBackToTheTownTheyName_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Coordinates>("near");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<double>("accuracy");
+        const Coordinates kitchener(43.45, -80.49);
+        QTest::newRow("a known address matches at its own level")
+            << "200 University Avenue West" << kitchener << "200 University Avenue West"
+            << "Ontario"
+            << "address" << 25.0;
+        QTest::newRow("an unknown street in a town: the town nearest the user")
+            << "12 King Street, Waterloo" << kitchener << "Waterloo"
+            << "Ontario"
+            << "locality" << 5000.0;
+        QTest::newRow("an unknown street in a town, no position: the largest town of the name")
+            << "12 King Street, Waterloo" << Coordinates() << "Waterloo"
+            << "Wallonia"
+            << "locality" << 5000.0;
+        QTest::newRow("region, country and postal code after the town choose among its namesakes")
+            << "12 King Street Waterloo Ontario Canada N2L 3G1" << Coordinates() << "Waterloo"
+            << "Ontario"
+            << "locality" << 5000.0;
+        QTest::newRow("a country after the town outweighs nearness")
+            << "Rue de la Loi 16, Waterloo Belgium" << kitchener << "Waterloo"
+            << "Wallonia"
+            << "locality" << 5000.0;
+        QTest::newRow("a town named like a street word is no town of an address")
+            << "12 King Street" << kitchener << QString() << QString() << QString() << 0.0;
+        QTest::newRow("nothing at any level")
+            << "nowhere at all" << kitchener << QString() << QString() << QString() << 0.0;
+    }
+
+    void addressesFallBackToTheTownTheyName()
+    {
+        QFETCH(QString, text);
+        QFETCH(Coordinates, near);
+        QFETCH(QString, name);
+        QFETCH(QString, region);
+        QFETCH(QString, level);
+        QFETCH(double, accuracy);
+        const auto town = [](const QString &name, double latitude, double longitude, double importance,
+                             const QString &region, const QString &country, const QString &code) {
+            GazetteerEntry e = entry(GazetteerEntry::Locality, name, latitude, longitude, QString(), importance);
+            e.region = region;
+            e.country = country;
+            e.countryCode = code;
+            return e;
+        };
+        QVERIFY(GazetteerFixture::write(
+            m_roots->gazetteerPath(),
+            { town("Waterloo", 43.4668, -80.5164, 100000, "Ontario", "Canada", "CA"),
+              town("Waterloo", 50.7147, 4.3991, 300000, "Wallonia", "Belgium", "BE"),
+              town("King", 43.96, -79.6, 20000, "Ontario", "Canada", "CA"),
+              town("Street", 51.12, -2.74, 12000, "England", "United Kingdom", "GB"),
+              town("Ontario", 34.06, -117.65, 170000, "California", "United States", "US"),
+              entry(GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449) }));
+
+        const auto places = group(SearchResultGroup::Addresses, text, near, 0, 30);
+        if (name.isEmpty()) {
+            QVERIFY(places.isEmpty());
+            return;
+        }
+        QCOMPARE(places.size(), 1);
+        const Place *found = dynamic_cast<const Place *>(places.first().data());
+        QVERIFY(found);
+        QCOMPARE(found->name(), name);
+        QCOMPARE(found->location(0).address().region(), region);
+        QVERIFY(found->location(0).coordinates().isValid());
+        QCOMPARE(double(found->location(0).coordinates().horizontalAccuracy()), accuracy);
+        QCOMPARE(found->auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString(), level);
+    }
+
+    void categoryCodesGiveTheMainCategoryTags_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("tags");
+        const QString airport = QLatin1String(Tags::Airport);
+        const QString travel = QLatin1String(Tags::Travel);
+        QTest::newRow("an airport is also travel") << "ALA" << QStringList { airport, travel };
+        QTest::newRow("a sub-category takes its group's tag")
+            << "AEF" << QStringList { QLatin1String(Tags::Restaurant) };
+        QTest::newRow("a gas station is automotive and a gas suggestion")
+            << "ACC" << QStringList { QLatin1String(Tags::Automotive), QLatin1String(InternalTags::SuggestionGas) };
+        QTest::newRow("a free-text airport category") << "Regional Airport" << QStringList { airport };
+        QTest::newRow("a code of no group") << "ZZ" << QStringList();
+    }
+
+    void categoryCodesGiveTheMainCategoryTags()
+    {
+        QFETCH(QString, category);
+        QFETCH(QStringList, tags);
+        QVERIFY(GazetteerFixture::write(
+            m_roots->gazetteerPath(),
+            { entry(GazetteerEntry::PointOfInterest, QStringLiteral("Tagged Place"), 43.46, -80.52, category) }));
+        const auto places = group(SearchResultGroup::Suggestions, QStringLiteral("tagged"), Coordinates(), 0, 5);
+        QCOMPARE(places.size(), 1);
+        QStringList got = places.first()->tags();
+        got.removeAll(QLatin1String(InternalTags::Suggestion));
+        got.removeAll(QLatin1String(InternalTags::SuggestionAirport));
+        got.sort();
+        tags.sort();
+        QCOMPARE(got, tags);
+    }
+
     void pointOfInterestHeadersResolve()
     {
         SearchHandle handle;

@@ -1,0 +1,135 @@
+#include "osmreader.h"
+
+#include <osmium/handler.hpp>
+#include <osmium/handler/node_locations_for_ways.hpp>
+#include <osmium/index/map/sparse_file_array.hpp>
+#include <osmium/io/any_input.hpp>
+#include <osmium/osm/item_type.hpp>
+#include <osmium/visitor.hpp>
+
+#include <exception>
+
+#include "osmcategories.h"
+
+using hx::platform::places::GazetteerEntry;
+
+namespace {
+using LocationIndex = osmium::index::map::SparseFileArray<osmium::unsigned_object_id_type, osmium::Location>;
+
+QString text(const osmium::TagList &tags, const char *key)
+{
+    return QString::fromUtf8(tags.get_value_by_key(key, "")).trimmed();
+}
+
+QString firstOf(const osmium::TagList &tags, const char *key, const char *otherKey)
+{
+    const QString value = text(tags, key);
+    return value.isEmpty() ? text(tags, otherKey) : value;
+}
+
+class Collector : public osmium::handler::Handler
+{
+public:
+    explicit Collector(const OsmReader::Sink &sink) : m_sink(sink) { }
+
+    void node(const osmium::Node &node)
+    {
+        const osmium::Location location = node.location();
+        handle(node, location.valid(), location.valid() ? location.lat() : 0, location.valid() ? location.lon() : 0);
+    }
+
+    void way(const osmium::Way &way)
+    {
+        if (!isWanted(way.tags()))
+            return;
+        const osmium::WayNodeList &nodes = way.nodes();
+        // A closed way repeats its first node at the end; counting it twice would pull the centre.
+        const size_t count = nodes.size() > 1 && way.is_closed() ? nodes.size() - 1 : nodes.size();
+        double latitude = 0;
+        double longitude = 0;
+        int placed = 0;
+        for (size_t i = 0; i < count; ++i) {
+            const osmium::Location location = nodes[i].location();
+            if (!location.valid())
+                continue;
+            latitude += location.lat();
+            longitude += location.lon();
+            ++placed;
+        }
+        handle(way, placed > 0, placed > 0 ? latitude / placed : 0, placed > 0 ? longitude / placed : 0);
+    }
+
+private:
+    static bool isPointOfInterest(const osmium::TagList &tags)
+    {
+        return tags.has_key("name")
+            && OsmCategories::isPointOfInterest([&tags](const char *key) { return tags.get_value_by_key(key); });
+    }
+
+    static bool isAddress(const osmium::TagList &tags)
+    {
+        return tags.has_key("addr:housenumber") && tags.has_key("addr:street");
+    }
+
+    static bool isWanted(const osmium::TagList &tags) { return isPointOfInterest(tags) || isAddress(tags); }
+
+    void handle(const osmium::OSMObject &object, bool placed, double latitude, double longitude)
+    {
+        const osmium::TagList &tags = object.tags();
+        if (!isWanted(tags))
+            return;
+        OsmReader::Element element;
+        element.label
+            = QStringLiteral("%1/%2").arg(QLatin1String(osmium::item_type_to_name(object.type()))).arg(object.id());
+        if (!placed) {
+            element.error = QStringLiteral("no position");
+            m_sink(element);
+            return;
+        }
+        GazetteerEntry &entry = element.entry;
+        if (isAddress(tags))
+            entry.street = text(tags, "addr:housenumber") + QLatin1Char(' ') + text(tags, "addr:street");
+        entry.city = text(tags, "addr:city");
+        entry.postalCode = text(tags, "addr:postcode");
+        entry.countryCode = text(tags, "addr:country").toUpper();
+        entry.latitude = latitude;
+        entry.longitude = longitude;
+        if (isPointOfInterest(tags)) {
+            entry.kind = GazetteerEntry::PointOfInterest;
+            entry.name = text(tags, "name");
+            entry.category = OsmCategories::categoryOf([&tags](const char *key) { return tags.get_value_by_key(key); });
+            entry.phone = firstOf(tags, "phone", "contact:phone");
+            entry.url = firstOf(tags, "website", "contact:website");
+            entry.email = firstOf(tags, "email", "contact:email");
+        } else {
+            entry.kind = GazetteerEntry::Address;
+            entry.name = entry.street;
+        }
+        m_sink(element);
+    }
+
+    const OsmReader::Sink &m_sink;
+};
+} // namespace
+
+bool OsmReader::read(const QString &path, const Sink &sink, const Progress &progress, QString *error)
+{
+    // libosmium reports unreadable input by exception; it ends here as an error value.
+    try {
+        const osmium::io::File file(path.toStdString());
+        osmium::io::Reader reader(file, osmium::osm_entity_bits::node | osmium::osm_entity_bits::way);
+        LocationIndex index;
+        osmium::handler::NodeLocationsForWays<LocationIndex> locations(index);
+        locations.ignore_errors(); // a way whose nodes lie outside the extract keeps the others
+        Collector collector(sink);
+        while (osmium::memory::Buffer buffer = reader.read()) {
+            osmium::apply(buffer, locations, collector);
+            progress(qint64(reader.offset()), qint64(reader.file_size()));
+        }
+        reader.close();
+    } catch (const std::exception &exception) {
+        *error = QString::fromUtf8(exception.what());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#ifndef HX_TOOLS_OSMREADER_H
+#define HX_TOOLS_OSMREADER_H
+
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QString>
+
+#include <functional>
+
+// Reads an OpenStreetMap extract (.osm.pbf or .osm) as a stream: named amenities, shops,
+// tourism and leisure features become points of interest, and elements with a house number
+// and a street become addresses; ways stand at the centre of their nodes. Node positions for
+// the ways are kept in a temporary file, so memory stays small for a country-sized extract.
+class OsmReader
+{
+public:
+    struct Element
+    {
+        QString label; // "node/12", "way/7"
+        QString error; // why the element is skipped; empty when entry is one to add
+        hx::platform::places::GazetteerEntry entry;
+    };
+    using Sink = std::function<void(const Element &element)>;
+    using Progress = std::function<void(qint64 bytesRead, qint64 bytesTotal)>;
+
+    // False with *error when the file cannot be read as a whole (missing, damaged, not OSM).
+    static bool read(const QString &path, const Sink &sink, const Progress &progress, QString *error);
+};
+
+#endif
