@@ -2,10 +2,11 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QList>
-#include <QtCore/QMutex>
 #include <QtCore/QtEndian>
 
 #include <sqlite3.h>
+
+#include <mutex>
 
 #include "placeschema_p.h"
 #include "storefilecheck_p.h"
@@ -26,10 +27,12 @@ struct Remembered
     int holders = 0;
 };
 
-// Never destroyed: connections of threads that end late still forget their file.
-QMutex &rememberedLock()
+// Never destroyed: connections of threads that end late still forget their file. A standard
+// mutex: a thread's connections forget their file as the thread exits, after QThread::wait()
+// has returned, and only a lock the thread sanitizer sees orders that against other threads.
+std::mutex &rememberedLock()
 {
-    static QMutex *lock = new QMutex;
+    static std::mutex *lock = new std::mutex;
     return *lock;
 }
 
@@ -140,7 +143,7 @@ Error::Type StoreFileCheck::inspect(const QString &path)
 
 void StoreFileCheck::remember(const QString &path, const FileIdentity &identity)
 {
-    QMutexLocker locker(&rememberedLock());
+    const std::lock_guard<std::mutex> locker(rememberedLock());
     for (Remembered &file : remembered()) {
         if (file.path == path && file.identity.isSameFile(identity)) {
             ++file.holders;
@@ -152,7 +155,7 @@ void StoreFileCheck::remember(const QString &path, const FileIdentity &identity)
 
 void StoreFileCheck::forget(const QString &path, const FileIdentity &identity)
 {
-    QMutexLocker locker(&rememberedLock());
+    const std::lock_guard<std::mutex> locker(rememberedLock());
     QList<Remembered> &files = remembered();
     for (int i = 0; i < files.size(); ++i) {
         if (files.at(i).path == path && files.at(i).identity.isSameFile(identity)) {
@@ -166,7 +169,7 @@ void StoreFileCheck::forget(const QString &path, const FileIdentity &identity)
 bool StoreFileCheck::isRemembered(const QString &path)
 {
     const FileIdentity current = FileIdentity::of(path);
-    QMutexLocker locker(&rememberedLock());
+    const std::lock_guard<std::mutex> locker(rememberedLock());
     for (const Remembered &file : qAsConst(remembered())) {
         if (file.path == path && file.identity.isSameFile(current))
             return true;
