@@ -139,7 +139,8 @@ void tst_Ratings::initTestCase()
     for (int i = 0; i < stars.size(); ++i) {
         QImage image(8, 2, QImage::Format_ARGB32);
         image.fill(qRgb(20 * i, 0, 0));
-        QVERIFY(image.save(assets.filePath(QStringLiteral("places_images/stars_large@2x_%1star.png").arg(stars.at(i)))));
+        QVERIFY(
+            image.save(assets.filePath(QStringLiteral("places_images/stars_large@2x_%1star.png").arg(stars.at(i)))));
     }
     QStandardPaths::setTestModeEnabled(true);
     QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
