@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AddFieldAction</name>
+    <message>
+        <location filename="../src/placeview/addfieldaction.cpp" line="21"/>
+        <source>Add Field</source>
+        <translation>Ajouter un champ</translation>
+    </message>
+</context>
+<context>
+    <name>ContactPickerAction</name>
+    <message>
+        <location filename="../src/placeview/contactpickeraction.cpp" line="21"/>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAction</name>
+    <message>
+        <location filename="../src/placeview/deleteaction.cpp" line="20"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteHomeAction</name>
+    <message>
+        <location filename="../src/placeview/deletehomeaction.cpp" line="21"/>
+        <source>Delete Home</source>
+        <translation>Supprimer le domicile</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteWorkAction</name>
+    <message>
+        <location filename="../src/placeview/deleteworkaction.cpp" line="21"/>
+        <source>Delete Work</source>
+        <translation>Supprimer le travail</translation>
+    </message>
+</context>
+<context>
+    <name>EditAction</name>
+    <message>
+        <location filename="../src/placeview/editaction.cpp" line="21"/>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>MapAction</name>
+    <message>
+        <location filename="../src/placeview/mapaction.cpp" line="21"/>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>MyHomeAction</name>
+    <message>
+        <location filename="../src/placeview/myhomeaction.cpp" line="23"/>
+        <source>Edit Home</source>
+        <translation>Modifier le domicile</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/myhomeaction.cpp" line="26"/>
+        <source>Add Home</source>
+        <translation>Ajouter le domicile</translation>
+    </message>
+</context>
+<context>
+    <name>MyWorkAction</name>
+    <message>
+        <location filename="../src/placeview/myworkaction.cpp" line="23"/>
+        <source>Edit Work</source>
+        <translation>Modifier le travail</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/myworkaction.cpp" line="26"/>
+        <source>Add Work</source>
+        <translation>Ajouter le travail</translation>
+    </message>
+</context>
+<context>
+    <name>NavigateAction</name>
+    <message>
+        <location filename="../src/placeview/navigateaction.cpp" line="21"/>
+        <source>Go</source>
+        <translation>Y aller</translation>
+    </message>
+</context>
+<context>
     <name>PlaceViewPage</name>
     <message>
         <location filename="../src/common/retranslatablesystemdialog.cpp" line="50"/>
@@ -225,9 +315,43 @@
         <translation>Points d&apos;intérêt</translation>
     </message>
     <message>
+        <location filename="../src/placeview/shareaction.cpp" line="28"/>
         <location filename="../src/utils/placeutilsinvocations.cpp" line="293"/>
         <source>Share</source>
         <translation>Partager</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/ratingdetails.cpp" line="121"/>
+        <source>Latest reviews</source>
+        <translation>Derniers avis</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/ratingdetails.cpp" line="123"/>
+        <source>Read full reviews on:</source>
+        <translation>Lire tous les avis sur :</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/ratingprovideractivityindicatorlabel.cpp" line="20"/>
+        <source>Searching for Reviews on</source>
+        <translation>Recherche d&apos;avis sur</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/reviewscountlabel.cpp" line="19"/>
+        <source>Reviews</source>
+        <translation>avis</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/selectaction.cpp" line="21"/>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>Places Action</name>
+    <message>
+        <location filename="../src/placeview/mylocationaction.cpp" line="21"/>
+        <source>My Location</source>
+        <translation>Ma position</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1487,27 @@
         <location filename="../src/assets/places_settings/subcategories.qml" line="235"/>
         <source>Electric Charging Stations</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanAction</name>
+    <message>
+        <location filename="../src/placeview/planaction.cpp" line="21"/>
+        <source>Plan Route</source>
+        <translation>Planifier l&apos;itinéraire</translation>
+    </message>
+</context>
+<context>
+    <name>favunfav</name>
+    <message>
+        <location filename="../src/placeview/favaction.cpp" line="37"/>
+        <source>Unfavorite</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <location filename="../src/placeview/favaction.cpp" line="38"/>
+        <source>Favorite</source>
+        <translation>Favori</translation>
     </message>
 </context>
 <context>

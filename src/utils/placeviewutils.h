@@ -5,6 +5,7 @@
 
 #include <QtCore/QString>
 #include <hx/platform/places/location.h>
+#include <hx/trellan/textstyle.h>
 
 namespace hx {
 namespace trellan {
@@ -24,6 +25,24 @@ public:
     static QString addressString(const hx::platform::places::Location &location, int lineCount);
 
     // ---- Text styles of the card ----
+
+    static hx::trellan::TextStyle editDataTextStyle();
+    static hx::trellan::TextStyle placeNameTextStyle();
+    static hx::trellan::TextStyle addressTextStyle();
+    static hx::trellan::TextStyle addressInSelectModeTextStyle();
+    static hx::trellan::TextStyle addressNotFoundTextStyle();
+    static hx::trellan::TextStyle editWorkPhoneTextStyle();
+    static hx::trellan::TextStyle phoneTextStyle();
+    static hx::trellan::TextStyle urlTextStyle();
+    static hx::trellan::TextStyle emailTextStyle();
+    static hx::trellan::TextStyle uriTextStyle();
+    static hx::trellan::TextStyle yelpReadMoreReviewsTextStyle();
+    static hx::trellan::TextStyle descriptionTextStyle();
+    static hx::trellan::TextStyle editDescriptionTextStyle();
+    static hx::trellan::TextStyle titleBarTextStyle();
+    static hx::trellan::TextStyle distanceLabelTextStyle();
+    static hx::trellan::TextStyle supportingTextMediumTextStyle();
+    static hx::trellan::TextStyle bodyTextTextStyle();
 };
 
 } // namespace places

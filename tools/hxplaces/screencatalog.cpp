@@ -1,11 +1,32 @@
 #include "screencatalog.h"
 
 #include "dialogsscreen.h"
+#include "reviewsscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("dialogs") };
+    return { QStringLiteral("dialogs"), QStringLiteral("reviews") };
 }
+
+namespace {
+
+QObject *createReviews(const QStringList &arguments, QString *message)
+{
+    bool ok = false;
+    const qint64 id = arguments.size() == 1 ? arguments.first().toLongLong(&ok) : 0;
+    if (!ok || id <= 0) {
+        *message = QStringLiteral("the reviews screen takes one stored place id");
+        return nullptr;
+    }
+    auto *screen = new ReviewsScreen;
+    if (!screen->open(id, message)) {
+        delete screen;
+        return nullptr;
+    }
+    return screen;
+}
+
+} // namespace
 
 QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, QString *message)
 {
@@ -13,6 +34,8 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         *message = QStringLiteral("no screen \"%1\" (screens: %2)").arg(name, names().join(QStringLiteral(", ")));
         return nullptr;
     }
+    if (name == QLatin1String("reviews"))
+        return createReviews(arguments, message);
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;

@@ -1,6 +1,8 @@
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placeheader.h>
 #include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/pointofinterestauxiliarydata.h>
+#include <hx/platform/places/reviewauxiliarydata.h>
 #include <hx/platform/places/searchhandle.h>
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/jsonutils.h>
@@ -205,6 +207,7 @@ private slots:
     void showStepThatCannotBeDone_data();
     void showStepThatCannotBeDone();
     void showWritesAPicture();
+    void showReviewsOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
     void usersStoreIsCreatedOnFirstUseAndReused();
@@ -951,6 +954,42 @@ void tst_HxPlaces::quietUnlessVerbose()
     QCOMPARE(verbose.code, 0);
     QVERIFY2(verbose.err.contains("PlaceUtils::init(): INFO"), verbose.err);
     QCOMPARE(verbose.out, quiet.out);
+}
+
+void tst_HxPlaces::showReviewsOfAStoredPlace()
+{
+    using namespace hx::platform::places;
+    Place cafe = StoreFixture::makePlace(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    PointOfInterestAuxiliaryData poi;
+    poi.setProvider(Provider(QStringLiteral("Yelp")));
+    poi.setRating(4.5);
+    poi.setRatingCount(12);
+    cafe.addAuxiliaryData(poi);
+    ReviewAuxiliaryData review;
+    review.setProvider(Provider(QStringLiteral("Yelp")));
+    review.setAbstract(QStringLiteral("Great coffee"));
+    review.setRating(5.0);
+    review.setUserName(QStringLiteral("Ana"));
+    review.setCreationTime(1700000000);
+    cafe.addAuxiliaryData(review);
+    PlaceManager manager;
+    QCOMPARE(manager.addPlace(cafe), Error::None);
+
+    const Result shown = run(QStringList { "show", "reviews", QString::number(cafe.id()), "--dump" } + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const char *text :
+         { "RatingDetails", "Café Pyrus", "(12 Reviews)", "Latest reviews", "\"Great coffee\"", "(Ana, 14-11-2023)" })
+        QVERIFY2(shown.out.contains(text), shown.out + shown.err);
+
+    const QString png = m_roots->path() + QStringLiteral("/reviews.png");
+    const Result picture
+        = run(QStringList { "show", "reviews", QString::number(cafe.id()), "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+
+    const Result missing = run(QStringList { "show", "reviews", "999999" } + dataArguments());
+    QCOMPARE(missing.code, 1);
+    QVERIFY2(missing.err.contains("no stored place with id 999999"), missing.err);
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)
