@@ -61,12 +61,12 @@ void WebImage::onImageLoaded(QNetworkReply *reply)
     const QByteArray body = reply->readAll();
     if (body.isEmpty())
         return;
+    // A body that is not an image is still handed on: it arrives as an empty image, which shows
+    // nothing, and the log says why.
     const hx::trellan::Image image(body);
-    if (image.isNull()) {
+    if (image.isNull())
         Log::warning() << "hx::trellan::places::WebImage::onImageLoaded() error: not an image, "
                        << reply->url().toString();
-        return;
-    }
     emit imageLoaded(image);
 }
 

@@ -49,8 +49,8 @@ void WebReview::onClose()
         m_webView->goBack();
         return;
     }
-    // The page is the pane's only one: leaving it is closing the sheet (pressing the pane's back
-    // would come straight back here through the same button).
+    // Popped, not backed out of: the pane's back press is this very button.
+    m_pane->pop();
     close();
 }
 
