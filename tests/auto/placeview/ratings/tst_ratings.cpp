@@ -8,8 +8,11 @@
 #include <hx/trellan/places/imageset.h>
 #include <hx/trellan/places/ratingbar.h>
 #include <hx/trellan/places/ratingdetails.h>
+#include <hx/trellan/places/ratingitem.h>
 #include <hx/trellan/places/ratingprovider.h>
 #include <hx/trellan/places/ratingproviderutils.h>
+#include <hx/trellan/places/reviewitem.h>
+#include <hx/trellan/places/reviewscountlabel.h>
 #include <hx/trellan/places/webimage.h>
 #include <hx/trellan/places/webreview.h>
 #include <hx/trellan/screentext.h>
@@ -21,6 +24,8 @@
 #include <QtCore/QStandardPaths>
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
+
+#include <memory>
 
 #include "httpfixture.h"
 #include "storefixture.h"
@@ -121,6 +126,8 @@ private slots:
     void reviewSheetFollowsTheLanguage();
     void fullReviewsLinkOpensTheWebPage();
     void webImageLoadsOnceThenFromTheCache();
+    void rowsShowWhatTheyHold_data();
+    void rowsShowWhatTheyHold();
     void webImageRejectsBadInput_data();
     void webImageRejectsBadInput();
 
@@ -333,6 +340,59 @@ void tst_Ratings::webImageLoadsOnceThenFromTheCache()
     QVERIFY(again.wait());
     QCOMPARE(again.first().first().value<Image>().size(), QSize(4, 4));
     QCOMPARE(server.requestCount(), 1);
+}
+
+// What a review row, a rating row and a review count show, and what they leave out.
+void tst_Ratings::rowsShowWhatTheyHold_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("rating");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("absent");
+
+    QTest::newRow("review with text") << "review"
+                                      << "Great coffee" << 4.0 << 0
+                                      << QStringList { "\"Great coffee\"", "(Ana, 14-11-2023)", "RatingStars" }
+                                      << QStringList();
+    QTest::newRow("review without text") << "review"
+                                         << "" << 4.0 << 0 << QStringList { "(Ana, 14-11-2023)" }
+                                         << QStringList { "ReviewExcerpt" };
+    QTest::newRow("rated row with a count")
+        << "rating"
+        << "" << 4.5 << 12 << QStringList { "RatingStars", "(12)" } << QStringList();
+    QTest::newRow("unrated row without a count")
+        << "rating"
+        << "" << -1.0 << 0 << QStringList() << QStringList { "RatingStars", "RatingCount" };
+    QTest::newRow("review count") << "count"
+                                  << "" << 0.0 << 7 << QStringList { "(7 Reviews)" } << QStringList();
+}
+
+void tst_Ratings::rowsShowWhatTheyHold()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(double, rating);
+    QFETCH(int, count);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, absent);
+
+    std::unique_ptr<QObject> row;
+    if (control == QLatin1String("review")) {
+        row.reset(new ReviewItem(review(text, rating, QStringLiteral("Ana"), 1700000000)));
+    } else if (control == QLatin1String("rating")) {
+        auto *item = new RatingItem;
+        item->update(RatingInfo(rating, count));
+        row.reset(item);
+    } else {
+        row.reset(new ReviewsCountLabel(count));
+    }
+    const QString screen = ScreenText::renderTree(row.get());
+    for (const QString &expected : qAsConst(shown))
+        QVERIFY2(screen.contains(expected), qPrintable(expected + QStringLiteral(" missing from:\n") + screen));
+    for (const QString &unexpected : qAsConst(absent))
+        QVERIFY2(!screen.contains(unexpected), qPrintable(unexpected + QStringLiteral(" shown in:\n") + screen));
 }
 
 void tst_Ratings::webImageRejectsBadInput_data()
