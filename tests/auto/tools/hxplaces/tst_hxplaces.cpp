@@ -12,11 +12,11 @@
 #include <records/selectedplace_p.h>
 
 #include <gazetteerfixture.h>
+#include <pseudoterminal.h>
 #include <signalwaiter.h>
 #include <storefixture.h>
 #include <testroots.h>
 
-#include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
@@ -24,22 +24,11 @@
 #include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using hx::platform::places::GazetteerEntry;
 using hx::test::GazetteerFixture;
 using hx::test::StoreFixture;
 
 namespace {
-
-// A step whose keys start with this resizes the terminal to the "COLUMNSxROWS" that follow.
-const char ResizeStep[] = "resize:";
 
 struct Result
 {
@@ -596,93 +585,14 @@ QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs)
 
 Result tst_HxPlaces::runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps, const QStringList &command) const
 {
-    Result result;
-    int jsonPipe[2];
-    if (pipe(jsonPipe) != 0)
-        return result;
     QList<QByteArray> arguments { QByteArrayLiteral(HX_HXPLACES) };
-    for (const QString &word : command)
+    for (const QString &word : command + dataArguments())
         arguments.append(word.toUtf8());
-    for (const QString &argument : dataArguments())
-        arguments.append(argument.toUtf8());
-    // Set before the fork: the child of a threaded process may only exec.
-    qputenv("TERM", "xterm");
-    std::vector<char *> argv;
-    for (QByteArray &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    struct winsize size = {};
-    size.ws_row = 24;
-    size.ws_col = 80;
-    int master = -1;
-    const pid_t child = forkpty(&master, nullptr, nullptr, &size);
-    if (child == 0) {
-        dup2(jsonPipe[1], STDOUT_FILENO);
-        close(jsonPipe[0]);
-        close(jsonPipe[1]);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    close(jsonPipe[1]);
-    if (child < 0) {
-        close(jsonPipe[0]);
-        return result;
-    }
-
-    // Everything the picker draws, so each step can wait for what the user would see.
-    QByteArray screen;
-    const auto readScreen = [&](int timeoutMs) {
-        pollfd descriptor = { master, POLLIN, 0 };
-        if (poll(&descriptor, 1, timeoutMs) > 0) {
-            char buffer[4096];
-            const ssize_t count = read(master, buffer, sizeof buffer);
-            if (count > 0) {
-                screen.append(buffer, int(count));
-                result.seen.append(buffer, int(count));
-            }
-        }
-    };
-    for (const auto &step : steps) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!screen.contains(step.first) && timer.elapsed() < 15000)
-            readScreen(100);
-        if (!screen.contains(step.first)) {
-            qWarning() << "the picker never showed" << step.first;
-            break;
-        }
-        screen.clear();
-        if (step.second.startsWith(ResizeStep)) {
-            // The terminal window changes size: the picker gets SIGWINCH and must fill it anew.
-            const QList<QByteArray> parts = step.second.mid(int(qstrlen(ResizeStep))).split('x');
-            struct winsize resized = {};
-            resized.ws_col = parts.value(0).toUShort();
-            resized.ws_row = parts.value(1).toUShort();
-            ioctl(master, TIOCSWINSZ, &resized);
-            continue;
-        }
-        if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
-            break;
-    }
-
-    QElapsedTimer timer;
-    timer.start();
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        readScreen(50);
-        if (timer.elapsed() > 15000) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            break;
-        }
-    }
-    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    char buffer[8192];
-    ssize_t count;
-    while ((count = read(jsonPipe[0], buffer, sizeof buffer)) > 0)
-        result.out.append(buffer, int(count));
-    close(jsonPipe[0]);
-    close(master);
+    const hx::test::PseudoTerminal::Run run = hx::test::PseudoTerminal::run(arguments, steps);
+    Result result;
+    result.code = run.code;
+    result.out = run.out;
+    result.seen = run.seen;
     return result;
 }
 
@@ -788,8 +698,10 @@ void tst_HxPlaces::interactivePickRedrawsOnResize()
     // The rule under the search field spans the whole width, so its length shows the size the
     // picker drew for.
     const QByteArray wideRule = QByteArray(100, 'q');
-    const Result result = runOnTerminal(
-        { { "Search:", "wat" }, { "of Interest...", QByteArray(ResizeStep) + "100x30" }, { wideRule, "\x1bOB\r" } });
+    const Result result
+        = runOnTerminal({ { "Search:", "wat" },
+                          { "of Interest...", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
+                          { wideRule, "\x1bOB\r" } });
     // Still the same picker: Down from "My Location" picks the list's first place, stored as a
     // recent and printed as the library encodes it.
     QCOMPARE(result.code, 0);

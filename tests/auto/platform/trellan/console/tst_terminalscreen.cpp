@@ -19,23 +19,16 @@
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
 
-#include <QtCore/QElapsedTimer>
 #include <QtTest/QtTest>
 
-#include <poll.h>
-#include <pty.h>
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
+
+#include "pseudoterminal.h"
 
 using namespace hx::trellan;
 
 namespace {
 const char HostArgument[] = "--host";
-const char ResizeStep[] = "resize:";
 
 // Rows of a fruit name, a star button and a context menu; the star says what it did on the
 // screen's Starred label, the menu on its Picked label.
@@ -153,93 +146,13 @@ int host(int argc, char *argv[])
     return code;
 }
 
-struct Result
-{
-    int code = -1;
-    QByteArray out;
-    QByteArray seen;
-};
+using Result = hx::test::PseudoTerminal::Run;
 
 // Sends each step's keys once the terminal showed its text.
 Result runOnTerminal(const QList<QPair<QByteArray, QByteArray>> &steps)
 {
-    Result result;
-    int outPipe[2];
-    if (pipe(outPipe) != 0)
-        return result;
-    QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
-    QByteArray argument(HostArgument);
-    char *argv[] = { program.data(), argument.data(), nullptr };
-    qputenv("TERM", "xterm");
-    struct winsize size = {};
-    size.ws_row = 24;
-    size.ws_col = 80;
-    int master = -1;
-    const pid_t child = forkpty(&master, nullptr, nullptr, &size);
-    if (child == 0) {
-        dup2(outPipe[1], STDOUT_FILENO);
-        close(outPipe[0]);
-        close(outPipe[1]);
-        execv(argv[0], argv);
-        _exit(127);
-    }
-    close(outPipe[1]);
-    if (child < 0) {
-        close(outPipe[0]);
-        return result;
-    }
-    QByteArray screen;
-    const auto readScreen = [&](int timeoutMs) {
-        pollfd descriptor = { master, POLLIN, 0 };
-        if (poll(&descriptor, 1, timeoutMs) > 0) {
-            char buffer[4096];
-            const ssize_t count = read(master, buffer, sizeof buffer);
-            if (count > 0) {
-                screen.append(buffer, int(count));
-                result.seen.append(buffer, int(count));
-            }
-        }
-    };
-    for (const auto &step : steps) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!screen.contains(step.first) && timer.elapsed() < 15000)
-            readScreen(100);
-        if (!screen.contains(step.first)) {
-            qWarning() << "the terminal never showed" << step.first;
-            break;
-        }
-        screen.clear();
-        if (step.second.startsWith(ResizeStep)) {
-            const QList<QByteArray> parts = step.second.mid(int(qstrlen(ResizeStep))).split('x');
-            struct winsize resized = {};
-            resized.ws_col = parts.value(0).toUShort();
-            resized.ws_row = parts.value(1).toUShort();
-            ioctl(master, TIOCSWINSZ, &resized);
-            continue;
-        }
-        if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
-            break;
-    }
-    QElapsedTimer timer;
-    timer.start();
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        readScreen(50);
-        if (timer.elapsed() > 15000) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            break;
-        }
-    }
-    result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    char buffer[8192];
-    ssize_t count;
-    while ((count = read(outPipe[0], buffer, sizeof buffer)) > 0)
-        result.out.append(buffer, int(count));
-    close(outPipe[0]);
-    close(master);
-    return result;
+    return hx::test::PseudoTerminal::run(
+        { QCoreApplication::applicationFilePath().toLocal8Bit(), QByteArray(HostArgument) }, steps);
 }
 
 const QByteArray Down("\x1bOB");
@@ -302,7 +215,7 @@ void tst_TerminalScreen::longListScrollsWithTheHighlightAndSurvivesAResize()
     // Field, button, then the rows: three pages down is row 31, far below a 24-line terminal.
     // The title moves to the middle of the wider terminal once the resize is handled.
     const Result result = runOnTerminal({ { "Greeter", Down + Down + PageDown + PageDown },
-                                          { "", QByteArray(ResizeStep) + "100x30" },
+                                          { "", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
                                           { "Greeter", PageDown + "\r" + ControlC } });
     QCOMPARE(result.code, 0);
     QVERIFY2(result.out.contains("Label \"Picked\": Picked Fruit 31"), result.out);
