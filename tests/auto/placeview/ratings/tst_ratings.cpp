@@ -10,7 +10,9 @@
 #include <hx/trellan/places/ratingdetails.h>
 #include <hx/trellan/places/ratingitem.h>
 #include <hx/trellan/places/ratingprovider.h>
+#include <hx/trellan/places/ratingprovideractivityindicator.h>
 #include <hx/trellan/places/ratingproviderutils.h>
+#include <hx/trellan/places/ratingtitlebar.h>
 #include <hx/trellan/places/reviewitem.h>
 #include <hx/trellan/places/reviewscountlabel.h>
 #include <hx/trellan/places/webimage.h>
@@ -342,7 +344,7 @@ void tst_Ratings::webImageLoadsOnceThenFromTheCache()
     QCOMPARE(server.requestCount(), 1);
 }
 
-// What a review row, a rating row and a review count show, and what they leave out.
+// What the parts of the review sheet show, and what they leave out.
 void tst_Ratings::rowsShowWhatTheyHold_data()
 {
     QTest::addColumn<QString>("control");
@@ -367,6 +369,12 @@ void tst_Ratings::rowsShowWhatTheyHold_data()
         << "" << -1.0 << 0 << QStringList() << QStringList { "RatingStars", "RatingCount" };
     QTest::newRow("review count") << "count"
                                   << "" << 0.0 << 7 << QStringList { "(7 Reviews)" } << QStringList();
+    QTest::newRow("sheet title before its thumbnail")
+        << "title"
+        << "Café Pyrus" << 4.5 << 12 << QStringList { "Café Pyrus", "RatingStars" } << QStringList { "Thumbnail" };
+    QTest::newRow("waiting for reviews") << "waiting"
+                                         << "" << 0.0 << 0 << QStringList { "Searching for Reviews on", "ProviderLogo" }
+                                         << QStringList();
 }
 
 void tst_Ratings::rowsShowWhatTheyHold()
@@ -385,6 +393,12 @@ void tst_Ratings::rowsShowWhatTheyHold()
         auto *item = new RatingItem;
         item->update(RatingInfo(rating, count));
         row.reset(item);
+    } else if (control == QLatin1String("title")) {
+        auto *bar = new RatingTitleBar;
+        bar->showContent(text, yelpPoi(rating, count));
+        row.reset(bar);
+    } else if (control == QLatin1String("waiting")) {
+        row.reset(new RatingProviderActivityIndicator);
     } else {
         row.reset(new ReviewsCountLabel(count));
     }
