@@ -26,19 +26,6 @@ using hx::trellan::places::MyLocationDialog;
 namespace {
 constexpr int KeyEscape = 27;
 
-// Draws text from a column, cut to the width left on the line.
-void put(int row, int column, const QString &text, int width)
-{
-    if (width <= 0)
-        return;
-    const std::wstring wide = text.left(width).toStdWString();
-    mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
-}
-
-QString padded(const QString &text, int width)
-{
-    return text.left(width).leftJustified(width, QLatin1Char(' '));
-}
 } // namespace
 
 TerminalPicker::TerminalPicker(const Coordinates &near, QObject *parent) : QObject(parent), m_near(near)
@@ -311,10 +298,10 @@ void TerminalPicker::redraw()
     getmaxyx(stdscr, height, width);
     erase();
     attron(A_BOLD);
-    put(0, 0, title(), width);
+    TerminalSession::put(0, 0, title(), width);
     attroff(A_BOLD);
     const QString prompt = QStringLiteral("Search: ");
-    put(1, 0, prompt + m_text, width);
+    TerminalSession::put(1, 0, prompt + m_text, width);
     mvhline(2, 0, ACS_HLINE, width);
     drawList(3, height - 4, width);
     drawStatus(height - 1, width);
@@ -355,17 +342,21 @@ void TerminalPicker::drawList(int top, int height, int width)
             attron(A_REVERSE);
         switch (entry.kind) {
         case Entry::MyLocation:
-            put(y, 0, padded(QStringLiteral("  > ") + QCoreApplication::translate("Places", "My Location"), width),
+            TerminalSession::put(
+                y, 0,
+                TerminalSession::padded(QStringLiteral("  > ") + QCoreApplication::translate("Places", "My Location"),
+                                        width),
                 width);
             break;
         case Entry::Header:
             attron(A_BOLD | COLOR_PAIR(1));
-            put(y, 0, SearchList::headerTitle(m_search.key(entry.row)), width);
+            TerminalSession::put(y, 0, SearchList::headerTitle(m_search.key(entry.row)), width);
             attroff(A_BOLD | COLOR_PAIR(1));
             break;
         case Entry::Footer:
-            put(y, 0,
-                padded(
+            TerminalSession::put(
+                y, 0,
+                TerminalSession::padded(
                     QStringLiteral("    More %1...").arg(SearchList::categoryTitle(m_search.footerCategory(entry.row))),
                     width),
                 width);
@@ -378,9 +369,9 @@ void TerminalPicker::drawList(int top, int height, int width)
             const AbstractPlace &place = *record;
             const QString distance = m_distance.between(m_near, place.primaryCoordinates());
             const int nameWidth = qMax(10, (width - 12) / 2);
-            QString text = QStringLiteral("  ") + padded(place.name(), nameWidth) + QLatin1Char(' ');
-            text += padded(place.primaryLocation(), qMax(0, width - text.size() - 10));
-            put(y, 0, padded(text + distance.rightJustified(9), width), width);
+            QString text = QStringLiteral("  ") + TerminalSession::padded(place.name(), nameWidth) + QLatin1Char(' ');
+            text += TerminalSession::padded(place.primaryLocation(), qMax(0, width - text.size() - 10));
+            TerminalSession::put(y, 0, TerminalSession::padded(text + distance.rightJustified(9), width), width);
             break;
         }
         }
@@ -388,7 +379,7 @@ void TerminalPicker::drawList(int top, int height, int width)
             attroff(A_REVERSE);
     }
     if (list.size() <= 1 && !m_search.isLoading() && !m_text.isEmpty())
-        put(top + 1, 2, QCoreApplication::translate("Places", "No results"), width - 2);
+        TerminalSession::put(top + 1, 2, QCoreApplication::translate("Places", "No results"), width - 2);
 }
 
 void TerminalPicker::drawStatus(int row, int width)
@@ -402,7 +393,7 @@ void TerminalPicker::drawStatus(int row, int width)
         text = QStringLiteral("Type to search  Up/Down move  Enter pick  Esc ")
             + (m_category == FilterCategory::None ? QStringLiteral("cancel") : QStringLiteral("back"));
     attron(COLOR_PAIR(2));
-    put(row, 0, padded(text, width), width);
+    TerminalSession::put(row, 0, TerminalSession::padded(text, width), width);
     attroff(COLOR_PAIR(2));
 }
 
@@ -422,19 +413,19 @@ void TerminalPicker::drawDialog(int width, int height)
     const int top = (height - boxHeight) / 2;
     const int left = (width - boxWidth) / 2;
     for (int y = top; y < top + boxHeight; ++y)
-        put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
+        TerminalSession::put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
     attron(A_BOLD);
-    put(top, left + 2, dialog.title, boxWidth - 4);
+    TerminalSession::put(top, left + 2, dialog.title, boxWidth - 4);
     attroff(A_BOLD);
     for (int i = 0; i < lines.size() && top + 2 + i < top + boxHeight - 2; ++i)
-        put(top + 2 + i, left + 2, lines.at(i), boxWidth - 4);
+        TerminalSession::put(top + 2 + i, left + 2, lines.at(i), boxWidth - 4);
     followDialog(dialog);
     int x = left + 2;
     for (int i = 0; i < dialog.buttons.size(); ++i) {
         const QString label = QStringLiteral("[ %1 ]").arg(dialog.buttons.at(i).label);
         if (i == m_dialogButton)
             attron(A_REVERSE);
-        put(top + boxHeight - 1, x, label, left + boxWidth - x);
+        TerminalSession::put(top + boxHeight - 1, x, label, left + boxWidth - x);
         if (i == m_dialogButton)
             attroff(A_REVERSE);
         x += label.size() + 1;

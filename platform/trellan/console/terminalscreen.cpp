@@ -27,20 +27,6 @@ constexpr int KeyTab = 9;
 constexpr int KeyControlC = 3;
 constexpr int KeyControlO = 15;
 
-// Draws text from a column, cut to the width left on the line.
-void put(int row, int column, const QString &text, int width)
-{
-    if (width <= 0)
-        return;
-    const std::wstring wide = text.left(width).toStdWString();
-    mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
-}
-
-QString padded(const QString &text, int width)
-{
-    return text.left(qMax(0, width)).leftJustified(qMax(0, width), QLatin1Char(' '));
-}
-
 QStringList wrapped(const QString &text, int width)
 {
     QStringList lines;
@@ -495,7 +481,9 @@ void TerminalScreen::redraw()
     }
     if (VirtualKeyboard::isShown()) {
         attron(A_DIM | A_REVERSE);
-        put(rows - 3, 0, padded(QStringLiteral(" Keyboard: shown (type to enter text)"), columns), columns);
+        TerminalSession::put(rows - 3, 0,
+                             TerminalSession::padded(QStringLiteral(" Keyboard: shown (type to enter text)"), columns),
+                             columns);
         attroff(A_DIM | A_REVERSE);
     }
     drawActionBar(rows - 2, columns);
@@ -517,12 +505,12 @@ void TerminalScreen::drawTitleBar(int width)
         (left.isEmpty() ? left : right) = text;
     }
     attron(COLOR_PAIR(3) | A_BOLD);
-    put(0, 0, padded(QString(), width), width);
-    put(0, 1, left, width - 1);
+    TerminalSession::put(0, 0, TerminalSession::padded(QString(), width), width);
+    TerminalSession::put(0, 1, left, width - 1);
     const QString title = m_layout.title();
-    put(0, qMax(left.size() + 2, (width - title.size()) / 2), title, width);
+    TerminalSession::put(0, qMax(left.size() + 2, (width - title.size()) / 2), title, width);
     if (!right.isEmpty())
-        put(0, qMax(0, width - right.size() - 1), right, right.size());
+        TerminalSession::put(0, qMax(0, width - right.size() - 1), right, right.size());
     attroff(COLOR_PAIR(3) | A_BOLD);
 }
 
@@ -554,7 +542,9 @@ int TerminalScreen::drawBody(const ScreenLayout &layout, int top, int height, in
             attributes = A_REVERSE;
         const QString marker = offset + i == lit ? QStringLiteral("> ") : QStringLiteral("  ");
         attron(attributes);
-        put(top + i, 0, padded(marker + QString(line.depth * 2, QLatin1Char(' ')) + line.text, width), width);
+        TerminalSession::put(
+            top + i, 0, TerminalSession::padded(marker + QString(line.depth * 2, QLatin1Char(' ')) + line.text, width),
+            width);
         attroff(attributes);
     }
     return lines.size();
@@ -563,7 +553,7 @@ int TerminalScreen::drawBody(const ScreenLayout &layout, int top, int height, in
 void TerminalScreen::drawActionBar(int row, int width)
 {
     attron(A_REVERSE);
-    put(row, 0, padded(QString(), width), width);
+    TerminalSession::put(row, 0, TerminalSession::padded(QString(), width), width);
     attroff(A_REVERSE);
     // Left, centre and right places in thirds of the line; the overflow's actions after "⋯".
     const int third = qMax(1, width / 3);
@@ -586,7 +576,7 @@ void TerminalScreen::drawActionBar(int row, int width)
             if (overflowColumn < 0) {
                 overflowColumn = qMax(2 * third, width - 2);
                 // The overflow menu hides its actions until one is highlighted.
-                put(row, overflowColumn, QStringLiteral("⋯"), 1);
+                TerminalSession::put(row, overflowColumn, QStringLiteral("⋯"), 1);
             }
             if (!lit)
                 continue;
@@ -594,7 +584,7 @@ void TerminalScreen::drawActionBar(int row, int width)
         }
         column = qMax(1, column);
         attron(lit ? A_BOLD : A_REVERSE);
-        put(row, column, text, width - column);
+        TerminalSession::put(row, column, text, width - column);
         attroff(lit ? A_BOLD : A_REVERSE);
     }
 }
@@ -607,18 +597,18 @@ void TerminalScreen::drawBox(const QString &title, const QStringList &lines, int
     const int left = qMax(0, (columns - boxWidth) / 2);
     attron(COLOR_PAIR(2));
     for (int y = top; y < top + boxHeight; ++y)
-        put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
+        TerminalSession::put(y, left, QString(boxWidth, QLatin1Char(' ')), boxWidth);
     int y = top + 1;
     if (!title.isEmpty()) {
         attron(A_BOLD);
-        put(y, left + 2, title, boxWidth - 4);
+        TerminalSession::put(y, left + 2, title, boxWidth - 4);
         attroff(A_BOLD);
         y += 2;
     }
     for (int i = 0; i < lines.size() && y < top + boxHeight - 1; ++i, ++y) {
         if (i == selectedLine)
             attron(A_REVERSE);
-        put(y, left + 2, padded(lines.at(i), boxWidth - 4), boxWidth - 4);
+        TerminalSession::put(y, left + 2, TerminalSession::padded(lines.at(i), boxWidth - 4), boxWidth - 4);
         if (i == selectedLine)
             attroff(A_REVERSE);
     }
@@ -640,7 +630,7 @@ void TerminalScreen::drawSystemUi(int rows, int columns)
         for (const SystemUiRecord::Button &button : record.buttons)
             text += QStringLiteral("  [%1]").arg(button.label);
         attron(A_REVERSE | A_BOLD);
-        put(rows - 3, 2, QStringLiteral(" %1 ").arg(text), columns - 4);
+        TerminalSession::put(rows - 3, 2, QStringLiteral(" %1 ").arg(text), columns - 4);
         attroff(A_REVERSE | A_BOLD);
     }
     if (dialog.isNull())
@@ -669,7 +659,7 @@ void TerminalScreen::drawStatus(int row, int width)
     else if (text.isEmpty())
         text = QStringLiteral("Type into field  Up/Down move  Enter tap  Tab actions  F2 menu  Esc back  Ctrl-C quit");
     attron(COLOR_PAIR(2));
-    put(row, 0, padded(text, width), width);
+    TerminalSession::put(row, 0, TerminalSession::padded(text, width), width);
     attroff(COLOR_PAIR(2));
 }
 

@@ -4,6 +4,8 @@
 
 #include <ncurses.h>
 
+#include <string>
+
 namespace hx {
 namespace trellan {
 namespace console {
@@ -51,6 +53,19 @@ bool TerminalSession::open(Interrupt interrupt, bool showCursor, QString *messag
     m_notifier.reset(new QSocketNotifier(fileno(m_ttyIn), QSocketNotifier::Read));
     connect(m_notifier.data(), &QSocketNotifier::activated, this, &TerminalSession::keysWaiting);
     return true;
+}
+
+void TerminalSession::put(int row, int column, const QString &text, int width)
+{
+    if (width <= 0)
+        return;
+    const std::wstring wide = text.left(width).toStdWString();
+    mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
+}
+
+QString TerminalSession::padded(const QString &text, int width)
+{
+    return text.left(qMax(0, width)).leftJustified(qMax(0, width), QLatin1Char(' '));
 }
 
 void TerminalSession::close()

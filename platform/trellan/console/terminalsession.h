@@ -3,6 +3,7 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QString>
 
 #include <cstdio>
 
@@ -29,6 +30,11 @@ public:
     bool open(Interrupt interrupt, bool showCursor, QString *message);
     void close();
     bool isOpen() const { return m_screen != nullptr; }
+
+    // Draws text from a column, cut to the width left on the line.
+    static void put(int row, int column, const QString &text, int width);
+    // The text cut or filled with blanks to exactly width columns.
+    static QString padded(const QString &text, int width);
 
 signals:
     void keysWaiting();

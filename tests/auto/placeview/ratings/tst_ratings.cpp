@@ -11,6 +11,7 @@
 #include <hx/trellan/places/ratingitem.h>
 #include <hx/trellan/places/ratingprovider.h>
 #include <hx/trellan/places/ratingprovideractivityindicator.h>
+#include <hx/trellan/places/ratingprovideractivityindicatorlabel.h>
 #include <hx/trellan/places/ratingproviderutils.h>
 #include <hx/trellan/places/ratingtitlebar.h>
 #include <hx/trellan/places/reviewitem.h>
@@ -296,8 +297,11 @@ void tst_Ratings::reviewSheetFollowsTheLanguage()
     TestRoots roots;
     RatingDetails details(storedCafe(), yelpPoi(4.5, 12));
     details.open();
+    // Shown while reviews load, which the sheet above is already past.
+    RatingProviderActivityIndicatorLabel waiting;
     QTRY_VERIFY(ScreenText::render(&details).contains(QStringLiteral("Latest reviews")));
     hx::system::LocaleHandler::setLanguage(QStringLiteral("fr"));
+    QTRY_COMPARE(waiting.text(), QStringLiteral("Recherche d'avis sur"));
     QTRY_VERIFY2(ScreenText::render(&details).contains(QStringLiteral("Derniers avis")),
                  qPrintable(ScreenText::render(&details)));
     const QString screen = ScreenText::render(&details);
