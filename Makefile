@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format install package clean
+.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format translations install package clean
 
 all: build
 
@@ -69,6 +69,10 @@ demo: build data
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Refresh the catalogues from the sources; no line numbers, so parallel work merges cleanly.
+translations:
+	lupdate -locations none -no-obsolete src -ts translations/*.ts
 
 install: build
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)

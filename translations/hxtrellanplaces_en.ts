@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AddFieldAction</name>
+    <message>
+        <source>Add Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactPickerAction</name>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeleteAction</name>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeleteHomeAction</name>
+    <message>
+        <source>Delete Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeleteWorkAction</name>
+    <message>
+        <source>Delete Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditAction</name>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MapAction</name>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyHomeAction</name>
+    <message>
+        <source>Edit Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyWorkAction</name>
+    <message>
+        <source>Edit Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NavigateAction</name>
+    <message>
+        <source>Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlaceViewPage</name>
     <message>
         <source>This item has either been moved or deleted.</source>
@@ -116,6 +194,97 @@
     </message>
     <message>
         <source>mi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting your location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not find your exact location.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t find location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to find your current location.  Ensure that you are in a network coverage area and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month or Earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions Near Map Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points of Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest reviews</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read full reviews on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching for Reviews on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Places Action</name>
+    <message>
+        <source>My Location</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1027,6 +1196,24 @@
     </message>
 </context>
 <context>
+    <name>PlanAction</name>
+    <message>
+        <source>Plan Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>favunfav</name>
+    <message>
+        <source>Unfavorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>hx::trellan::places::CustomDialog</name>
     <message>
         <source>OK</source>
@@ -1034,6 +1221,61 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::Places</name>
+    <message>
+        <source>Address Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t find the address for %1 on a map. Do you want to continue ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::SelectorSheet</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your current location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An exact address or location name could not be found.  Would you like to use the location coordinates instead?
+Latitude %1 Longitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude %1 Longitude %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

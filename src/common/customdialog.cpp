@@ -20,8 +20,6 @@ using namespace hx::trellan;
 
 namespace {
 
-const char *const Context = "hx::trellan::places::CustomDialog";
-
 // The toolkit's alignment value the box takes in both directions.
 const int BoxAlignment = 2;
 
@@ -88,8 +86,8 @@ CustomDialog::~CustomDialog()
 
 void CustomDialog::retranslateUI()
 {
-    d->okButton->setText(QCoreApplication::translate(Context, "OK"));
-    d->cancelButton->setText(QCoreApplication::translate(Context, "Cancel"));
+    d->okButton->setText(QCoreApplication::translate("hx::trellan::places::CustomDialog", "OK"));
+    d->cancelButton->setText(QCoreApplication::translate("hx::trellan::places::CustomDialog", "Cancel"));
 }
 
 void CustomDialog::setTitle(const QString &title)
