@@ -51,6 +51,16 @@
     </message>
 </context>
 <context>
+    <name>MapHolder</name>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation>
+            <numerusform>%1 adresse trouvée</numerusform>
+            <numerusform>%1 adresses trouvées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MyHomeAction</name>
     <message>
         <source>Edit Home</source>
@@ -280,12 +290,159 @@
         <source>Select</source>
         <translation>Sélectionner</translation>
     </message>
+    <message>
+        <source>Add Favorite</source>
+        <translation>Ajouter un favori</translation>
+    </message>
+    <message>
+        <source>Add Home</source>
+        <translation>Ajouter le domicile</translation>
+    </message>
+    <message>
+        <source>Add Work</source>
+        <translation>Ajouter le travail</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Your location</source>
+        <translation>Votre position</translation>
+    </message>
+    <message>
+        <source>Place Details</source>
+        <translation>Détails du lieu</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
     <message>
         <source>My Location</source>
         <translation>Ma position</translation>
+    </message>
+</context>
+<context>
+    <name>PlacesDetail</name>
+    <message>
+        <source>OPEN</source>
+        <translation>OUVERT</translation>
+    </message>
+    <message>
+        <source>CLOSED</source>
+        <translation>FERMÉ</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Hours</source>
+        <translation>Horaires du jour</translation>
+    </message>
+    <message>
+        <source>Cuisine</source>
+        <translation>Cuisine</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Amenities</source>
+        <translation>Équipements</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site Web</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Stationnement</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Réservations</translation>
+    </message>
+    <message>
+        <source>Dress Code</source>
+        <translation>Tenue exigée</translation>
+    </message>
+    <message>
+        <source>Live Entertainment</source>
+        <translation>Spectacles</translation>
+    </message>
+    <message>
+        <source>Price Range</source>
+        <translation>Gamme de prix</translation>
+    </message>
+    <message>
+        <source>Payment Method</source>
+        <translation>Mode de paiement</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Toll Number</source>
+        <translation>Numéro payant</translation>
+    </message>
+    <message>
+        <source>FAX</source>
+        <translation>FAX</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Work Phone Number</source>
+        <translation>Numéro de téléphone professionnel</translation>
+    </message>
+    <message>
+        <source>Home Phone Number</source>
+        <translation>Numéro de téléphone personnel</translation>
+    </message>
+    <message>
+        <source>Mobile Phone Number</source>
+        <translation>Numéro de portable</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Speciality</source>
+        <translation>Spécialité</translation>
+    </message>
+    <message>
+        <source>Hours of operation</source>
+        <translation>Heures d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Make a reservation</source>
+        <translation>Faire une réservation</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horaires</translation>
+    </message>
+    <message>
+        <source>Additional Information</source>
+        <translation>Informations complémentaires</translation>
+    </message>
+    <message>
+        <source>Contact Information</source>
+        <translation>Coordonnées</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
     </message>
 </context>
 <context>
