@@ -406,7 +406,9 @@ void DetailsView::addItems(const QList<Control *> &rows, int header, bool hideab
 
 void DetailsView::retranslateUI()
 {
-    const bool english = QLocale().language() == QLocale::English;
+    // The C locale shows the texts as written, which is English too.
+    const QLocale::Language language = QLocale().language();
+    const bool english = language == QLocale::English || language == QLocale::C;
     for (Control *control : qAsConst(m_englishOnly))
         control->setVisible(english);
 }
