@@ -339,14 +339,21 @@ void tst_DetailsView::reservationRowArrivesWithTheRatingReply()
 
 void tst_DetailsView::additionalInformationFollowsTheLanguage()
 {
-    DetailsView view(poiPlace(contactDetails()), PlaceViewMode::View);
+    DetailsView::setTimeSource([] { return monday(12, 0); });
+    PointOfInterestAuxiliaryData poi = contactDetails();
+    poi.setOpeningHours({ { DayOfWeek::Monday, { TimeRange(7, 0, 11, 30) } } });
+    DetailsView view(poiPlace(poi), PlaceViewMode::View);
     QVERIFY(ScreenText::render(&view).contains(QStringLiteral("Street parking")));
+    QVERIFY(ScreenText::render(&view).contains(QStringLiteral("7:00 AM - 11:30 AM")));
     hx::system::LocaleHandler::setLanguage(QStringLiteral("fr_FR"));
     QTRY_VERIFY2(ScreenText::render(&view).contains(QStringLiteral("Numéro de téléphone")),
                  qPrintable(ScreenText::render(&view)));
     QString screen = ScreenText::render(&view);
     QVERIFY2(!screen.contains(QStringLiteral("Street parking")), qPrintable(screen));
     QVERIFY2(screen.contains(QStringLiteral("Site Web")), qPrintable(screen));
+    QVERIFY2(screen.contains(QStringLiteral("Horaires du jour")), qPrintable(screen));
+    QVERIFY2(screen.contains(QStringLiteral("07:00 - 11:30")), qPrintable(screen));
+    QVERIFY2(screen.contains(QStringLiteral("FERMÉ")), qPrintable(screen));
     hx::system::LocaleHandler::setLanguage(QStringLiteral("en_US"));
     QTRY_VERIFY(ScreenText::render(&view).contains(QStringLiteral("Street parking")));
 }
