@@ -314,6 +314,17 @@
         <source>Place Details</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The place can&apos;t be found, id = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1378,6 +1389,21 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::MyPlaceSelectorPrivate</name>
+    <message>
+        <source>Home Deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>was removed from My Places because the contact entry no longer includes an address.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -314,6 +314,17 @@
         <source>Place Details</source>
         <translation>Détails du lieu</translation>
     </message>
+    <message>
+        <source>The place can&apos;t be found, id = %1</source>
+        <translation>Le lieu est introuvable, id = %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation>
+            <numerusform>%1 adresse trouvée</numerusform>
+            <numerusform>%1 adresses trouvées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1379,6 +1390,21 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::MyPlaceSelectorPrivate</name>
+    <message>
+        <source>Home Deleted!</source>
+        <translation>Domicile supprimé !</translation>
+    </message>
+    <message>
+        <source>Work Deleted!</source>
+        <translation>Travail supprimé !</translation>
+    </message>
+    <message>
+        <source>was removed from My Places because the contact entry no longer includes an address.</source>
+        <translation>a été retiré de Mes lieux, car la fiche du contact ne comporte plus d&apos;adresse.</translation>
     </message>
 </context>
 <context>
