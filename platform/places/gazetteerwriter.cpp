@@ -17,6 +17,7 @@
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
 #include "gazetteerwriter_p.h"
+#include "sqlstatement_p.h"
 
 namespace hx {
 namespace platform {
@@ -74,12 +75,6 @@ bool isKnownKind(int kind)
     default:
         return false;
     }
-}
-
-void bindText(sqlite3_stmt *statement, int index, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
 }
 
 bool syncPath(const QString &path, int flags)
@@ -167,7 +162,7 @@ bool GazetteerWriterPrivate::copyExisting()
                 &entry.country, &entry.countryCode, &entry.category,   &entry.phone, &entry.url,    &entry.email };
         const int columns[] = { 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13 };
         for (int i = 0; i < 12; ++i)
-            *texts[i] = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(rows, columns[i])));
+            *texts[i] = SqlStatement::columnText(rows, columns[i]);
         if (sqlite3_column_type(rows, 14) != SQLITE_NULL) {
             entry.latitude = sqlite3_column_double(rows, 14);
             entry.longitude = sqlite3_column_double(rows, 15);
@@ -193,14 +188,14 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
 {
     sqlite3_stmt *insert = insertEntry;
     sqlite3_bind_int(insert, 1, entry.kind);
-    bindText(insert, 2, entry.name.trimmed());
-    bindText(insert, 3, GazetteerText::foldedKey(entry.name));
+    SqlStatement::bindText(insert, 2, entry.name.trimmed());
+    SqlStatement::bindText(insert, 3, GazetteerText::foldedKey(entry.name));
     const QString texts[]
         = { entry.street,      entry.postalCode, entry.city,  entry.region, entry.regionCode, entry.country,
             entry.countryCode, entry.category,   entry.phone, entry.url,    entry.email };
     int index = 4;
     for (const QString &text : texts)
-        bindText(insert, index++, text.trimmed());
+        SqlStatement::bindText(insert, index++, text.trimmed());
     if (qIsNaN(entry.latitude)) {
         sqlite3_bind_null(insert, 15);
         sqlite3_bind_null(insert, 16);
@@ -214,11 +209,11 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
     else
         sqlite3_bind_double(insert, 18, entry.rating);
     sqlite3_bind_int(insert, 19, qIsNaN(entry.rating) ? 0 : entry.ratingCount);
-    bindText(insert, 20, GazetteerText::indexText(entry.kind, entry.name));
+    SqlStatement::bindText(insert, 20, GazetteerText::indexText(entry.kind, entry.name));
     const QString place = QStringList { entry.street, entry.postalCode, entry.city, entry.region, entry.country }.join(
         QLatin1Char(' '));
-    bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
-    bindText(insert, 22, entry.category.trimmed().toCaseFolded());
+    SqlStatement::bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
+    SqlStatement::bindText(insert, 22, entry.category.trimmed().toCaseFolded());
     const int rc = sqlite3_step(insert);
     sqlite3_reset(insert);
     if (rc != SQLITE_DONE)
@@ -388,8 +383,8 @@ bool GazetteerWriter::addCategory(const QString &code, const QString &name)
         d->error = QStringLiteral("a category without a code");
         return false;
     }
-    bindText(d->insertCategory, 1, code.trimmed());
-    bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
+    SqlStatement::bindText(d->insertCategory, 1, code.trimmed());
+    SqlStatement::bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
     const int rc = sqlite3_step(d->insertCategory);
     sqlite3_reset(d->insertCategory);
     return rc == SQLITE_DONE || d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
