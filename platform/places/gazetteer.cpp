@@ -95,6 +95,7 @@ bool GazetteerPrivate::open()
     if (!statement(version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql)
         || !prefix.prepare() || !nearest.prepare() || !categories.prepare())
         return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
+    reviews.prepare();
     // The file never changes under us, so one read transaction lasts as long as the connection:
     // statements then skip beginning and ending their own, with its check of the file header.
     if (db && sqlite3_exec(db, "BEGIN; SELECT 1 FROM entries LIMIT 1", nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -248,6 +249,11 @@ GazetteerEntry Gazetteer::entry(qint64 id) const
 QStringList Gazetteer::categories(const QString &prefix, int limit) const
 {
     return d->categories.categories(prefix, limit);
+}
+
+QList<GazetteerReview> Gazetteer::reviews(qint64 id) const
+{
+    return d->db ? d->reviews.of(id) : QList<GazetteerReview>();
 }
 
 } // namespace places

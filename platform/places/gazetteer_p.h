@@ -8,6 +8,7 @@
 
 #include "categorysearch_p.h"
 #include "fileidentity_p.h"
+#include "gazetteerreviews_p.h"
 #include "nearestwalk_p.h"
 #include "prefixsearch_p.h"
 
@@ -19,11 +20,12 @@ namespace platform {
 namespace places {
 
 // The one read-only connection to a gazetteer file, shared by its three engines: the
-// full-text prefix search, the nearest walk of the spatial index and the category search.
+// full-text prefix search, the nearest walk of the spatial index and the category search, and
+// the reviews of its points of interest.
 class GazetteerPrivate
 {
 public:
-    GazetteerPrivate() : prefix(*this), nearest(*this), categories(*this) { }
+    GazetteerPrivate() : prefix(*this), nearest(*this), categories(*this), reviews(*this) { }
     ~GazetteerPrivate();
 
     bool open();
@@ -44,6 +46,7 @@ public:
     PrefixSearch prefix;
     NearestWalk nearest;
     CategorySearch categories;
+    GazetteerReviews reviews;
 };
 
 } // namespace places

@@ -121,7 +121,8 @@ bool GazetteerWriterPrivate::createStaging()
                               &insertCategory, nullptr)
             != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
-    return true;
+    QString reason;
+    return reviews.create(db, &reason) || fail(reason);
 }
 
 bool GazetteerWriterPrivate::copyExisting()
@@ -175,6 +176,9 @@ bool GazetteerWriterPrivate::copyExisting()
         copied = insert(entry);
     }
     sqlite3_finalize(rows);
+    QString reason;
+    if (copied && step == SQLITE_DONE && !reviews.copyExisting(&reason))
+        copied = fail(reason);
     copied = copied && step == SQLITE_DONE
         && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories; "
                 "COMMIT;");
@@ -223,7 +227,12 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
 
 bool GazetteerWriterPrivate::buildTables()
 {
-    if (!exec(GazetteerSchema::CreateTables) || !exec(BuildSql) || !exec(GazetteerSchema::CreateIndexes))
+    QString reason;
+    if (!exec(GazetteerSchema::CreateTables) || !exec(BuildSql))
+        return false;
+    if (!reviews.build(&reason))
+        return fail(reason);
+    if (!exec(GazetteerSchema::CreateIndexes))
         return false;
     const QByteArray versions = QByteArray("PRAGMA application_id = ")
         + QByteArray::number(GazetteerSchema::ApplicationId)
@@ -251,6 +260,7 @@ bool GazetteerWriterPrivate::finishFile()
 
 void GazetteerWriterPrivate::closeDatabase()
 {
+    reviews.close();
     sqlite3_finalize(insertEntry);
     sqlite3_finalize(insertCategory);
     insertEntry = nullptr;
@@ -373,6 +383,13 @@ bool GazetteerWriter::add(const GazetteerEntry &entry)
         return false;
     ++d->count;
     return true;
+}
+
+bool GazetteerWriter::addReview(const GazetteerReview &review)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    return d->reviews.add(review, &d->error);
 }
 
 bool GazetteerWriter::addCategory(const QString &code, const QString &name)
