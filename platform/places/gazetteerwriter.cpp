@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "gazetteerschema_p.h"
+#include "gazetteerstaging_p.h"
 #include "gazetteertext_p.h"
 #include "gazetteerwriter_p.h"
 #include "sqlstatement_p.h"
@@ -24,44 +25,6 @@ namespace platform {
 namespace places {
 
 namespace {
-constexpr const char *StagingSql = R"sql(
-CREATE TEMP TABLE staging(
-    seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
-    city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
-    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, rating REAL, rating_count INTEGER,
-    indexed_name TEXT, indexed_place TEXT, category_key TEXT);
-CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
-)sql";
-
-constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
-                                     "country_code, category, phone, url, email, latitude, longitude, importance, "
-                                     "rating, rating_count";
-
-// Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
-constexpr const char *BuildSql = R"sql(
-INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
-    country_code, category, phone, url, email, latitude, longitude, importance, rating, rating_count)
-SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
-    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance,
-    rating, rating_count
-FROM temp.staging ORDER BY importance DESC, seq;
-INSERT INTO poi_categories(code_key, id, latitude, longitude)
-SELECT category_key, id, latitude, longitude FROM (
-    SELECT kind, category_key, latitude, longitude, row_number() OVER (ORDER BY importance DESC, seq) AS id
-    FROM temp.staging) WHERE kind = 16; -- points of interest
-INSERT INTO names(rowid, name, place)
-SELECT row_number() OVER (ORDER BY importance DESC, seq), indexed_name, indexed_place
-FROM temp.staging ORDER BY importance DESC, seq;
-INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
-SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
-INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
-INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
-INSERT INTO names(names) VALUES('optimize');
-CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
-INSERT INTO terms(term) SELECT term FROM temp.vocabulary;
-DROP TABLE temp.vocabulary;
-)sql";
-
 bool isKnownKind(int kind)
 {
     switch (kind) {
@@ -111,9 +74,9 @@ bool GazetteerWriterPrivate::createStaging()
     // fills, one sync of the finished file before it replaces the old one.
     if (!exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -65536;"))
         return false;
-    if (!exec(StagingSql))
+    if (!exec(GazetteerStaging::StagingSql))
         return false;
-    const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + EntryColumns
+    const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + GazetteerStaging::EntryColumns
         + ", indexed_name, indexed_place, category_key) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
           "?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22)";
     if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
@@ -149,7 +112,7 @@ bool GazetteerWriterPrivate::copyExisting()
         && sqlite3_column_int(version, 0) >= GazetteerSchema::FirstVersionWithRatings;
     sqlite3_finalize(version);
     // Through the same insert as new entries, so their index text is made the same way.
-    QByteArray select = QByteArray("SELECT ") + EntryColumns + " FROM old.entries ORDER BY id";
+    QByteArray select = QByteArray("SELECT ") + GazetteerStaging::EntryColumns + " FROM old.entries ORDER BY id";
     if (!hasRatings)
         select.replace("rating, rating_count", "NULL, 0");
     sqlite3_stmt *rows = nullptr;
@@ -228,7 +191,7 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
 bool GazetteerWriterPrivate::buildTables()
 {
     QString reason;
-    if (!exec(GazetteerSchema::CreateTables) || !exec(BuildSql))
+    if (!exec(GazetteerSchema::CreateTables) || !exec(GazetteerStaging::BuildSql))
         return false;
     if (!reviews.build(&reason))
         return fail(reason);

@@ -1,4 +1,8 @@
 #include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/placemanager.h>
+#include <hx/platform/places/reviewauxiliarydata.h>
+#include <hx/trellan/places/ratingprovider.h>
+#include <hx/trellan/places/ratingproviderutils.h>
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -16,6 +20,8 @@
 using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
 using hx::platform::places::GazetteerReview;
+using namespace hx::platform::places;
+using namespace hx::trellan::places;
 
 namespace {
 struct Run
@@ -83,11 +89,14 @@ private slots:
     void aReviewLineIsStoredOrSkippedWithItsReason();
     void reviewsFollowTheirPlaceWhenTheFileIsWrittenAgain();
     void theReviewSheetListsStoredReviewsNewestFirst();
+    void thePlacesPictureIsItsNewestReviewsImage();
 
 private:
     QString path(const char *name) const { return m_roots->path() + QLatin1Char('/') + QLatin1String(name); }
     // Imports the places and then the reviews file holding lines into the test's gazetteer.
     Run import(const QByteArray &lines, const QStringList &more = {});
+    // Picks the place with hxplaces, which stores it, and returns its id; -1 when that fails.
+    qint64 pickAndStore(const QString &typed);
 
     QScopedPointer<hx::test::TestRoots> m_roots;
 };
@@ -112,6 +121,16 @@ Run tst_ImportReviews::import(const QByteArray &lines, const QStringList &more)
                       QStringList { "--replace", "-o", m_roots->gazetteerPath(), path("places.csv"), "--reviews",
                                     path("reviews.jsonl") }
                           + more);
+}
+
+qint64 tst_ImportReviews::pickAndStore(const QString &typed)
+{
+    const Run pick = runProgram(HX_HXPLACES,
+                                { "pick", "--type", typed, "--choose", "1", "--store", m_roots->storePath(),
+                                  "--gazetteer", m_roots->gazetteerPath() });
+    const QJsonObject selected
+        = QJsonDocument::fromJson(pick.out.toUtf8()).object().value(QStringLiteral("selected_place")).toObject();
+    return pick.exitCode == 0 ? selected.value(QStringLiteral("id")).toVariant().toLongLong() : -1;
 }
 
 void tst_ImportReviews::aReviewLineIsStoredOrSkippedWithItsReason_data()
@@ -234,16 +253,10 @@ void tst_ImportReviews::theReviewSheetListsStoredReviewsNewestFirst()
 {"place": "Grand River Bakery", "author": "Cy", "rating": 4, "text": "Middle one", "date": "2026-01-15"}
 )";
     QCOMPARE(import(lines).exitCode, 0);
-    const QStringList data { "--store", m_roots->storePath(), "--gazetteer", m_roots->gazetteerPath(),
-                             "--at",    "43.4643,-80.5204" };
-    const Run pick
-        = runProgram(HX_HXPLACES, QStringList { "pick", "--type", "grand river bak", "--choose", "1" } + data);
-    QCOMPARE(pick.exitCode, 0);
-    const QJsonObject selected
-        = QJsonDocument::fromJson(pick.out.toUtf8()).object().value(QStringLiteral("selected_place")).toObject();
-    QCOMPARE(selected.value(QStringLiteral("name")).toString(), QStringLiteral("Grand River Bakery"));
-    const QString id = QString::number(selected.value(QStringLiteral("id")).toVariant().toLongLong());
-
+    const qint64 stored = pickAndStore(QStringLiteral("grand river bak"));
+    QVERIFY(stored > 0);
+    const QString id = QString::number(stored);
+    const QStringList data { "--store", m_roots->storePath(), "--gazetteer", m_roots->gazetteerPath() };
     const Run shown = runProgram(HX_HXPLACES, QStringList { "show", "reviews", id, "--dump" } + data);
     QCOMPARE(shown.exitCode, 0);
     const QRegularExpression reviewData(QStringLiteral("ReviewData\": \\((\\w+), "));
@@ -251,6 +264,7 @@ void tst_ImportReviews::theReviewSheetListsStoredReviewsNewestFirst()
     for (auto match = reviewData.globalMatch(shown.out); match.hasNext();)
         authors.append(match.next().captured(1));
     QVERIFY2(authors == (QStringList { "Ana", "Cy", "Bo" }), qPrintable(shown.out));
+    QVERIFY2(shown.out.contains(QStringLiteral("RatingTitle\": Grand River Bakery")), qPrintable(shown.out));
     QVERIFY2(shown.out.contains(QStringLiteral("\"Newest one\"")), qPrintable(shown.out));
     QVERIFY2(shown.out.contains(QStringLiteral("stars_large@2x_3.5star.png")), qPrintable(shown.out));
     // hxplaces supplies the star images the library asks the application for.
@@ -261,6 +275,45 @@ void tst_ImportReviews::theReviewSheetListsStoredReviewsNewestFirst()
     const QString picture = path("reviews.png");
     QCOMPARE(runProgram(HX_HXPLACES, QStringList { "show", "reviews", id, "--png", picture } + data).exitCode, 0);
     QVERIFY(!QImage(picture).isNull());
+}
+
+void tst_ImportReviews::thePlacesPictureIsItsNewestReviewsImage()
+{
+    const QByteArray lines
+        = R"({"place": "Grand River Bakery", "author": "Old", "rating": 4, "text": "a", "date": "2025-01-01", "image": "https://img.example/old.jpg"}
+{"place": "Grand River Bakery", "author": "Newest", "rating": 5, "text": "b", "date": "2026-05-01", "url": "https://reviews.example/newest"}
+{"place": "Grand River Bakery", "author": "Middle", "rating": 3, "text": "c", "date": "2025-09-01", "image": "https://img.example/middle.jpg"}
+)";
+    QCOMPARE(import(lines).exitCode, 0);
+    const qint64 id = pickAndStore(QStringLiteral("grand river bak"));
+    QVERIFY(id > 0);
+    Error::Type error = Error::None;
+    const QSharedPointer<Place> bakery(PlaceManager().getPlace(id, error));
+    QVERIFY(bakery);
+
+    RatingProvider provider;
+    QSignalSpy imageUrl(&provider, &RatingProvider::imageUrlAvailable);
+    QSignalSpy search(&provider, &RatingProvider::searchResult);
+    provider.requestForRating(bakery);
+    QVERIFY(search.wait());
+    QCOMPARE(imageUrl.size(), 1);
+    QCOMPARE(imageUrl.first().first().toUrl(), QUrl(QStringLiteral("https://img.example/middle.jpg")));
+
+    // The sheet's own request: the reviews alone, newest first, each with its page and picture.
+    QSignalSpy business(&provider, &RatingProvider::businessResult);
+    provider.requestForBusinessDetails(bakery);
+    QVERIFY(business.wait());
+    const QList<AuxiliaryData> data = business.first().first().value<QList<AuxiliaryData>>();
+    const QList<ReviewAuxiliaryData> reviews = RatingProviderUtils::getReviewAuxiliaryData(data);
+    QCOMPARE(reviews.size(), data.size());
+    QStringList authors;
+    for (const ReviewAuxiliaryData &review : reviews)
+        authors.append(review.userName());
+    QCOMPARE(authors, (QStringList { "Newest", "Middle", "Old" }));
+    QCOMPARE(reviews.first().url(), QUrl(QStringLiteral("https://reviews.example/newest")));
+    QCOMPARE(reviews.first().provider().name(), RatingProviderUtils::YELP_PROVIDER_NAME);
+    QCOMPARE(reviews.at(2).property(QStringLiteral("imageUrl")).toString(),
+             QStringLiteral("https://img.example/old.jpg"));
 }
 
 QTEST_MAIN(tst_ImportReviews)
