@@ -280,6 +280,10 @@
         <source>Share</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1276,6 +1280,37 @@ Latitude %1 Longitude %2</source>
     </message>
     <message>
         <source>Latitude %1 Longitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TCSItemIconCommon</name>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Work</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

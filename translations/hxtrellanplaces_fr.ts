@@ -280,6 +280,10 @@
         <source>Select</source>
         <translation>Sélectionner</translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1278,6 +1282,37 @@ Latitude %1 Longitude %2</translation>
     <message>
         <source>Latitude %1 Longitude %2</source>
         <translation>Latitude %1 Longitude %2</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TCSItemIconCommon</name>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Y aller</translation>
+    </message>
+    <message>
+        <source>Plan Route</source>
+        <translation>Planifier l&apos;itinéraire</translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Afficher les détails</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete Home</source>
+        <translation>Supprimer le domicile</translation>
+    </message>
+    <message>
+        <source>Delete Work</source>
+        <translation>Supprimer le travail</translation>
     </message>
 </context>
 </TS>
