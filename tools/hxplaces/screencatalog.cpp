@@ -1,11 +1,12 @@
 #include "screencatalog.h"
 
 #include "dialogsscreen.h"
+#include "resultsscreen.h"
 #include "reviewsscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("dialogs"), QStringLiteral("reviews") };
+    return { QStringLiteral("dialogs"), QStringLiteral("results"), QStringLiteral("reviews") };
 }
 
 namespace {
@@ -36,6 +37,13 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("reviews"))
         return createReviews(arguments, message);
+    if (name == QLatin1String("results")) {
+        if (arguments.isEmpty()) {
+            *message = QStringLiteral("the results screen takes the text to search for");
+            return nullptr;
+        }
+        return new ResultsScreen(arguments.join(QLatin1Char(' ')));
+    }
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;

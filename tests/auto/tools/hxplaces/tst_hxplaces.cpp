@@ -197,6 +197,8 @@ private slots:
     void showStepThatCannotBeDone();
     void showWritesAPicture();
     void showReviewsOfAStoredPlace();
+    void showResultsOfASearch_data();
+    void showResultsOfASearch();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
     void usersStoreIsCreatedOnFirstUseAndReused();
@@ -866,6 +868,34 @@ void tst_HxPlaces::quietUnlessVerbose()
     QCOMPARE(verbose.code, 0);
     QVERIFY2(verbose.err.contains("PlaceUtils::init(): INFO"), verbose.err);
     QCOMPARE(verbose.out, quiet.out);
+}
+
+void tst_HxPlaces::showResultsOfASearch_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("the name picks the place") << "ItemTitle"
+                                              << "Picked: Café Pyrus";
+    QTest::newRow("the circle asks for its details") << "MoreInfoCircle"
+                                                     << "Details of: Café Pyrus";
+}
+
+void tst_HxPlaces::showResultsOfASearch()
+{
+    QFETCH(QString, part);
+    QFETCH(QString, answer);
+
+    StoreFixture::addFavorite(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    const Result shown
+        = run(QStringList { "show", "results", "pyrus", "--do", "tap-part", "Results", "2", part, "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const QString &text : { QStringLiteral("[0] HEADER_MYPLACES: My Places"),
+                                 QStringLiteral("[1] TYPE_MYPLACES: [img ic_poi.png] | [img CornerFavorite.png] | "
+                                                "Café Pyrus"),
+                                 QStringLiteral("Label \"Answer\": ") + answer })
+        QVERIFY2(shown.out.contains(text.toUtf8()), shown.out + shown.err);
 }
 
 void tst_HxPlaces::showReviewsOfAStoredPlace()
