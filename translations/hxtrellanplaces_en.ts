@@ -284,6 +284,26 @@
         <source>More</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Retrieving details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Results Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results for: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>

@@ -284,6 +284,26 @@
         <source>More</source>
         <translation>Plus</translation>
     </message>
+    <message>
+        <source>Retrieving details</source>
+        <translation>Récupération des détails</translation>
+    </message>
+    <message>
+        <source>Address not found</source>
+        <translation>Adresse introuvable</translation>
+    </message>
+    <message>
+        <source>No Results Found</source>
+        <translation>Aucun résultat trouvé</translation>
+    </message>
+    <message>
+        <source>Results for: %1</source>
+        <translation>Résultats pour : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
