@@ -1,12 +1,15 @@
 #include <QtTest/QtTest>
 
 #include <hx/platform/places/internalplacemanager.h>
+#include <hx/pps/locationserver.h>
 #include <hx/system/localehandler.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/footer.h>
+#include <hx/trellan/places/getgeolocation.h>
 #include <hx/trellan/places/myplaceslistitembuilder.h>
+#include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/searchlistitemmanager.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
@@ -14,6 +17,7 @@
 #include <hx/trellan/testdriver.h>
 
 #include "gazetteerfixture.h"
+#include "ppsstatusfile.h"
 #include "signalwaiter.h"
 #include "testroots.h"
 
@@ -72,6 +76,7 @@ private slots:
     void collapseFooterShowsOnlyItsImage();
     void withoutABuilderPlaceRowsStillShow();
     void footerFollowsTheLanguage();
+    void distancesFollowThePosition();
 
 private:
     std::unique_ptr<TestRoots> m_roots;
@@ -191,6 +196,24 @@ void tst_SearchListItemManager::footerFollowsTheLanguage()
     QVERIFY2(screen.text().contains(QLatin1String("FOOTER_MORE_NONE: More |")), qPrintable(screen.text()));
     hx::system::LocaleHandler::setLanguage(QStringLiteral("fr"));
     QTRY_VERIFY2(screen.text().contains(QLatin1String("FOOTER_MORE_NONE: Plus |")), qPrintable(screen.text()));
+}
+
+void tst_SearchListItemManager::distancesFollowThePosition()
+{
+    using hx::trellan::places::GetGeolocation;
+    QVERIFY(SignalWaiter::waitFor([] { return !GetGeolocation::isRunning(PlaceUtils::genericRequest); }, 10000));
+    QVERIFY(PpsStatusFile::write(QStringLiteral("/pps/services/locale/uom"), "@uom\nuom::metric\n"));
+    hx::pps::LocationServer server;
+    // Cafe 1 lies 0.01 degree north of here.
+    server.setFixedPosition(43.50, -80.5, 5);
+    QVERIFY(server.start());
+    Screen screen;
+    QVERIFY(screen.show(m_collapsed.get(), [this] {
+        m_collapsed->load(QStringLiteral("cafe 1"), Coordinates(), { FilterCategory::Pois }, true);
+    }));
+    // The rows asked for the position as they were drawn; its arrival redraws them.
+    QTRY_VERIFY2_WITH_TIMEOUT(screen.text().contains(QLatin1String("| Cafe 1 | 1.1 km |")), qPrintable(screen.text()),
+                              10000);
 }
 
 QTEST_MAIN(tst_SearchListItemManager)
