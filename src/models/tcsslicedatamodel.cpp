@@ -63,6 +63,18 @@ void TCSSliceDataModel::load(const QString &text, const hx::platform::geo::Bound
     d->searchManager.search(text, near, id, groups, 0, SLICE_SIZE);
 }
 
+void TCSSliceDataModel::clear()
+{
+    {
+        QMutexLocker locker(&mutex());
+        nextSearchId();
+        d->moreData = false;
+        d->sliceIndex = 0;
+        storage().clear();
+    }
+    rows()->clear();
+}
+
 void TCSSliceDataModel::getNextSlice()
 {
     int id;

@@ -31,6 +31,8 @@ public:
     // Drops the rows and asks for the first slice.
     void load(const QString &text, const hx::platform::geo::BoundingBox &box,
               const hx::platform::places::Coordinates &near, const QList<FilterCategory::Type> &categories);
+    // Drops the rows; replies of the last request add nothing.
+    void clear();
     // Asks for the next slice while the store has more and the list is not full.
     void getNextSlice();
     // The places of the slice of 10 rows that holds the row of indexPath.

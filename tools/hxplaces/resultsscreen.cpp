@@ -39,11 +39,15 @@ ResultsScreen::ResultsScreen(const QString &text, QObject *parent)
             [this](const QVariantList &path) { m_answer->setText(QStringLiteral("Picked: ") + nameAt(path)); });
     connect(m_rows.data(), &SearchListItemManager::infoClicked, this,
             [this](const QVariantList &path) { m_answer->setText(QStringLiteral("Details of: ") + nameAt(path)); });
-    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, [this](const QVariantList &path) {
-        const FilterCategory::Type category = ItemType::getFilter(m_shown->itemType(path));
-        show(m_category.data());
-        m_category->load(category, m_text, Coordinates(), true);
-    });
+    // Queued: the tapped footer's row goes with the list's old model.
+    connect(
+        m_rows.data(), &SearchListItemManager::footerClicked, this,
+        [this](const QVariantList &path) {
+            const FilterCategory::Type category = ItemType::getFilter(m_shown->itemType(path));
+            show(m_category.data());
+            m_category->load(category, m_text, Coordinates(), true);
+        },
+        Qt::QueuedConnection);
     show(m_all.data());
     m_all->load(text, Coordinates(), {}, true);
 }

@@ -3,10 +3,12 @@
 #include "dialogsscreen.h"
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
+#include "searchscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("dialogs"), QStringLiteral("results"), QStringLiteral("reviews") };
+    return { QStringLiteral("dialogs"), QStringLiteral("results"), QStringLiteral("reviews"),
+             QStringLiteral("search") };
 }
 
 namespace {
@@ -48,5 +50,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;
     }
+    if (name == QLatin1String("search"))
+        return new SearchScreen;
     return new DialogsScreen;
 }
