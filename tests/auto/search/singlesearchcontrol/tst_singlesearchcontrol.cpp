@@ -88,6 +88,8 @@ private slots:
     void aFooterOpensTheCategoryAndCollapsesBack();
     void pickingAPlaceWithAPosition();
     void anAddressThatCannotBeGeocodedTurnsTheDialogIntoTheFailure();
+    void anAddressIsGeocodedBeforeItIsPicked();
+    void aSuggestionIsResolvedThenPicked();
     void steppingThroughTheResults();
     void theBarFollowsTheLanguage();
 
@@ -104,6 +106,11 @@ void tst_SingleSearchControl::init()
         places.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.5 + i * 1e-3, -80.5,
                                             QStringLiteral("restaurant"), 100 - i));
     places.append(GazetteerFixture::poi(QStringLiteral("Kiosk Unique"), 43.6, -80.5));
+    auto street = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Address, QStringLiteral("7 Erb Street"),
+                                          43.4643, -80.5204);
+    street.street = QStringLiteral("7 Erb Street");
+    street.city = QStringLiteral("Waterloo");
+    places.append(street);
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), places));
     StoreFixture::addRecent(QStringLiteral("Kitchener Market"), 43.4501, -80.4890);
 }
@@ -259,6 +266,47 @@ void tst_SingleSearchControl::anAddressThatCannotBeGeocodedTurnsTheDialogIntoThe
     QCOMPARE(SystemUi::visibleCount(), dialogs);
     QVERIFY(SystemUi::pressButton(QStringLiteral("OK")));
     QCOMPARE(available.count(), 0);
+}
+
+void tst_SingleSearchControl::anAddressIsGeocodedBeforeItIsPicked()
+{
+    MapScreen screen;
+    QSignalSpy available(&screen.search, &SearchControl::searchResultsAvailable);
+    hx::platform::places::Address address;
+    address.setStreet(QStringLiteral("7 Erb Street"));
+    address.setCity(QStringLiteral("Waterloo"));
+    QSharedPointer<hx::platform::places::Place> typed(new hx::platform::places::Place(
+        QStringLiteral("Erb Office"), hx::platform::places::Location(hx::platform::places::Coordinates(), address)));
+    QVERIFY(QMetaObject::invokeMethod(screen.control, "onSelectContinue",
+                                      Q_ARG(QSharedPointer<hx::platform::places::Place>, typed)));
+    QCOMPARE(SystemUi::top().title, QStringLiteral("Retrieving details"));
+    QVERIFY(SignalWaiter::wait(available, 1, 10000));
+    const Places picked = available.first().at(0).value<Places>();
+    QCOMPARE(picked.size(), 1);
+    QCOMPARE(picked.first()->name(), QStringLiteral("Erb Office"));
+    QVERIFY(qAbs(picked.first()->primaryCoordinates().latitude() - 43.4643) < 1e-3);
+    QVERIFY(SystemUi::findByObjectName(QStringLiteral("SingleSearchControlDialog")).isNull());
+}
+
+void tst_SingleSearchControl::aSuggestionIsResolvedThenPicked()
+{
+    MapScreen screen;
+    QSignalSpy available(&screen.search, &SearchControl::searchResultsAvailable);
+    QVERIFY(screen.type(QStringLiteral("kiosk u")));
+    QVERIFY2(screen.listShows(QStringLiteral("TYPE_SUGGESTION")), qPrintable(screen.text()));
+    int row = -1;
+    for (const QString &line : screen.text().split(QLatin1Char('\n'))) {
+        if (line.contains(QLatin1String("TYPE_SUGGESTION")))
+            row = line.trimmed().mid(1, line.trimmed().indexOf(QLatin1Char(']')) - 1).toInt();
+    }
+    QVERIFY2(TestDriver::tapRowPart(&screen.pane, QStringLiteral("SearchList"), { row }, QStringLiteral("ItemTitle")),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY(SignalWaiter::wait(available));
+    const Places picked = available.first().at(0).value<Places>();
+    QCOMPARE(picked.size(), 1);
+    QCOMPARE(picked.first()->name(), QStringLiteral("Kiosk Unique"));
+    QVERIFY(!picked.first()->hasTag(QStringLiteral("internal:suggestion")));
+    QCOMPARE(available.first().at(1).value<hx::platform::places::Error::Type>(), hx::platform::places::Error::None);
 }
 
 void tst_SingleSearchControl::steppingThroughTheResults()
