@@ -9,6 +9,7 @@
 #include <hx/phone/phonenumberformatter.h>
 #include <hx/platform/places/contactauxiliarydata.h>
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
+#include <hx/trellan/places/detailsview.h>
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/placeviewutils.h>
 #include <hx/trellan/places/propertyreader.h>
@@ -248,9 +249,7 @@ bool PlaceUtils::hasMoreDetails(const AbstractPlace &place)
         const PointOfInterestAuxiliaryData poi(first);
         if (!poi.openingHours().isEmpty() || !poi.emailAddress().isEmpty() || !poi.url().isEmpty())
             return true;
-        // The same test as the details view's additional information.
-        return !poi.parking().isEmpty() || !poi.reservation().isEmpty() || !poi.priceRange().isEmpty()
-            || !poi.paymentMethods().isEmpty() || !poi.openingHoursString().isEmpty();
+        return DetailsView::hasAdditionalInformation(poi);
     }
     return false;
 }

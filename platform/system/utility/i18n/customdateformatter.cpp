@@ -1,5 +1,6 @@
 #include <hx/utility/i18n/customdateformatter.h>
 
+#include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
 
 namespace hx {
@@ -16,6 +17,9 @@ QString timePattern(const QString &skeleton, const QLocale &locale)
     QString pattern = locale.timeFormat(wantSeconds ? QLocale::LongFormat : QLocale::ShortFormat);
     // Time zones are never asked for by a skeleton of these letters.
     pattern.remove(QLatin1Char('t'));
+    // Some locales (C among them) write seconds even in their short time.
+    if (!wantSeconds)
+        pattern.remove(QRegularExpression(QStringLiteral("[^HhmAaPp\\s]*s+")));
     if (!skeleton.contains(QLatin1Char('m'))) {
         // Hour alone: keep the hour and the am/pm marker.
         QString hourOnly;

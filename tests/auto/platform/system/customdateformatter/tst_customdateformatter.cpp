@@ -34,6 +34,8 @@ void tst_CustomDateFormatter::hourAndMinuteFollowTheLocale_data()
                                                   << "9:05 PM";
     QTest::newRow("German uses a 24-hour clock") << "de_DE"
                                                  << "21:05";
+    QTest::newRow("the C locale, whose short time has seconds, leaves them out") << "C"
+                                                                                 << "21:05";
 }
 
 void tst_CustomDateFormatter::hourAndMinuteFollowTheLocale()
