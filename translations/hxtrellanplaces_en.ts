@@ -291,6 +291,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Results Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results for: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation></translation>
+    </message>
+    <message>
         <source>Add Favorite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1433,6 +1461,37 @@ Latitude %1 Longitude %2</source>
     </message>
     <message>
         <source>Latitude %1 Longitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TCSItemIconCommon</name>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Work</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

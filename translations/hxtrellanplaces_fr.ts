@@ -291,6 +291,34 @@
         <translation>Sélectionner</translation>
     </message>
     <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Retrieving details</source>
+        <translation>Récupération des détails</translation>
+    </message>
+    <message>
+        <source>Address not found</source>
+        <translation>Adresse introuvable</translation>
+    </message>
+    <message>
+        <source>No Results Found</source>
+        <translation>Aucun résultat trouvé</translation>
+    </message>
+    <message>
+        <source>Results for: %1</source>
+        <translation>Résultats pour : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
         <source>Add Favorite</source>
         <translation>Ajouter un favori</translation>
     </message>
@@ -1435,6 +1463,37 @@ Latitude %1 Longitude %2</translation>
     <message>
         <source>Latitude %1 Longitude %2</source>
         <translation>Latitude %1 Longitude %2</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TCSItemIconCommon</name>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Y aller</translation>
+    </message>
+    <message>
+        <source>Plan Route</source>
+        <translation>Planifier l&apos;itinéraire</translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Afficher les détails</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete Home</source>
+        <translation>Supprimer le domicile</translation>
+    </message>
+    <message>
+        <source>Delete Work</source>
+        <translation>Supprimer le travail</translation>
     </message>
 </context>
 </TS>

@@ -2,11 +2,14 @@
 
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
+#include "resultsscreen.h"
 #include "reviewsscreen.h"
+#include "searchscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"), QStringLiteral("dialogs"), QStringLiteral("reviews") };
+    return { QStringLiteral("details"), QStringLiteral("dialogs"), QStringLiteral("results"), QStringLiteral("reviews"),
+             QStringLiteral("search") };
 }
 
 namespace {
@@ -40,9 +43,18 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         return createForPlace<ReviewsScreen>(name, arguments, message);
     if (name == QLatin1String("details"))
         return createForPlace<DetailsScreen>(name, arguments, message);
+    if (name == QLatin1String("results")) {
+        if (arguments.isEmpty()) {
+            *message = QStringLiteral("the results screen takes the text to search for");
+            return nullptr;
+        }
+        return new ResultsScreen(arguments.join(QLatin1Char(' ')));
+    }
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;
     }
+    if (name == QLatin1String("search"))
+        return new SearchScreen;
     return new DialogsScreen;
 }

@@ -197,6 +197,10 @@ private slots:
     void showStepThatCannotBeDone();
     void showWritesAPicture();
     void showReviewsOfAStoredPlace();
+    void showResultsOfASearch_data();
+    void showResultsOfASearch();
+    void showSearchPicksFromTheList();
+    void showResultsOpensACategoryFromItsFooter();
     void showDetailsOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
@@ -867,6 +871,63 @@ void tst_HxPlaces::quietUnlessVerbose()
     QCOMPARE(verbose.code, 0);
     QVERIFY2(verbose.err.contains("PlaceUtils::init(): INFO"), verbose.err);
     QCOMPARE(verbose.out, quiet.out);
+}
+
+void tst_HxPlaces::showResultsOfASearch_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("the name picks the place") << "ItemTitle"
+                                              << "Picked: Café Pyrus";
+    QTest::newRow("the circle asks for its details") << "MoreInfoCircle"
+                                                     << "Details of: Café Pyrus";
+}
+
+void tst_HxPlaces::showResultsOfASearch()
+{
+    QFETCH(QString, part);
+    QFETCH(QString, answer);
+
+    StoreFixture::addFavorite(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    const Result shown
+        = run(QStringList { "show", "results", "pyrus", "--do", "tap-part", "Results", "2", part, "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const QString &text : { QStringLiteral("[0] HEADER_MYPLACES: My Places"),
+                                 QStringLiteral("[1] TYPE_MYPLACES: [img ic_poi.png] | [img CornerFavorite.png] | "
+                                                "Café Pyrus"),
+                                 QStringLiteral("Label \"Answer\": ") + answer })
+        QVERIFY2(shown.out.contains(text.toUtf8()), shown.out + shown.err);
+}
+
+void tst_HxPlaces::showResultsOpensACategoryFromItsFooter()
+{
+    for (const char *name : { "Café Alpha", "Café Beta", "Café Gamma" })
+        StoreFixture::addFavorite(QString::fromUtf8(name), 43.4643, -80.5204);
+    const Result shown
+        = run(QStringList { "show", "results", "café", "--do", "tap-part", "Results", "4", "Footer", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(!shown.out.contains("FOOTER_MORE"), shown.out + shown.err);
+    for (const char *name : { "| Café Alpha |", "| Café Beta |", "| Café Gamma |" })
+        QVERIFY2(shown.out.contains(name), shown.out + shown.err);
+}
+
+void tst_HxPlaces::showSearchPicksFromTheList()
+{
+    StoreFixture::addFavorite(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    const QStringList typed { "show", "search", "--do", "type", "SearchField", "pyr" };
+    const Result listed = run(typed + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(listed.code, 0);
+    QVERIFY2(listed.out.contains("ListView \"SearchList\": 2 rows"), listed.out + listed.err);
+    QVERIFY2(listed.out.contains("| Café Pyrus |"), listed.out);
+
+    const Result picked
+        = run(typed + QStringList { "--do", "tap-part", "SearchList", "2", "ItemTitle", "--dump" } + dataArguments());
+    QCOMPARE(picked.code, 0);
+    QVERIFY2(picked.out.contains("Label \"Answer\": Map: 1 place(s): Café Pyrus"), picked.out + picked.err);
+    QVERIFY2(!picked.out.contains("SearchList"), picked.out);
 }
 
 void tst_HxPlaces::showReviewsOfAStoredPlace()
