@@ -1,11 +1,14 @@
 #include "screencatalog.h"
 
 #include "dialogsscreen.h"
+#include "editscreen.h"
+#include "locatingscreen.h"
 #include "reviewsscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("dialogs"), QStringLiteral("reviews") };
+    return { QStringLiteral("dialogs"), QStringLiteral("edit"), QStringLiteral("locating"), QStringLiteral("new"),
+             QStringLiteral("reviews") };
 }
 
 namespace {
@@ -26,6 +29,22 @@ QObject *createReviews(const QStringList &arguments, QString *message)
     return screen;
 }
 
+QObject *createEdit(const QStringList &arguments, QString *message)
+{
+    bool ok = false;
+    const qint64 id = arguments.size() == 1 ? arguments.first().toLongLong(&ok) : 0;
+    if (!ok || id <= 0) {
+        *message = QStringLiteral("the edit screen takes one stored place id");
+        return nullptr;
+    }
+    auto *screen = new EditScreen;
+    if (!screen->open(id, message)) {
+        delete screen;
+        return nullptr;
+    }
+    return screen;
+}
+
 } // namespace
 
 QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, QString *message)
@@ -36,9 +55,18 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("reviews"))
         return createReviews(arguments, message);
+    if (name == QLatin1String("edit"))
+        return createEdit(arguments, message);
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;
+    }
+    if (name == QLatin1String("locating"))
+        return new LocatingScreen;
+    if (name == QLatin1String("new")) {
+        auto *screen = new EditScreen;
+        screen->open(0, message);
+        return screen;
     }
     return new DialogsScreen;
 }
