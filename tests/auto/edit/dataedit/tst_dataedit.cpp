@@ -451,6 +451,16 @@ void tst_DataEdit::followsTheLanguage()
     const QString screen = ScreenText::render(&page);
     QVERIFY2(screen.contains(QStringLiteral("* Champs obligatoires")), qPrintable(screen));
     QVERIFY2(screen.contains(QStringLiteral("Adresse*")), qPrintable(screen));
+    QVERIFY2(screen.contains(QStringLiteral("= Favori")), qPrintable(screen));
+
+    // The Add Field sheet opened in French, then back to English while it is shown.
+    emit page.form()->addFieldAction();
+    QVERIFY2(ScreenText::render(&page).contains(QStringLiteral("Title: Ajouter un champ")),
+             qPrintable(ScreenText::render(&page)));
+    QVERIFY(ScreenText::render(&page).contains(QStringLiteral("Adresse e-mail")));
+    hx::system::LocaleHandler::setLanguage(QStringLiteral("en"));
+    QTRY_VERIFY2(ScreenText::render(&page).contains(QStringLiteral("Title: Add Field")),
+                 qPrintable(ScreenText::render(&page)));
 }
 
 QTEST_MAIN(tst_DataEdit)
