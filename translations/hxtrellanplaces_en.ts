@@ -74,6 +74,16 @@
     </message>
 </context>
 <context>
+    <name>MapHolder</name>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MyHomeAction</name>
     <message>
         <source>Edit Home</source>
@@ -341,6 +351,30 @@ New %1 address
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Add Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>A place name is required to save this as a favorite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -385,6 +419,129 @@ New %1 address
     <name>Places Action</name>
     <message>
         <source>My Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlacesDetail</name>
+    <message>
+        <source>OPEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLOSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuisine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amenities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dress Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toll Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speciality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours of operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -74,6 +74,16 @@
     </message>
 </context>
 <context>
+    <name>MapHolder</name>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation>
+            <numerusform>%1 adresse trouvée</numerusform>
+            <numerusform>%1 adresses trouvées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MyHomeAction</name>
     <message>
         <source>Edit Home</source>
@@ -347,6 +357,30 @@ Nouvelle adresse %1
         <translation>Sélectionner</translation>
     </message>
     <message>
+        <source>Add Favorite</source>
+        <translation>Ajouter un favori</translation>
+    </message>
+    <message>
+        <source>Add Home</source>
+        <translation>Ajouter le domicile</translation>
+    </message>
+    <message>
+        <source>Add Work</source>
+        <translation>Ajouter le travail</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Your location</source>
+        <translation>Votre position</translation>
+    </message>
+    <message>
+        <source>Place Details</source>
+        <translation>Détails du lieu</translation>
+    </message>
+    <message>
         <source>A place name is required to save this as a favorite</source>
         <translation>Un nom de lieu est requis pour enregistrer ce favori</translation>
     </message>
@@ -395,910 +429,1033 @@ Nouvelle adresse %1
     </message>
 </context>
 <context>
-    <name>PlacesDetail::Subcategory</name>
+    <name>PlacesDetail</name>
     <message>
-        <source>Restaurants &amp; Bars</source>
-        <translation type="unfinished"></translation>
+        <source>OPEN</source>
+        <translation>OUVERT</translation>
     </message>
     <message>
-        <source>Restaurants</source>
-        <translation type="unfinished"></translation>
+        <source>CLOSED</source>
+        <translation>FERMÉ</translation>
     </message>
     <message>
-        <source>American Restaurants</source>
-        <translation type="unfinished"></translation>
+        <source>Today&apos;s Hours</source>
+        <translation>Horaires du jour</translation>
     </message>
     <message>
-        <source>Burger Restaurants</source>
-        <translation type="unfinished"></translation>
+        <source>Cuisine</source>
+        <translation>Cuisine</translation>
     </message>
     <message>
-        <source>Bars &amp; Nightclubs</source>
-        <translation type="unfinished"></translation>
+        <source>Category</source>
+        <translation>Catégorie</translation>
     </message>
     <message>
-        <source>Brewery/Pubs</source>
-        <translation type="unfinished"></translation>
+        <source>Amenities</source>
+        <translation>Équipements</translation>
     </message>
     <message>
-        <source>Wine Bars</source>
-        <translation type="unfinished"></translation>
+        <source>Phone Number</source>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
-        <source>Chinese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Coffee Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fast Food Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Italian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sushi Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Japanese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mexican Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pizza Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Seafood Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vegan Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vegetarian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Barbecue/Southern Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Californian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Filipino Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>French Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>German Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Greek Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hawaiian/Polynesian</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jewish/Kosher Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Korean Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bagel Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Doughnut Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bakeries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Argentinean Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Brazilian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Peruvian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Latin American Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle Eastern Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Moroccan Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sandwich/Deli Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spanish Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Steak House Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thai Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vietnamese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cajun Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caribbean Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bistro Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>British Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Continental Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Finnish Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Grill Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>International Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Russian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Snacks and Beverage Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Breakfast Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chicken Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ice Cream Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tapas Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Irish Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Malaysian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fusion Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Creole Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Creperies</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pastry Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Indonesian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fondue Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chilean Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Azerbaijani Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Baltic Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Belorussian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caucasian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>African Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Australian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Austrian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Balkan Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Belgian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bohemian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Canadian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dutch Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>East European Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hungarian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maltese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Polish Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Portuguese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scandinavian Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Southwestern Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Surinamese Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Swiss Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turkish Restaurants</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lodging</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hotels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bed &amp; Breakfasts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skiing &amp; Ski Resorts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Campgrounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>R V Parks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Resorts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vacation Rentals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Health Care</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All Health Care</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dentists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hospitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pharmacies</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chiropractors</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Physicians</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dermatologists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family Practice Physicians</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Internal Medicine Physicians</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Obstetricians &amp; Gynecologists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ophthalmologists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pediatricians</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other Health Practitioners</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Medical Laboratories</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nursing Homes &amp; Residential Care Facilities </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other Outpatient Care Centers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Psychiatric &amp; Substance Abuse Hospitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Specialty Hospitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opticians &amp; Optical Centers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Optometrists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eye Care Centers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Emergency Rooms</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Urgent Care Clinics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shopping/Retail</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shopping</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Department Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Grocery Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Malls &amp; Shopping Centers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clothing Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Retail Shops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sporting Goods Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Convenience Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Book Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Food Markets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Antique Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Florists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General Merchandise Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hardware &amp; Building Materials Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Liquor, Wine &amp; Beer Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Variety Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Newsstands</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lawn &amp; Garden Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Furniture Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Houseware Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Office Supplies &amp; Stationery Stores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wholesale Clubs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Entertainment &amp; Recreation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nightclubs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Casinos</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Convention Facilities</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Golf Courses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Movie Theaters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Museums</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amusement Parks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amusement Places</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Parks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoos</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aquariums</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stadiums &amp; Arenas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Performing Arts/Live Theaters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bowling Alleys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fishing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hunting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Marinas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Race Tracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ice Skating Rinks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paint Ball</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wineries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Non-Casino Gambling</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Comedy Clubs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Banks &amp; ATMs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ATMs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Banks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Currency Exchange</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check Cashing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Public Offices &amp; Services</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Courts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Libraries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Police Stations</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Post Offices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Colleges/Universities</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fire Stations</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Travel &amp; Tourism</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Airports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tourist Attractions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tourist Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Historical Sites</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Landmarks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bus Stations</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Car Rental</source>
-        <translation type="unfinished"></translation>
+        <source>Website</source>
+        <translation>Site Web</translation>
     </message>
     <message>
         <source>Parking</source>
-        <translation type="unfinished"></translation>
+        <translation>Stationnement</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Réservations</translation>
+    </message>
+    <message>
+        <source>Dress Code</source>
+        <translation>Tenue exigée</translation>
+    </message>
+    <message>
+        <source>Live Entertainment</source>
+        <translation>Spectacles</translation>
+    </message>
+    <message>
+        <source>Price Range</source>
+        <translation>Gamme de prix</translation>
+    </message>
+    <message>
+        <source>Payment Method</source>
+        <translation>Mode de paiement</translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Toll Number</source>
+        <translation>Numéro payant</translation>
+    </message>
+    <message>
+        <source>FAX</source>
+        <translation>FAX</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Work Phone Number</source>
+        <translation>Numéro de téléphone professionnel</translation>
+    </message>
+    <message>
+        <source>Home Phone Number</source>
+        <translation>Numéro de téléphone personnel</translation>
+    </message>
+    <message>
+        <source>Mobile Phone Number</source>
+        <translation>Numéro de portable</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Speciality</source>
+        <translation>Spécialité</translation>
+    </message>
+    <message>
+        <source>Hours of operation</source>
+        <translation>Heures d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Make a reservation</source>
+        <translation>Faire une réservation</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horaires</translation>
+    </message>
+    <message>
+        <source>Additional Information</source>
+        <translation>Informations complémentaires</translation>
+    </message>
+    <message>
+        <source>Contact Information</source>
+        <translation>Coordonnées</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+</context>
+<context>
+    <name>PlacesDetail::Subcategory</name>
+    <message>
+        <source>Restaurants &amp; Bars</source>
+        <translation>Restaurants et bars</translation>
+    </message>
+    <message>
+        <source>Restaurants</source>
+        <translation>Restaurants</translation>
+    </message>
+    <message>
+        <source>American Restaurants</source>
+        <translation>Restaurants américains</translation>
+    </message>
+    <message>
+        <source>Burger Restaurants</source>
+        <translation>Restaurants de burgers</translation>
+    </message>
+    <message>
+        <source>Bars &amp; Nightclubs</source>
+        <translation>Bars et boîtes de nuit</translation>
+    </message>
+    <message>
+        <source>Brewery/Pubs</source>
+        <translation>Brasseries/Pubs</translation>
+    </message>
+    <message>
+        <source>Wine Bars</source>
+        <translation>Bars à vin</translation>
+    </message>
+    <message>
+        <source>Chinese Restaurants</source>
+        <translation>Restaurants chinois</translation>
+    </message>
+    <message>
+        <source>Coffee Shops</source>
+        <translation>Cafés</translation>
+    </message>
+    <message>
+        <source>Fast Food Restaurants</source>
+        <translation>Restauration rapide</translation>
+    </message>
+    <message>
+        <source>Indian Restaurants</source>
+        <translation>Restaurants indiens</translation>
+    </message>
+    <message>
+        <source>Italian Restaurants</source>
+        <translation>Restaurants italiens</translation>
+    </message>
+    <message>
+        <source>Sushi Restaurants</source>
+        <translation>Restaurants de sushis</translation>
+    </message>
+    <message>
+        <source>Japanese Restaurants</source>
+        <translation>Restaurants japonais</translation>
+    </message>
+    <message>
+        <source>Mexican Restaurants</source>
+        <translation>Restaurants mexicains</translation>
+    </message>
+    <message>
+        <source>Pizza Restaurants</source>
+        <translation>Pizzerias</translation>
+    </message>
+    <message>
+        <source>Seafood Restaurants</source>
+        <translation>Restaurants de fruits de mer</translation>
+    </message>
+    <message>
+        <source>Vegan Restaurants</source>
+        <translation>Restaurants végans</translation>
+    </message>
+    <message>
+        <source>Vegetarian Restaurants</source>
+        <translation>Restaurants végétariens</translation>
+    </message>
+    <message>
+        <source>Barbecue/Southern Restaurants</source>
+        <translation>Restaurants barbecue/cuisine du Sud</translation>
+    </message>
+    <message>
+        <source>Californian Restaurants</source>
+        <translation>Restaurants californiens</translation>
+    </message>
+    <message>
+        <source>Filipino Restaurants</source>
+        <translation>Restaurants philippins</translation>
+    </message>
+    <message>
+        <source>French Restaurants</source>
+        <translation>Restaurants français</translation>
+    </message>
+    <message>
+        <source>German Restaurants</source>
+        <translation>Restaurants allemands</translation>
+    </message>
+    <message>
+        <source>Greek Restaurants</source>
+        <translation>Restaurants grecs</translation>
+    </message>
+    <message>
+        <source>Hawaiian/Polynesian</source>
+        <translation>Cuisine hawaïenne/polynésienne</translation>
+    </message>
+    <message>
+        <source>Jewish/Kosher Restaurants</source>
+        <translation>Restaurants juifs/casher</translation>
+    </message>
+    <message>
+        <source>Korean Restaurants</source>
+        <translation>Restaurants coréens</translation>
+    </message>
+    <message>
+        <source>Bagel Shops</source>
+        <translation>Boutiques de bagels</translation>
+    </message>
+    <message>
+        <source>Doughnut Shops</source>
+        <translation>Boutiques de donuts</translation>
+    </message>
+    <message>
+        <source>Bakeries</source>
+        <translation>Boulangeries</translation>
+    </message>
+    <message>
+        <source>Argentinean Restaurants</source>
+        <translation>Restaurants argentins</translation>
+    </message>
+    <message>
+        <source>Brazilian Restaurants</source>
+        <translation>Restaurants brésiliens</translation>
+    </message>
+    <message>
+        <source>Peruvian Restaurants</source>
+        <translation>Restaurants péruviens</translation>
+    </message>
+    <message>
+        <source>Latin American Restaurants</source>
+        <translation>Restaurants latino-américains</translation>
+    </message>
+    <message>
+        <source>Middle Eastern Restaurants</source>
+        <translation>Restaurants du Moyen-Orient</translation>
+    </message>
+    <message>
+        <source>Moroccan Restaurants</source>
+        <translation>Restaurants marocains</translation>
+    </message>
+    <message>
+        <source>Sandwich/Deli Restaurants</source>
+        <translation>Sandwicheries/Traiteurs</translation>
+    </message>
+    <message>
+        <source>Spanish Restaurants</source>
+        <translation>Restaurants espagnols</translation>
+    </message>
+    <message>
+        <source>Steak House Restaurants</source>
+        <translation>Steakhouses</translation>
+    </message>
+    <message>
+        <source>Thai Restaurants</source>
+        <translation>Restaurants thaïlandais</translation>
+    </message>
+    <message>
+        <source>Vietnamese Restaurants</source>
+        <translation>Restaurants vietnamiens</translation>
+    </message>
+    <message>
+        <source>Cajun Restaurants</source>
+        <translation>Restaurants cajuns</translation>
+    </message>
+    <message>
+        <source>Caribbean Restaurants</source>
+        <translation>Restaurants caribéens</translation>
+    </message>
+    <message>
+        <source>Bistro Restaurants</source>
+        <translation>Bistrots</translation>
+    </message>
+    <message>
+        <source>British Restaurants</source>
+        <translation>Restaurants britanniques</translation>
+    </message>
+    <message>
+        <source>Continental Restaurants</source>
+        <translation>Cuisine continentale</translation>
+    </message>
+    <message>
+        <source>Finnish Restaurants</source>
+        <translation>Restaurants finlandais</translation>
+    </message>
+    <message>
+        <source>Grill Restaurants</source>
+        <translation>Grills</translation>
+    </message>
+    <message>
+        <source>International Restaurants</source>
+        <translation>Restaurants internationaux</translation>
+    </message>
+    <message>
+        <source>Russian Restaurants</source>
+        <translation>Restaurants russes</translation>
+    </message>
+    <message>
+        <source>Snacks and Beverage Shops</source>
+        <translation>Snacks et boissons</translation>
+    </message>
+    <message>
+        <source>Breakfast Restaurants</source>
+        <translation>Restaurants petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Chicken Restaurants</source>
+        <translation>Rôtisseries</translation>
+    </message>
+    <message>
+        <source>Ice Cream Shops</source>
+        <translation>Glaciers</translation>
+    </message>
+    <message>
+        <source>Tapas Restaurants</source>
+        <translation>Bars à tapas</translation>
+    </message>
+    <message>
+        <source>Irish Restaurants</source>
+        <translation>Restaurants irlandais</translation>
+    </message>
+    <message>
+        <source>Malaysian Restaurants</source>
+        <translation>Restaurants malaisiens</translation>
+    </message>
+    <message>
+        <source>Fusion Restaurants</source>
+        <translation>Restaurants fusion</translation>
+    </message>
+    <message>
+        <source>Creole Restaurants</source>
+        <translation>Restaurants créoles</translation>
+    </message>
+    <message>
+        <source>Creperies</source>
+        <translation>Crêperies</translation>
+    </message>
+    <message>
+        <source>Pastry Restaurants</source>
+        <translation>Pâtisseries</translation>
+    </message>
+    <message>
+        <source>Indonesian Restaurants</source>
+        <translation>Restaurants indonésiens</translation>
+    </message>
+    <message>
+        <source>Fondue Restaurants</source>
+        <translation>Restaurants de fondues</translation>
+    </message>
+    <message>
+        <source>Chilean Restaurants</source>
+        <translation>Restaurants chiliens</translation>
+    </message>
+    <message>
+        <source>Azerbaijani Restaurants</source>
+        <translation>Restaurants azerbaïdjanais</translation>
+    </message>
+    <message>
+        <source>Baltic Restaurants</source>
+        <translation>Restaurants baltes</translation>
+    </message>
+    <message>
+        <source>Belorussian Restaurants</source>
+        <translation>Restaurants biélorusses</translation>
+    </message>
+    <message>
+        <source>Caucasian Restaurants</source>
+        <translation>Restaurants caucasiens</translation>
+    </message>
+    <message>
+        <source>African Restaurants</source>
+        <translation>Restaurants africains</translation>
+    </message>
+    <message>
+        <source>Australian Restaurants</source>
+        <translation>Restaurants australiens</translation>
+    </message>
+    <message>
+        <source>Austrian Restaurants</source>
+        <translation>Restaurants autrichiens</translation>
+    </message>
+    <message>
+        <source>Balkan Restaurants</source>
+        <translation>Restaurants balkaniques</translation>
+    </message>
+    <message>
+        <source>Belgian Restaurants</source>
+        <translation>Restaurants belges</translation>
+    </message>
+    <message>
+        <source>Bohemian Restaurants</source>
+        <translation>Restaurants bohémiens</translation>
+    </message>
+    <message>
+        <source>Canadian Restaurants</source>
+        <translation>Restaurants canadiens</translation>
+    </message>
+    <message>
+        <source>Dutch Restaurants</source>
+        <translation>Restaurants néerlandais</translation>
+    </message>
+    <message>
+        <source>East European Restaurants</source>
+        <translation>Restaurants d&apos;Europe de l&apos;Est</translation>
+    </message>
+    <message>
+        <source>Hungarian Restaurants</source>
+        <translation>Restaurants hongrois</translation>
+    </message>
+    <message>
+        <source>Maltese Restaurants</source>
+        <translation>Restaurants maltais</translation>
+    </message>
+    <message>
+        <source>Polish Restaurants</source>
+        <translation>Restaurants polonais</translation>
+    </message>
+    <message>
+        <source>Portuguese Restaurants</source>
+        <translation>Restaurants portugais</translation>
+    </message>
+    <message>
+        <source>Scandinavian Restaurants</source>
+        <translation>Restaurants scandinaves</translation>
+    </message>
+    <message>
+        <source>Southwestern Restaurants</source>
+        <translation>Cuisine du Sud-Ouest américain</translation>
+    </message>
+    <message>
+        <source>Surinamese Restaurants</source>
+        <translation>Restaurants surinamais</translation>
+    </message>
+    <message>
+        <source>Swiss Restaurants</source>
+        <translation>Restaurants suisses</translation>
+    </message>
+    <message>
+        <source>Turkish Restaurants</source>
+        <translation>Restaurants turcs</translation>
+    </message>
+    <message>
+        <source>Lodging</source>
+        <translation>Hébergement</translation>
+    </message>
+    <message>
+        <source>Hotels</source>
+        <translation>Hôtels</translation>
+    </message>
+    <message>
+        <source>Bed &amp; Breakfasts</source>
+        <translation>Chambres d&apos;hôtes</translation>
+    </message>
+    <message>
+        <source>Skiing &amp; Ski Resorts</source>
+        <translation>Ski et stations de ski</translation>
+    </message>
+    <message>
+        <source>Campgrounds</source>
+        <translation>Campings</translation>
+    </message>
+    <message>
+        <source>R V Parks</source>
+        <translation>Aires de camping-cars</translation>
+    </message>
+    <message>
+        <source>Resorts</source>
+        <translation>Complexes hôteliers</translation>
+    </message>
+    <message>
+        <source>Vacation Rentals</source>
+        <translation>Locations de vacances</translation>
+    </message>
+    <message>
+        <source>Health Care</source>
+        <translation>Santé</translation>
+    </message>
+    <message>
+        <source>All Health Care</source>
+        <translation>Tous les services de santé</translation>
+    </message>
+    <message>
+        <source>Dentists</source>
+        <translation>Dentistes</translation>
+    </message>
+    <message>
+        <source>Hospitals</source>
+        <translation>Hôpitaux</translation>
+    </message>
+    <message>
+        <source>Pharmacies</source>
+        <translation>Pharmacies</translation>
+    </message>
+    <message>
+        <source>Chiropractors</source>
+        <translation>Chiropracteurs</translation>
+    </message>
+    <message>
+        <source>Physicians</source>
+        <translation>Médecins</translation>
+    </message>
+    <message>
+        <source>Dermatologists</source>
+        <translation>Dermatologues</translation>
+    </message>
+    <message>
+        <source>Family Practice Physicians</source>
+        <translation>Médecins généralistes</translation>
+    </message>
+    <message>
+        <source>Internal Medicine Physicians</source>
+        <translation>Médecins internistes</translation>
+    </message>
+    <message>
+        <source>Obstetricians &amp; Gynecologists</source>
+        <translation>Obstétriciens et gynécologues</translation>
+    </message>
+    <message>
+        <source>Ophthalmologists</source>
+        <translation>Ophtalmologues</translation>
+    </message>
+    <message>
+        <source>Pediatricians</source>
+        <translation>Pédiatres</translation>
+    </message>
+    <message>
+        <source>Other Health Practitioners</source>
+        <translation>Autres professionnels de santé</translation>
+    </message>
+    <message>
+        <source>Medical Laboratories</source>
+        <translation>Laboratoires d&apos;analyses médicales</translation>
+    </message>
+    <message>
+        <source>Nursing Homes &amp; Residential Care Facilities </source>
+        <translation>Maisons de retraite et établissements de soins </translation>
+    </message>
+    <message>
+        <source>Other Outpatient Care Centers</source>
+        <translation>Autres centres de soins ambulatoires</translation>
+    </message>
+    <message>
+        <source>Psychiatric &amp; Substance Abuse Hospitals</source>
+        <translation>Hôpitaux psychiatriques et centres d&apos;addictologie</translation>
+    </message>
+    <message>
+        <source>Specialty Hospitals</source>
+        <translation>Hôpitaux spécialisés</translation>
+    </message>
+    <message>
+        <source>Opticians &amp; Optical Centers</source>
+        <translation>Opticiens et centres d&apos;optique</translation>
+    </message>
+    <message>
+        <source>Optometrists</source>
+        <translation>Optométristes</translation>
+    </message>
+    <message>
+        <source>Eye Care Centers</source>
+        <translation>Centres ophtalmologiques</translation>
+    </message>
+    <message>
+        <source>Emergency Rooms</source>
+        <translation>Urgences</translation>
+    </message>
+    <message>
+        <source>Urgent Care Clinics</source>
+        <translation>Centres de soins d&apos;urgence</translation>
+    </message>
+    <message>
+        <source>Shopping/Retail</source>
+        <translation>Shopping/Commerces</translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation>Shopping</translation>
+    </message>
+    <message>
+        <source>Department Stores</source>
+        <translation>Grands magasins</translation>
+    </message>
+    <message>
+        <source>Grocery Stores</source>
+        <translation>Épiceries</translation>
+    </message>
+    <message>
+        <source>Malls &amp; Shopping Centers</source>
+        <translation>Galeries marchandes et centres commerciaux</translation>
+    </message>
+    <message>
+        <source>Clothing Stores</source>
+        <translation>Magasins de vêtements</translation>
+    </message>
+    <message>
+        <source>Retail Shops</source>
+        <translation>Commerces de détail</translation>
+    </message>
+    <message>
+        <source>Sporting Goods Stores</source>
+        <translation>Magasins de sport</translation>
+    </message>
+    <message>
+        <source>Convenience Stores</source>
+        <translation>Supérettes</translation>
+    </message>
+    <message>
+        <source>Book Stores</source>
+        <translation>Librairies</translation>
+    </message>
+    <message>
+        <source>Food Markets</source>
+        <translation>Marchés alimentaires</translation>
+    </message>
+    <message>
+        <source>Antique Stores</source>
+        <translation>Antiquaires</translation>
+    </message>
+    <message>
+        <source>Florists</source>
+        <translation>Fleuristes</translation>
+    </message>
+    <message>
+        <source>General Merchandise Stores</source>
+        <translation>Magasins généralistes</translation>
+    </message>
+    <message>
+        <source>Hardware &amp; Building Materials Stores</source>
+        <translation>Quincailleries et matériaux de construction</translation>
+    </message>
+    <message>
+        <source>Liquor, Wine &amp; Beer Stores</source>
+        <translation>Spiritueux, vins et bières</translation>
+    </message>
+    <message>
+        <source>Variety Stores</source>
+        <translation>Bazars</translation>
+    </message>
+    <message>
+        <source>Music Stores</source>
+        <translation>Magasins de musique</translation>
+    </message>
+    <message>
+        <source>Newsstands</source>
+        <translation>Kiosques à journaux</translation>
+    </message>
+    <message>
+        <source>Lawn &amp; Garden Stores</source>
+        <translation>Jardineries</translation>
+    </message>
+    <message>
+        <source>Furniture Stores</source>
+        <translation>Magasins de meubles</translation>
+    </message>
+    <message>
+        <source>Houseware Stores</source>
+        <translation>Magasins d&apos;articles ménagers</translation>
+    </message>
+    <message>
+        <source>Office Supplies &amp; Stationery Stores</source>
+        <translation>Papeteries et fournitures de bureau</translation>
+    </message>
+    <message>
+        <source>Wholesale Clubs</source>
+        <translation>Clubs-entrepôts</translation>
+    </message>
+    <message>
+        <source>Entertainment &amp; Recreation</source>
+        <translation>Loisirs et divertissements</translation>
+    </message>
+    <message>
+        <source>Nightclubs</source>
+        <translation>Boîtes de nuit</translation>
+    </message>
+    <message>
+        <source>Casinos</source>
+        <translation>Casinos</translation>
+    </message>
+    <message>
+        <source>Convention Facilities</source>
+        <translation>Centres de congrès</translation>
+    </message>
+    <message>
+        <source>Golf Courses</source>
+        <translation>Terrains de golf</translation>
+    </message>
+    <message>
+        <source>Movie Theaters</source>
+        <translation>Cinémas</translation>
+    </message>
+    <message>
+        <source>Museums</source>
+        <translation>Musées</translation>
+    </message>
+    <message>
+        <source>Amusement Parks</source>
+        <translation>Parcs d&apos;attractions</translation>
+    </message>
+    <message>
+        <source>Amusement Places</source>
+        <translation>Lieux de divertissement</translation>
+    </message>
+    <message>
+        <source>Parks</source>
+        <translation>Parcs</translation>
+    </message>
+    <message>
+        <source>Zoos</source>
+        <translation>Zoos</translation>
+    </message>
+    <message>
+        <source>Aquariums</source>
+        <translation>Aquariums</translation>
+    </message>
+    <message>
+        <source>Stadiums &amp; Arenas</source>
+        <translation>Stades et palais des sports</translation>
+    </message>
+    <message>
+        <source>Performing Arts/Live Theaters</source>
+        <translation>Arts du spectacle/Théâtres</translation>
+    </message>
+    <message>
+        <source>Bowling Alleys</source>
+        <translation>Bowlings</translation>
+    </message>
+    <message>
+        <source>Fishing</source>
+        <translation>Pêche</translation>
+    </message>
+    <message>
+        <source>Hunting</source>
+        <translation>Chasse</translation>
+    </message>
+    <message>
+        <source>Marinas</source>
+        <translation>Ports de plaisance</translation>
+    </message>
+    <message>
+        <source>Race Tracks</source>
+        <translation>Circuits de course</translation>
+    </message>
+    <message>
+        <source>Ice Skating Rinks</source>
+        <translation>Patinoires</translation>
+    </message>
+    <message>
+        <source>Paint Ball</source>
+        <translation>Paintball</translation>
+    </message>
+    <message>
+        <source>Wineries</source>
+        <translation>Domaines viticoles</translation>
+    </message>
+    <message>
+        <source>Non-Casino Gambling</source>
+        <translation>Jeux d&apos;argent hors casino</translation>
+    </message>
+    <message>
+        <source>Comedy Clubs</source>
+        <translation>Cafés-théâtres</translation>
+    </message>
+    <message>
+        <source>Banks &amp; ATMs</source>
+        <translation>Banques et distributeurs</translation>
+    </message>
+    <message>
+        <source>ATMs</source>
+        <translation>Distributeurs de billets</translation>
+    </message>
+    <message>
+        <source>Banks</source>
+        <translation>Banques</translation>
+    </message>
+    <message>
+        <source>Currency Exchange</source>
+        <translation>Bureaux de change</translation>
+    </message>
+    <message>
+        <source>Check Cashing</source>
+        <translation>Encaissement de chèques</translation>
+    </message>
+    <message>
+        <source>Public Offices &amp; Services</source>
+        <translation>Administrations et services publics</translation>
+    </message>
+    <message>
+        <source>Courts</source>
+        <translation>Tribunaux</translation>
+    </message>
+    <message>
+        <source>Libraries</source>
+        <translation>Bibliothèques</translation>
+    </message>
+    <message>
+        <source>Police Stations</source>
+        <translation>Commissariats</translation>
+    </message>
+    <message>
+        <source>Post Offices</source>
+        <translation>Bureaux de poste</translation>
+    </message>
+    <message>
+        <source>Schools</source>
+        <translation>Écoles</translation>
+    </message>
+    <message>
+        <source>Colleges/Universities</source>
+        <translation>Écoles supérieures/Universités</translation>
+    </message>
+    <message>
+        <source>Fire Stations</source>
+        <translation>Casernes de pompiers</translation>
+    </message>
+    <message>
+        <source>Travel &amp; Tourism</source>
+        <translation>Voyages et tourisme</translation>
+    </message>
+    <message>
+        <source>Airports</source>
+        <translation>Aéroports</translation>
+    </message>
+    <message>
+        <source>Tourist Attractions</source>
+        <translation>Attractions touristiques</translation>
+    </message>
+    <message>
+        <source>Tourist Info</source>
+        <translation>Offices de tourisme</translation>
+    </message>
+    <message>
+        <source>Historical Sites</source>
+        <translation>Sites historiques</translation>
+    </message>
+    <message>
+        <source>Landmarks</source>
+        <translation>Monuments</translation>
+    </message>
+    <message>
+        <source>Bus Stations</source>
+        <translation>Gares routières</translation>
+    </message>
+    <message>
+        <source>Car Rental</source>
+        <translation>Location de voitures</translation>
+    </message>
+    <message>
+        <source>Parking</source>
+        <translation>Parkings</translation>
     </message>
     <message>
         <source>Train Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Gares</translation>
     </message>
     <message>
         <source>Car Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Voitures avec chauffeur</translation>
     </message>
     <message>
         <source>Limousine Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Location de limousines</translation>
     </message>
     <message>
         <source>Taxicabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxis</translation>
     </message>
     <message>
         <source>Airlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Compagnies aériennes</translation>
     </message>
     <message>
         <source>Travel Agents</source>
-        <translation type="unfinished"></translation>
+        <translation>Agences de voyages</translation>
     </message>
     <message>
         <source>Ferry Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gare maritime</translation>
     </message>
     <message>
         <source>Rest Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Aires de repos</translation>
     </message>
     <message>
         <source>Personal Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Services à la personne</translation>
     </message>
     <message>
         <source>Barbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbiers</translation>
     </message>
     <message>
         <source>Beauty Salons</source>
-        <translation type="unfinished"></translation>
+        <translation>Instituts de beauté</translation>
     </message>
     <message>
         <source>Day Spas</source>
-        <translation type="unfinished"></translation>
+        <translation>Spas</translation>
     </message>
     <message>
         <source>Copying &amp; Duplicating Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Photocopie et reprographie</translation>
     </message>
     <message>
         <source>Laundries &amp; Cleaners</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanchisseries et pressings</translation>
     </message>
     <message>
         <source>Self Service Laundries</source>
-        <translation type="unfinished"></translation>
+        <translation>Laveries automatiques</translation>
     </message>
     <message>
         <source>Mailing &amp; Shipping Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Services d&apos;envoi et d&apos;expédition</translation>
     </message>
     <message>
         <source>Churches</source>
-        <translation type="unfinished"></translation>
+        <translation>Églises</translation>
     </message>
     <message>
         <source>Synagogues</source>
-        <translation type="unfinished"></translation>
+        <translation>Synagogues</translation>
     </message>
     <message>
         <source>temples</source>
-        <translation type="unfinished"></translation>
+        <translation>Temples</translation>
     </message>
     <message>
         <source>Mosques</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosquées</translation>
     </message>
     <message>
         <source>Places of Worship</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieux de culte</translation>
     </message>
     <message>
         <source>Automotive</source>
-        <translation type="unfinished"></translation>
+        <translation>Automobile</translation>
     </message>
     <message>
         <source>Gas Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Stations-service</translation>
     </message>
     <message>
         <source>Auto Parts Stores</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasins de pièces auto</translation>
     </message>
     <message>
         <source>Auto Repair Shops</source>
-        <translation type="unfinished"></translation>
+        <translation>Garages</translation>
     </message>
     <message>
         <source>Oil Change Shops</source>
-        <translation type="unfinished"></translation>
+        <translation>Centres de vidange</translation>
     </message>
     <message>
         <source>Tire Shops</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasins de pneus</translation>
     </message>
     <message>
         <source>Auto Dealers</source>
-        <translation type="unfinished"></translation>
+        <translation>Concessionnaires automobiles</translation>
     </message>
     <message>
         <source>Used Car Dealers</source>
-        <translation type="unfinished"></translation>
+        <translation>Voitures d&apos;occasion</translation>
     </message>
     <message>
         <source>Auto Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Automobile-clubs</translation>
     </message>
     <message>
         <source>Car Washes</source>
-        <translation type="unfinished"></translation>
+        <translation>Stations de lavage</translation>
     </message>
     <message>
         <source>Truck Stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais routiers</translation>
     </message>
     <message>
         <source>Motorcycle Dealers</source>
-        <translation type="unfinished"></translation>
+        <translation>Concessionnaires moto</translation>
     </message>
     <message>
         <source>Auto Body Shops</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrosseries</translation>
     </message>
     <message>
         <source>Truck Rental</source>
-        <translation type="unfinished"></translation>
+        <translation>Location de camions</translation>
     </message>
     <message>
         <source>Smog Inspection Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Centres de contrôle antipollution</translation>
     </message>
     <message>
         <source>Electric Charging Stations</source>
-        <translation type="unfinished"></translation>
+        <translation>Bornes de recharge électrique</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "screencatalog.h"
 
+#include "detailsscreen.h"
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "locatingscreen.h"
@@ -7,37 +8,22 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("dialogs"), QStringLiteral("edit"), QStringLiteral("locating"), QStringLiteral("new"),
-             QStringLiteral("reviews") };
+    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
+             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("reviews") };
 }
 
 namespace {
 
-QObject *createReviews(const QStringList &arguments, QString *message)
+// A screen of one stored place, opened by its id.
+template<typename Screen> QObject *createForPlace(const QString &name, const QStringList &arguments, QString *message)
 {
     bool ok = false;
     const qint64 id = arguments.size() == 1 ? arguments.first().toLongLong(&ok) : 0;
     if (!ok || id <= 0) {
-        *message = QStringLiteral("the reviews screen takes one stored place id");
+        *message = QStringLiteral("the %1 screen takes one stored place id").arg(name);
         return nullptr;
     }
-    auto *screen = new ReviewsScreen;
-    if (!screen->open(id, message)) {
-        delete screen;
-        return nullptr;
-    }
-    return screen;
-}
-
-QObject *createEdit(const QStringList &arguments, QString *message)
-{
-    bool ok = false;
-    const qint64 id = arguments.size() == 1 ? arguments.first().toLongLong(&ok) : 0;
-    if (!ok || id <= 0) {
-        *message = QStringLiteral("the edit screen takes one stored place id");
-        return nullptr;
-    }
-    auto *screen = new EditScreen;
+    auto *screen = new Screen;
     if (!screen->open(id, message)) {
         delete screen;
         return nullptr;
@@ -54,9 +40,11 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         return nullptr;
     }
     if (name == QLatin1String("reviews"))
-        return createReviews(arguments, message);
+        return createForPlace<ReviewsScreen>(name, arguments, message);
+    if (name == QLatin1String("details"))
+        return createForPlace<DetailsScreen>(name, arguments, message);
     if (name == QLatin1String("edit"))
-        return createEdit(arguments, message);
+        return createForPlace<EditScreen>(name, arguments, message);
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;

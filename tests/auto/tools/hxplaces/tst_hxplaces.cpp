@@ -200,6 +200,7 @@ private slots:
     void showLocatingFindsTheAddress();
     void showNewSavesAFavourite();
     void showEditOpensAStoredPlace();
+    void showDetailsOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
     void usersStoreIsCreatedOnFirstUseAndReused();
@@ -925,7 +926,7 @@ void tst_HxPlaces::showNewSavesAFavourite()
 {
     const Result shown
         = run(QStringList { "show", "new", "--do", "type", "NameField", "Campus", "--do", "type", "AddressField",
-                            "200 University Ave W", "--do", "action", "SaveAction", "--dump" }
+                            "200 University Ave W", "--do", "action", "SaveAction", "--do", "wait", "2000", "--dump" }
               + dataArguments());
     QCOMPARE(shown.code, 0);
     QVERIFY2(shown.out.contains("Saved as place "), shown.out + shown.err);
@@ -947,6 +948,37 @@ void tst_HxPlaces::showEditOpensAStoredPlace()
              0);
     QCOMPARE(QImage(png).size(), QSize(720, 1280));
     QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
+
+}
+
+void tst_HxPlaces::showDetailsOfAStoredPlace()
+{
+    using namespace hx::platform::places;
+    Place cafe = StoreFixture::makePlace(QStringLiteral("Café Pyrus"), 43.4723, -80.5449,
+                                         QStringLiteral("200 University Avenue West"), QStringLiteral("Waterloo"));
+    cafe.setSource(AbstractPlace::SourceGeocodeService);
+    PointOfInterestAuxiliaryData poi;
+    poi.setPhoneNumber(QStringLiteral("+1 519-555-0100"));
+    poi.setPriceRange(QStringLiteral("$$"));
+    cafe.addAuxiliaryData(poi);
+    PlaceManager manager;
+    QCOMPARE(manager.addPlace(cafe), Error::None);
+
+    const QStringList show { "show", "details", QString::number(cafe.id()) };
+    const Result shown = run(show + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const char *text :
+         { "Café Pyrus", "MapImage", "200 University Avenue West", "Phone Number", "+1 519-555-0100", "Price Range" })
+        QVERIFY2(shown.out.contains(text), shown.out + shown.err);
+
+    const QString png = m_roots->path() + QStringLiteral("/details.png");
+    const Result picture = run(show + QStringList { "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+
+    const Result missing = run(QStringList { "show", "details", "999999" } + dataArguments());
+    QCOMPARE(missing.code, 1);
+    QVERIFY2(missing.err.contains("no stored place with id 999999"), missing.err);
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)

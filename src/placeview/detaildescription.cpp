@@ -1,0 +1,18 @@
+#include <hx/trellan/places/detaildescription.h>
+
+#include <hx/trellan/enums.h>
+#include <hx/trellan/places/placeviewutils.h>
+#include <hx/trellan/places/valuetextsetup.h>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+DetailDescription::DetailDescription(const QString &text, bool editable, QObject *parent) : TextArea(parent)
+{
+    ValueTextSetup::apply(this, editable, PlaceViewUtils::descriptionTextStyle(), text);
+}
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
