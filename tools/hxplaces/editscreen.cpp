@@ -2,15 +2,16 @@
 
 #include <hx/platform/places/placemanager.h>
 #include <hx/trellan/actionitem.h>
-#include <hx/trellan/label.h>
-#include <hx/trellan/places/dataedit.h>
-#include <hx/trellan/places/threadgeocode.h>
+#include <hx/trellan/places/editplacecontent.h>
+#include <hx/trellan/places/placeviewmode.h>
 #include <hx/trellan/titlebar.h>
+
+#include <QtCore/QSharedPointer>
 
 using namespace hx::platform::places;
 using hx::trellan::ActionItem;
-using hx::trellan::places::DataEdit;
-using hx::trellan::places::ThreadGeocode;
+using hx::trellan::places::EditPlaceContent;
+using hx::trellan::places::PlaceViewMode;
 
 EditScreen::EditScreen(QObject *parent) : Page(parent), m_save(new ActionItem)
 {
@@ -27,43 +28,24 @@ EditScreen::~EditScreen() = default;
 
 bool EditScreen::open(qint64 placeId, QString *message)
 {
+    QSharedPointer<Place> place(new Place);
     if (placeId > 0) {
         PlaceManager manager;
         Error::Type error = Error::None;
-        QScopedPointer<Place> stored(manager.getPlace(placeId, error));
-        if (!stored) {
+        place.reset(manager.getPlace(placeId, error));
+        if (!place) {
             *message = QStringLiteral("no stored place with id %1 (store error %2)").arg(placeId).arg(int(error));
             return false;
         }
-        m_place = *stored;
     }
     titleBar()->setTitle(placeId > 0 ? QStringLiteral("Edit") : QStringLiteral("New Place"));
-    m_form = new DataEdit(m_place, QString(), false);
-    setContent(m_form);
-    connect(m_form, &DataEdit::enableSave, m_save, &ActionItem::setEnabled);
-    connect(m_form, &DataEdit::loading, m_save, [this] { m_save->setEnabled(false); });
-    connect(m_save, &ActionItem::triggered, m_form, &DataEdit::geocodeOnSave);
-    connect(m_form, &DataEdit::addressChanged, this, &EditScreen::geocode);
-    connect(m_form, &DataEdit::saved, this, [this] {
+    m_content = new EditPlaceContent(place, placeId > 0 ? PlaceViewMode::Edit : PlaceViewMode::NewPlace);
+    setContent(m_content);
+    connect(m_content, &EditPlaceContent::enableSaveState, m_save, &ActionItem::setEnabled);
+    connect(m_save, &ActionItem::triggered, m_content, &EditPlaceContent::onSaveButtonClicked);
+    connect(m_content, &EditPlaceContent::saved, this, [this, place] {
         m_save->setEnabled(false);
-        titleBar()->setTitle(QStringLiteral("Saved as place %1").arg(m_place.id()));
+        titleBar()->setTitle(QStringLiteral("Saved as place %1").arg(place->id()));
     });
     return true;
-}
-
-void EditScreen::geocode(const QString &text)
-{
-    const int id = ++m_geocodings;
-    Address address;
-    address.setLabel(text);
-    auto *thread = new ThreadGeocode(address, id);
-    connect(
-        thread, &ThreadGeocode::geocodingFinished, this,
-        [this, address](const QString &, const QList<Location> &found, int answered) {
-            if (answered == m_geocodings)
-                m_form->onGeocodingResult(found.isEmpty() ? Location(Coordinates(), address) : found.first(),
-                                          !found.isEmpty());
-        },
-        Qt::QueuedConnection);
-    thread->start();
 }

@@ -1,20 +1,19 @@
 #ifndef HXPLACES_EDITSCREEN_H
 #define HXPLACES_EDITSCREEN_H
 
-#include <hx/platform/places/place.h>
 #include <hx/trellan/page.h>
 
 namespace hx {
 namespace trellan {
 class ActionItem;
 namespace places {
-class DataEdit;
+class EditPlaceContent;
 }
 } // namespace trellan
 } // namespace hx
 
-// The place edit form on a page with Save and Cancel, for a stored place or a new favourite.
-// The typed address is geocoded from the gazetteer, as the map above the form does on the phone.
+// The place editor's body (map and edit form) on a page with Save, for a stored place or a new
+// favourite, as the place card shows it while editing.
 class EditScreen : public hx::trellan::Page
 {
     Q_OBJECT
@@ -22,17 +21,13 @@ public:
     explicit EditScreen(QObject *parent = nullptr);
     ~EditScreen() override;
 
-    // Opens the form on the stored place (id > 0) or on a new one; false with a message when
+    // Opens the editor on the stored place (id > 0) or on a new one; false with a message when
     // there is no such place.
     bool open(qint64 placeId, QString *message);
 
 private:
-    void geocode(const QString &text);
-
-    hx::platform::places::Place m_place;
     hx::trellan::ActionItem *m_save;
-    hx::trellan::places::DataEdit *m_form = nullptr;
-    int m_geocodings = 0;
+    hx::trellan::places::EditPlaceContent *m_content = nullptr;
 };
 
 #endif
