@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>FieldTypesSheet</name>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MapAction</name>
     <message>
         <source>Map</source>
@@ -79,6 +102,43 @@
     </message>
     <message>
         <source>Add Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have already set a %1. Do you want to replace this address?
+
+Current %1 Address
+%2
+
+New %1 address
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Replace</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -291,6 +351,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Results Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results for: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation></translation>
+    </message>
+    <message>
         <source>Add Favorite</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,6 +400,42 @@
     </message>
     <message>
         <source>Place Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A place name is required to save this as a favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email not recognized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* Required Fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Name*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1459,6 +1583,37 @@ Latitude %1 Longitude %2</source>
     </message>
     <message>
         <source>Latitude %1 Longitude %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TCSItemIconCommon</name>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Work</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

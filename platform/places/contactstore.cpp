@@ -12,14 +12,14 @@ Error::Type ContactStore::addContact(ContactEntry &contact)
 {
     Error::Type error = Error::None;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    return db ? db->addContact(contact) : error;
+    return db ? db->contacts().add(contact) : error;
 }
 
 Error::Type ContactStore::removeContact(qint64 id)
 {
     Error::Type error = Error::None;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    return db ? db->removeContact(id) : error;
+    return db ? db->contacts().remove(id) : error;
 }
 
 QList<ContactEntry> ContactStore::contacts(Error::Type *error) const
@@ -27,7 +27,7 @@ QList<ContactEntry> ContactStore::contacts(Error::Type *error) const
     Error::Type local = Error::None;
     Error::Type *out = error ? error : &local;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(out);
-    return db ? db->contacts(out) : QList<ContactEntry>();
+    return db ? db->contacts().all(out) : QList<ContactEntry>();
 }
 
 ContactEntry ContactStore::contact(qint64 id, Error::Type *error) const
@@ -35,7 +35,7 @@ ContactEntry ContactStore::contact(qint64 id, Error::Type *error) const
     Error::Type local = Error::None;
     Error::Type *out = error ? error : &local;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(out);
-    return db ? db->contact(id, out) : ContactEntry();
+    return db ? db->contacts().contact(id, out) : ContactEntry();
 }
 
 } // namespace places

@@ -2,6 +2,7 @@
 #define HX_PLATFORM_PLACES_GAZETTEER_H
 
 #include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/gazetteerreview.h>
 
 #include <QtCore/QList>
 #include <QtCore/QScopedPointer>
@@ -70,6 +71,9 @@ public:
     // Point-of-interest category codes and names whose names start with prefix, as
     // "code\tname" pairs, for category suggestions.
     QStringList categories(const QString &prefix, int limit) const;
+
+    // The reviews of the point of interest with this id, newest first.
+    QList<GazetteerReview> reviews(qint64 id) const;
 
 private:
     QScopedPointer<GazetteerPrivate> d;

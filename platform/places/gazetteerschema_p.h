@@ -30,7 +30,8 @@ constexpr int LongestIndexedPrefix = 8;
 // poi_categories holds every point of interest under its lower-case category code, with its
 // position, so that a code prefix (sub-categories included) is one range of the key and a
 // rare category is read whole without touching the entries; within a code, ids run in
-// importance order.
+// importance order. reviews holds the rating service's reviews of points of interest; files
+// written before it existed open without reviews.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -61,9 +62,12 @@ CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude REAL, longitude REAL,
     PRIMARY KEY(code_key, id)) WITHOUT ROWID;
+CREATE TABLE reviews(entry_id INTEGER NOT NULL, author TEXT NOT NULL, rating REAL NOT NULL, text TEXT NOT NULL,
+    created INTEGER NOT NULL, image_url TEXT NOT NULL DEFAULT '', page_url TEXT NOT NULL DEFAULT '');
 )sql";
 
-constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entries(name_key, id);";
+constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entries(name_key, id);"
+                                      "CREATE INDEX reviews_entry ON reviews(entry_id, created DESC);";
 
 } // namespace GazetteerSchema
 } // namespace places

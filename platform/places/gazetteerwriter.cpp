@@ -15,52 +15,16 @@
 #include <unistd.h>
 
 #include "gazetteerschema_p.h"
+#include "gazetteerstaging_p.h"
 #include "gazetteertext_p.h"
 #include "gazetteerwriter_p.h"
+#include "sqlstatement_p.h"
 
 namespace hx {
 namespace platform {
 namespace places {
 
 namespace {
-constexpr const char *StagingSql = R"sql(
-CREATE TEMP TABLE staging(
-    seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
-    city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
-    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, rating REAL, rating_count INTEGER,
-    indexed_name TEXT, indexed_place TEXT, category_key TEXT);
-CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
-)sql";
-
-constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
-                                     "country_code, category, phone, url, email, latitude, longitude, importance, "
-                                     "rating, rating_count";
-
-// Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
-constexpr const char *BuildSql = R"sql(
-INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
-    country_code, category, phone, url, email, latitude, longitude, importance, rating, rating_count)
-SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
-    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance,
-    rating, rating_count
-FROM temp.staging ORDER BY importance DESC, seq;
-INSERT INTO poi_categories(code_key, id, latitude, longitude)
-SELECT category_key, id, latitude, longitude FROM (
-    SELECT kind, category_key, latitude, longitude, row_number() OVER (ORDER BY importance DESC, seq) AS id
-    FROM temp.staging) WHERE kind = 16; -- points of interest
-INSERT INTO names(rowid, name, place)
-SELECT row_number() OVER (ORDER BY importance DESC, seq), indexed_name, indexed_place
-FROM temp.staging ORDER BY importance DESC, seq;
-INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
-SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
-INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
-INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
-INSERT INTO names(names) VALUES('optimize');
-CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
-INSERT INTO terms(term) SELECT term FROM temp.vocabulary;
-DROP TABLE temp.vocabulary;
-)sql";
-
 bool isKnownKind(int kind)
 {
     switch (kind) {
@@ -74,12 +38,6 @@ bool isKnownKind(int kind)
     default:
         return false;
     }
-}
-
-void bindText(sqlite3_stmt *statement, int index, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
 }
 
 bool syncPath(const QString &path, int flags)
@@ -116,9 +74,9 @@ bool GazetteerWriterPrivate::createStaging()
     // fills, one sync of the finished file before it replaces the old one.
     if (!exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA cache_size = -65536;"))
         return false;
-    if (!exec(StagingSql))
+    if (!exec(GazetteerStaging::StagingSql))
         return false;
-    const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + EntryColumns
+    const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + GazetteerStaging::EntryColumns
         + ", indexed_name, indexed_place, category_key) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
           "?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22)";
     if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
@@ -126,7 +84,8 @@ bool GazetteerWriterPrivate::createStaging()
                               &insertCategory, nullptr)
             != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
-    return true;
+    QString reason;
+    return reviews.create(db, &reason) || fail(reason);
 }
 
 bool GazetteerWriterPrivate::copyExisting()
@@ -153,7 +112,7 @@ bool GazetteerWriterPrivate::copyExisting()
         && sqlite3_column_int(version, 0) >= GazetteerSchema::FirstVersionWithRatings;
     sqlite3_finalize(version);
     // Through the same insert as new entries, so their index text is made the same way.
-    QByteArray select = QByteArray("SELECT ") + EntryColumns + " FROM old.entries ORDER BY id";
+    QByteArray select = QByteArray("SELECT ") + GazetteerStaging::EntryColumns + " FROM old.entries ORDER BY id";
     if (!hasRatings)
         select.replace("rating, rating_count", "NULL, 0");
     sqlite3_stmt *rows = nullptr;
@@ -167,7 +126,7 @@ bool GazetteerWriterPrivate::copyExisting()
                 &entry.country, &entry.countryCode, &entry.category,   &entry.phone, &entry.url,    &entry.email };
         const int columns[] = { 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13 };
         for (int i = 0; i < 12; ++i)
-            *texts[i] = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(rows, columns[i])));
+            *texts[i] = SqlStatement::columnText(rows, columns[i]);
         if (sqlite3_column_type(rows, 14) != SQLITE_NULL) {
             entry.latitude = sqlite3_column_double(rows, 14);
             entry.longitude = sqlite3_column_double(rows, 15);
@@ -180,6 +139,9 @@ bool GazetteerWriterPrivate::copyExisting()
         copied = insert(entry);
     }
     sqlite3_finalize(rows);
+    QString reason;
+    if (copied && step == SQLITE_DONE && !reviews.copyExisting(&reason))
+        copied = fail(reason);
     copied = copied && step == SQLITE_DONE
         && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories; "
                 "COMMIT;");
@@ -193,14 +155,14 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
 {
     sqlite3_stmt *insert = insertEntry;
     sqlite3_bind_int(insert, 1, entry.kind);
-    bindText(insert, 2, entry.name.trimmed());
-    bindText(insert, 3, GazetteerText::foldedKey(entry.name));
+    SqlStatement::bindText(insert, 2, entry.name.trimmed());
+    SqlStatement::bindText(insert, 3, GazetteerText::foldedKey(entry.name));
     const QString texts[]
         = { entry.street,      entry.postalCode, entry.city,  entry.region, entry.regionCode, entry.country,
             entry.countryCode, entry.category,   entry.phone, entry.url,    entry.email };
     int index = 4;
     for (const QString &text : texts)
-        bindText(insert, index++, text.trimmed());
+        SqlStatement::bindText(insert, index++, text.trimmed());
     if (qIsNaN(entry.latitude)) {
         sqlite3_bind_null(insert, 15);
         sqlite3_bind_null(insert, 16);
@@ -214,11 +176,11 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
     else
         sqlite3_bind_double(insert, 18, entry.rating);
     sqlite3_bind_int(insert, 19, qIsNaN(entry.rating) ? 0 : entry.ratingCount);
-    bindText(insert, 20, GazetteerText::indexText(entry.kind, entry.name));
+    SqlStatement::bindText(insert, 20, GazetteerText::indexText(entry.kind, entry.name));
     const QString place = QStringList { entry.street, entry.postalCode, entry.city, entry.region, entry.country }.join(
         QLatin1Char(' '));
-    bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
-    bindText(insert, 22, entry.category.trimmed().toCaseFolded());
+    SqlStatement::bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
+    SqlStatement::bindText(insert, 22, entry.category.trimmed().toCaseFolded());
     const int rc = sqlite3_step(insert);
     sqlite3_reset(insert);
     if (rc != SQLITE_DONE)
@@ -228,7 +190,12 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
 
 bool GazetteerWriterPrivate::buildTables()
 {
-    if (!exec(GazetteerSchema::CreateTables) || !exec(BuildSql) || !exec(GazetteerSchema::CreateIndexes))
+    QString reason;
+    if (!exec(GazetteerSchema::CreateTables) || !exec(GazetteerStaging::BuildSql))
+        return false;
+    if (!reviews.build(&reason))
+        return fail(reason);
+    if (!exec(GazetteerSchema::CreateIndexes))
         return false;
     const QByteArray versions = QByteArray("PRAGMA application_id = ")
         + QByteArray::number(GazetteerSchema::ApplicationId)
@@ -256,6 +223,7 @@ bool GazetteerWriterPrivate::finishFile()
 
 void GazetteerWriterPrivate::closeDatabase()
 {
+    reviews.close();
     sqlite3_finalize(insertEntry);
     sqlite3_finalize(insertCategory);
     insertEntry = nullptr;
@@ -380,6 +348,13 @@ bool GazetteerWriter::add(const GazetteerEntry &entry)
     return true;
 }
 
+bool GazetteerWriter::addReview(const GazetteerReview &review)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    return d->reviews.add(review, &d->error);
+}
+
 bool GazetteerWriter::addCategory(const QString &code, const QString &name)
 {
     if (!d->db)
@@ -388,8 +363,8 @@ bool GazetteerWriter::addCategory(const QString &code, const QString &name)
         d->error = QStringLiteral("a category without a code");
         return false;
     }
-    bindText(d->insertCategory, 1, code.trimmed());
-    bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
+    SqlStatement::bindText(d->insertCategory, 1, code.trimmed());
+    SqlStatement::bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
     const int rc = sqlite3_step(d->insertCategory);
     sqlite3_reset(d->insertCategory);
     return rc == SQLITE_DONE || d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));

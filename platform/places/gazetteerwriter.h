@@ -2,6 +2,7 @@
 #define HX_PLATFORM_PLACES_GAZETTEERWRITER_H
 
 #include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/gazetteerreview.h>
 
 #include <QtCore/QScopedPointer>
 #include <QtCore/QString>
@@ -50,6 +51,10 @@ public:
     // A point-of-interest category's display name; codes used by entries without a name
     // here are listed under their code.
     bool addCategory(const QString &code, const QString &name);
+    // A review of a point of interest added before it (in this write or kept from the file).
+    // False, with the reason in errorString(), for a rating outside 0 to 5, an empty text, an
+    // image URL that is neither http(s) nor file, or no such point of interest.
+    bool addReview(const GazetteerReview &review);
     // Entries in the write so far, kept ones included.
     qint64 count() const;
 

@@ -5,6 +5,8 @@
 
 #include <QtCore/QString>
 
+#include "reviewstaging_p.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -32,6 +34,7 @@ public:
     sqlite3_stmt *insertEntry = nullptr;
     sqlite3_stmt *insertCategory = nullptr;
     qint64 count = 0;
+    ReviewStaging reviews;
 };
 
 } // namespace places

@@ -31,35 +31,35 @@ QSharedPointer<AbstractPlace> headerOf(const Place &place)
     return QSharedPointer<AbstractPlace>(new PlaceHeader(PlaceHeaderPrivate::createHeader(place)));
 }
 
-PlaceDatabase::Order orderOf(const SortRule &rule)
+PlaceTable::Order orderOf(const SortRule &rule)
 {
     switch (rule.field()) {
     case SortRule::FieldName:
-        return PlaceDatabase::OrderByName;
+        return PlaceTable::OrderByName;
     case SortRule::FieldLastModified:
-        return PlaceDatabase::OrderByModified;
+        return PlaceTable::OrderByModified;
     case SortRule::FieldLastUsed:
-        return PlaceDatabase::OrderByLastUsed;
+        return PlaceTable::OrderByLastUsed;
     case SortRule::FieldRelevance:
         break;
     }
-    return PlaceDatabase::OrderByRelevance;
+    return PlaceTable::OrderByRelevance;
 }
 
 // An unreadable record is left out of the page; consumed still counts it.
-Places storedPlaces(const PlaceDatabase::Query &query, bool full, int offset, int limit, bool *hasMore,
-                    Error::Type *error, int *consumed = nullptr)
+Places storedPlaces(const PlaceTable::Query &query, bool full, int offset, int limit, bool *hasMore, Error::Type *error,
+                    int *consumed = nullptr)
 {
     Places places;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
     if (!db)
         return places;
-    const QList<qint64> ids = db->findIds(query, offset, limit, hasMore, error);
+    const QList<qint64> ids = db->places().findIds(query, offset, limit, hasMore, error);
     if (consumed)
         *consumed = ids.size();
     for (qint64 id : ids) {
         Error::Type loadError = Error::None;
-        std::unique_ptr<Place> place(db->loadPlace(id, &loadError));
+        std::unique_ptr<Place> place(db->places().load(id, &loadError));
         if (!place)
             continue;
         places.append(full ? QSharedPointer<AbstractPlace>(place.release()) : headerOf(*place));
@@ -74,16 +74,16 @@ Places contactPlaces(const QString &text, const SortRule &rule, int offset, int 
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
     if (!db)
         return places;
-    const PlaceDatabase::Order order
-        = rule.field() == SortRule::FieldRelevance ? PlaceDatabase::OrderByRelevance : PlaceDatabase::OrderByName;
-    const QList<qint64> ids
-        = db->findContactAddresses(text, order, rule.order() == SortRule::Descending, offset, limit, hasMore, error);
+    const PlaceTable::Order order
+        = rule.field() == SortRule::FieldRelevance ? PlaceTable::OrderByRelevance : PlaceTable::OrderByName;
+    const QList<qint64> ids = db->contacts().findAddresses(text, order, rule.order() == SortRule::Descending, offset,
+                                                           limit, hasMore, error);
     if (consumed)
         *consumed = ids.size();
     for (qint64 id : ids) {
         ContactEntry contact;
         ContactEntry::PostalAddress address;
-        if (db->contactAddress(id, &contact, &address))
+        if (db->contacts().addressOf(id, &contact, &address))
             places.append(headerOf(PlaceFactory::fromContact(contact, address)));
     }
     return places;
@@ -262,21 +262,21 @@ Places recents(const QString &text, bool nonFavorite, int offset, int limit, boo
         return Places();
     // Both sources newest first, each read to the end of the page: their merge by time is then
     // exactly the newest offset + limit of the two together.
-    PlaceDatabase::Query query;
+    PlaceTable::Query query;
     query.text = text;
-    query.order = PlaceDatabase::OrderByLastUsed;
+    query.order = PlaceTable::OrderByLastUsed;
     query.descending = true;
-    query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
+    query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     const int wanted = offset + limit + 1;
     bool more = false;
     Places places = storedPlaces(query, true, 0, wanted, &more, error);
     if (*error != Error::None)
         return Places();
     bool termsMore = false;
-    const QList<PlaceDatabase::SearchTerm> terms = db->recentSearchTerms(text, 0, wanted, &termsMore, error);
+    const QList<SearchTermTable::Term> terms = db->searchTerms().recent(text, 0, wanted, &termsMore, error);
     if (*error != Error::None)
         return Places();
-    for (const PlaceDatabase::SearchTerm &term : terms) {
+    for (const SearchTermTable::Term &term : terms) {
         Place *place = new Place;
         place->setName(term.term);
         place->setLastUsedTime(term.lastUsed);
@@ -322,9 +322,9 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
     const QString &text = request.text;
     const Coordinates &near = request.near;
     const bool nonFavorite = request.nonFavorite;
-    PlaceDatabase::Query query;
+    PlaceTable::Query query;
     query.text = text;
-    query.noFlags = nonFavorite ? PlaceDatabase::FlagFavorite : 0;
+    query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     query.order = orderOf(request.rule);
     query.descending = request.rule.order() == SortRule::Descending;
     switch (request.group) {
@@ -333,10 +333,10 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
     case SearchResultGroup::Favorites:
         if (nonFavorite)
             return Places();
-        query.anyFlags = PlaceDatabase::FlagFavorite;
+        query.anyFlags = PlaceTable::FlagFavorite;
         return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::RecentlyPicked:
-        query.order = PlaceDatabase::OrderByLastUsed;
+        query.order = PlaceTable::OrderByLastUsed;
         query.descending = true;
         return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::Contacts:

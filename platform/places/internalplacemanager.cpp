@@ -29,13 +29,13 @@ QList<PlaceHeader *> headersOf(const GroupSearch::Places &places)
 // Both run inside the caller's write transaction; the writes they make through PlaceManager join it.
 Error::Type favChecked(PlaceDatabase *db, Place &place)
 {
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
-    if (flags >= 0 && (flags & PlaceDatabase::FlagFavorite))
+    const int flags = place.isPersisted() ? db->places().flagsOf(place.id()) : -1;
+    if (flags >= 0 && (flags & PlaceTable::FlagFavorite))
         return Error::AlreadyStored;
-    const int favorites = db->countWithFlag(PlaceDatabase::FlagFavorite);
+    const int favorites = db->places().countWithFlag(PlaceTable::FlagFavorite);
     if (favorites < 0)
         return Error::StorageFailure;
-    if (favorites >= PlaceDatabase::favoritesLimit())
+    if (favorites >= PlaceTable::favoritesLimit())
         return Error::FavoritesLimitReached;
     place.addTag(QLatin1String(Tags::Favorite));
     PlaceManager manager;
@@ -48,16 +48,16 @@ Error::Type favChecked(PlaceDatabase *db, Place &place)
 
 Error::Type unfavChecked(PlaceDatabase *db, const Place &place)
 {
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    const int flags = place.isPersisted() ? db->places().flagsOf(place.id()) : -1;
     if (flags < 0)
         return Error::None;
     Error::Type error = Error::None;
-    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    std::unique_ptr<Place> stored(db->places().load(place.id(), &error));
     if (!stored)
         return error;
     stored->removeTag(QLatin1String(Tags::Favorite));
-    const int remaining = flags & ~PlaceDatabase::FlagFavorite;
-    return remaining == 0 ? db->deletePlace(stored->id()) : db->writePlace(*stored, false);
+    const int remaining = flags & ~PlaceTable::FlagFavorite;
+    return remaining == 0 ? db->places().remove(stored->id()) : db->places().write(*stored, false);
 }
 } // namespace
 
@@ -70,12 +70,12 @@ InternalPlaceManager::~InternalPlaceManager() = default;
 
 int InternalPlaceManager::favoritesLimit()
 {
-    return PlaceDatabase::favoritesLimit();
+    return PlaceTable::favoritesLimit();
 }
 
 void InternalPlaceManager::setFavoritesLimit(int limit)
 {
-    PlaceDatabase::setFavoritesLimit(limit);
+    PlaceTable::setFavoritesLimit(limit);
 }
 
 Error::Type InternalPlaceManager::fav(Place &place)
@@ -115,7 +115,7 @@ Place *InternalPlaceManager::getPlaceFromContact(qint64 accountId, qint64 contac
         return nullptr;
     ContactEntry contact;
     ContactEntry::PostalAddress address;
-    if (!db->contactAddress(postalAddressId, &contact, &address) || contact.id != contactId
+    if (!db->contacts().addressOf(postalAddressId, &contact, &address) || contact.id != contactId
         || contact.accountId != accountId) {
         error = Error::NotFound;
         return nullptr;
@@ -136,7 +136,7 @@ QStringList InternalPlaceManager::getRecentSearchTerms(const QString &filter, Er
     if (!db)
         return terms;
     bool hasMore = false;
-    for (const PlaceDatabase::SearchTerm &term : db->recentSearchTerms(filter, 0, -1, &hasMore, &error))
+    for (const SearchTermTable::Term &term : db->searchTerms().recent(filter, 0, -1, &hasMore, &error))
         terms.append(term.term);
     return terms;
 }
@@ -149,7 +149,7 @@ Error::Type InternalPlaceManager::addRecentSearchTerm(const QString &term, const
         return error;
     if (term.trimmed().isEmpty())
         return Error::InvalidArgument;
-    return db->addRecentSearchTerm(term.trimmed(), categoryCode, QDateTime::currentSecsSinceEpoch());
+    return db->searchTerms().add(term.trimmed(), categoryCode, QDateTime::currentSecsSinceEpoch());
 }
 
 QList<PlaceHeader *> InternalPlaceManager::findRecentlyPickedPlaces(Error::Type &error, SearchHandle &handle,
@@ -191,7 +191,7 @@ Error::Type InternalPlaceManager::clearRecentlyPickedPlaces()
 {
     Error::Type error = Error::None;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    return db ? db->clearRecent() : error;
+    return db ? db->places().clearRecent() : error;
 }
 
 } // namespace places

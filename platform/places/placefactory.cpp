@@ -145,7 +145,7 @@ Place *PlaceFactory::resolve(const AbstractPlace *record, Error::Type *error)
     }
     if (record->id() >= 1) {
         PlaceDatabase *db = PlaceDatabase::forCurrentThread(error);
-        return db ? db->loadPlace(record->id(), error) : nullptr;
+        return db ? db->places().load(record->id(), error) : nullptr;
     }
     for (const AuxiliaryData &data : record->auxiliaryData()) {
         if (data.provider().name() == QLatin1String(Provider::Contacts)
@@ -156,7 +156,7 @@ Place *PlaceFactory::resolve(const AbstractPlace *record, Error::Type *error)
                 return nullptr;
             ContactEntry contact;
             ContactEntry::PostalAddress address;
-            if (!db->contactAddress(contactData.postalAddressId(), &contact, &address)) {
+            if (!db->contacts().addressOf(contactData.postalAddressId(), &contact, &address)) {
                 *error = Error::NotFound;
                 return nullptr;
             }

@@ -38,54 +38,54 @@ bool closeTo(const AbstractPlace &a, const AbstractPlace &b, double degrees)
 // A count that cannot be read is an error, never room left.
 Error::Type favoriteRoomIn(PlaceDatabase *db)
 {
-    const int favorites = db->countWithFlag(PlaceDatabase::FlagFavorite);
+    const int favorites = db->places().countWithFlag(PlaceTable::FlagFavorite);
     if (favorites < 0)
         return Error::StorageFailure;
-    return favorites < PlaceDatabase::favoritesLimit() ? Error::None : Error::FavoritesLimitReached;
+    return favorites < PlaceTable::favoritesLimit() ? Error::None : Error::FavoritesLimitReached;
 }
 
 Error::Type addChecked(PlaceDatabase *db, Place &place)
 {
-    if (place.isPersisted() && db->exists(place.id()))
+    if (place.isPersisted() && db->places().exists(place.id()))
         return Error::AlreadyStored;
     if (place.isFavorite()) {
         const Error::Type room = favoriteRoomIn(db);
         if (room != Error::None)
             return room;
     }
-    return db->writePlace(place, true);
+    return db->places().write(place, true);
 }
 
 Error::Type updateChecked(PlaceDatabase *db, Place &place)
 {
-    const int flags = place.isPersisted() ? db->flagsOf(place.id()) : -1;
+    const int flags = place.isPersisted() ? db->places().flagsOf(place.id()) : -1;
     if (flags < 0)
         return Error::NotFound;
-    if (place.isFavorite() && !(flags & PlaceDatabase::FlagFavorite)) {
+    if (place.isFavorite() && !(flags & PlaceTable::FlagFavorite)) {
         const Error::Type room = favoriteRoomIn(db);
         if (room != Error::None)
             return room;
     }
     // The caller's copy may predate a pick; the stored use time is never moved back.
     Error::Type error = Error::None;
-    std::unique_ptr<Place> stored(db->loadPlace(place.id(), &error));
+    std::unique_ptr<Place> stored(db->places().load(place.id(), &error));
     if (stored && stored->lastUsedTime() > place.lastUsedTime())
         place.setLastUsedTime(stored->lastUsedTime());
-    return db->writePlace(place, false);
+    return db->places().write(place, false);
 }
 
 Error::Type addPickChecked(PlaceDatabase *db, Place &place, qint64 now)
 {
     Error::Type error = Error::None;
-    for (qint64 id : db->findByName(place.name(), true, &error)) {
-        std::unique_ptr<Place> stored(db->loadPlace(id, &error));
+    for (qint64 id : db->places().findByName(place.name(), true, &error)) {
+        std::unique_ptr<Place> stored(db->places().load(id, &error));
         if (stored && closeTo(*stored, place, PickDuplicateDegrees))
             return Error::AlreadyStored;
     }
     if (error != Error::None && error != Error::NotFound)
         return error;
     place.setLastUsedTime(now);
-    return db->writePlace(place, true);
+    return db->places().write(place, true);
 }
 } // namespace
 
@@ -99,7 +99,7 @@ PlaceManager::~PlaceManager() = default;
 Place *PlaceManager::getPlace(qint64 id, Error::Type &error)
 {
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    return db ? db->loadPlace(id, &error) : nullptr;
+    return db ? db->places().load(id, &error) : nullptr;
 }
 
 Place *PlaceManager::getPlace(const PlaceHeader *header, Error::Type &error)
@@ -142,7 +142,7 @@ Error::Type PlaceManager::addRecentlyPickedPlace(Place &place)
         return error;
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     if (place.isPersisted()) {
-        error = db->setLastUsed(place.id(), now);
+        error = db->places().setLastUsed(place.id(), now);
         if (error == Error::None)
             place.setLastUsedTime(now);
         return error;
@@ -161,7 +161,7 @@ Error::Type PlaceManager::removePlace(qint64 id)
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return error;
-    return id >= 1 ? db->deletePlace(id) : Error::NotFound;
+    return id >= 1 ? db->places().remove(id) : Error::NotFound;
 }
 
 QList<AbstractPlace *> PlaceManager::findPlaces(const QString &text, Error::Type &error, SearchHandle &handle,
@@ -195,15 +195,15 @@ QList<PlaceHeader *> PlaceManager::findPlacesByTags(const QStringList &tags, Err
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return result;
-    const PlaceDatabase::Order order
-        = rule.field() == SortRule::FieldLastModified ? PlaceDatabase::OrderByModified : PlaceDatabase::OrderByName;
+    const PlaceTable::Order order
+        = rule.field() == SortRule::FieldLastModified ? PlaceTable::OrderByModified : PlaceTable::OrderByName;
     bool hasMore = false;
-    const QList<qint64> ids = db->findByTags(tags, order, offset, limit, &hasMore, &error);
+    const QList<qint64> ids = db->places().findByTags(tags, order, offset, limit, &hasMore, &error);
     handle.m_hasMoreData = hasMore;
     handle.m_position = std::max(0, offset) + ids.size();
     for (qint64 id : ids) {
         Error::Type loadError = Error::None;
-        std::unique_ptr<Place> place(db->loadPlace(id, &loadError));
+        std::unique_ptr<Place> place(db->places().load(id, &loadError));
         if (place)
             result.append(PlaceHeaderPrivate::createPublicHeader(place.get()));
     }
@@ -223,11 +223,11 @@ QList<QSharedPointer<AbstractPlace>> PlaceManager::findEquivalentPlaces(const Pl
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db)
         return result;
-    for (qint64 id : db->findByName(place.name(), false, &error)) {
+    for (qint64 id : db->places().findByName(place.name(), false, &error)) {
         if (limit > 0 && result.size() >= limit)
             break;
         Error::Type loadError = Error::None;
-        QSharedPointer<AbstractPlace> stored(db->loadPlace(id, &loadError));
+        QSharedPointer<AbstractPlace> stored(db->places().load(id, &loadError));
         if (stored && closeTo(*stored, place, EquivalentDegrees))
             result.append(stored);
     }

@@ -1,5 +1,8 @@
+#include <hx/platform/places/gazetteer.h>
+#include <hx/platform/places/imageauxiliarydata.h>
 #include <hx/platform/places/placesearchmanager.h>
 #include <hx/platform/places/provider.h>
+#include <hx/platform/places/reviewauxiliarydata.h>
 
 #include <QtCore/QMetaObject>
 
@@ -13,6 +16,64 @@ namespace platform {
 namespace places {
 
 namespace {
+// The gazetteer entry a point of interest came from; -1 for any other place.
+qint64 gazetteerEntryOf(const Place &place)
+{
+    for (const AuxiliaryData &item : place.auxiliaryData()) {
+        if (item.type() == QLatin1String(AuxiliaryData::TypePointOfInterest)
+            && item.provider().name() == QLatin1String(Provider::Gazetteer)) {
+            bool ok = false;
+            const qint64 id = item.externalId().toLongLong(&ok);
+            return ok ? id : -1;
+        }
+    }
+    return -1;
+}
+
+ReviewAuxiliaryData reviewData(const GazetteerReview &review)
+{
+    ReviewAuxiliaryData data;
+    data.setProvider(Provider(QLatin1String(Provider::Ratings)));
+    data.setExternalId(QString::number(review.entryId));
+    data.setUserName(review.author);
+    data.setRating(review.rating);
+    data.setAbstract(review.text);
+    data.setCreationTime(review.created);
+    data.setUrl(QUrl(review.pageUrl));
+    if (!review.imageUrl.isEmpty())
+        data.setProperty(QStringLiteral("imageUrl"), review.imageUrl);
+    return data;
+}
+
+// The rating service's reviews of a point of interest, newest first, and its picture: the
+// image of the newest review that has one. Each only when the request asks for its type.
+QList<AuxiliaryData> reviewsOf(const Place &place, const QString &type)
+{
+    const bool reviews = type.isEmpty() || type == QLatin1String(AuxiliaryData::TypeReview);
+    const bool image = type.isEmpty() || type == QLatin1String(AuxiliaryData::TypeImage);
+    const qint64 entry = reviews || image ? gazetteerEntryOf(place) : -1;
+    Error::Type error = Error::None;
+    Gazetteer *gazetteer = entry >= 0 ? PlaceFactory::gazetteer(&error) : nullptr;
+    if (!gazetteer)
+        return {};
+    QList<AuxiliaryData> data;
+    QString imageUrl;
+    for (const GazetteerReview &review : gazetteer->reviews(entry)) {
+        if (imageUrl.isEmpty())
+            imageUrl = review.imageUrl;
+        if (reviews)
+            data.append(reviewData(review));
+    }
+    if (image && !imageUrl.isEmpty()) {
+        ImageAuxiliaryData picture;
+        picture.setProvider(Provider(QLatin1String(Provider::Ratings)));
+        picture.setExternalId(QString::number(entry));
+        picture.setUrl(QUrl(imageUrl));
+        data.prepend(picture);
+    }
+    return data;
+}
+
 AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
 {
     if (!request.place())
@@ -32,6 +93,7 @@ AuxiliaryDataReply answer(const AuxiliaryDataRequest &request)
             continue;
         data.append(item);
     }
+    data += reviewsOf(*full, request.dataType());
     return AuxiliaryDataReply(Error::None, request.userData(), request.place(), data);
 }
 } // namespace

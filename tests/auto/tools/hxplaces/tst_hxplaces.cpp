@@ -197,6 +197,13 @@ private slots:
     void showStepThatCannotBeDone();
     void showWritesAPicture();
     void showReviewsOfAStoredPlace();
+    void showResultsOfASearch_data();
+    void showResultsOfASearch();
+    void showSearchPicksFromTheList();
+    void showResultsOpensACategoryFromItsFooter();
+    void showLocatingFindsTheAddress();
+    void showNewSavesAFavourite();
+    void showEditOpensAStoredPlace();
     void showDetailsOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
@@ -869,6 +876,63 @@ void tst_HxPlaces::quietUnlessVerbose()
     QCOMPARE(verbose.out, quiet.out);
 }
 
+void tst_HxPlaces::showResultsOfASearch_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("the name picks the place") << "ItemTitle"
+                                              << "Picked: Café Pyrus";
+    QTest::newRow("the circle asks for its details") << "MoreInfoCircle"
+                                                     << "Details of: Café Pyrus";
+}
+
+void tst_HxPlaces::showResultsOfASearch()
+{
+    QFETCH(QString, part);
+    QFETCH(QString, answer);
+
+    StoreFixture::addFavorite(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    const Result shown
+        = run(QStringList { "show", "results", "pyrus", "--do", "tap-part", "Results", "2", part, "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const QString &text : { QStringLiteral("[0] HEADER_MYPLACES: My Places"),
+                                 QStringLiteral("[1] TYPE_MYPLACES: [img ic_poi.png] | [img CornerFavorite.png] | "
+                                                "Café Pyrus"),
+                                 QStringLiteral("Label \"Answer\": ") + answer })
+        QVERIFY2(shown.out.contains(text.toUtf8()), shown.out + shown.err);
+}
+
+void tst_HxPlaces::showResultsOpensACategoryFromItsFooter()
+{
+    for (const char *name : { "Café Alpha", "Café Beta", "Café Gamma" })
+        StoreFixture::addFavorite(QString::fromUtf8(name), 43.4643, -80.5204);
+    const Result shown
+        = run(QStringList { "show", "results", "café", "--do", "tap-part", "Results", "4", "Footer", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(!shown.out.contains("FOOTER_MORE"), shown.out + shown.err);
+    for (const char *name : { "| Café Alpha |", "| Café Beta |", "| Café Gamma |" })
+        QVERIFY2(shown.out.contains(name), shown.out + shown.err);
+}
+
+void tst_HxPlaces::showSearchPicksFromTheList()
+{
+    StoreFixture::addFavorite(QStringLiteral("Café Pyrus"), 43.4643, -80.5204);
+    const QStringList typed { "show", "search", "--do", "type", "SearchField", "pyr" };
+    const Result listed = run(typed + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(listed.code, 0);
+    QVERIFY2(listed.out.contains("ListView \"SearchList\": 2 rows"), listed.out + listed.err);
+    QVERIFY2(listed.out.contains("| Café Pyrus |"), listed.out);
+
+    const Result picked
+        = run(typed + QStringList { "--do", "tap-part", "SearchList", "2", "ItemTitle", "--dump" } + dataArguments());
+    QCOMPARE(picked.code, 0);
+    QVERIFY2(picked.out.contains("Label \"Answer\": Map: 1 place(s): Café Pyrus"), picked.out + picked.err);
+    QVERIFY2(!picked.out.contains("SearchList"), picked.out);
+}
+
 void tst_HxPlaces::showReviewsOfAStoredPlace()
 {
     using namespace hx::platform::places;
@@ -903,6 +967,49 @@ void tst_HxPlaces::showReviewsOfAStoredPlace()
     const Result missing = run(QStringList { "show", "reviews", "999999" } + dataArguments());
     QCOMPARE(missing.code, 1);
     QVERIFY2(missing.err.contains("no stored place with id 999999"), missing.err);
+}
+
+void tst_HxPlaces::showLocatingFindsTheAddress()
+{
+    // The session's location service stands at --at; the view names it from the gazetteer.
+    const Result shown = run(QStringList { "show", "locating", "--do", "wait", "3000", "--dump" } + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Finding your location"), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("You are at: "), shown.out + shown.err);
+
+    const QString png = m_roots->path() + QStringLiteral("/locating.png");
+    const Result picture = run(QStringList { "show", "locating", "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+}
+
+void tst_HxPlaces::showNewSavesAFavourite()
+{
+    const Result shown
+        = run(QStringList { "show", "new", "--do", "type", "NameField", "Campus", "--do", "type", "AddressField",
+                            "200 University Ave W", "--do", "action", "SaveAction", "--do", "wait", "2000", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Saved as place "), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("TextField \"AddressField\": [200 University Ave W]"), shown.out);
+}
+
+void tst_HxPlaces::showEditOpensAStoredPlace()
+{
+    const hx::platform::places::Place library = StoreFixture::addFavorite(QStringLiteral("Library"), 43.468, -80.54);
+    const Result shown
+        = run(QStringList { "show", "edit", QString::number(library.id()), "--do", "erase", "NameField", "7", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Place Name*"), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("(error: A place name is required to save this as a favorite)"), shown.out);
+
+    const QString png = m_roots->path() + QStringLiteral("/edit.png");
+    QCOMPARE(run(QStringList { "show", "edit", QString::number(library.id()), "--png", png } + dataArguments()).code,
+             0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+    QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
+
 }
 
 void tst_HxPlaces::showDetailsOfAStoredPlace()

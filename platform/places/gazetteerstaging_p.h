@@ -1,0 +1,54 @@
+#ifndef HX_PLATFORM_PLACES_GAZETTEERSTAGING_P_H
+#define HX_PLATFORM_PLACES_GAZETTEERSTAGING_P_H
+
+namespace hx {
+namespace platform {
+namespace places {
+namespace GazetteerStaging {
+
+// A write gathers its entries in a temporary table, in the order they come, and builds the
+// file's tables from it at commit: ids by importance, the indexes in one pass each.
+constexpr const char *StagingSql = R"sql(
+CREATE TEMP TABLE staging(
+    seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
+    city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
+    url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, rating REAL, rating_count INTEGER,
+    indexed_name TEXT, indexed_place TEXT, category_key TEXT);
+CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
+)sql";
+
+constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
+                                     "country_code, category, phone, url, email, latitude, longitude, importance, "
+                                     "rating, rating_count";
+
+// Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
+constexpr const char *BuildSql = R"sql(
+INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
+    country_code, category, phone, url, email, latitude, longitude, importance, rating, rating_count)
+SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
+    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance,
+    rating, rating_count
+FROM temp.staging ORDER BY importance DESC, seq;
+INSERT INTO poi_categories(code_key, id, latitude, longitude)
+SELECT category_key, id, latitude, longitude FROM (
+    SELECT kind, category_key, latitude, longitude, row_number() OVER (ORDER BY importance DESC, seq) AS id
+    FROM temp.staging) WHERE kind = 16; -- points of interest
+INSERT INTO names(rowid, name, place)
+SELECT row_number() OVER (ORDER BY importance DESC, seq), indexed_name, indexed_place
+FROM temp.staging ORDER BY importance DESC, seq;
+INSERT INTO points(id, min_lat, max_lat, min_lon, max_lon, kind)
+SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE latitude IS NOT NULL ORDER BY id;
+INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
+INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
+INSERT INTO names(names) VALUES('optimize');
+CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
+INSERT INTO terms(term) SELECT term FROM temp.vocabulary;
+DROP TABLE temp.vocabulary;
+)sql";
+
+} // namespace GazetteerStaging
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

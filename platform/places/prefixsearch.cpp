@@ -1,0 +1,240 @@
+#include <QtCore/QDebug>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "gazetteer_p.h"
+#include "gazetteerschema_p.h"
+#include "gazetteertext_p.h"
+#include "nametier_p.h"
+#include "prefixsearch_p.h"
+#include "spheregeometry_p.h"
+#include "sqlstatement_p.h"
+#include "storescope_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+namespace {
+// How many prefix matches, in importance order, are ranked by text and distance. Ranking
+// every match of a one-letter prefix would visit a large part of the file; the first few
+// hundred by importance hold what a user means by nearly any short prefix.
+constexpr int RankedWindow = 200;
+// Exact-name matches are looked up by index first so that a rare exact name is never lost
+// behind a window full of more important prefix matches.
+constexpr int ExactLimit = 64;
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
+                                 "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
+// The index yields matches in rowid (importance) order and the kinds are part of the match,
+// so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
+constexpr const char *PrefixSql
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
+      "WHERE names MATCH ?1 ORDER BY names.rowid";
+constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// A prefix that stands for at most this many whole terms is searched as those terms.
+constexpr int ExpandLimit = 48;
+
+GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
+{
+    GazetteerCandidate candidate;
+    candidate.id = sqlite3_column_int64(statement, 0);
+    int size = 0;
+    const char *name = SqlStatement::columnBytes(statement, 1, &size);
+    candidate.tier = tier.of(name, size);
+    candidate.hasPosition
+        = sqlite3_column_type(statement, 2) != SQLITE_NULL && sqlite3_column_type(statement, 3) != SQLITE_NULL;
+    candidate.latitude = sqlite3_column_double(statement, 2);
+    candidate.longitude = sqlite3_column_double(statement, 3);
+    candidate.importance = sqlite3_column_double(statement, 4);
+    return candidate;
+}
+} // namespace
+
+bool PrefixSearch::prepare()
+{
+    return m_gazetteer.statement(ExactSql) && m_gazetteer.statement(PrefixSql);
+}
+
+QStringList PrefixSearch::termsStartingWith(const QString &prefix, int limit)
+{
+    // The groups of one search ask for the same kinds' terms again and again.
+    const quint64 mark = StoreScope::mark();
+    if (mark == 0 || mark != m_termsMark) {
+        m_termsCache.clear();
+        m_termsMark = mark;
+    }
+    const QString cacheKey = prefix + QLatin1Char('\n') + QString::number(limit);
+    const auto cached = m_termsCache.constFind(cacheKey);
+    if (cached != m_termsCache.cend())
+        return cached.value();
+    QStringList terms;
+    sqlite3_stmt *query = m_gazetteer.statement(TermsSql);
+    SqlStatement use(query);
+    SqlStatement::bindText(query, 1, prefix);
+    // U+10FFFF sorts after every character a term can continue with.
+    SqlStatement::bindText(query, 2, prefix + QString::fromUcs4(U"\U0010FFFF"));
+    sqlite3_bind_int(query, 3, limit);
+    while (sqlite3_step(query) == SQLITE_ROW)
+        terms.append(SqlStatement::columnText(query, 0));
+    if (mark != 0)
+        m_termsCache.insert(cacheKey, terms);
+    return terms;
+}
+
+QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
+{
+    // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
+    // Tokens are letters and digits only, so nothing in them can be read as query syntax.
+    QStringList perKind;
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
+        if (!(kinds & kind))
+            continue;
+        const QChar letter = GazetteerText::kindLetter(kind);
+        QStringList phrases;
+        for (const QStringList &tokens : words) {
+            QStringList prefixed;
+            for (const QString &token : tokens)
+                prefixed.append(letter + token);
+            const QString last = prefixed.takeLast();
+            const QString lead = prefixed.isEmpty() ? QString() : prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            // A prefix of its own index is read directly; a longer one as the few whole terms it
+            // stands for. Either way an absent word drops the kind.
+            const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
+            if (terms.isEmpty()) {
+                phrases.clear();
+                break; // no entry of this kind has the word
+            }
+            if (last.size() <= GazetteerSchema::LongestIndexedPrefix || terms.size() > ExpandLimit) {
+                phrases.append(QLatin1Char('"') + lead + last + QStringLiteral("\"*"));
+                continue;
+            }
+            QStringList alternatives;
+            for (const QString &term : terms)
+                alternatives.append(QLatin1Char('"') + lead + term + QLatin1Char('"'));
+            phrases.append(QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+        }
+        if (!phrases.isEmpty())
+            perKind.append(QLatin1Char('(') + phrases.join(QStringLiteral(" AND ")) + QLatin1Char(')'));
+    }
+    return perKind.join(QStringLiteral(" OR "));
+}
+
+GazetteerCandidates PrefixSearch::exactMatches(const QString &key, const NameTier &tier, int kinds)
+{
+    GazetteerCandidates found;
+    sqlite3_stmt *query = m_gazetteer.statement(ExactSql);
+    SqlStatement use(query);
+    SqlStatement::bindText(query, 1, key);
+    sqlite3_bind_int(query, 2, kinds);
+    sqlite3_bind_int(query, 3, ExactLimit);
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW)
+        found.append(readCandidate(query, tier));
+    if (rc != SQLITE_DONE)
+        qWarning().noquote() << "hx::platform::places::Gazetteer::search() exact lookup failed:"
+                             << m_gazetteer.sqliteError();
+    return found;
+}
+
+bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize,
+                                 int wanted, GazetteerCandidates *window, GazetteerCandidates *tail)
+{
+    sqlite3_stmt *matches = m_gazetteer.statement(PrefixSql);
+    SqlStatement use(matches);
+    SqlStatement::bindText(matches, 1, query);
+    int read = 0;
+    int rc;
+    while ((rc = sqlite3_step(matches)) == SQLITE_ROW) {
+        const bool inWindow = read < windowSize;
+        ++read;
+        const qint64 id = sqlite3_column_int64(matches, 0);
+        if (skip.contains(id))
+            continue;
+        if (inWindow) {
+            window->append(readCandidate(matches, tier));
+        } else {
+            tail->append(readCandidate(matches, tier));
+            if (skip.size() + window->size() + tail->size() >= wanted)
+                return true;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        qWarning().noquote() << "hx::platform::places::Gazetteer::search() failed:" << m_gazetteer.sqliteError();
+        return false;
+    }
+    return true;
+}
+
+void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude)
+{
+    const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
+    for (GazetteerCandidate &candidate : *candidates) {
+        candidate.distance = near && candidate.hasPosition
+            ? SphereGeometry::haversineTerm(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
+            : std::numeric_limits<double>::infinity();
+    }
+    // Ids are unique, so the order is total and only the part a page can reach is sorted.
+    const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
+    std::partial_sort(candidates->begin(), end, candidates->end(),
+                      [](const GazetteerCandidate &a, const GazetteerCandidate &b) {
+                          if (a.tier != b.tier)
+                              return a.tier < b.tier;
+                          if (a.distance != b.distance)
+                              return a.distance < b.distance;
+                          if (a.importance != b.importance)
+                              return a.importance > b.importance;
+                          return a.id < b.id;
+                      });
+}
+
+QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                           int offset, int limit, bool *hasMore)
+{
+    kinds &= GazetteerEntry::AnyKind;
+    const QList<QStringList> words = GazetteerText::queryWords(text);
+    if (kinds == 0 || offset < 0 || limit <= 0 || words.isEmpty())
+        return {};
+    const QString query = matchQuery(words, kinds);
+    if (query.isEmpty())
+        return {};
+
+    // The order is: the exact names and the first prefix matches by importance, ranked by text
+    // and distance; then every further match in importance order. It never depends on the page
+    // asked for, so pages join up without gaps or repeats.
+    const QString key = GazetteerText::foldedKey(text);
+    const NameTier tier(key);
+    GazetteerCandidates head = exactMatches(key, tier, kinds);
+    QSet<qint64> exactIds;
+    for (const auto &candidate : qAsConst(head))
+        exactIds.insert(candidate.id);
+    GazetteerCandidates window;
+    window.reserve(RankedWindow);
+    GazetteerCandidates tail;
+    const int wanted = offset + limit + 1; // one more than the page tells whether more exist
+    if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
+        return {};
+    head.append(window);
+    rank(&head, offset + limit, nearLatitude, nearLongitude);
+    head.append(tail);
+
+    const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
+    QList<GazetteerEntry> entries;
+    for (int i = offset; i < head.size() && i < offset + limit; ++i) {
+        GazetteerEntry entry;
+        if (!m_gazetteer.readEntry(head.at(i).id, &entry))
+            continue;
+        if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
+            entry.distanceMetres
+                = SphereGeometry::distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
+        entries.append(entry);
+    }
+    *hasMore = head.size() > offset + limit;
+    return entries;
+}
+
+} // namespace places
+} // namespace platform
+} // namespace hx

@@ -1,0 +1,51 @@
+#ifndef HX_PLATFORM_PLACES_PREFIXSEARCH_P_H
+#define HX_PLATFORM_PLACES_PREFIXSEARCH_P_H
+
+#include <hx/platform/places/gazetteerentry.h>
+
+#include <QtCore/QHash>
+#include <QtCore/QList>
+#include <QtCore/QSet>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+#include "gazetteercandidate_p.h"
+
+namespace hx {
+namespace platform {
+namespace places {
+
+class GazetteerPrivate;
+class NameTier;
+
+// The as-you-type search of the gazetteer over its full-text index: every typed word as a
+// prefix, exact names first, the first matches by importance ranked by text and distance.
+class PrefixSearch
+{
+public:
+    explicit PrefixSearch(GazetteerPrivate &gazetteer) : m_gazetteer(gazetteer) { }
+
+    // Its statements, prepared when the file is opened; false when the file lacks them.
+    bool prepare();
+    QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,
+                                 int limit, bool *hasMore);
+
+private:
+    QStringList termsStartingWith(const QString &prefix, int limit);
+    QString matchQuery(const QList<QStringList> &words, int kinds);
+    GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
+    bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
+                       GazetteerCandidates *window, GazetteerCandidates *tail);
+    // Sorts the first `wanted` candidates by text, then distance, importance and id.
+    static void rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude);
+
+    GazetteerPrivate &m_gazetteer;
+    QHash<QString, QStringList> m_termsCache; // within one StoreScope
+    quint64 m_termsMark = 0;
+};
+
+} // namespace places
+} // namespace platform
+} // namespace hx
+
+#endif

@@ -1,0 +1,102 @@
+#include "reviewsfile.h"
+
+#include <QtCore/QDateTime>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtCore/QUrl>
+
+using hx::platform::places::GazetteerReview;
+
+namespace {
+// A number, or a number written as text.
+double numberOf(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    bool ok = false;
+    const double number = value.toString().trimmed().toDouble(&ok);
+    return ok ? number : qQNaN();
+}
+
+QString imageOf(const QString &text, const QDir &folder)
+{
+    const QUrl url(text.trimmed());
+    if (url.scheme() != QLatin1String("file") || url.path().isEmpty() || QDir::isAbsolutePath(url.path()))
+        return text.trimmed();
+    return QUrl::fromLocalFile(folder.absoluteFilePath(url.path())).toString();
+}
+} // namespace
+
+bool ReviewsFile::read(const QString &path, QList<Line> *lines, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QDir folder = QFileInfo(path).absoluteDir();
+    int number = 0;
+    while (!file.atEnd()) {
+        const QByteArray text = file.readLine().trimmed();
+        ++number;
+        if (text.isEmpty())
+            continue;
+        Line line;
+        line.number = number;
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+        if (!document.isObject())
+            line.error = parseError.error != QJsonParseError::NoError
+                ? QStringLiteral("not JSON: ") + parseError.errorString()
+                : QStringLiteral("not a JSON object");
+        else
+            line.review = parse(document.object(), folder, &line.error);
+        lines->append(line);
+    }
+    return true;
+}
+
+GazetteerReview ReviewsFile::parse(const QJsonObject &object, const QDir &folder, QString *error)
+{
+    GazetteerReview review;
+    review.placeName = object.value(QLatin1String("place")).toString().trimmed();
+    if (object.contains(QLatin1String("lat")) || object.contains(QLatin1String("lon"))) {
+        review.latitude = numberOf(object.value(QLatin1String("lat")));
+        review.longitude = numberOf(object.value(QLatin1String("lon")));
+    }
+    review.author = object.value(QLatin1String("author")).toString().trimmed();
+    review.rating = numberOf(object.value(QLatin1String("rating")));
+    review.text = object.value(QLatin1String("text")).toString().trimmed();
+    review.imageUrl = imageOf(object.value(QLatin1String("image")).toString(), folder);
+    review.pageUrl = object.value(QLatin1String("url")).toString().trimmed();
+    if (review.placeName.isEmpty())
+        *error = QStringLiteral("no place");
+    else if (!object.contains(QLatin1String("rating")))
+        *error = QStringLiteral("no rating");
+    else if (!parseDate(object.value(QLatin1String("date")), &review.created))
+        *error = QStringLiteral("no date, or not an ISO 8601 date or seconds since 1970");
+    return review;
+}
+
+bool ReviewsFile::parseDate(const QJsonValue &value, qint64 *seconds)
+{
+    if (value.isDouble()) {
+        *seconds = qint64(value.toDouble());
+        return value.toDouble() >= 0;
+    }
+    const QString text = value.toString().trimmed();
+    QDateTime time = QDateTime::fromString(text, Qt::ISODate);
+    if (!time.isValid()) {
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        time = date.isValid() ? date.startOfDay(Qt::UTC) : QDateTime();
+    } else if (time.timeSpec() == Qt::LocalTime) {
+        time.setTimeSpec(Qt::UTC);
+    }
+    if (!time.isValid())
+        return false;
+    *seconds = time.toSecsSinceEpoch();
+    return true;
+}
