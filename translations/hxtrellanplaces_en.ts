@@ -1617,4 +1617,11 @@ Latitude %1 Longitude %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>hx::trellan::places::TitleBarEdit</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1624,4 +1624,11 @@ Latitude %1 Longitude %2</translation>
         <translation>Supprimer le travail</translation>
     </message>
 </context>
+<context>
+    <name>hx::trellan::places::TitleBarEdit</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
 </TS>

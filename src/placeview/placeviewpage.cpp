@@ -30,6 +30,38 @@ PlaceViewPage::PlaceViewPage(const QString &searchTerm, PlaceViewMode::Type mode
     connectPrivate();
 }
 
+PlaceViewPage::PlaceViewPage(const QSharedPointer<hx::platform::places::Place> &place, QObject *parent)
+    : Page(parent), d(nullptr)
+{
+    setObjectName(QStringLiteral("PlaceViewPage"));
+    d = new PlaceViewPagePrivate(this, place);
+    connectPrivate();
+}
+
+PlaceViewPage::PlaceViewPage(PlaceType type, const QSharedPointer<hx::platform::places::Place> &place,
+                             bool showAllFields, QObject *parent)
+    : Page(parent), d(nullptr)
+{
+    setObjectName(QStringLiteral("PlaceViewPage"));
+    d = new PlaceViewPagePrivate(this, int(type), place, showAllFields);
+    connectPrivate();
+}
+
+PlaceViewPage::PlaceViewPage(PlaceType type, QObject *parent) : Page(parent), d(nullptr)
+{
+    setObjectName(QStringLiteral("PlaceViewPage"));
+    d = new PlaceViewPagePrivate(this, int(type),
+                                 QSharedPointer<hx::platform::places::Place>(new hx::platform::places::Place), true);
+    connectPrivate();
+}
+
+PlaceViewPage::PlaceViewPage(const QString &text, QObject *parent) : Page(parent), d(nullptr)
+{
+    setObjectName(QStringLiteral("PlaceViewPage"));
+    d = new PlaceViewPagePrivate(this, text);
+    connectPrivate();
+}
+
 PlaceViewPage::~PlaceViewPage() = default;
 
 void PlaceViewPage::connectPrivate()

@@ -24,13 +24,23 @@ class HXPLACES_EXPORT PlaceViewPage : public hx::trellan::Page
 {
     Q_OBJECT
 public:
-    // The kind of place a new-place editor creates; 0 is used for a new favourite.
-    enum PlaceType { Other = 0, Home = 1, Work = 2 };
+    // The kind of place a new-place editor creates: a home or work place gets its tag; callers
+    // pass 0 for a new favourite, and any other value is a place without a tag.
+    enum PlaceType { Home = 1, Work = 2, Other = 3 };
 
     PlaceViewPage(const QSharedPointer<hx::platform::places::Place> &place, PlaceViewMode::Type mode,
                   QObject *parent = nullptr);
     PlaceViewPage(qint64 placeId, PlaceViewMode::Type mode, QObject *parent = nullptr);
     PlaceViewPage(const QString &searchTerm, PlaceViewMode::Type mode, QObject *parent = nullptr);
+    // The editor of a saved place (a contact's place goes to the contacts editor instead).
+    explicit PlaceViewPage(const QSharedPointer<hx::platform::places::Place> &place, QObject *parent = nullptr);
+    // The editor of a new place made from place.
+    PlaceViewPage(PlaceType type, const QSharedPointer<hx::platform::places::Place> &place, bool showAllFields,
+                  QObject *parent = nullptr);
+    // The editor of a new, empty place with all its fields.
+    explicit PlaceViewPage(PlaceType type, QObject *parent = nullptr);
+    // The add-favourite composer for a text (an address typed elsewhere).
+    explicit PlaceViewPage(const QString &text, QObject *parent = nullptr);
     ~PlaceViewPage() override;
 
     PlaceViewPagePrivate *d_func() const { return d; }

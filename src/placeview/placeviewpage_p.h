@@ -25,11 +25,14 @@ class ContactService;
 } // namespace pim
 namespace trellan {
 class ActionBarProperties;
+class ActionItem;
 class Control;
 class Page;
+class TitleBar;
 namespace places {
 
 class CustomDialog;
+class EditPlaceContent;
 class FavAction;
 class RetranslateHelper;
 class ShareAction;
@@ -49,6 +52,12 @@ public:
     PlaceViewPagePrivate(hx::trellan::Page *page, const PlacePtr &place, PlaceViewMode::Type mode);
     PlaceViewPagePrivate(hx::trellan::Page *page, qint64 placeId, PlaceViewMode::Type mode);
     PlaceViewPagePrivate(hx::trellan::Page *page, const QString &searchTerm, PlaceViewMode::Type mode);
+    // Edits a saved place.
+    PlaceViewPagePrivate(hx::trellan::Page *page, const PlacePtr &place);
+    // Creates a place of a kind (PlaceViewPage::PlaceType) from place.
+    PlaceViewPagePrivate(hx::trellan::Page *page, int placeType, const PlacePtr &place, bool showAllFields);
+    // The add-favourite composer, started from a text.
+    PlaceViewPagePrivate(hx::trellan::Page *page, const QString &text);
     ~PlaceViewPagePrivate() override;
 
     PlacePtr place() const { return m_place; }
@@ -85,17 +94,20 @@ public slots:
     void onFavActionTriggered();
     void onDeleteActionTriggered();
     void onEditActionTriggered();
+    void onAddFieldActionTriggered();
+    void onReturn();
     void onCancel();
     void onSelect();
     void onGoAction();
     void onMapAction();
     void onPlanRouteAction();
+    void enableSaveState(bool state);
     void updateShareAction();
     void onContactsChanged(const QList<int> &listOfIDs);
     void onOrientationAboutToChange(hx::trellan::UIOrientation::Type orientation);
 
 private:
-    enum class EntryPath { GivenPlace, Loaded, Refresh };
+    enum class EntryPath { GivenPlace, Loaded, ReturnFromEditor, Refresh };
 
     void init();
     void finishInit();
@@ -106,8 +118,17 @@ private:
     void initTitleBarView();
     void addActions(PlaceViewMode::Type mode);
     void addViewActions(PlaceViewMode::Type mode);
+    void addEditActions();
     void setPaneBackButtonVisible(bool visible);
     void cleanContent();
+    void replaceTitleBar(hx::trellan::TitleBar *bar);
+    EditPlaceContent *startEditContent(EditPlaceContent *content);
+    void connectEditSignals();
+    void addAddFieldAction();
+    void initTitleBarEdit();
+    void initTitleBarNew(int placeType);
+    void retranslateTitleBarEdit();
+    void openContactsEditor();
     void showDeleteToast();
     qint64 contactIdOfPlace(const QList<int> &among = QList<int>()) const;
     bool isContactPlace() const;
@@ -117,11 +138,15 @@ private:
     hx::platform::places::PlaceManager m_manager;
     PlaceViewMode::Type m_viewMode;
     PlaceViewMode::Type m_previousViewMode;
+    QPointer<EditPlaceContent> m_editContent;
     CustomDialog *m_addressDialog = nullptr;
     QString m_homeDeletedText;
     QString m_workDeletedText;
     QString m_contactRemovedText;
     RetranslateHelper *m_retranslateHelper = nullptr;
+    hx::trellan::TitleBar *m_editTitleBar = nullptr;
+    hx::trellan::ActionItem *m_cancelAction = nullptr;
+    hx::trellan::ActionItem *m_saveAction = nullptr;
     QPointer<FavAction> m_favAction;
     QPointer<ShareAction> m_shareAction;
     int m_backState = BackNone;

@@ -17,12 +17,14 @@
 #include <hx/trellan/navigationpaneproperties.h>
 #include <hx/trellan/orientationsupport.h>
 #include <hx/trellan/page.h>
+#include <hx/trellan/places/addfieldaction.h>
 #include <hx/trellan/places/cclutils.h>
 #include <hx/trellan/places/customdialog.h>
 #include <hx/trellan/places/customradiogroup.h>
 #include <hx/trellan/places/deletehomeaction.h>
 #include <hx/trellan/places/deleteworkaction.h>
 #include <hx/trellan/places/editaction.h>
+#include <hx/trellan/places/editplacecontent.h>
 #include <hx/trellan/places/favaction.h>
 #include <hx/trellan/places/homeworkcache.h>
 #include <hx/trellan/places/iconitemtype.h>
@@ -30,9 +32,11 @@
 #include <hx/trellan/places/mapaction.h>
 #include <hx/trellan/places/navigateaction.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/placeviewpage.h>
 #include <hx/trellan/places/planaction.h>
 #include <hx/trellan/places/retranslatehelper.h>
 #include <hx/trellan/places/shareaction.h>
+#include <hx/trellan/places/titlebarnew.h>
 #include <hx/trellan/places/titlebarview.h>
 #include <hx/trellan/places/viewplacecontent.h>
 #include <hx/trellan/titlebar.h>
@@ -89,6 +93,72 @@ PlaceViewPagePrivate::PlaceViewPagePrivate(Page *page, const QString &searchTerm
 {
     init();
     loadBySearchTerm(searchTerm);
+    finishInit();
+}
+
+PlaceViewPagePrivate::PlaceViewPagePrivate(Page *page, const PlacePtr &place)
+    : QObject(page),
+      m_page(page),
+      m_place(place),
+      m_viewMode(PlaceViewMode::Edit),
+      m_previousViewMode(PlaceViewMode::ViewEditable)
+{
+    init();
+    if (m_place && isContactPlace()) {
+        openContactsEditor();
+    } else if (m_place) {
+        EditPlaceContent *content = startEditContent(new EditPlaceContent(m_place, PlaceViewMode::Edit));
+        connect(content, &EditPlaceContent::saved, this, &PlaceViewPagePrivate::onReturn);
+        connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::back);
+        CCLUtils::logPlaceManagerAction(QStringLiteral("edit"));
+        PlaceManagerUI::addRecentlyPickedPlace(*m_place, false);
+        initTitleBarEdit();
+    }
+    finishInit();
+}
+
+PlaceViewPagePrivate::PlaceViewPagePrivate(Page *page, int placeType, const PlacePtr &place, bool showAllFields)
+    : QObject(page),
+      m_page(page),
+      m_place(place ? place : PlacePtr(new Place)),
+      m_viewMode(PlaceViewMode::NewPlace),
+      m_previousViewMode(PlaceViewMode::NewPlace)
+{
+    init();
+    m_place->setSource(AbstractPlace::SourceManualInput);
+    if (placeType == PlaceViewPage::Home)
+        m_place->addTag(QLatin1String(Tags::MyHome));
+    else if (placeType == PlaceViewPage::Work)
+        m_place->addTag(QLatin1String(Tags::MyWork));
+    EditPlaceContent *content = startEditContent(new EditPlaceContent(m_place, PlaceViewMode::NewPlace));
+    if (showAllFields)
+        emit content->showAllFields();
+    else
+        addAddFieldAction();
+    connect(content, &EditPlaceContent::saved, this, &PlaceViewPagePrivate::onReturn);
+    connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::back);
+    content->enableSave();
+    m_previousViewMode = PlaceViewMode::ViewEditable;
+    CCLUtils::logPlaceManagerAction(QStringLiteral("new"));
+    initTitleBarNew(placeType);
+    finishInit();
+}
+
+PlaceViewPagePrivate::PlaceViewPagePrivate(Page *page, const QString &text)
+    : QObject(page),
+      m_page(page),
+      m_place(new Place),
+      m_viewMode(PlaceViewMode::Compose),
+      m_previousViewMode(PlaceViewMode::Compose)
+{
+    init();
+    m_place->setSource(AbstractPlace::SourceManualInput);
+    EditPlaceContent *content = startEditContent(new EditPlaceContent(m_place, text));
+    connect(content, &EditPlaceContent::saved, this, &PlaceViewPagePrivate::back);
+    connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::back);
+    initTitleBarEdit();
+    m_page->removeAllActions();
+    addAddFieldAction();
     finishInit();
 }
 
@@ -178,6 +248,9 @@ void PlaceViewPagePrivate::showViewContent(PlaceViewMode::Type mode, bool geocod
             connect(content, &ViewPlaceContent::canceled, this, &PlaceViewPagePrivate::onCancel);
         }
     }
+    if (path == EntryPath::ReturnFromEditor)
+        connect(this, &PlaceViewPagePrivate::favorite, this, &PlaceViewPagePrivate::favoriteChanged,
+                Qt::UniqueConnection);
     if (path == EntryPath::GivenPlace) {
         connect(content, &ViewPlaceContent::locationValid, this, &PlaceViewPagePrivate::placeUpdated);
         connect(content, &ViewPlaceContent::locationChanged, this, &PlaceViewPagePrivate::locationChanged);
@@ -188,6 +261,108 @@ void PlaceViewPagePrivate::showViewContent(PlaceViewMode::Type mode, bool geocod
     m_page->setContent(content);
     if (path != EntryPath::Refresh)
         addActions(mode);
+}
+
+EditPlaceContent *PlaceViewPagePrivate::startEditContent(EditPlaceContent *content)
+{
+    cleanContent();
+    m_editContent = content;
+    connect(content, &EditPlaceContent::placeUpdated, this, &PlaceViewPagePrivate::placeUpdated);
+    connectEditSignals();
+    m_page->setContent(content);
+    return content;
+}
+
+void PlaceViewPagePrivate::connectEditSignals()
+{
+    connect(m_editContent, &EditPlaceContent::viewModeChanged, this, &PlaceViewPagePrivate::onViewModeChanged);
+    connect(this, &PlaceViewPagePrivate::onMyLocation, m_editContent, &EditPlaceContent::onMyLocation);
+    connect(this, &PlaceViewPagePrivate::onContactAddress, m_editContent, &EditPlaceContent::onContactAddress);
+}
+
+void PlaceViewPagePrivate::addAddFieldAction()
+{
+    auto *addField = new AddFieldAction;
+    connect(addField, &ActionItem::triggered, this, &PlaceViewPagePrivate::onAddFieldActionTriggered);
+    if (m_editContent) {
+        connect(m_editContent, &EditPlaceContent::updateAddFieldActionState, addField, &ActionItem::setEnabled);
+        addField->setEnabled(!m_editContent->isFieldsListEmpty());
+    }
+    m_page->addAction(addField, ActionBarPlacement::OnBar);
+}
+
+void PlaceViewPagePrivate::onAddFieldActionTriggered()
+{
+    if (m_editContent)
+        emit m_editContent->addFieldAction();
+}
+
+void PlaceViewPagePrivate::replaceTitleBar(TitleBar *bar)
+{
+    TitleBar *old = m_page->titleBar();
+    m_page->setTitleBar(bar);
+    if (old && old != bar && old != m_editTitleBar)
+        old->deleteLater();
+}
+
+void PlaceViewPagePrivate::initTitleBarEdit()
+{
+    if (!m_editTitleBar) {
+        m_cancelAction = new ActionItem;
+        m_cancelAction->setObjectName(QStringLiteral("CancelEditAction"));
+        m_saveAction = new ActionItem;
+        m_saveAction->setObjectName(QStringLiteral("SaveEditAction"));
+        m_saveAction->setEnabled(false);
+        m_editTitleBar = new TitleBar(this);
+        m_editTitleBar->setObjectName(QStringLiteral("EditTitleBar"));
+        m_editTitleBar->setDismissAction(m_cancelAction);
+        m_editTitleBar->setAcceptAction(m_saveAction);
+    }
+    if (m_editContent) {
+        connect(m_editContent, &EditPlaceContent::enableSaveState, this, &PlaceViewPagePrivate::enableSaveState,
+                Qt::UniqueConnection);
+        connect(m_cancelAction, &ActionItem::triggered, m_editContent, &EditPlaceContent::canceled);
+        connect(m_saveAction, &ActionItem::triggered, m_editContent, &EditPlaceContent::onSaveButtonClicked);
+    }
+    retranslateTitleBarEdit();
+    replaceTitleBar(m_editTitleBar);
+}
+
+void PlaceViewPagePrivate::initTitleBarNew(int placeType)
+{
+    auto *bar = new TitleBarNew(placeType);
+    ActionItem *accept = bar->acceptAction();
+    accept->setEnabled(false);
+    connect(m_editContent, &EditPlaceContent::enableSaveState, accept, &ActionItem::setEnabled);
+    connect(m_editContent, &EditPlaceContent::selectedIndexChanged, bar, &TitleBarNew::onSelectedIndexChanged);
+    connect(bar->dismissAction(), &ActionItem::triggered, m_editContent, &EditPlaceContent::canceled);
+    connect(accept, &ActionItem::triggered, m_editContent, &EditPlaceContent::onSaveButtonClicked);
+    replaceTitleBar(bar);
+}
+
+void PlaceViewPagePrivate::retranslateTitleBarEdit()
+{
+    if (!m_editTitleBar)
+        return;
+    m_editTitleBar->setTitle(m_viewMode == PlaceViewMode::Edit
+                                 ? QCoreApplication::translate("hx::trellan::places::TCSItemIconCommon", "Edit")
+                                 : QCoreApplication::translate("Places", "Add Favorite"));
+    m_cancelAction->setTitle(QCoreApplication::translate("Places", "Cancel"));
+    m_saveAction->setTitle(QCoreApplication::translate("hx::trellan::places::TitleBarEdit", "Save"));
+}
+
+void PlaceViewPagePrivate::enableSaveState(bool state)
+{
+    if (m_saveAction)
+        m_saveAction->setEnabled(state);
+}
+
+void PlaceViewPagePrivate::onReturn()
+{
+    const PlaceViewMode::Type previous = m_previousViewMode;
+    showViewContent(previous, false, EntryPath::ReturnFromEditor);
+    m_viewMode = previous;
+    CCLUtils::logPlaceManagerAction(QStringLiteral("save"));
 }
 
 void PlaceViewPagePrivate::initTitleBarView()
@@ -201,7 +376,7 @@ void PlaceViewPagePrivate::initTitleBarView()
     else
         Log::warning() << "hx::trellan::places::PlaceViewPagePrivate::initTitleBarView(): invalid place";
     bar->setKindProperties(kind);
-    m_page->setTitleBar(bar);
+    replaceTitleBar(bar);
 }
 
 void PlaceViewPagePrivate::cleanContent()
@@ -211,6 +386,8 @@ void PlaceViewPagePrivate::cleanContent()
         return;
     m_page->setContent(nullptr);
     old->setParent(nullptr);
+    if (old == m_editContent)
+        m_editContent = nullptr;
     old->deleteLater();
 }
 
@@ -224,8 +401,25 @@ void PlaceViewPagePrivate::addActions(PlaceViewMode::Type mode)
     if (!m_place)
         return;
     m_page->removeAllActions();
-    if (mode == PlaceViewMode::View || mode == PlaceViewMode::ViewEditable)
+    if (mode == PlaceViewMode::Edit)
+        addEditActions();
+    else if (mode == PlaceViewMode::View || mode == PlaceViewMode::ViewEditable)
         addViewActions(mode);
+}
+
+void PlaceViewPagePrivate::addEditActions()
+{
+    setPaneBackButtonVisible(false);
+    addAddFieldAction();
+    if (!m_actionBarProperties) {
+        m_actionBarProperties = new ActionBarProperties;
+        m_page->setActionBarProperties(m_actionBarProperties);
+        connect(OrientationSupport::instance(), &OrientationSupport::orientationAboutToChange, this,
+                &PlaceViewPagePrivate::onOrientationAboutToChange);
+    }
+    const int aspect = int(hx::device::DisplayInfo().aspectType());
+    if (aspect == 1 || aspect == 2)
+        m_actionBarProperties->setProperty("docking", 2);
 }
 
 void PlaceViewPagePrivate::addViewActions(PlaceViewMode::Type mode)
@@ -373,7 +567,25 @@ qint64 PlaceViewPagePrivate::contactIdOfPlace(const QList<int> &among) const
 void PlaceViewPagePrivate::onEditActionTriggered()
 {
     CCLUtils::logPlaceViewAction(QStringLiteral("edit"));
-    const qint64 contactId = isContactPlace() ? contactIdOfPlace() : 0;
+    if (!m_place)
+        return;
+    if (isContactPlace() && contactIdOfPlace() != 0) {
+        openContactsEditor();
+        return;
+    }
+    m_previousViewMode = m_viewMode;
+    m_viewMode = PlaceViewMode::Edit;
+    EditPlaceContent *content = startEditContent(new EditPlaceContent(m_place, PlaceViewMode::Edit));
+    connect(content, &EditPlaceContent::saved, this, &PlaceViewPagePrivate::onReturn);
+    connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::onReturn);
+    connect(this, &PlaceViewPagePrivate::favorite, content, &EditPlaceContent::setFavorite);
+    initTitleBarEdit();
+    addActions(PlaceViewMode::Edit);
+}
+
+void PlaceViewPagePrivate::openContactsEditor()
+{
+    const qint64 contactId = contactIdOfPlace();
     if (contactId == 0)
         return;
     connect(m_contactService, &ContactService::contactsChanged, this, &PlaceViewPagePrivate::onContactsChanged,
@@ -473,6 +685,7 @@ void PlaceViewPagePrivate::retranslateUI()
     m_contactRemovedText = QCoreApplication::translate(
         "hx::trellan::places::MyPlaceSelectorPrivate",
         "was removed from My Places because the contact entry no longer includes an address.");
+    retranslateTitleBarEdit();
 }
 
 void PlaceViewPagePrivate::onCancel()

@@ -1,18 +1,21 @@
 #include "screencatalog.h"
 
+#include "cardscreen.h"
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "locatingscreen.h"
+#include "previewscreen.h"
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
 #include "searchscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
-             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("results"),
-             QStringLiteral("reviews"),  QStringLiteral("search") };
+    return { QStringLiteral("card"),    QStringLiteral("details"),  QStringLiteral("dialogs"),
+             QStringLiteral("edit"),    QStringLiteral("locating"), QStringLiteral("new"),
+             QStringLiteral("preview"), QStringLiteral("results"),  QStringLiteral("reviews"),
+             QStringLiteral("search") };
 }
 
 namespace {
@@ -44,6 +47,10 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("reviews"))
         return createForPlace<ReviewsScreen>(name, arguments, message);
+    if (name == QLatin1String("card"))
+        return createForPlace<CardScreen>(name, arguments, message);
+    if (name == QLatin1String("preview"))
+        return createForPlace<PreviewScreen>(name, arguments, message);
     if (name == QLatin1String("details"))
         return createForPlace<DetailsScreen>(name, arguments, message);
     if (name == QLatin1String("results")) {

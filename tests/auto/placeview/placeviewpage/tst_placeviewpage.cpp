@@ -41,7 +41,12 @@ using PlacePtr = QSharedPointer<Place>;
 
 Place storedFavorite()
 {
-    return StoreFixture::addFavorite(QStringLiteral("Café Nord"), 43.4643, -80.5204);
+    Place cafe = StoreFixture::makePlace(QStringLiteral("Café Nord"), 43.4643, -80.5204,
+                                         QStringLiteral("1 King Street"), QStringLiteral("Waterloo"));
+    cafe.addTag(QLatin1String(Tags::Favorite));
+    if (PlaceManager().addPlace(cafe) != Error::None)
+        qWarning() << "cannot store the café";
+    return cafe;
 }
 
 Place storedPlace(const QString &kind)
@@ -138,6 +143,9 @@ private slots:
     void contactAddressChoice();
     void contactEditRefreshesTheCard_data();
     void contactEditRefreshesTheCard();
+    void editFromTheViewComesBackWithTheNewName();
+    void newPlaceEditor_data();
+    void newPlaceEditor();
     void followsTheLanguage();
 
 private:
@@ -502,6 +510,62 @@ void tst_PlaceViewPage::contactEditRefreshesTheCard()
         QTRY_VERIFY2(ScreenText::render(m_pane.data()).contains(QStringLiteral("99 Erb Street")),
                      qPrintable(ScreenText::render(m_pane.data())));
     }
+}
+
+void tst_PlaceViewPage::editFromTheViewComesBackWithTheNewName()
+{
+    const Place cafe = storedFavorite();
+    PlaceViewPage *page = push(new PlaceViewPage(cafe.id(), PlaceViewMode::ViewEditable));
+    QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("Edit")), qPrintable(TestDriver::lastError()));
+    QString screen = ScreenText::render(m_pane.data());
+    QVERIFY2(screen.contains(QStringLiteral("Title: Edit")), qPrintable(screen));
+    QCOMPARE(actionBar(page), QStringList { "AddFieldAction@1" });
+    QVERIFY(!m_pane->backButtonsVisible());
+
+    QVERIFY2(TestDriver::replaceText(m_pane.data(), QStringLiteral("NameField"), QStringLiteral("Café Sud")),
+             qPrintable(TestDriver::lastError()));
+    QTRY_VERIFY2(TestDriver::findAction(m_pane.data(), QStringLiteral("SaveEditAction")),
+                 qPrintable(ScreenText::render(m_pane.data())));
+    QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("SaveEditAction")),
+             qPrintable(TestDriver::lastError()));
+    QTRY_VERIFY2(TestDriver::findAction(m_pane.data(), QStringLiteral("Go")),
+                 qPrintable(ScreenText::render(m_pane.data())));
+    screen = ScreenText::render(m_pane.data());
+    QVERIFY2(screen.contains(QStringLiteral("Café Sud")) && !screen.contains(QStringLiteral("Café Nord")),
+             qPrintable(screen));
+    QCOMPARE(page->d_func()->viewMode(), PlaceViewMode::ViewEditable);
+    QVERIFY(m_pane->backButtonsVisible());
+    PlaceManager manager;
+    Error::Type error = Error::None;
+    QScopedPointer<Place> stored(manager.getPlace(cafe.id(), error));
+    QCOMPARE(stored->name(), QStringLiteral("Café Sud"));
+}
+
+void tst_PlaceViewPage::newPlaceEditor_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("home") << int(PlaceViewPage::Home) << "Add Home" << QString(Tags::MyHome);
+    QTest::newRow("work") << int(PlaceViewPage::Work) << "Add Work" << QString(Tags::MyWork);
+    QTest::newRow("favourite") << 0 << "Add Favorite" << QString();
+}
+
+void tst_PlaceViewPage::newPlaceEditor()
+{
+    QFETCH(int, type);
+    QFETCH(QString, title);
+    QFETCH(QString, tag);
+    PlaceViewPage *page = push(new PlaceViewPage(PlaceViewPage::PlaceType(type)));
+    QSignalSpy back(page, &PlaceViewPage::back);
+    const QString screen = ScreenText::render(m_pane.data());
+    QVERIFY2(screen.contains(QStringLiteral("Title: ") + title), qPrintable(screen));
+    QVERIFY2(TestDriver::find(m_pane.data(), QStringLiteral("NameField")), qPrintable(screen));
+    QCOMPARE(page->d_func()->viewMode(), PlaceViewMode::NewPlace);
+    QCOMPARE(page->d_func()->place()->hasTag(tag), !tag.isEmpty());
+    QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("CancelEditAction")),
+             qPrintable(TestDriver::lastError()));
+    QCOMPARE(back.size(), 1);
 }
 
 void tst_PlaceViewPage::followsTheLanguage()
