@@ -342,6 +342,46 @@
         <source>Place Details</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Some search results are unavailable because your location is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type to enter search term or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter search term or address for suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
