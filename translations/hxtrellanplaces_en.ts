@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>FieldTypesSheet</name>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MapAction</name>
     <message>
         <source>Map</source>
@@ -79,6 +102,43 @@
     </message>
     <message>
         <source>Add Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have already set a %1. Do you want to replace this address?
+
+Current %1 Address
+%2
+
+New %1 address
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Replace</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -340,6 +400,42 @@
     </message>
     <message>
         <source>Place Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A place name is required to save this as a favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email not recognized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* Required Fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place Name*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

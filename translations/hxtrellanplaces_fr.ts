@@ -44,6 +44,29 @@
     </message>
 </context>
 <context>
+    <name>FieldTypesSheet</name>
+    <message>
+        <source>Website</source>
+        <translation>Site Web</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Add Field</source>
+        <translation>Ajouter un champ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>MapAction</name>
     <message>
         <source>Map</source>
@@ -80,6 +103,49 @@
     <message>
         <source>Add Work</source>
         <translation>Ajouter le travail</translation>
+    </message>
+</context>
+<context>
+    <name>NameField</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Replace %1?</source>
+        <translation>Remplacer %1 ?</translation>
+    </message>
+    <message>
+        <source>You have already set a %1. Do you want to replace this address?
+
+Current %1 Address
+%2
+
+New %1 address
+%3</source>
+        <translation>Vous avez déjà défini %1. Voulez-vous remplacer cette adresse ?
+
+Adresse %1 actuelle
+%2
+
+Nouvelle adresse %1
+%3</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Replace</source>
+        <translation>Ne pas remplacer</translation>
     </message>
 </context>
 <context>
@@ -341,6 +407,42 @@
     <message>
         <source>Place Details</source>
         <translation>Détails du lieu</translation>
+    </message>
+    <message>
+        <source>A place name is required to save this as a favorite</source>
+        <translation>Un nom de lieu est requis pour enregistrer ce favori</translation>
+    </message>
+    <message>
+        <source>Email not recognized</source>
+        <translation>E-mail non reconnu</translation>
+    </message>
+    <message>
+        <source>* Required Fields</source>
+        <translation>* Champs obligatoires</translation>
+    </message>
+    <message>
+        <source>Place Name*</source>
+        <translation>Nom du lieu*</translation>
+    </message>
+    <message>
+        <source>Address*</source>
+        <translation>Adresse*</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Numéro de téléphone</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site Web</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Some search results are unavailable because your location is unknown.</source>

@@ -26,6 +26,7 @@
 #include <hx/trellan/textarea.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
+#include <hx/trellan/validator.h>
 #include <hx/trellan/virtualkeyboard.h>
 #include <hx/trellan/webview.h>
 
@@ -183,6 +184,10 @@ public:
             if (field->text().isEmpty() && !field->hintText().isEmpty())
                 value += QStringLiteral(" (hint: %1)").arg(field->hintText());
             value += stateText(field->isEnabled(), field->isFocused());
+            // A field whose validator found the text invalid shows its message under it.
+            const Validator *validator = field->validator();
+            if (validator && validator->state() == ValidationState::Invalid && !validator->errorMessage().isEmpty())
+                value += QStringLiteral(" (error: %1)").arg(validator->errorMessage());
             line(depth, QStringLiteral("%1: %2").arg(named("TextField", field), value));
         } else if (const auto *area = qobject_cast<const TextArea *>(object)) {
             if (!area->text().isEmpty() || area->isEditable())

@@ -2,14 +2,17 @@
 
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
+#include "editscreen.h"
+#include "locatingscreen.h"
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
 #include "searchscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"), QStringLiteral("dialogs"), QStringLiteral("results"), QStringLiteral("reviews"),
-             QStringLiteral("search") };
+    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
+             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("results"),
+             QStringLiteral("reviews"),  QStringLiteral("search") };
 }
 
 namespace {
@@ -50,11 +53,20 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         }
         return new ResultsScreen(arguments.join(QLatin1Char(' ')));
     }
+    if (name == QLatin1String("edit"))
+        return createForPlace<EditScreen>(name, arguments, message);
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;
     }
     if (name == QLatin1String("search"))
         return new SearchScreen;
+    if (name == QLatin1String("locating"))
+        return new LocatingScreen;
+    if (name == QLatin1String("new")) {
+        auto *screen = new EditScreen;
+        screen->open(0, message);
+        return screen;
+    }
     return new DialogsScreen;
 }

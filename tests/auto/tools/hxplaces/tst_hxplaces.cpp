@@ -201,6 +201,9 @@ private slots:
     void showResultsOfASearch();
     void showSearchPicksFromTheList();
     void showResultsOpensACategoryFromItsFooter();
+    void showLocatingFindsTheAddress();
+    void showNewSavesAFavourite();
+    void showEditOpensAStoredPlace();
     void showDetailsOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
@@ -964,6 +967,49 @@ void tst_HxPlaces::showReviewsOfAStoredPlace()
     const Result missing = run(QStringList { "show", "reviews", "999999" } + dataArguments());
     QCOMPARE(missing.code, 1);
     QVERIFY2(missing.err.contains("no stored place with id 999999"), missing.err);
+}
+
+void tst_HxPlaces::showLocatingFindsTheAddress()
+{
+    // The session's location service stands at --at; the view names it from the gazetteer.
+    const Result shown = run(QStringList { "show", "locating", "--do", "wait", "3000", "--dump" } + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Finding your location"), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("You are at: "), shown.out + shown.err);
+
+    const QString png = m_roots->path() + QStringLiteral("/locating.png");
+    const Result picture = run(QStringList { "show", "locating", "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+}
+
+void tst_HxPlaces::showNewSavesAFavourite()
+{
+    const Result shown
+        = run(QStringList { "show", "new", "--do", "type", "NameField", "Campus", "--do", "type", "AddressField",
+                            "200 University Ave W", "--do", "action", "SaveAction", "--do", "wait", "2000", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Saved as place "), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("TextField \"AddressField\": [200 University Ave W]"), shown.out);
+}
+
+void tst_HxPlaces::showEditOpensAStoredPlace()
+{
+    const hx::platform::places::Place library = StoreFixture::addFavorite(QStringLiteral("Library"), 43.468, -80.54);
+    const Result shown
+        = run(QStringList { "show", "edit", QString::number(library.id()), "--do", "erase", "NameField", "7", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.out.contains("Place Name*"), shown.out + shown.err);
+    QVERIFY2(shown.out.contains("(error: A place name is required to save this as a favorite)"), shown.out);
+
+    const QString png = m_roots->path() + QStringLiteral("/edit.png");
+    QCOMPARE(run(QStringList { "show", "edit", QString::number(library.id()), "--png", png } + dataArguments()).code,
+             0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+    QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
+
 }
 
 void tst_HxPlaces::showDetailsOfAStoredPlace()

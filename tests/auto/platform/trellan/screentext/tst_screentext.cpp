@@ -23,6 +23,7 @@
 #include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/titlebar.h>
+#include <hx/trellan/validator.h>
 
 #include <QtTest/QtTest>
 
@@ -78,6 +79,8 @@ private slots:
     void showsAnExpandedDropDownsOptions();
     void showsAnOpenContextMenuOnTop();
     void showsTheFocusAndTheKeyboard();
+    void showsAFieldsValidationError_data();
+    void showsAFieldsValidationError();
 };
 
 void tst_ScreenText::dumpsASmallScreen()
@@ -345,6 +348,39 @@ void tst_ScreenText::showsTheFocusAndTheKeyboard()
                             "  Action bar: centre Select (focused) (signature)"));
     FocusRequester::clearFocus();
     hx::device::SimulatedDevice::reset();
+}
+
+void tst_ScreenText::showsAFieldsValidationError_data()
+{
+    QTest::addColumn<int>("state"); // -1: no validation answer yet
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+
+    const QString plain = QStringLiteral("TextField \"EMailField\": [bob]");
+    QTest::newRow("an invalid text shows the message")
+        << int(ValidationState::Invalid) << QStringLiteral("Email not recognized")
+        << plain + QStringLiteral(" (error: Email not recognized)");
+    QTest::newRow("a valid text shows nothing") << int(ValidationState::Valid) << QStringLiteral("Bad") << plain;
+    QTest::newRow("a text not validated yet shows nothing") << -1 << QStringLiteral("Bad") << plain;
+    QTest::newRow("an invalid text without a message shows nothing")
+        << int(ValidationState::Invalid) << QString() << plain;
+}
+
+void tst_ScreenText::showsAFieldsValidationError()
+{
+    QFETCH(int, state);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+
+    TextField field;
+    field.setObjectName(QStringLiteral("EMailField"));
+    field.setText(QStringLiteral("bob"));
+    auto *validator = new Validator(&field);
+    validator->setErrorMessage(message);
+    if (state >= 0)
+        validator->setState(state);
+    field.setValidator(validator);
+    QCOMPARE(ScreenText::render(&field), expected);
 }
 
 QTEST_MAIN(tst_ScreenText)

@@ -1,0 +1,37 @@
+#ifndef HX_TRELLAN_PLACES_PLACEPICKER_P_H
+#define HX_TRELLAN_PLACES_PLACEPICKER_P_H
+
+#include <QtCore/QEventLoop>
+#include <QtCore/QObject>
+
+namespace hx {
+namespace trellan {
+namespace places {
+
+class CardsUtils;
+class SelectedPlace;
+
+class PlacePickerPrivate : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PlacePickerPrivate(QObject *parent);
+
+    // Opens the picker card and waits for its answer; the caller owns the result.
+    SelectedPlace *select();
+
+private slots:
+    void onPlaceSelected(hx::trellan::places::SelectedPlace *place);
+
+private:
+    CardsUtils *m_cards;
+    QEventLoop m_loop;
+    SelectedPlace *m_result;
+};
+
+} // namespace places
+} // namespace trellan
+} // namespace hx
+
+#endif
