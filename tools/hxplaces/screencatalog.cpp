@@ -7,12 +7,13 @@
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
 #include "searchscreen.h"
+#include "selectorscreen.h"
 
 QStringList ScreenCatalog::names()
 {
     return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
              QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("results"),
-             QStringLiteral("reviews"),  QStringLiteral("search") };
+             QStringLiteral("reviews"),  QStringLiteral("search"),  QStringLiteral("selector") };
 }
 
 namespace {
@@ -68,5 +69,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         screen->open(0, message);
         return screen;
     }
+    if (name == QLatin1String("selector"))
+        return new SelectorScreen;
     return new DialogsScreen;
 }
