@@ -442,6 +442,46 @@ New %1 address
         <source>The place can&apos;t be found, id = %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Some search results are unavailable because your location is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type to enter search term or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter search term or address for suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>%1 Addresses Found</source>
         <translation type="unfinished">

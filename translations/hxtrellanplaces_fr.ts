@@ -454,6 +454,44 @@ Nouvelle adresse %1
             <numerusform>%1 adresse trouvée</numerusform>
             <numerusform>%1 adresses trouvées</numerusform>
         </translation>
+        <source>Some search results are unavailable because your location is unknown.</source>
+        <translation>Certains résultats de recherche ne sont pas disponibles, car votre position est inconnue.</translation>
+    </message>
+    <message>
+        <source>Search Recents</source>
+        <translation>Rechercher dans les récents</translation>
+    </message>
+    <message>
+        <source>Search Favorites</source>
+        <translation>Rechercher dans les favoris</translation>
+    </message>
+    <message>
+        <source>Search Contacts</source>
+        <translation>Rechercher dans les contacts</translation>
+    </message>
+    <message>
+        <source>Type to enter search term or address</source>
+        <translation>Saisissez un terme de recherche ou une adresse</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Recents</source>
+        <translation>Récents</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Enter search term or address for suggestions.</source>
+        <translation>Saisissez un terme de recherche ou une adresse pour obtenir des suggestions.</translation>
     </message>
 </context>
 <context>

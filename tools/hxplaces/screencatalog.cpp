@@ -9,13 +9,14 @@
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
 #include "searchscreen.h"
+#include "selectorscreen.h"
 
 QStringList ScreenCatalog::names()
 {
     return { QStringLiteral("card"),    QStringLiteral("details"),  QStringLiteral("dialogs"),
              QStringLiteral("edit"),    QStringLiteral("locating"), QStringLiteral("new"),
              QStringLiteral("preview"), QStringLiteral("results"),  QStringLiteral("reviews"),
-             QStringLiteral("search") };
+             QStringLiteral("search"),  QStringLiteral("selector") };
 }
 
 namespace {
@@ -75,5 +76,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         screen->open(0, message);
         return screen;
     }
+    if (name == QLatin1String("selector"))
+        return new SelectorScreen;
     return new DialogsScreen;
 }
