@@ -454,6 +454,8 @@ Nouvelle adresse %1
             <numerusform>%1 adresse trouvée</numerusform>
             <numerusform>%1 adresses trouvées</numerusform>
         </translation>
+    </message>
+    <message>
         <source>Some search results are unavailable because your location is unknown.</source>
         <translation>Certains résultats de recherche ne sont pas disponibles, car votre position est inconnue.</translation>
     </message>
