@@ -8,8 +8,10 @@
 #include <hx/system/localehandler.h>
 #include <hx/system/systemtoast.h>
 #include <hx/system/systemui.h>
+#include <hx/trellan/actionbarproperties.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/navigationpane.h>
+#include <hx/trellan/orientationsupport.h>
 #include <hx/trellan/places/homeworkcache.h>
 #include <hx/trellan/places/placeviewpage.h>
 #include <hx/trellan/screentext.h>
@@ -144,6 +146,8 @@ private slots:
     void contactEditRefreshesTheCard_data();
     void contactEditRefreshesTheCard();
     void editFromTheViewComesBackWithTheNewName();
+    void editorActionBarDocksByOrientation_data();
+    void editorActionBarDocksByOrientation();
     void newPlaceEditor_data();
     void newPlaceEditor();
     void followsTheLanguage();
@@ -539,6 +543,29 @@ void tst_PlaceViewPage::editFromTheViewComesBackWithTheNewName()
     Error::Type error = Error::None;
     QScopedPointer<Place> stored(manager.getPlace(cafe.id(), error));
     QCOMPARE(stored->name(), QStringLiteral("Café Sud"));
+}
+
+void tst_PlaceViewPage::editorActionBarDocksByOrientation_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("docking");
+    QTest::newRow("landscape") << int(hx::trellan::UIOrientation::Landscape) << 1;
+    QTest::newRow("portrait") << int(hx::trellan::UIOrientation::Portrait) << 2;
+}
+
+void tst_PlaceViewPage::editorActionBarDocksByOrientation()
+{
+    QFETCH(int, orientation);
+    QFETCH(int, docking);
+    const Place cafe = storedFavorite();
+    PlaceViewPage *page = push(new PlaceViewPage(cafe.id(), PlaceViewMode::ViewEditable));
+    QVERIFY(!page->actionBarProperties());
+    QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("Edit")), qPrintable(TestDriver::lastError()));
+    QVERIFY(page->actionBarProperties());
+    hx::trellan::OrientationSupport::instance()->rotateTo(1 - orientation);
+    hx::trellan::OrientationSupport::instance()->rotateTo(orientation);
+    QCOMPARE(page->actionBarProperties()->docking(), docking);
+    hx::trellan::OrientationSupport::instance()->rotateTo(0);
 }
 
 void tst_PlaceViewPage::newPlaceEditor_data()
