@@ -1,10 +1,10 @@
 #include "screencatalog.h"
 
-#include "cardscreen.h"
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "locatingscreen.h"
+#include "placescreen.h"
 #include "previewscreen.h"
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
@@ -13,10 +13,10 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("card"),    QStringLiteral("details"),  QStringLiteral("dialogs"),
-             QStringLiteral("edit"),    QStringLiteral("locating"), QStringLiteral("new"),
-             QStringLiteral("preview"), QStringLiteral("results"),  QStringLiteral("reviews"),
-             QStringLiteral("search"),  QStringLiteral("selector") };
+    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
+             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("place"),
+             QStringLiteral("preview"),  QStringLiteral("results"), QStringLiteral("reviews"),
+             QStringLiteral("search"),   QStringLiteral("selector") };
 }
 
 namespace {
@@ -48,8 +48,8 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("reviews"))
         return createForPlace<ReviewsScreen>(name, arguments, message);
-    if (name == QLatin1String("card"))
-        return createForPlace<CardScreen>(name, arguments, message);
+    if (name == QLatin1String("place"))
+        return createForPlace<PlaceScreen>(name, arguments, message);
     if (name == QLatin1String("preview"))
         return createForPlace<PreviewScreen>(name, arguments, message);
     if (name == QLatin1String("details"))

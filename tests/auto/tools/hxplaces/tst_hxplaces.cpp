@@ -1051,7 +1051,7 @@ void tst_HxPlaces::showCardAndPreviewOfAStoredPlace_data()
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<bool>("favorite");
     QTest::newRow("the card's favourite action changes the store")
-        << "card" << QStringList { "--do", "action", "Unfavorite" }
+        << "place" << QStringList { "--do", "action", "Unfavorite" }
         << QStringList { "Café Nord", "MapImage", "Favorite", "Go (focused)", "Plan Route" } << false;
     QTest::newRow("the preview's Select leaves the place as it was")
         << "preview" << QStringList { "--do", "action", "Select" }

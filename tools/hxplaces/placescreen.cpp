@@ -1,16 +1,16 @@
-#include "cardscreen.h"
+#include "placescreen.h"
 
 #include <hx/trellan/places/placeviewpage.h>
 
 using namespace hx::trellan::places;
 
-CardScreen::CardScreen(QObject *parent) : NavigationPane(parent)
+PlaceScreen::PlaceScreen(QObject *parent) : NavigationPane(parent)
 {
-    setObjectName(QStringLiteral("CardScreen"));
+    setObjectName(QStringLiteral("PlaceScreen"));
     push(new hx::trellan::Page);
 }
 
-bool CardScreen::open(qint64 placeId, QString *)
+bool PlaceScreen::open(qint64 placeId, QString *)
 {
     auto *card = new PlaceViewPage(placeId, PlaceViewMode::ViewEditable);
     push(card);
