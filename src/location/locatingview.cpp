@@ -71,7 +71,12 @@ LocatingView::LocatingView(QObject *parent)
         m_root->setParent(this);
 }
 
-LocatingView::~LocatingView() = default;
+LocatingView::~LocatingView()
+{
+    // The checkers have no parent: a view closed mid-check takes its running checkers with it.
+    delete m_fixChecker;
+    delete m_geocoderChecker;
+}
 
 hx::trellan::Container *LocatingView::getVisualNodeRoot() const
 {
