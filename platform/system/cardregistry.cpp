@@ -9,10 +9,27 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QStandardPaths>
 
+#include <dlfcn.h>
+
 namespace hx {
 namespace system {
 
 namespace {
+
+// The folder this library was loaded from; installed files are found relative to it.
+QString libraryFolder()
+{
+    Dl_info info;
+    if (!dladdr(reinterpret_cast<void *>(&CardRegistry::folder), &info) || !info.dli_fname)
+        return QString();
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+}
+
+QString installed(const char *fromLibrary)
+{
+    const QString library = libraryFolder();
+    return library.isEmpty() ? QString() : QDir::cleanPath(library + QLatin1Char('/') + QLatin1String(fromLibrary));
+}
 
 QString programNamedIn(const QString &file, const QString &target)
 {
@@ -43,8 +60,10 @@ QString locate(const QString &program)
     QStringList folders;
     if (QCoreApplication::instance())
         folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(HX_CARD_PROGRAM_DIR);
+    folders << installed(HX_CARD_PROGRAMS_FROM_LIBRARY);
     for (const QString &folder : folders) {
+        if (folder.isEmpty())
+            continue;
         const QString found = executableIn(folder, program);
         if (!found.isEmpty())
             return found;
@@ -57,14 +76,15 @@ QString locate(const QString &program)
 QString CardRegistry::folder()
 {
     const QString configured = qEnvironmentVariable("HX_CARD_REGISTRY");
-    return configured.isEmpty() ? QStringLiteral(HX_CARD_REGISTRY_DIR) : configured;
+    return configured.isEmpty() ? installed(HX_CARD_REGISTRY_FROM_LIBRARY) : configured;
 }
 
 QString CardRegistry::programFor(const QString &target)
 {
-    if (target.isEmpty())
+    const QString registryFolder = folder();
+    if (target.isEmpty() || registryFolder.isEmpty())
         return QString();
-    const QDir registry(folder());
+    const QDir registry(registryFolder);
     const QStringList entries = registry.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name);
     for (const QString &entry : entries) {
         const QString program = programNamedIn(registry.filePath(entry), target);
