@@ -68,6 +68,8 @@ private slots:
     void killedCardEndsWithoutData();
     void cardInvokedWhileOneIsOpenIsRefused();
     void nextCardStartsOnceTheFirstHasEnded();
+    void cardRunsTheStepsHandedToIt_data();
+    void cardRunsTheStepsHandedToIt();
     void registryDecidesWhoAnswers_data();
     void registryDecidesWhoAnswers();
     void inProcessBindingWinsOverTheRegistry();
@@ -258,6 +260,40 @@ void tst_CardPrograms::nextCardStartsOnceTheFirstHasEnded()
     QVERIFY(SignalWaiter::wait(done, 1, 10000));
     QCOMPARE(reply->error(), InvokeReplyError::None);
     QCOMPARE(messageAt(done, 0).data(), QString("second"));
+}
+
+void tst_CardPrograms::cardRunsTheStepsHandedToIt_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("data");
+
+    QTest::newRow("typed and done") << "type Name kitch\ntap Done"
+                                    << "done"
+                                    << "kitch";
+    QTest::newRow("steps end before the card") << "type Name kitch"
+                                               << "cancel"
+                                               << "";
+    QTest::newRow("a step that cannot be done") << "tap Nowhere\ntap Done"
+                                                << "cancel"
+                                                << "";
+}
+
+void tst_CardPrograms::cardRunsTheStepsHandedToIt()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, reason);
+    QFETCH(QString, data);
+    setMode("steps");
+    qputenv("HX_CARD_STEPS", steps.toUtf8());
+    InvokeManager manager;
+    QSignalSpy done(&manager, &InvokeManager::childCardDone);
+    manager.invoke(testRequest());
+    const bool answered = SignalWaiter::wait(done, 1, 15000);
+    qunsetenv("HX_CARD_STEPS");
+    QVERIFY(answered);
+    QCOMPARE(messageAt(done, 0).reason(), reason);
+    QCOMPARE(messageAt(done, 0).data(), data);
 }
 
 void tst_CardPrograms::registryDecidesWhoAnswers_data()

@@ -6,13 +6,21 @@
 //   crash  aborts after reading the invocation
 //   leave  exits without answering
 //   hang   never answers
+//   steps  shows a page with the field "Name" and the button "Done", which answers with the
+//          field's text, and runs the steps of HX_CARD_STEPS on it; no data when they end first
 // HX_TESTCARD_PIDFILE, when set, receives the program's process id once it has the invocation.
+#include <cardhost.h>
 #include <hx/system/cardchannel.h>
+#include <hx/trellan/button.h>
+#include <hx/trellan/container.h>
+#include <hx/trellan/page.h>
+#include <hx/trellan/textfield.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtGui/QGuiApplication>
 
 #include <sys/stat.h>
 
@@ -43,6 +51,32 @@ QString echo(const hx::system::InvokeRequest &request)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
+int showPage(CardChannel *channel)
+{
+    hx::trellan::Page page;
+    auto *content = new hx::trellan::Container;
+    auto *field = new hx::trellan::TextField;
+    field->setObjectName("Name");
+    auto *button = new hx::trellan::Button(QStringLiteral("Done"));
+    button->setObjectName("Done");
+    content->add(field);
+    content->add(button);
+    page.setContent(content);
+
+    hx::services::CardHost host(&page);
+    QObject::connect(button, &hx::trellan::Button::clicked, [&] {
+        channel->done(CardDoneMessage("done", field->text()));
+        host.end();
+    });
+    QString message;
+    const int code = host.run(&message);
+    if (!channel->isDone())
+        channel->done(CardDoneMessage("cancel", QString()));
+    if (code != 0)
+        qWarning("hx-testcard: %s", qPrintable(message));
+    return code;
+}
+
 void writePid()
 {
     const QString path = qEnvironmentVariable("HX_TESTCARD_PIDFILE");
@@ -57,7 +91,7 @@ void writePid()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     const QString mode = qEnvironmentVariable("HX_TESTCARD_MODE");
     const QString modeBeforeConnecting = socketMode();
     CardChannel channel;
@@ -74,6 +108,8 @@ int main(int argc, char **argv)
         channel.done(CardDoneMessage("done", modeBeforeConnecting));
     else if (mode == "crash")
         std::abort();
+    else if (mode == "steps")
+        return showPage(&channel);
     else if (mode == "hang")
         return application.exec();
     return 0;
