@@ -407,10 +407,6 @@ New %1 address
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Address not found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Email not recognized</source>
         <translation type="unfinished"></translation>
     </message>
@@ -441,6 +437,57 @@ New %1 address
     <message>
         <source>Description</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The place can&apos;t be found, id = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some search results are unavailable because your location is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type to enter search term or address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter search term or address for suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1557,21 @@ New %1 address
     </message>
 </context>
 <context>
+    <name>hx::trellan::places::MyPlaceSelectorPrivate</name>
+    <message>
+        <source>Home Deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>was removed from My Places because the contact entry no longer includes an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>hx::trellan::places::Places</name>
     <message>
         <source>Address Not Found</source>
@@ -1592,6 +1654,13 @@ Latitude %1 Longitude %2</source>
     </message>
     <message>
         <source>Delete Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TitleBarEdit</name>
+    <message>
+        <source>Save</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

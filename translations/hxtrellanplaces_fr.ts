@@ -413,10 +413,6 @@ Nouvelle adresse %1
         <translation>Un nom de lieu est requis pour enregistrer ce favori</translation>
     </message>
     <message>
-        <source>Address not found</source>
-        <translation>Adresse introuvable</translation>
-    </message>
-    <message>
         <source>Email not recognized</source>
         <translation>E-mail non reconnu</translation>
     </message>
@@ -447,6 +443,57 @@ Nouvelle adresse %1
     <message>
         <source>Description</source>
         <translation>Description</translation>
+    </message>
+    <message>
+        <source>The place can&apos;t be found, id = %1</source>
+        <translation>Le lieu est introuvable, id = %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Addresses Found</source>
+        <translation>
+            <numerusform>%1 adresse trouvée</numerusform>
+            <numerusform>%1 adresses trouvées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some search results are unavailable because your location is unknown.</source>
+        <translation>Certains résultats de recherche ne sont pas disponibles, car votre position est inconnue.</translation>
+    </message>
+    <message>
+        <source>Search Recents</source>
+        <translation>Rechercher dans les récents</translation>
+    </message>
+    <message>
+        <source>Search Favorites</source>
+        <translation>Rechercher dans les favoris</translation>
+    </message>
+    <message>
+        <source>Search Contacts</source>
+        <translation>Rechercher dans les contacts</translation>
+    </message>
+    <message>
+        <source>Type to enter search term or address</source>
+        <translation>Saisissez un terme de recherche ou une adresse</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Recents</source>
+        <translation>Récents</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Enter search term or address for suggestions.</source>
+        <translation>Saisissez un terme de recherche ou une adresse pour obtenir des suggestions.</translation>
     </message>
 </context>
 <context>
@@ -1516,6 +1563,21 @@ Nouvelle adresse %1
     </message>
 </context>
 <context>
+    <name>hx::trellan::places::MyPlaceSelectorPrivate</name>
+    <message>
+        <source>Home Deleted!</source>
+        <translation>Domicile supprimé !</translation>
+    </message>
+    <message>
+        <source>Work Deleted!</source>
+        <translation>Travail supprimé !</translation>
+    </message>
+    <message>
+        <source>was removed from My Places because the contact entry no longer includes an address.</source>
+        <translation>a été retiré de Mes lieux, car la fiche du contact ne comporte plus d&apos;adresse.</translation>
+    </message>
+</context>
+<context>
     <name>hx::trellan::places::Places</name>
     <message>
         <source>Address Not Found</source>
@@ -1600,6 +1662,13 @@ Latitude %1 Longitude %2</translation>
     <message>
         <source>Delete Work</source>
         <translation>Supprimer le travail</translation>
+    </message>
+</context>
+<context>
+    <name>hx::trellan::places::TitleBarEdit</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 </TS>

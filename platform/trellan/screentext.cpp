@@ -44,6 +44,14 @@ QString plain(const QString &text)
     return ScreenText::withoutMarkup(text).replace(QLatin1Char('\n'), QLatin1String(" / "));
 }
 
+// A plain-text control shows its angle brackets as they are; others are read without markup.
+QString shownText(const AbstractTextControl *control)
+{
+    if (control->textFormat() == TextFormat::Plain)
+        return QString(control->text()).replace(QLatin1Char('\n'), QLatin1String(" / "));
+    return plain(control->text());
+}
+
 QString named(const char *kind, const QObject *object)
 {
     const QString name = object->objectName();
@@ -132,7 +140,7 @@ void collectTexts(const QObject *object, QStringList *texts)
     }
     if (const auto *label = qobject_cast<const AbstractTextControl *>(object)) {
         if (!label->text().isEmpty())
-            texts->append(plain(label->text()));
+            texts->append(shownText(label));
     } else if (const auto *header = qobject_cast<const Header *>(object)) {
         if (!header->title().isEmpty())
             texts->append(plain(header->title()));
@@ -194,11 +202,11 @@ public:
                 line(depth,
                      QStringLiteral("%1: %2%3")
                          .arg(named("TextArea", area),
-                              area->isEditable() ? QStringLiteral("[%1]").arg(area->text()) : plain(area->text()),
+                              area->isEditable() ? QStringLiteral("[%1]").arg(area->text()) : shownText(area),
                               stateText(true, area->isFocused())));
         } else if (const auto *label = qobject_cast<const Label *>(object)) {
             if (!label->text().isEmpty())
-                line(depth, QStringLiteral("%1: %2").arg(named("Label", label), plain(label->text())));
+                line(depth, QStringLiteral("%1: %2").arg(named("Label", label), shownText(label)));
         } else if (const auto *button = qobject_cast<const Button *>(object)) {
             const QString image = imageText(button->imageSource(), button->image());
             line(depth,

@@ -1,18 +1,22 @@
 #include "screencatalog.h"
 
+#include "cardscreen.h"
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "locatingscreen.h"
+#include "previewscreen.h"
 #include "resultsscreen.h"
 #include "reviewsscreen.h"
 #include "searchscreen.h"
+#include "selectorscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
-             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("results"),
-             QStringLiteral("reviews"),  QStringLiteral("search") };
+    return { QStringLiteral("card"),    QStringLiteral("details"),  QStringLiteral("dialogs"),
+             QStringLiteral("edit"),    QStringLiteral("locating"), QStringLiteral("new"),
+             QStringLiteral("preview"), QStringLiteral("results"),  QStringLiteral("reviews"),
+             QStringLiteral("search"),  QStringLiteral("selector") };
 }
 
 namespace {
@@ -44,6 +48,10 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("reviews"))
         return createForPlace<ReviewsScreen>(name, arguments, message);
+    if (name == QLatin1String("card"))
+        return createForPlace<CardScreen>(name, arguments, message);
+    if (name == QLatin1String("preview"))
+        return createForPlace<PreviewScreen>(name, arguments, message);
     if (name == QLatin1String("details"))
         return createForPlace<DetailsScreen>(name, arguments, message);
     if (name == QLatin1String("results")) {
@@ -68,5 +76,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         screen->open(0, message);
         return screen;
     }
+    if (name == QLatin1String("selector"))
+        return new SelectorScreen;
     return new DialogsScreen;
 }

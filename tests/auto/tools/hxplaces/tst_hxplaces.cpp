@@ -205,6 +205,8 @@ private slots:
     void showNewSavesAFavourite();
     void showEditOpensAStoredPlace();
     void showDetailsOfAStoredPlace();
+    void showCardAndPreviewOfAStoredPlace_data();
+    void showCardAndPreviewOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
     void showDialogsOnTheTerminal();
     void usersStoreIsCreatedOnFirstUseAndReused();
@@ -1040,6 +1042,45 @@ void tst_HxPlaces::showDetailsOfAStoredPlace()
     const Result missing = run(QStringList { "show", "details", "999999" } + dataArguments());
     QCOMPARE(missing.code, 1);
     QVERIFY2(missing.err.contains("no stored place with id 999999"), missing.err);
+}
+
+void tst_HxPlaces::showCardAndPreviewOfAStoredPlace_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("favorite");
+    QTest::newRow("the card's favourite action changes the store")
+        << "card" << QStringList { "--do", "action", "Unfavorite" }
+        << QStringList { "Café Nord", "MapImage", "Favorite", "Go (focused)", "Plan Route" } << false;
+    QTest::newRow("the preview's Select leaves the place as it was")
+        << "preview" << QStringList { "--do", "action", "Select" }
+        << QStringList { "Café Nord", "MapImage", "Select (focused) (signature)" } << true;
+}
+
+void tst_HxPlaces::showCardAndPreviewOfAStoredPlace()
+{
+    using namespace hx::platform::places;
+    QFETCH(QString, screen);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, favorite);
+    const Place cafe = StoreFixture::addFavorite(QStringLiteral("Café Nord"), 43.4643, -80.5204);
+    const QStringList show { "show", screen, QString::number(cafe.id()) };
+    const Result result = run(show + steps + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &text : qAsConst(shown))
+        QVERIFY2(result.out.contains(text.toUtf8()), result.out + result.err);
+    PlaceManager manager;
+    Error::Type error = Error::None;
+    QScopedPointer<Place> stored(manager.getPlace(cafe.id(), error));
+    QVERIFY(stored);
+    QCOMPARE(stored->isFavorite(), favorite);
+
+    const QString png = m_roots->path() + QStringLiteral("/%1.png").arg(screen);
+    const Result picture = run(show + QStringList { "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)

@@ -69,6 +69,8 @@ class tst_ScreenText : public QObject
     Q_OBJECT
 private slots:
     void dumpsASmallScreen();
+    void plainTextKeepsItsAngleBrackets_data();
+    void plainTextKeepsItsAngleBrackets();
     void dumpsTheDemoDocument();
     void showsOpenSheetsAndDialogsAfterTheScreen();
     void showsSystemDialogsOnTop();
@@ -348,6 +350,26 @@ void tst_ScreenText::showsTheFocusAndTheKeyboard()
                             "  Action bar: centre Select (focused) (signature)"));
     FocusRequester::clearFocus();
     hx::device::SimulatedDevice::reset();
+}
+
+void tst_ScreenText::plainTextKeepsItsAngleBrackets_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain text as written") << int(TextFormat::Plain) << "Label: No places found for <Zzyzx>";
+    QTest::newRow("markup is read off") << int(TextFormat::Auto) << "Label: No places found for ";
+}
+
+void tst_ScreenText::plainTextKeepsItsAngleBrackets()
+{
+    QFETCH(int, format);
+    QFETCH(QString, shown);
+    Page page;
+    auto *label = new Label(QStringLiteral("No places found for <Zzyzx>"));
+    label->setTextFormat(format);
+    page.setContent(label);
+    QCOMPARE(ScreenText::render(&page), QStringLiteral("Page\n  ") + shown);
+    QCOMPARE(ScreenText::texts(label), shown.mid(7));
 }
 
 void tst_ScreenText::showsAFieldsValidationError_data()
