@@ -1,33 +1,54 @@
 #include <hx/trellan/places/cardinterface.h>
 
 #include <hx/platform/places/utilities.h>
+#include <hx/trellan/navigationpane.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/log.h>
+#include <hx/trellan/places/pickerpreview.h>
+#include <hx/trellan/places/pickerpreviewselect.h>
+#include <hx/trellan/places/placeviewpage.h>
 #include <hx/trellan/places/selectedplace.h>
+#include <hx/trellan/places/selectorsheet.h>
 
 namespace hx {
 namespace trellan {
 namespace places {
 
-namespace {
+PickerPreview *CardInterface::createPickerPreview(const QSharedPointer<hx::platform::places::Place> &place,
+                                                  const hx::platform::places::Coordinates &position)
+{
+    return new PickerPreview(place, position);
+}
 
-const char *const SELECTOR_PAGE_CLASS = "hx::trellan::places::SelectorSheet";
+PickerPreviewSelect *CardInterface::createPickerPreviewSelect(const QSharedPointer<hx::platform::places::Place> &place,
+                                                              const hx::platform::places::Coordinates &position)
+{
+    return new PickerPreviewSelect(place, position);
+}
 
-} // namespace
+PlaceViewPage *CardInterface::createAddFavoriteComposer(const QString &text)
+{
+    return new PlaceViewPage(text);
+}
+
+SelectorSheet *CardInterface::createSelectorPage(hx::trellan::NavigationPane *pane)
+{
+    Log::debug() << "hx::trellan::places::CardInterface::createSelectorPage() in";
+    auto *page = new SelectorSheet(pane, pane);
+    page->setParent(nullptr);
+    return page;
+}
 
 SelectedPlace *CardInterface::selectedPlace(hx::trellan::Page *page)
 {
-    // Reached through the meta-object so that the records layer stays below the picker.
-    SelectedPlace *selected = nullptr;
-    if (!page || !page->inherits(SELECTOR_PAGE_CLASS)
-        || !QMetaObject::invokeMethod(page, "getSelectedPlace", Qt::DirectConnection,
-                                      Q_RETURN_ARG(hx::trellan::places::SelectedPlace *, selected))) {
+    auto *selector = qobject_cast<SelectorSheet *>(page);
+    if (!selector) {
         Log::warning()
             << "hx::trellan::places::CardInterface::selectedPlace(): error -- could not cast to SelectorSheet";
         return nullptr;
     }
-    return selected;
+    return selector->getSelectedPlace();
 }
 
 hx::platform::places::Place *CardInterface::deserializePlace(const QByteArray &bytes)

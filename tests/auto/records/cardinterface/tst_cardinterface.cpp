@@ -1,10 +1,14 @@
 #include <hx/trellan/places/cardinterface.h>
 #include <hx/trellan/places/selectedplace.h>
 
+#include <hx/trellan/places/selectorsheet.h>
+
 #include <hx/platform/places/utilities.h>
+#include <hx/trellan/navigationpane.h>
 #include <hx/trellan/page.h>
 
 #include "records/selectedplace_p.h"
+#include "testroots.h"
 
 #include <QtCore/QDataStream>
 #include <QtTest/QtTest>
@@ -53,6 +57,7 @@ private slots:
     void selectedPlaceOfAPageThatIsNoSelector_data();
     void selectedPlaceOfAPageThatIsNoSelector();
     void selectedPlaceTravelsAsJson();
+    void selectorPageIsLeftWithoutAParent();
 };
 
 void tst_CardInterface::deserializePlace_data()
@@ -112,6 +117,20 @@ void tst_CardInterface::selectedPlaceTravelsAsJson()
     QCOMPARE(back->name(), place->name());
     QCOMPARE(back->id(), 12);
     QVERIFY(!CardInterface::decodeSelectedPlaceFromJson(QStringLiteral("{\"selected_place\":")));
+}
+
+void tst_CardInterface::selectorPageIsLeftWithoutAParent()
+{
+    hx::test::TestRoots roots;
+    QVERIFY(roots.isValid());
+    hx::trellan::NavigationPane pane;
+    QTest::ignoreMessage(QtDebugMsg, "hx::trellan::places::CardInterface::createSelectorPage() in");
+    QScopedPointer<SelectorSheet> page(CardInterface::createSelectorPage(&pane));
+    QVERIFY(page);
+    QVERIFY(!page->parent());
+    QVERIFY(!pane.children().contains(page.data()));
+    // A selector before any pick has no place yet.
+    QVERIFY(!CardInterface::selectedPlace(page.data()));
 }
 
 QTEST_MAIN(tst_CardInterface)

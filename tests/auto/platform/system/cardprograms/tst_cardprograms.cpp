@@ -7,6 +7,8 @@
 #include <hx/system/cardregistry.h>
 #include <hx/system/invokemanager.h>
 
+#include "gazetteerfixture.h"
+#include "ppsstatusfile.h"
 #include "records/selectedplace_p.h"
 #include "signalwaiter.h"
 #include "testroots.h"
@@ -75,6 +77,8 @@ private slots:
     void inProcessBindingWinsOverTheRegistry();
     void pickerShowReturnsWhatTheCardAnswers_data();
     void pickerShowReturnsWhatTheCardAnswers();
+    void pickThroughThePickerCard_data();
+    void pickThroughThePickerCard();
 
 private:
     void registerCard(const QString &target, const QString &program);
@@ -395,6 +399,52 @@ void tst_CardPrograms::pickerShowReturnsWhatTheCardAnswers()
         QCOMPARE(qint64(result->id()), place->id());
         QCOMPARE(result->parent(), &picker);
     }
+}
+
+void tst_CardPrograms::pickThroughThePickerCard_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("timeoutMs");
+    QTest::addColumn<QString>("picked");
+
+    QTest::newRow("types and taps a row")
+        << "type SearchField kitch\ntap-part SearchList 2 ItemTitle" << 30000 << "Kitchener City Hall";
+    QTest::newRow("cancelled") << "action CancelPickerButton" << 30000 << "";
+    QTest::newRow("never answers") << "type SearchField kitch\nwait 60000" << 1500 << "";
+}
+
+void tst_CardPrograms::pickThroughThePickerCard()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, timeoutMs);
+    QFETCH(QString, picked);
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(),
+                                    { GazetteerFixture::poi(QStringLiteral("Kitchener City Hall"), 43.4516, -80.4925),
+                                      GazetteerFixture::poi(QStringLiteral("Waterloo Park"), 43.4668, -80.5268) }));
+    QVERIFY(PpsStatusFile::write("/pps/services/networking/status_public", "@status_public\nip_ok::yes\n"));
+    QVERIFY(PpsStatusFile::write("/pps/services/geolocation/status",
+                                 "@status\nstatus:json:{\"location_manager_location_on\":true}\n"));
+    registerCard(PICKER_TARGET, QStringLiteral(HX_PICKERCARD_PATH));
+    qputenv("HX_CARD_STEPS", steps.toUtf8());
+    InvokeManager::setDefaultCardTimeout(timeoutMs);
+
+    QElapsedTimer clock;
+    clock.start();
+    PlacePicker picker;
+    SelectedPlace *result = picker.show();
+    qunsetenv("HX_CARD_STEPS");
+    QVERIFY2(clock.elapsed() < timeoutMs + 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result ? result->name() : QString(), picked);
+
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    hx::platform::places::SearchHandle handle;
+    QStringList recents;
+    for (hx::platform::places::PlaceHeader *header :
+         PlaceManagerUI::findRecentlyPickedPlaces(error, handle, 0, 50, false)) {
+        recents << header->name();
+        delete header;
+    }
+    QCOMPARE(recents, picked.isEmpty() ? QStringList() : QStringList { picked });
 }
 
 QTEST_MAIN(tst_CardPrograms)
