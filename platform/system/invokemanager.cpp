@@ -1,6 +1,9 @@
 #include <hx/system/invokemanager.h>
 
+#include "cardprocess_p.h"
 #include "invokedcard_p.h"
+
+#include <hx/system/cardregistry.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDebug>
@@ -20,6 +23,10 @@ struct Registry
     QHash<QString, InvokeManager::CardHandler> handlers;
     QHash<InvokeManager *, quint64> liveManagers;
     quint64 nextManagerId = 1;
+    // The card program this process has open; one at a time, as on the phone.
+    CardProcess *openCard = nullptr;
+    // Long enough for a user to pick, short enough that a stuck card lets the caller go.
+    int defaultCardTimeout = 10 * 60 * 1000;
 };
 
 Q_GLOBAL_STATIC(Registry, registry)
@@ -32,6 +39,7 @@ class InvokeManagerPrivate
 {
 public:
     quint64 id = 0;
+    int cardTimeout = 0;
 };
 
 InvokeManager::InvokeManager(QObject *parent) : QObject(parent), d(new InvokeManagerPrivate)
@@ -39,6 +47,7 @@ InvokeManager::InvokeManager(QObject *parent) : QObject(parent), d(new InvokeMan
     Q_UNUSED(cardDoneTypeId)
     QMutexLocker locker(&registry->mutex);
     d->id = registry->nextManagerId++;
+    d->cardTimeout = registry->defaultCardTimeout;
     registry->liveManagers.insert(this, d->id);
 }
 
@@ -62,6 +71,11 @@ InvokeTargetReply *InvokeManager::invoke(const InvokeRequest &request)
     }
 
     auto *reply = new InvokeTargetReply(request, this);
+    const QString program = handler ? QString() : CardRegistry::programFor(request.target());
+    if (!program.isEmpty()) {
+        startCard(request, program, reply);
+        return reply;
+    }
     const InvokeReplyError::Type error
         = request.target().isEmpty() || handler ? InvokeReplyError::None : InvokeReplyError::NoTarget;
     // The reply finishes from the event loop so that callers can connect to it after invoke().
@@ -116,6 +130,67 @@ bool InvokeManager::isTargetBound(const QString &target)
 {
     QMutexLocker locker(&registry->mutex);
     return registry->handlers.contains(target);
+}
+
+void InvokeManager::setCardTimeout(int milliseconds)
+{
+    d->cardTimeout = qMax(0, milliseconds);
+}
+
+int InvokeManager::cardTimeout() const
+{
+    return d->cardTimeout;
+}
+
+void InvokeManager::setDefaultCardTimeout(int milliseconds)
+{
+    QMutexLocker locker(&registry->mutex);
+    registry->defaultCardTimeout = qMax(0, milliseconds);
+}
+
+int InvokeManager::defaultCardTimeout()
+{
+    QMutexLocker locker(&registry->mutex);
+    return registry->defaultCardTimeout;
+}
+
+void InvokeManager::startCard(const InvokeRequest &request, const QString &program, InvokeTargetReply *reply)
+{
+    QMutexLocker locker(&registry->mutex);
+    if (registry->openCard) {
+        locker.unlock();
+        qWarning() << "hx::system::InvokeManager::invoke() a card is already open, refused" << request.target();
+        QMetaObject::invokeMethod(
+            this,
+            [this, reply] {
+                reply->finish(InvokeReplyError::CardOpen);
+                emit childCardDone(CardDoneMessage());
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    auto *card = new CardProcess(request, program, d->cardTimeout, this);
+    registry->openCard = card;
+    locker.unlock();
+    auto release = [card] {
+        QMutexLocker locker(&registry->mutex);
+        if (registry->openCard == card)
+            registry->openCard = nullptr;
+    };
+    connect(card, &CardProcess::finished, this, [this, card, release](const CardDoneMessage &message) {
+        release();
+        card->deleteLater();
+        emit childCardDone(message);
+    });
+    connect(card, &QObject::destroyed, release);
+    // The reply finishes before the card can answer: both go through this thread's queue.
+    QMetaObject::invokeMethod(
+        this,
+        [reply, card] {
+            reply->finish(InvokeReplyError::None);
+            card->start();
+        },
+        Qt::QueuedConnection);
 }
 
 bool InvokeManager::deliverCardDone(InvokeManager *manager, quint64 id, const CardDoneMessage &message)

@@ -23,6 +23,11 @@ class InvokeManagerPrivate;
 // childCardDone once. A request to a target nobody answers finishes its reply with
 // InvokeReplyError::NoTarget; a request without a target lets the system choose and
 // finishes without error.
+// A target that is not bound but listed in the card registry starts its card program; the
+// card's answer arrives as childCardDone once. A card that cannot start, crashes, is killed
+// or outlives the card time-out ends with an empty message. Only one such card is open per
+// process: another invocation meanwhile is refused (InvokeReplyError::CardOpen) and also
+// answered with an empty message, so a waiting caller always hears back.
 class InvokeManager : public QObject
 {
     Q_OBJECT
@@ -46,12 +51,20 @@ public:
     static void unbindTarget(const QString &target);
     static bool isTargetBound(const QString &target);
 
+    // How long a started card may stay open, in milliseconds; 0 waits for as long as it runs.
+    // New managers take the default.
+    void setCardTimeout(int milliseconds);
+    int cardTimeout() const;
+    static void setDefaultCardTimeout(int milliseconds);
+    static int defaultCardTimeout();
+
 signals:
     void childCardDone(const hx::system::CardDoneMessage &message);
 
 private:
     friend class InvokedCard;
     static bool deliverCardDone(InvokeManager *manager, quint64 id, const CardDoneMessage &message);
+    void startCard(const InvokeRequest &request, const QString &program, InvokeTargetReply *reply);
 
     QScopedPointer<InvokeManagerPrivate> d;
 };

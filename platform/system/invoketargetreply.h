@@ -17,7 +17,8 @@ public:
         None = 0, // delivered
         NoTarget = 1, // no application answers to the target
         BadRequest = 2, // neither an action nor a target
-        Internal = 3
+        Internal = 3,
+        CardOpen = 4 // refused: a card started by this process is still open
     };
     Q_ENUM(Type)
 

@@ -1,0 +1,60 @@
+// The place picker card. Started by the invocation service, it shows the selector page and
+// answers with the picked place's JSON, or with no data when the user cancels. With steps
+// (HX_CARD_STEPS) it runs them on the page; otherwise the user picks on the terminal.
+#include <cardhost.h>
+#include <hx/system/cardchannel.h>
+#include <hx/trellan/navigationpane.h>
+#include <hx/trellan/places/cardinterface.h>
+#include <hx/trellan/places/selectedplace.h>
+#include <hx/trellan/places/selectorsheet.h>
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QScopedPointer>
+#include <QtGui/QGuiApplication>
+
+#include <cstdio>
+
+using hx::system::CardChannel;
+using hx::system::CardDoneMessage;
+using namespace hx::trellan::places;
+
+int main(int argc, char **argv)
+{
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("hx-placepickercard"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("The place picker card: started by the invocation service for sys.places.placepicker, it "
+                       "shows the place selector and answers with the picked place as JSON, or with no data when "
+                       "the user cancels. HX_CARD_STEPS, one step a line, runs steps instead of the terminal."));
+    parser.addHelpOption();
+    parser.process(application);
+
+    CardChannel channel;
+    if (!channel.open()) {
+        std::fprintf(stderr, "hx-placepickercard: not started as a card\n");
+        return 2;
+    }
+    hx::trellan::NavigationPane pane;
+    SelectorSheet *page = CardInterface::createSelectorPage(&pane);
+    pane.push(page);
+
+    hx::services::CardHost host(&pane);
+    QObject::connect(page, &SelectorSheet::placeSelected, [&] {
+        QScopedPointer<SelectedPlace> picked(CardInterface::selectedPlace(page));
+        if (picked)
+            channel.done(CardDoneMessage(QStringLiteral("done"),
+                                         CardInterface::encodeSelectedPlaceToJson(picked.data()),
+                                         QStringLiteral("application/json")));
+        else
+            channel.done(CardDoneMessage(QStringLiteral("cancel"), QString()));
+        host.end();
+    });
+    QString message;
+    const int code = host.run(&message);
+    if (!channel.isDone())
+        channel.done(CardDoneMessage(QStringLiteral("cancel"), QString()));
+    if (code != 0)
+        std::fprintf(stderr, "hx-placepickercard: %s\n", qPrintable(message));
+    return code;
+}
