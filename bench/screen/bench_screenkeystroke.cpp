@@ -2,20 +2,25 @@
 // query word typed into "SearchField" through the test driver one character at a time, timed
 // from the keystroke until the shown model's modelLoadedFinal has been handled and the list
 // view has taken its rows. Beside it, the floor: the same groups' SQL straight on SQLite for the
-// same prefixes, in the same run. Over the synthetic gazetteer and 10 000 user places. The last
-// line is read by scripts.
+// same prefixes, in the same run. Over the synthetic gazetteer and 10 000 user places, with
+// hx-locationd giving the phone's position. The last line is read by scripts.
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/page.h>
+#include <hx/trellan/places/currentcoordinate.h>
+#include <hx/trellan/places/getgeolocation.h>
 #include <hx/trellan/places/placesdatamodel.h>
+#include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/singlesearchlist.h>
 #include <hx/trellan/places/singlesearchprivate.h>
 #include <hx/trellan/testdriver.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QEventLoop>
 #include <QtCore/QMap>
+#include <QtCore/QProcess>
 #include <QtCore/QRegExp>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
@@ -89,6 +94,40 @@ struct Screen
 
 Screen *screen = nullptr;
 
+// The location service of the build, answering with a fixed position near the user places.
+bool startLocationService(QProcess &service, const QString &ppsRoot)
+{
+    service.setProcessChannelMode(QProcess::SeparateChannels);
+    service.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/hx-locationd"),
+                  { QStringLiteral("--root"), ppsRoot, QStringLiteral("--position"), QStringLiteral("43.46,-80.52") });
+    if (!service.waitForStarted(5000))
+        return false;
+    QString said;
+    QElapsedTimer timer;
+    timer.start();
+    while (!said.contains(QLatin1String(": serving ")) && timer.elapsed() < 10000
+           && service.state() == QProcess::Running) {
+        service.waitForReadyRead(100);
+        said += QString::fromLocal8Bit(service.readAllStandardError());
+    }
+    return said.contains(QLatin1String(": serving "));
+}
+
+// Asks for the position the way the screen does until the service's fix is there.
+bool waitForFix()
+{
+    using hx::trellan::places::GetGeolocation;
+    using hx::trellan::places::PlaceUtils;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 10000) {
+        if (GetGeolocation::getCoordinate(PlaceUtils::genericRequest)->isUsable())
+            return true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return false;
+}
+
 int rounds()
 {
     return qMax(1, LeastSamples / qMax(1, int(SyntheticGazetteer::queryWords().size())) + 1);
@@ -158,8 +197,7 @@ int main(int argc, char **argv)
     }
     qputenv("HX_GAZETTEER_DB", gazetteer.toUtf8());
     qputenv("HX_PLACES_DB", root.filePath(QStringLiteral("places.db")).toUtf8());
-    // No location service answers here: the screen searches without a position, as it does
-    // while the phone has no fix.
+    QDir(root.path()).mkpath(QStringLiteral("pps"));
     qputenv("HX_PPS_ROOT", root.filePath(QStringLiteral("pps")).toUtf8());
     qputenv("HX_EVENT_LOG", root.filePath(QStringLiteral("events.log")).toUtf8());
     if (!hx::bench::BenchUserPlaces::fill(UserPlaces)) {
@@ -170,6 +208,12 @@ int main(int argc, char **argv)
     if (!floor.isOpen())
         return 1;
     floorQueries = &floor;
+    QProcess locationService;
+    hx::trellan::places::PlaceUtils::init();
+    if (!startLocationService(locationService, root.filePath(QStringLiteral("pps"))) || !waitForFix()) {
+        std::fprintf(stderr, "no position from hx-locationd\n");
+        return 1;
+    }
     Screen shown;
     screen = &shown;
 
@@ -197,5 +241,7 @@ int main(int argc, char **argv)
     const double floorP95 = floorTimes[worst].percentile(0.95);
     std::printf("screen keystroke p95 %.3f ms, floor p95 %.3f ms, %lld places (%.1fx the floor)\n", screenP95, floorP95,
                 SyntheticGazetteer::defaultCount(), floorP95 > 0 ? screenP95 / floorP95 : 0.0);
+    locationService.terminate();
+    locationService.waitForFinished(5000);
     return 0;
 }
