@@ -2,11 +2,7 @@
 // default groups, over the synthetic gazetteer and 10 000 user places, for every prefix of a few
 // words typed character by character; beside it the floor, the store's and the gazetteer's SQL for the same
 // groups run straight on SQLite in the same run. The last line is read by scripts.
-#include <hx/platform/places/address.h>
 #include <hx/platform/places/coordinates.h>
-#include <hx/platform/places/location.h>
-#include <hx/platform/places/place.h>
-#include <hx/platform/places/placemanager.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 
 #include <QtCore/QCoreApplication>
@@ -20,6 +16,7 @@
 
 #include <cstdio>
 
+#include "benchuserplaces.h"
 #include "callgrindmarks.h"
 #include "floorqueries.h"
 #include "latencies.h"
@@ -109,26 +106,6 @@ void floorKeystroke(benchmark::State &state)
     state.counters["p95_ms"] = times.percentile(0.95);
 }
 
-bool fillUserPlaces()
-{
-    hx::platform::places::PlaceManager manager;
-    for (int i = 0; i < UserPlaces; ++i) {
-        hx::platform::places::Place place;
-        place.setName(SyntheticGazetteer::queryWords().value(i % SyntheticGazetteer::queryWords().size())
-                      + QStringLiteral(" %1").arg(i));
-        place.setLocations({ hx::platform::places::Location(
-            Coordinates(43.3 + (i % 100) * 0.004, -80.7 + (i / 100) * 0.004), hx::platform::places::Address()) });
-        // The store keeps at most 500 favourites; 400 of them here.
-        if (i % 25 == 0)
-            place.addTag(QStringLiteral("favorite"));
-        const hx::platform::places::Error::Type error = manager.addPlace(place);
-        if (error != hx::platform::places::Error::None) {
-            std::fprintf(stderr, "store error %d at place %d\n", int(error), i);
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,7 +120,7 @@ int main(int argc, char **argv)
     }
     qputenv("HX_GAZETTEER_DB", gazetteer.toUtf8());
     qputenv("HX_PLACES_DB", store.filePath(QStringLiteral("places.db")).toUtf8());
-    if (!fillUserPlaces()) {
+    if (!hx::bench::BenchUserPlaces::fill(UserPlaces)) {
         std::fprintf(stderr, "cannot store the user places\n");
         return 1;
     }

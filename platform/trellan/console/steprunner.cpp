@@ -239,10 +239,14 @@ bool StepRunner::wait(const QStringList &words)
 bool StepRunner::waitUntilIdle(int timeoutMs) const
 {
     // Idle: no worker of the pool runs, and nothing on screen changed for a few rounds of
-    // delivered events (a queued reply that changes nothing does not keep us waiting).
+    // delivered events (a queued reply that changes nothing does not keep us waiting) nor for a
+    // few milliseconds, so that what a screen defers by a short timer once shown is seen too.
     const int quietRounds = 5;
+    const int quietMs = 25;
     QElapsedTimer timer;
     timer.start();
+    QElapsedTimer unchanged;
+    unchanged.start();
     QString last;
     int quiet = 0;
     while (timer.elapsed() < timeoutMs) {
@@ -251,8 +255,10 @@ bool StepRunner::waitUntilIdle(int timeoutMs) const
         const QString now = m_root ? ScreenText::render(m_root) : QString();
         const bool workers = QThreadPool::globalInstance()->activeThreadCount() > 0;
         quiet = (now == last && !workers) ? quiet + 1 : 0;
+        if (quiet == 0)
+            unchanged.restart();
         last = now;
-        if (quiet >= quietRounds)
+        if (quiet >= quietRounds && unchanged.elapsed() >= quietMs)
             return true;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
     }

@@ -21,6 +21,8 @@
 
 #include <QtTest/QtTest>
 
+#include <QtCore/QTimer>
+
 #include <cstdio>
 
 #include "pseudoterminal.h"
@@ -165,6 +167,7 @@ class tst_TerminalScreen : public QObject
 {
     Q_OBJECT
 private slots:
+    void whatAScreenDefersOnceShownIsWaitedFor();
     void typeMoveTapAndAnswer();
     void dialogAnswers_data();
     void dialogAnswers();
@@ -393,6 +396,19 @@ void tst_TerminalScreen::dialogStepPressesTheToolkitDialog()
     QVERIFY(Dialog::openDialogs().isEmpty());
     // The page is on top again.
     QVERIFY2(runner.run({ "type", "Name", "Ada" }, &error), qPrintable(error));
+}
+
+void tst_TerminalScreen::whatAScreenDefersOnceShownIsWaitedFor()
+{
+    Greeter greeter;
+    auto *greeting = greeter.findChild<Label *>(QStringLiteral("Greeting"));
+    QVERIFY(greeting);
+    // As a page that starts its list a few milliseconds after it is shown.
+    QTimer::singleShot(5, greeting, [greeting] { greeting->setText(QStringLiteral("Hello, later")); });
+    hx::trellan::console::StepRunner runner(&greeter);
+    QVERIFY(runner.waitUntilIdle(5000));
+    QVERIFY2(ScreenText::render(&greeter).contains(QLatin1String("Hello, later")),
+             qPrintable(ScreenText::render(&greeter)));
 }
 
 int main(int argc, char *argv[])
