@@ -13,9 +13,32 @@ namespace places {
 using hx::platform::places::Error;
 using hx::platform::places::SearchResult;
 
+namespace {
+// A collapsed merged list shows this many rows of each block but the suggestions.
+const int collapsedCount = 2;
+const int suggestionsGroup = 11;
+} // namespace
+
 GroupedSearch::GroupedSearch(CachedPlaceDataModel *model, const Layout &layout, int pageSize)
     : m_model(model), m_layout(layout), m_pageSize(pageSize)
 { }
+
+GroupedSearch::Layout GroupedSearch::mergedListLayout(bool collapsed, const std::function<QString(int)> &header,
+                                                      const std::function<QString(int)> &footer)
+{
+    Layout layout;
+    layout.topGroup = 7;
+    layout.shown = [collapsed](int group, int received) {
+        return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
+    };
+    layout.header = header;
+    layout.footer = [collapsed, footer](int group, int shown, const SearchResult &result) {
+        if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
+            return footer(group);
+        return QString();
+    };
+    return layout;
+}
 
 void GroupedSearch::load(const QString &text, const hx::platform::places::Coordinates &near,
                          const QList<FilterCategory::Type> &categories, bool includeFavorites)

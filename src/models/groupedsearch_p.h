@@ -34,6 +34,11 @@ public:
 
     GroupedSearch(CachedPlaceDataModel *model, const Layout &layout, int pageSize);
 
+    // The merged list's layout: the suggestions on top of the other blocks; collapsed, every
+    // block but the suggestions shows two rows and a footer when it has more.
+    static Layout mergedListLayout(bool collapsed, const std::function<QString(int group)> &header,
+                                   const std::function<QString(int group)> &footer);
+
     hx::platform::places::SearchManager &searchManager() { return m_searchManager; }
 
     // Drops the last query's rows and places and starts a new query under a new search id.

@@ -16,8 +16,6 @@ using hx::platform::places::SearchResult;
 
 namespace {
 const int pageSize = 20;
-const int collapsedCount = 2;
-const int suggestionsGroup = 11;
 } // namespace
 
 class SingleSearchAllDataModelPrivate
@@ -29,18 +27,8 @@ public:
 
     static GroupedSearch::Layout layout(bool collapsed)
     {
-        GroupedSearch::Layout layout;
-        layout.topGroup = 7;
-        layout.shown = [collapsed](int group, int received) {
-            return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
-        };
-        layout.header = &SingleSearchAllDataModel::createHeader;
-        layout.footer = [collapsed](int group, int shown, const SearchResult &result) {
-            if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
-                return SingleSearchAllDataModel::createFooter(group);
-            return QString();
-        };
-        return layout;
+        return GroupedSearch::mergedListLayout(collapsed, &SingleSearchAllDataModel::createHeader,
+                                               &SingleSearchAllDataModel::createFooter);
     }
 
     GroupedSearch search;

@@ -19,8 +19,6 @@ using hx::platform::places::SearchResult;
 
 namespace {
 const int pageSize = 20;
-const int collapsedCount = 2;
-const int suggestionsGroup = 11;
 // Leaves room to count up from the start for as long as a widget lives.
 const quint32 searchIdMask = 0x3fffffff;
 } // namespace
@@ -32,18 +30,8 @@ public:
 
     static GroupedSearch::Layout layout(bool collapsed)
     {
-        GroupedSearch::Layout layout;
-        layout.topGroup = 7;
-        layout.shown = [collapsed](int group, int received) {
-            return collapsed && group != suggestionsGroup ? qMin(received, collapsedCount) : received;
-        };
-        layout.header = &WidgetDataModel::createHeader;
-        layout.footer = [collapsed](int group, int shown, const SearchResult &result) {
-            if (collapsed && (result.searchHandle().hasMoreData() || shown < result.count()))
-                return WidgetDataModel::createFooter(group);
-            return QString();
-        };
-        return layout;
+        return GroupedSearch::mergedListLayout(collapsed, &WidgetDataModel::createHeader,
+                                               &WidgetDataModel::createFooter);
     }
 
     GroupedSearch search;
