@@ -1011,7 +1011,6 @@ void tst_HxPlaces::showEditOpensAStoredPlace()
              0);
     QCOMPARE(QImage(png).size(), QSize(720, 1280));
     QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
-
 }
 
 void tst_HxPlaces::showDetailsOfAStoredPlace()
