@@ -218,7 +218,8 @@ Coordinates SingleSearchPrivate::currentPosition()
     }
     if (!m_locationUnknownShown) {
         m_locationUnknownShown = true;
-        auto *toast = new hx::system::SystemToast;
+        // Owned by the screen too, so a screen closed while the toast shows takes it along.
+        auto *toast = new hx::system::SystemToast(this);
         toast->setObjectName(QStringLiteral("LocationUnknownToast"));
         toast->setPosition(hx::system::SystemUiPosition::Type(2));
         toast->setBody(QCoreApplication::translate(
