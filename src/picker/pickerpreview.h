@@ -33,6 +33,8 @@ public:
 
     // Null until built, and without a place.
     MapDock *dock() const { return m_mapDock; }
+    // The place shown (null for an empty preview); it gains its id when the store keeps it.
+    QSharedPointer<hx::platform::places::Place> place() const { return m_place; }
 
 signals:
     void mapItAction();

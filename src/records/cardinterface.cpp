@@ -7,9 +7,17 @@
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/pickerpreview.h>
 #include <hx/trellan/places/pickerpreviewselect.h>
+#include <hx/trellan/places/placemanagerui.h>
 #include <hx/trellan/places/placeviewpage.h>
 #include <hx/trellan/places/selectedplace.h>
 #include <hx/trellan/places/selectorsheet.h>
+#include <hx/trellan/places/sharepreview.h>
+#include <hx/trellan/places/universalsearchpreview.h>
+
+#include "../../platform/places/place_p.h"
+
+using hx::platform::places::Error;
+using hx::platform::places::Place;
 
 namespace hx {
 namespace trellan {
@@ -25,6 +33,36 @@ PickerPreviewSelect *CardInterface::createPickerPreviewSelect(const QSharedPoint
                                                               const hx::platform::places::Coordinates &position)
 {
     return new PickerPreviewSelect(place, position);
+}
+
+namespace {
+
+// The URL's id is only trusted when this store holds a place of that id and name: a URL made
+// on another phone must neither show nor mark a different place of ours.
+QSharedPointer<Place> placeOfThisStore(const QSharedPointer<Place> &decoded)
+{
+    if (!decoded->isPersisted())
+        return decoded;
+    Error::Type error = Error::None;
+    QSharedPointer<Place> stored(PlaceManagerUI::getPlace(decoded->id(), error, false));
+    if (stored && stored->name() == decoded->name())
+        return stored;
+    decoded->setId(-1);
+    return decoded;
+}
+
+} // namespace
+
+UniversalSearchPreview *CardInterface::createUniversalSearchPreview(const QSharedPointer<Place> &place)
+{
+    return new UniversalSearchPreview(place);
+}
+
+SharePreview *CardInterface::createSharePreview(const QUrl &url)
+{
+    QSharedPointer<Place> place(new Place);
+    hx::platform::places::PlacePrivate::decodePlaceFromMapUrl(url, *place);
+    return new SharePreview(placeOfThisStore(place));
 }
 
 PlaceViewPage *CardInterface::createAddFavoriteComposer(const QString &text)

@@ -5,6 +5,7 @@
 
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
+#include <QtCore/QUrl>
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/place.h>
 
@@ -21,6 +22,8 @@ class PickerPreviewSelect;
 class PlaceViewPage;
 class SelectedPlace;
 class SelectorSheet;
+class SharePreview;
+class UniversalSearchPreview;
 
 // What a card application builds from the library: the pages it shows and the conversions
 // between its invocation data and places. Every page and record returned is new and belongs
@@ -35,6 +38,12 @@ public:
                                               const hx::platform::places::Coordinates &position);
     static PickerPreviewSelect *createPickerPreviewSelect(const QSharedPointer<hx::platform::places::Place> &place,
                                                           const hx::platform::places::Coordinates &position);
+    // The preview of a place found by the phone's universal search.
+    static UniversalSearchPreview *
+    createUniversalSearchPreview(const QSharedPointer<hx::platform::places::Place> &place);
+    // The preview of a place URL (the form of AbstractPlace::mapUrl) another application shared.
+    // A URL naming a stored place by its id and name shows that place; any other id is dropped.
+    static SharePreview *createSharePreview(const QUrl &url);
     // The add-favourite composer for a text, such as an address typed in another application.
     static PlaceViewPage *createAddFavoriteComposer(const QString &text);
     // The picker's page, built for pane and then left without a parent.
