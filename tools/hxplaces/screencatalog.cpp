@@ -3,6 +3,7 @@
 #include "detailsscreen.h"
 #include "dialogsscreen.h"
 #include "editscreen.h"
+#include "fullviewscreen.h"
 #include "locatingscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
@@ -10,13 +11,16 @@
 #include "reviewsscreen.h"
 #include "searchscreen.h"
 #include "selectorscreen.h"
+#include "sharepreviewscreen.h"
+#include "universalsearchpreviewscreen.h"
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),  QStringLiteral("dialogs"), QStringLiteral("edit"),
-             QStringLiteral("locating"), QStringLiteral("new"),     QStringLiteral("place"),
-             QStringLiteral("preview"),  QStringLiteral("results"), QStringLiteral("reviews"),
-             QStringLiteral("search"),   QStringLiteral("selector") };
+    return { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
+             QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
+             QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
+             QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
+             QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
 }
 
 namespace {
@@ -32,6 +36,24 @@ template<typename Screen> QObject *createForPlace(const QString &name, const QSt
     }
     auto *screen = new Screen;
     if (!screen->open(id, message)) {
+        delete screen;
+        return nullptr;
+    }
+    return screen;
+}
+
+// The assistant card: a stored place id and the card's mode (0 when left out).
+QObject *createFullView(const QStringList &arguments, QString *message)
+{
+    bool idOk = false, modeOk = true;
+    const qint64 id = !arguments.isEmpty() ? arguments.first().toLongLong(&idOk) : 0;
+    const int mode = arguments.size() == 2 ? arguments.at(1).toInt(&modeOk) : 0;
+    if (!idOk || id <= 0 || !modeOk || arguments.size() > 2) {
+        *message = QStringLiteral("the fullview screen takes one stored place id and an optional mode number");
+        return nullptr;
+    }
+    auto *screen = new FullViewScreen;
+    if (!screen->open(id, mode, message)) {
         delete screen;
         return nullptr;
     }
@@ -63,6 +85,17 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("edit"))
         return createForPlace<EditScreen>(name, arguments, message);
+    if (name == QLatin1String("uspreview"))
+        return createForPlace<UniversalSearchPreviewScreen>(name, arguments, message);
+    if (name == QLatin1String("fullview"))
+        return createFullView(arguments, message);
+    if (name == QLatin1String("sharepreview")) {
+        if (arguments.size() != 1) {
+            *message = QStringLiteral("the sharepreview screen takes one place URL");
+            return nullptr;
+        }
+        return new SharePreviewScreen(arguments.first());
+    }
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
         return nullptr;

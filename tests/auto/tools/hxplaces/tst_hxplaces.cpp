@@ -205,6 +205,7 @@ private slots:
     void showNewSavesAFavourite();
     void showEditOpensAStoredPlace();
     void showDetailsOfAStoredPlace();
+    void showSharePreviewOfAPlaceUrl();
     void showCardAndPreviewOfAStoredPlace_data();
     void showCardAndPreviewOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
@@ -1055,6 +1056,11 @@ void tst_HxPlaces::showCardAndPreviewOfAStoredPlace_data()
     QTest::newRow("the preview's Select leaves the place as it was")
         << "preview" << QStringList { "--do", "action", "Select" }
         << QStringList { "Café Nord", "MapImage", "Select (focused) (signature)" } << true;
+    QTest::newRow("the universal-search preview's favourite action changes the store")
+        << "uspreview" << QStringList { "--do", "action", "Unfavorite" }
+        << QStringList { "Café Nord", "MapImage", "Go (signature)", "Favorite", "Share" } << false;
+    QTest::newRow("the assistant card in the application's document")
+        << "fullview" << QStringList() << QStringList { "Here is what I found", "MapImage" } << true;
 }
 
 void tst_HxPlaces::showCardAndPreviewOfAStoredPlace()
@@ -1080,6 +1086,18 @@ void tst_HxPlaces::showCardAndPreviewOfAStoredPlace()
     const Result picture = run(show + QStringList { "--png", png } + dataArguments());
     QCOMPARE(picture.code, 0);
     QCOMPARE(QImage(png).size(), QSize(720, 1280));
+}
+
+void tst_HxPlaces::showSharePreviewOfAPlaceUrl()
+{
+    const Result result = run(
+        QStringList { "show", "sharepreview", "hxplaces:place?name=Lumen%20Coffee&lat=43.4643&lon=-80.5204", "--dump" }
+        + dataArguments());
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Lumen Coffee"), result.out + result.err);
+    QVERIFY2(result.out.contains("Go (signature)"), result.out + result.err);
+    // Shared with a position: kept as a recent place.
+    QVERIFY(recentNames().contains(QStringLiteral("Lumen Coffee")));
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)
