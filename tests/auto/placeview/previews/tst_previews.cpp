@@ -6,7 +6,6 @@
 #include <hx/trellan/container.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/places/cardinterface.h>
-#include <hx/trellan/places/mapdock.h>
 #include <hx/trellan/places/placeviewfullview.h>
 #include <hx/trellan/places/sharepreview.h>
 #include <hx/trellan/places/universalsearchpreview.h>
@@ -81,13 +80,11 @@ private slots:
     void cleanup();
     void fullViewShowsThePlaceInTheModeAsked_data();
     void fullViewShowsThePlaceInTheModeAsked();
-    void fullViewForwardsTheFavouriteState();
     void sharePreviewKeepsOnlyAPlaceWithAPosition_data();
     void sharePreviewKeepsOnlyAPlaceWithAPosition();
     void sharePreviewOfAnIdFromElsewhereShowsTheUrlsPlace();
     void previewActionsInTheirOrder_data();
     void previewActionsInTheirOrder();
-    void favouriteFromTheUniversalSearchPreview();
     void previewFollowsTheLanguage();
 
 private:
@@ -156,17 +153,6 @@ void tst_Previews::fullViewShowsThePlaceInTheModeAsked()
         QCoreApplication::processEvents();
         QCOMPARE(call.size(), 0);
     }
-}
-
-void tst_Previews::fullViewForwardsTheFavouriteState()
-{
-    PlaceViewFullView view(storedCafe(), PlaceViewFullView::Details);
-    QSignalSpy loaded(&view, &PlaceViewFullView::imageLoaded);
-    QVERIFY(loaded.wait(10000));
-    hx::trellan::Container *root = view.getVisualNodeRoot();
-    QVERIFY2(!TestDriver::findOnScreen(root, QStringLiteral("FavoriteStar")), qPrintable(ScreenText::render(root)));
-    emit view.setFavorite(true);
-    QVERIFY2(TestDriver::findOnScreen(root, QStringLiteral("FavoriteStar")), qPrintable(ScreenText::render(root)));
 }
 
 void tst_Previews::sharePreviewKeepsOnlyAPlaceWithAPosition_data()
@@ -262,27 +248,6 @@ void tst_Previews::previewActionsInTheirOrder()
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.first().action(), QStringLiteral("hx.action.PLANROUTE"));
     QCOMPARE(requests.first().data(), QStringLiteral("{\"placeId\":%1}").arg(cafe->id()).toUtf8());
-}
-
-void tst_Previews::favouriteFromTheUniversalSearchPreview()
-{
-    const QSharedPointer<Place> cafe = storedCafe();
-    hx::trellan::NavigationPane pane;
-    UniversalSearchPreview *preview = CardInterface::createUniversalSearchPreview(cafe);
-    pane.push(preview);
-    QSignalSpy loaded(preview->dock(), &MapDock::imageLoaded);
-    QVERIFY(loaded.wait(10000));
-    QVERIFY(!TestDriver::findOnScreen(&pane, QStringLiteral("FavoriteStar")));
-    QVERIFY2(TestDriver::triggerAction(&pane, QStringLiteral("Favorite")), qPrintable(TestDriver::lastError()));
-    QTRY_VERIFY(stored(cafe->id())->isFavorite());
-    QTRY_VERIFY2(TestDriver::findOnScreen(&pane, QStringLiteral("FavoriteStar")),
-                 qPrintable(ScreenText::render(&pane)));
-    QVERIFY2(TestDriver::findAction(&pane, QStringLiteral("Unfavorite")), qPrintable(ScreenText::render(&pane)));
-
-    QVERIFY(TestDriver::triggerAction(&pane, QStringLiteral("Unfavorite")));
-    QTRY_VERIFY(!stored(cafe->id())->isFavorite());
-    QVERIFY(!TestDriver::findOnScreen(&pane, QStringLiteral("FavoriteStar")));
-    QCOMPARE(storedPlaceCount(), 1);
 }
 
 void tst_Previews::previewFollowsTheLanguage()
