@@ -5,6 +5,7 @@
 #include "editscreen.h"
 #include "fullviewscreen.h"
 #include "locatingscreen.h"
+#include "myplacesscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
 #include "resultsscreen.h"
@@ -16,11 +17,11 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
-             QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
-             QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
-             QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
-             QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
+    return { QStringLiteral("details"),      QStringLiteral("dialogs"),   QStringLiteral("edit"),
+             QStringLiteral("locating"),     QStringLiteral("new"),       QStringLiteral("place"),
+             QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
+             QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
+             QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("myplaces") };
 }
 
 namespace {
@@ -111,5 +112,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("selector"))
         return new SelectorScreen;
+    if (name == QLatin1String("myplaces"))
+        return new MyPlacesScreen;
     return new DialogsScreen;
 }
