@@ -26,6 +26,7 @@ constexpr int KeyEscape = 27;
 constexpr int KeyTab = 9;
 constexpr int KeyControlC = 3;
 constexpr int KeyControlO = 15;
+constexpr int KeyControlT = 20;
 
 QStringList wrapped(const QString &text, int width)
 {
@@ -68,6 +69,17 @@ SystemUiRecord topDialog()
     const QList<SystemUiRecord> shown = SystemUi::visible();
     for (int i = shown.size() - 1; i >= 0; --i) {
         if (shown.at(i).kind != SystemUiRecord::Toast)
+            return shown.at(i);
+    }
+    return SystemUiRecord();
+}
+
+// The newest toast that shows a button (an Undo), or a null record.
+SystemUiRecord topToastWithButton()
+{
+    const QList<SystemUiRecord> shown = SystemUi::visible();
+    for (int i = shown.size() - 1; i >= 0; --i) {
+        if (shown.at(i).kind == SystemUiRecord::Toast && !shown.at(i).buttons.isEmpty())
             return shown.at(i);
     }
     return SystemUiRecord();
@@ -165,6 +177,8 @@ void TerminalScreen::handleKey(int key, bool isCharacter)
             walkActions(1);
         else if (key == KeyControlO)
             openMenu();
+        else if (key == KeyControlT)
+            pressToastButton();
         else if (key == 127 || key == 8)
             eraseCharacter();
         else if (key >= 32)
@@ -651,9 +665,25 @@ void TerminalScreen::drawSystemUi(int rows, int columns)
     drawBox(dialog.title, lines, -1, rows, columns);
 }
 
+void TerminalScreen::pressToastButton()
+{
+    const SystemUiRecord toast = topToastWithButton();
+    if (toast.isNull()) {
+        m_message = QStringLiteral("No toast shows a button.");
+        return;
+    }
+    const QString label = toast.buttons.first().label;
+    report(TestDriver::pressDialogButton(label), QStringLiteral("press ") + label);
+}
+
 void TerminalScreen::drawStatus(int row, int width)
 {
     QString text = m_message;
+    const SystemUiRecord toast = topToastWithButton();
+    // A toast's button is pressed with Ctrl-T while the screen under it keeps its keys.
+    if (text.isEmpty() && topDialog().isNull() && m_layout.layer() != ScreenLayout::MenuLayer && !toast.isNull())
+        text = QStringLiteral("Ctrl-T %1  Up/Down move  Enter tap  F2 menu  Esc back  Ctrl-C quit")
+                   .arg(toast.buttons.first().label);
     if (text.isEmpty() && !topDialog().isNull())
         text = QStringLiteral("1-9 press a button  Left/Right choose  Enter press  Esc cancel");
     else if (text.isEmpty() && m_layout.layer() == ScreenLayout::MenuLayer)

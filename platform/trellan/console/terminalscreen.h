@@ -55,6 +55,7 @@ private:
     void walkActions(int delta);
     void activate();
     void openMenu();
+    void pressToastButton();
     void escape();
     bool collapseDropDowns();
     void report(bool done, const QString &what);

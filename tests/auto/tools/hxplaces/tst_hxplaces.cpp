@@ -4,6 +4,8 @@
 #include <hx/platform/places/pointofinterestauxiliarydata.h>
 #include <hx/platform/places/reviewauxiliarydata.h>
 #include <hx/platform/places/searchhandle.h>
+#include <hx/platform/places/sortrule.h>
+#include <hx/platform/places/tags.h>
 #include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/modelmarker.h>
@@ -141,6 +143,21 @@ QStringList recentNames()
     return names;
 }
 
+QStringList favoriteNames()
+{
+    hx::platform::places::PlaceManager manager;
+    hx::platform::places::Error::Type error = hx::platform::places::Error::None;
+    hx::platform::places::SearchHandle handle;
+    const QList<hx::platform::places::PlaceHeader *> favorites
+        = manager.findPlacesByTags({ QLatin1String(hx::platform::places::Tags::Favorite) }, error, handle,
+                                   hx::platform::places::SortRule(), 0, 50);
+    QStringList names;
+    for (const hx::platform::places::PlaceHeader *header : favorites)
+        names.append(header->name());
+    qDeleteAll(favorites);
+    return names;
+}
+
 // The exact text the library's encoder gives for the stored place: what a picker card returns.
 QString libraryJson(qint64 id)
 {
@@ -206,6 +223,10 @@ private slots:
     void showEditOpensAStoredPlace();
     void showDetailsOfAStoredPlace();
     void showSharePreviewOfAPlaceUrl();
+    void showMyPlacesRunsSteps_data();
+    void showMyPlacesRunsSteps();
+    void showMyPlacesFiltersWhatIsTypedOnAKeyboard();
+    void showMyPlacesUndoesOnTheTerminal();
     void showCardAndPreviewOfAStoredPlace_data();
     void showCardAndPreviewOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
@@ -1098,6 +1119,77 @@ void tst_HxPlaces::showSharePreviewOfAPlaceUrl()
     QVERIFY2(result.out.contains("Go (signature)"), result.out + result.err);
     // Shared with a position: kept as a recent place.
     QVERIFY(recentNames().contains(QStringLiteral("Lumen Coffee")));
+}
+
+void tst_HxPlaces::showMyPlacesRunsSteps_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("gone");
+
+    const QStringList favorites { "--do", "choose", "TitleBarTab", "1" };
+    QTest::newRow("the Favorites tab lists the favourites")
+        << favorites << QStringList { "*Favorites*", "| Café Nord |", "| Laurel Creek Park |" }
+        << QStringList { "Kitchener Market" };
+    QTest::newRow("an unfavourite shows its toast and leaves the list")
+        << favorites + QStringList { "--do", "menu", "MyPlacesList", "1", "Unfavorite" }
+        << QStringList { "Body: Favorite Removed!", "Buttons: <Undo>" } << QStringList { "| Café Nord |" };
+    QTest::newRow("Undo brings the favourite back")
+        << favorites + QStringList { "--do", "menu", "MyPlacesList", "1", "Unfavorite", "--do", "dialog", "Undo" }
+        << QStringList { "| Café Nord |", "| Laurel Creek Park |" } << QStringList { "Favorite Removed!" };
+    QTest::newRow("a row's Go is handed to the application")
+        << favorites + QStringList { "--do", "menu", "MyPlacesList", "1", "Go" }
+        << QStringList { "Label \"Answer\": Application: Go to Café Nord" } << QStringList {};
+    QTest::newRow("the Contacts tab lists the contacts with an address")
+        << QStringList { "--do", "choose", "TitleBarTab", "2" } << QStringList { "| Ada Lovelace |", "| Alan Turing |" }
+        << QStringList { "Café Nord" };
+}
+
+void tst_HxPlaces::showMyPlacesRunsSteps()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, gone);
+    const Result result = run(QStringList { "show", "myplaces" } + steps + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &text : shown)
+        QVERIFY2(result.out.contains(text.toUtf8()), result.out + result.err);
+    for (const QString &text : gone)
+        QVERIFY2(!result.out.contains(text.toUtf8()), result.out);
+}
+
+void tst_HxPlaces::showMyPlacesFiltersWhatIsTypedOnAKeyboard()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HX_PHYSICAL_KEYBOARD"), QStringLiteral("1"));
+    const QStringList steps { "--do", "choose", "TitleBarTab", "1", "--do", "keys", "laurel", "--dump" };
+    const Result result = run(QStringList { "show", "myplaces" } + steps + dataArguments(), environment);
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("TextField \"FilterField\": [laurel]"), result.out + result.err);
+    QVERIFY2(result.out.contains("| Laurel Creek Park |"), result.out);
+    QVERIFY2(!result.out.contains("Café Nord"), result.out);
+
+    // A touch-only phone has no keys to type.
+    const Result touch = run(QStringList { "show", "myplaces" } + steps + dataArguments());
+    QCOMPARE(touch.code, 1);
+    QVERIFY2(touch.err.contains("the device has no physical keyboard"), touch.err);
+}
+
+void tst_HxPlaces::showMyPlacesUndoesOnTheTerminal()
+{
+    // The tabs come first: Down and Enter choose Favorites; two Downs reach its first row, F2 opens
+    // the row's menu, six Downs reach Unfavorite; Ctrl-T presses the toast's Undo.
+    const QByteArray down("\x1bOB");
+    const Result result = runOnTerminal({ { "Kitchener Market", down + "\r" },
+                                          { "Laurel Creek Park", down + down + "\x1bOQ" },
+                                          { "Unfavorite", down.repeated(6) + "\r" },
+                                          { "Ctrl-T Undo", "\x14" },
+                                          { "Type into field", "\x03" } },
+                                        { "show", "myplaces" });
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.seen.contains("Favorite Removed!"), result.seen.right(2000));
+    // The toast has gone, and the place is back among the favourites in the store.
+    QVERIFY(favoriteNames().contains(QStringLiteral("Café Nord")));
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)
