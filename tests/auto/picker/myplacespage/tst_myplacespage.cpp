@@ -2,13 +2,19 @@
 
 #include <hx/device/simulateddevice.h>
 #include <hx/platform/places/contactstore.h>
+#include <hx/platform/places/placeheader.h>
 #include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/tags.h>
+#include <hx/system/carddonemessage.h>
+#include <hx/system/invokedcard.h>
+#include <hx/system/invokemanager.h>
+#include <hx/system/invokerequest.h>
 #include <hx/system/localehandler.h>
 #include <hx/system/systemtoast.h>
 #include <hx/system/systemui.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/places/homeworkcache.h>
+#include <hx/trellan/places/mapsplaceview.h>
 #include <hx/trellan/places/myplacespage.h>
 #include <hx/trellan/places/selectedplace.h>
 #include <hx/trellan/screentext.h>
@@ -151,6 +157,10 @@ private slots:
     void anEmptyContactsTabOffersToAddAContact();
     void theHomeActionAddsAHomeUntilOneIsStored();
     void theFilterBarNarrowsTheList();
+    void shareHandsThePlaceToTheShareTargets();
+    void aContactAddedFromTheEmptyTabIsListed();
+    void theCardOfAPlaceFollowsTheStore_data();
+    void theCardOfAPlaceFollowsTheStore();
     void theTabsFollowTheLanguage_data();
     void theTabsFollowTheLanguage();
 
@@ -450,6 +460,79 @@ void tst_MyPlacesPage::theFilterBarNarrowsTheList()
     QVERIFY(TestDriver::clickButton(&app.pane, QStringLiteral("FilterCancelButton")));
     QVERIFY(app.waitForRow(QStringLiteral("Cafe Nord")));
     QVERIFY(app.waitForRow(QStringLiteral("Laurel Creek Park")));
+}
+
+void tst_MyPlacesPage::shareHandsThePlaceToTheShareTargets()
+{
+    hx::system::InvokeManager::clearRecordedRequests();
+    MyPlacesApp app;
+    QVERIFY(app.chooseTab(1));
+    QVERIFY2(app.menu(QStringLiteral("Laurel Creek Park"), QStringLiteral("Share")),
+             qPrintable(TestDriver::lastError()));
+    QTRY_COMPARE(hx::system::InvokeManager::recordedRequests().size(), 1);
+    const hx::system::InvokeRequest shared = hx::system::InvokeManager::recordedRequests().first();
+    QCOMPARE(shared.action(), QStringLiteral("hx.action.SHARE"));
+    QVERIFY2(shared.uri().toString().contains(QLatin1String("Laurel")), qPrintable(shared.uri().toString()));
+    QCOMPARE(crosscutEvents(m_roots->eventLogPath(), QStringLiteral("share")), 0);
+}
+
+void tst_MyPlacesPage::aContactAddedFromTheEmptyTabIsListed()
+{
+    ContactStore store;
+    for (const ContactEntry &contact : store.contacts())
+        store.removeContact(contact.id);
+    const QString composer = QStringLiteral("sys.pim.contacts.card.composer");
+    hx::system::InvokeManager::bindTarget(composer, [](const hx::system::InvokedCard &card) {
+        QCOMPARE(card.request().action(), QStringLiteral("hx.action.CREATE"));
+        StoreFixture::addContact(QStringLiteral("Ada"), QStringLiteral("Lovelace"), QStringLiteral("12 King Street"),
+                                 QStringLiteral("Waterloo"));
+        card.done(hx::system::CardDoneMessage(QStringLiteral("save"), QString()));
+    });
+    MyPlacesApp app;
+    QVERIFY(app.chooseTab(2));
+    QTRY_VERIFY2(app.text().contains(QLatin1String("Add Contact (signature)")), qPrintable(app.text()));
+    QVERIFY(TestDriver::triggerAction(&app.pane, QStringLiteral("AddNewPlaceAsContact")));
+    QVERIFY(app.waitForRow(QStringLiteral("Ada Lovelace")));
+    QTRY_VERIFY2(app.text().contains(QLatin1String("Add Favorite (signature)")), qPrintable(app.text()));
+    QVERIFY2(!TestDriver::findAction(&app.pane, QStringLiteral("AddFavorite")), qPrintable(app.text()));
+    hx::system::InvokeManager::bindTarget(composer, {});
+}
+
+void tst_MyPlacesPage::theCardOfAPlaceFollowsTheStore_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("a stored place") << true;
+    QTest::newRow("a header of a place the store does not hold") << false;
+}
+
+void tst_MyPlacesPage::theCardOfAPlaceFollowsTheStore()
+{
+    QFETCH(bool, stored);
+
+    MyPlacesApp app;
+    QVERIFY(app.chooseTab(1));
+    QVERIFY(app.waitForRow(QStringLiteral("Laurel Creek Park")));
+    const QSharedPointer<AbstractPlace> place = stored
+        ? QSharedPointer<AbstractPlace>(new Place(storedPlace(m_park.id())))
+        : QSharedPointer<AbstractPlace>(new PlaceHeader);
+    MapsPlaceView *card = app.page->createDetailView(place);
+    QCOMPARE(card->parent(), app.page);
+    if (!stored) {
+        QVERIFY(!card->content());
+        return;
+    }
+    QSignalSpy closing(card, &MapsPlaceView::requestClose);
+    app.pane.push(card);
+    emit card->setActions();
+    QTRY_VERIFY2(app.text().contains(QLatin1String("Laurel Creek Park")), qPrintable(app.text()));
+    // Unfavourited on the card: the list behind it follows.
+    QVERIFY2(TestDriver::triggerAction(&app.pane, QStringLiteral("Unfavorite")),
+             qPrintable(TestDriver::lastError() + app.text()));
+    QTRY_VERIFY2(!isFavorite(m_park.id()), qPrintable(app.text()));
+    QVERIFY(TestDriver::pressBack(&app.pane));
+    QTRY_VERIFY2(app.row(QStringLiteral("Laurel Creek Park")) < 0 && app.row(QStringLiteral("Cafe Nord")) >= 0,
+                 qPrintable(app.text()));
+    QCOMPARE(closing.count(), 0);
 }
 
 void tst_MyPlacesPage::theTabsFollowTheLanguage_data()
