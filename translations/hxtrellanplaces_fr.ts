@@ -495,6 +495,22 @@ Nouvelle adresse %1
         <source>Enter search term or address for suggestions.</source>
         <translation>Saisissez un terme de recherche ou une adresse pour obtenir des suggestions.</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Lieux</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nouvelle entrée</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
