@@ -5,6 +5,7 @@
 #include "editscreen.h"
 #include "fullviewscreen.h"
 #include "locatingscreen.h"
+#include "newselectorscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
 #include "resultsscreen.h"
@@ -16,11 +17,11 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
-             QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
-             QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
-             QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
-             QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
+    return { QStringLiteral("details"),      QStringLiteral("dialogs"),   QStringLiteral("edit"),
+             QStringLiteral("locating"),     QStringLiteral("new"),       QStringLiteral("place"),
+             QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
+             QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
+             QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("newselector") };
 }
 
 namespace {
@@ -95,6 +96,14 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
             return nullptr;
         }
         return new SharePreviewScreen(arguments.first());
+    }
+    if (name == QLatin1String("newselector")) {
+        const QString kind = arguments.isEmpty() ? QStringLiteral("favorite") : arguments.first();
+        if (arguments.size() > 1 || !NewSelectorScreen::isKind(kind)) {
+            *message = QStringLiteral("the newselector screen takes home, work or favorite");
+            return nullptr;
+        }
+        return new NewSelectorScreen(kind);
     }
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);
