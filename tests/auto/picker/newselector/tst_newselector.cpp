@@ -19,6 +19,7 @@
 #include <hx/trellan/places/placemanagerui.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/placeviewpage.h>
+#include <hx/trellan/places/singlesearchlist.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
@@ -163,7 +164,9 @@ private slots:
     void addingWorkFromAnAddress_data();
     void addingWorkFromAnAddress();
     void myLocationOpensANewEntryWithItsAddress();
+    void previewingAResultAndComingBack_data();
     void previewingAResultAndComingBack();
+    void aFooterOpensTheWholeSectionAndCollapsesBack();
     void theFilterSwitchesTheListAndTheHint_data();
     void theFilterSwitchesTheListAndTheHint();
     void submittingOnRecentsSearchesRemotelyUnderAll();
@@ -357,22 +360,56 @@ void tst_NewSelector::myLocationOpensANewEntryWithItsAddress()
     QCOMPARE(selector.top(), static_cast<hx::trellan::Page *>(selector.sheet->firstPage()));
 }
 
+void tst_NewSelector::previewingAResultAndComingBack_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("a point of interest") << "cafe 3"
+                                         << "| Cafe 3 |"
+                                         << "Cafe 3";
+    QTest::newRow("a suggestion, resolved first") << "kiosk u"
+                                                  << "TYPE_SUGGESTION"
+                                                  << "Kiosk Unique";
+}
+
 void tst_NewSelector::previewingAResultAndComingBack()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, row);
+    QFETCH(QString, name);
+
     Selector selector { PlaceViewPage::PlaceType(0) };
-    QVERIFY(selector.type(QStringLiteral("cafe 3")));
-    QVERIFY2(selector.shows(QStringLiteral("| Cafe 3 |")), qPrintable(selector.text()));
-    QVERIFY2(selector.tapRowPart(QStringLiteral("| Cafe 3 |"), QStringLiteral("MoreInfoCircle")),
-             qPrintable(TestDriver::lastError()));
+    QVERIFY(selector.type(typed));
+    QVERIFY2(selector.shows(row), qPrintable(selector.text()));
+    QVERIFY2(selector.tapRowPart(row, QStringLiteral("MoreInfoCircle")), qPrintable(TestDriver::lastError()));
     QTRY_VERIFY(qobject_cast<PickerPreview *>(selector.top()));
     QPointer<hx::trellan::Page> preview = selector.top();
-    QVERIFY2(selector.text().contains(QLatin1String("Cafe 3")), qPrintable(selector.text()));
+    QCOMPARE(static_cast<PickerPreview *>(preview.data())->place()->name(), name);
+    QVERIFY2(selector.text().contains(name), qPrintable(selector.text()));
     QVERIFY2(TestDriver::pressBack(selector.sheet.data()), qPrintable(TestDriver::lastError()));
     QTRY_VERIFY(preview.isNull());
     // Back on the search page, as it was left: nothing was picked.
-    QVERIFY2(selector.shows(QStringLiteral("| Cafe 3 |")), qPrintable(selector.text()));
-    QCOMPARE(selector.control()->searchBar()->text(), QStringLiteral("cafe 3"));
+    QVERIFY2(selector.shows(row), qPrintable(selector.text()));
+    QCOMPARE(selector.control()->searchBar()->text(), typed);
     QVERIFY(selector.control()->selectedPlace().isNull());
+}
+
+void tst_NewSelector::aFooterOpensTheWholeSectionAndCollapsesBack()
+{
+    Selector selector { PlaceViewPage::PlaceType(0) };
+    QVERIFY(selector.type(QStringLiteral("cafe")));
+    QVERIFY2(selector.shows(QStringLiteral("FOOTER_MORE_NONE")), qPrintable(selector.text()));
+    QVERIFY2(!selector.text().contains(QLatin1String("| Cafe 11 |")), qPrintable(selector.text()));
+    QVERIFY2(selector.tapRowPart(QStringLiteral("FOOTER_MORE_NONE"), QStringLiteral("Footer")),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY2(selector.shows(QStringLiteral("| Cafe 11 |")), qPrintable(selector.text()));
+    QVERIFY(selector.control()->resultList()->isFooterVisible());
+    QVERIFY2(TestDriver::tap(selector.sheet.data(), QStringLiteral("CollapseFooter")),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY2(selector.shows(QStringLiteral("FOOTER_MORE_NONE")), qPrintable(selector.text()));
+    QVERIFY(!selector.control()->resultList()->isFooterVisible());
 }
 
 void tst_NewSelector::theFilterSwitchesTheListAndTheHint_data()
