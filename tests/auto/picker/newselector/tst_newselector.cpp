@@ -169,6 +169,8 @@ private slots:
     void aFooterOpensTheWholeSectionAndCollapsesBack();
     void theFilterSwitchesTheListAndTheHint_data();
     void theFilterSwitchesTheListAndTheHint();
+    void theFilterKeepsToItsThreeChoices_data();
+    void theFilterKeepsToItsThreeChoices();
     void submittingOnRecentsSearchesRemotelyUnderAll();
     void theMissingResultsToastIsShownOncePerSelector();
     void decliningDataServicesClosesTheSheet();
@@ -442,6 +444,41 @@ void tst_NewSelector::theFilterSwitchesTheListAndTheHint()
     QVERIFY2(!selector.text().contains(hidden), qPrintable(selector.text()));
     QCOMPARE(selector.control()->searchBar()->field()->hintText(), hint);
     QCOMPARE(selector.control()->filter()->dropDown()->isExpanded(), false);
+}
+
+void tst_NewSelector::theFilterKeepsToItsThreeChoices_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("quietly");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("announced");
+
+    QTest::newRow("contacts") << 2 << false << 2 << 1;
+    QTest::newRow("recents without telling") << 1 << true << 1 << 0;
+    QTest::newRow("past the last choice is ignored") << 3 << false << -1 << 0;
+    QTest::newRow("before the first choice is ignored") << -1 << false << -1 << 0;
+}
+
+void tst_NewSelector::theFilterKeepsToItsThreeChoices()
+{
+    QFETCH(int, index);
+    QFETCH(bool, quietly);
+    QFETCH(int, selected);
+    QFETCH(int, announced);
+
+    NewSelectorFilter filter;
+    QCOMPARE(filter.getFilter(), -1);
+    QCOMPARE(filter.dropDown()->title(), QStringLiteral("Places"));
+    QSignalSpy changed(&filter, &NewSelectorFilter::selectedIndexChanged);
+    filter.dropDown()->setExpanded(true);
+    if (quietly)
+        filter.setFilterNoSignal(index);
+    else
+        filter.setFilter(index);
+    QCOMPARE(filter.getFilter(), selected);
+    QCOMPARE(changed.count(), announced);
+    // A choice closes the drop-down.
+    QCOMPARE(filter.dropDown()->isExpanded(), announced == 0);
 }
 
 void tst_NewSelector::submittingOnRecentsSearchesRemotelyUnderAll()
