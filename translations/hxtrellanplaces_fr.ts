@@ -496,6 +496,22 @@ Nouvelle adresse %1
         <translation>Saisissez un terme de recherche ou une adresse pour obtenir des suggestions.</translation>
     </message>
     <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Lieux</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nouvelle entrée</translation>
+    </message>
+    <message>
         <source>No Favorites</source>
         <translation>Aucun favori</translation>
     </message>
@@ -518,22 +534,6 @@ Nouvelle adresse %1
     <message>
         <source>Start searching to see recent places here.</source>
         <translation>Lancez une recherche pour voir ici vos lieux récents.</translation>
-    </message>
-    <message>
-        <source>Home</source>
-        <translation>Domicile</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Travail</translation>
-    </message>
-    <message>
-        <source>Places</source>
-        <translation>Lieux</translation>
-    </message>
-    <message>
-        <source>New Entry</source>
-        <translation>Nouvelle entrée</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "fullviewscreen.h"
 #include "locatingscreen.h"
 #include "myplacesscreen.h"
+#include "newselectorscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
 #include "resultsscreen.h"
@@ -21,7 +22,8 @@ QStringList ScreenCatalog::names()
              QStringLiteral("locating"),     QStringLiteral("new"),       QStringLiteral("place"),
              QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
              QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
-             QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("myplaces") };
+             QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("newselector"),
+             QStringLiteral("myplaces") };
 }
 
 namespace {
@@ -96,6 +98,14 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
             return nullptr;
         }
         return new SharePreviewScreen(arguments.first());
+    }
+    if (name == QLatin1String("newselector")) {
+        const QString kind = arguments.isEmpty() ? QStringLiteral("favorite") : arguments.first();
+        if (arguments.size() > 1 || !NewSelectorScreen::isKind(kind)) {
+            *message = QStringLiteral("the newselector screen takes home, work or favorite");
+            return nullptr;
+        }
+        return new NewSelectorScreen(kind);
     }
     if (!arguments.isEmpty()) {
         *message = QStringLiteral("the %1 screen takes no arguments").arg(name);

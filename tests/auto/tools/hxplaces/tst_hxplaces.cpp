@@ -227,6 +227,9 @@ private slots:
     void showMyPlacesRunsSteps();
     void showMyPlacesFiltersWhatIsTypedOnAKeyboard();
     void showMyPlacesUndoesOnTheTerminal();
+    void showNewSelectorAddsWorkFromAPointOfInterest();
+    void showNewSelectorTakesAKindOfPlace_data();
+    void showNewSelectorTakesAKindOfPlace();
     void showCardAndPreviewOfAStoredPlace_data();
     void showCardAndPreviewOfAStoredPlace();
     void showDialogsOnTheTerminal_data();
@@ -1190,6 +1193,46 @@ void tst_HxPlaces::showMyPlacesUndoesOnTheTerminal()
     QVERIFY2(result.seen.contains("Favorite Removed!"), result.seen.right(2000));
     // The toast has gone, and the place is back among the favourites in the store.
     QVERIFY(favoriteNames().contains(QStringLiteral("Café Nord")));
+}
+
+void tst_HxPlaces::showNewSelectorAddsWorkFromAPointOfInterest()
+{
+    const Result shown
+        = run(QStringList { "show", "newselector", "work", "--do", "type", "SearchField", "library", "--do", "tap-part",
+                            "SearchList", "2", "ItemTitle", "--do", "wait", "500", "--dump" }
+              + dataArguments());
+    QCOMPARE(shown.code, 0);
+    for (const char *text : { "Label \"TitleBarViewTitle\": Work", "Delete Work", "Added to Favorites!",
+                              "Label \"Answer\": My Places: place updated" })
+        QVERIFY2(shown.out.contains(text), shown.out + shown.err);
+
+    const QString png = m_roots->path() + QStringLiteral("/newselector.png");
+    const Result picture = run(QStringList { "show", "newselector", "--png", png } + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+}
+
+void tst_HxPlaces::showNewSelectorTakesAKindOfPlace_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("shown");
+
+    QTest::newRow("no kind adds a favourite") << QStringList() << 0 << QByteArray("Title: Add Favorite");
+    QTest::newRow("home") << QStringList { "home" } << 0 << QByteArray("Title: Add Home");
+    QTest::newRow("another word") << QStringList { "office" } << 1
+                                  << QByteArray("the newselector screen takes home, work or favorite");
+}
+
+void tst_HxPlaces::showNewSelectorTakesAKindOfPlace()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QByteArray, shown);
+    const Result result
+        = run(QStringList { "show", "newselector" } + arguments + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, code);
+    QVERIFY2((code == 0 ? result.out : result.err).contains(shown), result.out + result.err);
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)
