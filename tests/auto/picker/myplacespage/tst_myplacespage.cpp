@@ -1,6 +1,7 @@
 #include <QtTest/QtTest>
 
 #include <hx/device/simulateddevice.h>
+#include <hx/pim/contacts/contactservice.h>
 #include <hx/platform/places/contactstore.h>
 #include <hx/platform/places/placeheader.h>
 #include <hx/platform/places/placemanager.h>
@@ -158,6 +159,8 @@ private slots:
     void theHomeActionAddsAHomeUntilOneIsStored();
     void theFilterBarNarrowsTheList();
     void shareHandsThePlaceToTheShareTargets();
+    void aContactChangeReloadsOnlyTheContactsTab_data();
+    void aContactChangeReloadsOnlyTheContactsTab();
     void aContactAddedFromTheEmptyTabIsListed();
     void theCardOfAPlaceFollowsTheStore_data();
     void theCardOfAPlaceFollowsTheStore();
@@ -460,6 +463,40 @@ void tst_MyPlacesPage::theFilterBarNarrowsTheList()
     QVERIFY(TestDriver::clickButton(&app.pane, QStringLiteral("FilterCancelButton")));
     QVERIFY(app.waitForRow(QStringLiteral("Cafe Nord")));
     QVERIFY(app.waitForRow(QStringLiteral("Laurel Creek Park")));
+}
+
+void tst_MyPlacesPage::aContactChangeReloadsOnlyTheContactsTab_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<bool>("reloaded");
+
+    QTest::newRow("on the Contacts tab the list is read again") << 2 << "Ada Lovelace" << true;
+    QTest::newRow("on the Recents tab the filtered list stays") << 0 << "Kitchener Market" << false;
+}
+
+void tst_MyPlacesPage::aContactChangeReloadsOnlyTheContactsTab()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, listed);
+    QFETCH(bool, reloaded);
+
+    hx::device::SimulatedDevice::setPhysicalKeyboard(true);
+    MyPlacesApp app;
+    QVERIFY(app.chooseTab(tab));
+    QVERIFY(app.waitForRow(listed));
+    QVERIFY2(TestDriver::pressKeys(&app.pane, listed.left(2)), qPrintable(TestDriver::lastError()));
+    QVERIFY2(TestDriver::findOnScreen(&app.pane, QStringLiteral("FilterField")), qPrintable(app.text()));
+
+    // A contact saved by the contacts editor, which tells every contact service.
+    hx::platform::places::ContactEntry added
+        = StoreFixture::addContact(QStringLiteral("Alan"), QStringLiteral("Turing"), QStringLiteral("5 Queen Street"),
+                                   QStringLiteral("Kitchener"));
+    hx::pim::contacts::ContactService::notifyContactsChanged({ int(added.id) });
+    // A reload starts by closing the filter.
+    QCOMPARE(!TestDriver::isOnScreen(&app.pane, TestDriver::find(&app.pane, QStringLiteral("FilterField"))), reloaded);
+    if (reloaded)
+        QVERIFY(app.waitForRow(QStringLiteral("Alan Turing")));
 }
 
 void tst_MyPlacesPage::shareHandsThePlaceToTheShareTargets()
