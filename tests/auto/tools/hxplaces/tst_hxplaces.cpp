@@ -1172,6 +1172,14 @@ void tst_HxPlaces::showMyPlacesFiltersWhatIsTypedOnAKeyboard()
     QVERIFY2(result.out.contains("| Laurel Creek Park |"), result.out);
     QVERIFY2(!result.out.contains("Café Nord"), result.out);
 
+    // The same screen as a picture, the filter bar and all.
+    const QString png = m_roots->path() + QStringLiteral("/myplaces.png");
+    const Result picture = run(QStringList { "show", "myplaces" } + steps.mid(0, steps.size() - 1)
+                                   + QStringList { "--png", png } + dataArguments(),
+                               environment);
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+
     // A touch-only phone has no keys to type.
     const Result touch = run(QStringList { "show", "myplaces" } + steps + dataArguments());
     QCOMPARE(touch.code, 1);
