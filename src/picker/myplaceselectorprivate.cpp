@@ -318,7 +318,7 @@ void MyPlaceSelectorPrivate::editStoredPlace(const QSharedPointer<PlaceHeader> &
     Error::Type error = Error::None;
     QSharedPointer<Place> place(PlaceManagerUI::getPlace(header ? header->id() : qint64(-1), error, true));
     if (error != Error::None || !place) {
-        Log::debug().noquote() << QStringLiteral("hx::trellan::places::MyPlaceSelectorPrivate::%1(): error = ")
+        Log::debug() << QStringLiteral("hx::trellan::places::MyPlaceSelectorPrivate::%1(): error = ")
                                       .arg(QLatin1String(function))
                                << int(error);
         return;

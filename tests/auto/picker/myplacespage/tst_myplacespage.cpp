@@ -157,6 +157,7 @@ private slots:
     void editOpensTheEditorOrTheContactsCard();
     void anEmptyContactsTabOffersToAddAContact();
     void theHomeActionAddsAHomeUntilOneIsStored();
+    void editingAHomeTheStoreLostOpensNothing();
     void theFilterBarNarrowsTheList();
     void shareHandsThePlaceToTheShareTargets();
     void aContactChangeReloadsOnlyTheContactsTab_data();
@@ -443,6 +444,24 @@ void tst_MyPlacesPage::theHomeActionAddsAHomeUntilOneIsStored()
     addPlace(QStringLiteral("New Home"), 43.51, { QLatin1String(Tags::Favorite), QLatin1String(Tags::MyHome) });
     app.page->onPlaceUpdated();
     QTRY_VERIFY2(app.text().contains(QLatin1String("Edit Home")), qPrintable(app.text()));
+}
+
+void tst_MyPlacesPage::editingAHomeTheStoreLostOpensNothing()
+{
+    MyPlacesApp app;
+    QVERIFY(app.chooseTab(1));
+    QVERIFY(app.waitForRow(QStringLiteral("Home")));
+    QVERIFY2(app.text().contains(QLatin1String("Edit Home")), qPrintable(app.text()));
+    // Removed behind the page's back: the page still offers to edit it.
+    PlaceManager().removePlace(m_home.id());
+    QTest::ignoreMessage(QtDebugMsg, "hx::trellan::places::MyPlaceSelectorPrivate::onEditHomeAction(): error = 5");
+    QVERIFY(TestDriver::triggerAction(&app.pane, QStringLiteral("Edit Home")));
+    QTRY_VERIFY2(SystemUi::visibleCount() > 0, qPrintable(app.text()));
+    QVERIFY2(hx::trellan::Sheet::openSheets().isEmpty(), qPrintable(app.text()));
+    // The store's error dialog is answered; the page stays as it was.
+    QVERIFY(SystemUi::pressButton(SystemUi::top().buttons.first().label));
+    QTRY_COMPARE(SystemUi::visibleCount(), 0);
+    QCOMPARE(app.pane.top(), app.page);
 }
 
 void tst_MyPlacesPage::theFilterBarNarrowsTheList()
