@@ -101,6 +101,8 @@ MyPlaceSelectorPrivate::MyPlaceSelectorPrivate(hx::trellan::Page *page)
     m_undoToast = new hx::system::SystemToast(this);
     m_undoToast->setObjectName(QStringLiteral("UndoToast"));
     m_undoToast->setPosition(hx::system::SystemUiPosition::MiddleCenter);
+    // A language change reaches the toast while it is up.
+    m_undoToast->setAutoUpdateEnabled(true);
     m_undoButton = m_undoToast->button();
     m_undoButton->setEnabled(true);
     connect(m_undoToast, &hx::system::SystemToast::finished, this, &MyPlaceSelectorPrivate::unfavPlaceFinished);
@@ -319,8 +321,8 @@ void MyPlaceSelectorPrivate::editStoredPlace(const QSharedPointer<PlaceHeader> &
     QSharedPointer<Place> place(PlaceManagerUI::getPlace(header ? header->id() : qint64(-1), error, true));
     if (error != Error::None || !place) {
         Log::debug() << QStringLiteral("hx::trellan::places::MyPlaceSelectorPrivate::%1(): error = ")
-                                      .arg(QLatin1String(function))
-                               << int(error);
+                            .arg(QLatin1String(function))
+                     << int(error);
         return;
     }
     openEditor(place);
