@@ -22,6 +22,7 @@
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/testdriver.h>
 
+#include "ppsstatusfile.h"
 #include "storefixture.h"
 #include "testroots.h"
 
@@ -100,9 +101,10 @@ bool isFavorite(qint64 id)
     return storedPlace(id).hasTag(QLatin1String(Tags::Favorite));
 }
 
-Place addPlace(const QString &name, double latitude, const QStringList &tags, qint64 lastUsed = 0)
+Place addPlace(const QString &name, double latitude, const QStringList &tags, qint64 lastUsed = 0,
+               const QString &street = QString())
 {
-    Place place = StoreFixture::makePlace(name, latitude, -80.52);
+    Place place = StoreFixture::makePlace(name, latitude, -80.52, street, street.isEmpty() ? QString() : "Kitchener");
     for (const QString &tag : tags)
         place.addTag(tag);
     if (lastUsed)
@@ -178,7 +180,8 @@ void tst_MyPlacesPage::init()
     m_roots.reset(new TestRoots);
     QVERIFY(m_roots->isValid());
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    m_kitchener = addPlace(QStringLiteral("Kitchener Market"), 43.45, {}, now - 3600);
+    m_kitchener
+        = addPlace(QStringLiteral("Kitchener Market"), 43.45, {}, now - 3600, QStringLiteral("300 King Street"));
     // Forty days ago is always before this month.
     m_station = addPlace(QStringLiteral("Waterloo Station"), 43.46, {}, now - 40 * 86400);
     m_cafe = addPlace(QStringLiteral("Cafe Nord"), 43.47, { QLatin1String(Tags::Favorite) });
@@ -429,6 +432,11 @@ void tst_MyPlacesPage::anEmptyContactsTabOffersToAddAContact()
 
 void tst_MyPlacesPage::theHomeActionAddsAHomeUntilOneIsStored()
 {
+    // The phone is online with location on: the new selector asks nothing.
+    QVERIFY(
+        PpsStatusFile::write(QStringLiteral("/pps/services/networking/status_public"), "@status_public\nip_ok::yes\n"));
+    QVERIFY(PpsStatusFile::write(QStringLiteral("/pps/services/geolocation/status"),
+                                 "@status\nstatus:json:{\"location_manager_location_on\":true}\n"));
     MyPlacesApp app;
     QVERIFY(app.chooseTab(1));
     QVERIFY(app.waitForRow(QStringLiteral("Home")));
@@ -436,14 +444,22 @@ void tst_MyPlacesPage::theHomeActionAddsAHomeUntilOneIsStored()
     QVERIFY(app.menu(QStringLiteral("Home"), QStringLiteral("Delete Home")));
     QTRY_VERIFY2(app.text().contains(QLatin1String("Add Home")), qPrintable(app.text()));
 
-    // Add Home now opens the new selector for a home.
+    // Add Home opens the new selector for a home; a recent place picked there and saved in its
+    // editor becomes the home, and the action turns into Edit Home again.
     QVERIFY(TestDriver::triggerAction(&app.pane, QStringLiteral("Add Home")));
     QTRY_VERIFY2(!hx::trellan::Sheet::openSheets().isEmpty(), qPrintable(app.text()));
-
-    // A home stored meanwhile turns it into Edit Home at the next load.
-    addPlace(QStringLiteral("New Home"), 43.51, { QLatin1String(Tags::Favorite), QLatin1String(Tags::MyHome) });
-    app.page->onPlaceUpdated();
-    QTRY_VERIFY2(app.text().contains(QLatin1String("Edit Home")), qPrintable(app.text()));
+    QVERIFY(app.waitForRow(QStringLiteral("Kitchener Market")));
+    QVERIFY2(TestDriver::tapRowPart(&app.pane, QStringLiteral("SearchList"),
+                                    { app.row(QStringLiteral("Kitchener Market")) }, QStringLiteral("ItemTitle")),
+             qPrintable(TestDriver::lastError() + app.text()));
+    QTRY_VERIFY2(TestDriver::findOnScreen(&app.pane, QStringLiteral("SaveEditAction")), qPrintable(app.text()));
+    QVERIFY(TestDriver::typeText(&app.pane, QStringLiteral("NameField"), QStringLiteral(" house")));
+    QVERIFY2(TestDriver::triggerAction(&app.pane, QStringLiteral("SaveEditAction")),
+             qPrintable(TestDriver::lastError() + app.text()));
+    QTRY_VERIFY2_WITH_TIMEOUT(app.text().contains(QLatin1String("Edit Home")), qPrintable(app.text()), 10000);
+    HomeWorkCache::setDirty(HomeWorkCache::Home);
+    QVERIFY(HomeWorkCache::myHome());
+    QCOMPARE(HomeWorkCache::myHome()->name(), QStringLiteral("Home house"));
 }
 
 void tst_MyPlacesPage::editingAHomeTheStoreLostOpensNothing()
