@@ -1,3 +1,4 @@
+#include <hx/device/simulateddevice.h>
 #include <hx/system/systemui.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/button.h>
@@ -8,6 +9,7 @@
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/fadetransition.h>
 #include <hx/trellan/imagebutton.h>
+#include <hx/trellan/keylistener.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/radiogroup.h>
@@ -191,6 +193,35 @@ bool TestDriver::submit(const QObject *root, const QString &fieldName)
         return false;
     field->submit();
     return true;
+}
+
+bool TestDriver::pressKeys(const QObject *root, const QString &text)
+{
+    if (!hx::device::SimulatedDevice::hasPhysicalKeyboard())
+        return fail(QStringLiteral("the device has no physical keyboard"));
+    for (const QChar character : text) {
+        if (!pressKey(root, QString(character)))
+            return false;
+    }
+    return true;
+}
+
+bool TestDriver::pressKey(const QObject *root, const QString &key)
+{
+    for (TextField *field : Reachability::all<TextField>(root)) {
+        if (field->isFocused() && field->isEnabled() && Reachability::whyUnreachable(root, field).isEmpty()) {
+            field->typeText(key);
+            return true;
+        }
+    }
+    for (KeyListener *listener : Reachability::all<KeyListener>(root)) {
+        const auto *control = qobject_cast<const Control *>(listener->parent());
+        if (control && control->isEnabled() && Reachability::whyUnreachable(root, control).isEmpty()) {
+            listener->deliverKey(key);
+            return true;
+        }
+    }
+    return fail(QStringLiteral("no text field on screen has the focus and nothing on screen listens to keys"));
 }
 
 bool TestDriver::tapRow(const QObject *root, const QString &listName, const QVariantList &indexPath)

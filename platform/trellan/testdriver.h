@@ -45,6 +45,10 @@ public:
     static bool eraseText(const QObject *root, const QString &fieldName, int count);
     // Presses enter in a field: textChanged when the text changed, then submitted.
     static bool submit(const QObject *root, const QString &fieldName);
+    // Types on the device's physical keyboard, one character at a time: each goes to the text
+    // field that has the focus, else to the first KeyListener on screen. Fails on a device
+    // without a physical keyboard, or when nothing takes the keys.
+    static bool pressKeys(const QObject *root, const QString &text);
 
     // Taps the row at indexPath of the named ListView (triggered).
     static bool tapRow(const QObject *root, const QString &listName, const QVariantList &indexPath);
@@ -86,6 +90,9 @@ public:
 
     // The screen as text (ScreenText).
     static QString screen(const QObject *root);
+
+private:
+    static bool pressKey(const QObject *root, const QString &key);
 };
 
 } // namespace trellan

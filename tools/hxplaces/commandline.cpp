@@ -166,7 +166,7 @@ bool CommandLine::configure(const QString &command)
                              QStringLiteral("Run one step, then wait until the screen is idle: type NAME TEXT, erase "
                                             "NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART, "
                                             "menu LIST N ACTION, action TITLE-OR-NAME, choose NAME INDEX, dialog "
-                                            "LABEL, back, language CODE, wait MS. Repeat for more steps."),
+                                            "LABEL, back, language CODE, wait MS, keys TEXT. Repeat for more steps."),
                              QStringLiteral("step") });
     } else if (command == QLatin1String("map")) {
         m_parser.addOption(

@@ -30,7 +30,7 @@ const QHash<QString, int> &arities()
         { QStringLiteral("tap"), -1 },    { QStringLiteral("tap-row"), 2 }, { QStringLiteral("tap-part"), 3 },
         { QStringLiteral("menu"), -3 },   { QStringLiteral("action"), -1 }, { QStringLiteral("choose"), 2 },
         { QStringLiteral("dialog"), -1 }, { QStringLiteral("back"), 0 },    { QStringLiteral("language"), 1 },
-        { QStringLiteral("wait"), 1 },
+        { QStringLiteral("wait"), 1 },    { QStringLiteral("keys"), -1 },
     };
     return counts;
 }
@@ -59,7 +59,7 @@ bool StepRunner::check(const QStringList &words, QString *error)
 {
     if (words.isEmpty() || !arities().contains(words.first())) {
         *error = QStringLiteral("unknown step \"%1\" (steps: type, erase, submit, tap, tap-row, tap-part, menu, "
-                                "action, choose, dialog, back, language, wait)")
+                                "action, choose, dialog, back, language, wait, keys)")
                      .arg(words.value(0));
         return false;
     }
@@ -119,12 +119,19 @@ bool StepRunner::run(const QStringList &words, QString *error)
         return back(words, error);
     if (step == QLatin1String("language"))
         return language(words, error);
+    if (step == QLatin1String("keys"))
+        return keys(words, error);
     return wait(words);
 }
 
 bool StepRunner::type(const QStringList &words, QString *error)
 {
     return done(TestDriver::typeText(m_root, words.at(1), rest(words, 2)), words, error);
+}
+
+bool StepRunner::keys(const QStringList &words, QString *error)
+{
+    return done(TestDriver::pressKeys(m_root, rest(words, 1)), words, error);
 }
 
 bool StepRunner::erase(const QStringList &words, QString *error)

@@ -16,7 +16,7 @@ namespace console {
 // the test driver, as a user would:
 //   type NAME TEXT, erase NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART,
 //   menu LIST N ACTION, action TITLE-OR-NAME, choose NAME INDEX, dialog LABEL, back,
-//   language CODE, wait MS
+//   language CODE, wait MS, keys TEXT (typed on the physical keyboard)
 // Rows count from 1 in screen order, headers and footers included. A step that cannot be done
 // fails with a message that names what is on screen instead.
 class StepRunner
@@ -34,6 +34,7 @@ public:
 
 private:
     bool type(const QStringList &words, QString *error);
+    bool keys(const QStringList &words, QString *error);
     bool erase(const QStringList &words, QString *error);
     bool submit(const QStringList &words, QString *error);
     bool tap(const QStringList &words, QString *error);

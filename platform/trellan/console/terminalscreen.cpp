@@ -245,7 +245,9 @@ void TerminalScreen::typeCharacter(const QString &text)
 {
     const QString field = typingField();
     if (field.isEmpty()) {
-        m_message = QStringLiteral("There is no named field to type into.");
+        // No field on screen: the keys go where a physical keyboard's keys go.
+        if (!TestDriver::pressKeys(m_root, text))
+            m_message = QStringLiteral("There is no named field to type into.");
         return;
     }
     report(TestDriver::typeText(m_root, field, text), QStringLiteral("type into ") + field);

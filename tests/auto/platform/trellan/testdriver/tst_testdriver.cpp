@@ -1,3 +1,4 @@
+#include <hx/device/simulateddevice.h>
 #include <hx/system/systemdialog.h>
 #include <hx/trellan/actionitem.h>
 #include <hx/trellan/actionset.h>
@@ -10,6 +11,7 @@
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
 #include <hx/trellan/imagebutton.h>
+#include <hx/trellan/keylistener.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/listitemprovider.h>
 #include <hx/trellan/listview.h>
@@ -168,6 +170,8 @@ private slots:
     void contextActionsOfARow_data();
     void contextActionsOfARow();
     void contextActionsNeedAnOpenMenu();
+    void keysGoToTheFocusedFieldElseToAListener_data();
+    void keysGoToTheFocusedFieldElseToAListener();
 };
 
 static Page *screen()
@@ -590,6 +594,50 @@ void tst_TestDriver::contextActionsNeedAnOpenMenu()
     QVERIFY(TestDriver::triggerAction(&phone.pane, QStringLiteral("MapAction")));
     QCOMPARE(phone.log, QStringList { "MapAction triggered" });
     QVERIFY(!ContextMenu::isOpen());
+}
+
+void tst_TestDriver::keysGoToTheFocusedFieldElseToAListener_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::addColumn<bool>("focusField");
+    QTest::addColumn<bool>("hideListener");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("fieldText");
+    QTest::addColumn<QStringList>("heard");
+
+    QTest::newRow("the focused field takes the keys") << true << true << false << true << "ab" << QStringList();
+    QTest::newRow("without a focused field the listener hears each key")
+        << true << false << false << true << "" << QStringList { "a", "b" };
+    QTest::newRow("a listener on a hidden control hears nothing")
+        << true << false << true << false << "" << QStringList();
+    QTest::newRow("a touch-only device has no keys to press") << false << true << false << false << "" << QStringList();
+}
+
+void tst_TestDriver::keysGoToTheFocusedFieldElseToAListener()
+{
+    QFETCH(bool, keyboard);
+    QFETCH(bool, focusField);
+    QFETCH(bool, hideListener);
+    QFETCH(bool, accepted);
+    QFETCH(QString, fieldText);
+    QFETCH(QStringList, heard);
+
+    hx::device::SimulatedDevice::setPhysicalKeyboard(keyboard);
+    QScopedPointer<Page> page(screen());
+    auto *listened = new Container;
+    auto *listener = new KeyListener(listened);
+    static_cast<Container *>(page->content())->add(listened);
+    listened->setVisible(!hideListener);
+    QStringList keys;
+    connect(listener, &KeyListener::keyPressed, this, [&keys](const QString &key) { keys.append(key); });
+    auto *field = TestDriver::find<TextField>(page.data(), QStringLiteral("SearchField"));
+    if (focusField)
+        field->requestFocus();
+
+    QCOMPARE(TestDriver::pressKeys(page.data(), QStringLiteral("ab")), accepted);
+    QCOMPARE(field->text(), fieldText);
+    QCOMPARE(keys, heard);
+    hx::device::SimulatedDevice::reset();
 }
 
 QTEST_MAIN(tst_TestDriver)
