@@ -12,7 +12,7 @@ Container {
     ]
     Label {
         objectName: "LocalSearchFullViewHeading"
-        text: "Here is what I found"
+        text: "Near your destination"
     }
     Container {
         objectName: "LocalSearchFullViewMain"

@@ -1,12 +1,14 @@
 #include <hx/trellan/places/localsearchfullview.h>
 
 #include <hx/trellan/places/combineddatamodel.h>
+#include <hx/trellan/places/contactlistitemmanager.h>
 #include <hx/trellan/places/filtercategory.h>
 #include <hx/trellan/places/geolocationfixchecker.h>
 #include <hx/trellan/places/homeworkcache.h>
 #include <hx/trellan/places/log.h>
 #include <hx/trellan/places/placemanagerui.h>
 #include <hx/trellan/places/placeutils.h>
+#include <hx/trellan/places/selectorlistitemmanager.h>
 #include <hx/trellan/places/threadgeocode.h>
 #include <hx/trellan/places/zant_singlesearchfilterdatamodel.h>
 
@@ -117,7 +119,9 @@ LocalSearchFullView::LocalSearchFullView(bool lookUpDestination, QObject *parent
       m_destinationPosted(false),
       m_doNotGetCurrentFix(false),
       m_contactModel(nullptr),
+      m_contactItems(nullptr),
       m_combinedModel(nullptr),
+      m_combinedItems(nullptr),
       m_contactsLoaded(false),
       m_myPlacesLoaded(false),
       m_highlightFirstItem(false),
@@ -469,6 +473,8 @@ void LocalSearchFullView::onMyPlacesLoadedFinal(QList<QSharedPointer<Place>> pla
 void LocalSearchFullView::onHighlightFirstListItem()
 {
     m_highlightFirstItem = true;
+    if (m_combinedItems)
+        m_combinedItems->setHighlightOnFirstListItem();
 }
 
 void LocalSearchFullView::onAllDataModelError(Error::Type error)
@@ -579,6 +585,8 @@ void LocalSearchFullView::createContactList()
     layout->setOrientation(hx::trellan::LayoutOrientation::LeftToRight);
     m_contactList->setLayout(layout);
     m_contactList->setStickToEdgePolicy(1);
+    m_contactItems = new ContactListItemManager(this);
+    m_contactList->setListItemProvider(m_contactItems);
     m_contactList->setDataModel(m_contactModel);
     connect(m_contactModel, &ZANT_SingleSearchFilterDataModel::modelLoadedFinal, this,
             &LocalSearchFullView::onContactsLoadedFinal, Qt::QueuedConnection);
@@ -591,6 +599,8 @@ void LocalSearchFullView::createCombinedList()
     m_combinedModel = new CombinedDataModel;
     m_combinedList = new hx::trellan::ListView(this);
     m_combinedList->setObjectName(QStringLiteral("LocalSearchPlaceList"));
+    m_combinedItems = new SelectorListItemManager(TitleBarTab::None, m_highlightFirstItem, this);
+    m_combinedList->setListItemProvider(m_combinedItems);
     m_combinedList->setDataModel(m_combinedModel);
     connect(m_combinedModel, &CombinedDataModel::modelLoadedWithPlaces, this,
             &LocalSearchFullView::onMyPlacesLoadedFinal, Qt::QueuedConnection);

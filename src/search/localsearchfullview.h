@@ -29,7 +29,9 @@ class QmlDocument;
 namespace places {
 
 class CombinedDataModel;
+class ContactListItemManager;
 class GeolocationFixChecker;
+class SelectorListItemManager;
 class ZANT_SingleSearchFilterDataModel;
 
 // The full-screen view behind a spoken "find something near somewhere": it finds the
@@ -210,8 +212,10 @@ private:
 
     QPointer<hx::trellan::ListView> m_contactList;
     ZANT_SingleSearchFilterDataModel *m_contactModel;
+    ContactListItemManager *m_contactItems;
     QPointer<hx::trellan::ListView> m_combinedList;
     CombinedDataModel *m_combinedModel;
+    SelectorListItemManager *m_combinedItems;
     QPointer<hx::trellan::Container> m_contactSection;
     QPointer<hx::trellan::Container> m_combinedSection;
     QPointer<hx::trellan::Header> m_contactHeader;

@@ -4,6 +4,7 @@
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "fullviewscreen.h"
+#include "localsearchscreen.h"
 #include "locatingscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
@@ -16,11 +17,13 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
-             QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
-             QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
-             QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
-             QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
+    QStringList names { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
+                        QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
+                        QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
+                        QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
+                        QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
+    names << QStringLiteral("localsearch");
+    return names;
 }
 
 namespace {
@@ -60,6 +63,23 @@ QObject *createFullView(const QStringList &arguments, QString *message)
     return screen;
 }
 
+// The local search: the words to search for, then "--near" and the place when one was given.
+QObject *createLocalSearch(QStringList arguments, QString *message)
+{
+    QString near;
+    const int option = arguments.indexOf(QStringLiteral("--near"));
+    if (option >= 0) {
+        near = arguments.value(option + 1);
+        arguments = arguments.mid(0, option);
+    }
+    auto *screen = new LocalSearchScreen;
+    if (!screen->open(arguments, near, message)) {
+        delete screen;
+        return nullptr;
+    }
+    return screen;
+}
+
 } // namespace
 
 QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, QString *message)
@@ -89,6 +109,8 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         return createForPlace<UniversalSearchPreviewScreen>(name, arguments, message);
     if (name == QLatin1String("fullview"))
         return createFullView(arguments, message);
+    if (name == QLatin1String("localsearch"))
+        return createLocalSearch(arguments, message);
     if (name == QLatin1String("sharepreview")) {
         if (arguments.size() != 1) {
             *message = QStringLiteral("the sharepreview screen takes one place URL");

@@ -204,8 +204,11 @@ void tst_LocalSearchFullView::generalSearchListsContactsAndPlaces()
     QCOMPARE(owner.notFound.count(), 0);
     QCOMPARE(owner.showCard.count(), 0);
 
-    // Contacts above the places, whichever list came back first.
+    // Contacts above the places, whichever list came back first, each row as the user reads it.
+    QVERIFY2(SignalWaiter::waitFor([&] { return owner.screen().contains(QLatin1String("| Lumen Coffee |")); }),
+             qPrintable(owner.screen()));
     const QString screen = owner.screen();
+    QVERIFY2(screen.contains(QLatin1String("TYPE_W_CONTACT: [img contact.png] | Iris Lumen")), qPrintable(screen));
     const int contacts = screen.indexOf(QLatin1String("Contacts"));
     QVERIFY2(contacts >= 0, qPrintable(screen));
     QVERIFY2(screen.indexOf(QLatin1String("LocalSearchContactList")) > contacts, qPrintable(screen));
