@@ -94,6 +94,8 @@ private slots:
     void destinationSetWaitsForStartAndLocation_data();
     void destinationSetWaitsForStartAndLocation();
     void backFromTheCardSearchesAgain();
+    void theOwnerPicksByVoice_data();
+    void theOwnerPicksByVoice();
     void aDestinationThatCannotBeFoundStaysAtStart_data();
     void aDestinationThatCannotBeFoundStaysAtStart();
     void noResultFollowsTheLanguage();
@@ -414,6 +416,43 @@ void tst_LocalSearchFullView::backFromTheCardSearchesAgain()
     const QString screen = owner.screen();
     QCOMPARE(screen.count(QLatin1String("LocalSearchContactList")), 1);
     QCOMPARE(screen.count(QLatin1String("LocalSearchPlaceList")), 1);
+}
+
+void tst_LocalSearchFullView::theOwnerPicksByVoice_data()
+{
+    QTest::addColumn<int>("list"); // 1 contacts, 2 places, 0 nothing heard
+    QTest::addColumn<QString>("shown"); // empty: not found
+    QTest::newRow("a contact") << 1 << QStringLiteral("Iris Lumen");
+    QTest::newRow("a place") << 2 << QString();
+    QTest::newRow("nothing the user named") << 0 << QString();
+}
+
+void tst_LocalSearchFullView::theOwnerPicksByVoice()
+{
+    QFETCH(int, list);
+    QFETCH(QString, shown);
+    Owner owner(false);
+    owner.view.setCoordinates(43.4723, -80.5449);
+    owner.view.setDestination(QStringLiteral("lumen"), QStringLiteral("uptown"), false, false, false);
+    owner.view.startStates();
+    QVERIFY2(SignalWaiter::wait(owner.readPlaces, 1, 10000), qPrintable(owner.why()));
+
+    // The owner read the lists out and heard which one the user wants.
+    const Places heard = list == 0 ? Places() : owner.readPlaces.first().at(list).value<Places>();
+    const QSharedPointer<Place> place = heard.isEmpty() ? QSharedPointer<Place>() : heard.last();
+    if (list == 2)
+        shown = place->name();
+    owner.view.voiceSelected(place, true);
+    if (shown.isEmpty()) {
+        QVERIFY2(SignalWaiter::wait(owner.notFound), qPrintable(owner.why()));
+        QCOMPARE(owner.showCard.count(), 0);
+        QCOMPARE(owner.view.currentState(), QStringLiteral("StatePlaceSelected"));
+        return;
+    }
+    QVERIFY2(SignalWaiter::wait(owner.showCard), qPrintable(owner.why()));
+    QCOMPARE(owner.showCard.first().at(0).value<QSharedPointer<Place>>()->name(), shown);
+    QCOMPARE(owner.showCard.first().at(1).toBool(), true);
+    QCOMPARE(owner.view.currentState(), QStringLiteral("StateBackToList"));
 }
 
 void tst_LocalSearchFullView::aDestinationThatCannotBeFoundStaysAtStart_data()
