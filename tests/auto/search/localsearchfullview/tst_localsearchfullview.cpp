@@ -4,8 +4,10 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 #include <hx/system/localehandler.h>
+#include <hx/system/systemui.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/listview.h>
+#include <hx/trellan/places/placemanagerui.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/testdriver.h>
 
@@ -22,6 +24,7 @@
 
 using hx::platform::places::GazetteerEntry;
 using hx::platform::places::Place;
+using hx::system::SystemUi;
 using hx::trellan::ScreenText;
 using hx::trellan::TestDriver;
 using namespace hx::test;
@@ -98,6 +101,7 @@ private slots:
     void theOwnerPicksByVoice();
     void aDestinationThatCannotBeFoundStaysAtStart_data();
     void aDestinationThatCannotBeFoundStaysAtStart();
+    void aStoreErrorIsShownOnceAMinute();
     void noResultFollowsTheLanguage();
 
 private:
@@ -496,6 +500,44 @@ void tst_LocalSearchFullView::aDestinationThatCannotBeFoundStaysAtStart()
     QCOMPARE(owner.view.currentState(), QStringLiteral("StateStart"));
     QCOMPARE(owner.destinationSet.count(), 0);
     QVERIFY(!owner.view.combinedList());
+}
+
+void tst_LocalSearchFullView::aStoreErrorIsShownOnceAMinute()
+{
+    // A gazetteer that is not a database: every search of points of interest fails.
+    QFile broken(m_roots->gazetteerPath());
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write(QByteArray(4096, 'x'));
+    broken.close();
+    qint64 now = QDateTime::currentSecsSinceEpoch();
+    PlaceManagerUI::setTimeSource([&now] { return now; });
+    const int shownBefore = SystemUi::history().size();
+
+    // Two searches in a row, then one more a minute later: the same error is shown twice.
+    for (int search = 0; search < 3; ++search) {
+        if (search == 2)
+            now += 61;
+        logLines.clear();
+        Owner owner(false);
+        owner.view.setCoordinates(43.4723, -80.5449);
+        owner.view.setDestination(QStringLiteral("lumen"), QStringLiteral("uptown"), false, false, false);
+        owner.view.startStates();
+        QVERIFY2(SignalWaiter::waitFor(
+                     [] {
+                         for (const QString &line : qAsConst(logLines))
+                             if (line.startsWith(QLatin1String(
+                                     "hx::trellan::places::LocalSearchFullView::onAllDataModelError(): error = ")))
+                                 return true;
+                         return false;
+                     },
+                     10000),
+                 qPrintable(logLines.join(QLatin1Char('\n'))));
+        QCoreApplication::processEvents();
+        while (SystemUi::visibleCount() > 0)
+            QVERIFY(SystemUi::pressButton(SystemUi::top().buttons.last().label));
+    }
+    PlaceManagerUI::setTimeSource({});
+    QCOMPARE(SystemUi::history().size() - shownBefore, 2);
 }
 
 void tst_LocalSearchFullView::noResultFollowsTheLanguage()
