@@ -489,6 +489,46 @@ New %1 address
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>No Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start adding favorite places, like your home and work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start adding contacts. Contacts without addresses will not appear in this list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Recents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start searching to see recent places here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1568,6 +1608,22 @@ New %1 address
     </message>
     <message>
         <source>was removed from My Places because the contact entry no longer includes an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite Removed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

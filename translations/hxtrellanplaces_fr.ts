@@ -495,6 +495,46 @@ Nouvelle adresse %1
         <source>Enter search term or address for suggestions.</source>
         <translation>Saisissez un terme de recherche ou une adresse pour obtenir des suggestions.</translation>
     </message>
+    <message>
+        <source>No Favorites</source>
+        <translation>Aucun favori</translation>
+    </message>
+    <message>
+        <source>Start adding favorite places, like your home and work.</source>
+        <translation>Ajoutez vos lieux favoris, comme votre domicile et votre travail.</translation>
+    </message>
+    <message>
+        <source>No Contacts</source>
+        <translation>Aucun contact</translation>
+    </message>
+    <message>
+        <source>Start adding contacts. Contacts without addresses will not appear in this list.</source>
+        <translation>Ajoutez des contacts. Les contacts sans adresse n&apos;apparaîtront pas dans cette liste.</translation>
+    </message>
+    <message>
+        <source>No Recents</source>
+        <translation>Aucun lieu récent</translation>
+    </message>
+    <message>
+        <source>Start searching to see recent places here.</source>
+        <translation>Lancez une recherche pour voir ici vos lieux récents.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Lieux</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <translation>Nouvelle entrée</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>
@@ -1575,6 +1615,22 @@ Nouvelle adresse %1
     <message>
         <source>was removed from My Places because the contact entry no longer includes an address.</source>
         <translation>a été retiré de Mes lieux, car la fiche du contact ne comporte plus d&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>Favorite Removed!</source>
+        <translation>Favori supprimé !</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Favorite</source>
+        <translation>Ajouter un favori</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Ajouter un contact</translation>
     </message>
 </context>
 <context>

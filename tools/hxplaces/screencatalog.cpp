@@ -6,6 +6,7 @@
 #include "fullviewscreen.h"
 #include "localsearchscreen.h"
 #include "locatingscreen.h"
+#include "myplacesscreen.h"
 #include "placescreen.h"
 #include "previewscreen.h"
 #include "resultsscreen.h"
@@ -17,11 +18,11 @@
 
 QStringList ScreenCatalog::names()
 {
-    QStringList names { QStringLiteral("details"),      QStringLiteral("dialogs"),  QStringLiteral("edit"),
-                        QStringLiteral("locating"),     QStringLiteral("new"),      QStringLiteral("place"),
-                        QStringLiteral("preview"),      QStringLiteral("results"),  QStringLiteral("reviews"),
-                        QStringLiteral("search"),       QStringLiteral("selector"), QStringLiteral("fullview"),
-                        QStringLiteral("sharepreview"), QStringLiteral("uspreview") };
+    QStringList names { QStringLiteral("details"),      QStringLiteral("dialogs"),   QStringLiteral("edit"),
+                        QStringLiteral("locating"),     QStringLiteral("new"),       QStringLiteral("place"),
+                        QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
+                        QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
+                        QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("myplaces") };
     names << QStringLiteral("localsearch");
     return names;
 }
@@ -133,5 +134,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
     }
     if (name == QLatin1String("selector"))
         return new SelectorScreen;
+    if (name == QLatin1String("myplaces"))
+        return new MyPlacesScreen;
     return new DialogsScreen;
 }
