@@ -584,7 +584,7 @@ void LocalSearchFullView::createContactList()
     auto *layout = new hx::trellan::StackLayout(m_contactList);
     layout->setOrientation(hx::trellan::LayoutOrientation::LeftToRight);
     m_contactList->setLayout(layout);
-    m_contactList->setStickToEdgePolicy(1);
+    m_contactList->setStickToEdgePolicy(1); // stuck to the edge
     m_contactItems = new ContactListItemManager(this);
     m_contactList->setListItemProvider(m_contactItems);
     m_contactList->setDataModel(m_contactModel);
