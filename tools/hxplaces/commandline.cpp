@@ -35,7 +35,7 @@ QStringList withPositionalLast(const QStringList &arguments)
     static const QStringList valueOptions
         = { QStringLiteral("--store"), QStringLiteral("--gazetteer"), QStringLiteral("--at"),
             QStringLiteral("--type"),  QStringLiteral("--choose"),    QStringLiteral("--category"),
-            QStringLiteral("--png"),   QStringLiteral("--units") };
+            QStringLiteral("--png"),   QStringLiteral("--units"),     QStringLiteral("--near") };
     QStringList options = { arguments.first() };
     QStringList positional;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -162,6 +162,10 @@ bool CommandLine::configure(const QString &command)
         m_parser.addOption({ QStringLiteral("dump"),
                              QStringLiteral("Print the screen's text after the steps instead of opening the "
                                             "terminal.") });
+        m_parser.addOption({ QStringLiteral("near"),
+                             QStringLiteral("localsearch: search near this address or LAT,LON instead of the "
+                                            "phone's position."),
+                             QStringLiteral("text|lat,lon") });
         m_parser.addOption({ QStringLiteral("do"),
                              QStringLiteral("Run one step, then wait until the screen is idle: type NAME TEXT, erase "
                                             "NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART, "

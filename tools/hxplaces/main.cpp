@@ -47,7 +47,10 @@ void releaseMessages(QTextStream &err)
 int runShow(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     ShowCommand show(out, err);
-    const QStringList arguments = line.positional();
+    QStringList arguments = line.positional();
+    // The screen reads the place to search near after its own words.
+    if (line.isSet(QStringLiteral("near")))
+        arguments << QStringLiteral("--near") << line.value(QStringLiteral("near"));
     int code = show.prepare(arguments.first(), arguments.mid(1), line.steps());
     if (code != 0)
         return code;

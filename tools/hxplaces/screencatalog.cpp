@@ -4,6 +4,7 @@
 #include "dialogsscreen.h"
 #include "editscreen.h"
 #include "fullviewscreen.h"
+#include "localsearchscreen.h"
 #include "locatingscreen.h"
 #include "myplacesscreen.h"
 #include "newselectorscreen.h"
@@ -23,7 +24,7 @@ QStringList ScreenCatalog::names()
              QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
              QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
              QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("newselector"),
-             QStringLiteral("myplaces") };
+             QStringLiteral("myplaces"),     QStringLiteral("localsearch") };
 }
 
 namespace {
@@ -63,6 +64,23 @@ QObject *createFullView(const QStringList &arguments, QString *message)
     return screen;
 }
 
+// The local search: the words to search for, then "--near" and the place when one was given.
+QObject *createLocalSearch(QStringList arguments, QString *message)
+{
+    QString near;
+    const int option = arguments.indexOf(QStringLiteral("--near"));
+    if (option >= 0) {
+        near = arguments.value(option + 1);
+        arguments = arguments.mid(0, option);
+    }
+    auto *screen = new LocalSearchScreen;
+    if (!screen->open(arguments, near, message)) {
+        delete screen;
+        return nullptr;
+    }
+    return screen;
+}
+
 } // namespace
 
 QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, QString *message)
@@ -92,6 +110,8 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         return createForPlace<UniversalSearchPreviewScreen>(name, arguments, message);
     if (name == QLatin1String("fullview"))
         return createFullView(arguments, message);
+    if (name == QLatin1String("localsearch"))
+        return createLocalSearch(arguments, message);
     if (name == QLatin1String("sharepreview")) {
         if (arguments.size() != 1) {
             *message = QStringLiteral("the sharepreview screen takes one place URL");

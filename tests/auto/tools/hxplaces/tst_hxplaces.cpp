@@ -236,6 +236,9 @@ private slots:
     void showDialogsOnTheTerminal();
     void usersStoreIsCreatedOnFirstUseAndReused();
     void quietUnlessVerbose();
+    void showLocalSearchNearADestination_data();
+    void showLocalSearchNearADestination();
+    void showLocalSearchWritesAPicture();
 
 private:
     Result run(const QStringList &arguments, const QProcessEnvironment &environment = {}) const;
@@ -1241,6 +1244,63 @@ void tst_HxPlaces::showNewSelectorTakesAKindOfPlace()
         = run(QStringList { "show", "newselector" } + arguments + QStringList { "--dump" } + dataArguments());
     QCOMPARE(result.code, code);
     QVERIFY2((code == 0 ? result.out : result.err).contains(shown), result.out + result.err);
+}
+
+void tst_HxPlaces::showLocalSearchNearADestination_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("gone");
+    const QStringList wait { "--do", "wait", "2000" };
+    QTest::newRow("places near a geocoded address")
+        << QStringList { "waterloo", "--near", "200 University Ave W" } + wait
+        << QStringList { "Label \"Answer\": Reading out \"waterloo\"", "ListView \"LocalSearchPlaceList\"",
+                         "Waterloo Public Library" }
+        << QStringList { "No Results Found" };
+    QTest::newRow("a contact near a position")
+        << QStringList { "ada", "--near", "43.4643,-80.5204" } + wait
+        << QStringList { "Reading out \"ada\"; contacts: Ada Lovelace", "--- Contacts ---",
+                         "ListView \"LocalSearchContactList\"" }
+        << QStringList { "No Results Found" };
+    QTest::newRow("nothing near the phone")
+        << QStringList { "zzyzx" } + wait << QStringList { "Label \"Answer\": Nothing found", "No Results Found" }
+        << QStringList { "ListView" };
+    QTest::newRow("a tapped place opens its card")
+        << QStringList { "waterloo", "--near", "43.4643,-80.5204" } + wait
+            + QStringList { "--do", "tap-row", "LocalSearchPlaceList", "2" }
+        << QStringList { "Page \"PlaceViewPage\"", "Waterloo Station" } << QStringList { "LocalSearchPage" };
+    QTest::newRow("back from the card shows the lists again")
+        << QStringList { "waterloo", "--near", "43.4643,-80.5204" } + wait
+            + QStringList { "--do", "tap-row", "LocalSearchPlaceList", "2", "--do", "back" } + wait
+        << QStringList { "Page \"LocalSearchPage\"", "Reading out \"waterloo\"", "Waterloo Station" }
+        << QStringList { "PlaceViewPage" };
+}
+
+void tst_HxPlaces::showLocalSearchNearADestination()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, gone);
+    const Result result
+        = run(QStringList { "show", "localsearch" } + arguments + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &line : shown)
+        QVERIFY2(result.out.contains(line.toUtf8()), result.out + result.err);
+    for (const QString &line : gone)
+        QVERIFY2(!result.out.contains(line.toUtf8()), result.out + result.err);
+}
+
+void tst_HxPlaces::showLocalSearchWritesAPicture()
+{
+    const QString png = m_roots->path() + QStringLiteral("/localsearch.png");
+    const Result picture = run(QStringList { "show", "localsearch", "zzyzx", "--near", "43.4643,-80.5204", "--do",
+                                             "wait", "500", "--png", png }
+                               + dataArguments());
+    QCOMPARE(picture.code, 0);
+    QCOMPARE(QImage(png).size(), QSize(720, 1280));
+    const Result bare = run(QStringList { "show", "localsearch", "--dump" } + dataArguments());
+    QCOMPARE(bare.code, 1);
+    QVERIFY2(bare.err.contains("the localsearch screen takes the text to search for"), bare.err);
 }
 
 QTEST_GUILESS_MAIN(tst_HxPlaces)
