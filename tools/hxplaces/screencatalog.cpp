@@ -19,11 +19,11 @@
 
 QStringList ScreenCatalog::names()
 {
-    return { QStringLiteral("details"),      QStringLiteral("dialogs"),   QStringLiteral("edit"),
-             QStringLiteral("locating"),     QStringLiteral("new"),       QStringLiteral("place"),
-             QStringLiteral("preview"),      QStringLiteral("results"),   QStringLiteral("reviews"),
-             QStringLiteral("search"),       QStringLiteral("selector"),  QStringLiteral("fullview"),
-             QStringLiteral("sharepreview"), QStringLiteral("uspreview"), QStringLiteral("newselector"),
+    return { QStringLiteral("details"),      QStringLiteral("dialogs"),    QStringLiteral("edit"),
+             QStringLiteral("locating"),     QStringLiteral("new"),        QStringLiteral("place"),
+             QStringLiteral("preview"),      QStringLiteral("results"),    QStringLiteral("reviews"),
+             QStringLiteral("search"),       QStringLiteral("selector"),   QStringLiteral("fullview"),
+             QStringLiteral("sharepreview"), QStringLiteral("uspreview"),  QStringLiteral("newselector"),
              QStringLiteral("myplaces"),     QStringLiteral("localsearch") };
 }
 
