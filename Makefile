@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format translations install package clean
+.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo data format translations install package clean
 
 all: build
 
@@ -43,6 +43,10 @@ test-tsan: setup $(BUILD_TSAN)/CMakeCache.txt
 	cd $(BUILD_TSAN) && ctest --output-on-failure -j $(JOBS)
 
 check-all: test test-asan test-tsan
+
+# Long runs that "make test" keeps short (the list is in scripts/run-soak).
+soak: build
+	@scripts/run-soak $(BUILD)
 
 $(BUILD_BENCH)/CMakeCache.txt:
 	$(CMAKE) -S . -B $(BUILD_BENCH) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHX_BUILD_BENCH=ON -DHX_BUILD_TESTS=OFF

@@ -76,7 +76,16 @@ QString locate(const QString &program)
 QString CardRegistry::folder()
 {
     const QString configured = qEnvironmentVariable("HX_CARD_REGISTRY");
-    return configured.isEmpty() ? installed(HX_CARD_REGISTRY_FROM_LIBRARY) : configured;
+    if (!configured.isEmpty())
+        return configured;
+    const QString installedFolder = installed(HX_CARD_REGISTRY_FROM_LIBRARY);
+    if (QFileInfo(installedFolder).isDir() || !QCoreApplication::instance())
+        return installedFolder;
+    // A program run from the build tree: the build lays the registry out beside its program
+    // folder, as an install does.
+    const QString beside
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/hxtrellanplaces/cards"));
+    return QFileInfo(beside).isDir() ? beside : installedFolder;
 }
 
 QString CardRegistry::programFor(const QString &target)

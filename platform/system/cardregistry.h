@@ -10,7 +10,7 @@ namespace system {
 // card: {"target": "sys.places.placepicker", "program": "hx-placepickercard"}. A relative
 // program is looked for beside the running program, then in the installed program folder,
 // then on PATH. The folder is HX_CARD_REGISTRY when set, else the one installed with the
-// project.
+// project, else (in a build tree) share/hxtrellanplaces/cards beside the program's folder.
 class CardRegistry
 {
 public:

@@ -234,6 +234,38 @@ bool TestDriver::tapRow(const QObject *root, const QString &listName, const QVar
     return true;
 }
 
+namespace {
+// Depth first, as the row lays its controls out: the first that handles a tap.
+Control *firstTapTarget(Control *control)
+{
+    if (!control->gestureHandlers().isEmpty() && !qobject_cast<Button *>(control)
+        && !qobject_cast<ImageButton *>(control))
+        return control;
+    for (QObject *child : control->children()) {
+        auto *childControl = qobject_cast<Control *>(child);
+        if (!childControl || !childControl->isVisible())
+            continue;
+        if (Control *found = firstTapTarget(childControl))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+bool TestDriver::tapRowWhole(const QObject *root, const QString &listName, const QVariantList &indexPath)
+{
+    auto *list = reachEnabled<ListView>(root, listName);
+    Control *row = list ? rowOf(list, indexPath) : nullptr;
+    if (!row)
+        return false;
+    Control *part = firstTapTarget(row);
+    if (!part || !Reachability::whyUnreachable(root, part).isEmpty() || !part->isEnabled())
+        return tapRow(root, listName, indexPath);
+    QPointer<ListView> guard(list);
+    part->simulateTap();
+    return guard && list->tapRow(indexPath);
+}
+
 bool TestDriver::tapRowPart(const QObject *root, const QString &listName, const QVariantList &indexPath,
                             const QString &partName)
 {

@@ -55,6 +55,10 @@ public:
     // Taps the control named partName inside the row at indexPath (scrolled into view first):
     // the part's touches (bubbling through the row), its tap (a button's click), then the list's
     // triggered.
+    // A finger on the row itself: it lands on the row's first control that handles taps (its
+    // title, a footer's text), which is tapped as tapRowPart taps a part; a row without one
+    // is tapped as tapRow does.
+    static bool tapRowWhole(const QObject *root, const QString &listName, const QVariantList &indexPath);
     static bool tapRowPart(const QObject *root, const QString &listName, const QVariantList &indexPath,
                            const QString &partName);
     // Long-presses the row at indexPath and chooses the context action with this object name

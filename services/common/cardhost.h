@@ -1,9 +1,13 @@
 #ifndef HX_SERVICES_CARDHOST_H
 #define HX_SERVICES_CARDHOST_H
 
-#include <hx/trellan/console/steprunner.h>
+#include "cardlog.h"
+
+#include <hx/system/systemui.h>
+#include <hx/trellan/console/stepscript.h>
 #include <hx/trellan/console/terminalscreen.h>
 
+#include <QtCore/QEventLoop>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
 #include <QtCore/QString>
@@ -37,6 +41,8 @@ public:
         m_ended = true;
         if (m_screen)
             m_screen->quit(0);
+        if (m_loop)
+            m_loop->quit();
     }
 
     // 0 when the steps ran or the user left the terminal; 1 with a message otherwise.
@@ -49,7 +55,9 @@ public:
             return 0;
         hx::trellan::console::TerminalScreen screen(m_root.data());
         m_screen = &screen;
+        CardLog::hold(true);
         const int code = screen.run(message);
+        CardLog::hold(false);
         m_screen = nullptr;
         return code;
     }
@@ -57,21 +65,30 @@ public:
 private:
     int runSteps(const QList<QStringList> &steps, QString *message)
     {
-        hx::trellan::console::StepRunner runner(m_root.data());
-        runner.waitUntilIdle();
-        for (int i = 0; i < steps.size() && !m_ended; ++i) {
-            QString error;
-            if (!runner.run(steps.at(i), &error)) {
-                *message = QStringLiteral("step %1 (%2): %3").arg(i + 1).arg(steps.at(i).join(QLatin1Char(' ')), error);
-                return 1;
-            }
-            runner.waitUntilIdle();
-        }
-        return 0;
+        hx::trellan::console::StepScript script(m_root.data(), steps);
+        QEventLoop loop;
+        QObject::connect(&script, &hx::trellan::console::StepScript::finished, &loop, [&](bool succeeded) {
+            if (!succeeded)
+                *message = script.error();
+            // Steps that are over leave the card as a person would: questions still open are
+            // answered with Cancel, so that whatever waits on them ends.
+            while (hx::system::SystemUi::visibleCount() > 0
+                   && hx::system::SystemUi::pressButton(hx::system::SystemUiResult::CancelButtonSelection)) { }
+            loop.quit();
+        });
+        // A pick may still be looking up an address after the last tap, and ask about it.
+        script.setSettleTime(1000);
+        m_loop = &loop;
+        script.start();
+        if (!m_ended)
+            loop.exec();
+        m_loop = nullptr;
+        return message->isEmpty() ? 0 : 1;
     }
 
     QPointer<QObject> m_root;
     QPointer<hx::trellan::console::TerminalScreen> m_screen;
+    QPointer<QEventLoop> m_loop;
     bool m_ended = false;
 };
 

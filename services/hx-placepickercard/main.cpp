@@ -20,6 +20,8 @@ using namespace hx::trellan::places;
 
 int main(int argc, char **argv)
 {
+    // Before anything can log: the card shares its caller's terminal.
+    hx::services::CardLog::install();
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("hx-placepickercard"));
     QCommandLineParser parser;

@@ -18,6 +18,8 @@ using hx::system::CardDoneMessage;
 
 int main(int argc, char **argv)
 {
+    // Before anything can log: the card shares its caller's terminal.
+    hx::services::CardLog::install();
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("hx-placepreviewcard"));
     QCommandLineParser parser;

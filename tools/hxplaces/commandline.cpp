@@ -17,7 +17,8 @@ struct CommandInfo
 };
 
 const CommandInfo commands[] = {
-    { "pick", "", "Pick a place in the terminal and print it as JSON (or --type TEXT --choose N)." },
+    { "pick", "",
+      "Pick a place through the place picker card in the terminal and print it as JSON (or --type TEXT --choose N)." },
     { "search", "TEXT", "Print the merged search list for TEXT as JSON sections." },
     { "share", "ID", "Print the geo: URI that shares a stored place." },
     { "open-uri", "LINK", "Print the place a shared link (geo: URI, place URL, map web link) names as JSON." },
@@ -91,7 +92,7 @@ CommandLine::Status CommandLine::parse(const QStringList &arguments)
         return UsageError;
     }
     QStringList rest = arguments;
-    if (m_command == QLatin1String("show") && !takeSteps(&rest))
+    if ((m_command == QLatin1String("show") || m_command == QLatin1String("pick")) && !takeSteps(&rest))
         return UsageError;
     if (!m_parser.parse(withPositionalLast(rest))) {
         m_error = m_parser.errorText();
@@ -143,10 +144,15 @@ bool CommandLine::configure(const QString &command)
                                         "(default: the locale's)."),
                          QStringLiteral("system") });
     if (command == QLatin1String("pick")) {
-        m_parser.addOption({ QStringLiteral("type"), QStringLiteral("Type this text instead of using the terminal."),
+        m_parser.addOption({ QStringLiteral("type"),
+                             QStringLiteral("The card types this text instead of using the terminal."),
                              QStringLiteral("text") });
         m_parser.addOption({ QStringLiteral("choose"), QStringLiteral("With --type: pick the Nth place row (from 1)."),
                              QStringLiteral("n") });
+        m_parser.addOption({ QStringLiteral("do"),
+                             QStringLiteral("A step the card runs on its page (after --type and --choose), in the "
+                                            "words of \"show --do\", such as \"dialog OK\". Repeat for more steps."),
+                             QStringLiteral("step") });
     } else if (command == QLatin1String("search")) {
         m_parser.addOption({ QStringLiteral("category"),
                              QStringLiteral("The whole list of one category, as a \"more\" footer opens it "
@@ -208,6 +214,10 @@ bool CommandLine::check()
         if (scripted && m_parser.value(QStringLiteral("choose")).toInt(&ok) < 1) {
             m_error = QStringLiteral("--choose takes a row number from 1");
             return false;
+        }
+        for (const QStringList &step : qAsConst(m_steps)) {
+            if (!hx::trellan::console::StepRunner::check(step, &m_error))
+                return false;
         }
         return checkCount(0);
     }

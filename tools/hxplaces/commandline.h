@@ -20,7 +20,7 @@ public:
     QString value(const QString &option) const { return m_parser.value(option); }
     bool isSet(const QString &option) const { return m_parser.isSet(option); }
     Session::Options sessionOptions() const { return m_session; }
-    // The --do steps of "show", each as its words.
+    // The --do steps of "show" and "pick", each as its words.
     QList<QStringList> steps() const { return m_steps; }
     QString error() const { return m_error; }
     QString helpText() const;

@@ -2,10 +2,10 @@
 // and their scripted forms.
 // Exit codes: 0 done, 1 nothing picked or a failure, 2 bad arguments.
 #include "commandline.h"
+#include "pickcommand.h"
 #include "scriptedcommands.h"
 #include "session.h"
 #include "showcommand.h"
-#include "terminalpicker.h"
 
 #include <QtCore/QStringList>
 #include <QtCore/QTextStream>
@@ -72,8 +72,6 @@ int runScripted(const CommandLine &line, const Session &session, QTextStream &ou
     ScriptedCommands commands(session.position(), out, err);
     const QString command = line.command();
     const QStringList arguments = line.positional();
-    if (command == QLatin1String("pick"))
-        return commands.pick(line.value(QStringLiteral("type")), line.value(QStringLiteral("choose")).toInt());
     if (command == QLatin1String("search"))
         return commands.search(arguments.first(), line.value(QStringLiteral("category")).toInt());
     if (command == QLatin1String("share"))
@@ -101,6 +99,9 @@ int main(int argc, char *argv[])
         if (qstrcmp(argv[i], "--verbose") == 0)
             quietDebug = false;
     }
+    // The cards this tool starts say as much as it does.
+    if (!quietDebug && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "default.debug=true");
     qInstallMessageHandler(messageHandler);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("hxplaces"));
@@ -130,21 +131,19 @@ int main(int argc, char *argv[])
     }
     if (line.command() == QLatin1String("show"))
         return runShow(line, out, err);
-    const bool interactive = line.command() == QLatin1String("pick") && !line.isSet(QStringLiteral("type"));
-    if (!interactive)
+    if (line.command() != QLatin1String("pick"))
         return runScripted(line, session, out, err);
-
+    PickCommand pick(out, err);
+    QList<QStringList> steps = line.steps();
+    if (line.isSet(QStringLiteral("type")))
+        steps = PickCommand::typeAndChoose(line.value(QStringLiteral("type")),
+                                           line.value(QStringLiteral("choose")).toInt())
+            + steps;
+    if (!steps.isEmpty())
+        return pick.scripted(steps);
+    // The card draws on this terminal meanwhile.
     holdMessages = true;
-    int code;
-    QString json;
-    {
-        TerminalPicker picker(session.position());
-        code = picker.run(&json, &message);
-    }
+    const int code = pick.interactive();
     releaseMessages(err);
-    if (!message.isEmpty())
-        err << "hxplaces: " << message << Qt::endl;
-    if (code == 0)
-        out << json << Qt::endl;
     return code;
 }

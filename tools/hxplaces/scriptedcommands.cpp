@@ -62,29 +62,6 @@ int ScriptedCommands::search(const QString &text, int category)
     return 0;
 }
 
-int ScriptedCommands::pick(const QString &text, int choice)
-{
-    SearchList list;
-    list.showAll(text, m_near);
-    list.waitUntilLoaded();
-    int seen = 0;
-    for (int row = 0; row < list.count(); ++row) {
-        if (!ItemType::isListItem(list.key(row)) || ++seen != choice)
-            continue;
-        Error::Type error = Error::None;
-        const QSharedPointer<Place> place = PickResolver::resolve(list.fullPlace(row), false, &error);
-        if (place.isNull()) {
-            m_err << "hxplaces: the place of row " << choice << " cannot be picked (error " << int(error) << ")"
-                  << Qt::endl;
-            return 1;
-        }
-        m_out << PickResolver::json(place) << Qt::endl;
-        return 0;
-    }
-    m_err << "hxplaces: \"" << text << "\" gives " << seen << " rows, not " << choice << Qt::endl;
-    return 1;
-}
-
 int ScriptedCommands::share(qint64 id)
 {
     const QSharedPointer<Place> place = storedPlace(id, m_err);

@@ -15,7 +15,6 @@ public:
 
     // The merged list, or with a category (a footer's) the whole of that category.
     int search(const QString &text, int category);
-    int pick(const QString &text, int choice);
     int share(qint64 id);
     int openUri(const QString &uri);
     int geocode(const QString &address);

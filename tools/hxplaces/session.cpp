@@ -84,7 +84,7 @@ bool Session::start(const Options &options, QString *message)
     setPath("HX_GAZETTEER_DB", m_gazetteerPath);
     m_position = options.position.isValid() ? options.position : defaultPosition();
 
-    if (!writeUnits(options.units, message))
+    if (!writeUnits(options.units, message) || !writeNetworkStatus(message))
         return false;
     if (!prepareStore(options, message))
         return false;
@@ -104,6 +104,21 @@ bool Session::writeUnits(const QString &units, QString *message)
                                    : QByteArrayLiteral("@uom\nuom::imperial\nsubuom::feet/miles\n");
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
         *message = QStringLiteral("cannot write the unit-of-measure setting: ") + file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool Session::writeNetworkStatus(QString *message)
+{
+    // The desktop the simulator runs on is online; the picker card asks about data services
+    // only when the phone's network service says they are off.
+    const QString path = m_root.path() + QStringLiteral("/pps/services/networking/status_public");
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    const QByteArray text = QByteArrayLiteral("@status_public\nip_ok::yes\n");
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        *message = QStringLiteral("cannot write the network status: ") + file.errorString();
         return false;
     }
     return true;

@@ -47,6 +47,7 @@ private:
     static QString userStorePath(const QString &storePath);
     bool startServices(QString *message);
     bool writeUnits(const QString &units, QString *message);
+    bool writeNetworkStatus(QString *message);
 
     QTemporaryDir m_root;
     QString m_gazetteerPath;

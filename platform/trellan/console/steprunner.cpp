@@ -30,7 +30,7 @@ const QHash<QString, int> &arities()
         { QStringLiteral("tap"), -1 },    { QStringLiteral("tap-row"), 2 }, { QStringLiteral("tap-part"), 3 },
         { QStringLiteral("menu"), -3 },   { QStringLiteral("action"), -1 }, { QStringLiteral("choose"), 2 },
         { QStringLiteral("dialog"), -1 }, { QStringLiteral("back"), 0 },    { QStringLiteral("language"), 1 },
-        { QStringLiteral("wait"), 1 },    { QStringLiteral("keys"), -1 },
+        { QStringLiteral("wait"), 1 },    { QStringLiteral("keys"), -1 },   { QStringLiteral("tap-nth"), 3 },
     };
     return counts;
 }
@@ -59,7 +59,7 @@ bool StepRunner::check(const QStringList &words, QString *error)
 {
     if (words.isEmpty() || !arities().contains(words.first())) {
         *error = QStringLiteral("unknown step \"%1\" (steps: type, erase, submit, tap, tap-row, tap-part, menu, "
-                                "action, choose, dialog, back, language, wait, keys)")
+                                "action, choose, dialog, back, language, wait, keys, tap-nth)")
                      .arg(words.value(0));
         return false;
     }
@@ -74,7 +74,8 @@ bool StepRunner::check(const QStringList &words, QString *error)
     }
     const QString &step = words.first();
     const bool numbersOk = (step != QLatin1String("erase") || isNumber(words.at(2), 0))
-        && ((step != QLatin1String("tap-row") && step != QLatin1String("tap-part") && step != QLatin1String("menu"))
+        && ((step != QLatin1String("tap-row") && step != QLatin1String("tap-part") && step != QLatin1String("menu")
+             && step != QLatin1String("tap-nth"))
             || isNumber(words.at(2), 1))
         && (step != QLatin1String("choose") || isNumber(words.at(2), 0))
         && (step != QLatin1String("wait") || isNumber(words.at(1), 0));
@@ -121,6 +122,8 @@ bool StepRunner::run(const QStringList &words, QString *error)
         return language(words, error);
     if (step == QLatin1String("keys"))
         return keys(words, error);
+    if (step == QLatin1String("tap-nth"))
+        return tapNth(words, error);
     return wait(words);
 }
 
@@ -183,6 +186,32 @@ bool StepRunner::tapPart(const QStringList &words, QString *error)
     ListView *list = reachableList(words, error);
     return list
         && done(TestDriver::tapRowPart(m_root, list->objectName(), rowPath(list, words), words.at(3)), words, error);
+}
+
+bool StepRunner::tapNth(const QStringList &words, QString *error)
+{
+    // Counts only the rows that hold the part, so "the second place" skips the headers and
+    // footers between places, whatever sections the list shows today.
+    auto *list = TestDriver::findOnScreen<ListView>(m_root, words.at(1));
+    if (!list)
+        return done(false, words, error);
+    const QString &part = words.at(3);
+    const int wanted = words.at(2).toInt();
+    int seen = 0;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const Control *item = list->rowItem(row);
+        if (!item || (item->objectName() != part && !item->findChild<Control *>(part)))
+            continue;
+        if (++seen == wanted)
+            return done(TestDriver::tapRowPart(m_root, list->objectName(), list->rowIndexPath(row), part), words,
+                        error);
+    }
+    *error = QStringLiteral("%1: list \"%2\" shows %3 rows with a part named \"%4\", not %5")
+                 .arg(words.first(), list->objectName())
+                 .arg(seen)
+                 .arg(part)
+                 .arg(wanted);
+    return false;
 }
 
 bool StepRunner::menu(const QStringList &words, QString *error)

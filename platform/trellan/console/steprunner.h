@@ -16,8 +16,9 @@ namespace console {
 // the test driver, as a user would:
 //   type NAME TEXT, erase NAME N, submit NAME, tap NAME, tap-row LIST N, tap-part LIST N PART,
 //   menu LIST N ACTION, action TITLE-OR-NAME, choose NAME INDEX, dialog LABEL, back,
-//   language CODE, wait MS, keys TEXT (typed on the physical keyboard)
-// Rows count from 1 in screen order, headers and footers included. A step that cannot be done
+//   language CODE, wait MS, keys TEXT (typed on the physical keyboard), tap-nth LIST N PART
+// Rows count from 1 in screen order, headers and footers included; tap-nth taps PART in the
+// Nth row that has one, counting only such rows. A step that cannot be done
 // fails with a message that names what is on screen instead.
 class StepRunner
 {
@@ -41,6 +42,7 @@ private:
     bool tapRow(const QStringList &words, QString *error);
     bool tapPart(const QStringList &words, QString *error);
     bool menu(const QStringList &words, QString *error);
+    bool tapNth(const QStringList &words, QString *error);
     bool action(const QStringList &words, QString *error);
     bool choose(const QStringList &words, QString *error);
     bool dialog(const QStringList &words, QString *error);

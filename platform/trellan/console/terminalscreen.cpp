@@ -363,7 +363,7 @@ void TerminalScreen::activate()
         report(TestDriver::chooseOption(m_root, chosen.name, chosen.index), QStringLiteral("choose that"));
         break;
     case ScreenLayout::Target::Row:
-        report(TestDriver::tapRow(m_root, chosen.name, chosen.indexPath), QStringLiteral("tap that row"));
+        report(TestDriver::tapRowWhole(m_root, chosen.name, chosen.indexPath), QStringLiteral("tap that row"));
         break;
     case ScreenLayout::Target::Tappable:
         report(TestDriver::tap(m_root, chosen.name), QStringLiteral("tap ") + chosen.name);

@@ -269,6 +269,9 @@ void tst_TerminalScreen::stepsDriveTheScreen_data()
         << QStringLiteral("Label \"Greeting\": Hello, Ada");
     QTest::newRow("an action by its title") << QList<QStringList> { { "type", "Name", "Bo" }, { "action", "Clear" } }
                                             << QStringLiteral("TextField \"Name\": []");
+    QTest::newRow("the nth row holding a part")
+        << QList<QStringList> { { "tap-nth", "Fruits", "5", "Star" } }
+        << QStringLiteral("Label \"Picked\": Picked Fruit 05\n  Label \"Starred\": Starred Fruit 05");
 }
 
 void tst_TerminalScreen::stepsDriveTheScreen()
@@ -348,6 +351,11 @@ void tst_TerminalScreen::stepsThatCannotBeDoneSayWhy_data()
         << QStringLiteral("tap-part: row [1] of ListView \"Fruits\" has no part named \"Moon\"");
     QTest::newRow("an action the menu does not have") << Cover::Nothing << QStringList { "menu", "Fruits", "2", "Sell" }
                                                       << QStringLiteral("has no \"Sell\", only Eat");
+    QTest::newRow("no row holds the part") << Cover::Nothing << QStringList { "tap-nth", "Fruits", "1", "Moon" }
+                                           << QStringLiteral("shows 0 rows with a part named \"Moon\", not 1");
+    QTest::newRow("the nth row of a covered page")
+        << Cover::PushedPage << QStringList { "tap-nth", "Fruits", "1", "Star" }
+        << QStringLiteral("covered by Page \"Details\"");
     QTest::newRow("a row past the list's end")
         << Cover::Nothing << QStringList { "tap-row", "Fruits", "99" } << QStringLiteral("no row 99");
     QTest::newRow("a field that is not there") << Cover::Nothing << QStringList { "type", "Age", "9" }
