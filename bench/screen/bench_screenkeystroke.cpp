@@ -32,6 +32,7 @@
 #include "benchuserplaces.h"
 #include "floorqueries.h"
 #include "latencies.h"
+#include "locationservice.h"
 #include "syntheticgazetteer.h"
 
 using hx::bench::FloorQueries;
@@ -93,25 +94,6 @@ struct Screen
 };
 
 Screen *screen = nullptr;
-
-// The location service of the build, answering with a fixed position near the user places.
-bool startLocationService(QProcess &service, const QString &ppsRoot)
-{
-    service.setProcessChannelMode(QProcess::SeparateChannels);
-    service.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/hx-locationd"),
-                  { QStringLiteral("--root"), ppsRoot, QStringLiteral("--position"), QStringLiteral("43.46,-80.52") });
-    if (!service.waitForStarted(5000))
-        return false;
-    QString said;
-    QElapsedTimer timer;
-    timer.start();
-    while (!said.contains(QLatin1String(": serving ")) && timer.elapsed() < 10000
-           && service.state() == QProcess::Running) {
-        service.waitForReadyRead(100);
-        said += QString::fromLocal8Bit(service.readAllStandardError());
-    }
-    return said.contains(QLatin1String(": serving "));
-}
 
 // Asks for the position the way the screen does until the service's fix is there.
 bool waitForFix()
@@ -210,7 +192,7 @@ int main(int argc, char **argv)
     floorQueries = &floor;
     QProcess locationService;
     hx::trellan::places::PlaceUtils::init();
-    if (!startLocationService(locationService, root.filePath(QStringLiteral("pps"))) || !waitForFix()) {
+    if (!hx::bench::startLocationService(locationService, root.filePath(QStringLiteral("pps"))) || !waitForFix()) {
         std::fprintf(stderr, "no position from hx-locationd\n");
         return 1;
     }

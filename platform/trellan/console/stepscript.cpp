@@ -17,6 +17,7 @@ const int TickMs = 10;
 // A step that cannot be done yet is tried again for this long, as a person waits for what
 // they look for to appear (a question asked once a lookup on a thread of its own is over).
 const int RetryMs = 3000;
+const int RetryEveryMs = 500;
 } // namespace
 
 StepScript::StepScript(QObject *root, const QList<QStringList> &steps, QObject *parent)
@@ -87,8 +88,14 @@ void StepScript::runNext()
         m_waiting.start();
         return;
     }
-    if (!m_retrying.isValid())
+    if (!m_retrying.isValid()) {
         m_retrying.start();
+        m_lastTry = -RetryEveryMs;
+    } else if (m_retrying.elapsed() - m_lastTry < RetryEveryMs) {
+        m_next = index;
+        return;
+    }
+    m_lastTry = m_retrying.elapsed();
     // The step may open a dialog and wait on it; later ticks run the next steps meanwhile.
     if (m_runner.run(words, &error) || m_finished) {
         m_retrying.invalidate();

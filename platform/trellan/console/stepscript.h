@@ -51,6 +51,7 @@ private:
     QElapsedTimer m_unchanged;
     QElapsedTimer m_waiting; // since a wait step began
     QElapsedTimer m_retrying; // since the step that is tried again was first tried
+    qint64 m_lastTry = 0; // on m_retrying's clock
     qint64 m_waitMs = 0;
     int m_settleMs = 0;
     bool m_finished = false;

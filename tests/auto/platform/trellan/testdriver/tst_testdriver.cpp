@@ -165,6 +165,7 @@ private slots:
     void backFollowsTheBackButtons();
     void tappingARowPartTouchesItThenTriggersTheRow_data();
     void tappingARowPartTouchesItThenTriggersTheRow();
+    void tappingAWholeRowLandsOnItsTitle();
     void rowPartsThatCannotBeTapped_data();
     void rowPartsThatCannotBeTapped();
     void contextActionsOfARow_data();
@@ -523,6 +524,19 @@ void tst_TestDriver::tappingARowPartTouchesItThenTriggersTheRow()
     QVERIFY2(TestDriver::tapRowPart(&phone.pane, QStringLiteral("Results"), { 1 }, part),
              qPrintable(TestDriver::lastError()));
     QCOMPARE(phone.log, log);
+}
+
+void tst_TestDriver::tappingAWholeRowLandsOnItsTitle()
+{
+    // A finger on the row meets its first control that handles taps, the title's area, and
+    // not the more-details circle beside it; the row triggers after.
+    Phone phone;
+    QVERIFY2(TestDriver::tapRowWhole(&phone.pane, QStringLiteral("Results"), { 1 }),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY2(phone.log.contains(QStringLiteral("title tapped")), qPrintable(phone.log.join(", ")));
+    QVERIFY2(!phone.log.contains(QStringLiteral("info tapped")), qPrintable(phone.log.join(", ")));
+    QCOMPARE(phone.log.last(), QStringLiteral("row 1 triggered"));
+    QCOMPARE(phone.log.count(QStringLiteral("row 1 triggered")), 1);
 }
 
 void tst_TestDriver::rowPartsThatCannotBeTapped_data()
