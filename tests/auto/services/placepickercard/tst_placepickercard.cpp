@@ -220,7 +220,9 @@ void tst_PlacePickerCard::killedMidPick()
     QCOMPARE(pick.results, 1);
     // Well inside the time-out: the end of the card is noticed, not waited out.
     QVERIFY2(pick.elapsedMs < CARD_TIMEOUT_MS / 2, qPrintable(QString::number(pick.elapsedMs)));
-    QVERIFY2(pick.ticks > 0, "the caller's event loop stood still during show()");
+    // A card killed at once can end before the caller's timer is due; a card that lived longer
+    // than a few ticks must have left the caller's loop running meanwhile.
+    QVERIFY2(pick.elapsedMs < 100 || pick.ticks > 0, "the caller's event loop stood still during show()");
     QVERIFY(childCards().isEmpty());
     QCOMPARE(integrityOf(m_roots->storePath()), QStringLiteral("ok"));
     QVERIFY(recentNames().isEmpty());
