@@ -45,7 +45,7 @@ endforeach()
 run(dpkg-deb -f ${deb_libhxtrellanplaces0} Depends)
 expect("${last_output}" "libqt5core5a" "runtime dependencies")
 expect("${last_output}" "libsqlite3-0" "runtime dependencies")
-# The terminal front-end is a library of the runtime package, so ncurses comes with it.
+# The terminal front-end is a library of the runtime, used by the card programs and the tools.
 expect("${last_output}" "libncursesw6" "runtime dependencies")
 run(dpkg-deb -f ${deb_hxtrellanplaces-tools} Depends)
 expect("${last_output}" "libhxtrellanplaces0 \\(= ${VERSION}\\)" "tools dependencies")
