@@ -44,13 +44,18 @@ void releaseMessages(QTextStream &err)
     heldMessages.clear();
 }
 
-int runShow(const CommandLine &line, QTextStream &out, QTextStream &err)
+int runShow(const CommandLine &line, Session &session, QTextStream &out, QTextStream &err)
 {
     ShowCommand show(out, err);
     const QStringList arguments = line.positional();
     int code = show.prepare(arguments.first(), arguments.mid(1), line.steps());
     if (code != 0)
         return code;
+    if (line.isSet(QStringLiteral("random"))) {
+        const int steps = line.isSet(QStringLiteral("steps")) ? line.value(QStringLiteral("steps")).toInt() : 1000;
+        const int seconds = line.isSet(QStringLiteral("seconds")) ? line.value(QStringLiteral("seconds")).toInt() : 60;
+        return show.randomUser(line.value(QStringLiteral("random")).toUInt(), steps, seconds, session);
+    }
     if (line.isSet(QStringLiteral("png")))
         return show.picture(line.value(QStringLiteral("png")));
     if (line.isSet(QStringLiteral("dump")))
@@ -126,7 +131,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (line.command() == QLatin1String("show"))
-        return runShow(line, out, err);
+        return runShow(line, session, out, err);
     const bool interactive = line.command() == QLatin1String("pick") && !line.isSet(QStringLiteral("type"));
     if (!interactive)
         return runScripted(line, session, out, err);

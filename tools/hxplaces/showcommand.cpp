@@ -1,13 +1,17 @@
 #include "showcommand.h"
 
 #include "screencatalog.h"
+#include "session.h"
+#include "storewatch.h"
 
+#include <hx/trellan/console/randomuser.h>
 #include <hx/trellan/console/steprunner.h>
 #include <hx/trellan/console/terminalscreen.h>
 #include <hx/trellan/picture/screenpicture.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/screentext.h>
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QTextStream>
 
 using hx::trellan::console::StepRunner;
@@ -51,6 +55,53 @@ int ShowCommand::dump()
 {
     m_out << hx::trellan::ScreenText::render(m_root.data()) << Qt::endl;
     return 0;
+}
+
+int ShowCommand::randomUser(quint32 seed, int steps, int seconds, Session &session)
+{
+    using hx::platform::places::Coordinates;
+    m_out << "random user: seed " << seed << Qt::endl;
+    hx::trellan::console::RandomUser user(m_root.data(), seed);
+    // Now and then the phone moves: a few streets away, or to another continent.
+    const Coordinates home = session.position();
+    user.addStep(3, [&session, home](QRandomGenerator &random) {
+        const bool far = random.bounded(4) == 0;
+        const double latitude = far ? random.bounded(170.0) - 85.0 : home.latitude() + random.bounded(0.02) - 0.01;
+        const double longitude = far ? random.bounded(360.0) - 180.0 : home.longitude() + random.bounded(0.02) - 0.01;
+        session.moveTo(Coordinates(latitude, longitude));
+        return QStringLiteral("move %1 %2").arg(latitude, 0, 'f', 5).arg(longitude, 0, 'f', 5);
+    });
+    StoreWatch watch;
+    user.setObserver([this, &watch](int number, const QString &step) {
+        m_out << "step " << number << ": " << step << Qt::endl;
+        // Only these can remove a place on purpose: an action, a menu's action, a button or a
+        // dialog's answer.
+        static const QStringList removing { QStringLiteral("action "), QStringLiteral("dialog "),
+                                            QStringLiteral("tap ") };
+        bool canRemove = false;
+        for (const QString &prefix : removing)
+            canRemove = canRemove || step.startsWith(prefix);
+        if (!watch.update(step, canRemove)) {
+            m_err << "hxplaces: " << watch.lost().last() << Qt::endl;
+            return false;
+        }
+        return true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const int done = user.run(steps, seconds * 1000);
+    // Whatever the last steps left running settles before the store is read for the last time.
+    hx::trellan::console::StepRunner(m_root.data()).waitUntilIdle(3000);
+    watch.update(QStringLiteral("the end of the run"), false);
+    const QStringList kept = watch.kept();
+    m_out << "random user: seed " << seed << ", " << done << " steps in " << clock.elapsed() << " ms, "
+          << watch.savedCount() << " places saved, " << watch.removedCount() << " removed, " << watch.lost().size()
+          << " lost" << Qt::endl;
+    for (const QString &line : kept)
+        m_out << "kept\t" << line << Qt::endl;
+    for (const QString &line : watch.lost())
+        m_err << "hxplaces: " << line << Qt::endl;
+    return watch.lost().isEmpty() ? 0 : 1;
 }
 
 int ShowCommand::picture(const QString &path)

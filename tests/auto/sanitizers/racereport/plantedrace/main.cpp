@@ -60,10 +60,7 @@ Q_NEVER_INLINE int plantedQListRead(const QList<int> *shared)
 class FunctionRunnable : public QRunnable
 {
 public:
-    explicit FunctionRunnable(std::function<void()> function)
-        : m_function(std::move(function))
-    {
-    }
+    explicit FunctionRunnable(std::function<void()> function) : m_function(std::move(function)) { }
     void run() override { m_function(); }
 
 private:
