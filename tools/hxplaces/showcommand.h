@@ -23,8 +23,7 @@ public:
     int prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps);
     int dump();
     // A random user on the screen for at most steps steps and seconds seconds, each step printed;
-    // then the places it saved that are still stored. 1 when a place went missing on a step
-    // that removes nothing.
+    // then the places it saved that are still stored. 1 when the store could not be read.
     int randomUser(quint32 seed, int steps, int seconds, Session &session);
     int picture(const QString &path);
     // The screen in the terminal until the user leaves; message says why when it cannot be.

@@ -16,7 +16,7 @@ constexpr int Everything = 1000000;
 StoreWatch::StoreWatch()
 {
     bool ok = false;
-    m_before = places(&ok);
+    m_now = places(&ok);
 }
 
 QHash<qint64, QString> StoreWatch::places(bool *ok)
@@ -42,38 +42,33 @@ QHash<qint64, QString> StoreWatch::places(bool *ok)
     return found;
 }
 
-bool StoreWatch::update(const QString &step, bool removing)
+bool StoreWatch::update(const QString &step)
 {
     bool ok = false;
     const QHash<qint64, QString> now = places(&ok);
     if (!ok) {
-        m_lost.append(QStringLiteral("the store could not be read after \"%1\"").arg(step));
+        m_failure = QStringLiteral("the store could not be read after \"%1\"").arg(step);
         return false;
     }
-    const int lostBefore = m_lost.size();
     for (auto it = now.constBegin(); it != now.constEnd(); ++it) {
-        if (!m_before.contains(it.key()))
+        if (!m_now.contains(it.key()))
             m_saved.insert(it.key(), it.value());
     }
-    for (auto it = m_before.constBegin(); it != m_before.constEnd(); ++it) {
-        if (now.contains(it.key()))
-            continue;
-        if (!removing) {
-            m_lost.append(QStringLiteral("place %1 (%2) went missing on \"%3\"").arg(it.key()).arg(it.value(), step));
-        } else if (m_saved.remove(it.key()) > 0) {
+    for (auto it = m_now.constBegin(); it != m_now.constEnd(); ++it) {
+        if (!now.contains(it.key()) && m_saved.remove(it.key()) > 0)
             ++m_removed;
-        }
     }
-    m_before = now;
-    return m_lost.size() == lostBefore;
+    m_now = now;
+    return true;
 }
 
 QStringList StoreWatch::kept() const
 {
     QStringList lines;
     for (auto it = m_saved.constBegin(); it != m_saved.constEnd(); ++it) {
-        if (m_before.contains(it.key()))
-            lines.append(QStringLiteral("%1\t%2").arg(it.key()).arg(it.value()));
+        // Under the name it has now: a screen may rename what it saved.
+        const QByteArray name = m_now.value(it.key()).toUtf8().toPercentEncoding();
+        lines.append(QStringLiteral("%1\t%2").arg(it.key()).arg(QString::fromUtf8(name)));
     }
     lines.sort();
     return lines;
