@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all bench fuzz fuzz-run demo data format translations install package clean
+.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo data format translations install package clean
 
 all: build
 
@@ -43,6 +43,14 @@ test-tsan: setup $(BUILD_TSAN)/CMakeCache.txt
 	cd $(BUILD_TSAN) && ctest --output-on-failure -j $(JOBS)
 
 check-all: test test-asan test-tsan
+
+# The long runs of what make test runs short: a random user of SOAK_STEPS steps or
+# SOAK_SECONDS seconds on every screen (HX_RANDOM_SEED=N replays one run).
+SOAK_STEPS   ?= 5000
+SOAK_SECONDS ?= 120
+soak: build
+	cd $(BUILD) && HX_RANDOM_STEPS=$(SOAK_STEPS) HX_RANDOM_SECONDS=$(SOAK_SECONDS) \
+		ctest --output-on-failure -R '^tst_randomuser$$'
 
 $(BUILD_BENCH)/CMakeCache.txt:
 	$(CMAKE) -S . -B $(BUILD_BENCH) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHX_BUILD_BENCH=ON -DHX_BUILD_TESTS=OFF
