@@ -49,8 +49,8 @@ check-all: test test-asan test-tsan
 SOAK_STEPS   ?= 5000
 SOAK_SECONDS ?= 120
 soak: build
-	cd $(BUILD) && HX_RANDOM_STEPS=$(SOAK_STEPS) HX_RANDOM_SECONDS=$(SOAK_SECONDS) \
-		ctest --output-on-failure -R '^tst_randomuser$$'
+	cd $(BUILD) && HX_RANDOM_STEPS=$(SOAK_STEPS) HX_RANDOM_SECONDS=$(SOAK_SECONDS) QTEST_FUNCTION_TIMEOUT=86400000 \
+		ctest --output-on-failure --timeout 86400 -R '^tst_randomuser$$'
 
 $(BUILD_BENCH)/CMakeCache.txt:
 	$(CMAKE) -S . -B $(BUILD_BENCH) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHX_BUILD_BENCH=ON -DHX_BUILD_TESTS=OFF
