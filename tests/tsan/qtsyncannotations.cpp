@@ -4,21 +4,24 @@
 // sees nothing: two threads that share a list under a QMutex look unsynchronised to it, and no
 // frame of Qt is on the reported stacks to suppress such a false report by. The same holds for a
 // queued signal (the event queue's lock is Qt's) and for the end of a QThread that another thread
-// waits for. Every program and library of a ThreadSanitizer build links this library ahead of Qt,
-// so the calls our code makes to these functions land here first: each one calls Qt's own and
-// adds the acquire or release the sanitizer needs. Calls inside Qt itself do not come here; the
-// suppressions cover those.
+// waits for, and for a job handed to a thread pool. Every program and library of a ThreadSanitizer build links this
+// library ahead of Qt, so the calls our code makes to these functions land here first: each one calls Qt's own and adds
+// the acquire or release the sanitizer needs. Calls inside Qt itself do not come here; the suppressions cover those.
 //
-// The event queue is modelled coarsely: a signal emitted or an event posted by our code releases
-// one process-wide token, and an event delivered to an object of ours acquires it. That orders
-// more than Qt does, so a race between a sender and the receiver of its own queued call is not
-// seen; a race between two threads that share data outside the queue still is.
+// The event queue is modelled coarsely, as one process-wide token that every signal emitted, event
+// posted or event delivered to an object of ours takes and hands on (an acquire and a release,
+// before and after Qt's own call). A queued call copies its arguments inside Qt, between our
+// release and Qt's post, so only a later pass through the queue orders them for the receiver;
+// the token orders more than Qt does, which can hide a race between a sender and its own queued
+// receiver, but never one between threads that share data outside the queue.
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDeadlineTimer>
 #include <QtCore/QEvent>
 #include <QtCore/QMutex>
 #include <QtCore/QObject>
+#include <QtCore/QRunnable>
 #include <QtCore/QThread>
+#include <QtCore/QThreadPool>
 #include <QtCore/QVariant>
 #include <QtCore/QWaitCondition>
 
@@ -43,6 +46,12 @@ void *qtCoreFunction(const char *name)
 }
 
 char g_eventQueue;
+
+void passEventQueue()
+{
+    __tsan_acquire(&g_eventQueue);
+    __tsan_release(&g_eventQueue);
+}
 
 template<typename Function> Function real(const char *name)
 {
@@ -142,31 +151,36 @@ void QMetaObject::activate(QObject *sender, const QMetaObject *metaObject, int l
 {
     static const auto function
         = real<void (*)(QObject *, const QMetaObject *, int, void **)>("_ZN11QMetaObject8activateEP7QObjectPKS_iPPv");
-    __tsan_release(&g_eventQueue);
+    passEventQueue();
     function(sender, metaObject, localSignalIndex, argv);
+    passEventQueue();
 }
 
 void QMetaObject::activate(QObject *sender, int signalOffset, int localSignalIndex, void **argv)
 {
     static const auto function
         = real<void (*)(QObject *, int, int, void **)>("_ZN11QMetaObject8activateEP7QObjectiiPPv");
-    __tsan_release(&g_eventQueue);
+    passEventQueue();
     function(sender, signalOffset, localSignalIndex, argv);
+    passEventQueue();
 }
 
 void QCoreApplication::postEvent(QObject *receiver, QEvent *event, int priority)
 {
     static const auto function
         = real<void (*)(QObject *, QEvent *, int)>("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
-    __tsan_release(&g_eventQueue);
+    passEventQueue();
     function(receiver, event, priority);
+    passEventQueue();
 }
 
 bool QObject::event(QEvent *event)
 {
     static const auto function = real<bool (*)(QObject *, QEvent *)>("_ZN7QObject5eventEP6QEvent");
-    __tsan_acquire(&g_eventQueue);
-    return function(this, event);
+    passEventQueue();
+    const bool handled = function(this, event);
+    passEventQueue();
+    return handled;
 }
 
 // A QThread's end, seen by the thread that waits for it.
@@ -196,4 +210,89 @@ bool QThread::wait(unsigned long time)
     const bool finished = function(this, time);
     __tsan_acquire(this);
     return finished;
+}
+
+// A job handed to a thread pool: the pool's queue and its wait for the jobs are Qt's, so the job
+// runs wrapped, taking the token before and handing it on after.
+namespace {
+
+class AnnotatedRunnable : public QRunnable
+{
+public:
+    explicit AnnotatedRunnable(QRunnable *job) : m_job(job), m_deleteJob(job->autoDelete()) { setAutoDelete(true); }
+    ~AnnotatedRunnable() override
+    {
+        if (m_deleteJob)
+            delete m_job;
+    }
+    void keepJob() { m_deleteJob = false; }
+    void run() override
+    {
+        passEventQueue();
+        m_job->run();
+        passEventQueue();
+    }
+
+private:
+    QRunnable *m_job;
+    bool m_deleteJob;
+};
+
+std::function<void()> annotated(std::function<void()> job)
+{
+    return [job = std::move(job)] {
+        passEventQueue();
+        job();
+        passEventQueue();
+    };
+}
+
+} // namespace
+
+void QThreadPool::start(QRunnable *runnable, int priority)
+{
+    static const auto function = real<void (*)(QThreadPool *, QRunnable *, int)>("_ZN11QThreadPool5startEP9QRunnablei");
+    if (!runnable)
+        return function(this, runnable, priority);
+    passEventQueue();
+    function(this, new AnnotatedRunnable(runnable), priority);
+}
+
+bool QThreadPool::tryStart(QRunnable *runnable)
+{
+    static const auto function = real<bool (*)(QThreadPool *, QRunnable *)>("_ZN11QThreadPool8tryStartEP9QRunnable");
+    if (!runnable)
+        return function(this, runnable);
+    passEventQueue();
+    auto *wrapper = new AnnotatedRunnable(runnable);
+    if (function(this, wrapper))
+        return true;
+    // Refused: the caller still owns its job.
+    wrapper->keepJob();
+    delete wrapper;
+    return false;
+}
+
+void QThreadPool::start(std::function<void()> functionToRun, int priority)
+{
+    static const auto function
+        = real<void (*)(QThreadPool *, std::function<void()>, int)>("_ZN11QThreadPool5startESt8functionIFvvEEi");
+    passEventQueue();
+    function(this, annotated(std::move(functionToRun)), priority);
+}
+
+bool QThreadPool::tryStart(std::function<void()> functionToRun)
+{
+    static const auto function
+        = real<bool (*)(QThreadPool *, std::function<void()>)>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
+    passEventQueue();
+    return function(this, annotated(std::move(functionToRun)));
+}
+
+bool QThreadPool::waitForDone(int msecs)
+{
+    static const auto function = real<bool (*)(QThreadPool *, int)>("_ZN11QThreadPool11waitForDoneEi");
+    const bool done = function(this, msecs);
+    passEventQueue();
+    return done;
 }
