@@ -11,6 +11,10 @@
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/screentext.h>
 
+#include <hx/system/systemui.h>
+#include <hx/trellan/testdriver.h>
+
+#include <QtCore/QCoreApplication>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QTextStream>
 
@@ -79,8 +83,19 @@ int ShowCommand::randomUser(quint32 seed, int steps, int seconds, Session &sessi
     QElapsedTimer clock;
     clock.start();
     const int done = user.run(steps, seconds * 1000);
-    // Whatever the last steps left running settles before the store is read for the last time.
+    // Whatever the last steps left running settles before the store is read for the last time,
+    // and the user sees off what is still up: a dialog or toast answers and deletes itself, one
+    // left up when the program ends would be lost with it.
     hx::trellan::console::StepRunner(m_root.data()).waitUntilIdle(3000);
+    QElapsedTimer leaving;
+    leaving.start();
+    while (hx::system::SystemUi::visibleCount() > 0 && leaving.elapsed() < 15000) {
+        const hx::system::SystemUiRecord top = hx::system::SystemUi::top();
+        if (!top.buttons.isEmpty())
+            hx::trellan::TestDriver::pressDialogButton(top.buttons.first().label);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool readable = watch.failure().isEmpty() && watch.update(QStringLiteral("the end of the run"));
     const QStringList kept = watch.kept();
     m_out << "random user: seed " << seed << ", " << done << " steps in " << clock.elapsed() << " ms, "
