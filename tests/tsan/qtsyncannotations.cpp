@@ -174,6 +174,18 @@ void QCoreApplication::postEvent(QObject *receiver, QEvent *event, int priority)
     passEventQueue();
 }
 
+// A functor queued with QMetaObject::invokeMethod.
+bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *slot, Qt::ConnectionType type,
+                                   void *ret)
+{
+    static const auto function = real<bool (*)(QObject *, QtPrivate::QSlotObjectBase *, Qt::ConnectionType, void *)>(
+        "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
+    passEventQueue();
+    const bool invoked = function(object, slot, type, ret);
+    passEventQueue();
+    return invoked;
+}
+
 bool QObject::event(QEvent *event)
 {
     static const auto function = real<bool (*)(QObject *, QEvent *)>("_ZN7QObject5eventEP6QEvent");
