@@ -266,8 +266,10 @@ void QThreadPool::start(QRunnable *runnable, int priority)
     static const auto function = real<void (*)(QThreadPool *, QRunnable *, int)>("_ZN11QThreadPool5startEP9QRunnablei");
     if (!runnable)
         return function(this, runnable, priority);
+    // Made before the hand-on, so the pool's thread sees the wrapper whole.
+    auto *wrapper = new AnnotatedRunnable(runnable);
     passEventQueue();
-    function(this, new AnnotatedRunnable(runnable), priority);
+    function(this, wrapper, priority);
 }
 
 bool QThreadPool::tryStart(QRunnable *runnable)
@@ -275,8 +277,8 @@ bool QThreadPool::tryStart(QRunnable *runnable)
     static const auto function = real<bool (*)(QThreadPool *, QRunnable *)>("_ZN11QThreadPool8tryStartEP9QRunnable");
     if (!runnable)
         return function(this, runnable);
-    passEventQueue();
     auto *wrapper = new AnnotatedRunnable(runnable);
+    passEventQueue();
     if (function(this, wrapper))
         return true;
     // Refused: the caller still owns its job.
@@ -289,16 +291,18 @@ void QThreadPool::start(std::function<void()> functionToRun, int priority)
 {
     static const auto function
         = real<void (*)(QThreadPool *, std::function<void()>, int)>("_ZN11QThreadPool5startESt8functionIFvvEEi");
+    std::function<void()> wrapped = annotated(std::move(functionToRun));
     passEventQueue();
-    function(this, annotated(std::move(functionToRun)), priority);
+    function(this, std::move(wrapped), priority);
 }
 
 bool QThreadPool::tryStart(std::function<void()> functionToRun)
 {
     static const auto function
         = real<bool (*)(QThreadPool *, std::function<void()>)>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
+    std::function<void()> wrapped = annotated(std::move(functionToRun));
     passEventQueue();
-    return function(this, annotated(std::move(functionToRun)));
+    return function(this, std::move(wrapped));
 }
 
 bool QThreadPool::waitForDone(int msecs)
