@@ -43,6 +43,11 @@ bool CardWire::decodeRequest(const QByteArray &text, InvokeRequest *request)
     QJsonObject object;
     if (!readObject(text, &object) || !object.value(QStringLiteral("target")).isString())
         return false;
+    // A perimeter this side does not know is refused, never handled as the default one.
+    const QJsonValue perimeterValue = object.value(QStringLiteral("perimeter"));
+    const int perimeter = perimeterValue.isUndefined() ? int(SecurityPerimeter::Default) : perimeterValue.toInt(-1);
+    if (perimeter < SecurityPerimeter::Default || perimeter > SecurityPerimeter::Personal)
+        return false;
     InvokeRequest decoded;
     decoded.setAction(object.value(QStringLiteral("action")).toString());
     decoded.setTarget(object.value(QStringLiteral("target")).toString());
@@ -52,7 +57,7 @@ bool CardWire::decodeRequest(const QByteArray &text, InvokeRequest *request)
         decoded.setUri(QUrl(uri, QUrl::StrictMode));
     decoded.setData(QByteArray::fromBase64(object.value(QStringLiteral("data")).toString().toLatin1()));
     decoded.setMetadata(object.value(QStringLiteral("metadata")).toObject().toVariantMap());
-    decoded.setPerimeter(SecurityPerimeter::Type(object.value(QStringLiteral("perimeter")).toInt()));
+    decoded.setPerimeter(SecurityPerimeter::Type(perimeter));
     *request = decoded;
     return true;
 }

@@ -168,6 +168,26 @@ bool TestDriver::typeText(const QObject *root, const QString &fieldName, const Q
     return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
 }
 
+bool TestDriver::pasteText(const QObject *root, const QString &fieldName, const QString &text)
+{
+    QObject *object = reach<QObject>(root, fieldName);
+    if (!object)
+        return false;
+    if (auto *field = qobject_cast<TextField *>(object)) {
+        if (!field->isEnabled())
+            return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(field)));
+        field->pasteText(text);
+        return true;
+    }
+    if (auto *area = qobject_cast<TextArea *>(object)) {
+        if (!area->isEnabled() || !area->isEditable())
+            return fail(QStringLiteral("%1 is read-only").arg(Reachability::describe(area)));
+        area->pasteText(text);
+        return true;
+    }
+    return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
+}
+
 bool TestDriver::replaceText(const QObject *root, const QString &fieldName, const QString &text)
 {
     auto *field = reachEnabled<TextField>(root, fieldName);

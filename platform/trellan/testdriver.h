@@ -39,6 +39,8 @@ public:
 
     // Types into a TextField or TextArea: textChanging after each character.
     static bool typeText(const QObject *root, const QString &fieldName, const QString &text);
+    // Pastes text into a TextField or TextArea: all of it at once, one textChanging.
+    static bool pasteText(const QObject *root, const QString &fieldName, const QString &text);
     // Clears the field (textChanging with "") and types text.
     static bool replaceText(const QObject *root, const QString &fieldName, const QString &text);
     // Erases count characters from the end of a field.

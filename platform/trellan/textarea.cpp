@@ -35,6 +35,15 @@ void TextArea::typeText(const QString &text)
     }
 }
 
+void TextArea::pasteText(const QString &text)
+{
+    if (!m_editable || !isEnabled())
+        return;
+    requestFocus();
+    storeText(this->text() + text);
+    emit textChanging(this->text());
+}
+
 void TextArea::commit()
 {
     if (m_committed == text())

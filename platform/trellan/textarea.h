@@ -33,6 +33,8 @@ public:
     // A user's typing: focus, then textChanging after each character; a read-only or disabled
     // area ignores it.
     void typeText(const QString &text);
+    // A paste: the whole text at once, one textChanging.
+    void pasteText(const QString &text);
 
 signals:
     void textChanging(const QString &text);

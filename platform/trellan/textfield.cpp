@@ -79,6 +79,14 @@ void TextField::typeText(const QString &text)
         userEdit(this->text() + character);
 }
 
+void TextField::pasteText(const QString &text)
+{
+    if (!isEnabled())
+        return;
+    requestFocus();
+    userEdit(this->text() + text);
+}
+
 void TextField::eraseText(int count)
 {
     if (!isEnabled())

@@ -34,8 +34,10 @@ public:
 
     // What a user does with the keyboard: typeText adds each character in turn (textChanging
     // after each), eraseText removes count characters from the end (textChanging after each),
-    // replaceText clears then types. submit commits and emits submitted.
+    // replaceText clears then types. submit commits and emits submitted. pasteText adds the
+    // whole text at once, as a paste from the clipboard does (one textChanging).
     void typeText(const QString &text);
+    void pasteText(const QString &text);
     void eraseText(int count);
     void replaceText(const QString &text);
     void submit();

@@ -34,9 +34,10 @@ const CommandInfo commands[] = {
 QStringList withPositionalLast(const QStringList &arguments)
 {
     static const QStringList valueOptions
-        = { QStringLiteral("--store"), QStringLiteral("--gazetteer"), QStringLiteral("--at"),
-            QStringLiteral("--type"),  QStringLiteral("--choose"),    QStringLiteral("--category"),
-            QStringLiteral("--png"),   QStringLiteral("--units"),     QStringLiteral("--near") };
+        = { QStringLiteral("--store"),  QStringLiteral("--gazetteer"), QStringLiteral("--at"),
+            QStringLiteral("--type"),   QStringLiteral("--choose"),    QStringLiteral("--category"),
+            QStringLiteral("--png"),    QStringLiteral("--units"),     QStringLiteral("--near"),
+            QStringLiteral("--random"), QStringLiteral("--steps"),     QStringLiteral("--seconds") };
     QStringList options = { arguments.first() };
     QStringList positional;
     for (int i = 2; i < arguments.size(); ++i) {
@@ -178,6 +179,16 @@ bool CommandLine::configure(const QString &command)
                                             "menu LIST N ACTION, action TITLE-OR-NAME, choose NAME INDEX, dialog "
                                             "LABEL, back, language CODE, wait MS, keys TEXT. Repeat for more steps."),
                              QStringLiteral("step") });
+        m_parser.addOption({ QStringLiteral("random"),
+                             QStringLiteral("After the steps, let a random user press anything on the screen, with "
+                                            "this seed; each step is printed, then the places it saved."),
+                             QStringLiteral("seed") });
+        m_parser.addOption({ QStringLiteral("steps"),
+                             QStringLiteral("The random user's number of steps (default 1000)."),
+                             QStringLiteral("n") });
+        m_parser.addOption({ QStringLiteral("seconds"),
+                             QStringLiteral("The random user stops after this many seconds (default 60)."),
+                             QStringLiteral("s") });
     } else if (command == QLatin1String("map")) {
         m_parser.addOption(
             { QStringLiteral("png"), QStringLiteral("Where to write the PNG image."), QStringLiteral("file") });
@@ -247,6 +258,19 @@ bool CommandLine::check()
         if (m_parser.isSet(QStringLiteral("png")) && m_parser.isSet(QStringLiteral("dump"))) {
             m_error = QStringLiteral("--png and --dump exclude each other");
             return false;
+        }
+        if (m_parser.isSet(QStringLiteral("random"))) {
+            m_parser.value(QStringLiteral("random")).toUInt(&ok);
+            if (!ok) {
+                m_error = QStringLiteral("--random takes a seed (a whole number)");
+                return false;
+            }
+        }
+        for (const char *count : { "steps", "seconds" }) {
+            if (m_parser.isSet(QLatin1String(count)) && m_parser.value(QLatin1String(count)).toInt(&ok) < 1) {
+                m_error = QStringLiteral("--%1 takes a whole number from 1").arg(QLatin1String(count));
+                return false;
+            }
         }
         return true;
     }

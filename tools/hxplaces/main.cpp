@@ -44,7 +44,7 @@ void releaseMessages(QTextStream &err)
     heldMessages.clear();
 }
 
-int runShow(const CommandLine &line, QTextStream &out, QTextStream &err)
+int runShow(const CommandLine &line, Session &session, QTextStream &out, QTextStream &err)
 {
     ShowCommand show(out, err);
     QStringList arguments = line.positional();
@@ -54,6 +54,11 @@ int runShow(const CommandLine &line, QTextStream &out, QTextStream &err)
     int code = show.prepare(arguments.first(), arguments.mid(1), line.steps());
     if (code != 0)
         return code;
+    if (line.isSet(QStringLiteral("random"))) {
+        const int steps = line.isSet(QStringLiteral("steps")) ? line.value(QStringLiteral("steps")).toInt() : 1000;
+        const int seconds = line.isSet(QStringLiteral("seconds")) ? line.value(QStringLiteral("seconds")).toInt() : 60;
+        return show.randomUser(line.value(QStringLiteral("random")).toUInt(), steps, seconds, session);
+    }
     if (line.isSet(QStringLiteral("png")))
         return show.picture(line.value(QStringLiteral("png")));
     if (line.isSet(QStringLiteral("dump")))
@@ -130,7 +135,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (line.command() == QLatin1String("show"))
-        return runShow(line, out, err);
+        return runShow(line, session, out, err);
     if (line.command() != QLatin1String("pick"))
         return runScripted(line, session, out, err);
     PickCommand pick(out, err);

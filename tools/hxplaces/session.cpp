@@ -46,6 +46,12 @@ Session::~Session()
         m_location.stop();
 }
 
+void Session::moveTo(const Coordinates &position)
+{
+    m_position = position;
+    m_location.setFixedPosition(position.latitude(), position.longitude(), 25);
+}
+
 Coordinates Session::defaultPosition()
 {
     return Coordinates(43.4643, -80.5204);

@@ -36,6 +36,8 @@ public:
     bool start(const Options &options, QString *message);
 
     hx::platform::places::Coordinates position() const { return m_position; }
+    // Moves the simulated phone: the location service answers with this position from now on.
+    void moveTo(const hx::platform::places::Coordinates &position);
     QString gazetteerPath() const { return m_gazetteerPath; }
 
     // Where the demo stands when no position is given: downtown Waterloo, Ontario.

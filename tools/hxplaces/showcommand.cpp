@@ -1,13 +1,21 @@
 #include "showcommand.h"
 
 #include "screencatalog.h"
+#include "session.h"
+#include "storewatch.h"
 
+#include <hx/trellan/console/randomuser.h>
 #include <hx/trellan/console/steprunner.h>
 #include <hx/trellan/console/terminalscreen.h>
 #include <hx/trellan/picture/screenpicture.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/screentext.h>
 
+#include <hx/system/systemui.h>
+#include <hx/trellan/testdriver.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QTextStream>
 
 using hx::trellan::console::StepRunner;
@@ -51,6 +59,53 @@ int ShowCommand::dump()
 {
     m_out << hx::trellan::ScreenText::render(m_root.data()) << Qt::endl;
     return 0;
+}
+
+int ShowCommand::randomUser(quint32 seed, int steps, int seconds, Session &session)
+{
+    using hx::platform::places::Coordinates;
+    m_out << "random user: seed " << seed << Qt::endl;
+    hx::trellan::console::RandomUser user(m_root.data(), seed);
+    // Now and then the phone moves: a few streets away, or to another continent.
+    const Coordinates home = session.position();
+    user.addStep(3, [&session, home](QRandomGenerator &random) {
+        const bool far = random.bounded(4) == 0;
+        const double latitude = far ? random.bounded(170.0) - 85.0 : home.latitude() + random.bounded(0.02) - 0.01;
+        const double longitude = far ? random.bounded(360.0) - 180.0 : home.longitude() + random.bounded(0.02) - 0.01;
+        session.moveTo(Coordinates(latitude, longitude));
+        return QStringLiteral("move %1 %2").arg(latitude, 0, 'f', 5).arg(longitude, 0, 'f', 5);
+    });
+    StoreWatch watch;
+    user.setObserver([this, &watch](int number, const QString &step) {
+        m_out << "step " << number << ": " << step << Qt::endl;
+        return watch.update(step);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const int done = user.run(steps, seconds * 1000);
+    // Whatever the last steps left running settles before the store is read for the last time,
+    // and the user sees off what is still up: a dialog or toast answers and deletes itself, one
+    // left up when the program ends would be lost with it.
+    hx::trellan::console::StepRunner(m_root.data()).waitUntilIdle(3000);
+    QElapsedTimer leaving;
+    leaving.start();
+    while (hx::system::SystemUi::visibleCount() > 0 && leaving.elapsed() < 15000) {
+        const hx::system::SystemUiRecord top = hx::system::SystemUi::top();
+        if (!top.buttons.isEmpty())
+            hx::trellan::TestDriver::pressDialogButton(top.buttons.first().label);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool readable = watch.failure().isEmpty() && watch.update(QStringLiteral("the end of the run"));
+    const QStringList kept = watch.kept();
+    m_out << "random user: seed " << seed << ", " << done << " steps in " << clock.elapsed() << " ms, "
+          << watch.savedCount() << " places saved, " << watch.removedCount() << " removed again" << Qt::endl;
+    for (const QString &line : kept)
+        m_out << "kept\t" << line << Qt::endl;
+    if (readable)
+        return 0;
+    m_err << "hxplaces: " << watch.failure() << Qt::endl;
+    return 1;
 }
 
 int ShowCommand::picture(const QString &path)

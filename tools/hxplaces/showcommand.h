@@ -6,6 +6,7 @@
 
 class QObject;
 class QTextStream;
+class Session;
 
 // "hxplaces show SCREEN": opens one of the library's screens, runs the --do steps on it (each
 // followed by a wait until the screen is idle), then prints its text, writes its picture or
@@ -21,6 +22,9 @@ public:
     // Makes the screen and runs the steps: 0, or 1 after telling err what failed.
     int prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps);
     int dump();
+    // A random user on the screen for at most steps steps and seconds seconds, each step printed;
+    // then the places it saved that are still stored. 1 when the store could not be read.
+    int randomUser(quint32 seed, int steps, int seconds, Session &session);
     int picture(const QString &path);
     // The screen in the terminal until the user leaves; message says why when it cannot be.
     int interact(QString *message);

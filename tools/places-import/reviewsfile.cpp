@@ -95,7 +95,8 @@ bool ReviewsFile::parseDate(const QJsonValue &value, qint64 *seconds)
     } else if (time.timeSpec() == Qt::LocalTime) {
         time.setTimeSpec(Qt::UTC);
     }
-    if (!time.isValid())
+    // A date written out is held to the same rule as seconds: none before 1970.
+    if (!time.isValid() || time.toSecsSinceEpoch() < 0)
         return false;
     *seconds = time.toSecsSinceEpoch();
     return true;

@@ -171,6 +171,11 @@ void tst_ImportReviews::aReviewLineIsStoredOrSkippedWithItsReason_data()
         "an image URL that is neither http(s) nor file: data:image/png;base64,AAAA", "", 0, "");
     row("a date that is not one", R"("author": "Ana", "rating": 3, "text": "Hm", "date": "yesterday")",
         "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
+    // Seconds since 1970 never go below zero, whichever way the date is written.
+    row("a date before 1970", R"("author": "Ana", "rating": 3, "text": "Old", "date": "1013-01-01T10:00:00+02:00")",
+        "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
+    row("negative seconds", R"("author": "Ana", "rating": 3, "text": "Old", "date": -1)",
+        "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
     QTest::newRow("no such place") << QByteArray("{\"place\": \"Nowhere Diner\", " + good + "}\n")
                                    << QStringLiteral("no point of interest named \"Nowhere Diner\"") << QString()
                                    << qint64(0) << QString();

@@ -153,6 +153,7 @@ class tst_TestDriver : public QObject
 private slots:
     void typingEmitsTextChangingPerKeystroke();
     void submittingCommitsOnce();
+    void pastingEmitsOneTextChanging();
     void disabledOrHiddenControlsRefuseInput_data();
     void disabledOrHiddenControlsRefuseInput();
     void actionsAreFoundByTitleOrName();
@@ -215,6 +216,24 @@ void tst_TestDriver::typingEmitsTextChangingPerKeystroke()
     QVERIFY(TestDriver::replaceText(page.data(), QStringLiteral("SearchField"), QStringLiteral("x")));
     QCOMPARE(changing.at(changing.count() - 2).at(0).toString(), QString());
     QCOMPARE(field->text(), QStringLiteral("x"));
+}
+
+void tst_TestDriver::pastingEmitsOneTextChanging()
+{
+    QScopedPointer<Page> page(screen());
+    auto *field = TestDriver::find<TextField>(page.data(), QStringLiteral("SearchField"));
+    QSignalSpy changing(field, &TextField::textChanging);
+    TestDriver::typeText(page.data(), QStringLiteral("SearchField"), QStringLiteral("a"));
+    // An emoji stays whole, where typing would hand on half of it first.
+    const QString pasted = QString(10000, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x98\x80");
+    QVERIFY(TestDriver::pasteText(page.data(), QStringLiteral("SearchField"), pasted));
+    QCOMPARE(changing.count(), 2);
+    QCOMPARE(changing.last().at(0).toString(), QStringLiteral("a") + pasted);
+    QVERIFY(field->isFocused());
+    field->setEnabled(false);
+    QVERIFY(!TestDriver::pasteText(page.data(), QStringLiteral("SearchField"), QStringLiteral("b")));
+    QVERIFY2(TestDriver::lastError().contains(QLatin1String("disabled")), qPrintable(TestDriver::lastError()));
+    QCOMPARE(changing.count(), 2);
 }
 
 void tst_TestDriver::submittingCommitsOnce()
