@@ -112,6 +112,9 @@ MyPlaceSelectorPrivate::MyPlaceSelectorPrivate(hx::trellan::Page *page)
 
 MyPlaceSelectorPrivate::~MyPlaceSelectorPrivate()
 {
+    // Off the bar nobody else owns the extra action.
+    if (m_addFavoriteAction && !m_addFavoriteAction->parent())
+        delete m_addFavoriteAction;
     ImageSet::clean();
 }
 
@@ -218,7 +221,8 @@ void MyPlaceSelectorPrivate::setupSignatureAsAddFavorite()
     disconnect(m_signatureAction, nullptr, this, nullptr);
     connect(m_signatureAction, &ActionItem::triggered, this, &MyPlaceSelectorPrivate::onNewPlaceAction,
             Qt::QueuedConnection);
-    // Kept for the next empty Contacts tab; only taken off the bar.
+    // Kept for the next empty Contacts tab; only taken off the bar (which leaves it without an
+    // owner until the selector ends).
     if (ActionItem *extra = m_page->findAction(EXTRA_ADD_FAVORITE))
         m_page->removeAction(extra);
 }
