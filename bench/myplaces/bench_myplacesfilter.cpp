@@ -15,12 +15,7 @@
 #include "picker/myplaceslist_p.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QEventLoop>
-#include <QtCore/QMap>
-#include <QtCore/QRegExp>
 #include <QtCore/QTemporaryDir>
-#include <QtCore/QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -28,24 +23,16 @@
 
 #include "benchuserplaces.h"
 #include "floorqueries.h"
-#include "latencies.h"
-#include "syntheticgazetteer.h"
+#include "keystrokebench.h"
 
 using hx::bench::FloorQueries;
-using hx::bench::Latencies;
-using hx::bench::SyntheticGazetteer;
+using hx::bench::KeystrokeBench;
 using hx::trellan::TestDriver;
 using namespace hx::trellan::places;
 
 namespace {
-constexpr int LeastSamples = 240;
 constexpr int UserPlaces = 10000;
 constexpr int FirstPage = 63;
-constexpr int ListTimeoutMs = 10000;
-
-FloorQueries *floorQueries = nullptr;
-QMap<int, Latencies> screenTimes;
-QMap<int, Latencies> floorTimes;
 
 // My Places on its Favorites tab, as an application pushes it.
 struct MyPlaces
@@ -59,81 +46,12 @@ struct MyPlaces
 
     // Runs until the list has handled the model's last reply and the list view has read it;
     // false on timeout.
-    bool waitForList()
-    {
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
-        // Queued behind the list view's own pending read of the model.
-        QObject::connect(list(), &MyPlacesListPrivate::dataModelLoaded, &loop,
-                         [&loop] { QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection); });
-        timeout.start(ListTimeoutMs);
-        return loop.exec() == 0;
-    }
+    bool waitForList() { return KeystrokeBench::waitForQueued(list(), &MyPlacesListPrivate::dataModelLoaded); }
 
     bool showFavorites() { return TestDriver::chooseOption(&pane, QStringLiteral("TitleBarTab"), 1) && waitForList(); }
     bool typeAndWait(const QString &character) { return TestDriver::pressKeys(&pane, character) && waitForList(); }
     bool cancel() { return TestDriver::clickButton(&pane, QStringLiteral("FilterCancelButton")) && waitForList(); }
 };
-
-MyPlaces *myPlaces = nullptr;
-
-int rounds()
-{
-    return qMax(1, LeastSamples / qMax(1, int(SyntheticGazetteer::queryWords().size())) + 1);
-}
-
-void filterKeystroke(benchmark::State &state)
-{
-    const QStringList words = SyntheticGazetteer::queryWords();
-    int w = 0;
-    for (auto _ : state) {
-        const QString word = words.at(w++ % words.size());
-        double total = 0;
-        for (int length = 1; length <= word.size(); ++length) {
-            QElapsedTimer timer;
-            timer.start();
-            if (!myPlaces->typeAndWait(word.mid(length - 1, 1))) {
-                state.SkipWithError("the list did not finish");
-                return;
-            }
-            const double elapsed = timer.nsecsElapsed() / 1e6;
-            screenTimes[length].add(elapsed);
-            total += elapsed;
-        }
-        state.SetIterationTime(total / 1000);
-        if (!myPlaces->cancel()) {
-            state.SkipWithError("the unfiltered list did not finish");
-            return;
-        }
-    }
-}
-
-void floorKeystroke(benchmark::State &state)
-{
-    QVector<QByteArray> words;
-    for (const QString &word : SyntheticGazetteer::queryWords()) {
-        QString folded = word.toLower().normalized(QString::NormalizationForm_KD);
-        folded.remove(QRegExp(QStringLiteral("[\\x0300-\\x036f]")));
-        words.append(folded.toUtf8());
-    }
-    int w = 0;
-    for (auto _ : state) {
-        const QByteArray &word = words.at(w++ % words.size());
-        double total = 0;
-        for (int length = 1; length <= word.size(); ++length) {
-            QElapsedTimer timer;
-            timer.start();
-            const int rows = floorQueries->userStore(word.left(length), FirstPage);
-            benchmark::DoNotOptimize(rows);
-            const double elapsed = timer.nsecsElapsed() / 1e6;
-            floorTimes[length].add(elapsed);
-            total += elapsed;
-        }
-        state.SetIterationTime(total / 1000);
-    }
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -153,38 +71,23 @@ int main(int argc, char **argv)
     FloorQueries floor(root.filePath(QStringLiteral("places.db")), QString());
     if (!floor.isOpen())
         return 1;
-    floorQueries = &floor;
     hx::device::SimulatedDevice::setPhysicalKeyboard(true);
     PlaceUtils::init();
     MyPlaces shown;
-    myPlaces = &shown;
     if (!shown.showFavorites()) {
         std::fprintf(stderr, "the Favorites tab did not load\n");
         return 1;
     }
 
-    const int iterations = rounds() * int(SyntheticGazetteer::queryWords().size());
-    benchmark::RegisterBenchmark("myplaces/filter-keystroke", filterKeystroke)
-        ->Iterations(iterations)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("floor/keystroke", floorKeystroke)
-        ->Iterations(iterations)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    KeystrokeBench bench([&shown](const QString &character) { return shown.typeAndWait(character); },
+                         [&shown] { return shown.cancel(); }, "the unfiltered list did not finish",
+                         [&floor](const QByteArray &prefix) { return floor.userStore(prefix, FirstPage); });
+    bench.registerBenchmarks("myplaces/filter-keystroke");
     benchmark::RunSpecifiedBenchmarks();
 
-    std::printf("\n%-7s %12s %12s %12s %12s\n", "prefix", "list p50", "list p95", "floor p50", "floor p95");
-    int worst = 0;
-    for (auto it = screenTimes.cbegin(); it != screenTimes.cend(); ++it) {
-        const Latencies &f = floorTimes[it.key()];
-        std::printf("%-7d %9.3f ms %9.3f ms %9.3f ms %9.3f ms\n", it.key(), it.value().percentile(0.5),
-                    it.value().percentile(0.95), f.percentile(0.5), f.percentile(0.95));
-        if (!worst || it.value().percentile(0.95) > screenTimes[worst].percentile(0.95))
-            worst = it.key();
-    }
-    const double listP95 = screenTimes[worst].percentile(0.95);
-    const double floorP95 = floorTimes[worst].percentile(0.95);
+    const int worst = bench.printTable("list");
+    const double listP95 = bench.screenP95(worst);
+    const double floorP95 = bench.floorP95(worst);
     std::printf("my places filter keystroke p95 %.3f ms, floor p95 %.3f ms, %d user places (%.1fx the floor)\n",
                 listP95, floorP95, UserPlaces, floorP95 > 0 ? listP95 / floorP95 : 0.0);
     return 0;

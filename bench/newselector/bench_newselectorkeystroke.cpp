@@ -4,8 +4,6 @@
 // its rows. Beside it, the floor: the same groups' SQL straight on SQLite for the same prefixes,
 // in the same run. Over the synthetic gazetteer and 10 000 user places, with hx-locationd giving
 // the phone's position. The last line is read by scripts.
-#include <hx/trellan/places/currentcoordinate.h>
-#include <hx/trellan/places/getgeolocation.h>
 #include <hx/trellan/places/newselector.h>
 #include <hx/trellan/places/newselectorcontrol.h>
 #include <hx/trellan/places/newselectorpage.h>
@@ -15,14 +13,9 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QEventLoop>
 #include <QtCore/QFile>
-#include <QtCore/QMap>
 #include <QtCore/QProcess>
-#include <QtCore/QRegExp>
 #include <QtCore/QTemporaryDir>
-#include <QtCore/QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -30,24 +23,20 @@
 
 #include "benchuserplaces.h"
 #include "floorqueries.h"
-#include "latencies.h"
+#include "keystrokebench.h"
+#include "locationservice.h"
+#include "positionfix.h"
 #include "syntheticgazetteer.h"
 
 using hx::bench::FloorQueries;
-using hx::bench::Latencies;
+using hx::bench::KeystrokeBench;
 using hx::bench::SyntheticGazetteer;
 using hx::trellan::TestDriver;
 using namespace hx::trellan::places;
 
 namespace {
-constexpr int LeastSamples = 240;
 constexpr int UserPlaces = 10000;
 constexpr int PageSize = 20;
-constexpr int ListTimeoutMs = 10000;
-
-FloorQueries *floorQueries = nullptr;
-QMap<int, Latencies> screenTimes;
-QMap<int, Latencies> floorTimes;
 
 // The sheet as My Places opens it for a new favourite, on the recents until the user types.
 struct Selector
@@ -63,15 +52,7 @@ struct Selector
     // timeout.
     bool waitForList()
     {
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
-        // Queued behind the list's own pending read of the model.
-        QObject::connect(control()->currentModel(), &PlacesDataModel::modelLoadedFinal, &loop,
-                         [&loop] { QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection); });
-        timeout.start(ListTimeoutMs);
-        return loop.exec() == 0;
+        return KeystrokeBench::waitForQueued(control()->currentModel(), &PlacesDataModel::modelLoadedFinal);
     }
 
     bool typeAndWait(const QString &character)
@@ -82,100 +63,12 @@ struct Selector
     bool clear() { return TestDriver::replaceText(sheet, QStringLiteral("SearchField"), QString()) && waitForList(); }
 };
 
-Selector *selector = nullptr;
-
-bool startLocationService(QProcess &service, const QString &ppsRoot)
-{
-    service.setProcessChannelMode(QProcess::SeparateChannels);
-    service.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/hx-locationd"),
-                  { QStringLiteral("--root"), ppsRoot, QStringLiteral("--position"), QStringLiteral("43.46,-80.52") });
-    if (!service.waitForStarted(5000))
-        return false;
-    QString said;
-    QElapsedTimer timer;
-    timer.start();
-    while (!said.contains(QLatin1String(": serving ")) && timer.elapsed() < 10000
-           && service.state() == QProcess::Running) {
-        service.waitForReadyRead(100);
-        said += QString::fromLocal8Bit(service.readAllStandardError());
-    }
-    return said.contains(QLatin1String(": serving "));
-}
-
-bool waitForFix()
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        if (GetGeolocation::getCoordinate(PlaceUtils::genericRequest)->isUsable())
-            return true;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    return false;
-}
-
 // The sheet checks data services on opening; the phone is online.
 bool publishDataServices(const QString &ppsRoot)
 {
     const QString folder = ppsRoot + QStringLiteral("/services/networking");
     QFile file(folder + QStringLiteral("/status_public"));
     return QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) && file.write("@status_public\nip_ok::yes\n") > 0;
-}
-
-int rounds()
-{
-    return qMax(1, LeastSamples / qMax(1, int(SyntheticGazetteer::queryWords().size())) + 1);
-}
-
-void selectorKeystroke(benchmark::State &state)
-{
-    const QStringList words = SyntheticGazetteer::queryWords();
-    int w = 0;
-    for (auto _ : state) {
-        const QString word = words.at(w++ % words.size());
-        double total = 0;
-        for (int length = 1; length <= word.size(); ++length) {
-            QElapsedTimer timer;
-            timer.start();
-            if (!selector->typeAndWait(word.mid(length - 1, 1))) {
-                state.SkipWithError("the list did not finish");
-                return;
-            }
-            const double elapsed = timer.nsecsElapsed() / 1e6;
-            screenTimes[length].add(elapsed);
-            total += elapsed;
-        }
-        state.SetIterationTime(total / 1000);
-        if (!selector->clear()) {
-            state.SkipWithError("the cleared list did not finish");
-            return;
-        }
-    }
-}
-
-void floorKeystroke(benchmark::State &state)
-{
-    QVector<QByteArray> words;
-    for (const QString &word : SyntheticGazetteer::queryWords()) {
-        QString folded = word.toLower().normalized(QString::NormalizationForm_KD);
-        folded.remove(QRegExp(QStringLiteral("[\\x0300-\\x036f]")));
-        words.append(folded.toUtf8());
-    }
-    int w = 0;
-    for (auto _ : state) {
-        const QByteArray &word = words.at(w++ % words.size());
-        double total = 0;
-        for (int length = 1; length <= word.size(); ++length) {
-            QElapsedTimer timer;
-            timer.start();
-            const int rows = floorQueries->search(word.left(length), PageSize);
-            benchmark::DoNotOptimize(rows);
-            const double elapsed = timer.nsecsElapsed() / 1e6;
-            floorTimes[length].add(elapsed);
-            total += elapsed;
-        }
-        state.SetIterationTime(total / 1000);
-    }
 }
 } // namespace
 
@@ -201,38 +94,23 @@ int main(int argc, char **argv)
     FloorQueries floor(root.filePath(QStringLiteral("places.db")), gazetteer);
     if (!floor.isOpen())
         return 1;
-    floorQueries = &floor;
     QProcess locationService;
     PlaceUtils::init();
-    if (!startLocationService(locationService, ppsRoot) || !waitForFix()) {
+    if (!hx::bench::startLocationService(locationService, ppsRoot) || !hx::bench::waitForFix()) {
         std::fprintf(stderr, "no position from hx-locationd\n");
         return 1;
     }
     Selector shown;
-    selector = &shown;
 
-    const int iterations = rounds() * int(SyntheticGazetteer::queryWords().size());
-    benchmark::RegisterBenchmark("newselector/keystroke", selectorKeystroke)
-        ->Iterations(iterations)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("floor/keystroke", floorKeystroke)
-        ->Iterations(iterations)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    KeystrokeBench bench([&shown](const QString &character) { return shown.typeAndWait(character); },
+                         [&shown] { return shown.clear(); }, "the cleared list did not finish",
+                         [&floor](const QByteArray &prefix) { return floor.search(prefix, PageSize); });
+    bench.registerBenchmarks("newselector/keystroke");
     benchmark::RunSpecifiedBenchmarks();
 
-    std::printf("\n%-7s %12s %12s %12s %12s\n", "prefix", "sheet p50", "sheet p95", "floor p50", "floor p95");
-    int worst = 0;
-    for (auto it = screenTimes.cbegin(); it != screenTimes.cend(); ++it) {
-        const Latencies &f = floorTimes[it.key()];
-        std::printf("%-7d %9.3f ms %9.3f ms %9.3f ms %9.3f ms\n", it.key(), it.value().percentile(0.5),
-                    it.value().percentile(0.95), f.percentile(0.5), f.percentile(0.95));
-        if (!worst || it.value().percentile(0.95) > screenTimes[worst].percentile(0.95))
-            worst = it.key();
-    }
-    const double sheetP95 = screenTimes[worst].percentile(0.95);
-    const double floorP95 = floorTimes[worst].percentile(0.95);
+    const int worst = bench.printTable("sheet");
+    const double sheetP95 = bench.screenP95(worst);
+    const double floorP95 = bench.floorP95(worst);
     std::printf("new selector keystroke p95 %.3f ms, floor p95 %.3f ms, %lld places (%.1fx the floor)\n", sheetP95,
                 floorP95, SyntheticGazetteer::defaultCount(), floorP95 > 0 ? sheetP95 / floorP95 : 0.0);
     locationService.terminate();

@@ -99,6 +99,37 @@ Control *rowOf(ListView *list, const QVariantList &indexPath)
     return row;
 }
 
+// Typing and pasting reach the same fields and refuse the same ones; only the entry differs.
+enum class Entry { Typed, Pasted };
+
+template<typename Editor> void enter(Editor *editor, const QString &text, Entry entry)
+{
+    if (entry == Entry::Pasted)
+        editor->pasteText(text);
+    else
+        editor->typeText(text);
+}
+
+bool enterText(const QObject *root, const QString &fieldName, const QString &text, Entry entry)
+{
+    QObject *object = reach<QObject>(root, fieldName);
+    if (!object)
+        return false;
+    if (auto *field = qobject_cast<TextField *>(object)) {
+        if (!field->isEnabled())
+            return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(field)));
+        enter(field, text, entry);
+        return true;
+    }
+    if (auto *area = qobject_cast<TextArea *>(object)) {
+        if (!area->isEnabled() || !area->isEditable())
+            return fail(QStringLiteral("%1 is read-only").arg(Reachability::describe(area)));
+        enter(area, text, entry);
+        return true;
+    }
+    return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
+}
+
 // The navigation pane whose back button a user sees: the one of the top layer.
 NavigationPane *topPane(const QObject *root)
 {
@@ -150,42 +181,12 @@ QString TestDriver::lastError()
 
 bool TestDriver::typeText(const QObject *root, const QString &fieldName, const QString &text)
 {
-    QObject *object = reach<QObject>(root, fieldName);
-    if (!object)
-        return false;
-    if (auto *field = qobject_cast<TextField *>(object)) {
-        if (!field->isEnabled())
-            return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(field)));
-        field->typeText(text);
-        return true;
-    }
-    if (auto *area = qobject_cast<TextArea *>(object)) {
-        if (!area->isEnabled() || !area->isEditable())
-            return fail(QStringLiteral("%1 is read-only").arg(Reachability::describe(area)));
-        area->typeText(text);
-        return true;
-    }
-    return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
+    return enterText(root, fieldName, text, Entry::Typed);
 }
 
 bool TestDriver::pasteText(const QObject *root, const QString &fieldName, const QString &text)
 {
-    QObject *object = reach<QObject>(root, fieldName);
-    if (!object)
-        return false;
-    if (auto *field = qobject_cast<TextField *>(object)) {
-        if (!field->isEnabled())
-            return fail(QStringLiteral("%1 is disabled").arg(Reachability::describe(field)));
-        field->pasteText(text);
-        return true;
-    }
-    if (auto *area = qobject_cast<TextArea *>(object)) {
-        if (!area->isEnabled() || !area->isEditable())
-            return fail(QStringLiteral("%1 is read-only").arg(Reachability::describe(area)));
-        area->pasteText(text);
-        return true;
-    }
-    return fail(QStringLiteral("%1 takes no text").arg(Reachability::describe(object)));
+    return enterText(root, fieldName, text, Entry::Pasted);
 }
 
 bool TestDriver::replaceText(const QObject *root, const QString &fieldName, const QString &text)

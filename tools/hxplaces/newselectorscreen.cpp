@@ -1,34 +1,16 @@
 #include "newselectorscreen.h"
 
+#include "networkstatus.h"
+
 #include <hx/trellan/label.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/newselector.h>
-
-#include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 
 using namespace hx::trellan;
 using namespace hx::trellan::places;
 using hx::platform::places::Place;
 
 namespace {
-
-// The desktop is online: say so as the phone's network service would, unless the session
-// already did, so that the sheet asks about data services only when told to.
-void publishDataServices()
-{
-    const QString root = qEnvironmentVariable("HX_PPS_ROOT");
-    if (root.isEmpty())
-        return;
-    const QString path = root + QStringLiteral("/services/networking/status_public");
-    if (QFileInfo::exists(path))
-        return;
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("@status_public\nip_ok::yes\n");
-}
 
 PlaceViewPage::PlaceType typeOf(const QString &kind)
 {
@@ -55,7 +37,7 @@ NewSelectorScreen::NewSelectorScreen(const QString &kind, QObject *parent)
     : NavigationPane(parent), m_answer(new Label(QStringLiteral("My Places: nothing yet")))
 {
     setObjectName(QStringLiteral("NewSelectorScreen"));
-    publishDataServices();
+    NetworkStatus::publishOnlineUnlessSaid();
     m_answer->setObjectName(QStringLiteral("Answer"));
     auto *page = new Page;
     page->setObjectName(QStringLiteral("MyPlacesStandIn"));

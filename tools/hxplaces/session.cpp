@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "networkstatus.h"
 #include "storeseeder.h"
 
 #include <hx/platform/places/gazetteer.h>
@@ -119,15 +120,7 @@ bool Session::writeNetworkStatus(QString *message)
 {
     // The desktop the simulator runs on is online; the picker card asks about data services
     // only when the phone's network service says they are off.
-    const QString path = m_root.path() + QStringLiteral("/pps/services/networking/status_public");
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    const QByteArray text = QByteArrayLiteral("@status_public\nip_ok::yes\n");
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
-        *message = QStringLiteral("cannot write the network status: ") + file.errorString();
-        return false;
-    }
-    return true;
+    return NetworkStatus::publishOnline(m_root.path() + QStringLiteral("/pps"), message);
 }
 
 QString Session::userStorePath(const QString &storePath)

@@ -1,3 +1,4 @@
+#include "locklines.h"
 #include "twoprocessplaces.h"
 
 #include <hx/platform/places/internalplacemanager.h>
@@ -7,6 +8,7 @@
 #include <hx/trellan/places/placemanagerui.h>
 
 #include "storefixture.h"
+#include "storeintegrity.h"
 #include "testroots.h"
 
 #include <QtCore/QFile>
@@ -17,41 +19,12 @@
 #include <QtCore/QTextStream>
 #include <QtTest/QtTest>
 
-#include <sqlite3.h>
-
 using namespace hx::platform::places;
 using namespace hx::test;
 using hx::system::SystemUi;
 using hx::trellan::places::PlaceManagerUI;
 
 namespace {
-
-QStringList g_lockLines;
-QtMessageHandler g_previousHandler = nullptr;
-
-void keepLockLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("locked"), Qt::CaseInsensitive)
-        || message.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-        g_lockLines.append(message);
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
-QString integrityOf(const QString &path)
-{
-    sqlite3 *db = nullptr;
-    QString result = QStringLiteral("cannot open");
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt *stmt = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
-            && sqlite3_step(stmt) == SQLITE_ROW)
-            result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return result;
-}
 
 int favoriteCount()
 {
@@ -81,14 +54,13 @@ private slots:
 
 void tst_TwoProcesses::init()
 {
-    g_lockLines.clear();
-    g_previousHandler = qInstallMessageHandler(keepLockLines);
+    twoprocesses::LockLines::start();
     SystemUi::clearHistory();
 }
 
 void tst_TwoProcesses::cleanup()
 {
-    qInstallMessageHandler(g_previousHandler);
+    twoprocesses::LockLines::stop();
     InternalPlaceManager::setFavoritesLimit(500);
 }
 
@@ -180,8 +152,9 @@ void tst_TwoProcesses::pickerAndApplication()
     for (const hx::system::SystemUiRecord &record : SystemUi::history())
         shown.append(record.toText());
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QLatin1Char('\n'))));
-    QVERIFY2(g_lockLines.isEmpty(), qPrintable(g_lockLines.join(QLatin1Char('\n'))));
-    QCOMPARE(integrityOf(roots.storePath()), QStringLiteral("ok"));
+    const QStringList lockLines = twoprocesses::LockLines::lines();
+    QVERIFY2(lockLines.isEmpty(), qPrintable(lockLines.join(QLatin1Char('\n'))));
+    QCOMPARE(StoreIntegrity::check(roots.storePath()), QStringLiteral("ok"));
 
     // Every pick is stored under the id it was given, re-picks on the shared place itself.
     QFile file(results);

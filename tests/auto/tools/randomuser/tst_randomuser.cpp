@@ -4,15 +4,13 @@
 
 #include <gazetteerfixture.h>
 #include <storefixture.h>
+#include <storeintegrity.h>
 #include <testroots.h>
 
-#include <QtCore/QFile>
 #include <QtCore/QProcess>
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QtTest>
-
-#include <sqlite3.h>
 
 using namespace hx::platform::places;
 using namespace hx::test;
@@ -51,21 +49,6 @@ int setting(const char *name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok && value > 0 ? value : fallback;
-}
-
-QString integrityOf(const QString &path)
-{
-    sqlite3 *db = nullptr;
-    QString result = QStringLiteral("cannot open");
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt *stmt = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
-            && sqlite3_step(stmt) == SQLITE_ROW)
-            result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return result;
 }
 
 QString lastLines(const QString &text, int count)
@@ -152,7 +135,7 @@ void tst_RandomUser::anyStepOnAnyScreen()
     QVERIFY2(out.contains(QLatin1String(" removed again\n")), qPrintable(failure));
     qInfo("%s", qPrintable(out.split(QLatin1Char('\n')).filter(QStringLiteral("random user: seed")).last()));
 
-    QCOMPARE(integrityOf(roots.storePath()), QStringLiteral("ok"));
+    QCOMPARE(StoreIntegrity::check(roots.storePath()), QStringLiteral("ok"));
     // What the user saved is there for the next program that opens the store.
     for (const QString &line : out.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^kept\t")))) {
         const QStringList fields = line.split(QLatin1Char('\t'));

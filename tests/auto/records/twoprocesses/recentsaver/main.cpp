@@ -2,6 +2,7 @@
 // new places and re-picks of the shared ones, one result line each into the output file.
 //   hx-recentsaver COUNT SEED OUTPUT
 // Exits 1 when a pick fails, a dialog is shown or the store reports a lock.
+#include "locklines.h"
 #include "twoprocessplaces.h"
 
 #include <hx/platform/places/place.h>
@@ -19,22 +20,6 @@
 using namespace hx::platform::places;
 using hx::trellan::places::PlaceManagerUI;
 
-namespace {
-
-QStringList g_lockLines;
-QtMessageHandler g_previousHandler = nullptr;
-
-void keepLockLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.contains(QLatin1String("locked"), Qt::CaseInsensitive)
-        || message.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-        g_lockLines.append(message);
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -49,7 +34,7 @@ int main(int argc, char **argv)
     if (!output.open(QIODevice::WriteOnly | QIODevice::Text))
         return 2;
     QTextStream out(&output);
-    g_previousHandler = qInstallMessageHandler(keepLockLines);
+    twoprocesses::LockLines::start();
 
     int failures = 0;
     std::printf("ready\n");
@@ -72,8 +57,9 @@ int main(int argc, char **argv)
     const QList<hx::system::SystemUiRecord> shown = hx::system::SystemUi::history();
     for (const hx::system::SystemUiRecord &record : shown)
         std::fprintf(stderr, "dialog shown: %s\n", qPrintable(record.toText()));
-    for (const QString &line : qAsConst(g_lockLines))
+    const QStringList lockLines = twoprocesses::LockLines::lines();
+    for (const QString &line : lockLines)
         std::fprintf(stderr, "lock reported: %s\n", qPrintable(line));
     std::printf("done %d picks, %d failed\n", count, failures);
-    return failures == 0 && shown.isEmpty() && g_lockLines.isEmpty() ? 0 : 1;
+    return failures == 0 && shown.isEmpty() && lockLines.isEmpty() ? 0 : 1;
 }

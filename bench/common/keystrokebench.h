@@ -1,0 +1,78 @@
+#ifndef HX_BENCH_KEYSTROKEBENCH_H
+#define HX_BENCH_KEYSTROKEBENCH_H
+
+#include <QtCore/QByteArray>
+#include <QtCore/QEventLoop>
+#include <QtCore/QMap>
+#include <QtCore/QObject>
+#include <QtCore/QString>
+#include <QtCore/QTimer>
+
+#include <functional>
+
+#include <benchmark/benchmark.h>
+
+#include "latencies.h"
+
+namespace hx {
+namespace bench {
+
+// Keystroke to a refreshed list, beside its floor in the same run: each query word of the
+// synthetic gazetteer typed one character at a time, every keystroke timed until the screen has
+// shown its list, then the same prefixes timed on the floor's SQL. Samples are kept per prefix
+// length so the table and the last line report the worst length's p95.
+class KeystrokeBench
+{
+public:
+    // Types one character and returns once the list is shown; false when it is not.
+    using Type = std::function<bool(const QString &character)>;
+    // Brings the screen back to its unfiltered list between words; false when it does not come.
+    using Reset = std::function<bool()>;
+    // The floor's rows for one folded prefix.
+    using Floor = std::function<int(const QByteArray &prefix)>;
+
+    static constexpr int ListTimeoutMs = 10000;
+
+    KeystrokeBench(Type type, Reset reset, const char *resetError, Floor floor);
+
+    // Registers the screen's benchmark under name and the floor's as "floor/keystroke", both with
+    // enough rounds over the words for a few hundred samples at every length.
+    void registerBenchmarks(const char *name);
+
+    // Prints the per-prefix table, the screen's columns headed by label; returns the prefix
+    // length whose screen p95 is the worst (0 when nothing ran).
+    int printTable(const char *label) const;
+    double screenP95(int length) const { return m_screenTimes.value(length).percentile(0.95); }
+    double floorP95(int length) const { return m_floorTimes.value(length).percentile(0.95); }
+
+    // Runs until sender's signal has been emitted and whatever was queued before it (the list
+    // view's own read of the model) has run; false after ListTimeoutMs.
+    template<typename Sender, typename Signal> static bool waitForQueued(const Sender *sender, Signal signal)
+    {
+        QEventLoop loop;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+        QObject::connect(sender, signal, &loop,
+                         [&loop] { QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection); });
+        timeout.start(ListTimeoutMs);
+        return loop.exec() == 0;
+    }
+
+private:
+    static int iterations();
+    void screenKeystroke(benchmark::State &state);
+    void floorKeystroke(benchmark::State &state);
+
+    Type m_type;
+    Reset m_reset;
+    const char *m_resetError;
+    Floor m_floor;
+    QMap<int, Latencies> m_screenTimes;
+    QMap<int, Latencies> m_floorTimes;
+};
+
+} // namespace bench
+} // namespace hx
+
+#endif
