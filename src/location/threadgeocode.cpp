@@ -5,13 +5,16 @@ namespace hx {
 namespace trellan {
 namespace places {
 
-ThreadGeocode::ThreadGeocode(const hx::platform::places::Address &address, int id) : m_address(address), m_id(id) { }
+ThreadGeocode::ThreadGeocode(const hx::platform::places::Address &address, int id) : m_address(address), m_id(id)
+{
+    // Made here, on the owner's thread, so the worker never changes the object's connections.
+    connect(this, &QThread::finished, this, &QObject::deleteLater);
+}
 
 ThreadGeocode::~ThreadGeocode() = default;
 
 void ThreadGeocode::run()
 {
-    connect(this, &QThread::finished, this, &QObject::deleteLater, Qt::UniqueConnection);
     const QList<hx::platform::places::Location> locations = PlaceUtils::geocode(m_address);
     emit geocodingFinished(m_address.label(), locations, m_id);
 }

@@ -287,22 +287,29 @@ bool QThreadPool::tryStart(QRunnable *runnable)
     return false;
 }
 
+// The pool makes a job of a function only after our hand-on, so the job is made here, wrapped,
+// and handed to the pool as a job: the pool's thread then sees it whole.
 void QThreadPool::start(std::function<void()> functionToRun, int priority)
 {
-    static const auto function
-        = real<void (*)(QThreadPool *, std::function<void()>, int)>("_ZN11QThreadPool5startESt8functionIFvvEEi");
-    std::function<void()> wrapped = annotated(std::move(functionToRun));
+    static const auto function = real<void (*)(QThreadPool *, QRunnable *, int)>("_ZN11QThreadPool5startEP9QRunnablei");
+    if (!functionToRun)
+        return;
+    QRunnable *job = QRunnable::create(annotated(std::move(functionToRun)));
     passEventQueue();
-    function(this, std::move(wrapped), priority);
+    function(this, job, priority);
 }
 
 bool QThreadPool::tryStart(std::function<void()> functionToRun)
 {
-    static const auto function
-        = real<bool (*)(QThreadPool *, std::function<void()>)>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
-    std::function<void()> wrapped = annotated(std::move(functionToRun));
+    static const auto function = real<bool (*)(QThreadPool *, QRunnable *)>("_ZN11QThreadPool8tryStartEP9QRunnable");
+    if (!functionToRun)
+        return false;
+    QRunnable *job = QRunnable::create(annotated(std::move(functionToRun)));
     passEventQueue();
-    return function(this, std::move(wrapped));
+    if (function(this, job))
+        return true;
+    delete job; // refused: nobody else owns it
+    return false;
 }
 
 bool QThreadPool::waitForDone(int msecs)

@@ -229,6 +229,23 @@ QImage paint(const ViewProperties &view, const QList<MapPin> &pins, const QStrin
     painter.end();
     return image;
 }
+// Receives the finished images on the application's thread. An object of the library's own,
+// so that the hand-over is delivered through the library like every other queued call (and the
+// race checker of the sanitizer builds sees it), not through the application object's handler.
+class ImageRelay : public QObject
+{
+public:
+    explicit ImageRelay(QObject *parent) : QObject(parent) { }
+};
+
+// Made on the application's thread and owned by the application, so it outlives the generators.
+QObject *applicationRelay(QCoreApplication *app)
+{
+    static QPointer<QObject> relay;
+    if (!relay)
+        relay = new ImageRelay(app);
+    return relay;
+}
 } // namespace
 
 QPointF MapImageGenerator::project(double latitude, double longitude) const
@@ -251,7 +268,7 @@ void MapImageGenerator::start()
     const QList<MapPin> pins = d->pins;
     const QString gazetteerPath = d->gazetteerPath;
     QCoreApplication *app = QCoreApplication::instance();
-    QObject *relay = (app && app->thread() == thread()) ? static_cast<QObject *>(app) : this;
+    QObject *relay = (app && app->thread() == thread()) ? applicationRelay(app) : this;
     QThreadPool::globalInstance()->start(QRunnable::create([self, relay, properties, pins, gazetteerPath] {
         const QImage painted = paint(properties, pins, gazetteerPath);
         QMetaObject::invokeMethod(

@@ -7,6 +7,7 @@
 #include "testroots.h"
 
 #include <QtCore/QMutex>
+#include <QtCore/QScopeGuard>
 #include <QtCore/QThreadPool>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -103,13 +104,13 @@ void tst_ReverseGeocodeRunnable::firstCandidateCarriesTheFixAccuracies()
     QVERIFY(service.start());
 
     auto *runnable = new ReverseGeocodeRunnable(43.5, -80.25, 30, 12);
-    QObject receiver;
     ReverseGeocodeRunnable *reported = nullptr;
     bool ok = false;
     Location location;
     int calls = 0;
-    QObject::connect(
-        runnable, &ReverseGeocodeRunnable::done, &receiver,
+    // Received by the test object, on the test's thread, the way the checker receives it.
+    const QMetaObject::Connection receiving = connect(
+        runnable, &ReverseGeocodeRunnable::done, this,
         [&](ReverseGeocodeRunnable *who, bool success, const Location &where) {
             ++calls;
             reported = who;
@@ -117,6 +118,7 @@ void tst_ReverseGeocodeRunnable::firstCandidateCarriesTheFixAccuracies()
             location = where;
         },
         Qt::QueuedConnection);
+    const auto stopReceiving = qScopeGuard([&receiving] { QObject::disconnect(receiving); });
     QVERIFY(QThreadPool::globalInstance()->tryStart(runnable));
     QVERIFY(SignalWaiter::waitFor([&] { return calls == 1; }));
     QCOMPARE(reported, runnable); // compared only: the pool has deleted it
