@@ -5,6 +5,7 @@
 #include <hx/platform/places/tags.h>
 #include <hx/system/localehandler.h>
 #include <hx/system/systemui.h>
+#include <hx/trellan/actionitem.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/places/currentcoordinate.h>
@@ -14,6 +15,7 @@
 #include <hx/trellan/places/newselectorcontrol.h>
 #include <hx/trellan/places/newselectorfilter.h>
 #include <hx/trellan/places/newselectorpage.h>
+#include <hx/trellan/places/newselectorpagetitle.h>
 #include <hx/trellan/places/newselectorsearchbar.h>
 #include <hx/trellan/places/pickerpreview.h>
 #include <hx/trellan/places/placemanagerui.h>
@@ -262,6 +264,11 @@ void tst_NewSelector::theSheetOpensOnTheRecents()
              qPrintable(text));
     QCOMPARE(selector.control()->filter()->getFilter(), int(NewSelectorFilter::All));
     QCOMPARE(SystemUi::visibleCount(), 0);
+    // The page's own title bar carries those texts, not some other bar on the sheet.
+    const NewSelectorPageTitle *bar = selector.sheet->firstPage()->pageTitle();
+    QCOMPARE(bar->title(), title);
+    QCOMPARE(bar->newEntryAction()->title(), QStringLiteral("New Entry"));
+    QCOMPARE(bar->cancelAction()->title(), QStringLiteral("Cancel"));
 }
 
 void tst_NewSelector::addingHomeFromAContact()
