@@ -115,6 +115,7 @@ bool LocationServer::setTrack(const QByteArray &text, QString *error)
         }
         steps.append(step);
     }
+    std::lock_guard<std::mutex> lock(d->mutex);
     d->steps = steps;
     return true;
 }
@@ -144,11 +145,14 @@ void LocationServer::setFixedPosition(double latitude, double longitude, double 
     dat.insert(QStringLiteral("provider"), QStringLiteral("gnss"));
     dat.insert(QStringLiteral("fix_type"), QStringLiteral("gnss_fix"));
     dat.insert(QStringLiteral("satellites"), QJsonArray({ satellite }));
-    d->steps = { LocationServerPrivate::Step { 0, fixReply(dat) } };
+    const QList<LocationServerPrivate::Step> steps { LocationServerPrivate::Step { 0, fixReply(dat) } };
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->steps = steps;
 }
 
 void LocationServer::setSilent()
 {
+    std::lock_guard<std::mutex> lock(d->mutex);
     d->steps.clear();
 }
 
@@ -329,6 +333,7 @@ void LocationServerPrivate::handleRequest(Client &client, const QByteArray &text
     client.active = true;
     client.id = requestId;
     client.step = 0;
+    const QList<Step> steps = currentSteps();
     client.nextStep = now + std::chrono::milliseconds(steps.isEmpty() ? 0 : steps.first().delayMs);
     client.nextStatus = now + std::chrono::milliseconds(statusIntervalMs);
     send(client, statusReply(client));
@@ -338,6 +343,7 @@ void LocationServerPrivate::sendDue(Client &client, Clock::time_point now)
 {
     if (!client.active)
         return;
+    const QList<Step> steps = currentSteps();
     while (client.step < steps.size() && client.nextStep <= now) {
         send(client, steps.at(client.step).reply);
         ++client.step;
@@ -350,13 +356,20 @@ void LocationServerPrivate::sendDue(Client &client, Clock::time_point now)
     }
 }
 
+QList<LocationServerPrivate::Step> LocationServerPrivate::currentSteps() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return steps;
+}
+
 int LocationServerPrivate::pollTimeout(Clock::time_point now) const
 {
     auto next = Clock::time_point::max();
+    const int stepCount = currentSteps().size();
     for (const Client &client : clients) {
         if (!client.active)
             continue;
-        if (client.step < steps.size())
+        if (client.step < stepCount)
             next = std::min(next, client.nextStep);
         if (statusIntervalMs > 0)
             next = std::min(next, client.nextStatus);

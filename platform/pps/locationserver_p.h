@@ -47,8 +47,11 @@ public:
     QByteArray errorReply(const QByteArray &id, const char *code, const char *text) const;
     bool writeStatusObject();
 
-    // Configuration: set before start(), except locationOn.
-    QList<Step> steps;
+    // The answer's steps, as the server thread takes them when it needs them: the position may
+    // move while it answers.
+    QList<Step> currentSteps() const;
+
+    // Configuration: set before start(), except locationOn and the steps.
     int statusIntervalMs = 1000;
     std::atomic<bool> locationOn { true };
 
@@ -57,7 +60,8 @@ public:
     UnixListener listener;
     std::vector<Client> clients;
 
-    mutable std::mutex mutex; // guards the request record below
+    mutable std::mutex mutex; // guards the steps and the request record below
+    QList<Step> steps;
     int requestCount = 0;
     QByteArray lastRequest;
 };

@@ -86,6 +86,7 @@ class tst_LocationServer : public QObject
 private slots:
     void answersWithTwoFixesOfDifferentAccuracy();
     void fixedPositionAnswersEveryRequestAndOnlyWhoAsked();
+    void aPositionMovedWhileAnsweringIsTheNextAnswer();
     void silentServiceSendsOnlyStatusReplies();
     void locationSwitchShowsInTheStatusObjectAndInReplies();
     void malformedRepliesAreSentAsScripted();
@@ -145,6 +146,27 @@ void tst_LocationServer::fixedPositionAnswersEveryRequestAndOnlyWhoAsked()
     }
     QCOMPARE(server.requestCount(), 3);
     QVERIFY(quiet.read(100).isEmpty());
+}
+
+// The simulator moves the position while the server thread answers: every answer is one of the
+// positions set, and the one set last is the one given after it.
+void tst_LocationServer::aPositionMovedWhileAnsweringIsTheNextAnswer()
+{
+    hx::test::TestRoots roots;
+    LocationServer server;
+    server.setFixedPosition(10, 20, 5);
+    server.setStatusInterval(0);
+    QVERIFY(server.start());
+    for (int move = 1; move <= 40; ++move) {
+        ControlClient client;
+        QVERIFY(client.request());
+        server.setFixedPosition(10 + move, 20, 5);
+        const double latitude = datOf(client.readLocation()).value(QStringLiteral("latitude")).toDouble();
+        QVERIFY2(latitude == 10 + move || latitude == 9 + move, qPrintable(QString::number(latitude)));
+    }
+    ControlClient last;
+    QVERIFY(last.request());
+    QCOMPARE(datOf(last.readLocation()).value(QStringLiteral("latitude")).toDouble(), 50.0);
 }
 
 void tst_LocationServer::silentServiceSendsOnlyStatusReplies()
