@@ -366,8 +366,8 @@ void DataEdit::onAddressTextChanging(QString text)
 
 void DataEdit::checkEnableSave()
 {
-    const bool enable
-        = !m_nameField->name()->text().trimmed().isEmpty() && !m_address->text().trimmed().isEmpty() && m_modified;
+    const bool enable = !m_geocoding && !m_nameField->name()->text().trimmed().isEmpty()
+        && !m_address->text().trimmed().isEmpty() && m_modified;
     emit enableSave(enable);
 }
 
@@ -379,6 +379,7 @@ void DataEdit::onAddressTextChanged(QString text)
     }
     m_address->setFocusPolicy(hx::trellan::FocusPolicy::None);
     m_lastGeocoded = text;
+    m_geocoding = true;
     emit loading();
     m_location = Location();
     emit addressChanged(text);
@@ -398,6 +399,7 @@ void DataEdit::showAddressText(const QString &text)
 
 void DataEdit::onGeocodingResult(Location location, bool success)
 {
+    m_geocoding = false;
     m_addressValidator->setValid(success);
     m_addressValidator->requestValidation();
     if (success) {

@@ -127,6 +127,8 @@ private:
     hx::platform::places::Location m_location;
     bool m_modified;
     bool m_savePending;
+    // Between loading() and the dock's answer Save stays disabled, whatever else is typed.
+    bool m_geocoding = false;
     qint64 m_duplicateId;
     DuplicatePlaceDialog *m_duplicateDialog;
     hx::platform::places::Place &m_place;
