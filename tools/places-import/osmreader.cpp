@@ -1,5 +1,7 @@
 #include "osmreader.h"
 
+#include <QtCore/QTemporaryFile>
+
 #include <osmium/handler.hpp>
 #include <osmium/handler/node_locations_for_ways.hpp>
 #include <osmium/index/map/sparse_file_array.hpp>
@@ -114,11 +116,18 @@ private:
 
 bool OsmReader::read(const QString &path, const Sink &sink, const Progress &progress, QString *error)
 {
+    // The node positions go to a temporary file of ours: the index's own would stay open after
+    // the read, one descriptor per extract.
+    QTemporaryFile positions;
+    if (!positions.open()) {
+        *error = positions.errorString();
+        return false;
+    }
     // libosmium reports unreadable input by exception; it ends here as an error value.
     try {
         const osmium::io::File file(path.toStdString());
         osmium::io::Reader reader(file, osmium::osm_entity_bits::node | osmium::osm_entity_bits::way);
-        LocationIndex index;
+        LocationIndex index(positions.handle());
         osmium::handler::NodeLocationsForWays<LocationIndex> locations(index);
         locations.ignore_errors(); // a way whose nodes lie outside the extract keeps the others
         Collector collector(sink);

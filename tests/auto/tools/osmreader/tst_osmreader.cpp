@@ -1,0 +1,83 @@
+#include "osmreader.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+namespace {
+
+const QByteArray EXTRACT = R"(<?xml version='1.0' encoding='UTF-8'?>
+<osm version="0.6" generator="tst_osmreader">
+  <node id="1" lat="43.4643" lon="-80.5204"><tag k="amenity" v="cafe"/><tag k="name" v="Lumen Coffee"/></node>
+  <node id="10" lat="43.4600" lon="-80.5000"/>
+  <node id="11" lat="43.4600" lon="-80.5020"/>
+  <node id="12" lat="43.4620" lon="-80.5020"/>
+  <way id="20">
+    <nd ref="10"/><nd ref="11"/><nd ref="12"/><nd ref="10"/>
+    <tag k="tourism" v="hotel"/><tag k="name" v="Walper Hotel"/>
+  </way>
+</osm>
+)";
+
+int openFiles()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size();
+}
+
+} // namespace
+
+class tst_OsmReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingAgainAndAgainLeavesNoFileOpen_data();
+    void readingAgainAndAgainLeavesNoFileOpen();
+};
+
+void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("added");
+
+    QTest::newRow("a node and a way") << EXTRACT << QStringList { "Lumen Coffee", "Walper Hotel" };
+    QTest::newRow("cut short") << EXTRACT.left(EXTRACT.indexOf("<way")) << QStringList();
+}
+
+// An import tool that reads extract after extract (and the fuzzer) must not run out of files.
+void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, added);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("extract.osm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    const int before = openFiles();
+    for (int round = 0; round < 5; ++round) {
+        QStringList names;
+        QString error;
+        const bool read = OsmReader::read(
+            path,
+            [&names](const OsmReader::Element &element) {
+                if (element.error.isEmpty())
+                    names << element.entry.name;
+            },
+            [](qint64, qint64) {}, &error);
+        QVERIFY2(read || !error.isEmpty(), "a refused extract says why");
+        if (!added.isEmpty()) {
+            QVERIFY2(read, qPrintable(error));
+            names.sort();
+            QCOMPARE(names, added);
+        }
+    }
+    QCOMPARE(openFiles(), before);
+}
+
+QTEST_GUILESS_MAIN(tst_OsmReader)
+#include "tst_osmreader.moc"
