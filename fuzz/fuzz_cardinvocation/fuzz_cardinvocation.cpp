@@ -3,6 +3,7 @@
 // invocation must survive a round trip through the line form; opening must never crash nor
 // answer before the user does anything.
 #include "cardwire_p.h"
+#include "finishinput.h"
 #include "previewercard.h"
 
 #include <hx/system/invokerequest.h>
@@ -55,5 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (answers != 0)
         __builtin_trap();
     QCoreApplication::processEvents();
+    hx::fuzz::finishInput();
     return 0;
 }

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes, read as a place URL another application shared, to the previewer card's
 // share preview. It must build a page or refuse, never crash, and never touch a stored place
 // whose id and name the URL does not both name.
+#include "finishinput.h"
+
 #include <hx/platform/places/place.h>
 #include <hx/trellan/places/cardinterface.h>
 #include <hx/trellan/places/placemanagerui.h>
@@ -49,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QScopedPointer<SharePreview> preview(CardInterface::createSharePreview(QUrl(text)));
     QCoreApplication::processEvents();
     preview.reset();
+    hx::fuzz::finishInput();
     hx::platform::places::Error::Type error = hx::platform::places::Error::None;
     QScopedPointer<Place> stored(PlaceManagerUI::getPlace(g_storedId, error, false));
     if (!stored || stored->name() != QLatin1String("Lumen Coffee") || !stored->isFavorite())
