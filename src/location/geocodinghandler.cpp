@@ -45,7 +45,6 @@ void GeocodingHandler::start(const QString &text, const hx::platform::places::Ad
     qRegisterMetaType<QList<Location>>("QList<hx::platform::places::Location>");
     connect(thread, &ThreadGeocode::geocodingFinished, this, &GeocodingHandler::onGeocodingFinished,
             Qt::QueuedConnection);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     retranslateUI();
     m_dialog->setActivityIndicatorVisible(true);
     m_dialog->show();

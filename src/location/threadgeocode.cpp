@@ -11,7 +11,12 @@ ThreadGeocode::ThreadGeocode(const hx::platform::places::Address &address, int i
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 
-ThreadGeocode::~ThreadGeocode() = default;
+ThreadGeocode::~ThreadGeocode()
+{
+    // The deferred delete can arrive while the thread still emits finished(); the derived part
+    // must outlive that.
+    wait();
+}
 
 void ThreadGeocode::run()
 {

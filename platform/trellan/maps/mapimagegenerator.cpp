@@ -229,24 +229,36 @@ QImage paint(const ViewProperties &view, const QList<MapPin> &pins, const QStrin
     painter.end();
     return image;
 }
-// Receives the finished images on the application's thread. An object of the library's own,
-// so that the hand-over is delivered through the library like every other queued call (and the
-// race checker of the sanitizer builds sees it), not through the application object's handler.
-class ImageRelay : public QObject
-{
-public:
-    explicit ImageRelay(QObject *parent) : QObject(parent) { }
-};
-
-// Made on the application's thread and owned by the application, so it outlives the generators.
-QObject *applicationRelay(QCoreApplication *app)
-{
-    static QPointer<QObject> relay;
-    if (!relay)
-        relay = new ImageRelay(app);
-    return relay;
-}
 } // namespace
+
+// Receives the finished images on the generator's thread. The image travels as the argument of
+// a queued signal, so the event queue owns the copy and frees it on this side.
+class MapImageGenerator::Relay : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Relay(QObject *parent) : QObject(parent)
+    {
+        connect(this, &Relay::painted, this, &Relay::deliver, Qt::QueuedConnection);
+    }
+
+signals:
+    void painted(QPointer<hx::trellan::maps::MapImageGenerator> generator, QImage image);
+
+private:
+    // A generator deleted meanwhile is simply skipped.
+    void deliver(const QPointer<MapImageGenerator> &generator, const QImage &image)
+    {
+        if (!generator)
+            return;
+        {
+            QMutexLocker locker(&generator->d->mutex);
+            generator->d->image = image;
+            generator->d->finished = true;
+        }
+        emit generator->finished(generator);
+    }
+};
 
 QPointF MapImageGenerator::project(double latitude, double longitude) const
 {
@@ -258,35 +270,37 @@ QImage MapImageGenerator::render() const
     return paint(d->properties, d->pins, d->gazetteerPath);
 }
 
+MapImageGenerator::Relay *MapImageGenerator::relay()
+{
+    // Made on the application's thread and owned by the application, so it outlives the
+    // generators there; a generator on another thread has a relay of its own.
+    static QPointer<Relay> applicationRelay;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || app->thread() != thread()) {
+        Relay *own = findChild<Relay *>(QString(), Qt::FindDirectChildrenOnly);
+        return own ? own : new Relay(this);
+    }
+    if (!applicationRelay)
+        applicationRelay = new Relay(app);
+    return applicationRelay;
+}
+
 void MapImageGenerator::start()
 {
     emit started();
-    // The job works on copies and hands the image over on the generator's thread, so a
-    // generator deleted meanwhile is simply skipped.
+    // The job works on copies and hands the image over through the relay.
     QPointer<MapImageGenerator> self(this);
     const ViewProperties properties = d->properties;
     const QList<MapPin> pins = d->pins;
     const QString gazetteerPath = d->gazetteerPath;
-    QCoreApplication *app = QCoreApplication::instance();
-    QObject *relay = (app && app->thread() == thread()) ? applicationRelay(app) : this;
+    Relay *relay = this->relay();
     QThreadPool::globalInstance()->start(QRunnable::create([self, relay, properties, pins, gazetteerPath] {
-        const QImage painted = paint(properties, pins, gazetteerPath);
-        QMetaObject::invokeMethod(
-            relay,
-            [self, painted] {
-                if (!self)
-                    return;
-                {
-                    QMutexLocker locker(&self->d->mutex);
-                    self->d->image = painted;
-                    self->d->finished = true;
-                }
-                emit self->finished(self);
-            },
-            Qt::QueuedConnection);
+        emit relay->painted(self, paint(properties, pins, gazetteerPath));
     }));
 }
 
 } // namespace maps
 } // namespace trellan
 } // namespace hx
+
+#include "mapimagegenerator.moc"

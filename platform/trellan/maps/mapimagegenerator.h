@@ -54,6 +54,9 @@ signals:
     void finished(hx::trellan::maps::MapImageGenerator *generator);
 
 private:
+    class Relay;
+    Relay *relay();
+
     struct Private;
     QScopedPointer<Private> d;
 };
