@@ -136,5 +136,5 @@ function(hx_add_test)
         set(no_glib "QT_NO_GLIB=1;")
     endif()
     set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "${no_glib}QT_QPA_PLATFORM=offscreen;HX_SOURCE_DIR=${PROJECT_SOURCE_DIR};HX_BINARY_DIR=${PROJECT_BINARY_DIR};TSAN_OPTIONS=suppressions=${PROJECT_BINARY_DIR}/tsan.supp:second_deadlock_stack=1;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        ENVIRONMENT "${no_glib}QT_QPA_PLATFORM=offscreen;HX_SOURCE_DIR=${PROJECT_SOURCE_DIR};HX_BINARY_DIR=${PROJECT_BINARY_DIR};TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:second_deadlock_stack=1;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endfunction()

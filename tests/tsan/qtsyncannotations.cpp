@@ -29,8 +29,13 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <new>
+#include <thread>
 
 namespace {
 
@@ -51,6 +56,37 @@ void passEventQueue()
 {
     __tsan_acquire(&g_eventQueue);
     __tsan_release(&g_eventQueue);
+}
+
+// Qt posts a queued call inside its own function, before the sender hands the token on, so a
+// receiver could take the event before the hand-on. A receiver therefore waits, briefly, until no
+// other thread is inside an emit or post of ours.
+std::atomic<int> g_threadsPosting { 0 };
+thread_local int t_postingDepth = 0;
+
+class Posting
+{
+public:
+    Posting()
+    {
+        if (t_postingDepth++ == 0)
+            g_threadsPosting.fetch_add(1);
+    }
+    ~Posting()
+    {
+        if (--t_postingDepth == 0)
+            g_threadsPosting.fetch_sub(1);
+    }
+};
+
+void receiveFromEventQueue()
+{
+    const int self = t_postingDepth > 0 ? 1 : 0;
+    // Bounded: a sender blocked inside its emit (a direct slot that waits) must not stall us.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+    while (g_threadsPosting.load() > self && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    passEventQueue();
 }
 
 template<typename Function> Function real(const char *name)
@@ -151,6 +187,7 @@ void QMetaObject::activate(QObject *sender, const QMetaObject *metaObject, int l
 {
     static const auto function
         = real<void (*)(QObject *, const QMetaObject *, int, void **)>("_ZN11QMetaObject8activateEP7QObjectPKS_iPPv");
+    Posting posting;
     passEventQueue();
     function(sender, metaObject, localSignalIndex, argv);
     passEventQueue();
@@ -160,6 +197,7 @@ void QMetaObject::activate(QObject *sender, int signalOffset, int localSignalInd
 {
     static const auto function
         = real<void (*)(QObject *, int, int, void **)>("_ZN11QMetaObject8activateEP7QObjectiiPPv");
+    Posting posting;
     passEventQueue();
     function(sender, signalOffset, localSignalIndex, argv);
     passEventQueue();
@@ -169,6 +207,7 @@ void QCoreApplication::postEvent(QObject *receiver, QEvent *event, int priority)
 {
     static const auto function
         = real<void (*)(QObject *, QEvent *, int)>("_ZN16QCoreApplication9postEventEP7QObjectP6QEventi");
+    Posting posting;
     passEventQueue();
     function(receiver, event, priority);
     passEventQueue();
@@ -180,6 +219,7 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
 {
     static const auto function = real<bool (*)(QObject *, QtPrivate::QSlotObjectBase *, Qt::ConnectionType, void *)>(
         "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
+    Posting posting;
     passEventQueue();
     const bool invoked = function(object, slot, type, ret);
     passEventQueue();
@@ -189,10 +229,48 @@ bool QMetaObject::invokeMethodImpl(QObject *object, QtPrivate::QSlotObjectBase *
 bool QObject::event(QEvent *event)
 {
     static const auto function = real<bool (*)(QObject *, QEvent *)>("_ZN7QObject5eventEP6QEvent");
-    passEventQueue();
+    receiveFromEventQueue();
     const bool handled = function(this, event);
     passEventQueue();
     return handled;
+}
+
+// An object's end. Destroying a receiver reads its senders under their locks, and a sender
+// destroyed on another thread waits for those locks before it is freed; both locks are Qt's. A
+// lock the sanitizer sees stands for them: destructions take turns, waiting only briefly, so a
+// destructor that waits for another thread never stalls it for good.
+namespace {
+// Made once and never destroyed: objects still end after the program's statics are gone.
+std::recursive_mutex &objectEnds()
+{
+    static auto *const mutex = new std::recursive_mutex;
+    return *mutex;
+}
+
+bool takeTurn()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+    while (!objectEnds().try_lock()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+} // namespace
+
+QObject::~QObject()
+{
+    static const auto function = real<void (*)(QObject *)>("_ZN7QObjectD2Ev");
+    // The events still queued for the object are freed here, like delivered ones.
+    receiveFromEventQueue();
+    const bool turn = takeTurn();
+    function(this);
+    // Qt's destructor has freed the private part; the member left to destroy here must not
+    // free it again.
+    new (&d_ptr) QScopedPointer<QObjectData>();
+    if (turn)
+        objectEnds().unlock();
 }
 
 // A QThread's end, seen by the thread that waits for it.
