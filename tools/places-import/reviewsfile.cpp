@@ -84,8 +84,12 @@ GazetteerReview ReviewsFile::parse(const QJsonObject &object, const QDir &folder
 bool ReviewsFile::parseDate(const QJsonValue &value, qint64 *seconds)
 {
     if (value.isDouble()) {
-        *seconds = qint64(value.toDouble());
-        return value.toDouble() >= 0;
+        // Up to the last second of year 9999, the last a written date can name.
+        const double number = value.toDouble();
+        if (!(number >= 0 && number <= 253402300799.0))
+            return false;
+        *seconds = qint64(number);
+        return true;
     }
     const QString text = value.toString().trimmed();
     QDateTime time = QDateTime::fromString(text, Qt::ISODate);

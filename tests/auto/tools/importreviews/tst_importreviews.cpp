@@ -176,6 +176,8 @@ void tst_ImportReviews::aReviewLineIsStoredOrSkippedWithItsReason_data()
         "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
     row("negative seconds", R"("author": "Ana", "rating": 3, "text": "Old", "date": -1)",
         "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
+    row("seconds past any calendar", R"("author": "Ana", "rating": 3, "text": "Far", "date": 1.7e114)",
+        "no date, or not an ISO 8601 date or seconds since 1970", "", 0, "");
     QTest::newRow("no such place") << QByteArray("{\"place\": \"Nowhere Diner\", " + good + "}\n")
                                    << QStringLiteral("no point of interest named \"Nowhere Diner\"") << QString()
                                    << qint64(0) << QString();
