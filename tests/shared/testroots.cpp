@@ -2,6 +2,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QThreadPool>
 
 namespace hx {
 namespace test {
@@ -32,6 +33,8 @@ TestRoots::TestRoots()
 
 TestRoots::~TestRoots()
 {
+    // The background jobs a test started still read these files and variables.
+    QThreadPool::globalInstance()->waitForDone();
     for (auto it = m_wasSet.constBegin(); it != m_wasSet.constEnd(); ++it) {
         if (it.value())
             qputenv(it.key().constData(), m_saved.value(it.key()));
