@@ -21,6 +21,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLocale>
+#include <QtCore/QPointer>
 #include <QtCore/QRegExp>
 #include <QtCore/QThreadPool>
 
@@ -170,8 +171,16 @@ void MapHolder::geocodeAndShowMap(bool geocode)
 void MapHolder::onAddressChanged(const Address &address)
 {
     auto *job = new ThreadGeocode(address, -1);
-    connect(job, &ThreadGeocode::geocodingFinished, this, &MapHolder::onGeocodingFinished, Qt::QueuedConnection);
-    connect(job, &QThread::finished, job, &QObject::deleteLater);
+    // The answer is taken on the thread's own object, so a holder closed meanwhile never has a
+    // connection cut while the thread emits; its answer is simply dropped.
+    QPointer<MapHolder> holder(this);
+    connect(
+        job, &ThreadGeocode::geocodingFinished, job,
+        [holder](const QString &text, const QList<Location> &locations, int id) {
+            if (holder)
+                holder->onGeocodingFinished(text, locations, id);
+        },
+        Qt::QueuedConnection);
     job->start();
     setMapShown(false);
     m_indicator->start();
