@@ -1,5 +1,7 @@
 #include "cardwire_p.h"
 
+#include <hx/pps/plainjson.h>
+
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 
@@ -15,8 +17,12 @@ QByteArray line(const QJsonObject &object)
 
 bool readObject(const QByteArray &line, QJsonObject *object)
 {
+    // A line from the socket is untrusted: Qt's reader leaks on a member named twice.
+    const QByteArray text = line.trimmed();
+    if (!hx::pps::isPlainJson(text))
+        return false;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(line.trimmed(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     *object = document.object();

@@ -1,5 +1,6 @@
 #include "previewercard.h"
 
+#include <hx/pps/plainjson.h>
 #include <hx/trellan/places/cardinterface.h>
 #include <hx/trellan/places/cardsutils.h>
 #include <hx/trellan/places/pickerpreview.h>
@@ -51,7 +52,10 @@ qint64 placeIdOf(const hx::system::InvokeRequest &request)
     QByteArray data = request.data().trimmed();
     if (data.startsWith("JSON "))
         data = data.mid(5);
-    const QJsonValue fromData = QJsonDocument::fromJson(data).object().value(CardsUtils::METADATA_KEY_PLACE_ID);
+    // The invoker's data is untrusted: Qt's reader leaks on a member named twice.
+    const QJsonValue fromData = hx::pps::isPlainJson(data)
+        ? QJsonDocument::fromJson(data).object().value(CardsUtils::METADATA_KEY_PLACE_ID)
+        : QJsonValue();
     const QVariant fromMetadata = request.metadata().value(CardsUtils::METADATA_KEY_PLACE_ID);
     const qint64 id = fromData.isDouble() ? qint64(fromData.toDouble()) : fromMetadata.toLongLong();
     return id >= 1 ? id : -1;

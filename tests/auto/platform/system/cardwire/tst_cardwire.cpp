@@ -32,6 +32,8 @@ void tst_CardWire::perimeterOfAnInvocation_data()
     QTest::newRow("past an int") << QByteArray("99999999999") << false << 0;
     QTest::newRow("a fraction") << QByteArray("1.5") << false << 0;
     QTest::newRow("a text") << QByteArray("\"1\"") << false << 0;
+    // A line that names a member twice is refused whole: Qt's reader would leak on it.
+    QTest::newRow("named twice") << QByteArray("1,\"perimeter\":2") << false << 0;
 }
 
 void tst_CardWire::perimeterOfAnInvocation()
