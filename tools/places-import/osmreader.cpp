@@ -1,5 +1,7 @@
 #include "osmreader.h"
 
+#include <hx/platform/places/gazetteerwriter.h>
+
 #include <QtCore/QTemporaryFile>
 
 #include <osmium/handler.hpp>
@@ -107,6 +109,8 @@ private:
             entry.kind = GazetteerEntry::Address;
             entry.name = entry.street;
         }
+        // Damaged tags can leave nothing to name the place by; the writer's own rules say so.
+        element.error = hx::platform::places::GazetteerWriter::validate(entry);
         m_sink(element);
     }
 

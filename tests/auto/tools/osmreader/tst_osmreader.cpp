@@ -1,5 +1,7 @@
 #include "osmreader.h"
 
+#include <hx/platform/places/gazetteerwriter.h>
+
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
@@ -34,6 +36,8 @@ class tst_OsmReader : public QObject
 private slots:
     void readingAgainAndAgainLeavesNoFileOpen_data();
     void readingAgainAndAgainLeavesNoFileOpen();
+    void everyEntryHandedOnIsOneTheGazetteerTakes_data();
+    void everyEntryHandedOnIsOneTheGazetteerTakes();
 };
 
 void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen_data()
@@ -77,6 +81,46 @@ void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen()
         }
     }
     QCOMPARE(openFiles(), before);
+}
+
+void tst_OsmReader::everyEntryHandedOnIsOneTheGazetteerTakes_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    // Attribute names damaged: a node without its position, a tag without its value.
+    QTest::newRow("damaged attributes") << QByteArray(R"(<?xml version="1.0" encoding="UTF-8"?>
+<osm version="0.6" generator="test">
+ <node id="1" laN6osmium8io_lon="-80.5210" version="1"><tag k="amenity" v="cafe"/><tag k="name" v="Lumen Cafe"/></node>
+ <node id="3" lat="43.4651" lon="-80.5211" version="1"/>
+ <way id="7" version="1"><nd ref="2"/><nd ref="7"/><tag k="shop" v="bakery"/><tag k="name" v="Bread"/></way>
+ <node id="4" lat="43.47" lon="-80.52" version="1"><tag k="addr:housenumber" t="200"/><tag k="addr:street" vx="University Ave W"/><tag k="addr:city" v="Waterloo"/></node>
+</osm>
+)");
+}
+
+// What the reader hands on to be added, the gazetteer writer accepts.
+void tst_OsmReader::everyEntryHandedOnIsOneTheGazetteerTakes()
+{
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("extract.osm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    QStringList refused;
+    QString error;
+    OsmReader::read(
+        path,
+        [&refused](const OsmReader::Element &element) {
+            const QString reason = hx::platform::places::GazetteerWriter::validate(element.entry);
+            if (element.error.isEmpty() && !reason.isEmpty())
+                refused << element.label + QStringLiteral(" \"") + element.entry.name + QStringLiteral("\": ") + reason;
+        },
+        [](qint64, qint64) {}, &error);
+    QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(tst_OsmReader)
