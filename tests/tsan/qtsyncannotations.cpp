@@ -273,6 +273,16 @@ QObject::~QObject()
         objectEnds().unlock();
 }
 
+// A thread's object takes queued calls in its own handler, not in QObject's.
+bool QThread::event(QEvent *event)
+{
+    static const auto function = real<bool (*)(QThread *, QEvent *)>("_ZN7QThread5eventEP6QEvent");
+    receiveFromEventQueue();
+    const bool handled = function(this, event);
+    passEventQueue();
+    return handled;
+}
+
 // A QThread's end, seen by the thread that waits for it.
 void QThread::start(Priority priority)
 {
