@@ -22,6 +22,16 @@ const QByteArray EXTRACT = R"(<?xml version='1.0' encoding='UTF-8'?>
 </osm>
 )";
 
+// The extract as a file in folder; empty when it cannot be written.
+QString writeExtract(const QTemporaryDir &folder, const QByteArray &content)
+{
+    const QString path = folder.filePath(QStringLiteral("extract.osm"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
 int openFiles()
 {
     return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size();
@@ -56,11 +66,8 @@ void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen()
     QFETCH(QStringList, added);
 
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("extract.osm"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    const QString path = writeExtract(folder, content);
+    QVERIFY(!path.isEmpty());
 
     const int before = openFiles();
     for (int round = 0; round < 5; ++round) {
@@ -104,11 +111,8 @@ void tst_OsmReader::everyEntryHandedOnIsOneTheGazetteerTakes()
     QFETCH(QByteArray, content);
 
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("extract.osm"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    const QString path = writeExtract(folder, content);
+    QVERIFY(!path.isEmpty());
 
     QStringList refused;
     QString error;
