@@ -5,14 +5,10 @@
 #include "cardwire_p.h"
 #include "finishinput.h"
 #include "previewercard.h"
+#include "startscreens.h"
 
 #include <hx/system/invokerequest.h>
 #include <hx/trellan/navigationpane.h>
-#include <hx/trellan/places/placeutils.h>
-
-#include <QtCore/QLoggingCategory>
-#include <QtCore/QTemporaryDir>
-#include <QtGui/QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,17 +18,7 @@ using hx::system::InvokeRequest;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("*=false"));
-    static QTemporaryDir roots;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own event dispatcher: a GLib one per thread keeps its context where the leak check
-    // cannot see it while a geocoding thread still runs.
-    qputenv("QT_NO_GLIB", "1");
-    qputenv("HX_PLACES_DB", roots.filePath(QStringLiteral("places.db")).toUtf8());
-    qputenv("HX_GAZETTEER_DB", roots.filePath(QStringLiteral("gazetteer.db")).toUtf8());
-    qputenv("HX_PPS_ROOT", roots.filePath(QStringLiteral("pps")).toUtf8());
-    static QGuiApplication application(*argc, *argv);
-    hx::trellan::places::PlaceUtils::init();
+    hx::fuzz::startScreens(argc, argv);
     return 0;
 }
 

@@ -2,18 +2,15 @@
 // share preview. It must build a page or refuse, never crash, and never touch a stored place
 // whose id and name the URL does not both name.
 #include "finishinput.h"
+#include "startscreens.h"
 
 #include <hx/platform/places/place.h>
 #include <hx/trellan/places/cardinterface.h>
 #include <hx/trellan/places/placemanagerui.h>
-#include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/sharepreview.h>
 
-#include <QtCore/QLoggingCategory>
 #include <QtCore/QScopedPointer>
-#include <QtCore/QTemporaryDir>
 #include <QtCore/QUrl>
-#include <QtGui/QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
@@ -27,17 +24,7 @@ qint64 g_storedId = -1;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("*=false"));
-    static QTemporaryDir roots;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own event dispatcher: a GLib one per thread keeps its context where the leak check
-    // cannot see it while a geocoding thread still runs.
-    qputenv("QT_NO_GLIB", "1");
-    qputenv("HX_PLACES_DB", roots.filePath(QStringLiteral("places.db")).toUtf8());
-    qputenv("HX_GAZETTEER_DB", roots.filePath(QStringLiteral("gazetteer.db")).toUtf8());
-    qputenv("HX_PPS_ROOT", roots.filePath(QStringLiteral("pps")).toUtf8());
-    static QGuiApplication application(*argc, *argv);
-    PlaceUtils::init();
+    hx::fuzz::startScreens(argc, argv);
     // One stored place the URLs may name, or only pretend to.
     Place place(QStringLiteral("Lumen Coffee"),
                 hx::platform::places::Location(hx::platform::places::Coordinates(43.4643, -80.5204),
