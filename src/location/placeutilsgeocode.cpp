@@ -38,6 +38,29 @@ QString geocodingQuery(const Address &address)
     return query.replace(lineBreaks, QStringLiteral(" "));
 }
 
+// Only the street, town or region of the address was found, not the address itself.
+bool coarserThanAddress(const hx::platform::places::Place &place)
+{
+    const QString level = place.auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString();
+    return !level.isEmpty() && level != QLatin1String("address");
+}
+
+// The caller's address labelled with what was found, so that screens showing the label say where
+// the position stands ("Waterloo, Ontario, Canada"); the typed street is kept.
+Address saidAsFound(Address address, const Address &found)
+{
+    if (address.street().isEmpty())
+        address.setStreet(address.label());
+    address.setLabel(found.label());
+    if (address.city().isEmpty())
+        address.setCity(found.city());
+    if (address.region().isEmpty())
+        address.setRegion(found.region());
+    if (address.country().isEmpty())
+        address.setCountry(found.country());
+    return address;
+}
+
 } // namespace
 
 QList<Location> PlaceUtils::geocode(const Address &address)
@@ -67,7 +90,7 @@ QList<Location> PlaceUtils::geocode(const Address &address)
             continue;
         Location location = place->location(0);
         const Address found = location.address();
-        location.setAddress(address);
+        location.setAddress(coarserThanAddress(*place) ? saidAsFound(address, found) : address);
         hx::platform::places::LocationPrivate::setCoordinates(location, location.coordinates(), found);
         list.append(location);
     }
