@@ -12,8 +12,10 @@
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/searchresultgroup.h>
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
+#include <QtCore/QThread>
 
 namespace hx {
 namespace trellan {
@@ -25,7 +27,7 @@ using hx::platform::places::Location;
 
 namespace {
 
-enum { GeocodeLimit = 30 };
+enum { GeocodeLimit = 30, FixWaitMs = 3000, FixPollMs = 20 };
 
 QString geocodingQuery(const Address &address)
 {
@@ -72,6 +74,12 @@ QList<Location> PlaceUtils::geocode(const Address &address)
 
     Coordinates near;
     const CurrentCoordinate *fix = GetGeolocation::getCoordinate(genericRequest);
+    // The first ask starts a run: an address whose street the data lacks is placed in the town
+    // around the user, so the run that is under way is worth its short wait on this thread.
+    QElapsedTimer waited;
+    waited.start();
+    while (!fix->isUsable() && GetGeolocation::isRunning(genericRequest) && waited.elapsed() < FixWaitMs)
+        QThread::msleep(FixPollMs);
     if (fix->isUsable()) {
         const SelectorCoordinate position = fix->value();
         near = Coordinates(position.latitude(), position.longitude());

@@ -168,11 +168,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("extract");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("street");
-        QTest::newRow("a number the street does not have: the street")
+        QTest::addColumn<double>("aside"); // degrees north of the record still on the street's line
+        QTest::newRow("a number the street does not have: the street, named along its line")
             << QStringLiteral(HX_WEST_OAKLAND) << "99 Wood Street"
-            << "Wood Street";
-        QTest::newRow("a street without a number") << QStringLiteral(HX_KIRCHBERG) << "Goethestraße"
-                                                   << "Goethestraße";
+            << "Wood Street" << 0.0004;
+        QTest::newRow("a street without a number, among houses of other streets")
+            << QStringLiteral(HX_KIRCHBERG) << "Goethestraße"
+            << "Goethestraße" << 0.0;
     }
 
     // The street's record stands on the street, and the service names the street there.
@@ -181,13 +183,14 @@ private Q_SLOTS:
         QFETCH(QString, extract);
         QFETCH(QString, text);
         QFETCH(QString, street);
+        QFETCH(double, aside);
         QVERIFY(import(extract));
         const QSharedPointer<Place> found = geocoded(text);
         QVERIFY2(found, qPrintable(text));
         QCOMPARE(found->name(), street);
         const Coordinates at = found->location(0).coordinates();
-        // On the street and a few metres aside, the street or a house of it names the place.
-        for (const Coordinates &position : { at, Coordinates(at.latitude() + 0.0002, at.longitude()) }) {
+        // On the street's point and farther along it, the street or a house of it names the place.
+        for (const Coordinates &position : { at, Coordinates(at.latitude() + aside, at.longitude()) }) {
             const QString named = where(m_roots->gazetteerPath(), position).value(QLatin1String("street")).toString();
             QVERIFY2(named.endsWith(street), qPrintable(named));
         }
