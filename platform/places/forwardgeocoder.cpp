@@ -94,15 +94,16 @@ QList<ForwardGeocoder::Match> ForwardGeocoder::fallback(const Gazetteer &gazette
             const QStringList named = TextFolding::words(
                 QStringList { entry.name, entry.city, entry.region, entry.country }.join(QLatin1Char(' ')));
             if (isStreetRecord(entry) && TextFolding::matchesAll(street, named))
-                return { { entry, StreetLevel } };
+                return { { entry, StreetLevel, true } };
         }
     }
     GazetteerEntry town = LocalityFallback::find(gazetteer, text, latitude, longitude);
-    if (town.id < 0 && !qIsNaN(latitude) && !qIsNaN(longitude))
+    // A town the data does not know is no reason to take the user's.
+    if (town.id < 0 && !qIsNaN(latitude) && !qIsNaN(longitude) && !StreetWords::namesPlaceAfterStreet(words))
         town = gazetteer.nearest(latitude, longitude, GazetteerEntry::Locality, 1, TownReachMetres).value(0);
     if (town.id < 0)
         return {};
-    return { { town, TownLevel } };
+    return { { town, TownLevel, true } };
 }
 
 QSharedPointer<AbstractPlace> ForwardGeocoder::placeOf(const Match &match)
@@ -117,6 +118,8 @@ QSharedPointer<AbstractPlace> ForwardGeocoder::placeOf(const Match &match)
     QList<AuxiliaryData> data = place->auxiliaryData();
     if (!data.isEmpty()) {
         data.first().setProperty(QStringLiteral("geocodedLevel"), QLatin1String(level.name));
+        if (match.partial)
+            data.first().setProperty(QStringLiteral("geocodedPartly"), true);
         place->setAuxiliaryDataList(data);
     }
     return QSharedPointer<AbstractPlace>(place);

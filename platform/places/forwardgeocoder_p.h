@@ -17,7 +17,8 @@ class Gazetteer;
 
 // The forward geocoder behind the address group: full places for an address text near a
 // position, finest first, each saying how precisely it stands for the text (the first auxiliary
-// data's "geocodedLevel" and the position's horizontal accuracy). In turn: addresses, streets and
+// data's "geocodedLevel", its "geocodedPartly" when only the street or the town of the text was
+// found, and the position's horizontal accuracy). In turn: addresses, streets and
 // areas that match the whole text (for a street address, addresses only); else the places whose
 // name or address holds every word, nearest first; else the street without its house number;
 // else the town a street address names, or the town around the position. A word of a street
@@ -37,6 +38,7 @@ private:
     {
         GazetteerEntry entry;
         Level level;
+        bool partial = false; // only part of the text was found: the street or the town
     };
     static QList<Match> matches(const Gazetteer &gazetteer, const QString &text, double latitude, double longitude,
                                 int wanted, bool *hasMore);

@@ -40,6 +40,29 @@ bool StreetWords::looksLikeStreetAddress(const QStringList &words)
         || std::any_of(words.cbegin(), words.cend(), isStreetWord);
 }
 
+bool StreetWords::namesPlaceAfterStreet(const QStringList &words)
+{
+    static const QSet<QString> directions
+        = { QStringLiteral("n"),     QStringLiteral("s"),     QStringLiteral("e"),    QStringLiteral("w"),
+            QStringLiteral("ne"),    QStringLiteral("nw"),    QStringLiteral("se"),   QStringLiteral("sw"),
+            QStringLiteral("north"), QStringLiteral("south"), QStringLiteral("east"), QStringLiteral("west"),
+            QStringLiteral("nord"),  QStringLiteral("sud"),   QStringLiteral("est"),  QStringLiteral("ouest") };
+    int after = words.size();
+    for (int i = words.size() - 1; i >= 0; --i) {
+        if (isStreetWord(words.at(i))) {
+            after = i + 1;
+            break;
+        }
+    }
+    for (int i = after; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        const bool hasDigit = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
+        if (!hasDigit && !directions.contains(word))
+            return true;
+    }
+    return false;
+}
+
 QStringList StreetWords::withoutHouseNumbers(const QStringList &words)
 {
     QStringList kept;

@@ -19,6 +19,9 @@ public:
     static bool isHouseNumber(const QString &word);
     // Several words with a house number first or last, or a street word among them.
     static bool looksLikeStreetAddress(const QStringList &words);
+    // Whether words after the street's last street word name a place ("…Lane, Atlantis"), not only
+    // a direction or a postal code ("…Ave W").
+    static bool namesPlaceAfterStreet(const QStringList &words);
     // The words without their house numbers.
     static QStringList withoutHouseNumbers(const QStringList &words);
 };

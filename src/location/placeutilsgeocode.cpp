@@ -40,11 +40,10 @@ QString geocodingQuery(const Address &address)
     return query.replace(lineBreaks, QStringLiteral(" "));
 }
 
-// Only the street, town or region of the address was found, not the address itself.
+// Only the street or the town of the address was found, not the address itself.
 bool coarserThanAddress(const hx::platform::places::Place &place)
 {
-    const QString level = place.auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString();
-    return !level.isEmpty() && level != QLatin1String("address");
+    return place.auxiliaryData().value(0).property(QStringLiteral("geocodedPartly")).toBool();
 }
 
 // The caller's address labelled with what was found, so that screens showing the label say where

@@ -140,6 +140,8 @@ private Q_SLOTS:
             << "99 Erb Street West" << kitchener << "Erb Street West"
             << "Ontario"
             << "street" << 250.0;
+        QTest::newRow("an unknown street in a town the data does not know: not the user's town")
+            << "9 Nowhere Lane, Atlantis" << kitchener << QString() << QString() << QString() << 0.0;
         QTest::newRow("an unknown street named by no town, no position")
             << "8 King St N" << Coordinates() << QString() << QString() << QString() << 0.0;
         QTest::newRow("nothing at any level")
