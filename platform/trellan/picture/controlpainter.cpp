@@ -712,6 +712,9 @@ void ControlPainter::paintAsset(const Image &image, const QUrl &source, const QR
     if (source.isEmpty() || rect.isEmpty())
         return;
     // The asset is not there to draw: a frame with its name stands in for it.
+    const QString name = source.fileName().isEmpty() ? source.toString() : source.fileName();
+    if (!m_placeholders.contains(name))
+        m_placeholders.append(name);
     paintBox(rect, Surface, Line);
     paintText(source.fileName(), TextStyle(QStringLiteral("small")), rect.adjusted(px(4), 0, -px(4), 0), true,
               Qt::AlignCenter);

@@ -5,6 +5,7 @@
 #include <hx/trellan/textstyle.h>
 
 #include <QtCore/QRectF>
+#include <QtCore/QStringList>
 #include <QtCore/QUrl>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
@@ -42,6 +43,8 @@ public:
     // The open context menu and the shown keyboard, over everything but the system dialogs.
     void paintContextMenu(const QRectF &screen);
     void paintKeyboard(const QRectF &screen);
+    // The names of the assets drawn as frames because they could not be loaded, once each.
+    QStringList placeholders() const { return m_placeholders; }
 
 private:
     QSizeF naturalSize(const Control *control, qreal width) const;
@@ -76,6 +79,7 @@ private:
 
     QPainter *m_painter;
     qreal m_scale;
+    QStringList m_placeholders;
 };
 
 } // namespace picture

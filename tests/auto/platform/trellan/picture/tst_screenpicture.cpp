@@ -249,10 +249,16 @@ void tst_ScreenPicture::anImageThatCannotBeLoadedShowsItsFrame()
     auto *view = new ImageView;
     view->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
     root.add(view);
-    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
-    // A 96-pixel slot with a frame; nothing below it.
+    auto *again = new ImageView;
+    again->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
+    root.add(again);
+    QStringList missing;
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280), &missing);
+    // Two 96-pixel slots with a frame; nothing below them.
     QVERIFY(picture.pixelColor(48, 48) != QColor(0x12, 0x12, 0x12));
-    QCOMPARE(picture.pixelColor(48, 200), QColor(0x12, 0x12, 0x12));
+    QCOMPARE(picture.pixelColor(48, 300), QColor(0x12, 0x12, 0x12));
+    // The painter tells what it could not draw, each name once.
+    QCOMPARE(missing, QStringList { QStringLiteral("no_such_pin.png") });
 }
 
 void tst_ScreenPicture::savesAPngAtTheDisplaySize()
