@@ -68,6 +68,8 @@ private:
     void paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
     void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
+    // Where text that would touch the screen's left side is drawn instead.
+    QRectF awayFromEdges(const Control *control, const QRectF &rect) const;
     void paintImage(const QImage &image, const QRectF &rect);
     // The image, or a frame with the asset's name when it could not be loaded.
     void paintAsset(const Image &image, const QUrl &source, const QRectF &rect);

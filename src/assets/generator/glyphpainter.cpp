@@ -3,7 +3,6 @@
 #include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
 #include <QtGui/QFontDatabase>
-#include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
 
@@ -118,13 +117,9 @@ void GlyphPainter::paint(QPainter &p, const QSizeF &s, const ImageEntry &entry) 
                    colour);
         break;
     }
-    case ImageEntry::Shade: {
-        QLinearGradient gradient(0, 0, 0, s.height());
-        gradient.setColorAt(0, Qt::transparent);
-        gradient.setColorAt(1, colour);
-        p.fillRect(whole, gradient);
+    case ImageEntry::Veil:
+        p.fillRect(whole, colour);
         break;
-    }
     }
 }
 

@@ -87,8 +87,8 @@ const QList<ImageEntry> table = {
       "the list button of the search bar", 0 },
     { "purple_pin.png", E::Application, E::Pin, "place", 0xFF8E3FD0, Clear, 8, 12.8f, "⚲",
       "the pin over the place on a card's map", 0 },
-    { "map_details_gradient.png", E::Application, E::Shade, "", 0xC0000000, Clear, 1, 9, "░",
-      "the background of the map's rating bar", 0 },
+    { "map_details_gradient.png", E::Application, E::Veil, "", 0x99000000, Clear, 1, 9, "░",
+      "the veil behind the map's rating bar and the assistant card's address bar", 0 },
     { "forward.png", E::Application, E::Glyph, "chevron_right", White, Clear, 6, 6, "→",
       "the arrow of the map's rating bar", 0 },
     { "yelp_logo_100x50.png", E::Application, E::Badge, "star", White, Red, 12.5f, 6.25f, "✪",
@@ -234,7 +234,7 @@ QString ImageTable::markdown()
         << "|---|---|---|" << QString(QStringLiteral("---|")).repeated(displays().size()) << "---|---|\n";
     for (const ImageEntry &entry : table) {
         out << "| `" << entry.name << "` | " << QString::fromUtf8(entry.shownIn) << " | "
-            << (entry.glyph[0] ? QStringLiteral("`%1`").arg(QLatin1String(entry.glyph)) : QStringLiteral("(fade)"))
+            << (entry.glyph[0] ? QStringLiteral("`%1`").arg(QLatin1String(entry.glyph)) : QStringLiteral("(veil)"))
             << " | ";
         for (const QString &display : displays())
             out << sizeText(pixelSize(entry, display)) << " | ";

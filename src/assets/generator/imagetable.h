@@ -20,7 +20,7 @@ struct ImageEntry
         Stars, // five stars, as many filled as the rating's half steps say
         Badge, // a rounded box of the background colour with the glyph three times
         Backdrop, // a dim grid the width of the screen with the glyph in its middle
-        Shade, // no glyph: a vertical fade from clear to the colour
+        Veil, // no glyph: an even fill of a see-through colour, which tiles without seams
     };
 
     const char *name;

@@ -318,10 +318,10 @@ int generateDemoImages(const QStringList &args)
     if (args.size() != 1)
         return fail(QStringLiteral("demo-images OUTPUT_FOLDER"));
     const std::vector<ImageSpec> specs = {
-        { QStringLiteral("lumen-coffee-house.png"), QSize(240, 240), drawCup, QString() },
-        { QStringLiteral("grand-river-bakery.jpg"), QSize(240, 240), drawLoaf, QString() },
-        { QStringLiteral("uptown-noodle-bar.png"), QSize(240, 240), drawBowl, QString() },
-        { QStringLiteral("laurel-trail-books.jpg"), QSize(240, 240), drawBooks, QString() },
+        { QStringLiteral("lumen-coffee-house.png"), QSize(160, 160), drawCup, QString() },
+        { QStringLiteral("grand-river-bakery.jpg"), QSize(160, 160), drawLoaf, QString() },
+        { QStringLiteral("uptown-noodle-bar.png"), QSize(160, 160), drawBowl, QString() },
+        { QStringLiteral("laurel-trail-books.jpg"), QSize(160, 160), drawBooks, QString() },
     };
     return paintAll(specs, QDir(args.at(0)));
 }
