@@ -658,10 +658,11 @@ void tst_HxPlaces::interactiveFooterOpensCategoryAndCancelLeaves()
 {
     QByteArray downs;
     QCOMPARE(downsToFirstFooter(QStringLiteral("wat"), &downs), QStringLiteral("HEADER_POI"));
-    // The terminal is updated by differences: wait for the footer's picture. The category's
-    // whole list ends with the picture that folds it again; Tab reaches the title bar's Cancel.
+    // The terminal is updated by differences: wait for the footer's symbol (the down arrow of
+    // "More"). The category's whole list ends with the up arrow that folds it again; Tab reaches
+    // the title bar's Cancel.
     const Result result = runOnTerminal(
-        { { "SearchField", "wat" }, { "cc_down.png", downs }, { "", "\r" }, { "cc_up.png", Tab }, { "", "\r" } });
+        { { "SearchField", "wat" }, { "↓", downs }, { "", "\r" }, { "↑", Tab }, { "", "\r" } });
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.seen.contains("Waterlily"));
@@ -743,7 +744,7 @@ void tst_HxPlaces::interactivePickRedrawsOnResize()
     // as a recent and printed as the library encodes it.
     const Result result
         = runOnTerminal({ { "SearchField", "wat" },
-                          { "cc_more.png", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
+                          { "ⓘ", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
                           { "Library", Down + Down + "\r" } });
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
