@@ -179,11 +179,13 @@ QImage paint(const ViewProperties &view, const QList<MapPin> &pins, const QStrin
     Q_UNUSED(topLeft)
 
     const QRectF bounds(QPointF(0, 0), QSizeF(size));
-    // Kept free of names: the scale bar, top left; the bottom fifth, where a place card lays its
-    // rating over the map; and above each pin room for a pin of up to a third of the map's height
-    // (an application may draw its own over the place).
+    // Kept free of names: the scale bar, top left; the bottom fifth and the bottom right corner,
+    // where a place card lays its rating and the place's picture over the map; and above each pin room for a pin of up
+    // to a third of the map's height (an application may draw its own over the place).
     QList<QRectF> taken;
     taken.append(QRectF(0, size.height() * 0.78, size.width(), size.height() * 0.22));
+    taken.append(
+        QRectF(size.width() - size.height() * 0.5, size.height() * 0.5, size.height() * 0.5, size.height() * 0.5));
     const double perPixel = view.metresPerPixel();
     const double distance = niceDistance(perPixel * size.width() / 4);
     const double barLength = distance / perPixel;
