@@ -5,6 +5,8 @@
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 
+#include <dlfcn.h>
+
 namespace hx {
 namespace trellan {
 
@@ -22,6 +24,15 @@ QString pickVariant(const QString &base)
     }
     return QFileInfo(base).isFile() ? base : QString();
 }
+
+// The folder this library was loaded from; the default assets are installed relative to it.
+QString libraryFolder()
+{
+    Dl_info info;
+    if (!dladdr(reinterpret_cast<void *>(&AssetResolver::defaultAssetsPath), &info) || !info.dli_fname)
+        return QString();
+    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+}
 } // namespace
 
 QString AssetResolver::applicationAssetsPath()
@@ -34,14 +45,34 @@ QString AssetResolver::applicationAssetsPath()
     return QDir::cleanPath(programDir + QStringLiteral("/assets"));
 }
 
+QString AssetResolver::defaultAssetsPath()
+{
+    if (qEnvironmentVariableIsSet("HX_DEFAULT_ASSETS"))
+        return QDir::cleanPath(qEnvironmentVariable("HX_DEFAULT_ASSETS"));
+    const QString library = libraryFolder();
+    const QString installed = library.isEmpty()
+        ? QString()
+        : QDir::cleanPath(library + QLatin1Char('/') + QLatin1String(HX_DEFAULT_ASSETS_FROM_LIBRARY));
+    if (QFileInfo(installed).isDir() || !QCoreApplication::instance())
+        return installed;
+    // A program run from the build tree: the build lays the set out beside its program folder.
+    const QString beside
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/hxtrellanplaces/assets"));
+    return QFileInfo(beside).isDir() ? beside : installed;
+}
+
 QString AssetResolver::resolve(const QUrl &url)
 {
     if (url.scheme() == QLatin1String("asset")) {
         const QString path = url.path();
         if (path.contains(QLatin1String("..")))
             return QString();
-        if (url.host().isEmpty())
-            return pickVariant(applicationAssetsPath() + path);
+        if (url.host().isEmpty()) {
+            // The application's own file wins over the default set's.
+            const QString own = pickVariant(applicationAssetsPath() + path);
+            const QString defaults = defaultAssetsPath();
+            return own.isEmpty() && !defaults.isEmpty() ? pickVariant(defaults + path) : own;
+        }
         return pickVariant(QStringLiteral(":/") + url.host() + path);
     }
     if (url.scheme() == QLatin1String("qrc"))

@@ -26,6 +26,9 @@ public:
     QUrl source() const { return m_source; }
     QImage toQImage() const { return m_image; }
     QSize size() const { return m_image.size(); }
+    // The one terminal cell that stands for the image, when its file names one (the "Symbol"
+    // text of a PNG); empty otherwise.
+    QString symbol() const { return m_image.text(QStringLiteral("Symbol")); }
 
     // Same source (when loaded from one) and the same pixels.
     bool operator==(const Image &other) const;

@@ -60,16 +60,9 @@ QString named(const char *kind, const QObject *object)
     return QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
 }
 
-// An image as the user tells it apart: its asset or file name, else its size; empty for none.
 QString imageText(const QUrl &source, const Image &image)
 {
-    if (!source.isEmpty()) {
-        const QString name = source.fileName();
-        return QStringLiteral("[img %1]").arg(name.isEmpty() ? source.toString() : name);
-    }
-    if (!image.isNull())
-        return QStringLiteral("[img %1x%2]").arg(image.size().width()).arg(image.size().height());
-    return QString();
+    return ScreenText::imageText(source, image);
 }
 
 // " text", or nothing for an empty text.
@@ -132,7 +125,7 @@ QString actionBarText(const QList<ActionItem *> &actions)
     return parts.join(QStringLiteral(" | "));
 }
 
-void collectTexts(const QObject *object, QStringList *texts)
+void collectTexts(const QObject *object, QStringList *texts, ScreenText::ImageForm form)
 {
     if (const auto *control = qobject_cast<const Control *>(object)) {
         if (!control->isVisible())
@@ -148,20 +141,23 @@ void collectTexts(const QObject *object, QStringList *texts)
         if (!button->text().isEmpty())
             texts->append(QStringLiteral("<%1>").arg(button->text()));
     } else if (const auto *image = qobject_cast<const ImageView *>(object)) {
-        if (!imageText(image).isEmpty())
-            texts->append(imageText(image));
+        const QString text = ScreenText::imageText(image->imageSource(), image->image(), form);
+        if (!text.isEmpty())
+            texts->append(text);
     } else if (const auto *imageButton = qobject_cast<const ImageButton *>(object)) {
-        if (!imageText(imageButton).isEmpty())
-            texts->append(imageText(imageButton));
+        const QString text
+            = ScreenText::imageText(imageButton->defaultImageSource(), imageButton->defaultImage(), form);
+        if (!text.isEmpty())
+            texts->append(text);
     }
     if (const auto *container = qobject_cast<const Container *>(object)) {
         for (const Control *child : container->controls())
-            collectTexts(child, texts);
+            collectTexts(child, texts, form);
         return;
     }
     for (const QObject *child : object->children()) {
         if (qobject_cast<const Control *>(child))
-            collectTexts(child, texts);
+            collectTexts(child, texts, form);
     }
 }
 
@@ -381,13 +377,27 @@ QString ScreenText::render(const QObject *root)
     return writer.lines.join(QLatin1Char('\n'));
 }
 
-QString ScreenText::texts(const QObject *control)
+QString ScreenText::texts(const QObject *control, ImageForm form)
 {
     if (!control)
         return QString();
     QStringList texts;
-    collectTexts(control, &texts);
+    collectTexts(control, &texts, form);
     return texts.join(QStringLiteral(" | "));
+}
+
+QString ScreenText::imageText(const QUrl &source, const Image &image, ImageForm form)
+{
+    // An image as the user tells it apart: its symbol, its asset or file name, else its size.
+    if (form == ImageSymbols && !image.symbol().isEmpty())
+        return image.symbol();
+    if (!source.isEmpty()) {
+        const QString name = source.fileName().isEmpty() ? source.toString() : source.fileName();
+        return form == ImageSymbols ? name : QStringLiteral("[img %1]").arg(name);
+    }
+    if (!image.isNull())
+        return QStringLiteral("[img %1x%2]").arg(image.size().width()).arg(image.size().height());
+    return QString();
 }
 
 QString ScreenText::withoutMarkup(const QString &text)

@@ -4,9 +4,12 @@
 #include <QtCore/QString>
 
 class QObject;
+class QUrl;
 
 namespace hx {
 namespace trellan {
+
+class Image;
 
 // A control tree as plain text, one line per thing a user would see: title bars, labels,
 // fields with their text, images by their asset name, list rows with their keys and texts,
@@ -25,8 +28,13 @@ public:
     static QString render(const QObject *root);
     // Only the tree under root, without the open sheets and dialogs.
     static QString renderTree(const QObject *root);
+    // How texts() shows an image: "[img name]", or the one-cell symbol its file names (the
+    // bare name when it names none), as a terminal draws it.
+    enum ImageForm { ImageNames, ImageSymbols };
     // The texts a user reads inside a control (labels, fields, headers), joined by " | ".
-    static QString texts(const QObject *control);
+    static QString texts(const QObject *control, ImageForm form = ImageNames);
+    // An image as texts() shows it; empty for none.
+    static QString imageText(const QUrl &source, const Image &image, ImageForm form = ImageNames);
     // A control's text without its markup tags, as the user reads it.
     static QString withoutMarkup(const QString &text);
 };

@@ -2,8 +2,10 @@
 
 #include <hx/trellan/enums.h>
 #include <hx/trellan/fadetransition.h>
+#include <hx/trellan/imagepaint.h>
 #include <hx/trellan/imageview.h>
 #include <hx/trellan/label.h>
+#include <hx/trellan/places/imageset.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/ratingproviderutils.h>
 #include <hx/trellan/stacklayout.h>
@@ -37,6 +39,8 @@ RatingBar::RatingBar(const PointOfInterestAuxiliaryData &poi, QObject *parent) :
     setLayout(layout);
     setPreferredHeight(UIConfig::du(PlaceUtils::RATING_BAR_HEIGHT));
     setLeftPadding(UIConfig::du(PlaceUtils::RATING_BAR_LEFT_PADDING));
+    // The bar lies over the map: a fade behind it keeps the stars and the count readable.
+    setBackground(ImagePaint(ImageSet::RATING_BAR_GRADIENT(), ImagePaint::XY));
 
     add(sizedImage(QStringLiteral("RatingStars"),
                    RatingProviderUtils::ratingToImage(float(poi.rating()), poi.provider()),

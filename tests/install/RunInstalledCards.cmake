@@ -36,3 +36,13 @@ if(NOT last_output MATCHES "\"name\":\"Lumen Coffee\"")
     message(FATAL_ERROR "the installed picker card did not pick the cafe: ${last_output}")
 endif()
 message(STATUS "picked through the installed card: ${last_output}")
+
+# The installed hxplaces draws a card with every image it names, from the default set installed
+# beside the libraries.
+unset(ENV{HX_APP_ASSETS})
+unset(ENV{HX_DEFAULT_ASSETS})
+execute_process(COMMAND ${prefix}/bin/hxplaces show details 12 --demo --gazetteer ${WORK_DIR}/gazetteer.db
+    --png ${WORK_DIR}/details.png RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR err MATCHES "no image for" OR NOT EXISTS ${WORK_DIR}/details.png)
+    message(FATAL_ERROR "the installed card lacks images (${result}): ${err}")
+endif()

@@ -130,8 +130,8 @@ bool CommandLine::configure(const QString &command)
                                         "else the platform's file)."),
                          QStringLiteral("file") });
     m_parser.addOption({ QStringLiteral("demo"),
-                         QStringLiteral("Use a temporary store seeded with example favourites, home, work, recents "
-                                        "and contacts.") });
+                         QStringLiteral("Use a temporary store seeded with example favourites, home (place 3), work, "
+                                        "recents, a rated café with reviews (place 12) and contacts.") });
     m_parser.addOption(
         { QStringLiteral("verbose"), QStringLiteral("Let the library's debug lines through to stderr.") });
     m_parser.addOption({ QStringLiteral("gazetteer"),

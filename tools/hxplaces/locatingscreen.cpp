@@ -1,5 +1,6 @@
 #include "locatingscreen.h"
 
+#include <hx/trellan/activityindicator.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/places/locatingview.h>
@@ -26,14 +27,25 @@ LocatingScreen::LocatingScreen(QObject *parent) : Page(parent), m_status(new hx:
 
     connect(view, &LocatingView::startedReverseGeocoding, this,
             [this] { m_status->setText(QStringLiteral("Location found, looking up its address")); });
-    connect(view, &LocatingView::locationNotFound, this,
-            [this] { m_status->setText(QStringLiteral("No location found")); });
+    connect(view, &LocatingView::locationNotFound, this, [this] {
+        m_status->setText(QStringLiteral("No location found"));
+        stopSpinners();
+    });
     connect(view, &LocatingView::done, this, &LocatingScreen::showDone);
     view->startStates();
 }
 
+void LocatingScreen::stopSpinners()
+{
+    // The application's document spins while the user is located; the search is over.
+    const QList<hx::trellan::ActivityIndicator *> spinners = findChildren<hx::trellan::ActivityIndicator *>();
+    for (hx::trellan::ActivityIndicator *spinner : spinners)
+        spinner->stop();
+}
+
 void LocatingScreen::showDone(const Location &location)
 {
+    stopSpinners();
     if (location == Location())
         return; // the line already tells what was missing
     const QString address

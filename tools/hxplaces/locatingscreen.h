@@ -20,6 +20,7 @@ public:
 
 private:
     void showDone(const hx::platform::places::Location &location);
+    void stopSpinners();
 
     hx::trellan::Label *m_status;
 };

@@ -111,8 +111,13 @@ int ShowCommand::randomUser(quint32 seed, int steps, int seconds, Session &sessi
 int ShowCommand::picture(const QString &path)
 {
     QString message;
-    if (hx::trellan::picture::ScreenPicture::save(m_root.data(), path, &message))
+    QStringList missing;
+    if (hx::trellan::picture::ScreenPicture::save(m_root.data(), path, &message, QSize(), &missing)) {
+        // The picture is written all the same; the frames in it name what the assets lack.
+        if (!missing.isEmpty())
+            m_err << "hxplaces: " << path << ": no image for " << missing.join(QStringLiteral(", ")) << Qt::endl;
         return 0;
+    }
     m_err << "hxplaces: " << message << Qt::endl;
     return 1;
 }

@@ -213,13 +213,13 @@ private:
 
     static QString imageButtonText(const ImageButton *button)
     {
-        const QString image = ScreenText::texts(button);
+        const QString image = ScreenText::texts(button, ScreenText::ImageSymbols);
         return image.isEmpty() ? QStringLiteral("[%1]").arg(button->objectName()) : image;
     }
 
     void writeImage(const ImageView *image, int depth)
     {
-        const QString text = ScreenText::texts(image);
+        const QString text = ScreenText::texts(image, ScreenText::ImageSymbols);
         if (!text.isEmpty())
             add(depth, text, ScreenLayout::Line::Muted);
     }
@@ -280,9 +280,9 @@ private:
         const QString name = button->objectName().isEmpty() ? button->text() : button->objectName();
         const int target
             = addTarget(ScreenLayout::Target::Button, name, const_cast<Button *>(button), button->isEnabled());
-        const QString image = button->imageSource().isEmpty()
-            ? QString()
-            : QStringLiteral(" [img %1]").arg(button->imageSource().fileName());
+        const QString image = button->imageSource().isEmpty() ? QString()
+                                                              : QStringLiteral(" ")
+                + ScreenText::imageText(button->imageSource(), button->image(), ScreenText::ImageSymbols);
         add(depth, QStringLiteral("< %1 >%2%3").arg(button->text(), image, focusText(button)),
             ScreenLayout::Line::Button, target);
     }
@@ -333,7 +333,7 @@ private:
     {
         for (int row = 0; row < list->rowCount(); ++row) {
             const QString type = list->rowType(row);
-            QString text = ScreenText::texts(list->rowItem(row));
+            QString text = ScreenText::texts(list->rowItem(row), ScreenText::ImageSymbols);
             if (text.isEmpty())
                 text = type;
             const bool header = type.startsWith(QLatin1String("HEADER_"));

@@ -8,10 +8,14 @@
 #include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
 #include <QtCore/QRunnable>
+#include <QtCore/QSet>
 #include <QtCore/QThreadPool>
 #include <QtCore/QtMath>
+#include <QtGui/QFontMetricsF>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
+
+#include <algorithm>
 
 namespace hx {
 namespace trellan {
@@ -174,7 +178,38 @@ QImage paint(const ViewProperties &view, const QList<MapPin> &pins, const QStrin
     }
     Q_UNUSED(topLeft)
 
-    // The gazetteer's places in the window, as dots and names.
+    const QRectF bounds(QPointF(0, 0), QSizeF(size));
+    // Kept free of names: the scale bar, top left; the bottom fifth and the bottom right corner,
+    // where a place card lays its rating and the place's picture over the map; and above each pin room for a pin of up
+    // to a third of the map's height (an application may draw its own over the place).
+    QList<QRectF> taken;
+    taken.append(QRectF(0, size.height() * 0.78, size.width(), size.height() * 0.22));
+    taken.append(
+        QRectF(size.width() - size.height() * 0.5, size.height() * 0.5, size.height() * 0.5, size.height() * 0.5));
+    const double perPixel = view.metresPerPixel();
+    const double distance = niceDistance(perPixel * size.width() / 4);
+    const double barLength = distance / perPixel;
+    const QPointF barStart(10, 10 + painter.fontMetrics().height() + 6);
+    taken.append(QRectF(0, 0, barLength + 20, barStart.y() + 6));
+    QList<QPointF> pinPoints;
+    for (const MapPin &pin : pins) {
+        const QPointF at = project(pin.latitude, pin.longitude);
+        pinPoints.append(at);
+        const double width = size.height() * 0.22;
+        taken.append(QRectF(at.x() - width / 2, at.y() - size.height() / 3.0, width, size.height() / 3.0 + 6));
+    }
+    auto isFree = [&taken, &bounds](const QRectF &rect) {
+        if (!bounds.contains(rect))
+            return false;
+        for (const QRectF &other : taken) {
+            if (other.intersects(rect))
+                return false;
+        }
+        return true;
+    };
+
+    // The gazetteer's places in the window, as dots and names: each name once, where it covers
+    // neither another name nor a pin; a place under a pin is left to the pin.
     QString gazetteerPath = configuredGazetteer;
     if (gazetteerPath.isEmpty())
         gazetteerPath = hx::platform::places::Gazetteer::defaultPath();
@@ -184,23 +219,48 @@ QImage paint(const ViewProperties &view, const QList<MapPin> &pins, const QStrin
             const int kinds = hx::platform::places::GazetteerEntry::Locality
                 | hx::platform::places::GazetteerEntry::PointOfInterest;
             const auto entries = gazetteer.nearest(view.latitude(), view.longitude(), kinds, 40);
-            painter.setPen(QColor(0x40, 0x40, 0x40));
+            const QFontMetricsF metrics(painter.font());
+            QSet<QString> named;
             for (const auto &entry : entries) {
                 const QPointF at = project(entry.latitude, entry.longitude);
-                if (!QRectF(QPointF(0, 0), QSizeF(size)).contains(at))
+                const bool pinned = std::any_of(pinPoints.cbegin(), pinPoints.cend(),
+                                                [&at](const QPointF &pin) { return QLineF(pin, at).length() < 8; });
+                if (!bounds.contains(at) || pinned || named.contains(entry.name))
                     continue;
+                const QRectF dot(at.x() - 3, at.y() - 3, 6, 6);
+                if (!isFree(dot))
+                    continue;
+                painter.setPen(Qt::NoPen);
                 painter.setBrush(QColor(0x60, 0x60, 0x60));
-                painter.drawEllipse(at, 3, 3);
-                painter.drawText(at + QPointF(5, -4), entry.name);
+                painter.drawEllipse(dot);
+                taken.append(dot);
+                const QSizeF text(metrics.horizontalAdvance(entry.name), metrics.height());
+                const QPointF corners[]
+                    = { at + QPointF(5, -text.height()), at + QPointF(5, 0),
+                        at + QPointF(-5 - text.width(), -text.height()), at + QPointF(-5 - text.width(), 0) };
+                for (const QPointF &corner : corners) {
+                    const QRectF label(corner, text);
+                    if (!isFree(label))
+                        continue;
+                    // A light halo keeps the name readable over the lines of the map.
+                    QPainterPath outline;
+                    outline.addText(label.left(), label.top() + metrics.ascent(), painter.font(), entry.name);
+                    painter.setPen(QPen(QColor(0xEE, 0xEA, 0xE2), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                    painter.setBrush(Qt::NoBrush);
+                    painter.drawPath(outline);
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(QColor(0x30, 0x30, 0x30));
+                    painter.drawPath(outline);
+                    taken.append(label);
+                    named.insert(entry.name);
+                    break;
+                }
             }
         }
     }
 
-    // Scale bar, bottom left: a round distance no longer than a quarter of the width.
-    const double perPixel = view.metresPerPixel();
-    const double distance = niceDistance(perPixel * size.width() / 4);
-    const double barLength = distance / perPixel;
-    const QPointF barStart(10, size.height() - 12);
+    // Scale bar, top left (a card lays its rating along the bottom): a round distance no longer
+    // than a quarter of the width.
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(barStart, barStart + QPointF(barLength, 0));
     painter.drawLine(barStart, barStart + QPointF(0, -5));

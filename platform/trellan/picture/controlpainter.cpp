@@ -457,10 +457,12 @@ void ControlPainter::paintKeyboard(const QRectF &screen)
     paintBox(space.adjusted(px(3), px(2), -px(3), -px(2)), Surface, Surface);
 }
 
-void ControlPainter::paint(const Control *control, const QRectF &rect)
+void ControlPainter::paint(const Control *control, const QRectF &placed)
 {
-    if (!isShown(control) || rect.isEmpty())
+    if (!isShown(control) || placed.isEmpty())
         return;
+    // A translation moves the control from where its layout put it (the map's pin up onto the place).
+    const QRectF rect = placed.translated(px(control->translationX()), px(control->translationY()));
     paintControl(control, rect);
     // The focused control wears an accent ring, as the phone shows where keys go.
     if (control->isFocused()) {
@@ -583,8 +585,14 @@ void ControlPainter::paintStack(const Container *container, const QRectF &inner,
         used += horizontal ? size.width() + marginsX : size.height() + marginsY;
         sizes.append(size);
     }
-    const qreal left = qMax<qreal>(0, (horizontal ? inner.width() : inner.height()) - used);
     qreal position = horizontal ? inner.left() : inner.top();
+    // A row that begins with text at the screen's edge starts where text may.
+    if (horizontal && !children.isEmpty()) {
+        const qreal start = awayFromEdges(children.first(), inner).left();
+        used += start - position;
+        position = start;
+    }
+    const qreal left = qMax<qreal>(0, (horizontal ? inner.width() : inner.height()) - used);
     for (int i = 0; i < children.size(); ++i) {
         const Control *child = children.at(i);
         QSizeF size = sizes.at(i);
@@ -615,7 +623,7 @@ void ControlPainter::paintStack(const Container *container, const QRectF &inner,
                 x = inner.left() + marginLeft + (available - width) / 2;
             else if (child->horizontalAlignment() == HorizontalAlignment::Right)
                 x = inner.right() - px(child->rightMargin()) - width;
-            box = QRectF(x, position + marginTop, width, size.height());
+            box = awayFromEdges(child, QRectF(x, position + marginTop, width, size.height()));
             position += size.height() + marginTop + px(child->bottomMargin());
         }
         paint(child, box);
@@ -642,7 +650,7 @@ void ControlPainter::paintDock(const Container *container, const QRectF &inner)
             y = area.center().y() - height / 2;
         else if (vertical == VerticalAlignment::Bottom)
             y = area.bottom() - height;
-        paint(child, QRectF(x, y, width, height));
+        paint(child, awayFromEdges(child, QRectF(x, y, width, height)));
     }
 }
 
@@ -686,6 +694,17 @@ void ControlPainter::paintText(const QString &text, const TextStyle &style, cons
     m_painter->drawText(rect, int(alignment) | Qt::TextSingleLine, elided);
 }
 
+QRectF ControlPainter::awayFromEdges(const Control *control, const QRectF &rect) const
+{
+    // Text never touches the left side of the screen, whatever margins its layout gave it.
+    const qreal margin = px(16);
+    const auto *area = qobject_cast<const TextArea *>(control);
+    const bool text = qobject_cast<const Label *>(control) || (area && !area->isEditable());
+    if (!text || rect.left() >= margin)
+        return rect;
+    return QRectF(margin, rect.top(), qMin(rect.width(), px(720) - margin), rect.height());
+}
+
 void ControlPainter::paintBox(const QRectF &rect, const QColor &fill, const QColor &border)
 {
     m_painter->setPen(QPen(border, qMax<qreal>(1, px(2))));
@@ -712,6 +731,9 @@ void ControlPainter::paintAsset(const Image &image, const QUrl &source, const QR
     if (source.isEmpty() || rect.isEmpty())
         return;
     // The asset is not there to draw: a frame with its name stands in for it.
+    const QString name = source.fileName().isEmpty() ? source.toString() : source.fileName();
+    if (!m_placeholders.contains(name))
+        m_placeholders.append(name);
     paintBox(rect, Surface, Line);
     paintText(source.fileName(), TextStyle(QStringLiteral("small")), rect.adjusted(px(4), 0, -px(4), 0), true,
               Qt::AlignCenter);

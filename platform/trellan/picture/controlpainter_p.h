@@ -5,6 +5,7 @@
 #include <hx/trellan/textstyle.h>
 
 #include <QtCore/QRectF>
+#include <QtCore/QStringList>
 #include <QtCore/QUrl>
 #include <QtGui/QColor>
 #include <QtGui/QFont>
@@ -42,6 +43,8 @@ public:
     // The open context menu and the shown keyboard, over everything but the system dialogs.
     void paintContextMenu(const QRectF &screen);
     void paintKeyboard(const QRectF &screen);
+    // The names of the assets drawn as frames because they could not be loaded, once each.
+    QStringList placeholders() const { return m_placeholders; }
 
 private:
     QSizeF naturalSize(const Control *control, qreal width) const;
@@ -65,6 +68,8 @@ private:
     void paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
     void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
+    // Where text that would touch the screen's left side is drawn instead.
+    QRectF awayFromEdges(const Control *control, const QRectF &rect) const;
     void paintImage(const QImage &image, const QRectF &rect);
     // The image, or a frame with the asset's name when it could not be loaded.
     void paintAsset(const Image &image, const QUrl &source, const QRectF &rect);
@@ -76,6 +81,7 @@ private:
 
     QPainter *m_painter;
     qreal m_scale;
+    QStringList m_placeholders;
 };
 
 } // namespace picture

@@ -15,7 +15,7 @@ namespace hx {
 namespace trellan {
 namespace picture {
 
-QImage ScreenPicture::render(const QObject *root, const QSize &size)
+QImage ScreenPicture::render(const QObject *root, const QSize &size, QStringList *missing)
 {
     const QSize display = size.isValid() ? size : UIConfig::displaySize();
     QImage image(display, QImage::Format_ARGB32_Premultiplied);
@@ -37,13 +37,16 @@ QImage ScreenPicture::render(const QObject *root, const QSize &size)
         controls.paintKeyboard(screen);
     for (const hx::system::SystemUiRecord &record : hx::system::SystemUi::visible())
         controls.paintSystemUi(record, screen);
+    if (missing)
+        *missing = controls.placeholders();
     return image;
 }
 
-bool ScreenPicture::save(const QObject *root, const QString &path, QString *error, const QSize &size)
+bool ScreenPicture::save(const QObject *root, const QString &path, QString *error, const QSize &size,
+                         QStringList *missing)
 {
     QImageWriter writer(path, "png");
-    if (writer.write(render(root, size)))
+    if (writer.write(render(root, size, missing)))
         return true;
     *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
     return false;

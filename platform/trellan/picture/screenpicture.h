@@ -3,6 +3,7 @@
 
 #include <QtCore/QSize>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtGui/QImage>
 
 class QObject;
@@ -18,10 +19,13 @@ namespace picture {
 class ScreenPicture
 {
 public:
-    // An empty size means the simulated display (HX_DISPLAY_SIZE, 720x1280 by default).
-    static QImage render(const QObject *root, const QSize &size = QSize());
+    // An empty size means the simulated display (HX_DISPLAY_SIZE, 720x1280 by default). An
+    // image that cannot be loaded is drawn as a frame with its name; missing, when given,
+    // receives the names of those drawn so, once each.
+    static QImage render(const QObject *root, const QSize &size = QSize(), QStringList *missing = nullptr);
     // Writes the picture as PNG; false with a message when the file cannot be written.
-    static bool save(const QObject *root, const QString &path, QString *error, const QSize &size = QSize());
+    static bool save(const QObject *root, const QString &path, QString *error, const QSize &size = QSize(),
+                     QStringList *missing = nullptr);
 };
 
 } // namespace picture

@@ -1,7 +1,7 @@
 // Build-time generator of the library's embedded data: the country code table (from the
-// iso-codes data of the build machine) and the images of the resource tree (painted here,
-// so no binary image is kept in the sources), the images an embedding application supplies for
-// ratings, and the pictures of the demo data set.
+// iso-codes data of the build machine), the images of the resource tree and the default set of
+// the images the library asks the application for (painted here from an icon font after the
+// image table, so no binary image is kept in the sources), and the pictures of the demo data set.
 
 #include <QtCore/QByteArray>
 #include <QtCore/QDir>
@@ -18,6 +18,9 @@
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
+
+#include "glyphpainter.h"
+#include "imagetable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -170,212 +173,33 @@ int generateCountries(const QStringList &args)
 // ---- Images ----
 
 const QColor white(0xFA, 0xFA, 0xFA);
-const QColor grey(0xB1, 0xB1, 0xB1);
 const QColor darkGrey(0x55, 0x55, 0x55);
 const QColor blue(0x00, 0xAB, 0xE3);
 const QColor gold(0xF5, 0xB8, 0x00);
 const QColor red(0xDA, 0x37, 0x37);
 
-QPainterPath pinPath(const QRectF &r)
-{
-    // A drop-shaped pin: a circle on top whose sides meet in a point at the bottom.
-    const qreal radius = r.width() / 2;
-    const QPointF centre(r.center().x(), r.top() + radius);
-    QPainterPath path;
-    path.moveTo(r.center().x(), r.bottom());
-    path.lineTo(centre.x() - radius * 0.87, centre.y() + radius * 0.5);
-    path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 210, -240);
-    path.closeSubpath();
-    QPainterPath hole;
-    hole.addEllipse(centre, radius * 0.38, radius * 0.38);
-    return path.subtracted(hole);
-}
-
-QPainterPath starPath(const QPointF &centre, qreal outer)
-{
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal radius = (i % 2 == 0) ? outer : outer * 0.42;
-        const qreal angle = M_PI / 2 + i * M_PI / 5;
-        const QPointF p(centre.x() + radius * std::cos(angle), centre.y() - radius * std::sin(angle));
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-void drawPlus(QPainter &p, const QPointF &centre, qreal half, const QColor &color)
-{
-    QPen pen(color, half / 2.5, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(pen);
-    p.drawLine(QPointF(centre.x() - half, centre.y()), QPointF(centre.x() + half, centre.y()));
-    p.drawLine(QPointF(centre.x(), centre.y() - half), QPointF(centre.x(), centre.y() + half));
-}
-
-void drawMyPlaces(QPainter &p, const QSizeF &s, const QColor &color)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawPath(pinPath(QRectF(s.width() * 0.28, s.height() * 0.12, s.width() * 0.44, s.height() * 0.76)));
-    p.drawPath(starPath(QPointF(s.width() * 0.76, s.height() * 0.24), s.width() * 0.14));
-}
-
-void drawAddAsPlace(QPainter &p, const QSizeF &s)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(white);
-    p.drawPath(pinPath(QRectF(s.width() * 0.2, s.height() * 0.12, s.width() * 0.44, s.height() * 0.76)));
-    drawPlus(p, QPointF(s.width() * 0.76, s.height() * 0.72), s.width() * 0.12, blue);
-}
-
-void drawAddContact(QPainter &p, const QSizeF &s)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(white);
-    p.drawEllipse(QPointF(s.width() * 0.42, s.height() * 0.32), s.width() * 0.16, s.height() * 0.16);
-    QPainterPath body;
-    body.moveTo(s.width() * 0.14, s.height() * 0.86);
-    body.cubicTo(s.width() * 0.14, s.height() * 0.5, s.width() * 0.7, s.height() * 0.5, s.width() * 0.7,
-                 s.height() * 0.86);
-    body.closeSubpath();
-    p.drawPath(body);
-    drawPlus(p, QPointF(s.width() * 0.8, s.height() * 0.3), s.width() * 0.12, blue);
-}
-
-void drawMap(QPainter &p, const QSizeF &s)
-{
-    // A folded map of three panels.
-    const qreal w = s.width(), h = s.height();
-    QPolygonF outline;
-    outline << QPointF(w * 0.12, h * 0.22) << QPointF(w * 0.37, h * 0.14) << QPointF(w * 0.63, h * 0.22)
-            << QPointF(w * 0.88, h * 0.14) << QPointF(w * 0.88, h * 0.78) << QPointF(w * 0.63, h * 0.86)
-            << QPointF(w * 0.37, h * 0.78) << QPointF(w * 0.12, h * 0.86);
-    p.setPen(QPen(white, w * 0.05, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolygon(outline);
-    p.drawLine(QPointF(w * 0.37, h * 0.14), QPointF(w * 0.37, h * 0.78));
-    p.drawLine(QPointF(w * 0.63, h * 0.22), QPointF(w * 0.63, h * 0.86));
-}
-
-void drawChevron(QPainter &p, const QSizeF &s, bool up)
-{
-    const qreal w = s.width(), h = s.height();
-    const qreal tip = up ? h * 0.32 : h * 0.68;
-    const qreal base = up ? h * 0.62 : h * 0.38;
-    p.setPen(QPen(white, w * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF() << QPointF(w * 0.25, base) << QPointF(w * 0.5, tip) << QPointF(w * 0.75, base));
-}
-
-void drawMore(QPainter &p, const QSizeF &s)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(white);
-    for (int i = 0; i < 3; ++i)
-        p.drawEllipse(QPointF(s.width() * (0.25 + 0.25 * i), s.height() * 0.5), s.width() * 0.07, s.width() * 0.07);
-}
-
-void drawNoMap(QPainter &p, const QSizeF &s)
-{
-    // A dim grid with a crossed-out map in the middle: shown where no map can be drawn.
-    p.fillRect(QRectF(QPointF(0, 0), s), QColor(0x26, 0x26, 0x26));
-    p.setPen(QPen(QColor(0x3A, 0x3A, 0x3A), 1));
-    const qreal step = s.height() / 8;
-    for (qreal x = step; x < s.width(); x += step)
-        p.drawLine(QPointF(x, 0), QPointF(x, s.height()));
-    for (qreal y = step; y < s.height(); y += step)
-        p.drawLine(QPointF(0, y), QPointF(s.width(), y));
-    const qreal side = s.height() * 0.5;
-    const QRectF icon((s.width() - side) / 2, (s.height() - side) / 2, side, side);
-    p.save();
-    p.translate(icon.topLeft());
-    p.setOpacity(0.6);
-    drawMap(p, icon.size());
-    p.setPen(QPen(grey, side * 0.06, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(side * 0.1, side * 0.9), QPointF(side * 0.9, side * 0.1));
-    p.restore();
-}
-
-void drawOpenTable(QPainter &p, const QSizeF &s)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(red);
-    p.drawEllipse(QPointF(s.width() * 0.3, s.height() * 0.5), s.height() * 0.3, s.height() * 0.3);
-    p.setBrush(white);
-    p.drawEllipse(QPointF(s.width() * 0.3, s.height() * 0.5), s.height() * 0.12, s.height() * 0.12);
-    p.setBrush(red);
-    p.drawEllipse(QPointF(s.width() * 0.72, s.height() * 0.5), s.height() * 0.12, s.height() * 0.12);
-}
-
-void drawCornerFavorite(QPainter &p, const QSizeF &s)
-{
-    // A triangle in the top right corner carrying a small star.
-    QPolygonF corner;
-    corner << QPointF(0, 0) << QPointF(s.width(), 0) << QPointF(s.width(), s.height());
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPolygon(corner);
-    p.setBrush(white);
-    p.drawPath(starPath(QPointF(s.width() * 0.7, s.height() * 0.3), s.width() * 0.2));
-}
-
-// The rating service's stars, one image a half step: five boxes, each with a white star, filled
-// in the service's colour as far as the rating goes and grey beyond.
-void drawStars(QPainter &p, const QSizeF &s, int halfSteps)
-{
-    const qreal gap = s.width() * 0.025;
-    const qreal box = (s.width() - 4 * gap) / 5;
-    for (int i = 0; i < 5; ++i) {
-        const QRectF r(i * (box + gap), (s.height() - box) / 2, box, box);
-        const int filled = qBound(0, halfSteps - 2 * i, 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(grey);
-        p.drawRoundedRect(r, box * 0.12, box * 0.12);
-        if (filled > 0) {
-            p.save();
-            p.setClipRect(QRectF(r.left(), r.top(), r.width() * filled / 2, r.height()));
-            p.setBrush(red);
-            p.drawRoundedRect(r, box * 0.12, box * 0.12);
-            p.restore();
-        }
-        p.setBrush(white);
-        p.drawPath(starPath(r.center(), box * 0.4));
-    }
-}
-
-void drawRatingLogo(QPainter &p, const QSizeF &s)
-{
-    const QRectF r(s.width() * 0.04, s.height() * 0.1, s.width() * 0.92, s.height() * 0.8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(red);
-    p.drawRoundedRect(r, r.height() * 0.25, r.height() * 0.25);
-    p.setBrush(white);
-    for (int i = 0; i < 3; ++i)
-        p.drawPath(starPath(QPointF(r.left() + r.width() * (0.22 + 0.28 * i), r.center().y()), r.height() * 0.3));
-}
-
 struct ImageSpec
 {
-    const char *path;
-    int width;
-    int height;
+    QString path;
+    QSize size;
     std::function<void(QPainter &, const QSizeF &)> draw;
+    QString symbol; // kept in the file for the terminal, which draws it in the image's place
 };
 
 // Paints each image and writes it in the format its name ends with.
 int paintAll(const std::vector<ImageSpec> &specs, const QDir &out)
 {
     for (const ImageSpec &painted : specs) {
-        QImage image(painted.width, painted.height, QImage::Format_ARGB32_Premultiplied);
+        QImage image(painted.size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
-            painted.draw(painter, QSizeF(painted.width, painted.height));
+            painted.draw(painter, QSizeF(painted.size));
         }
-        const QString path = out.filePath(QString::fromLatin1(painted.path));
+        if (!painted.symbol.isEmpty())
+            image.setText(QStringLiteral("Symbol"), painted.symbol);
+        const QString path = out.filePath(painted.path);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return fail(QStringLiteral("cannot create the folder of ") + path);
         const QByteArray format = QFileInfo(path).suffix().toUpper().toLatin1();
@@ -388,52 +212,34 @@ int paintAll(const std::vector<ImageSpec> &specs, const QDir &out)
     return 0;
 }
 
-int generateImages(const QStringList &args)
+int paintTable(const QStringList &args, ImageEntry::Origin origin)
 {
-    if (args.size() != 1)
-        return fail(QStringLiteral("images OUTPUT_FOLDER"));
-    // Base images are drawn for 10 pixels per design unit; the 1440x1440 variants for 12 and the
-    // 12ppd map icon for the denser display.
-    const std::vector<ImageSpec> specs = {
-        { "places_images/ic_my_places.png", 81, 81, [](QPainter &p, const QSizeF &s) { drawMyPlaces(p, s, white); } },
-        { "places_images/ic_my_places_pressed.png", 81, 81,
-          [](QPainter &p, const QSizeF &s) { drawMyPlaces(p, s, blue); } },
-        { "places_images/ic_add_as_place.png", 81, 81, drawAddAsPlace },
-        { "places_images/ic_add_contact.png", 81, 81, drawAddContact },
-        { "places_images/ic_map.png", 81, 81, drawMap },
-        { "places_images/cc_down.png", 48, 48, [](QPainter &p, const QSizeF &s) { drawChevron(p, s, false); } },
-        { "places_images/cc_up.png", 48, 48, [](QPainter &p, const QSizeF &s) { drawChevron(p, s, true); } },
-        { "places_images/cc_more.png", 48, 48, drawMore },
-        { "places_images/cs_nc_no_map.png", 720, 420, drawNoMap },
-        { "places_images/ic_opentable_sml.png", 96, 48, drawOpenTable },
-        { "places_images/CornerFavorite.png", 50, 50, drawCornerFavorite },
-        { "places_images/1440x1440/ic_add_as_place.png", 97, 97, drawAddAsPlace },
-        { "places_images/1440x1440/ic_add_contact.png", 97, 97, drawAddContact },
-        { "places_images/1440x1440/cs_nc_no_map.png", 1440, 504, drawNoMap },
-        { "places_images/1440x1440/ic_opentable_sml.png", 115, 58, drawOpenTable },
-        { "places_images/12ppd/ic_map.png", 97, 97, drawMap },
+    if (args.size() != 3)
+        return fail(QStringLiteral("images|application-images OUTPUT_FOLDER ICON_FONT CODEPOINTS"));
+    GlyphPainter glyphs;
+    QString error;
+    if (!glyphs.load(args.at(1), args.at(2), &error))
+        return fail(error);
+    std::vector<ImageSpec> specs;
+    auto add = [&](const ImageEntry &entry, const QString &folder, float pixelsPerDu) {
+        specs.push_back({ QStringLiteral("places_images/") + folder + QString::fromLatin1(entry.name),
+                          ImageTable::pixelSize(entry, pixelsPerDu),
+                          [&glyphs, &entry](QPainter &p, const QSizeF &s) { glyphs.paint(p, s, entry); },
+                          QString::fromUtf8(entry.symbol) });
     };
+    for (const ImageEntry &entry : ImageTable::entries()) {
+        if (entry.origin != origin)
+            continue;
+        if (entry.glyph[0] && !glyphs.has(QLatin1String(entry.glyph)))
+            return fail(QStringLiteral("the icon font has no glyph named ") + QLatin1String(entry.glyph));
+        add(entry, QString(), ImageTable::PixelsPerDu);
+    }
+    for (const ImageVariant &variant : ImageTable::variants()) {
+        const ImageEntry *entry = ImageTable::find(QLatin1String(variant.name));
+        if (entry && entry->origin == origin)
+            add(*entry, QLatin1String(variant.folder) + QLatin1Char('/'), variant.pixelsPerDu);
+    }
     return paintAll(specs, QDir(args.at(0)));
-}
-
-// What the library asks of the embedding application's assets for ratings: the rating
-// service's stars, one image a half step from 1 to 5, and its logo.
-int generateApplicationImages(const QStringList &args)
-{
-    if (args.size() != 1)
-        return fail(QStringLiteral("application-images OUTPUT_FOLDER"));
-    std::vector<ImageSpec> all;
-    static const char *const stars[]
-        = { "places_images/stars_large@2x_1star.png", "places_images/stars_large@2x_1.5star.png",
-            "places_images/stars_large@2x_2star.png", "places_images/stars_large@2x_2.5star.png",
-            "places_images/stars_large@2x_3star.png", "places_images/stars_large@2x_3.5star.png",
-            "places_images/stars_large@2x_4star.png", "places_images/stars_large@2x_4.5star.png",
-            "places_images/stars_large@2x_5star.png" };
-    for (int halfSteps = 2; halfSteps <= 10; ++halfSteps)
-        all.push_back({ stars[halfSteps - 2], 298, 54,
-                        [halfSteps](QPainter &p, const QSizeF &s) { drawStars(p, s, halfSteps); } });
-    all.push_back({ "places_images/yelp_logo_100x50.png", 100, 50, drawRatingLogo });
-    return paintAll(all, QDir(args.at(0)));
 }
 
 // Photographs of the demo's points of interest, as a rating service shows beside its reviews:
@@ -512,10 +318,10 @@ int generateDemoImages(const QStringList &args)
     if (args.size() != 1)
         return fail(QStringLiteral("demo-images OUTPUT_FOLDER"));
     const std::vector<ImageSpec> specs = {
-        { "lumen-coffee-house.png", 240, 240, drawCup },
-        { "grand-river-bakery.jpg", 240, 240, drawLoaf },
-        { "uptown-noodle-bar.png", 240, 240, drawBowl },
-        { "laurel-trail-books.jpg", 240, 240, drawBooks },
+        { QStringLiteral("lumen-coffee-house.png"), QSize(160, 160), drawCup, QString() },
+        { QStringLiteral("grand-river-bakery.jpg"), QSize(160, 160), drawLoaf, QString() },
+        { QStringLiteral("uptown-noodle-bar.png"), QSize(160, 160), drawBowl, QString() },
+        { QStringLiteral("laurel-trail-books.jpg"), QSize(160, 160), drawBooks, QString() },
     };
     return paintAll(specs, QDir(args.at(0)));
 }
@@ -534,9 +340,9 @@ int main(int argc, char **argv)
     if (command == QLatin1String("countries"))
         return generateCountries(args);
     if (command == QLatin1String("images"))
-        return generateImages(args);
+        return paintTable(args, ImageEntry::Library);
     if (command == QLatin1String("application-images"))
-        return generateApplicationImages(args);
+        return paintTable(args, ImageEntry::Application);
     if (command == QLatin1String("demo-images"))
         return generateDemoImages(args);
     return fail(QStringLiteral("unknown command ") + command);

@@ -17,49 +17,11 @@ class tst_ResourceTree : public QObject
     Q_OBJECT
 
 private slots:
-    void images_data();
-    void images();
     void deviceVariantsAreLargerThanTheirBase_data();
     void deviceVariantsAreLargerThanTheirBase();
     void nothingElseIsEmbedded();
     void pickerImageIsAPng();
 };
-
-void tst_ResourceTree::images_data()
-{
-    QTest::addColumn<QString>("path");
-    const char *names[] = { "ic_my_places.png",    "ic_my_places_pressed.png",
-                            "ic_add_as_place.png", "ic_add_contact.png",
-                            "ic_map.png",          "cc_down.png",
-                            "cc_up.png",           "cc_more.png",
-                            "cs_nc_no_map.png",    "ic_opentable_sml.png",
-                            "CornerFavorite.png" };
-    for (const char *name : names)
-        QTest::newRow(name) << QStringLiteral("places_images/") + QLatin1String(name);
-    const char *variants[] = { "1440x1440/ic_add_as_place.png", "1440x1440/ic_add_contact.png",
-                               "1440x1440/cs_nc_no_map.png", "1440x1440/ic_opentable_sml.png", "12ppd/ic_map.png" };
-    for (const char *name : variants)
-        QTest::newRow(name) << QStringLiteral("places_images/") + QLatin1String(name);
-}
-
-void tst_ResourceTree::images()
-{
-    QFETCH(QString, path);
-    QFile file(root + path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("\x89PNG\r\n\x1a\n"));
-    const QImage image = QImage::fromData(bytes, "PNG");
-    QVERIFY(!image.isNull());
-    QVERIFY(image.hasAlphaChannel());
-    // Something was painted: not every pixel is fully transparent.
-    bool painted = false;
-    for (int y = 0; y < image.height() && !painted; ++y) {
-        for (int x = 0; x < image.width() && !painted; ++x)
-            painted = qAlpha(image.pixel(x, y)) != 0;
-    }
-    QVERIFY(painted);
-}
 
 void tst_ResourceTree::deviceVariantsAreLargerThanTheirBase_data()
 {

@@ -658,10 +658,11 @@ void tst_HxPlaces::interactiveFooterOpensCategoryAndCancelLeaves()
 {
     QByteArray downs;
     QCOMPARE(downsToFirstFooter(QStringLiteral("wat"), &downs), QStringLiteral("HEADER_POI"));
-    // The terminal is updated by differences: wait for the footer's picture. The category's
-    // whole list ends with the picture that folds it again; Tab reaches the title bar's Cancel.
-    const Result result = runOnTerminal(
-        { { "SearchField", "wat" }, { "cc_down.png", downs }, { "", "\r" }, { "cc_up.png", Tab }, { "", "\r" } });
+    // The terminal is updated by differences: wait for the footer's symbol (the down arrow of
+    // "More"). The category's whole list ends with the up arrow that folds it again; Tab reaches
+    // the title bar's Cancel.
+    const Result result
+        = runOnTerminal({ { "SearchField", "wat" }, { "↓", downs }, { "", "\r" }, { "↑", Tab }, { "", "\r" } });
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
     QVERIFY(result.seen.contains("Waterlily"));
@@ -741,10 +742,9 @@ void tst_HxPlaces::interactivePickRedrawsOnResize()
     // The card follows the terminal's new size and stays the same page: two Downs from the
     // search field (past the filter) reach the list's first place, picked with Enter, stored
     // as a recent and printed as the library encodes it.
-    const Result result
-        = runOnTerminal({ { "SearchField", "wat" },
-                          { "cc_more.png", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
-                          { "Library", Down + Down + "\r" } });
+    const Result result = runOnTerminal({ { "SearchField", "wat" },
+                                          { "ⓘ", QByteArray(hx::test::PseudoTerminal::ResizeStep) + "100x30" },
+                                          { "Library", Down + Down + "\r" } });
     QCOMPARE(result.code, 0);
     const QJsonObject place = selectedPlace(result.out);
     const QString name = place.value(QStringLiteral("name")).toString();
@@ -1009,6 +1009,8 @@ void tst_HxPlaces::showLocatingFindsTheAddress()
     QCOMPARE(shown.code, 0);
     QVERIFY2(shown.out.contains("Finding your location"), shown.out + shown.err);
     QVERIFY2(shown.out.contains("You are at: "), shown.out + shown.err);
+    // Once the address shows, the search is over and nothing spins.
+    QVERIFY2(!shown.out.contains("ActivityIndicator \"LocatingSpinner\": running"), shown.out);
 
     const QString png = m_roots->path() + QStringLiteral("/locating.png");
     const Result picture = run(QStringList { "show", "locating", "--png", png } + dataArguments());

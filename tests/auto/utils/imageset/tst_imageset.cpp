@@ -46,6 +46,7 @@ private slots:
     void libraryImagesLoad();
     void applicationSuppliesWhatTheLibraryLacks();
     void libraryImageWinsOverTheApplications();
+    void defaultSetSuppliesWhatTheApplicationLacks();
     void missingImageIsNotRetriedUntilClean();
     void slotsSharingNoFileAreDistinct();
     void emptyNameGivesEmptyImage();
@@ -55,6 +56,7 @@ private slots:
 
 private:
     QTemporaryDir m_assets;
+    QTemporaryDir m_defaults;
     QByteArray m_savedAssets;
 };
 
@@ -63,6 +65,8 @@ void tst_ImageSet::initTestCase()
     QVERIFY(m_assets.isValid());
     m_savedAssets = qgetenv("HX_APP_ASSETS");
     qputenv("HX_APP_ASSETS", QFile::encodeName(m_assets.path()));
+    QVERIFY(m_defaults.isValid());
+    qputenv("HX_DEFAULT_ASSETS", QFile::encodeName(m_defaults.path()));
     PlaceUtils::init();
 }
 
@@ -70,12 +74,14 @@ void tst_ImageSet::init()
 {
     ImageSet::clean();
     QDir(m_assets.path() + QStringLiteral("/places_images")).removeRecursively();
+    QDir(m_defaults.path() + QStringLiteral("/places_images")).removeRecursively();
 }
 
 void tst_ImageSet::cleanupTestCase()
 {
     ImageSet::clean();
     qputenv("HX_APP_ASSETS", m_savedAssets);
+    qunsetenv("HX_DEFAULT_ASSETS");
 }
 
 void tst_ImageSet::libraryImagesLoad()
@@ -112,6 +118,19 @@ void tst_ImageSet::libraryImageWinsOverTheApplications()
     QVERIFY(!collapse.isNull());
     QCOMPARE(collapse.source(), QUrl(QStringLiteral("asset://hx.trellan.places/places_images/cc_up.png")));
     QVERIFY(collapse.size() != QSize(4, 4));
+}
+
+void tst_ImageSet::defaultSetSuppliesWhatTheApplicationLacks()
+{
+    const QDir defaults(m_defaults.path());
+    QVERIFY(writeAppImage(defaults, QStringLiteral("ic_home.png"), qRgb(255, 0, 0)));
+    QVERIFY(writeAppImage(defaults, QStringLiteral("favorite.png"), qRgb(255, 0, 0)));
+    QVERIFY(writeAppImage(QDir(m_assets.path()), QStringLiteral("favorite.png"), qRgb(0, 0, 255)));
+    // The application's own file wins; the default set fills in under the same asset name.
+    QCOMPARE(firstPixel(ImageSet::FAVORITE()), qRgb(0, 0, 255));
+    const Image home = ImageSet::MY_HOME();
+    QCOMPARE(firstPixel(home), qRgb(255, 0, 0));
+    QCOMPARE(home.source(), QUrl(QStringLiteral("asset:///places_images/ic_home.png")));
 }
 
 void tst_ImageSet::missingImageIsNotRetriedUntilClean()

@@ -1,6 +1,9 @@
 #include <hx/trellan/maps/mapimagegenerator.h>
 
+#include <gazetteerfixture.h>
 #include <signalwaiter.h>
+
+#include <QtCore/QTemporaryDir>
 
 #include <QtTest/QtTest>
 
@@ -34,6 +37,41 @@ int redPixelsAround(const QImage &image, const QPoint &centre, int radius)
     }
     return red;
 }
+// The smallest rectangle holding every pixel in which the two pictures differ.
+QRect differences(const QImage &a, const QImage &b)
+{
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+        }
+    }
+    return changed;
+}
+
+// Pixels of the names' dark letters (the dots and the map's lines are lighter).
+int textPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 30; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            // Grey, not the dark red of a pin's outline.
+            count += qGray(pixel) < 0x48 && qAbs(qRed(pixel) - qBlue(pixel)) < 0x20 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QImage mapOf(const QList<hx::platform::places::GazetteerEntry> &entries, const QString &path)
+{
+    if (!hx::test::GazetteerFixture::write(path, entries))
+        return QImage();
+    MapImageGenerator generator(view(43.5, -80.25, 2000, 720, 336), { MapPin { 43.5, -80.25, QString() } });
+    generator.setGazetteerPath(path);
+    return generator.render();
+}
 } // namespace
 
 class tst_MapImageGenerator : public QObject
@@ -45,6 +83,7 @@ private slots:
     void finishedComesWithAValidPng();
     void geoListPinsBecomeMarkers();
     void scaleFollowsTheAltitude();
+    void namesAreDrawnOnceAndNotUnderAPin();
     void invalidViewsGiveNoImage_data();
     void invalidViewsGiveNoImage();
 };
@@ -114,6 +153,30 @@ void tst_MapImageGenerator::scaleFollowsTheAltitude()
     MapImageGenerator far(view(0, 0, 10000, 768, 768));
     QVERIFY(near.project(0, 0.005).x() - 384 > far.project(0, 0.005).x() - 384);
     QVERIFY(near.render() != far.render());
+}
+
+void tst_MapImageGenerator::namesAreDrawnOnceAndNotUnderAPin()
+{
+    using hx::test::GazetteerFixture;
+    QTemporaryDir folder;
+    const auto library
+        = GazetteerFixture::poi(QStringLiteral("Library"), 43.5015, -80.2540, QStringLiteral("library"), 5);
+    const auto again
+        = GazetteerFixture::poi(QStringLiteral("Library"), 43.4985, -80.2460, QStringLiteral("library"), 4);
+    const auto pinned = GazetteerFixture::poi(QStringLiteral("Pinned Café"), 43.5, -80.25, QStringLiteral("cafe"), 9);
+    const QImage alone = mapOf({ library }, folder.filePath(QStringLiteral("alone.db")));
+    QVERIFY(!alone.isNull());
+    // The place under the pin is the pin's: neither its dot nor its name is drawn.
+    QCOMPARE(differences(alone, mapOf({ library, pinned }, folder.filePath(QStringLiteral("pinned.db")))), QRect());
+    // A second place of the same name gets its dot, not the name again; another name is drawn.
+    // (One name's letters, give or take the smoothing of where it falls.)
+    const int once = textPixels(alone);
+    QVERIFY(once > 0);
+    const int twice = textPixels(mapOf({ library, again }, folder.filePath(QStringLiteral("again.db"))));
+    QVERIFY2(qAbs(twice - once) < once / 2, qPrintable(QStringLiteral("%1 and %2").arg(once).arg(twice)));
+    auto other = again;
+    other.name = QStringLiteral("Museum");
+    QVERIFY(textPixels(mapOf({ library, other }, folder.filePath(QStringLiteral("other.db")))) > once * 3 / 2);
 }
 
 void tst_MapImageGenerator::invalidViewsGiveNoImage_data()

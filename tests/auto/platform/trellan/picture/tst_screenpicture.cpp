@@ -7,6 +7,7 @@
 #include <hx/trellan/container.h>
 #include <hx/trellan/contextmenu.h>
 #include <hx/trellan/customlistitem.h>
+#include <hx/trellan/docklayout.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/enums.h>
 #include <hx/trellan/imageview.h>
@@ -136,6 +137,8 @@ private slots:
     void smallScreenMatchesItsReference();
     void drawsWhatTheTreeHolds_data();
     void drawsWhatTheTreeHolds();
+    void translationMovesAControlFromItsPlace();
+    void textKeepsOffTheLeftEdge();
     void systemDialogDimsTheScreen();
     void drawsWhatIsOpenOverTheScreen_data();
     void drawsWhatIsOpenOverTheScreen();
@@ -190,6 +193,43 @@ void tst_ScreenPicture::drawsWhatTheTreeHolds()
     QCOMPARE(picture.pixelColor(redPoint), QColor(Qt::red));
     QCOMPARE(picture.pixelColor(bluePoint), QColor(Qt::blue));
     QCOMPARE(picture.pixelColor(300, 300), QColor(0x12, 0x12, 0x12));
+}
+
+void tst_ScreenPicture::translationMovesAControlFromItsPlace()
+{
+    // A 100-pixel square centred on the screen, lifted by half its height as the map's pin is.
+    Container root;
+    root.setLayout(new DockLayout);
+    auto *square = new Container;
+    square->setPreferredSize(100, 100);
+    square->setHorizontalAlignment(HorizontalAlignment::Center);
+    square->setVerticalAlignment(VerticalAlignment::Center);
+    square->setBackground(Color::fromARGB(0xffff0000u));
+    square->setTranslationY(-50);
+    root.add(square);
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
+    QCOMPARE(picture.pixelColor(360, 560), QColor(Qt::red));
+    QCOMPARE(picture.pixelColor(360, 660), QColor(0x12, 0x12, 0x12));
+}
+
+void tst_ScreenPicture::textKeepsOffTheLeftEdge()
+{
+    Container root;
+    auto *label = new Label(QStringLiteral("WWWWWWWW"));
+    label->setMultiline(true);
+    root.add(label);
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
+    // The line of text starts past the margin, not at the screen's edge.
+    for (int x = 0; x < 14; ++x) {
+        for (int y = 0; y < 40; ++y)
+            QCOMPARE(picture.pixelColor(x, y), QColor(0x12, 0x12, 0x12));
+    }
+    bool drawn = false;
+    for (int x = 16; x < 60 && !drawn; ++x) {
+        for (int y = 0; y < 40 && !drawn; ++y)
+            drawn = picture.pixelColor(x, y) != QColor(0x12, 0x12, 0x12);
+    }
+    QVERIFY(drawn);
 }
 
 void tst_ScreenPicture::systemDialogDimsTheScreen()
@@ -249,10 +289,16 @@ void tst_ScreenPicture::anImageThatCannotBeLoadedShowsItsFrame()
     auto *view = new ImageView;
     view->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
     root.add(view);
-    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280));
-    // A 96-pixel slot with a frame; nothing below it.
+    auto *again = new ImageView;
+    again->setImageSource(QUrl(QStringLiteral("asset:///images/no_such_pin.png")));
+    root.add(again);
+    QStringList missing;
+    const QImage picture = ScreenPicture::render(&root, QSize(720, 1280), &missing);
+    // Two 96-pixel slots with a frame; nothing below them.
     QVERIFY(picture.pixelColor(48, 48) != QColor(0x12, 0x12, 0x12));
-    QCOMPARE(picture.pixelColor(48, 200), QColor(0x12, 0x12, 0x12));
+    QCOMPARE(picture.pixelColor(48, 300), QColor(0x12, 0x12, 0x12));
+    // The painter tells what it could not draw, each name once.
+    QCOMPARE(missing, QStringList { QStringLiteral("no_such_pin.png") });
 }
 
 void tst_ScreenPicture::savesAPngAtTheDisplaySize()

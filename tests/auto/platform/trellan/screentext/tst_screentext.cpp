@@ -25,6 +25,7 @@
 #include <hx/trellan/titlebar.h>
 #include <hx/trellan/validator.h>
 
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
 using namespace hx::trellan;
@@ -76,6 +77,7 @@ private slots:
     void showsSystemDialogsOnTop();
     void showsImagesByTheirAssetName_data();
     void showsImagesByTheirAssetName();
+    void terminalDrawsTheSymbolAnImageNames();
     void placesActionsOnTheActionBar_data();
     void placesActionsOnTheActionBar();
     void showsAnExpandedDropDownsOptions();
@@ -243,6 +245,28 @@ void tst_ScreenText::showsImagesByTheirAssetName()
     QCOMPARE(ScreenText::render(&root), expected);
     control->setVisible(false);
     QCOMPARE(ScreenText::render(&root), QString());
+}
+
+void tst_ScreenText::terminalDrawsTheSymbolAnImageNames()
+{
+    QTemporaryDir folder;
+    QImage picture(8, 8, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    picture.setText(QStringLiteral("Symbol"), QStringLiteral("★"));
+    const QString path = folder.filePath(QStringLiteral("favorite.png"));
+    QVERIFY(picture.save(path));
+    Container root;
+    auto *view = new ImageView;
+    view->setImageSource(QUrl::fromLocalFile(path));
+    root.add(view);
+    auto *unnamed = new ImageView;
+    unnamed->setImageSource(QUrl(QStringLiteral("asset:///places_images/no_such_pin.png")));
+    root.add(unnamed);
+    root.add(new Label(QStringLiteral("Corner Café")));
+    // An image whose file names no symbol shows by its bare name.
+    QCOMPARE(ScreenText::texts(&root, ScreenText::ImageSymbols), QStringLiteral("★ | no_such_pin.png | Corner Café"));
+    // The dump keeps the file's name, which tests and scripts read.
+    QCOMPARE(ScreenText::texts(&root), QStringLiteral("[img favorite.png] | [img no_such_pin.png] | Corner Café"));
 }
 
 void tst_ScreenText::placesActionsOnTheActionBar_data()
