@@ -33,7 +33,7 @@ private Q_SLOTS:
         QTest::newRow("an address the data holds as a café's")
             << "hxplaces geocode \"8 King St N\"" << QStringList { "Waterloo" } << QStringList { "North Carolina" };
         QTest::newRow("an address whose street is not in the data: the town around the user")
-            << "hxplaces geocode \"200 University Ave W\"" << QStringList { "Waterloo", "\"town\"" } << QStringList();
+            << "hxplaces geocode \"45 Columbia St W\"" << QStringList { "Waterloo", "\"town\"" } << QStringList();
         QTest::newRow("a position's address")
             << "hxplaces where 43.4723 -80.5449" << QStringList { "Waterloo" } << QStringList();
         QTest::newRow("a link naming a place near its position")
@@ -42,10 +42,10 @@ private Q_SLOTS:
         QTest::newRow("a category word near the user")
             << "hxplaces search cafe" << QStringList { "Lumen Coffee House", "Philippines" } << QStringList();
         QTest::newRow("a local search near an address")
-            << "hxplaces show localsearch cafe --near \"200 University Ave W\" --do wait 2000 --dump"
+            << "hxplaces show localsearch cafe --demo --near \"200 University Ave W\" --do wait 2000 --dump"
             << QStringList { "Lumen Coffee House" } << QStringList { "Finding the destination" };
         QTest::newRow("the editor saves a new place where its address was found")
-            << "hxplaces show new --do type NameField Campus --do type AddressField 200 University Ave W --do action "
+            << "hxplaces show new --do type NameField Home --do type AddressField 45 Columbia St W --do action "
                "SaveAction --do wait 2000 --dump"
             << QStringList { "Saved as place", "Waterloo, Ontario, Canada" } << QStringList { "Address not found" };
     }
