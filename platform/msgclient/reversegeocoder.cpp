@@ -12,6 +12,7 @@ namespace msgclient {
 
 using platform::places::Gazetteer;
 using platform::places::GazetteerEntry;
+using platform::places::GazetteerStreet;
 
 namespace {
 
@@ -44,7 +45,39 @@ QString cityOf(const GazetteerEntry &entry)
     return entry.kind == GazetteerEntry::Locality ? entry.name : entry.city;
 }
 
-template<typename Lookup> QList<Candidate> candidatesFor(const RevGeoRequest &request, const Lookup &lookup)
+Candidate addressCandidate(const GazetteerEntry &a, const GazetteerEntry &place)
+{
+    const QString city = a.city.isEmpty() ? cityOf(place) : a.city;
+    const QString region = a.region.isEmpty() ? place.region : a.region;
+    const QString country = a.country.isEmpty() ? place.country : a.country;
+    const QString street = a.street.isEmpty() ? a.name : a.street;
+    return { joined({ street, city, region, a.postalCode, country }),
+             street,
+             city,
+             region,
+             country,
+             a.postalCode,
+             a.latitude,
+             a.longitude,
+             17 };
+}
+
+Candidate streetCandidate(const GazetteerStreet &s, const GazetteerEntry &place)
+{
+    const QString city = s.city.isEmpty() ? cityOf(place) : s.city;
+    return { joined({ s.name, city, place.region, place.country }),
+             s.name,
+             city,
+             place.region,
+             place.country,
+             QString(),
+             s.latitude,
+             s.longitude,
+             16 };
+}
+
+template<typename Lookup, typename StreetLookup>
+QList<Candidate> candidatesFor(const RevGeoRequest &request, const Lookup &lookup, const StreetLookup &streets)
 {
     QList<Candidate> result;
     const bool wantsAddress = request.boundary == RevGeoRequest::Address || request.boundary == RevGeoRequest::Postal;
@@ -54,14 +87,16 @@ template<typename Lookup> QList<Candidate> candidatesFor(const RevGeoRequest &re
     if (wantsAddress) {
         const auto addresses = lookup(request.latitude, request.longitude, GazetteerEntry::Address, 1,
                                       ReverseGeocoder::MaxAddressMetres);
-        if (!addresses.isEmpty() && !(addresses.first().distanceMetres > ReverseGeocoder::MaxAddressMetres)) {
-            const GazetteerEntry &a = addresses.first();
-            const QString city = a.city.isEmpty() ? cityOf(place) : a.city;
-            const QString region = a.region.isEmpty() ? place.region : a.region;
-            const QString country = a.country.isEmpty() ? place.country : a.country;
-            result.append({ joined({ a.street.isEmpty() ? a.name : a.street, city, region, a.postalCode, country }),
-                            a.street.isEmpty() ? a.name : a.street, city, region, country, a.postalCode, a.latitude,
-                            a.longitude, 17 });
+        const bool hasAddress
+            = !addresses.isEmpty() && !(addresses.first().distanceMetres > ReverseGeocoder::MaxAddressMetres);
+        // A house beside the position names it best; else the street the position lies on.
+        const GazetteerStreet street = hasAddress && addresses.first().distanceMetres <= ReverseGeocoder::HouseMetres
+            ? GazetteerStreet()
+            : streets(request.latitude, request.longitude, ReverseGeocoder::MaxStreetMetres);
+        if (street.isValid()) {
+            result.append(streetCandidate(street, place));
+        } else if (hasAddress) {
+            result.append(addressCandidate(addresses.first(), place));
         } else if (!localities.isEmpty()) {
             const auto sections = lookup(request.latitude, request.longitude, GazetteerEntry::Neighbourhood, 1,
                                          ReverseGeocoder::MaxNeighbourhoodMetres);
@@ -110,6 +145,9 @@ ReverseGeocoder::ReverseGeocoder(const QString &gazetteerPath)
         m_lookup = [raw = gazetteer.get()](double latitude, double longitude, int kinds, int limit, double maxMetres) {
             return raw->nearest(latitude, longitude, kinds, limit, maxMetres);
         };
+        m_streets = [raw = gazetteer.get()](double latitude, double longitude, double maxMetres) {
+            return raw->nearestStreet(latitude, longitude, maxMetres);
+        };
     }
     m_gazetteer = gazetteer;
 }
@@ -145,7 +183,10 @@ QByteArray ReverseGeocoder::answer(const RevGeoRequest &request) const
     pps_encoder_initialize(&encoder, true);
     pps_encoder_start_object(&encoder, nullptr);
     pps_encoder_start_array(&encoder, "response");
-    for (const Candidate &candidate : candidatesFor(request, m_lookup)) {
+    const auto streets = [this](double latitude, double longitude, double maxMetres) {
+        return m_streets ? m_streets(latitude, longitude, maxMetres) : GazetteerStreet();
+    };
+    for (const Candidate &candidate : candidatesFor(request, m_lookup, streets)) {
         pps_encoder_start_object(&encoder, nullptr);
         addText(&encoder, "name", candidate.name);
         addText(&encoder, "street", candidate.street);

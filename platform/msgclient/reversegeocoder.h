@@ -3,6 +3,7 @@
 
 #include <hx/msgclient/revgeorequest.h>
 #include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/gazetteerstreet.h>
 
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
@@ -15,8 +16,10 @@ namespace hx {
 namespace msgclient {
 
 // Answers reverse-geocoding requests from the gazetteer. The reply is
-// {"response":[candidates]}, finest first: the nearest address (for "address" and "postal",
-// within MaxAddressMetres), its locality, region and country; coarser boundaries start lower.
+// {"response":[candidates]}, finest first: for "address" and "postal", the nearest address when
+// one lies within HouseMetres, else the street the position lies on (within MaxStreetMetres),
+// else the nearest address within MaxAddressMetres; then its locality, region and country;
+// coarser boundaries start lower.
 // A locality is a town, never a section of one: without an address nearby, "address" and
 // "postal" get the section of the town (within MaxNeighbourhoodMetres) before the town itself.
 // Each candidate has "name" (a one-line label), "street", "city", "region", "country",
@@ -31,6 +34,8 @@ public:
 
     static constexpr double MaxAddressMetres = 1000;
     static constexpr double MaxNeighbourhoodMetres = 2000;
+    static constexpr double HouseMetres = 50;
+    static constexpr double MaxStreetMetres = 100;
 
     // Reads the gazetteer file (empty: HX_GAZETTEER_DB or its default).
     explicit ReverseGeocoder(const QString &gazetteerPath = QString());
@@ -51,6 +56,7 @@ private:
 
     std::shared_ptr<void> m_gazetteer;
     BoundedLookup m_lookup;
+    std::function<platform::places::GazetteerStreet(double latitude, double longitude, double maxMetres)> m_streets;
 };
 
 } // namespace msgclient

@@ -96,6 +96,7 @@ bool GazetteerPrivate::open()
         || !prefix.prepare() || !nearest.prepare() || !categories.prepare())
         return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     reviews.prepare();
+    streets.prepare();
     // The file never changes under us, so one read transaction lasts as long as the connection:
     // statements then skip beginning and ending their own, with its check of the file header.
     if (db && sqlite3_exec(db, "BEGIN; SELECT 1 FROM entries LIMIT 1", nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -249,6 +250,11 @@ GazetteerEntry Gazetteer::entry(qint64 id) const
 QStringList Gazetteer::categories(const QString &prefix, int limit) const
 {
     return d->categories.categories(prefix, limit);
+}
+
+GazetteerStreet Gazetteer::nearestStreet(double latitude, double longitude, double maxMetres) const
+{
+    return d->db ? d->streets.nearest(latitude, longitude, maxMetres) : GazetteerStreet();
 }
 
 QList<GazetteerReview> Gazetteer::reviews(qint64 id) const

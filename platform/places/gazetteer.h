@@ -3,6 +3,7 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 #include <hx/platform/places/gazetteerreview.h>
+#include <hx/platform/places/gazetteerstreet.h>
 
 #include <QtCore/QList>
 #include <QtCore/QScopedPointer>
@@ -71,6 +72,10 @@ public:
     // Point-of-interest category codes and names whose names start with prefix, as
     // "code\tname" pairs, for category suggestions.
     QStringList categories(const QString &prefix, int limit) const;
+
+    // The street nearest a point within maxMetres, at its point nearest the given one, with
+    // distanceMetres set; an invalid street when none is that near.
+    GazetteerStreet nearestStreet(double latitude, double longitude, double maxMetres) const;
 
     // The reviews of the point of interest with this id, newest first.
     QList<GazetteerReview> reviews(qint64 id) const;

@@ -11,6 +11,7 @@
 #include "gazetteerreviews_p.h"
 #include "nearestwalk_p.h"
 #include "prefixsearch_p.h"
+#include "streetsegments_p.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -25,7 +26,7 @@ namespace places {
 class GazetteerPrivate
 {
 public:
-    GazetteerPrivate() : prefix(*this), nearest(*this), categories(*this), reviews(*this) { }
+    GazetteerPrivate() : prefix(*this), nearest(*this), categories(*this), reviews(*this), streets(*this) { }
     ~GazetteerPrivate();
 
     bool open();
@@ -47,6 +48,7 @@ public:
     NearestWalk nearest;
     CategorySearch categories;
     GazetteerReviews reviews;
+    StreetSegments streets;
 };
 
 } // namespace places

@@ -85,7 +85,7 @@ bool GazetteerWriterPrivate::createStaging()
             != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
     QString reason;
-    return reviews.create(db, &reason) || fail(reason);
+    return (reviews.create(db, &reason) && streets.create(db, &reason)) || fail(reason);
 }
 
 bool GazetteerWriterPrivate::copyExisting()
@@ -140,7 +140,7 @@ bool GazetteerWriterPrivate::copyExisting()
     }
     sqlite3_finalize(rows);
     QString reason;
-    if (copied && step == SQLITE_DONE && !reviews.copyExisting(&reason))
+    if (copied && step == SQLITE_DONE && !(reviews.copyExisting(&reason) && streets.copyExisting(&reason)))
         copied = fail(reason);
     copied = copied && step == SQLITE_DONE
         && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories; "
@@ -193,7 +193,7 @@ bool GazetteerWriterPrivate::buildTables()
     QString reason;
     if (!exec(GazetteerSchema::CreateTables) || !exec(GazetteerStaging::BuildSql))
         return false;
-    if (!reviews.build(&reason))
+    if (!reviews.build(&reason) || !streets.build(&reason))
         return fail(reason);
     if (!exec(GazetteerSchema::CreateIndexes))
         return false;
@@ -224,6 +224,7 @@ bool GazetteerWriterPrivate::finishFile()
 void GazetteerWriterPrivate::closeDatabase()
 {
     reviews.close();
+    streets.close();
     sqlite3_finalize(insertEntry);
     sqlite3_finalize(insertCategory);
     insertEntry = nullptr;
@@ -353,6 +354,13 @@ bool GazetteerWriter::addReview(const GazetteerReview &review)
     if (!d->db)
         return d->fail(QStringLiteral("no write begun"));
     return d->reviews.add(review, &d->error);
+}
+
+bool GazetteerWriter::addStreet(const GazetteerStreet &street)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    return d->streets.add(street, &d->error);
 }
 
 bool GazetteerWriter::addCategory(const QString &code, const QString &name)

@@ -3,6 +3,7 @@
 
 #include <hx/platform/places/gazetteerentry.h>
 #include <hx/platform/places/gazetteerreview.h>
+#include <hx/platform/places/gazetteerstreet.h>
 
 #include <QtCore/QScopedPointer>
 #include <QtCore/QString>
@@ -55,6 +56,10 @@ public:
     // False, with the reason in errorString(), for a rating outside 0 to 5, an empty text, an
     // image URL that is neither http(s) nor file, or no such point of interest.
     bool addReview(const GazetteerReview &review);
+    // A street's line, so that positions along it are named after it. False, with the reason
+    // in errorString(), for a street without a name, of fewer than two points or with a point
+    // out of range.
+    bool addStreet(const GazetteerStreet &street);
     // Entries in the write so far, kept ones included.
     qint64 count() const;
 

@@ -6,6 +6,7 @@
 #include <QtCore/QString>
 
 #include "reviewstaging_p.h"
+#include "streetstaging_p.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -35,6 +36,7 @@ public:
     sqlite3_stmt *insertCategory = nullptr;
     qint64 count = 0;
     ReviewStaging reviews;
+    StreetStaging streets;
 };
 
 } // namespace places

@@ -6,8 +6,9 @@
 #include <functional>
 
 #include "categorytags_p.h"
+#include "forwardgeocoder_p.h"
 #include "groupsearch_p.h"
-#include "localityfallback_p.h"
+#include "nearbymatches_p.h"
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
 #include "placeheader_p.h"
@@ -21,8 +22,6 @@ namespace {
 using Places = GroupSearch::Places;
 using Source = std::function<Places(int offset, int limit, bool *hasMore, Error::Type *error)>;
 
-constexpr int AddressKinds = GazetteerEntry::Address | GazetteerEntry::Neighbourhood | GazetteerEntry::Locality
-    | GazetteerEntry::Region | GazetteerEntry::Country;
 const QString CategorySeparator = QStringLiteral("_|_");
 constexpr int CategorySuggestions = 3;
 
@@ -130,8 +129,9 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
     if (!gazetteer || TextFolding::words(text).isEmpty())
         return places;
     const bool located = near.isValid();
-    const QList<GazetteerEntry> entries = gazetteer->search(
-        text, kinds, located ? near.latitude() : qQNaN(), located ? near.longitude() : qQNaN(), offset, limit, hasMore);
+    const QList<GazetteerEntry> entries
+        = NearbyMatches::search(*gazetteer, text, kinds, located ? near.latitude() : qQNaN(),
+                                located ? near.longitude() : qQNaN(), offset, limit, hasMore);
     for (const GazetteerEntry &entry : entries) {
         const Place place = PlaceFactory::builtFromGazetteer(entry);
         places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
@@ -139,68 +139,12 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
     return places;
 }
 
-// How precisely a geocoded position stands for the address: which level of the gazetteer matched
-// and how far the address may lie from the position.
-void describeMatch(Place *place, GazetteerEntry::Kind kind)
-{
-    struct Level
-    {
-        const char *name;
-        float metres;
-    };
-    Level level { "address", 25 };
-    switch (kind) {
-    case GazetteerEntry::Neighbourhood:
-        level = { "neighbourhood", 1500 };
-        break;
-    case GazetteerEntry::Locality:
-        level = { "locality", 5000 };
-        break;
-    case GazetteerEntry::Region:
-        level = { "region", 100000 };
-        break;
-    case GazetteerEntry::Country:
-        level = { "country", 1000000 };
-        break;
-    default:
-        break;
-    }
-    Location location = place->location(0);
-    Coordinates coordinates = location.coordinates();
-    coordinates.setHorizontalAccuracy(level.metres);
-    location.setCoordinates(coordinates);
-    place->setLocation(0, location);
-    QList<AuxiliaryData> data = place->auxiliaryData();
-    if (!data.isEmpty()) {
-        data.first().setProperty(QStringLiteral("geocodedLevel"), QLatin1String(level.name));
-        place->setAuxiliaryDataList(data);
-    }
-}
-
-// Full places for the forward geocoder. When nothing matches the whole text, the town the text
-// names still gives the address a position, a coarser one.
+// Full places for the forward geocoder.
 Places addressPlaces(const QString &text, const Coordinates &near, int offset, int limit, bool *hasMore,
                      Error::Type *error)
 {
-    Places places;
     Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
-    if (!gazetteer || TextFolding::words(text).isEmpty())
-        return places;
-    const bool located = near.isValid();
-    const double latitude = located ? near.latitude() : qQNaN();
-    const double longitude = located ? near.longitude() : qQNaN();
-    QList<GazetteerEntry> entries = gazetteer->search(text, AddressKinds, latitude, longitude, offset, limit, hasMore);
-    if (entries.isEmpty() && offset == 0) {
-        const GazetteerEntry town = LocalityFallback::find(*gazetteer, text, latitude, longitude);
-        if (town.id >= 0)
-            entries.append(town);
-    }
-    for (const GazetteerEntry &entry : entries) {
-        Place *place = new Place(PlaceFactory::builtFromGazetteer(entry));
-        describeMatch(place, entry.kind);
-        places.append(QSharedPointer<AbstractPlace>(place));
-    }
-    return places;
+    return gazetteer ? ForwardGeocoder::places(*gazetteer, text, near, offset, limit, hasMore) : Places();
 }
 
 // Points of interest of a category (its sub-categories included): the nearest first when there
@@ -241,8 +185,8 @@ Places suggestions(const QString &text, const Coordinates &near, int offset, int
     const bool located = near.isValid();
     if (limit > fromCategories) {
         const QList<GazetteerEntry> entries
-            = gazetteer->search(text, GazetteerEntry::AnyKind, located ? near.latitude() : qQNaN(),
-                                located ? near.longitude() : qQNaN(), entryOffset, limit - fromCategories, hasMore);
+            = NearbyMatches::search(*gazetteer, text, GazetteerEntry::AnyKind, located ? near.latitude() : qQNaN(),
+                                    located ? near.longitude() : qQNaN(), entryOffset, limit - fromCategories, hasMore);
         for (const GazetteerEntry &entry : entries)
             places.append(suggestionOf(entry, near));
     }

@@ -1,12 +1,12 @@
 #include <hx/platform/places/gazetteer.h>
 
-#include <QtCore/QSet>
 #include <QtCore/QStringList>
 
 #include <algorithm>
 
 #include "gazetteertext_p.h"
 #include "localityfallback_p.h"
+#include "streetwords_p.h"
 
 namespace hx {
 namespace platform {
@@ -19,31 +19,23 @@ constexpr int WordsConsidered = 10;
 // Every town of one name that an exact lookup can return.
 constexpr int SameNameLimit = 64;
 
-// Words that end the street part of an address; a town of that name ("Street" in Somerset) is
-// almost never what an address means by them.
-bool isStreetWord(const QString &word)
-{
-    static const QSet<QString> words
-        = { QStringLiteral("street"), QStringLiteral("st"),        QStringLiteral("road"),  QStringLiteral("rd"),
-            QStringLiteral("avenue"), QStringLiteral("ave"),       QStringLiteral("drive"), QStringLiteral("dr"),
-            QStringLiteral("lane"),   QStringLiteral("ln"),        QStringLiteral("way"),   QStringLiteral("place"),
-            QStringLiteral("court"),  QStringLiteral("boulevard"), QStringLiteral("blvd"),  QStringLiteral("crescent"),
-            QStringLiteral("rue"),    QStringLiteral("strasse"),   QStringLiteral("via"),   QStringLiteral("calle") };
-    return words.contains(word);
-}
-
 bool hasDigit(const QString &word)
 {
     return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); });
 }
 
-// A word after the town's name must say where the town is: its region, country or their codes,
-// or a postal code.
+// A word after the town's name must say where the town is: its region, country or their codes
+// (a code whole, a name from its third letter), or a postal code. A street word never does: "St N"
+// is no "States, North".
 bool explainsTown(const QString &word, const QStringList &townWords)
 {
-    return hasDigit(word) || std::any_of(townWords.cbegin(), townWords.cend(), [&word](const QString &townWord) {
-               return townWord.startsWith(word);
-           });
+    if (hasDigit(word))
+        return true;
+    if (StreetWords::isStreetWord(word))
+        return false;
+    return std::any_of(townWords.cbegin(), townWords.cend(), [&word](const QString &townWord) {
+        return townWord == word || (word.size() >= 3 && townWord.startsWith(word));
+    });
 }
 
 struct Match
@@ -76,7 +68,9 @@ GazetteerEntry LocalityFallback::find(const Gazetteer &gazetteer, const QString 
     for (int start = words.size() - 1; start >= 0; --start) {
         for (int length = 1; length <= LongestName && start + length <= words.size(); ++length) {
             const QStringList nameWords = words.mid(start, length);
-            if (length == 1 && (hasDigit(nameWords.first()) || isStreetWord(nameWords.first())))
+            if (length == 1
+                && (hasDigit(nameWords.first()) || nameWords.first().size() < 2
+                    || StreetWords::isStreetWord(nameWords.first())))
                 continue;
             const QString key = nameWords.join(QLatin1Char(' '));
             const QStringList after = words.mid(start + length);

@@ -15,6 +15,7 @@
 #include <QtCore/QThreadPool>
 #include <QtCore/QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,19 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 int ticksFor(int seconds)
 {
     return PlaceUtils::MY_LOCATION_CHECK_FREQUENCY * seconds;
+}
+
+// How far from the user the address found may lie: a house is where the user stands, a town
+// or a region only somewhere around.
+float reachOf(const hx::platform::places::Address &address)
+{
+    if (!address.street().isEmpty())
+        return 25;
+    if (!address.city().isEmpty())
+        return 5000;
+    if (!address.region().isEmpty())
+        return 100000;
+    return 1000000;
 }
 
 } // namespace
@@ -240,11 +254,26 @@ void MyLocationSpinner::reverseGeocodeFinished(ReverseGeocodeRunnable *runnable,
         return;
     m_geocodeSucceeded = ok;
     m_runnable = nullptr;
-    m_result = ok ? location : Location();
+    m_result = ok ? atFix(location) : Location();
     if (m_timer)
         m_timer->stop();
     cancelProgressDialog();
     emit startFetchStage4();
+}
+
+Location MyLocationSpinner::atFix(const Location &found) const
+{
+    // The user stands at the fix, not at the address's own point; the accuracy says how far
+    // the address may be from there.
+    const Coordinates at = found.coordinates();
+    Coordinates coordinates(m_bestFix.latitude(), m_bestFix.longitude());
+    const double apart = at.isValid() ? coordinates.distanceTo(at) : 0;
+    coordinates.setHorizontalAccuracy(
+        float(std::max({ m_bestFix.accuracy(), double(reachOf(found.address())), apart })));
+    coordinates.setVerticalAccuracy(float(m_bestFix.altitudeAccuracy()));
+    Location location = found;
+    location.setCoordinates(coordinates);
+    return location;
 }
 
 void MyLocationSpinner::onStartFetchStage4()

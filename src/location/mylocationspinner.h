@@ -59,6 +59,8 @@ public slots:
     void onStartFetchStage4();
 
 private:
+    // The found address at the user's own position.
+    hx::platform::places::Location atFix(const hx::platform::places::Location &found) const;
     void showProgressDialog();
     void cancelProgressDialog();
     void ensureTimer();

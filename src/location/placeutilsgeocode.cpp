@@ -12,8 +12,10 @@
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/searchresultgroup.h>
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
+#include <QtCore/QThread>
 
 namespace hx {
 namespace trellan {
@@ -25,7 +27,7 @@ using hx::platform::places::Location;
 
 namespace {
 
-enum { GeocodeLimit = 30 };
+enum { GeocodeLimit = 30, FixWaitMs = 3000, FixPollMs = 20 };
 
 QString geocodingQuery(const Address &address)
 {
@@ -36,6 +38,28 @@ QString geocodingQuery(const Address &address)
                     .join(QLatin1Char(' '));
     static const QRegularExpression lineBreaks(QStringLiteral("[\\n\\r]"));
     return query.replace(lineBreaks, QStringLiteral(" "));
+}
+
+// Only the street or the town of the address was found, not the address itself.
+bool coarserThanAddress(const hx::platform::places::Place &place)
+{
+    return place.auxiliaryData().value(0).property(QStringLiteral("geocodedPartly")).toBool();
+}
+
+// The caller's address labelled with what was found, so that screens showing the label say where
+// the position stands ("Waterloo, Ontario, Canada"); the typed street is kept.
+Address saidAsFound(Address address, const Address &found)
+{
+    if (address.street().isEmpty())
+        address.setStreet(address.label());
+    address.setLabel(found.label());
+    if (address.city().isEmpty())
+        address.setCity(found.city());
+    if (address.region().isEmpty())
+        address.setRegion(found.region());
+    if (address.country().isEmpty())
+        address.setCountry(found.country());
+    return address;
 }
 
 } // namespace
@@ -49,6 +73,12 @@ QList<Location> PlaceUtils::geocode(const Address &address)
 
     Coordinates near;
     const CurrentCoordinate *fix = GetGeolocation::getCoordinate(genericRequest);
+    // The first ask starts a run: an address whose street the data lacks is placed in the town
+    // around the user, so the run that is under way is worth its short wait on this thread.
+    QElapsedTimer waited;
+    waited.start();
+    while (!fix->isUsable() && GetGeolocation::isRunning(genericRequest) && waited.elapsed() < FixWaitMs)
+        QThread::msleep(FixPollMs);
     if (fix->isUsable()) {
         const SelectorCoordinate position = fix->value();
         near = Coordinates(position.latitude(), position.longitude());
@@ -67,7 +97,7 @@ QList<Location> PlaceUtils::geocode(const Address &address)
             continue;
         Location location = place->location(0);
         const Address found = location.address();
-        location.setAddress(address);
+        location.setAddress(coarserThanAddress(*place) ? saidAsFound(address, found) : address);
         hx::platform::places::LocationPrivate::setCoordinates(location, location.coordinates(), found);
         list.append(location);
     }

@@ -17,6 +17,8 @@
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonObject>
 #include <QtCore/QUrl>
 #include <QtGui/QImage>
 
@@ -101,10 +103,16 @@ int ScriptedCommands::geocode(const QString &address)
         m_err << "hxplaces: geocoding failed (error " << int(error) << ")" << Qt::endl;
         return 1;
     }
-    QList<Location> locations;
-    for (const QSharedPointer<AbstractPlace> &place : found)
-        locations.append(place->location(0));
-    m_out << PlaceJson::text(PlaceJson::locations(locations));
+    // Each with how precisely it stands for the address: "town" when only the town was found.
+    QJsonArray locations;
+    for (const QSharedPointer<AbstractPlace> &place : found) {
+        QJsonObject location = PlaceJson::location(place->location(0));
+        location.insert(QStringLiteral("level"),
+                        place->auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString());
+        location.insert(QStringLiteral("accuracy_m"), qRound(place->location(0).coordinates().horizontalAccuracy()));
+        locations.append(location);
+    }
+    m_out << PlaceJson::text(locations);
     return 0;
 }
 

@@ -21,6 +21,7 @@
 
 using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
+using hx::platform::places::GazetteerStreet;
 using hx::platform::places::GazetteerWriter;
 
 namespace {
@@ -112,8 +113,16 @@ bool importOsm(const QString &path, GazetteerWriter *writer, Totals *totals)
         progress.setTotal(total);
         progress.update(done);
     };
+    // A street's line is not a place of its own and is not counted as one.
+    const auto streets = [&](const QString &label, const GazetteerStreet &street) {
+        if (writer->addStreet(street))
+            return;
+        writeFailed = writeFailed || !writer->isActive();
+        progress.finish();
+        printError(QStringLiteral("%1:%2: %3").arg(path, label, writer->errorString()));
+    };
     QString error;
-    const bool read = OsmReader::read(path, sink, advance, &error);
+    const bool read = OsmReader::read(path, sink, advance, &error, streets);
     progress.finish();
     if (!read)
         printError(QStringLiteral("%1: %2").arg(path, error));

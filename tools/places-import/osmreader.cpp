@@ -14,6 +14,8 @@
 #include <exception>
 
 #include "osmcategories.h"
+#include "osminterpolation.h"
+#include "osmstreets.h"
 
 using hx::platform::places::GazetteerEntry;
 
@@ -34,16 +36,28 @@ QString firstOf(const osmium::TagList &tags, const char *key, const char *otherK
 class Collector : public osmium::handler::Handler
 {
 public:
-    explicit Collector(const OsmReader::Sink &sink) : m_sink(sink) { }
+    Collector(const OsmReader::Sink &sink, const OsmReader::StreetSink &streets, OsmInterpolation &interpolation)
+        : m_sink(sink), m_streetSink(streets), m_interpolation(interpolation)
+    { }
 
     void node(const osmium::Node &node)
     {
+        m_interpolation.noteNode(node);
         const osmium::Location location = node.location();
         handle(node, location.valid(), location.valid() ? location.lat() : 0, location.valid() ? location.lon() : 0);
     }
 
     void way(const osmium::Way &way)
     {
+        if (OsmStreets::isStreet(way.tags())) {
+            const hx::platform::places::GazetteerStreet line = m_streets.line(way);
+            if (m_streetSink && !line.path.isEmpty())
+                m_streetSink(QStringLiteral("way/%1").arg(way.id()), line);
+        }
+        if (OsmInterpolation::isInterpolation(way)) {
+            for (const OsmReader::Element &element : m_interpolation.addresses(way))
+                m_sink(element);
+        }
         if (!isWanted(way.tags()))
             return;
         const osmium::WayNodeList &nodes = way.nodes();
@@ -91,8 +105,10 @@ private:
             return;
         }
         GazetteerEntry &entry = element.entry;
-        if (isAddress(tags))
+        if (isAddress(tags)) {
             entry.street = text(tags, "addr:housenumber") + QLatin1Char(' ') + text(tags, "addr:street");
+            m_streets.noteAddress(entry, text(tags, "addr:street"));
+        }
         entry.city = text(tags, "addr:city");
         entry.postalCode = text(tags, "addr:postcode");
         entry.countryCode = text(tags, "addr:country").toUpper();
@@ -114,11 +130,34 @@ private:
         m_sink(element);
     }
 
+public:
+    void finish()
+    {
+        for (const OsmReader::Element &element : m_streets.records())
+            m_sink(element);
+    }
+
+private:
     const OsmReader::Sink &m_sink;
+    const OsmReader::StreetSink &m_streetSink;
+    OsmInterpolation &m_interpolation;
+    OsmStreets m_streets;
+};
+
+// The first reading: which nodes end interpolation ways.
+class InterpolationEnds : public osmium::handler::Handler
+{
+public:
+    explicit InterpolationEnds(OsmInterpolation &interpolation) : m_interpolation(interpolation) { }
+    void way(const osmium::Way &way) { m_interpolation.noteEnds(way); }
+
+private:
+    OsmInterpolation &m_interpolation;
 };
 } // namespace
 
-bool OsmReader::read(const QString &path, const Sink &sink, const Progress &progress, QString *error)
+bool OsmReader::read(const QString &path, const Sink &sink, const Progress &progress, QString *error,
+                     const StreetSink &streets)
 {
     // The node positions go to a temporary file of ours: the index's own would stay open after
     // the read, one descriptor per extract.
@@ -130,16 +169,24 @@ bool OsmReader::read(const QString &path, const Sink &sink, const Progress &prog
     // libosmium reports unreadable input by exception; it ends here as an error value.
     try {
         const osmium::io::File file(path.toStdString());
+        OsmInterpolation interpolation;
+        {
+            osmium::io::Reader ways(file, osmium::osm_entity_bits::way);
+            InterpolationEnds ends(interpolation);
+            osmium::apply(ways, ends);
+            ways.close();
+        }
         osmium::io::Reader reader(file, osmium::osm_entity_bits::node | osmium::osm_entity_bits::way);
         LocationIndex index(positions.handle());
         osmium::handler::NodeLocationsForWays<LocationIndex> locations(index);
         locations.ignore_errors(); // a way whose nodes lie outside the extract keeps the others
-        Collector collector(sink);
+        Collector collector(sink, streets, interpolation);
         while (osmium::memory::Buffer buffer = reader.read()) {
             osmium::apply(buffer, locations, collector);
             progress(qint64(reader.offset()), qint64(reader.file_size()));
         }
         reader.close();
+        collector.finish();
     } catch (const std::exception &exception) {
         *error = QString::fromUtf8(exception.what());
         return false;

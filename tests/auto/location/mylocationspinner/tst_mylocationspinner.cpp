@@ -2,6 +2,7 @@
 #include <hx/trellan/places/mylocationspinner.h>
 #include <hx/trellan/places/placeutils.h>
 
+#include <hx/msgclient/revgeoserver.h>
 #include <hx/pps/locationserver.h>
 #include <hx/system/carddonemessage.h>
 #include <hx/system/invokedcard.h>
@@ -9,6 +10,7 @@
 #include <hx/system/systemui.h>
 
 #include "dialogpresser.h"
+#include "gazetteerfixture.h"
 #include "signalwaiter.h"
 #include "testroots.h"
 
@@ -65,6 +67,8 @@ private slots:
     void fixStage_data();
     void fixStage();
     void unreachableServiceGivesNoLocation();
+    void addressFoundStaysAtTheFix_data();
+    void addressFoundStaysAtTheFix();
 
 private:
     QScopedPointer<TestRoots> m_roots;
@@ -249,6 +253,59 @@ void tst_MyLocationSpinner::unreachableServiceGivesNoLocation()
     spinner.fetch();
     QVERIFY(SignalWaiter::wait(done, 1, 2000));
     QCOMPARE(code(done), MyLocationSpinnerReturnCode::NoLocation);
+}
+
+void tst_MyLocationSpinner::addressFoundStaysAtTheFix_data()
+{
+    QTest::addColumn<double>("fixAccuracy");
+    QTest::addColumn<double>("houseLatitude"); // NaN: the gazetteer has no house
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<float>("accuracy");
+
+    QTest::newRow("a town centre 427 m away: the town's reach, not the fix's 25 m")
+        << 25.0 << qQNaN() << "Waterloo, Ontario, Canada" << 5000.0f;
+    QTest::newRow("a house beside the user: the fix's own accuracy")
+        << 60.0 << 43.46435 << "8 King St N, Waterloo, Ontario, Canada" << 60.0f;
+    QTest::newRow("a house farther than the fix is sure: how far it is")
+        << 25.0 << 43.4673 << "8 King St N, Waterloo, Ontario, Canada" << 334.0f;
+}
+
+// The answer is the address found, but the user stands at the fix.
+void tst_MyLocationSpinner::addressFoundStaysAtTheFix()
+{
+    QFETCH(double, fixAccuracy);
+    QFETCH(double, houseLatitude);
+    QFETCH(QString, label);
+    QFETCH(float, accuracy);
+    using hx::platform::places::GazetteerEntry;
+    GazetteerEntry town
+        = GazetteerFixture::entry(GazetteerEntry::Locality, QStringLiteral("Waterloo"), 43.4668, -80.5164, 100000);
+    town.region = QStringLiteral("Ontario");
+    town.country = QStringLiteral("Canada");
+    QList<GazetteerEntry> entries { town };
+    if (!qIsNaN(houseLatitude)) {
+        GazetteerEntry house
+            = GazetteerFixture::entry(GazetteerEntry::Address, QStringLiteral("8 King St N"), houseLatitude, -80.5204);
+        house.street = house.name;
+        entries << house;
+    }
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    hx::msgclient::RevGeoServer service(m_roots->gazetteerPath());
+    QVERIFY(service.start());
+    m_server->setFixedPosition(43.4643, -80.5204, fixAccuracy);
+    QVERIFY(m_server->start());
+
+    MyLocationSpinner spinner;
+    QSignalSpy done(&spinner, &MyLocationSpinner::done);
+    spinner.fetch();
+    QVERIFY(SignalWaiter::wait(done, 1, 10000));
+    QCOMPARE(code(done), MyLocationSpinnerReturnCode::AddressFound);
+    const Location found = location(done);
+    QCOMPARE(found.address().label(), label);
+    QCOMPARE(found.coordinates().latitude(), 43.4643);
+    QCOMPARE(found.coordinates().longitude(), -80.5204);
+    QVERIFY2(qAbs(found.coordinates().horizontalAccuracy() - accuracy) < 1,
+             qPrintable(QString::number(found.coordinates().horizontalAccuracy())));
 }
 
 QTEST_MAIN(tst_MyLocationSpinner)

@@ -115,21 +115,35 @@ private Q_SLOTS:
         QTest::newRow("an unknown street in a town: the town nearest the user")
             << "12 King Street, Waterloo" << kitchener << "Waterloo"
             << "Ontario"
-            << "locality" << 5000.0;
+            << "town" << 5000.0;
         QTest::newRow("an unknown street in a town, no position: the largest town of the name")
             << "12 King Street, Waterloo" << Coordinates() << "Waterloo"
             << "Wallonia"
-            << "locality" << 5000.0;
+            << "town" << 5000.0;
         QTest::newRow("region, country and postal code after the town choose among its namesakes")
             << "12 King Street Waterloo Ontario Canada N2L 3G1" << Coordinates() << "Waterloo"
             << "Ontario"
-            << "locality" << 5000.0;
+            << "town" << 5000.0;
         QTest::newRow("a country after the town outweighs nearness")
             << "Rue de la Loi 16, Waterloo Belgium" << kitchener << "Waterloo"
             << "Wallonia"
-            << "locality" << 5000.0;
+            << "town" << 5000.0;
+        QTest::newRow("a street word of the address names a town elsewhere: the town around the user")
+            << "8 King St N" << kitchener << "Waterloo"
+            << "Ontario"
+            << "town" << 5000.0;
         QTest::newRow("a town named like a street word is no town of an address")
-            << "12 King Street" << kitchener << QString() << QString() << QString() << 0.0;
+            << "12 Street" << kitchener << "Waterloo"
+            << "Ontario"
+            << "town" << 5000.0;
+        QTest::newRow("a known street without its house number")
+            << "99 Erb Street West" << kitchener << "Erb Street West"
+            << "Ontario"
+            << "street" << 250.0;
+        QTest::newRow("an unknown street in a town the data does not know: not the user's town")
+            << "9 Nowhere Lane, Atlantis" << kitchener << QString() << QString() << QString() << 0.0;
+        QTest::newRow("an unknown street named by no town, no position")
+            << "8 King St N" << Coordinates() << QString() << QString() << QString() << 0.0;
         QTest::newRow("nothing at any level")
             << "nowhere at all" << kitchener << QString() << QString() << QString() << 0.0;
     }
@@ -157,7 +171,8 @@ private Q_SLOTS:
               town("King", 43.96, -79.6, 20000, "Ontario", "Canada", "CA"),
               town("Street", 51.12, -2.74, 12000, "England", "United Kingdom", "GB"),
               town("Ontario", 34.06, -117.65, 170000, "California", "United States", "US"),
-              entry(GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449) }));
+              entry(GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449),
+              entry(GazetteerEntry::Address, QStringLiteral("Erb Street West"), 43.4636, -80.5256) }));
 
         const auto places = group(SearchResultGroup::Addresses, text, near, 0, 30);
         if (name.isEmpty()) {
@@ -172,6 +187,61 @@ private Q_SLOTS:
         QVERIFY(found->location(0).coordinates().isValid());
         QCOMPARE(double(found->location(0).coordinates().horizontalAccuracy()), accuracy);
         QCOMPARE(found->auxiliaryData().value(0).property(QStringLiteral("geocodedLevel")).toString(), level);
+    }
+
+    void placesAroundTheUserComeFirst_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("first");
+        const int pois = SearchResultGroup::PointsOfInterest;
+        const int suggestions = SearchResultGroup::Suggestions;
+        QTest::newRow("a category word lists that category's places nearest first")
+            << pois << "cafe" << QStringList { "Lumen Coffee House", "Princess Cafe" };
+        QTest::newRow("a category word ranks them above the town of that name")
+            << suggestions << "Café" << QStringList { "Lumen Coffee House", "Princess Cafe" };
+        QTest::newRow("another word for the category")
+            << pois << "coffee" << QStringList { "Lumen Coffee House", "Princess Cafe" };
+        QTest::newRow("a French word for gas stations") << pois << "essence" << QStringList { "Uptown Fuel" };
+        QTest::newRow("a hotel") << pois << "hotel" << QStringList { "Walper Hotel" };
+        QTest::newRow("several words: the nearest place holding them all, before a far one")
+            << pois << "grand river" << QStringList { "Grand River Bakery", "Grand River Grill" };
+        QTest::newRow("several words in the address group: the place itself")
+            << int(SearchResultGroup::Addresses) << "lumen coffee" << QStringList { "Lumen Coffee House" };
+        QTest::newRow("an address the data holds as a place's own")
+            << int(SearchResultGroup::Addresses) << "8 King St N" << QStringList { "Lumen Coffee House" };
+    }
+
+    void placesAroundTheUserComeFirst()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QFETCH(QStringList, first);
+        const auto poi = [](const QString &name, double latitude, double longitude, const QString &category,
+                            double importance = 0) {
+            GazetteerEntry e = entry(GazetteerEntry::PointOfInterest, name, latitude, longitude, category, importance);
+            e.street = name == QLatin1String("Lumen Coffee House") ? QStringLiteral("8 King St N") : QString();
+            return e;
+        };
+        QVERIFY(GazetteerFixture::write(
+            m_roots->gazetteerPath(),
+            { entry(GazetteerEntry::Locality, QStringLiteral("Cafe"), 12.45, 121.02, QString(), 900000),
+              entry(GazetteerEntry::Locality, QStringLiteral("Waterloo"), 43.4668, -80.5164, QString(), 100000),
+              poi(QStringLiteral("Lumen Coffee House"), 43.4651, -80.5227, QStringLiteral("AEE")),
+              poi(QStringLiteral("Princess Cafe"), 43.4660, -80.5300, QStringLiteral("AEE")),
+              poi(QStringLiteral("Cafe de Paris"), 48.8566, 2.3522, QStringLiteral("AEE"), 50000),
+              poi(QStringLiteral("Uptown Fuel"), 43.4700, -80.5250, QStringLiteral("ACC")),
+              poi(QStringLiteral("Walper Hotel"), 43.4510, -80.4930, QStringLiteral("AHC")),
+              poi(QStringLiteral("Grand River Grill"), 45.4215, -75.6972, QStringLiteral("AE"), 90000),
+              poi(QStringLiteral("Grand River Bakery"), 43.4633, -80.5189, QStringLiteral("AKJ")) }));
+
+        const auto places = group(number, text, Coordinates(43.4643, -80.5204), 0, 10);
+        QStringList names;
+        for (const auto &place : places) {
+            if (!place->hasTag(QLatin1String(InternalTags::SuggestionCategory)))
+                names << place->name();
+        }
+        QCOMPARE(names.mid(0, first.size()), first);
     }
 
     void categoryCodesGiveTheMainCategoryTags_data()
