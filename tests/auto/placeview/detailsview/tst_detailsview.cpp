@@ -10,9 +10,7 @@
 #include <hx/trellan/enums.h>
 #include <hx/trellan/places/browserutils.h>
 #include <hx/trellan/places/detaillistitem.h>
-#include <hx/trellan/places/detailscategory.h>
 #include <hx/trellan/places/detailsview.h>
-#include <hx/trellan/places/imageset.h>
 #include <hx/trellan/places/phonetext.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/viewplacecontent.h>
@@ -106,8 +104,6 @@ private slots:
     void assistantCallsInsteadOfDialling();
     void reservationRowArrivesWithTheRatingReply();
     void additionalInformationFollowsTheLanguage();
-    void categoryImages_data();
-    void categoryImages();
 
 private:
     QScopedPointer<hx::test::TestRoots> m_roots;
@@ -356,29 +352,6 @@ void tst_DetailsView::additionalInformationFollowsTheLanguage()
     QVERIFY2(screen.contains(QStringLiteral("FERMÉ")), qPrintable(screen));
     hx::system::LocaleHandler::setLanguage(QStringLiteral("en_US"));
     QTRY_VERIFY(ScreenText::render(&view).contains(QStringLiteral("Street parking")));
-}
-
-void tst_DetailsView::categoryImages_data()
-{
-    QTest::addColumn<QStringList>("codes");
-    QTest::addColumn<QString>("image"); // the ImageSet image expected
-    QTest::newRow("two categories: the generic picture") << QStringList { "AE", "AH" } << "POI";
-    QTest::newRow("restaurants") << QStringList { "AE" } << "FOOD";
-    QTest::newRow("health") << QStringList { "AN" } << "HEALTH";
-    QTest::newRow("lodging") << QStringList { "AH" } << "LODGING";
-    QTest::newRow("any other category") << QStringList { "AK" } << "CATEGORY";
-}
-
-void tst_DetailsView::categoryImages()
-{
-    QFETCH(QStringList, codes);
-    QFETCH(QString, image);
-    const QMap<QString, hx::trellan::Image> images { { "POI", ImageSet::POI() },
-                                                     { "FOOD", ImageSet::FOOD() },
-                                                     { "HEALTH", ImageSet::HEALTH() },
-                                                     { "LODGING", ImageSet::LODGING() },
-                                                     { "CATEGORY", ImageSet::CATEGORY() } };
-    QVERIFY(DetailsCategory::cat2Image(codes) == images.value(image));
 }
 
 QTEST_MAIN(tst_DetailsView)
