@@ -658,9 +658,13 @@ void tst_HxPlaces::unusableStore()
         result.err.endsWith(QStringLiteral("hxplaces: %1: cannot use this store: %2\n").arg(path, message).toUtf8()),
         result.err);
     // Refused, not repaired: the file is left as it was.
+    if (content.isNull()) {
+        QVERIFY(QFileInfo(path).isDir());
+        return;
+    }
     QFile file(path);
-    QVERIFY(content.isNull() || file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), content.isNull() ? QByteArray() : content);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
 }
 
 void tst_HxPlaces::unreadableGazetteer_data()
@@ -756,7 +760,8 @@ void tst_HxPlaces::temporaryFolderIsRemovedWhenTheRunIsEnded()
         QCOMPARE(sessions().size(), 1);
         QCOMPARE(run({ "search", "waterl", "--demo", "--gazetteer", m_roots->gazetteerPath() }, environment).code, 0);
     }
-    QCOMPARE(temporary.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "hxplaces-mine" });
+    // Qt's own runtime folder may appear beside them; only ours are looked at.
+    QCOMPARE(temporary.entryList({ QStringLiteral("hxplaces-*") }, QDir::Dirs), QStringList { "hxplaces-mine" });
 }
 
 QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs) const
