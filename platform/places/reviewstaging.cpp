@@ -32,6 +32,12 @@ constexpr const char *BuildSql
       "JOIN (SELECT seq, row_number() OVER (ORDER BY importance DESC, seq) AS id FROM temp.staging) s "
       "ON s.seq = r.seq ORDER BY s.id, r.created DESC";
 
+// A place counts at least the reviews it lists; one rated by its reviews alone gets their mean.
+constexpr const char *CountSql
+    = "UPDATE entries SET rating = coalesce(entries.rating, r.mean), rating_count = max(entries.rating_count, r.n) "
+      "FROM (SELECT entry_id, avg(rating) AS mean, count(*) AS n FROM reviews GROUP BY entry_id) AS r "
+      "WHERE entries.id = r.entry_id";
+
 bool isWebPage(const QString &text)
 {
     const QUrl url(text, QUrl::StrictMode);
@@ -135,7 +141,7 @@ qint64 ReviewStaging::stagedPlace(const GazetteerReview &review)
 
 bool ReviewStaging::build(QString *error)
 {
-    return exec(BuildSql, error);
+    return exec(BuildSql, error) && exec(CountSql, error);
 }
 
 void ReviewStaging::close()

@@ -281,7 +281,8 @@ void tst_ImportReviews::theReviewSheetListsStoredReviewsNewestFirst()
     QVERIFY2(shown.out.contains(QStringLiteral("RatingTitle\": Grand River Bakery")), qPrintable(shown.out));
     QVERIFY2(shown.out.contains(QStringLiteral("\"Newest one\"")), qPrintable(shown.out));
     QVERIFY2(shown.out.contains(QStringLiteral("stars_large@2x_3.5star.png")), qPrintable(shown.out));
-    QVERIFY2(shown.out.contains(QStringLiteral("(2 Reviews)")), qPrintable(shown.out));
+    // The count is of the reviews listed, though the places file said two.
+    QVERIFY2(shown.out.contains(QStringLiteral("(3 Reviews)")), qPrintable(shown.out));
 
     const QString picture = path("reviews.png");
     const Run drawn = runProgram(HX_HXPLACES, QStringList { "show", "reviews", id, "--png", picture } + data);
