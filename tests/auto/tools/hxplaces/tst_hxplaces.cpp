@@ -226,6 +226,7 @@ private slots:
     void unusableStore();
     void unreadableGazetteer_data();
     void unreadableGazetteer();
+    void aPickIntoAReadOnlyStoreSaysSo();
     void aCardWhoseCallerIsKilledStoresNothing_data();
     void aCardWhoseCallerIsKilledStoresNothing();
     void temporaryFolderIsRemovedWhenTheRunIsEnded_data();
@@ -688,6 +689,33 @@ void tst_HxPlaces::unreadableGazetteer()
     QVERIFY2(result.err.contains(
                  QStringLiteral("hxplaces: the gazetteer %1 cannot be read: not a database").arg(path).toUtf8()),
              result.err);
+}
+
+void tst_HxPlaces::aPickIntoAReadOnlyStoreSaysSo()
+{
+    const QString path = m_roots->storePath();
+    const QStringList before = recentNames();
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    const Result result = run(QStringList { "pick", "--type", "waterl", "--choose", "2" } + dataArguments());
+    QCOMPARE(result.code, 1);
+    QVERIFY2(result.err.contains(QStringLiteral("hxplaces: the pick could not be stored in %1: it is read-only: places "
+                                                "can be searched but nothing can be stored; make it writable to store "
+                                                "places")
+                                     .arg(path)
+                                     .toUtf8()),
+             result.err);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    // Owner, group and others: the bits of the mode.
+    QCOMPARE(QFile::permissions(path) & 0x7077,
+             QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(recentNames(), before);
 }
 
 void tst_HxPlaces::aCardWhoseCallerIsKilledStoresNothing_data()
