@@ -297,6 +297,9 @@ private Q_SLOTS:
             << "its folder is read-only: places can be searched but nothing can be stored; make the folder "
                "writable to store places"
             << true;
+        QTest::newRow("a store another program is writing")
+            << "locked" << int(Error::StorageFailure) << QStringList { "Kept" }
+            << "another program is writing to it; try again when it has finished" << false;
         QTest::newRow("a store whose writer was killed mid-write")
             << "interrupted" << int(Error::None) << QStringList { "Kept", "New" } << QString() << false;
     }
@@ -333,6 +336,15 @@ private Q_SLOTS:
         if (kind == QLatin1String("read-only folder"))
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         qputenv("HX_PLACES_DB", QFile::encodeName(path));
+        // Another program in the middle of a write holds the store's write lock.
+        std::unique_ptr<sqlite3, int (*)(sqlite3 *)> writer(nullptr, sqlite3_close);
+        if (kind == QLatin1String("locked")) {
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+            writer.reset(db);
+            QCOMPARE(sqlite3_exec(db, "PRAGMA journal_mode = WAL; BEGIN IMMEDIATE", nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+        }
 
         PlaceManager manager;
         Place place = StoreFixture::makePlace(QStringLiteral("New"), 43.5, -80.5);
@@ -349,6 +361,9 @@ private Q_SLOTS:
         names.sort();
         QCOMPARE(names, found);
         QCOMPARE(StoreStatus::problem(path), problem);
+        if (writer)
+            sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        writer.reset();
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(modeOf(path), mode);
         if (unchanged) {
