@@ -67,6 +67,8 @@ public:
 private:
     PlaceDatabase();
     Error::Type open(const QString &path);
+    static Error::Type createFile(const QString &path);
+    int openReadOnly(const QString &path);
     Error::Type createOrMigrate();
     Error::Type refold();
     bool control(const char *sql);
@@ -81,6 +83,7 @@ private:
     FileIdentity m_file; // as opened
     quint64 m_checked = 0; // the StoreScope mark of the last identity check
     quint64 m_readMark = 0; // the StoreScope whose read transaction is open
+    bool m_readOnly = false; // the process may not write the file: it is only read
     int m_writeDepth = 0; // write transactions begun and not ended; only the outermost is SQL
     QHash<const char *, sqlite3_stmt *> m_statements;
     PlaceTable m_places;

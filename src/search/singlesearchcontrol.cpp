@@ -12,6 +12,7 @@
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/resultsheet.h>
 #include <hx/trellan/places/searchlistitemmanager.h>
+#include <hx/trellan/places/sharedlink.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchcontrol.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
@@ -130,6 +131,8 @@ void SingleSearchControl::buildSearchBar()
     bar->setMinHeight(UIConfig::du(PlaceUtils::DEFAULT_SEARCH_BOX_HEIGHT));
     m_field = new hx::trellan::TextField;
     m_field->setObjectName(QStringLiteral("SearchField"));
+    // Past the longest text a search or a link query takes, keys would only reload the list.
+    m_field->setMaximumLength(SharedLink::MAX_TEXT_LENGTH);
     m_field->setSpaceQuota(1.0f);
     bar->add(m_field);
     m_loading = new hx::trellan::ActivityIndicator;

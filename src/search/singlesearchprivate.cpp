@@ -23,6 +23,7 @@
 #include <hx/trellan/places/placenotfounddialog.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/searchlistitemmanager.h>
+#include <hx/trellan/places/sharedlink.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
 #include <hx/trellan/places/singlesearchlist.h>
@@ -143,6 +144,8 @@ void SingleSearchPrivate::buildSearchBar(hx::trellan::Container *root)
     bar->setMinHeight(UIConfig::du(PlaceUtils::DEFAULT_SEARCH_BOX_HEIGHT));
     m_field = new hx::trellan::TextField;
     m_field->setObjectName(QStringLiteral("SearchField"));
+    // Past the longest text a search or a link query takes, keys would only reload the list.
+    m_field->setMaximumLength(SharedLink::MAX_TEXT_LENGTH);
     bar->add(m_field);
     root->add(bar);
     connect(m_field, &hx::trellan::TextField::textChanging, this, &SingleSearchPrivate::inputTextChanging);
