@@ -565,6 +565,30 @@ New %1 address
         <source>Addresses</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Near your destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is what I found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assistant card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>

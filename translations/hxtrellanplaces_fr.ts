@@ -571,6 +571,30 @@ Nouvelle adresse %1
         <source>Addresses</source>
         <translation>Adresses</translation>
     </message>
+    <message>
+        <source>Near your destination</source>
+        <translation>Près de votre destination</translation>
+    </message>
+    <message>
+        <source>Here is what I found</source>
+        <translation>Voici ce que j’ai trouvé</translation>
+    </message>
+    <message>
+        <source>Assistant card</source>
+        <translation>Carte de l’assistant</translation>
+    </message>
+    <message>
+        <source>Local search</source>
+        <translation>Recherche locale</translation>
+    </message>
+    <message>
+        <source>Results for %1</source>
+        <translation>Résultats pour %1</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>

@@ -5,12 +5,10 @@
 #include <hx/trellan/places/reversegeocoderchecker.h>
 
 #include <hx/device/displayinfo.h>
-#include <hx/system/localehandler.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/qmldocument.h>
 
 #include <QtCore/QStateMachine>
-#include <QtQml/QQmlEngine>
 
 #include <cmath>
 
@@ -71,11 +69,6 @@ LocatingView::LocatingView(QObject *parent)
     m_root = m_document->createRootObject<hx::trellan::Container>();
     if (m_root)
         m_root->setParent(this);
-    // The document's texts are the application's, translated by the engine; they follow the
-    // phone's language while the view is shown.
-    auto *locale = new hx::system::LocaleHandler(this);
-    connect(locale, &hx::system::LocaleHandler::languageChanged, this,
-            [] { hx::trellan::QmlDocument::defaultDeclarativeEngine()->retranslate(); });
 }
 
 LocatingView::~LocatingView()

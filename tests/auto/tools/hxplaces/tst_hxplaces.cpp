@@ -1064,6 +1064,17 @@ void tst_HxPlaces::showScreensFollowTheLanguage_data()
         << QStringList { "locating" } << QStringList { "--do", "wait", "3000" }
         << QStringList { "Title: Localisation", "Recherche de votre position", "Vous êtes ici : " }
         << QStringList { "Finding your location", "You are at" };
+    QTest::newRow("the map's search bar")
+        << QStringList { "search" } << QStringList() << QStringList { "Title: Carte", "(hint: Rechercher)" }
+        << QStringList { "Title: Map" };
+    QTest::newRow("the assistant card's document")
+        << QStringList { "fullview", "LIBRARY" } << QStringList()
+        << QStringList { "Title: Carte de l’assistant", "Voici ce que j’ai trouvé" }
+        << QStringList { "Assistant card", "Here is what I found" };
+    QTest::newRow("the local search's document")
+        << QStringList { "localsearch", "library" } << QStringList()
+        << QStringList { "Title: Recherche locale", "Près de votre destination" }
+        << QStringList { "Local search", "Near your destination" };
 }
 
 void tst_HxPlaces::showScreensFollowTheLanguage()
