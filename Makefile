@@ -80,7 +80,7 @@ format:
 
 # Refresh the catalogues from the sources; no line numbers, so parallel work merges cleanly.
 translations:
-	lupdate -locations none -no-obsolete src -ts translations/*.ts
+	lupdate -locations none -no-obsolete src tools/hxplaces examples/assets -ts translations/*.ts
 
 install: build
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)

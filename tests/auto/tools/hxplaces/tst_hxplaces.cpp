@@ -252,6 +252,8 @@ private slots:
     void showLocatingFindsTheAddress();
     void showNewSavesAFavourite();
     void showEditOpensAStoredPlace();
+    void showScreensFollowTheLanguage_data();
+    void showScreensFollowTheLanguage();
     void showDetailsOfAStoredPlace();
     void showSharePreviewOfAPlaceUrl();
     void showMyPlacesRunsSteps_data();
@@ -1257,6 +1259,53 @@ void tst_HxPlaces::showEditOpensAStoredPlace()
              0);
     QCOMPARE(QImage(png).size(), QSize(720, 1280));
     QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
+}
+
+void tst_HxPlaces::showScreensFollowTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("screen");
+    QTest::addColumn<QStringList>("later");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("gone");
+
+    QTest::newRow("the new-place editor's title bar")
+        << QStringList { "new" } << QStringList() << QStringList { "Title: Nouveau lieu", "[Enregistrer (disabled)]" }
+        << QStringList { "New Place", "[Save" };
+    QTest::newRow("a stored place's editor") << QStringList { "edit", "LIBRARY" } << QStringList()
+                                             << QStringList { "Title: Modifier" } << QStringList { "Title: Edit" };
+    QTest::newRow("the locating view and the address it finds")
+        << QStringList { "locating" } << QStringList { "--do", "wait", "3000" }
+        << QStringList { "Title: Localisation", "Recherche de votre position", "Vous êtes ici : " }
+        << QStringList { "Finding your location", "You are at" };
+    QTest::newRow("the map's search bar")
+        << QStringList { "search" } << QStringList() << QStringList { "Title: Carte", "(hint: Rechercher)" }
+        << QStringList { "Title: Map" };
+    QTest::newRow("the assistant card's document")
+        << QStringList { "fullview", "LIBRARY" } << QStringList()
+        << QStringList { "Title: Carte de l’assistant", "Voici ce que j’ai trouvé" }
+        << QStringList { "Assistant card", "Here is what I found" };
+    QTest::newRow("the local search's document")
+        << QStringList { "localsearch", "library" } << QStringList()
+        << QStringList { "Title: Recherche locale", "Près de votre destination" }
+        << QStringList { "Local search", "Near your destination" };
+}
+
+void tst_HxPlaces::showScreensFollowTheLanguage()
+{
+    QFETCH(QStringList, screen);
+    QFETCH(QStringList, later);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, gone);
+
+    const hx::platform::places::Place library = StoreFixture::addFavorite(QStringLiteral("Library"), 43.468, -80.54);
+    screen.replaceInStrings(QStringLiteral("LIBRARY"), QString::number(library.id()));
+    const Result result = run(QStringList { "show" } + screen + QStringList { "--do", "language", "fr" } + later
+                              + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &text : shown)
+        QVERIFY2(result.out.contains(text.toUtf8()), result.out + result.err);
+    for (const QString &text : gone)
+        QVERIFY2(!result.out.contains(text.toUtf8()), result.out);
 }
 
 void tst_HxPlaces::showDetailsOfAStoredPlace()
