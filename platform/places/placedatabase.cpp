@@ -306,6 +306,17 @@ bool PlaceDatabase::beginWrite()
     return false;
 }
 
+Error::Type PlaceDatabase::writeOnCurrentThread(const std::function<Error::Type(PlaceDatabase *)> &change)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = forCurrentThread(&error);
+    if (!db)
+        return error;
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    return db->endWrite(change(db));
+}
+
 Error::Type PlaceDatabase::endWrite(Error::Type result)
 {
     if (result != Error::None) {

@@ -7,6 +7,8 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+#include <functional>
+
 #include "contacttable_p.h"
 #include "fileidentity_p.h"
 #include "placetable_p.h"
@@ -46,6 +48,9 @@ public:
     // is None, else rolls back, and returns result or the failure to commit.
     bool beginWrite();
     Error::Type endWrite(Error::Type result);
+    // The calling thread's connection with change run inside one write transaction, committed
+    // when it returns None: how every check-then-write of the store is made.
+    static Error::Type writeOnCurrentThread(const std::function<Error::Type(PlaceDatabase *)> &change);
 
     // For the tables: the cached statement of a text (kept by its address), a statement run
     // once, and the failure of an operation logged with SQLite's reason.
