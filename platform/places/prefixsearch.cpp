@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "gazetteer_p.h"
@@ -36,6 +37,26 @@ constexpr const char *PrefixSql
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
 // A prefix that stands for at most this many whole terms is searched as those terms.
 constexpr int ExpandLimit = 48;
+// Words shorter than this are not corrected: nearly any change of them is another word.
+constexpr int ShortestCorrected = 4;
+// How many corrected texts are searched; each is one prefix search.
+constexpr int MostCorrections = 8;
+
+// Distances up to about this many metres hardly count against a place: a town nearby and one
+// across the region are alike, one a continent away must be far bigger to come first.
+constexpr double NearMetres = 10000;
+
+// Big places win far away, near ones nearby: the people a place stands for against how far it
+// is, both in orders of magnitude. Regions and countries are stored above every town by whole
+// steps of AreaImportanceStep; their people are the remainder.
+double scoreOf(double importance, double distance)
+{
+    const double people = std::fmod(importance, GazetteerSchema::AreaImportanceStep);
+    const double size = std::log10(std::max(people, 1.0));
+    if (std::isinf(distance) || std::isnan(distance))
+        return size;
+    return size - std::log10(1 + distance / NearMetres);
+}
 
 GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
 {
@@ -168,13 +189,21 @@ bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, con
     return true;
 }
 
-void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude)
+void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude,
+                        bool finished)
 {
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
     for (GazetteerCandidate &candidate : *candidates) {
         candidate.distance = near && candidate.hasPosition
-            ? SphereGeometry::haversineTerm(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
+            ? SphereGeometry::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
             : std::numeric_limits<double>::infinity();
+        // A whole name counts only once the user has finished typing it: while "mars" is being
+        // typed, the village of that name is no better a match than the city it begins.
+        if (candidate.tier == NameTier::Exact && !finished)
+            candidate.tier = NameTier::Start;
+        if (candidate.tier == NameTier::WordStarts)
+            candidate.tier = NameTier::Start;
+        candidate.score = scoreOf(candidate.importance, candidate.distance);
     }
     // Ids are unique, so the order is total and only the part a page can reach is sorted.
     const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
@@ -182,10 +211,8 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
                       [](const GazetteerCandidate &a, const GazetteerCandidate &b) {
                           if (a.tier != b.tier)
                               return a.tier < b.tier;
-                          if (a.distance != b.distance)
-                              return a.distance < b.distance;
-                          if (a.importance != b.importance)
-                              return a.importance > b.importance;
+                          if (a.score != b.score)
+                              return a.score > b.score;
                           return a.id < b.id;
                       });
 }
@@ -197,8 +224,19 @@ QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, doubl
     const QList<QStringList> words = GazetteerText::queryWords(text);
     if (kinds == 0 || offset < 0 || limit <= 0 || words.isEmpty())
         return {};
-    const QString query = matchQuery(words, kinds);
-    if (query.isEmpty())
+    // Regions and countries are numbered before every town, so a prefix that starts many of
+    // their names ("muni": the municipalities of a country) would fill the ranked window alone;
+    // they get a window of their own.
+    constexpr int Areas = GazetteerEntry::Region | GazetteerEntry::Country;
+    const QList<int> passes
+        = (kinds & Areas) && (kinds & ~Areas) ? QList<int> { kinds & ~Areas, kinds & Areas } : QList<int> { kinds };
+    QStringList queries;
+    for (int passKinds : passes) {
+        const QString query = matchQuery(words, passKinds);
+        if (!query.isEmpty())
+            queries.append(query);
+    }
+    if (queries.isEmpty())
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text
@@ -214,10 +252,18 @@ QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, doubl
     window.reserve(RankedWindow);
     GazetteerCandidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
-        return {};
+    for (const QString &query : qAsConst(queries)) {
+        GazetteerCandidates passTail;
+        if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &passTail))
+            return {};
+        tail += passTail;
+    }
+    // Ids run in importance order: the tails of both passes as one.
+    std::sort(tail.begin(), tail.end(),
+              [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
     head.append(window);
-    rank(&head, offset + limit, nearLatitude, nearLongitude);
+    const bool finished = !text.isEmpty() && text.at(text.size() - 1).isSpace();
+    rank(&head, offset + limit, nearLatitude, nearLongitude, finished);
     head.append(tail);
 
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
@@ -233,6 +279,91 @@ QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, doubl
     }
     *hasMore = head.size() > offset + limit;
     return entries;
+}
+
+QStringList PrefixSearch::editsOf(const QString &word)
+{
+    // The usual slips first: two letters swapped, one left out, one too many, one wrong.
+    QStringList edits;
+    for (int i = 0; i + 1 < word.size(); ++i) {
+        QString swapped = word;
+        swapped[i] = word.at(i + 1);
+        swapped[i + 1] = word.at(i);
+        if (swapped != word)
+            edits.append(swapped);
+    }
+    const bool latin = std::all_of(word.cbegin(), word.cend(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c.isDigit();
+    });
+    for (int i = 0; i <= word.size(); ++i) {
+        for (char letter = 'a'; latin && letter <= 'z'; ++letter)
+            edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i));
+    }
+    for (int i = 0; i < word.size(); ++i) {
+        edits.append(word.left(i) + word.mid(i + 1));
+        for (char letter = 'a'; latin && letter <= 'z'; ++letter) {
+            if (word.at(i) != QLatin1Char(letter))
+                edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i + 1));
+        }
+    }
+    edits.removeDuplicates();
+    return edits;
+}
+
+bool PrefixSearch::hasTerm(const QString &word, int kinds, bool whole)
+{
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
+        if (!(kinds & kind))
+            continue;
+        const QString term = GazetteerText::kindLetter(kind) + word;
+        const QStringList found = termsStartingWith(term, 1);
+        if (!found.isEmpty() && (!whole || found.first() == term))
+            return true;
+    }
+    return false;
+}
+
+QList<GazetteerEntry> PrefixSearch::spelledAlike(const QString &text, int kinds, double nearLatitude,
+                                                 double nearLongitude, int limit)
+{
+    kinds &= GazetteerEntry::AnyKind;
+    QStringList tokens;
+    for (const QStringList &word : GazetteerText::queryWords(text))
+        tokens += word;
+    if (tokens.isEmpty() || kinds == 0 || limit <= 0)
+        return {};
+    // The last word is still being typed unless a space follows it.
+    const bool finished = text.at(text.size() - 1).isSpace();
+    QStringList corrected;
+    for (int i = 0; i < tokens.size() && corrected.size() < MostCorrections; ++i) {
+        if (tokens.at(i).size() < ShortestCorrected)
+            continue;
+        const bool whole = finished || i + 1 < tokens.size();
+        for (const QString &edit : editsOf(tokens.at(i))) {
+            if (!hasTerm(edit, kinds, whole))
+                continue;
+            QStringList words = tokens;
+            words[i] = edit;
+            corrected.append(words.join(QLatin1Char(' ')) + (finished ? QStringLiteral(" ") : QString()));
+            if (corrected.size() >= MostCorrections)
+                break;
+        }
+    }
+    QList<GazetteerEntry> found;
+    QSet<qint64> ids;
+    for (const QString &attempt : qAsConst(corrected)) {
+        bool more = false;
+        for (const GazetteerEntry &entry : search(attempt, kinds, nearLatitude, nearLongitude, 0, limit, &more)) {
+            if (!ids.contains(entry.id)) {
+                ids.insert(entry.id);
+                found.append(entry);
+            }
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const GazetteerEntry &a, const GazetteerEntry &b) {
+        return scoreOf(a.importance, a.distanceMetres) > scoreOf(b.importance, b.distanceMetres);
+    });
+    return found.mid(0, limit);
 }
 
 } // namespace places
