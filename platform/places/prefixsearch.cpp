@@ -27,12 +27,13 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
 // The index yields matches in rowid (importance) order and the kinds are part of the match,
 // so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
-    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category FROM names JOIN entries e "
+      "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
 // A prefix that stands for at most this many whole terms is searched as those terms.
@@ -41,6 +42,11 @@ constexpr int ExpandLimit = 48;
 constexpr int ShortestCorrected = 4;
 // How many corrected texts are searched; each is one prefix search.
 constexpr int MostCorrections = 8;
+// Longer words are not names mistyped but text pasted or leaned on.
+constexpr int LongestCorrected = 16;
+// A bound on the edits looked up for one text (each a few index reads per kind): the usual
+// slips of a name of up to a dozen letters are within it.
+constexpr int MostLookups = 700;
 
 // Distances up to about this many metres hardly count against a place: a town nearby and one
 // across the region are alike, one a continent away must be far bigger to come first.
@@ -70,6 +76,12 @@ GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
     candidate.latitude = sqlite3_column_double(statement, 2);
     candidate.longitude = sqlite3_column_double(statement, 3);
     candidate.importance = sqlite3_column_double(statement, 4);
+    // An airport is known by the town it serves as much as by its own name: "toro" means
+    // Toronto's airport, whatever it is called.
+    int categorySize = 0;
+    const char *category = SqlStatement::columnBytes(statement, 5, &categorySize);
+    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0)
+        candidate.tier = NameTier::Start;
     return candidate;
 }
 } // namespace
@@ -194,9 +206,11 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
 {
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
     for (GazetteerCandidate &candidate : *candidates) {
-        candidate.distance = near && candidate.hasPosition
+        // With a position, a place without one counts as the farthest there can be.
+        candidate.distance = !near ? std::numeric_limits<double>::infinity()
+            : candidate.hasPosition
             ? SphereGeometry::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
-            : std::numeric_limits<double>::infinity();
+            : SphereGeometry::HalfCircumferenceMetres;
         // A whole name counts only once the user has finished typing it: while "mars" is being
         // typed, the village of that name is no better a match than the city it begins.
         if (candidate.tier == NameTier::Exact && !finished)
@@ -219,6 +233,22 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
 
 QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, double nearLatitude, double nearLongitude,
                                            int offset, int limit, bool *hasMore)
+{
+    QList<GazetteerEntry> found = searchAsTyped(text, kinds, nearLatitude, nearLongitude, offset, limit, hasMore);
+    bool probeMore = false;
+    if (!found.isEmpty()
+        || (offset > 0 && !searchAsTyped(text, kinds, nearLatitude, nearLongitude, 0, 1, &probeMore).isEmpty()))
+        return found;
+    // "koeln", "zuerich": the way German and Scandinavian names are written without their
+    // letters, tried only when the text as typed finds nothing.
+    const QString plain = GazetteerText::withoutLetterPairs(text);
+    if (plain == text)
+        return found;
+    return searchAsTyped(plain, kinds, nearLatitude, nearLongitude, offset, limit, hasMore);
+}
+
+QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds, double nearLatitude,
+                                                  double nearLongitude, int offset, int limit, bool *hasMore)
 {
     kinds &= GazetteerEntry::AnyKind;
     const QList<QStringList> words = GazetteerText::queryWords(text);
@@ -292,16 +322,17 @@ QStringList PrefixSearch::editsOf(const QString &word)
         if (swapped != word)
             edits.append(swapped);
     }
+    for (int i = 0; i < word.size(); ++i)
+        edits.append(word.left(i) + word.mid(i + 1));
     const bool latin = std::all_of(word.cbegin(), word.cend(), [](QChar c) {
         return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c.isDigit();
     });
-    for (int i = 0; i <= word.size(); ++i) {
-        for (char letter = 'a'; latin && letter <= 'z'; ++letter)
+    for (int i = 0; latin && i <= word.size(); ++i) {
+        for (char letter = 'a'; letter <= 'z'; ++letter)
             edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i));
     }
-    for (int i = 0; i < word.size(); ++i) {
-        edits.append(word.left(i) + word.mid(i + 1));
-        for (char letter = 'a'; latin && letter <= 'z'; ++letter) {
+    for (int i = 0; latin && i < word.size(); ++i) {
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
             if (word.at(i) != QLatin1Char(letter))
                 edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i + 1));
         }
@@ -335,11 +366,14 @@ QList<GazetteerEntry> PrefixSearch::spelledAlike(const QString &text, int kinds,
     // The last word is still being typed unless a space follows it.
     const bool finished = text.at(text.size() - 1).isSpace();
     QStringList corrected;
-    for (int i = 0; i < tokens.size() && corrected.size() < MostCorrections; ++i) {
-        if (tokens.at(i).size() < ShortestCorrected)
+    int lookups = 0;
+    for (int i = 0; i < tokens.size() && corrected.size() < MostCorrections && lookups < MostLookups; ++i) {
+        if (tokens.at(i).size() < ShortestCorrected || tokens.at(i).size() > LongestCorrected)
             continue;
         const bool whole = finished || i + 1 < tokens.size();
         for (const QString &edit : editsOf(tokens.at(i))) {
+            if (++lookups > MostLookups)
+                break;
             if (!hasTerm(edit, kinds, whole))
                 continue;
             QStringList words = tokens;

@@ -35,6 +35,8 @@ public:
                                        int limit);
 
 private:
+    QList<GazetteerEntry> searchAsTyped(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                        int offset, int limit, bool *hasMore);
     // Whether a term of one of the kinds is the word (whole) or starts with it.
     bool hasTerm(const QString &word, int kinds, bool whole);
     static QStringList editsOf(const QString &word);
