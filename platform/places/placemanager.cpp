@@ -164,6 +164,34 @@ Error::Type PlaceManager::removePlace(qint64 id)
     return id >= 1 ? db->places().remove(id) : Error::NotFound;
 }
 
+Error::Type PlaceManager::replacePlaces(const QList<qint64> &replaced, Place &place)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db)
+        return error;
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    for (qint64 id : replaced) {
+        if (id < 1 || id == place.id())
+            continue;
+        const Error::Type removed = db->places().remove(id);
+        if (removed != Error::None && removed != Error::NotFound) {
+            error = removed;
+            break;
+        }
+    }
+    // The caller's place keeps its id until the whole write is committed.
+    Place stored = place;
+    if (error == Error::None)
+        error = stored.isPersisted() && db->places().exists(stored.id()) ? updateChecked(db, stored)
+                                                                         : addChecked(db, stored);
+    error = db->endWrite(error);
+    if (error == Error::None)
+        place = stored;
+    return error;
+}
+
 QList<AbstractPlace *> PlaceManager::findPlaces(const QString &text, Error::Type &error, SearchHandle &handle,
                                                 const SortRule &rule, int offset, int limit, bool fullPlaces,
                                                 const Coordinates &near)

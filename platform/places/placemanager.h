@@ -42,6 +42,9 @@ public:
     // kilometre (AlreadyStored), which the caller then looks up itself.
     Error::Type addRecentlyPickedPlace(Place &place);
     Error::Type removePlace(qint64 id);
+    // Stores place (added when new, rewritten when stored) and removes the places of replaced
+    // in one write: when any step fails nothing changes. A replaced place already gone is fine.
+    Error::Type replacePlaces(const QList<qint64> &replaced, Place &place);
 
     // Stored places matching text, in name order. fullPlaces picks full places over headers.
     QList<AbstractPlace *> findPlaces(const QString &text, Error::Type &error, SearchHandle &handle,

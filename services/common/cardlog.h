@@ -10,8 +10,9 @@
 namespace hx {
 namespace services {
 
-// What a card writes on the standard error it shares with its caller's terminal: warnings and
-// worse, and the library's debug talk only when logging rules ask for it (QT_LOGGING_RULES).
+// What a card writes on the standard error it shares with its caller's terminal: the log of the
+// library and the toolkit only when logging rules ask for it (QT_LOGGING_RULES), as its caller
+// prints only its answer and its own errors otherwise.
 // While the card draws its page on the terminal, lines wait: written there they would tear
 // the page apart. They follow once the terminal is given back.
 class CardLog
@@ -51,12 +52,7 @@ private:
     static void handle(QtMsgType type, const QMessageLogContext &, const QString &message)
     {
         State &s = state();
-        // The library says how it starts up at warning level, and Qt warns about a missing
-        // runtime folder: debugging talk all the same.
-        const bool chatter = type == QtDebugMsg || type == QtInfoMsg
-            || message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))
-            || message.contains(QLatin1String("(): INFO"));
-        if (s.quiet && chatter)
+        if (s.quiet && type != QtFatalMsg)
             return;
         if (s.holding)
             s.held.append(message);

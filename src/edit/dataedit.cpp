@@ -408,12 +408,14 @@ void DataEdit::onGeocodingResult(Location location, bool success)
         m_lastGeocoded = label;
     }
     m_location = location;
+    // The field is reachable again whatever the save does next: a declined question or a store
+    // error leaves the user in the form.
+    m_address->resetFocusPolicy();
     if (m_savePending) {
         onSave();
         return;
     }
     checkEnableSave();
-    m_address->resetFocusPolicy();
 }
 
 void DataEdit::validateName()
@@ -496,13 +498,12 @@ void DataEdit::onDuplicateDialogFinished(hx::system::SystemUiResult::Type result
 {
     if (result != hx::system::SystemUiResult::ConfirmButtonSelection)
         return;
-    PlaceManagerUI::removePlace(m_duplicateId, true);
-    updateOrAddPlace();
+    updateOrAddPlace({ m_duplicateId });
 }
 
 void DataEdit::onSaveContinue()
 {
-    updateOrAddPlace();
+    updateOrAddPlace({});
 }
 
 bool DataEdit::compareNameLocation(const Place &a, const Place &b)
@@ -546,7 +547,7 @@ void DataEdit::contentToPlace(Place &place) const
     place.setAuxiliaryData(0, poi);
 }
 
-void DataEdit::updateOrAddPlace()
+void DataEdit::updateOrAddPlace(QList<qint64> replaced)
 {
     contentToPlace(m_place);
     const bool storedContact = isContactPlace() && m_place.isPersisted();
@@ -555,9 +556,11 @@ void DataEdit::updateOrAddPlace()
     if (!m_place.isFavorite())
         m_place.addTag(QLatin1String(Tags::Favorite));
 
+    // The duplicate and the Home or Work given up go in the same write as the save, so a save
+    // that fails keeps them.
+    replaced << m_nameField->replacedId();
     const bool stored = m_place.isPersisted();
-    const Error::Type error
-        = stored ? PlaceManagerUI::updatePlace(m_place, false) : PlaceManagerUI::addPlace(m_place, false);
+    const Error::Type error = PlaceManagerUI::replacePlaces(replaced, m_place, false);
     if (error != Error::None) {
         Log::debug() << (stored ? "hx::trellan::places::DataEdit::updateOrAddPlace(): updatePlace error = "
                                 : "hx::trellan::places::DataEdit::updateOrAddPlace(): addPlace error = ")

@@ -99,7 +99,7 @@ private:
     void createDescriptionField(const QString &value, bool focus);
     void populateFieldTypesList();
     void readInitialValues(const QString &text);
-    void updateOrAddPlace();
+    void updateOrAddPlace(QList<qint64> replaced);
     void updateStoredHomeOrWork(bool home);
     void showAddressText(const QString &text);
     bool isContactPlace() const;

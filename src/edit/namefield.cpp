@@ -133,6 +133,7 @@ void NameField::onExpandedChanged(bool expanded)
 
 bool NameField::update()
 {
+    m_replacedId = -1;
     bool goOn = true;
     const int selection = selectedIndex();
     if (selection == Favorite) {
@@ -166,21 +167,15 @@ bool NameField::updateHomeOrWork(int selection)
     }
     if (!showReplaceDialog(selection, current->primaryLocation()))
         return false;
-    if (!m_place.hasTag(tag))
-        changeToHomeOrWork(selection, current->id());
+    // Also a place that already carries the tag (a new Home entry) replaces the stored one.
+    changeToHomeOrWork(selection, current->id());
     return true;
 }
 
 void NameField::changeToHomeOrWork(int selection, qint64 oldId)
 {
     const bool home = selection == Home;
-    const hx::platform::places::Error::Type error = PlaceManagerUI::removePlace(oldId, true);
-    if (error != hx::platform::places::Error::None) {
-        Log::debug() << (home ? "hx::trellan::places::NameField::changeToMyHome() could not remove, error: "
-                              : "hx::trellan::places::NameField::changeToMyWork() could not remove, error: ")
-                     << int(error);
-    }
-    HomeWorkCache::setDirty(home ? HomeWorkCache::Home : HomeWorkCache::Work);
+    m_replacedId = oldId;
     m_place.addTag(QLatin1String(home ? Tags::MyHome : Tags::MyWork));
     m_place.removeTag(QLatin1String(home ? Tags::MyWork : Tags::MyHome));
 }

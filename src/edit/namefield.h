@@ -35,6 +35,9 @@ public:
     // Applies the choice to the place's tags before a save; false when the user declined to
     // replace the stored Home or Work, and the save must stop.
     bool update();
+    // The stored Home or Work that the last update() agreed to replace, -1 for none. The form
+    // removes it in the same store write that saves the place.
+    qint64 replacedId() const { return m_replacedId; }
 
     void retranslateUI() override;
 
@@ -59,6 +62,7 @@ private:
     hx::trellan::DropDown *m_dropDown;
     hx::trellan::TextField *m_name;
     QList<hx::trellan::Option *> m_options;
+    qint64 m_replacedId = -1;
 };
 
 } // namespace places

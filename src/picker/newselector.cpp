@@ -119,16 +119,17 @@ void NewSelector::onDataServiceSettingDone(bool answer)
 
 bool NewSelector::storeChosenPlace(Place &place)
 {
-    // Home and work are single places: the one they replace gives up its place, as in the editor.
+    // Home and work are single places: the one they replace goes in the same store write, so a
+    // save that fails keeps the old one.
+    QList<qint64> replaced;
     if (m_type == PlaceViewPage::Home || m_type == PlaceViewPage::Work) {
         const auto current = m_type == PlaceViewPage::Home ? HomeWorkCache::myHome() : HomeWorkCache::myWork();
         if (current && current->id() != place.id())
-            PlaceManagerUI::removePlace(current->id(), true);
+            replaced << current->id();
         place.removeTag(typeToTag(m_type == PlaceViewPage::Home ? PlaceViewPage::Work : PlaceViewPage::Home));
     }
-    Error::Type error = PlaceManagerUI::addToFavorites(place, false);
-    if (error == Error::AlreadyStored)
-        error = PlaceManagerUI::updatePlace(place, false);
+    place.addTag(QLatin1String(Tags::Favorite));
+    const Error::Type error = PlaceManagerUI::replacePlaces(replaced, place, false);
     if (error != Error::None) {
         Log::debug() << "hx::trellan::places::NewSelector::onPlaceSelected(): place manager error: " << int(error);
         PlaceManagerUI::showErrorDialog(error, place.id());

@@ -2,8 +2,11 @@
 
 #include "placepicker_p.h"
 
+#include <QtCore/QPointer>
+
 #include <hx/trellan/places/cardsutils.h>
 #include <hx/trellan/places/cclutils.h>
+#include <hx/trellan/places/log.h>
 #include <hx/trellan/places/selectedplace.h>
 
 namespace hx {
@@ -11,17 +14,36 @@ namespace trellan {
 namespace places {
 
 PlacePickerPrivate::PlacePickerPrivate(QObject *parent)
-    : QObject(parent), m_cards(new CardsUtils(this)), m_result(nullptr)
+    : QObject(parent), m_cards(new CardsUtils(this)), m_loop(nullptr), m_result(nullptr)
 {
     connect(m_cards, &CardsUtils::selectedPlace, this, &PlacePickerPrivate::onPlaceSelected);
 }
 
+PlacePickerPrivate::~PlacePickerPrivate()
+{
+    // Closed by its owner while waiting: the wait ends with null.
+    if (m_loop)
+        m_loop->exit(0);
+    delete m_result;
+}
+
 SelectedPlace *PlacePickerPrivate::select()
 {
+    if (m_loop) {
+        // The card is open for the first call, which must keep waiting for its answer.
+        Log::warning() << "hx::trellan::places::PlacePicker::show(): already waiting for the place picker card";
+        return nullptr;
+    }
     m_result = nullptr;
     m_cards->placePicker();
     CCLUtils::logPlacePickerInvocation();
-    m_loop.exec();
+    QEventLoop loop;
+    m_loop = &loop;
+    const QPointer<PlacePickerPrivate> alive(this);
+    loop.exec();
+    if (!alive)
+        return nullptr;
+    m_loop = nullptr;
     SelectedPlace *result = m_result;
     m_result = nullptr;
     return result;
@@ -29,8 +51,13 @@ SelectedPlace *PlacePickerPrivate::select()
 
 void PlacePickerPrivate::onPlaceSelected(SelectedPlace *place)
 {
+    if (!m_loop) {
+        delete place;
+        return;
+    }
+    delete m_result;
     m_result = place;
-    m_loop.exit(0);
+    m_loop->exit(0);
 }
 
 PlacePicker::PlacePicker(QObject *parent) : CustomControl(nullptr), d(new PlacePickerPrivate(this))
@@ -42,7 +69,10 @@ PlacePicker::~PlacePicker() = default;
 
 SelectedPlace *PlacePicker::show()
 {
+    const QPointer<PlacePicker> alive(this);
     SelectedPlace *result = d->select();
+    if (!alive)
+        return nullptr;
     if (result)
         result->setParent(this);
     return result;

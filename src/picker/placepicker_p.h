@@ -17,8 +17,11 @@ class PlacePickerPrivate : public QObject
 
 public:
     explicit PlacePickerPrivate(QObject *parent);
+    ~PlacePickerPrivate() override;
 
-    // Opens the picker card and waits for its answer; the caller owns the result.
+    // Opens the picker card and waits for its answer; the caller owns the result. Null at once
+    // while an earlier call still waits, and null when this object is destroyed meanwhile (then
+    // nothing of it may be touched).
     SelectedPlace *select();
 
 private slots:
@@ -26,7 +29,7 @@ private slots:
 
 private:
     CardsUtils *m_cards;
-    QEventLoop m_loop;
+    QEventLoop *m_loop; // the running wait, on select()'s stack; null when none
     SelectedPlace *m_result;
 };
 

@@ -2,6 +2,8 @@
 
 #include "placepickercontrol_p.h"
 
+#include <QtCore/QPointer>
+
 #include <hx/trellan/places/placepicker.h>
 #include <hx/trellan/places/resourceutils.h>
 #include <hx/trellan/places/selectedplace.h>
@@ -27,12 +29,18 @@ PlacePickerControlPrivate::PlacePickerControlPrivate(PlacePickerControl *control
 
 void PlacePickerControlPrivate::showSelector()
 {
+    // The application may close the control while the card is open; then there is no one left
+    // to tell, and the picker went with it.
+    const QPointer<PlacePickerControlPrivate> alive(this);
     auto *picker = new PlacePicker(q);
     SelectedPlace *result = picker->show();
+    if (!alive)
+        return;
     if (result)
         result->setParent(q);
     emit q->selected(result);
-    delete picker;
+    if (alive)
+        delete picker;
 }
 
 PlacePickerControl::PlacePickerControl(Container *parent)

@@ -440,8 +440,11 @@ void DetailsView::onSearchResult(const QList<AuxiliaryData> &data)
 void DetailsView::onTap(hx::trellan::TapEvent *)
 {
     CCLUtils::logPlacesOpenTableClick(m_placeName);
-    auto *page = new WebReview(m_reservationUrl, this);
-    page->open();
+    // A closed page is not kept for nothing while the card stays.
+    if (m_bookingPage)
+        m_bookingPage->deleteLater();
+    m_bookingPage = new WebReview(m_reservationUrl, this);
+    m_bookingPage->open();
 }
 
 } // namespace places

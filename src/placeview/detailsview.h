@@ -10,6 +10,7 @@
 
 #include <QtCore/QDateTime>
 #include <QtCore/QList>
+#include <QtCore/QPointer>
 #include <QtCore/QUrl>
 #include <functional>
 #include <hx/platform/places/auxiliarydata.h>
@@ -20,6 +21,8 @@ namespace hx {
 namespace trellan {
 class TapEvent;
 namespace places {
+
+class WebReview;
 
 // The details of a place card: today's hours with the open or closed badge, phone numbers,
 // e-mail, website, description or notes, a reservation link that may arrive later, and a block
@@ -70,6 +73,7 @@ private:
     hx::trellan::Control *divider();
 
     QUrl m_reservationUrl;
+    QPointer<WebReview> m_bookingPage; // the last booking page opened
     QList<hx::trellan::Control *> m_englishOnly;
     QString m_placeName;
     bool m_assistantMode;

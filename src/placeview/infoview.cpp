@@ -24,6 +24,17 @@ namespace hx {
 namespace trellan {
 namespace places {
 
+namespace {
+
+// The live info blocks of the UI thread, oldest first: the newest is on the card on top.
+QList<InfoView *> &liveViews()
+{
+    static QList<InfoView *> views;
+    return views;
+}
+
+} // namespace
+
 InfoView::InfoView(const Place &place, const Coordinates &, PlaceViewMode::Type mode, QObject *parent)
     : Container(parent), m_place(place)
 {
@@ -53,14 +64,32 @@ InfoView::InfoView(const Place &place, const Coordinates &, PlaceViewMode::Type 
         m_distance->setDistance(place.primaryCoordinates());
     }
 
+    liveViews().append(this);
     m_nfc = PlaceUtils::getNfcShareManagerInstance();
     connect(m_nfc.data(), &hx::system::NfcShareManager::finished, this, &InfoView::onNfcShareManagerFinished);
     connect(m_nfc.data(), &hx::system::NfcShareManager::error, this, &InfoView::onNfcShareManagerError);
-    if (place.primaryCoordinates().isValid())
-        setNfcPayload();
+    shareIfLocated();
 }
 
-InfoView::~InfoView() = default;
+InfoView::~InfoView()
+{
+    const bool wasOnTop = isOnTop();
+    liveViews().removeOne(this);
+    // The card below is on top again and shares its own place.
+    if (wasOnTop && !liveViews().isEmpty())
+        liveViews().last()->shareIfLocated();
+}
+
+bool InfoView::isOnTop() const
+{
+    return !liveViews().isEmpty() && liveViews().last() == this;
+}
+
+void InfoView::shareIfLocated()
+{
+    if (m_place.primaryCoordinates().isValid())
+        setNfcPayload();
+}
 
 QString InfoView::addressText(const Place &place)
 {
@@ -95,6 +124,8 @@ void InfoView::onGeocodingResult(const Location &location, bool isValid)
 
 void InfoView::setNfcPayload()
 {
+    if (!isOnTop())
+        return;
     hx::system::InvokeQuery query;
     MapsUtils::createShareInvokeQuery(m_place, &query);
     hx::system::NfcShareDataContent content;

@@ -47,6 +47,9 @@ signals:
 
 private:
     static QString addressText(const hx::platform::places::Place &place);
+    // Whether this block belongs to the card on top, the only one whose place is shared.
+    bool isOnTop() const;
+    void shareIfLocated();
     void setNfcPayload();
 
     hx::platform::places::Place m_place;

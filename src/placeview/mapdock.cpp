@@ -116,12 +116,13 @@ void MapDock::onSearchResult(const QList<AuxiliaryData> &data)
 
 void MapDock::onShowRatingDetails()
 {
-    auto *details = new RatingDetails(m_place, m_poi, this);
+    if (!m_ratingDetails)
+        m_ratingDetails = new RatingDetails(m_place, m_poi, this);
     if (m_thumbnail->hasImage()) {
         Image image = m_thumbnail->image();
-        emit details->thumbnailAvailable(image);
+        emit m_ratingDetails->thumbnailAvailable(image);
     }
-    details->open();
+    m_ratingDetails->open();
 }
 
 void MapDock::onImageUrlAvailable(const QUrl &url)

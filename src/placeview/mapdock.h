@@ -7,6 +7,7 @@
 #include <hx/trellan/container.h>
 #include <hx/trellan/image.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QSharedPointer>
 #include <QtCore/QUrl>
 #include <hx/platform/places/auxiliarydata.h>
@@ -22,6 +23,7 @@ namespace places {
 
 class MapHolder;
 class RatingBar;
+class RatingDetails;
 class RatingProvider;
 class WebImage;
 
@@ -73,6 +75,7 @@ private:
     hx::platform::places::PointOfInterestAuxiliaryData m_poi;
     hx::trellan::ImageView *m_thumbnail = nullptr;
     WebImage *m_webImage = nullptr;
+    QPointer<RatingDetails> m_ratingDetails; // opened again on each tap, its reviews asked once
 };
 
 } // namespace places

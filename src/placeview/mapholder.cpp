@@ -170,14 +170,15 @@ void MapHolder::geocodeAndShowMap(bool geocode)
 
 void MapHolder::onAddressChanged(const Address &address)
 {
-    auto *job = new ThreadGeocode(address, -1);
+    // Each new text supersedes the jobs before it: only the newest job's answer is taken.
+    auto *job = new ThreadGeocode(address, ++m_geocodeJob);
     // The answer is taken on the thread's own object, so a holder closed meanwhile never has a
     // connection cut while the thread emits; its answer is simply dropped.
     QPointer<MapHolder> holder(this);
     connect(
         job, &ThreadGeocode::geocodingFinished, job,
         [holder](const QString &text, const QList<Location> &locations, int id) {
-            if (holder)
+            if (holder && id == holder->m_geocodeJob)
                 holder->onGeocodingFinished(text, locations, id);
         },
         Qt::QueuedConnection);

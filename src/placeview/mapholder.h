@@ -96,6 +96,7 @@ private:
     int m_screenHeight;
     bool m_writeBack;
     ReverseGeocodeRunnable *m_reverseJob = nullptr;
+    int m_geocodeJob = 0; // number of the newest forward geocode
     hx::trellan::maps::MapImageGenerator *m_generator = nullptr;
     hx::trellan::ImageView *m_mapImage;
     hx::trellan::ActivityIndicator *m_indicator;

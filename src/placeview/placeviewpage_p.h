@@ -96,6 +96,7 @@ public slots:
     void onEditActionTriggered();
     void onAddFieldActionTriggered();
     void onReturn();
+    void onEditCanceled();
     void onCancel();
     void onSelect();
     void onGoAction();
@@ -115,6 +116,7 @@ private:
     void loadBySearchTerm(const QString &searchTerm);
     void showNotFoundLabel(const QString &searchTerm);
     void showViewContent(PlaceViewMode::Type mode, bool geocode, EntryPath path);
+    void returnToView();
     void initTitleBarView();
     void addActions(PlaceViewMode::Type mode);
     void addViewActions(PlaceViewMode::Type mode);

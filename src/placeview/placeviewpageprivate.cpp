@@ -251,9 +251,10 @@ void PlaceViewPagePrivate::showViewContent(PlaceViewMode::Type mode, bool geocod
     if (path == EntryPath::ReturnFromEditor)
         connect(this, &PlaceViewPagePrivate::favorite, this, &PlaceViewPagePrivate::favoriteChanged,
                 Qt::UniqueConnection);
+    // Whatever way the place came, once it is located its map, go and route actions work.
+    connect(content, &ViewPlaceContent::locationChanged, this, &PlaceViewPagePrivate::locationChanged);
     if (path == EntryPath::GivenPlace) {
         connect(content, &ViewPlaceContent::locationValid, this, &PlaceViewPagePrivate::placeUpdated);
-        connect(content, &ViewPlaceContent::locationChanged, this, &PlaceViewPagePrivate::locationChanged);
         connect(content, &ViewPlaceContent::locationChanged, this, &PlaceViewPagePrivate::placeUpdated);
     }
     initTitleBarView();
@@ -359,10 +360,20 @@ void PlaceViewPagePrivate::enableSaveState(bool state)
 
 void PlaceViewPagePrivate::onReturn()
 {
+    returnToView();
+    CCLUtils::logPlaceManagerAction(QStringLiteral("save"));
+}
+
+void PlaceViewPagePrivate::onEditCanceled()
+{
+    returnToView();
+}
+
+void PlaceViewPagePrivate::returnToView()
+{
     const PlaceViewMode::Type previous = m_previousViewMode;
     showViewContent(previous, false, EntryPath::ReturnFromEditor);
     m_viewMode = previous;
-    CCLUtils::logPlaceManagerAction(QStringLiteral("save"));
 }
 
 void PlaceViewPagePrivate::initTitleBarView()
@@ -577,7 +588,7 @@ void PlaceViewPagePrivate::onEditActionTriggered()
     m_viewMode = PlaceViewMode::Edit;
     EditPlaceContent *content = startEditContent(new EditPlaceContent(m_place, PlaceViewMode::Edit));
     connect(content, &EditPlaceContent::saved, this, &PlaceViewPagePrivate::onReturn);
-    connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::onReturn);
+    connect(content, &EditPlaceContent::canceled, this, &PlaceViewPagePrivate::onEditCanceled);
     connect(this, &PlaceViewPagePrivate::favorite, content, &EditPlaceContent::setFavorite);
     initTitleBarEdit();
     addActions(PlaceViewMode::Edit);

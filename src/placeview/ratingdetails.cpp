@@ -149,7 +149,10 @@ void RatingDetails::onError()
 
 void RatingDetails::onTap(hx::trellan::TapEvent *)
 {
-    new WebReview(m_poi.url(), this);
+    // A closed page is not kept for nothing while the sheet stays.
+    if (m_web)
+        m_web->deleteLater();
+    m_web = new WebReview(m_poi.url(), this);
 }
 
 void RatingDetails::onFocusHighlight(bool highlighted)

@@ -9,6 +9,7 @@
 #include <hx/trellan/places/pickerretrans.h>
 #include <hx/trellan/sheet.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QSharedPointer>
 
 namespace hx {
@@ -23,6 +24,7 @@ namespace places {
 
 class RatingProvider;
 class RatingTitleBar;
+class WebReview;
 
 // The review sheet: the place's rating, the latest reviews (asked for once, when first opened)
 // and a link to the full reviews on the provider's site.
@@ -62,6 +64,7 @@ private:
     hx::trellan::Header *m_reviewsHeader = nullptr;
     hx::trellan::Container *m_linkContainer = nullptr;
     hx::trellan::Label *m_link = nullptr;
+    QPointer<WebReview> m_web; // the last full reviews page opened
 };
 
 } // namespace places

@@ -14,6 +14,7 @@
 
 using hx::system::CardDoneMessage;
 using hx::system::InvokeManager;
+using hx::system::InvokeReplyError;
 using hx::system::InvokeRequest;
 using hx::system::InvokeTargetReply;
 
@@ -61,9 +62,23 @@ void CardsUtils::placePicker()
     // Unique: invoking again must not deliver one result twice.
     connect(d->invokeManager, &InvokeManager::childCardDone, this, &CardsUtils::pickerChildCardDone,
             Qt::UniqueConnection);
+    ++d->pickerAnswersOwed;
     InvokeTargetReply *reply = d->invokeManager->invoke(request);
     if (reply)
         connect(reply, &InvokeTargetReply::finished, this, &CardsUtils::placePickerInvokeFinished);
+    else // answered from the event loop, as a card would, once the caller waits
+        QMetaObject::invokeMethod(
+            this, [this] { answerPicker(nullptr); }, Qt::QueuedConnection);
+}
+
+void CardsUtils::answerPicker(SelectedPlace *place)
+{
+    if (d->pickerAnswersOwed == 0) {
+        delete place;
+        return;
+    }
+    --d->pickerAnswersOwed;
+    emit selectedPlace(place);
 }
 
 void CardsUtils::placeViewPreviewer(const QSharedPointer<hx::platform::places::Place> &place, bool select)
@@ -106,15 +121,23 @@ void CardsUtils::placeViewInvokeFinished()
 
 void CardsUtils::placePickerInvokeFinished()
 {
+    auto *reply = qobject_cast<InvokeTargetReply *>(sender());
+    // No card will answer a failed invocation: the caller hears null now rather than never. A
+    // refusal because a card is open is answered by the invocation service itself.
+    const bool unanswered = reply && reply->errorCode() != 0 && reply->error() != InvokeReplyError::CardOpen;
     finishReply(sender(), "hx::trellan::places::CardsUtils::placePickerInvokeFinished() invoke reply had an error: ");
+    if (unanswered)
+        answerPicker(nullptr);
 }
 
 void CardsUtils::pickerChildCardDone(const CardDoneMessage &message)
 {
+    if (d->pickerAnswersOwed == 0)
+        return;
     SelectedPlace *place = nullptr;
     if (!message.data().isEmpty())
         place = JsonUtils::decodeSelectedPlaceFromJson(message.data());
-    emit selectedPlace(place);
+    answerPicker(place);
 }
 
 void CardsUtils::previewerChildCardDone(const CardDoneMessage &message)

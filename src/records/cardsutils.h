@@ -56,6 +56,7 @@ private slots:
 
 private:
     Q_DISABLE_COPY(CardsUtils)
+    void answerPicker(hx::trellan::places::SelectedPlace *place);
     QScopedPointer<CardsUtilsPrivate> d;
 };
 

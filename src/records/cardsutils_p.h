@@ -13,6 +13,9 @@ class CardsUtilsPrivate
 public:
     // Child of the CardsUtils object, which deletes it.
     hx::system::InvokeManager *invokeManager = nullptr;
+    // Picker invocations still to be answered: each is answered once, by its card or, when the
+    // invocation fails, with null.
+    int pickerAnswersOwed = 0;
 };
 
 } // namespace places

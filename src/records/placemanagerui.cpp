@@ -143,6 +143,14 @@ PlaceManagerUI::Error::Type PlaceManagerUI::updatePlace(Place &place, bool show)
     return error;
 }
 
+PlaceManagerUI::Error::Type PlaceManagerUI::replacePlaces(const QList<qint64> &replaced, Place &place, bool show)
+{
+    PlaceManager manager;
+    const Error::Type error = manager.replacePlaces(replaced, place);
+    report("replacePlaces", error, show, place.id());
+    return error;
+}
+
 QStringList PlaceManagerUI::getRecentSearchTerms(Error::Type &error, bool show)
 {
     InternalPlaceManager manager;

@@ -48,6 +48,8 @@ public:
     static Error::Type removeFromFavorites(Place &place, bool show = true);
     static Error::Type addPlace(Place &place, bool show = true);
     static Error::Type updatePlace(Place &place, bool show = true);
+    // Stores place and removes the replaced places in one store write: all or nothing.
+    static Error::Type replacePlaces(const QList<qint64> &replaced, Place &place, bool show = true);
     static QStringList getRecentSearchTerms(Error::Type &error, bool show = true);
 
     static QList<AbstractPlace *> findPlaces(const QString &text, Error::Type &error, SearchHandle &handle,

@@ -15,9 +15,6 @@
 
 namespace {
 bool quietDebug = true;
-const char RuntimeDirectoryWarning[] = "QStandardPaths: XDG_RUNTIME_DIR";
-// The library tells how it starts up at warning level; that is debugging talk all the same.
-const char StartupInfo[] = "(): INFO";
 // While the picker draws on the terminal, log lines wait: written there they would tear the
 // screen apart. They follow once the terminal is given back.
 bool holdMessages = false;
@@ -25,10 +22,9 @@ QStringList heldMessages;
 
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    // Library debug lines would drown the JSON a script reads; warnings still reach stderr.
-    if (quietDebug
-        && (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String(RuntimeDirectoryWarning))
-            || message.contains(QLatin1String(StartupInfo))))
+    // Without --verbose a script reads the answer and hxplaces' own one-line errors only: what
+    // the library, the toolkit and Qt log at any level stays off the terminal.
+    if (quietDebug && type != QtFatalMsg)
         return;
     if (holdMessages)
         heldMessages.append(message);

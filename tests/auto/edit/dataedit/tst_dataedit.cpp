@@ -1,7 +1,8 @@
 #include <hx/trellan/places/dataedit.h>
+#include <hx/trellan/places/editplacecontent.h>
 #include <hx/trellan/places/homeworkcache.h>
+#include <hx/trellan/places/mapdock.h>
 #include <hx/trellan/places/namefield.h>
-#include <hx/trellan/places/threadgeocode.h>
 
 #include <hx/platform/places/contactauxiliarydata.h>
 #include <hx/platform/places/placemanager.h>
@@ -10,6 +11,7 @@
 #include <hx/system/localehandler.h>
 #include <hx/system/systemui.h>
 #include <hx/trellan/actionitem.h>
+#include <hx/trellan/enums.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/sheet.h>
@@ -36,14 +38,20 @@ using hx::trellan::TestDriver;
 namespace {
 
 const QString UNIVERSITY = QStringLiteral("200 University Ave W");
+const QString ERB = QStringLiteral("7 Erb Street");
 
-// The editor as a page shows it: Save on the title bar, following the form, and the address
-// geocoded from the gazetteer the way the map dock does it.
+// The editor as the place card shows it: Save on the title bar, following the form, and the
+// address geocoded by the card's own map.
 class EditorPage : public hx::trellan::Page
 {
 public:
     explicit EditorPage(Place &place, const QString &text = QString())
-        : m_save(new hx::trellan::ActionItem), m_form(new DataEdit(place, text, false))
+        : m_place(new Place(place)),
+          m_save(new hx::trellan::ActionItem),
+          m_content(text.isEmpty() ? new EditPlaceContent(
+                        m_place, place.isPersisted() ? PlaceViewMode::Edit : PlaceViewMode::NewPlace)
+                                   : new EditPlaceContent(m_place, text)),
+          m_original(place)
     {
         auto *bar = new hx::trellan::TitleBar;
         bar->setTitle(QStringLiteral("Edit"));
@@ -52,40 +60,26 @@ public:
         m_save->setEnabled(false);
         bar->setAcceptAction(m_save);
         setTitleBar(bar);
-        setContent(m_form);
-        connect(m_form, &DataEdit::enableSave, m_save, &hx::trellan::ActionItem::setEnabled);
-        connect(m_form, &DataEdit::loading, m_save, [this] { m_save->setEnabled(false); });
-        connect(m_save, &hx::trellan::ActionItem::triggered, m_form, &DataEdit::geocodeOnSave);
-        connect(m_form, &DataEdit::addressChanged, this, [this](const QString &text) { geocode(text); });
+        setContent(m_content);
+        connect(m_content, &EditPlaceContent::enableSaveState, m_save, &hx::trellan::ActionItem::setEnabled);
+        connect(m_save, &hx::trellan::ActionItem::triggered, m_content, &EditPlaceContent::onSaveButtonClicked);
+        connect(form(), &DataEdit::addressChanged, this, [this] { ++geocodings; });
+        connect(dock(), &MapDock::geocodingResult, this, [this] { ++answers; });
+        // The caller's record follows what the form saved, as the card's own place does.
+        connect(form(), &DataEdit::saved, this, [this] { m_original = *m_place; });
     }
 
-    DataEdit *form() const { return m_form; }
+    DataEdit *form() const { return m_content->form(); }
+    MapDock *dock() const { return m_content->mapDock(); }
     bool saveEnabled() const { return m_save->isEnabled(); }
-    int geocodings = 0;
-    bool geocoded = false;
+    int geocodings = 0; // addresses the form asked the map for
+    int answers = 0; // answers the map gave
 
 private:
-    void geocode(const QString &text)
-    {
-        ++geocodings;
-        Address address;
-        address.setLabel(text);
-        auto *thread = new ThreadGeocode(address, geocodings);
-        connect(
-            thread, &ThreadGeocode::geocodingFinished, this,
-            [this, address](const QString &, const QList<Location> &found, int id) {
-                if (id != geocodings)
-                    return;
-                geocoded = true;
-                m_form->onGeocodingResult(found.isEmpty() ? Location(Coordinates(), address) : found.first(),
-                                          !found.isEmpty());
-            },
-            Qt::QueuedConnection);
-        thread->start();
-    }
-
+    QSharedPointer<Place> m_place;
     hx::trellan::ActionItem *m_save;
-    DataEdit *m_form;
+    EditPlaceContent *m_content;
+    Place &m_original;
 };
 
 bool writeGazetteer(const QString &path)
@@ -93,7 +87,10 @@ bool writeGazetteer(const QString &path)
     GazetteerEntry university = GazetteerFixture::entry(GazetteerEntry::Address, UNIVERSITY, 43.4723, -80.5449);
     university.street = UNIVERSITY;
     university.city = QStringLiteral("Waterloo");
-    return GazetteerFixture::write(path, { university });
+    GazetteerEntry erb = GazetteerFixture::entry(GazetteerEntry::Address, ERB, 43.4643, -80.5204);
+    erb.street = ERB;
+    erb.city = QStringLiteral("Waterloo");
+    return GazetteerFixture::write(path, { university, erb });
 }
 
 QList<Place> storedNamed(const QString &name)
@@ -130,6 +127,12 @@ Place storedPlace(qint64 id)
     return place ? *place : Place();
 }
 
+bool addressReachable(const hx::trellan::Page &page)
+{
+    const auto *field = TestDriver::find<hx::trellan::TextField>(&page, QStringLiteral("AddressField"));
+    return field && field->focusPolicy() != hx::trellan::FocusPolicy::None;
+}
+
 QString phoneOf(const Place &place)
 {
     return place.hasAuxiliaryData() ? PointOfInterestAuxiliaryData(place.auxiliaryData().first()).phoneNumber()
@@ -147,6 +150,7 @@ private slots:
     void cleanup();
 
     void createsAFavouriteFromWhatIsTyped();
+    void theLastTypedAddressIsTheOneSaved();
     void saveFollowsTheNameAndTheAddress_data();
     void saveFollowsTheNameAndTheAddress();
     void invalidFieldsShowTheirMessage_data();
@@ -191,7 +195,7 @@ void tst_DataEdit::createsAFavouriteFromWhatIsTyped()
     QVERIFY(TestDriver::typeText(&page, QStringLiteral("AddressField"), UNIVERSITY));
     // Typing elsewhere while the address is geocoded leaves Save disabled until the answer.
     QVERIFY(TestDriver::typeText(&page, QStringLiteral("PhoneNumberField"), QStringLiteral("+1 519 555 0199")));
-    QVERIFY2(!page.saveEnabled() || page.geocoded, "Save was enabled while the address was geocoded");
+    QVERIFY2(!page.saveEnabled() || page.answers > 0, "Save was enabled while the address was geocoded");
     QTRY_VERIFY(page.saveEnabled());
 
     QVERIFY(TestDriver::triggerAction(&page, QStringLiteral("SaveAction")));
@@ -205,6 +209,29 @@ void tst_DataEdit::createsAFavouriteFromWhatIsTyped()
     QCOMPARE(stored.first().location(0).coordinates().latitude(), 43.4723);
     QCOMPARE(stored.first().location(0).coordinates().longitude(), -80.5449);
     QCOMPARE(phoneOf(stored.first()), QStringLiteral("+1 519 555 0199"));
+}
+
+void tst_DataEdit::theLastTypedAddressIsTheOneSaved()
+{
+    Place place;
+    EditorPage page(place);
+    QSignalSpy saved(page.form(), &DataEdit::saved);
+    QVERIFY(TestDriver::typeText(&page, QStringLiteral("NameField"), QStringLiteral("Office")));
+    // One address entered, then another before the first is found.
+    QVERIFY(TestDriver::replaceText(&page, QStringLiteral("AddressField"), UNIVERSITY));
+    QVERIFY(TestDriver::submit(&page, QStringLiteral("AddressField")));
+    QVERIFY(TestDriver::replaceText(&page, QStringLiteral("AddressField"), ERB));
+    QVERIFY(TestDriver::submit(&page, QStringLiteral("AddressField")));
+    QTRY_VERIFY_WITH_TIMEOUT(page.saveEnabled(), 10000);
+    QVERIFY(TestDriver::triggerAction(&page, QStringLiteral("SaveAction")));
+    QVERIFY2(SignalWaiter::wait(saved, 1, 10000), qPrintable(ScreenText::render(&page)));
+
+    // The first address's late answer changes neither the store nor the form.
+    QVERIFY(!SignalWaiter::waitFor([&page] { return page.answers > 1; }, 1000));
+    const Place stored = storedPlace(place.id());
+    QCOMPARE(stored.location(0).coordinates().latitude(), 43.4643);
+    QVERIFY2(stored.location(0).address().label().contains(ERB), qPrintable(stored.location(0).address().label()));
+    QVERIFY2(ScreenText::render(&page).contains(ERB), qPrintable(ScreenText::render(&page)));
 }
 
 void tst_DataEdit::saveFollowsTheNameAndTheAddress_data()
@@ -364,6 +391,9 @@ void tst_DataEdit::duplicateQuestion()
     QCOMPARE(presser.pressedBody(),
              QStringLiteral("This place already exists on the device. Do you want to replace the existing place?"));
     QCOMPARE(SignalWaiter::wait(saved, 1, 1000), !oldOneKept);
+    // Left in the form, the user can still reach the address.
+    if (oldOneKept)
+        QVERIFY(addressReachable(page));
     QCOMPARE(storedNamed(QStringLiteral("Library")).size(), libraries);
     QCOMPARE(storedPlace(old.id()).id() == old.id(), oldOneKept);
 }
@@ -400,6 +430,8 @@ void tst_DataEdit::homeChoice()
         presser.reset(new DialogPresser(QStringLiteral("Replace Home?"), answer));
     QVERIFY(TestDriver::triggerAction(&page, QStringLiteral("SaveAction")));
     QCOMPARE(SignalWaiter::wait(saved, 1, saves ? 5000 : 1000), saves);
+    if (!saves)
+        QVERIFY(addressReachable(page));
     if (presser) {
         QVERIFY(presser->hasPressed());
         QVERIFY2(presser->pressedBody().startsWith(QStringLiteral("You have already set a Home.")),

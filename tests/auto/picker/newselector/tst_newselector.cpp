@@ -1,5 +1,6 @@
 #include <QtTest/QtTest>
 
+#include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/tags.h>
@@ -26,6 +27,7 @@
 #include <hx/trellan/testdriver.h>
 #include <hx/trellan/textfield.h>
 
+#include "dialogpresser.h"
 #include "gazetteerfixture.h"
 #include "ppsstatusfile.h"
 #include "serviceprocess.h"
@@ -163,6 +165,8 @@ private slots:
     void theSheetOpensOnTheRecents_data();
     void theSheetOpensOnTheRecents();
     void addingHomeFromAContact();
+    void aContactReplacesTheStoredHomeInOneStep_data();
+    void aContactReplacesTheStoredHomeInOneStep();
     void addingWorkFromAnAddress_data();
     void addingWorkFromAnAddress();
     void myLocationOpensANewEntryWithItsAddress();
@@ -227,6 +231,7 @@ void tst_NewSelector::init()
 void tst_NewSelector::cleanup()
 {
     hx::system::LocaleHandler::setLanguage(QStringLiteral("en"));
+    hx::platform::places::InternalPlaceManager::setFavoritesLimit(500);
     QThreadPool::globalInstance()->waitForDone();
     m_revgeocoded.reset();
     m_locationd.reset();
@@ -306,18 +311,71 @@ void tst_NewSelector::addingHomeFromAContact()
     QTRY_VERIFY(selector.sheet.isNull());
 }
 
+void tst_NewSelector::aContactReplacesTheStoredHomeInOneStep_data()
+{
+    QTest::addColumn<int>("favoritesLimit");
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("room for the new home: the old one goes") << 500 << true;
+    QTest::newRow("favourites full: the failed save keeps the old home") << 1 << false;
+}
+
+void tst_NewSelector::aContactReplacesTheStoredHomeInOneStep()
+{
+    QFETCH(int, favoritesLimit);
+    QFETCH(bool, replaced);
+
+    // A home that is not a favourite frees no room when it goes.
+    const Place oldHome = StoreFixture::addHome(QStringLiteral("Home"), 43.45, -80.49);
+    StoreFixture::addFavorite(QStringLiteral("Cafe"), 43.46, -80.5);
+    hx::platform::places::InternalPlaceManager::setFavoritesLimit(favoritesLimit);
+    HomeWorkCache::setDirty(HomeWorkCache::All);
+
+    Selector selector { PlaceViewPage::Home };
+    QVERIFY(
+        TestDriver::chooseOption(selector.sheet.data(), QStringLiteral("FilterDropDown"), NewSelectorFilter::Contacts));
+    QVERIFY2(selector.shows(QStringLiteral("Ann Erbson")), qPrintable(selector.text()));
+    QVERIFY2(selector.tapRowPart(QStringLiteral("Ann Erbson"), QStringLiteral("ItemTitle")),
+             qPrintable(TestDriver::lastError()));
+    if (replaced)
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<PlaceViewPage *>(selector.top()), 10000);
+    else
+        QTRY_COMPARE_WITH_TIMEOUT(shownCount(QStringLiteral("Maximum Limit Reached")), 1, 10000);
+
+    QCOMPARE(bool(storedPlace(oldHome.id())), !replaced);
+    HomeWorkCache::setDirty(HomeWorkCache::All);
+    const auto home = HomeWorkCache::myHome();
+    QVERIFY(home);
+    QCOMPARE(home->id() == oldHome.id(), !replaced);
+    Error::Type error = Error::None;
+    hx::platform::places::SearchHandle handle;
+    const QList<hx::platform::places::PlaceHeader *> homes = PlaceManagerUI::findPlacesByTags(
+        { QLatin1String(hx::platform::places::Tags::MyHome) }, error, handle, {}, 0, 10, false);
+    QCOMPARE(homes.size(), 1);
+    qDeleteAll(homes);
+    if (!replaced) {
+        QCOMPARE(selector.sheet->pane()->count(), 1);
+        QVERIFY(SystemUi::pressButton(hx::system::SystemUiResult::ConfirmButtonSelection));
+    }
+}
+
 void tst_NewSelector::addingWorkFromAnAddress_data()
 {
     QTest::addColumn<bool>("newEntry");
+    QTest::addColumn<bool>("workStored");
 
-    QTest::newRow("picked from the search list") << false;
-    QTest::newRow("typed into a new entry and geocoded on saving") << true;
+    QTest::newRow("picked from the search list") << false << false;
+    QTest::newRow("typed into a new entry and geocoded on saving") << true << false;
+    QTest::newRow("a new entry replacing the stored work") << true << true;
 }
 
 void tst_NewSelector::addingWorkFromAnAddress()
 {
     QFETCH(bool, newEntry);
+    QFETCH(bool, workStored);
 
+    const Place oldWork = workStored ? StoreFixture::addWork(QStringLiteral("Old Work"), 43.45, -80.49) : Place();
+    HomeWorkCache::setDirty(HomeWorkCache::All);
     Selector selector { PlaceViewPage::Work };
     QSignalSpy updated(selector.sheet.data(), &NewSelector::placeUpdated);
     if (newEntry) {
@@ -340,14 +398,25 @@ void tst_NewSelector::addingWorkFromAnAddress()
     const QString editor = selector.text();
     QVERIFY2(editor.contains(QLatin1String("Add Work")) && editor.contains(QLatin1String("Erb Street")),
              qPrintable(editor));
+    std::unique_ptr<DialogPresser> replace;
+    if (workStored)
+        replace.reset(new DialogPresser(QStringLiteral("Replace Work?"), QStringLiteral("Replace")));
     QVERIFY2(TestDriver::triggerAction(selector.sheet.data(), QStringLiteral("SaveEditAction")),
              qPrintable(TestDriver::lastError() + QLatin1Char('\n') + editor));
     QTRY_VERIFY2_WITH_TIMEOUT(
-        [] {
+        [&oldWork] {
             HomeWorkCache::setDirty(HomeWorkCache::Work);
-            return !HomeWorkCache::myWork().isNull();
+            return !HomeWorkCache::myWork().isNull() && HomeWorkCache::myWork()->id() != oldWork.id();
         }(),
         qPrintable(selector.text()), 10000);
+    // One work place: the new entry took the stored one's place.
+    Error::Type error = Error::None;
+    hx::platform::places::SearchHandle handle;
+    const QList<hx::platform::places::PlaceHeader *> works = PlaceManagerUI::findPlacesByTags(
+        { QLatin1String(hx::platform::places::Tags::MyWork) }, error, handle, {}, 0, 10, false);
+    QCOMPARE(works.size(), 1);
+    qDeleteAll(works);
+    QVERIFY(!replace || replace->hasPressed());
     const std::unique_ptr<Place> stored = storedPlace(HomeWorkCache::myWork()->id());
     QVERIFY(stored);
     QVERIFY2(qAbs(stored->primaryCoordinates().latitude() - 43.4643) < 1e-3, qPrintable(selector.text()));

@@ -37,7 +37,6 @@ class tst_PickerPreview : public QObject
 private slots:
     void init();
     void cleanup();
-    void showsThePlace_data();
     void showsThePlace();
     void nullPlaceGivesAnEmptyPreview();
     void touchingTheMapAsksForTheMap();
@@ -61,18 +60,10 @@ void tst_PickerPreview::cleanup()
     m_roots.reset();
 }
 
-void tst_PickerPreview::showsThePlace_data()
-{
-    QTest::addColumn<bool>("withPosition");
-    QTest::newRow("with the user's position") << true;
-    QTest::newRow("without a position, as the new selector passes it") << false;
-}
-
 void tst_PickerPreview::showsThePlace()
 {
-    QFETCH(bool, withPosition);
-    const Coordinates position = withPosition ? Coordinates(43.4501, -80.4890) : Coordinates();
-    PickerPreview preview(storedCafe(), position);
+    // Without a position, as the new selector passes it.
+    PickerPreview preview(storedCafe(), Coordinates());
     QVERIFY(preview.dock());
     QSignalSpy loaded(preview.dock(), &MapDock::imageLoaded);
     QVERIFY(loaded.wait(10000));

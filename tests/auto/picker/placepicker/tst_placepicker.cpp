@@ -15,10 +15,15 @@
 #include "storefixture.h"
 #include "testroots.h"
 
+#include <hx/trellan/button.h>
+
+#include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QPointer>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -63,6 +68,34 @@ private:
     }
 };
 
+// Turns a wait that never ends into a failure that says so.
+class Watchdog
+{
+public:
+    Watchdog()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [] { qFatal("show() still waits: its caller was never answered"); });
+        m_timer.start(30000);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// The one container a test made for the application's screen, while it exists.
+QPointer<QObject> &screenSlot()
+{
+    static QPointer<QObject> screen;
+    return screen;
+}
+
+QObject *findScreen()
+{
+    return screenSlot().data();
+}
+
 QStringList eventNames(const QString &path)
 {
     QStringList names;
@@ -103,6 +136,10 @@ private slots:
     void showReturnsThePick();
     void thePickDiesWithThePickerUnlessReparented();
     void eventsDuringTheWaitAreDelivered();
+    void aFailedInvocationEndsTheWait_data();
+    void aFailedInvocationEndsTheWait();
+    void closedWhileTheCardIsOpen_data();
+    void closedWhileTheCardIsOpen();
     void controlReportsEachPress_data();
     void controlReportsEachPress();
 
@@ -192,6 +229,75 @@ void tst_PlacePicker::eventsDuringTheWaitAreDelivered()
     InvokeManager::unbindTarget(PICKER_TARGET);
     QVERIFY(!result);
     QVERIFY(ticks >= 3);
+}
+
+void tst_PlacePicker::aFailedInvocationEndsTheWait_data()
+{
+    QTest::addColumn<QString>("program"); // the registry's program for the card; empty: not listed
+
+    QTest::newRow("the card is not registered") << QString();
+    QTest::newRow("the card's program is missing") << QStringLiteral("/nonexistent/hx-placepickercard");
+}
+
+void tst_PlacePicker::aFailedInvocationEndsTheWait()
+{
+    QFETCH(QString, program);
+
+    QTemporaryDir registry;
+    QVERIFY(registry.isValid());
+    if (!program.isEmpty()) {
+        QFile entry(QDir(registry.path()).filePath(QStringLiteral("placepickercard.json")));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QJsonDocument(QJsonObject { { "target", PICKER_TARGET }, { "program", program } }).toJson());
+    }
+    qputenv("HX_CARD_REGISTRY", QFile::encodeName(registry.path()));
+    QTest::ignoreMessage(
+        QtCriticalMsg,
+        QRegularExpression(QStringLiteral("placePickerInvokeFinished\\(\\) invoke reply had an error: 1$")));
+    Watchdog watchdog;
+    PlacePicker picker;
+    SelectedPlace *result = picker.show();
+    qunsetenv("HX_CARD_REGISTRY");
+    QVERIFY(!result);
+}
+
+void tst_PlacePicker::closedWhileTheCardIsOpen_data()
+{
+    QTest::addColumn<bool>("button"); // through the picker button, else a picker of the application's
+
+    QTest::newRow("the picker's owner is closed") << false;
+    QTest::newRow("the screen with the picker button is closed") << true;
+}
+
+void tst_PlacePicker::closedWhileTheCardIsOpen()
+{
+    QFETCH(bool, button);
+
+    // The card stays open until the application has closed the screen that asked for it.
+    InvokedCard open;
+    InvokeManager::bindTarget(PICKER_TARGET, [&open](const InvokedCard &card) {
+        open = card;
+        QTimer::singleShot(0, [] { delete findScreen(); });
+    });
+    Watchdog watchdog;
+    auto *screen = new hx::trellan::Container;
+    screenSlot() = screen;
+    if (button) {
+        auto *control = new PlacePickerControl(screen);
+        QSignalSpy selected(control, &PlacePickerControl::selected);
+        auto *press = TestDriver::find<hx::trellan::Button>(screen, QStringLiteral("PlacePickerButton"));
+        QVERIFY(press);
+        emit press->clicked();
+        QCOMPARE(selected.count(), 0); // nobody is left to tell
+    } else {
+        auto *picker = new PlacePicker(screen);
+        QVERIFY(!picker->show());
+    }
+    QVERIFY(!findScreen());
+    // The card's late answer reaches no one.
+    open.done(CardDoneMessage(QStringLiteral("done"), QStringLiteral("{}")));
+    QCoreApplication::processEvents();
+    InvokeManager::unbindTarget(PICKER_TARGET);
 }
 
 void tst_PlacePicker::controlReportsEachPress_data()

@@ -2,21 +2,10 @@
 #include <hx/platform/places/placemanager.h>
 #include <hx/system/invokemanager.h>
 #include <hx/system/systemui.h>
-#include <hx/trellan/places/addfieldaction.h>
-#include <hx/trellan/places/contactpickeraction.h>
-#include <hx/trellan/places/deleteaction.h>
-#include <hx/trellan/places/deletehomeaction.h>
-#include <hx/trellan/places/deleteworkaction.h>
-#include <hx/trellan/places/editaction.h>
 #include <hx/trellan/places/favaction.h>
 #include <hx/trellan/places/homeworkcache.h>
-#include <hx/trellan/places/mapaction.h>
 #include <hx/trellan/places/myhomeaction.h>
-#include <hx/trellan/places/mylocationaction.h>
 #include <hx/trellan/places/myworkaction.h>
-#include <hx/trellan/places/navigateaction.h>
-#include <hx/trellan/places/planaction.h>
-#include <hx/trellan/places/selectaction.h>
 #include <hx/trellan/places/shareaction.h>
 #include <hx/trellan/testdriver.h>
 
@@ -34,36 +23,9 @@ using hx::system::InvokeManager;
 using hx::system::SystemUi;
 using hx::test::StoreFixture;
 using hx::test::TestRoots;
-using hx::trellan::ActionItem;
-using hx::trellan::DeleteActionItem;
 using hx::trellan::TestDriver;
 
 namespace {
-
-ActionItem *createAction(const QString &className)
-{
-    if (className == QLatin1String("AddFieldAction"))
-        return new AddFieldAction;
-    if (className == QLatin1String("ContactPickerAction"))
-        return new ContactPickerAction;
-    if (className == QLatin1String("DeleteAction"))
-        return new DeleteAction;
-    if (className == QLatin1String("DeleteHomeAction"))
-        return new DeleteHomeAction;
-    if (className == QLatin1String("DeleteWorkAction"))
-        return new DeleteWorkAction;
-    if (className == QLatin1String("EditAction"))
-        return new EditAction;
-    if (className == QLatin1String("MapAction"))
-        return new MapAction;
-    if (className == QLatin1String("MyLocationAction"))
-        return new MyLocationAction;
-    if (className == QLatin1String("NavigateAction"))
-        return new NavigateAction;
-    if (className == QLatin1String("PlanAction"))
-        return new PlanAction;
-    return new SelectAction;
-}
 
 // The actionName of every usage event written so far.
 QStringList loggedActions(const QString &path)
@@ -103,8 +65,6 @@ class tst_PlaceViewActions : public QObject
 private slots:
     void init();
     void cleanup();
-    void plainActions_data();
-    void plainActions();
     void favoriteTogglesTheStore_data();
     void favoriteTogglesTheStore();
     void favoritesLimitShowsTheStoreDialog();
@@ -123,79 +83,6 @@ void tst_PlaceViewActions::cleanup()
 {
     InternalPlaceManager::setFavoritesLimit(500);
     closeAllDialogs();
-}
-
-void tst_PlaceViewActions::plainActions_data()
-{
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<QString>("objectName");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<bool>("isDelete");
-
-    QTest::newRow("add field") << "AddFieldAction"
-                               << "AddFieldAction"
-                               << "Add Field"
-                               << "ic_add_field.png" << false;
-    QTest::newRow("contacts") << "ContactPickerAction"
-                              << "PickContactAction"
-                              << "Contacts"
-                              << "contact.png" << false;
-    QTest::newRow("delete has no name") << "DeleteAction"
-                                        << ""
-                                        << "Delete"
-                                        << "deleteplace.png" << true;
-    QTest::newRow("delete home") << "DeleteHomeAction"
-                                 << "DeleteHomeAction"
-                                 << "Delete Home"
-                                 << "deleteplace.png" << true;
-    QTest::newRow("delete work") << "DeleteWorkAction"
-                                 << "DeleteWorkAction"
-                                 << "Delete Work"
-                                 << "deleteplace.png" << true;
-    QTest::newRow("edit") << "EditAction"
-                          << "EditAction"
-                          << "Edit"
-                          << "edit.png" << false;
-    QTest::newRow("map uses the image set") << "MapAction"
-                                            << "MapAction"
-                                            << "Map"
-                                            << "" << false;
-    QTest::newRow("my location") << "MyLocationAction"
-                                 << "PickMyLocationAction"
-                                 << "My Location"
-                                 << "mylocation.png" << false;
-    QTest::newRow("go") << "NavigateAction"
-                        << "GoAction"
-                        << "Go"
-                        << "maps_ic_go.png" << false;
-    QTest::newRow("plan route") << "PlanAction"
-                                << "PlanRouteAction"
-                                << "Plan Route"
-                                << "ic_plan_route.png" << false;
-    QTest::newRow("select") << "SelectAction"
-                            << "SelectAction"
-                            << "Select"
-                            << "ic_done.png" << false;
-}
-
-void tst_PlaceViewActions::plainActions()
-{
-    QFETCH(QString, className);
-    QFETCH(QString, objectName);
-    QFETCH(QString, title);
-    QFETCH(QString, image);
-    QFETCH(bool, isDelete);
-
-    QScopedPointer<ActionItem> action(createAction(className));
-    QCOMPARE(action->objectName(), objectName);
-    QCOMPARE(action->title(), title);
-    QCOMPARE(qobject_cast<DeleteActionItem *>(action.data()) != nullptr, isDelete);
-    if (image.isEmpty())
-        QVERIFY(!action->image().isNull());
-    else
-        QVERIFY2(action->imageSource().toString().endsWith(QLatin1Char('/') + image),
-                 qPrintable(action->imageSource().toString()));
 }
 
 void tst_PlaceViewActions::favoriteTogglesTheStore_data()

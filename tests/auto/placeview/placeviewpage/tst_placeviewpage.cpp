@@ -6,6 +6,7 @@
 #include <hx/platform/places/tags.h>
 #include <hx/system/invokemanager.h>
 #include <hx/system/localehandler.h>
+#include <hx/system/nfcsharemanager.h>
 #include <hx/system/systemtoast.h>
 #include <hx/system/systemui.h>
 #include <hx/trellan/actionbarproperties.h>
@@ -13,10 +14,13 @@
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/orientationsupport.h>
 #include <hx/trellan/places/homeworkcache.h>
+#include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/placeviewpage.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/testdriver.h>
 
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
@@ -88,6 +92,21 @@ QStringList actionBar(const hx::trellan::Page *page)
     return actions;
 }
 
+// The action names of the place manager usage events written so far.
+QStringList placeManagerEvents(const QString &path)
+{
+    QStringList actions;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return actions;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QJsonObject event = QJsonDocument::fromJson(line).object();
+        if (event.value(QStringLiteral("event")).toString() == QLatin1String("PlaceManagerAction"))
+            actions << event.value(QStringLiteral("fields")).toObject().value(QStringLiteral("actionName")).toString();
+    }
+    return actions;
+}
+
 // A contact favourite: the place made from the contact's postal address, stored as a favourite.
 Place storedContactFavorite(qint64 *contactId)
 {
@@ -136,6 +155,7 @@ private slots:
     void deletingHomeOrWork_data();
     void deletingHomeOrWork();
     void unstoredPlaceIsNotDeleted();
+    void placeWithoutCoordinatesWaitsForItsLocation_data();
     void placeWithoutCoordinatesWaitsForItsLocation();
     void unknownIdShowsTheNotFoundDialog();
     void searchTermShowsTheFirstMatch_data();
@@ -145,11 +165,13 @@ private slots:
     void contactAddressChoice();
     void contactEditRefreshesTheCard_data();
     void contactEditRefreshesTheCard();
-    void editFromTheViewComesBackWithTheNewName();
+    void editFromTheViewComesBack_data();
+    void editFromTheViewComesBack();
     void editorActionBarDocksByOrientation_data();
     void editorActionBarDocksByOrientation();
     void newPlaceEditor_data();
     void newPlaceEditor();
+    void onlyTheCardOnTopShares();
     void followsTheLanguage();
 
 private:
@@ -349,8 +371,18 @@ void tst_PlaceViewPage::unstoredPlaceIsNotDeleted()
     QCOMPARE(SystemUi::visibleCount(), 0);
 }
 
+void tst_PlaceViewPage::placeWithoutCoordinatesWaitsForItsLocation_data()
+{
+    QTest::addColumn<bool>("byId");
+
+    QTest::newRow("a place handed over") << false;
+    QTest::newRow("a place opened by its id") << true;
+}
+
 void tst_PlaceViewPage::placeWithoutCoordinatesWaitsForItsLocation()
 {
+    QFETCH(bool, byId);
+
     hx::platform::places::GazetteerEntry entry = hx::test::GazetteerFixture::entry(
         GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449, 10);
     entry.street = QStringLiteral("200 University Avenue West");
@@ -365,7 +397,8 @@ void tst_PlaceViewPage::placeWithoutCoordinatesWaitsForItsLocation()
     PlaceManager manager;
     QCOMPARE(manager.addPlace(office), Error::None);
 
-    PlaceViewPage *page = push(new PlaceViewPage(PlacePtr(new Place(office)), PlaceViewMode::View));
+    PlaceViewPage *page = push(byId ? new PlaceViewPage(office.id(), PlaceViewMode::View)
+                                    : new PlaceViewPage(PlacePtr(new Place(office)), PlaceViewMode::View));
     QCOMPARE(actionBar(page),
              (QStringList { "UnfavoriteAction@2", "MapAction@2(off)", "GoAction@3(off)", "PlanRouteAction@1(off)",
                             "ShareAction@1(off)" }));
@@ -516,8 +549,23 @@ void tst_PlaceViewPage::contactEditRefreshesTheCard()
     }
 }
 
-void tst_PlaceViewPage::editFromTheViewComesBackWithTheNewName()
+void tst_PlaceViewPage::editFromTheViewComesBack_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name"); // shown and stored afterwards
+    QTest::addColumn<QStringList>("logged"); // place manager usage events
+
+    QTest::newRow("saved with the new name")
+        << "SaveEditAction" << QStringLiteral("Café Sud") << QStringList { "save" };
+    QTest::newRow("cancelled as it was") << "CancelEditAction" << QStringLiteral("Café Nord") << QStringList();
+}
+
+void tst_PlaceViewPage::editFromTheViewComesBack()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    QFETCH(QStringList, logged);
+
     const Place cafe = storedFavorite();
     PlaceViewPage *page = push(new PlaceViewPage(cafe.id(), PlaceViewMode::ViewEditable));
     QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("Edit")), qPrintable(TestDriver::lastError()));
@@ -530,19 +578,18 @@ void tst_PlaceViewPage::editFromTheViewComesBackWithTheNewName()
              qPrintable(TestDriver::lastError()));
     QTRY_VERIFY2(TestDriver::findAction(m_pane.data(), QStringLiteral("SaveEditAction")),
                  qPrintable(ScreenText::render(m_pane.data())));
-    QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("SaveEditAction")),
-             qPrintable(TestDriver::lastError()));
+    QVERIFY2(TestDriver::triggerAction(m_pane.data(), button), qPrintable(TestDriver::lastError()));
     QTRY_VERIFY2(TestDriver::findAction(m_pane.data(), QStringLiteral("Go")),
                  qPrintable(ScreenText::render(m_pane.data())));
     screen = ScreenText::render(m_pane.data());
-    QVERIFY2(screen.contains(QStringLiteral("Café Sud")) && !screen.contains(QStringLiteral("Café Nord")),
-             qPrintable(screen));
+    QVERIFY2(screen.contains(name), qPrintable(screen));
     QCOMPARE(page->d_func()->viewMode(), PlaceViewMode::ViewEditable);
     QVERIFY(m_pane->backButtonsVisible());
     PlaceManager manager;
     Error::Type error = Error::None;
     QScopedPointer<Place> stored(manager.getPlace(cafe.id(), error));
-    QCOMPARE(stored->name(), QStringLiteral("Café Sud"));
+    QCOMPARE(stored->name(), name);
+    QCOMPARE(placeManagerEvents(m_roots->eventLogPath()), logged);
 }
 
 void tst_PlaceViewPage::editorActionBarDocksByOrientation_data()
@@ -593,6 +640,28 @@ void tst_PlaceViewPage::newPlaceEditor()
     QVERIFY2(TestDriver::triggerAction(m_pane.data(), QStringLiteral("CancelEditAction")),
              qPrintable(TestDriver::lastError()));
     QCOMPARE(back.size(), 1);
+}
+
+void tst_PlaceViewPage::onlyTheCardOnTopShares()
+{
+    const QSharedPointer<hx::system::NfcShareManager> nfc = PlaceUtils::getNfcShareManagerInstance();
+    push(new PlaceViewPage(PlacePtr(new Place(storedPlace(QStringLiteral("favorite")))), PlaceViewMode::View));
+    const QString below = nfc->shareContent().uri().toString();
+    push(new PlaceViewPage(PlacePtr(new Place(storedPlace(QStringLiteral("work")))), PlaceViewMode::View));
+    const QString top = nfc->shareContent().uri().toString();
+    QVERIFY2(!below.isEmpty() && below != top, qPrintable(below));
+
+    // Another phone takes the place: the card on top offers its place again, the one below nothing.
+    const int before = nfc->history().size();
+    nfc->tap();
+    const QList<hx::system::NfcShareManager::Record> after = nfc->history().mid(before);
+    QVERIFY(!after.isEmpty());
+    for (const hx::system::NfcShareManager::Record &record : after)
+        QCOMPARE(record.content.uri().toString(), top);
+
+    // Back on the first card, its place is the one shared.
+    delete m_pane->pop();
+    QCOMPARE(nfc->shareContent().uri().toString(), below);
 }
 
 void tst_PlaceViewPage::followsTheLanguage()

@@ -4,8 +4,10 @@
 #include <hx/platform/places/provider.h>
 #include <hx/platform/places/reviewauxiliarydata.h>
 #include <hx/system/localehandler.h>
+#include <hx/trellan/container.h>
 #include <hx/trellan/fadetransition.h>
 #include <hx/trellan/places/imageset.h>
+#include <hx/trellan/places/mapdock.h>
 #include <hx/trellan/places/ratingbar.h>
 #include <hx/trellan/places/ratingdetails.h>
 #include <hx/trellan/places/ratingitem.h>
@@ -19,6 +21,7 @@
 #include <hx/trellan/places/webimage.h>
 #include <hx/trellan/places/webreview.h>
 #include <hx/trellan/screentext.h>
+#include <hx/trellan/sheet.h>
 #include <hx/trellan/testdriver.h>
 #include <hx/trellan/webview.h>
 
@@ -128,6 +131,8 @@ private slots:
     void failedReviewRequestHidesTheActivity();
     void reviewSheetFollowsTheLanguage();
     void fullReviewsLinkOpensTheWebPage();
+    void sheetsOpenedAgainDoNotPileUp_data();
+    void sheetsOpenedAgainDoNotPileUp();
     void webImageLoadsOnceThenFromTheCache();
     void rowsShowWhatTheyHold_data();
     void rowsShowWhatTheyHold();
@@ -325,6 +330,47 @@ void tst_Ratings::fullReviewsLinkOpensTheWebPage()
     QVERIFY(web->isOpened());
     QVERIFY(TestDriver::triggerAction(web, QStringLiteral("BackAction")));
     QVERIFY(!web->isOpened());
+}
+
+void tst_Ratings::sheetsOpenedAgainDoNotPileUp_data()
+{
+    QTest::addColumn<QString>("tapped");
+
+    QTest::newRow("the reviews from the card's rating bar") << "RatingBar";
+    QTest::newRow("the full reviews page from the reviews") << "FullReviewsLink";
+}
+
+void tst_Ratings::sheetsOpenedAgainDoNotPileUp()
+{
+    QFETCH(QString, tapped);
+
+    TestRoots roots;
+    const QSharedPointer<Place> cafe = storedCafe(false);
+    QVERIFY(cafe);
+    // Found by a search rather than typed in: the card asks for its rating.
+    cafe->setSource(AbstractPlace::SourceGeocodeService);
+    hx::trellan::Container card;
+    QObject *opener = nullptr;
+    if (tapped == QLatin1String("RatingBar")) {
+        auto *dock = new MapDock(cafe, true, PlaceViewMode::View, true);
+        card.add(dock);
+        QTRY_VERIFY(dock->ratingBar());
+        TestDriver::finishAnimations();
+        opener = dock;
+    } else {
+        auto *details = new RatingDetails(cafe, yelpPoi(4.5, 12), &card);
+        details->open();
+        opener = details;
+    }
+    for (int round = 1; round <= 3; ++round) {
+        QVERIFY2(TestDriver::tap(&card, tapped), qPrintable(TestDriver::lastError()));
+        const QList<hx::trellan::Sheet *> open = hx::trellan::Sheet::openSheets();
+        QVERIFY(!open.isEmpty());
+        QVERIFY2(TestDriver::triggerAction(open.last(), QStringLiteral("BackAction")),
+                 qPrintable(TestDriver::lastError()));
+        // One sheet at most is kept for the next tap.
+        QTRY_COMPARE(opener->findChildren<RatingDetails *>().size() + opener->findChildren<WebReview *>().size(), 1);
+    }
 }
 
 void tst_Ratings::webImageLoadsOnceThenFromTheCache()

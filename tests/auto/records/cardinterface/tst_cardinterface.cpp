@@ -56,7 +56,6 @@ private slots:
     void deserializePlace();
     void selectedPlaceOfAPageThatIsNoSelector_data();
     void selectedPlaceOfAPageThatIsNoSelector();
-    void selectedPlaceTravelsAsJson();
     void selectorPageIsLeftWithoutAParent();
 };
 
@@ -103,20 +102,6 @@ void tst_CardInterface::selectedPlaceOfAPageThatIsNoSelector()
         page.reset(new OtherPage);
     QTest::ignoreMessage(QtWarningMsg, CAST_ERROR);
     QVERIFY(!CardInterface::selectedPlace(page.data()));
-}
-
-void tst_CardInterface::selectedPlaceTravelsAsJson()
-{
-    QSharedPointer<Place> place(
-        new Place(QStringLiteral("Caf\u00e9 \"Zo\u00eb\""), Location(Coordinates(43.4643, -80.5204), Address())));
-    place->setId(12);
-    QScopedPointer<SelectedPlace> selected(SelectedPlacePrivate::placeToSelectedPlace(place));
-    const QString json = CardInterface::encodeSelectedPlaceToJson(selected.data());
-    QScopedPointer<SelectedPlace> back(CardInterface::decodeSelectedPlaceFromJson(json));
-    QVERIFY2(back, qPrintable(json));
-    QCOMPARE(back->name(), place->name());
-    QCOMPARE(back->id(), 12);
-    QVERIFY(!CardInterface::decodeSelectedPlaceFromJson(QStringLiteral("{\"selected_place\":")));
 }
 
 void tst_CardInterface::selectorPageIsLeftWithoutAParent()

@@ -163,6 +163,7 @@ private slots:
     void killedMidPick_data();
     void killedMidPick();
     void killedAtRandomMoments();
+    void aSecondShowLeavesTheOpenCardAlone();
 
 private:
     QScopedPointer<TestRoots> m_roots;
@@ -263,6 +264,28 @@ void tst_PlacePickerCard::killedAtRandomMoments()
     QCOMPARE(integrityOf(m_roots->storePath()), QStringLiteral("ok"));
     // Every completed pick saved its place; the same place is kept once.
     QCOMPARE(recentNames(), QStringList { PICKED });
+}
+
+void tst_PlacePickerCard::aSecondShowLeavesTheOpenCardAlone()
+{
+    qputenv("HX_CARD_STEPS", PICK_STEPS.toUtf8());
+    PlacePicker picker;
+    QSignalSpy results(picker.findChild<CardsUtils *>(), &CardsUtils::selectedPlace);
+    bool secondReturned = false;
+    SelectedPlace *second = nullptr;
+    // The application asks again while the card is open, as a second tap on its button would.
+    QTimer::singleShot(0, &picker, [&] {
+        second = picker.show();
+        secondReturned = true;
+    });
+    SelectedPlace *first = picker.show();
+    QVERIFY(secondReturned);
+    QVERIFY(!second);
+    QVERIFY(first);
+    QCOMPARE(first->name(), PICKED);
+    QVERIFY(SignalWaiter::waitFor([] { return childCards().isEmpty(); }, 5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(results.count(), 1);
 }
 
 QTEST_MAIN(tst_PlacePickerCard)
