@@ -66,8 +66,10 @@ QList<ForwardGeocoder::Match> ForwardGeocoder::matches(const Gazetteer &gazettee
     const bool streetAddress = StreetWords::looksLikeStreetAddress(TextFolding::words(text));
     // A street address matched by a town's name or region is no match: its words name a street.
     const int kinds = GazetteerEntry::Address | (streetAddress || streetsOnly ? 0 : AreaKinds);
+    // An address to geocode is typed to its end: its whole names count (a trailing space says so).
+    const QString whole = text + QLatin1Char(' ');
     for (const GazetteerEntry &entry :
-         NearbyMatches::search(gazetteer, text, kinds, latitude, longitude, 0, wanted, hasMore))
+         NearbyMatches::search(gazetteer, whole, kinds, latitude, longitude, 0, wanted, hasMore))
         found.append({ entry, levelOf(entry) });
     if (!found.isEmpty() || streetsOnly)
         return found;
