@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo data format translations install package clean
+.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo data relevance format translations install package clean
 
 all: build
 
@@ -71,6 +71,10 @@ fuzz-run: fuzz
 
 data: build
 	$(CMAKE) --build $(BUILD) --target gazetteer
+
+# How often the place a person means is shown before "More", over data/relevance.tsv.
+relevance: data
+	$(BUILD)/bin/places-relevance --gazetteer $(BUILD)/data/gazetteer.db data/relevance.tsv
 
 demo: build data
 	@scripts/demo $(BUILD)

@@ -327,6 +327,10 @@ New %1 address
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Did You Mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Latest reviews</source>
         <translation type="unfinished"></translation>
     </message>

@@ -333,6 +333,10 @@ Nouvelle adresse %1
         <translation>Points d&apos;intérêt</translation>
     </message>
     <message>
+        <source>Did You Mean</source>
+        <translation>Vouliez-vous dire</translation>
+    </message>
+    <message>
         <source>Share</source>
         <translation>Partager</translation>
     </message>

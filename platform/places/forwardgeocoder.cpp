@@ -60,16 +60,18 @@ ForwardGeocoder::Level ForwardGeocoder::levelOf(const GazetteerEntry &entry)
 }
 
 QList<ForwardGeocoder::Match> ForwardGeocoder::matches(const Gazetteer &gazetteer, const QString &text, double latitude,
-                                                       double longitude, int wanted, bool *hasMore)
+                                                       double longitude, int wanted, bool streetsOnly, bool *hasMore)
 {
     QList<Match> found;
     const bool streetAddress = StreetWords::looksLikeStreetAddress(TextFolding::words(text));
     // A street address matched by a town's name or region is no match: its words name a street.
-    const int kinds = GazetteerEntry::Address | (streetAddress ? 0 : AreaKinds);
+    const int kinds = GazetteerEntry::Address | (streetAddress || streetsOnly ? 0 : AreaKinds);
+    // An address to geocode is typed to its end: its whole names count (a trailing space says so).
+    const QString whole = text + QLatin1Char(' ');
     for (const GazetteerEntry &entry :
-         NearbyMatches::search(gazetteer, text, kinds, latitude, longitude, 0, wanted, hasMore))
+         NearbyMatches::search(gazetteer, whole, kinds, latitude, longitude, 0, wanted, hasMore))
         found.append({ entry, levelOf(entry) });
-    if (!found.isEmpty())
+    if (!found.isEmpty() || streetsOnly)
         return found;
     // A place's own name, or its address: "lumen coffee", "8 King St N".
     QList<GazetteerEntry> places = NearbyMatches::search(gazetteer, text, GazetteerEntry::PointOfInterest, latitude,
@@ -81,7 +83,7 @@ QList<ForwardGeocoder::Match> ForwardGeocoder::matches(const Gazetteer &gazettee
 }
 
 QList<ForwardGeocoder::Match> ForwardGeocoder::fallback(const Gazetteer &gazetteer, const QString &text,
-                                                        double latitude, double longitude)
+                                                        double latitude, double longitude, bool streetsOnly)
 {
     const QStringList words = TextFolding::words(text);
     if (!StreetWords::looksLikeStreetAddress(words))
@@ -97,6 +99,8 @@ QList<ForwardGeocoder::Match> ForwardGeocoder::fallback(const Gazetteer &gazette
                 return { { entry, StreetLevel, true } };
         }
     }
+    if (streetsOnly)
+        return {};
     GazetteerEntry town = LocalityFallback::find(gazetteer, text, latitude, longitude);
     // A town the data does not know is no reason to take the user's.
     if (town.id < 0 && !qIsNaN(latitude) && !qIsNaN(longitude) && !StreetWords::namesPlaceAfterStreet(words))
@@ -127,7 +131,7 @@ QSharedPointer<AbstractPlace> ForwardGeocoder::placeOf(const Match &match)
 
 QList<QSharedPointer<AbstractPlace>> ForwardGeocoder::places(const Gazetteer &gazetteer, const QString &text,
                                                              const Coordinates &near, int offset, int limit,
-                                                             bool *hasMore)
+                                                             bool *hasMore, bool streetsOnly)
 {
     QList<QSharedPointer<AbstractPlace>> places;
     *hasMore = false;
@@ -137,9 +141,9 @@ QList<QSharedPointer<AbstractPlace>> ForwardGeocoder::places(const Gazetteer &ga
     const double latitude = located ? near.latitude() : qQNaN();
     const double longitude = located ? near.longitude() : qQNaN();
     bool more = false;
-    QList<Match> found = matches(gazetteer, text, latitude, longitude, offset + limit + 1, &more);
+    QList<Match> found = matches(gazetteer, text, latitude, longitude, offset + limit + 1, streetsOnly, &more);
     if (found.isEmpty())
-        found = fallback(gazetteer, text, latitude, longitude);
+        found = fallback(gazetteer, text, latitude, longitude, streetsOnly);
     for (const Match &match : found.mid(offset, limit))
         places.append(placeOf(match));
     *hasMore = more || found.size() > offset + limit;

@@ -22,14 +22,16 @@ class Gazetteer;
 // areas that match the whole text (for a street address, addresses only); else the places whose
 // name or address holds every word, nearest first; else the street without its house number;
 // else the town a street address names, or the town around the position. A word of a street
-// never selects a town elsewhere.
+// never selects a town elsewhere. With streetsOnly, only addresses and streets: what the address
+// section of a merged list shows, the towns and places being listed by their own groups.
 class ForwardGeocoder
 {
 public:
     enum Level { AddressLevel, StreetLevel, NeighbourhoodLevel, TownLevel, RegionLevel, CountryLevel };
 
     static QList<QSharedPointer<AbstractPlace>> places(const Gazetteer &gazetteer, const QString &text,
-                                                       const Coordinates &near, int offset, int limit, bool *hasMore);
+                                                       const Coordinates &near, int offset, int limit, bool *hasMore,
+                                                       bool streetsOnly = false);
     // A town's centre within this distance is the town around the position.
     static constexpr double TownReachMetres = 30000;
 
@@ -41,8 +43,9 @@ private:
         bool partial = false; // only part of the text was found: the street or the town
     };
     static QList<Match> matches(const Gazetteer &gazetteer, const QString &text, double latitude, double longitude,
-                                int wanted, bool *hasMore);
-    static QList<Match> fallback(const Gazetteer &gazetteer, const QString &text, double latitude, double longitude);
+                                int wanted, bool streetsOnly, bool *hasMore);
+    static QList<Match> fallback(const Gazetteer &gazetteer, const QString &text, double latitude, double longitude,
+                                 bool streetsOnly);
     static Level levelOf(const GazetteerEntry &entry);
     static QSharedPointer<AbstractPlace> placeOf(const Match &match);
 };

@@ -216,6 +216,12 @@ QList<GazetteerEntry> Gazetteer::search(const QString &text, int kinds, double n
     return entries;
 }
 
+QList<GazetteerEntry> Gazetteer::spelledAlike(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                              int limit) const
+{
+    return d->db ? d->prefix.spelledAlike(text, kinds, nearLatitude, nearLongitude, limit) : QList<GazetteerEntry>();
+}
+
 QList<GazetteerEntry> Gazetteer::nearest(double latitude, double longitude, int kinds, int limit,
                                          double maxMetres) const
 {

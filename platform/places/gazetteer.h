@@ -48,6 +48,11 @@ public:
     QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,
                                  int limit, bool *hasMore = nullptr) const;
 
+    // For a text that finds nothing: the best matches of the texts one typing mistake away from
+    // it (one letter wrong, missing, added, or two swapped, in one word), big and near first.
+    QList<GazetteerEntry> spelledAlike(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                       int limit) const;
+
     // The entries of the given kinds nearest to a point, nearest first, with distanceMetres set;
     // none farther than maxMetres.
     QList<GazetteerEntry> nearest(double latitude, double longitude, int kinds, int limit,

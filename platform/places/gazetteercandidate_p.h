@@ -17,7 +17,8 @@ struct GazetteerCandidate
     bool hasPosition = false;
     double importance = 0;
     int tier = 0;
-    double distance = 0; // metres from a nearest lookup; a key that orders by distance when ranked
+    double distance = 0; // metres from a nearest lookup or from the search position when ranked
+    double score = 0; // of importance and distance when ranked; higher first
 };
 
 using GazetteerCandidates = QVector<GazetteerCandidate>;

@@ -16,6 +16,9 @@ constexpr int Version = 3;
 constexpr int FirstVersionWithRatings = 2;
 constexpr int FirstVersionWithCategoryIndex = 2;
 constexpr int FirstVersionWithSharedFolding = 3;
+// Regions and countries are stored above every town by whole steps of this importance; the
+// remainder is the people living in them.
+constexpr double AreaImportanceStep = 1e10;
 // The longest indexed prefix, kind letter included.
 constexpr int LongestIndexedPrefix = 8;
 

@@ -32,6 +32,16 @@ QList<QStringList> GazetteerText::queryWords(const QString &text)
     return words;
 }
 
+QString GazetteerText::withoutLetterPairs(const QString &text)
+{
+    QString plain = text.toCaseFolded();
+    plain.replace(QLatin1String("ae"), QLatin1String("a"));
+    plain.replace(QLatin1String("oe"), QLatin1String("o"));
+    plain.replace(QLatin1String("ue"), QLatin1String("u"));
+    plain.replace(QLatin1String("aa"), QLatin1String("a"));
+    return plain == text.toCaseFolded() ? text : plain;
+}
+
 QChar GazetteerText::kindLetter(int kind)
 {
     switch (kind) {

@@ -26,6 +26,9 @@ public:
     // kind thus lives inside every term, so a search for some kinds never reads the others.
     static QString indexText(int kind, const QString &text);
     static QChar kindLetter(int kind);
+    // The text, case-folded, with "ae", "oe", "ue" and "aa" written as the single letter they
+    // stand for without its marks ("koeln" -> "koln", "goeteborg" -> "goteborg").
+    static QString withoutLetterPairs(const QString &text);
 };
 
 } // namespace places

@@ -24,6 +24,70 @@ using Source = std::function<Places(int offset, int limit, bool *hasMore, Error:
 
 const QString CategorySeparator = QStringLiteral("_|_");
 constexpr int CategorySuggestions = 3;
+// Each gazetteer entry answers in one group of a merged list: points of interest in theirs,
+// street addresses in the address group, these areas among the suggestions.
+constexpr int AreaKinds
+    = GazetteerEntry::Locality | GazetteerEntry::Neighbourhood | GazetteerEntry::Region | GazetteerEntry::Country;
+// A gazetteer place this near a stored place of the same name is that place: the list shows
+// the user's own and not the gazetteer's again.
+constexpr double TwinMetres = 50;
+// How many stored places matching the text are looked at for twins; a list shows fewer.
+constexpr int TwinProbe = 32;
+
+struct StoredPlace
+{
+    QString key;
+    Coordinates position;
+};
+using StoredPlaces = QVector<StoredPlace>;
+
+StoredPlaces storedMatches(const QString &text, bool nonFavorite)
+{
+    StoredPlaces stored;
+    Error::Type error = Error::None;
+    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
+    if (!db || TextFolding::words(text).isEmpty())
+        return stored;
+    PlaceTable::Query query;
+    query.text = text;
+    query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
+    bool more = false;
+    for (qint64 id : db->places().findIds(query, 0, TwinProbe, &more, &error)) {
+        std::unique_ptr<Place> place(db->places().load(id, &error));
+        if (place && place->primaryCoordinates().isValid())
+            stored.append({ TextFolding::fold(place->name()), place->primaryCoordinates() });
+    }
+    return stored;
+}
+
+bool isStored(const AbstractPlace &place, const StoredPlaces &stored)
+{
+    const Coordinates position = place.primaryCoordinates();
+    if (!position.isValid())
+        return false;
+    const QString key = TextFolding::fold(place.name());
+    return std::any_of(stored.cbegin(), stored.cend(), [&](const StoredPlace &own) {
+        return own.key == key && own.position.distanceTo(position) <= TwinMetres;
+    });
+}
+
+using PlaceSource = std::function<Places(int offset, int limit, bool *hasMore)>;
+
+// The source's page without the places the user has stored; read from the start so that pages
+// join up however many were left out before them.
+Places withoutStored(const PlaceSource &source, const StoredPlaces &stored, int offset, int limit, bool *hasMore)
+{
+    if (stored.isEmpty())
+        return source(offset, limit, hasMore);
+    bool more = false;
+    Places kept;
+    for (const QSharedPointer<AbstractPlace> &place : source(0, offset + limit + int(stored.size()), &more)) {
+        if (!isStored(*place, stored))
+            kept.append(place);
+    }
+    *hasMore = more || kept.size() > offset + limit;
+    return kept.mid(offset, limit);
+}
 
 QSharedPointer<AbstractPlace> headerOf(const Place &place)
 {
@@ -140,11 +204,11 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
 }
 
 // Full places for the forward geocoder.
-Places addressPlaces(const QString &text, const Coordinates &near, int offset, int limit, bool *hasMore,
-                     Error::Type *error)
+Places addressPlaces(const QString &text, const Coordinates &near, bool streetsOnly, int offset, int limit,
+                     bool *hasMore, Error::Type *error)
 {
     Gazetteer *gazetteer = PlaceFactory::gazetteer(error);
-    return gazetteer ? ForwardGeocoder::places(*gazetteer, text, near, offset, limit, hasMore) : Places();
+    return gazetteer ? ForwardGeocoder::places(*gazetteer, text, near, offset, limit, hasMore, streetsOnly) : Places();
 }
 
 // Points of interest of a category (its sub-categories included): the nearest first when there
@@ -185,7 +249,7 @@ Places suggestions(const QString &text, const Coordinates &near, int offset, int
     const bool located = near.isValid();
     if (limit > fromCategories) {
         const QList<GazetteerEntry> entries
-            = NearbyMatches::search(*gazetteer, text, GazetteerEntry::AnyKind, located ? near.latitude() : qQNaN(),
+            = NearbyMatches::search(*gazetteer, text, AreaKinds, located ? near.latitude() : qQNaN(),
                                     located ? near.longitude() : qQNaN(), entryOffset, limit - fromCategories, hasMore);
         for (const GazetteerEntry &entry : entries)
             places.append(suggestionOf(entry, near));
@@ -193,7 +257,19 @@ Places suggestions(const QString &text, const Coordinates &near, int offset, int
     // With the page filled by categories, one probe tells whether places follow.
     if (limit == fromCategories)
         *hasMore = offset + fromCategories < categories.size()
-            || !gazetteer->search(text, GazetteerEntry::AnyKind, qQNaN(), qQNaN(), entryOffset, 1).isEmpty();
+            || !gazetteer->search(text, AreaKinds, qQNaN(), qQNaN(), entryOffset, 1).isEmpty();
+    if (places.isEmpty() && offset == 0 && categories.isEmpty()
+        && gazetteer->search(text, GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1).isEmpty()) {
+        // Nothing of any kind has this name: the names one typing mistake away, only now, so
+        // that a keystroke that finds something never pays for them.
+        for (const GazetteerEntry &entry :
+             gazetteer->spelledAlike(text, GazetteerEntry::AnyKind, located ? near.latitude() : qQNaN(),
+                                     located ? near.longitude() : qQNaN(), limit)) {
+            const QSharedPointer<AbstractPlace> place = suggestionOf(entry, near);
+            place.staticCast<Place>()->addTag(QLatin1String(InternalTags::SuggestionSpelledAlike));
+            places.append(place);
+        }
+    }
     return places;
 }
 
@@ -271,6 +347,10 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
     query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     query.order = orderOf(request.rule);
     query.descending = request.rule.order() == SortRule::Descending;
+    // The gazetteer's groups leave out what the user has stored: My Places list it above them.
+    const auto listed = [&](const PlaceSource &source) {
+        return withoutStored(source, storedMatches(text, nonFavorite), offset, limit, hasMore);
+    };
     switch (request.group) {
     case SearchResultGroup::Recents:
         return recents(text, nonFavorite, offset, limit, hasMore, error);
@@ -289,15 +369,21 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
     case SearchResultGroup::MyPlacesGroup14:
         return storedPlaces(query, false, offset, limit, hasMore, error, consumed);
     case SearchResultGroup::RemotePlaces:
-        return remotePlaces(text, GazetteerEntry::AnyKind, near, false, offset, limit, hasMore, error);
+        return listed([&](int o, int l, bool *m) {
+            return remotePlaces(text, GazetteerEntry::AnyKind, near, false, o, l, m, error);
+        });
     case SearchResultGroup::Addresses:
-        // Full places: the forward geocoder reads their locations directly.
-        return addressPlaces(text, near, offset, limit, hasMore, error);
+        // Alone it is the forward geocoder, whose callers want the town of a text too.
+        if (!request.merged)
+            return addressPlaces(text, near, false, offset, limit, hasMore, error);
+        return listed([&](int o, int l, bool *m) { return addressPlaces(text, near, true, o, l, m, error); });
     case SearchResultGroup::PointsOfInterest:
     case SearchResultGroup::PointsOfInterestNearby:
-        return remotePlaces(text, GazetteerEntry::PointOfInterest, near, false, offset, limit, hasMore, error);
+        return listed([&](int o, int l, bool *m) {
+            return remotePlaces(text, GazetteerEntry::PointOfInterest, near, false, o, l, m, error);
+        });
     case SearchResultGroup::Suggestions:
-        return suggestions(text, near, offset, limit, hasMore, error);
+        return listed([&](int o, int l, bool *m) { return suggestions(text, near, o, l, m, error); });
     case SearchResultGroup::CategoryCode:
         return categoryPlaces(text.trimmed(), QString(), near, offset, limit, hasMore, error);
     case SearchResultGroup::CategorySearch: {
@@ -307,11 +393,16 @@ Places GroupSearch::sourcePage(const Request &request, int offset, int limit, in
         return categoryPlaces(code, name, near, offset, limit, hasMore, error);
     }
     case SearchResultGroup::All: {
+        const StoredPlaces stored = storedMatches(text, nonFavorite);
         const QList<Source> sources = {
             [&](int o, int l, bool *m, Error::Type *e) { return storedPlaces(query, false, o, l, m, e); },
             [&](int o, int l, bool *m, Error::Type *e) { return contactPlaces(text, request.rule, o, l, m, e); },
             [&](int o, int l, bool *m, Error::Type *e) {
-                return remotePlaces(text, GazetteerEntry::AnyKind, near, false, o, l, m, e);
+                return withoutStored(
+                    [&](int o2, int l2, bool *m2) {
+                        return remotePlaces(text, GazetteerEntry::AnyKind, near, false, o2, l2, m2, e);
+                    },
+                    stored, o, l, m);
             },
         };
         return concatenate(sources, offset, limit, hasMore, error);
@@ -335,7 +426,7 @@ Places GroupSearch::page(const Request &request, int offset, int limit, int *con
 }
 
 Places GroupSearch::run(SearchHandle &handle, int group, const QString &text, const Coordinates &near, bool nonFavorite,
-                        int offset, int limit, Error::Type *error, const SortRule &rule)
+                        int offset, int limit, Error::Type *error, const SortRule &rule, bool merged)
 {
     handle = SearchHandle();
     handle.m_group = group;
@@ -343,10 +434,11 @@ Places GroupSearch::run(SearchHandle &handle, int group, const QString &text, co
     handle.m_near = near;
     handle.m_nonFavorite = nonFavorite;
     handle.m_rule = rule;
+    handle.m_merged = merged;
     bool hasMore = false;
     int consumed = 0;
-    const Places places
-        = page({ group, text, near, nonFavorite, rule }, std::max(0, offset), limit, &consumed, &hasMore, error);
+    const Places places = page({ group, text, near, nonFavorite, rule, merged }, std::max(0, offset), limit, &consumed,
+                               &hasMore, error);
     handle.m_position = std::max(0, offset) + consumed;
     handle.m_hasMoreData = *error == Error::None && hasMore;
     return places;
@@ -361,8 +453,9 @@ Places GroupSearch::more(SearchHandle &handle, int count, int start, Error::Type
     const int from = start == -1 ? handle.m_position : start;
     bool hasMore = false;
     int consumed = 0;
-    const Places places = page({ handle.m_group, handle.m_text, handle.m_near, handle.m_nonFavorite, handle.m_rule },
-                               from, count, &consumed, &hasMore, error);
+    const Places places
+        = page({ handle.m_group, handle.m_text, handle.m_near, handle.m_nonFavorite, handle.m_rule, handle.m_merged },
+               from, count, &consumed, &hasMore, error);
     handle.m_position = from + consumed;
     handle.m_hasMoreData = *error == Error::None && hasMore;
     return places;

@@ -20,8 +20,11 @@ public:
     using Places = QList<QSharedPointer<AbstractPlace>>;
 
     // The rule orders the stored places and contacts; the other groups have an order of their own.
+    // merged: the group is one section of a list that also shows the suggestions group, so the
+    // address group holds street addresses only (the towns are suggestions).
     static Places run(SearchHandle &handle, int group, const QString &text, const Coordinates &near, bool nonFavorite,
-                      int offset, int limit, Error::Type *error, const SortRule &rule = SortRule());
+                      int offset, int limit, Error::Type *error, const SortRule &rule = SortRule(),
+                      bool merged = false);
     // Continues the handle's query: start -1 means where the handle stands.
     static Places more(SearchHandle &handle, int count, int start, Error::Type *error);
 
@@ -33,6 +36,7 @@ private:
         Coordinates near;
         bool nonFavorite;
         SortRule rule;
+        bool merged;
     };
     // consumed: how many results the page stands for, unreadable records skipped included, so
     // the next page starts right after it.

@@ -13,6 +13,8 @@ public:
     static constexpr const char SuggestionCategory[] = "internal:suggestion-category";
     static constexpr const char SuggestionAirport[] = "internal:suggestion-airport";
     static constexpr const char SuggestionGas[] = "internal:suggestion-gas";
+    // A suggestion found with one typing mistake of the text corrected: the text itself found nothing.
+    static constexpr const char SuggestionSpelledAlike[] = "internal:suggestion-spelled-alike";
     static constexpr const char RecentSearchTerm[] = "internal:recent-search-term";
     static constexpr const char RecentSearchPointOfInterestCategory[] = "internal:recent-search-poi-category";
 };

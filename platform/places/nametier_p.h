@@ -16,6 +16,8 @@ namespace places {
 class NameTier
 {
 public:
+    enum Tier { Exact = 0, Start = 1, WordStarts = 2, AddressOnly = 3 };
+
     explicit NameTier(const QString &key);
     int of(const char *name, int size) const;
 

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "gazetteer_p.h"
@@ -26,16 +27,42 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance FROM entries "
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
 // The index yields matches in rowid (importance) order and the kinds are part of the match,
 // so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
-    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance FROM names JOIN entries e ON e.id = names.rowid "
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category FROM names JOIN entries e "
+      "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
 // A prefix that stands for at most this many whole terms is searched as those terms.
 constexpr int ExpandLimit = 48;
+// Words shorter than this are not corrected: nearly any change of them is another word.
+constexpr int ShortestCorrected = 4;
+// How many corrected texts are searched; each is one prefix search.
+constexpr int MostCorrections = 8;
+// Longer words are not names mistyped but text pasted or leaned on.
+constexpr int LongestCorrected = 16;
+// A bound on the edits looked up for one text (each a few index reads per kind): the usual
+// slips of a name of up to a dozen letters are within it.
+constexpr int MostLookups = 700;
+
+// Distances up to about this many metres hardly count against a place: a town nearby and one
+// across the region are alike, one a continent away must be far bigger to come first.
+constexpr double NearMetres = 10000;
+
+// Big places win far away, near ones nearby: the people a place stands for against how far it
+// is, both in orders of magnitude. Regions and countries are stored above every town by whole
+// steps of AreaImportanceStep; their people are the remainder.
+double scoreOf(double importance, double distance)
+{
+    const double people = std::fmod(importance, GazetteerSchema::AreaImportanceStep);
+    const double size = std::log10(std::max(people, 1.0));
+    if (std::isinf(distance) || std::isnan(distance))
+        return size;
+    return size - std::log10(1 + distance / NearMetres);
+}
 
 GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
 {
@@ -49,6 +76,12 @@ GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
     candidate.latitude = sqlite3_column_double(statement, 2);
     candidate.longitude = sqlite3_column_double(statement, 3);
     candidate.importance = sqlite3_column_double(statement, 4);
+    // An airport is known by the town it serves as much as by its own name: "toro" means
+    // Toronto's airport, whatever it is called.
+    int categorySize = 0;
+    const char *category = SqlStatement::columnBytes(statement, 5, &categorySize);
+    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0)
+        candidate.tier = NameTier::Start;
     return candidate;
 }
 } // namespace
@@ -168,13 +201,23 @@ bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, con
     return true;
 }
 
-void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude)
+void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude,
+                        bool finished)
 {
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
     for (GazetteerCandidate &candidate : *candidates) {
-        candidate.distance = near && candidate.hasPosition
-            ? SphereGeometry::haversineTerm(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
-            : std::numeric_limits<double>::infinity();
+        // With a position, a place without one counts as the farthest there can be.
+        candidate.distance = !near ? std::numeric_limits<double>::infinity()
+            : candidate.hasPosition
+            ? SphereGeometry::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
+            : SphereGeometry::HalfCircumferenceMetres;
+        // A whole name counts only once the user has finished typing it: while "mars" is being
+        // typed, the village of that name is no better a match than the city it begins.
+        if (candidate.tier == NameTier::Exact && !finished)
+            candidate.tier = NameTier::Start;
+        if (candidate.tier == NameTier::WordStarts)
+            candidate.tier = NameTier::Start;
+        candidate.score = scoreOf(candidate.importance, candidate.distance);
     }
     // Ids are unique, so the order is total and only the part a page can reach is sorted.
     const auto end = candidates->begin() + qBound(0, wanted, int(candidates->size()));
@@ -182,10 +225,8 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
                       [](const GazetteerCandidate &a, const GazetteerCandidate &b) {
                           if (a.tier != b.tier)
                               return a.tier < b.tier;
-                          if (a.distance != b.distance)
-                              return a.distance < b.distance;
-                          if (a.importance != b.importance)
-                              return a.importance > b.importance;
+                          if (a.score != b.score)
+                              return a.score > b.score;
                           return a.id < b.id;
                       });
 }
@@ -193,12 +234,39 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
 QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, double nearLatitude, double nearLongitude,
                                            int offset, int limit, bool *hasMore)
 {
+    QList<GazetteerEntry> found = searchAsTyped(text, kinds, nearLatitude, nearLongitude, offset, limit, hasMore);
+    bool probeMore = false;
+    if (!found.isEmpty()
+        || (offset > 0 && !searchAsTyped(text, kinds, nearLatitude, nearLongitude, 0, 1, &probeMore).isEmpty()))
+        return found;
+    // "koeln", "zuerich": the way German and Scandinavian names are written without their
+    // letters, tried only when the text as typed finds nothing.
+    const QString plain = GazetteerText::withoutLetterPairs(text);
+    if (plain == text)
+        return found;
+    return searchAsTyped(plain, kinds, nearLatitude, nearLongitude, offset, limit, hasMore);
+}
+
+QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds, double nearLatitude,
+                                                  double nearLongitude, int offset, int limit, bool *hasMore)
+{
     kinds &= GazetteerEntry::AnyKind;
     const QList<QStringList> words = GazetteerText::queryWords(text);
     if (kinds == 0 || offset < 0 || limit <= 0 || words.isEmpty())
         return {};
-    const QString query = matchQuery(words, kinds);
-    if (query.isEmpty())
+    // Regions and countries are numbered before every town, so a prefix that starts many of
+    // their names ("muni": the municipalities of a country) would fill the ranked window alone;
+    // they get a window of their own.
+    constexpr int Areas = GazetteerEntry::Region | GazetteerEntry::Country;
+    const QList<int> passes
+        = (kinds & Areas) && (kinds & ~Areas) ? QList<int> { kinds & ~Areas, kinds & Areas } : QList<int> { kinds };
+    QStringList queries;
+    for (int passKinds : passes) {
+        const QString query = matchQuery(words, passKinds);
+        if (!query.isEmpty())
+            queries.append(query);
+    }
+    if (queries.isEmpty())
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text
@@ -214,10 +282,18 @@ QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, doubl
     window.reserve(RankedWindow);
     GazetteerCandidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
-    if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &tail))
-        return {};
+    for (const QString &query : qAsConst(queries)) {
+        GazetteerCandidates passTail;
+        if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &passTail))
+            return {};
+        tail += passTail;
+    }
+    // Ids run in importance order: the tails of both passes as one.
+    std::sort(tail.begin(), tail.end(),
+              [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
     head.append(window);
-    rank(&head, offset + limit, nearLatitude, nearLongitude);
+    const bool finished = !text.isEmpty() && text.at(text.size() - 1).isSpace();
+    rank(&head, offset + limit, nearLatitude, nearLongitude, finished);
     head.append(tail);
 
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
@@ -233,6 +309,95 @@ QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, doubl
     }
     *hasMore = head.size() > offset + limit;
     return entries;
+}
+
+QStringList PrefixSearch::editsOf(const QString &word)
+{
+    // The usual slips first: two letters swapped, one left out, one too many, one wrong.
+    QStringList edits;
+    for (int i = 0; i + 1 < word.size(); ++i) {
+        QString swapped = word;
+        swapped[i] = word.at(i + 1);
+        swapped[i + 1] = word.at(i);
+        if (swapped != word)
+            edits.append(swapped);
+    }
+    for (int i = 0; i < word.size(); ++i)
+        edits.append(word.left(i) + word.mid(i + 1));
+    const bool latin = std::all_of(word.cbegin(), word.cend(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c.isDigit();
+    });
+    for (int i = 0; latin && i <= word.size(); ++i) {
+        for (char letter = 'a'; letter <= 'z'; ++letter)
+            edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i));
+    }
+    for (int i = 0; latin && i < word.size(); ++i) {
+        for (char letter = 'a'; letter <= 'z'; ++letter) {
+            if (word.at(i) != QLatin1Char(letter))
+                edits.append(word.left(i) + QLatin1Char(letter) + word.mid(i + 1));
+        }
+    }
+    edits.removeDuplicates();
+    return edits;
+}
+
+bool PrefixSearch::hasTerm(const QString &word, int kinds, bool whole)
+{
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
+        if (!(kinds & kind))
+            continue;
+        const QString term = GazetteerText::kindLetter(kind) + word;
+        const QStringList found = termsStartingWith(term, 1);
+        if (!found.isEmpty() && (!whole || found.first() == term))
+            return true;
+    }
+    return false;
+}
+
+QList<GazetteerEntry> PrefixSearch::spelledAlike(const QString &text, int kinds, double nearLatitude,
+                                                 double nearLongitude, int limit)
+{
+    kinds &= GazetteerEntry::AnyKind;
+    QStringList tokens;
+    for (const QStringList &word : GazetteerText::queryWords(text))
+        tokens += word;
+    if (tokens.isEmpty() || kinds == 0 || limit <= 0)
+        return {};
+    // The last word is still being typed unless a space follows it.
+    const bool finished = text.at(text.size() - 1).isSpace();
+    QStringList corrected;
+    int lookups = 0;
+    for (int i = 0; i < tokens.size() && corrected.size() < MostCorrections && lookups < MostLookups; ++i) {
+        if (tokens.at(i).size() < ShortestCorrected || tokens.at(i).size() > LongestCorrected)
+            continue;
+        const bool whole = finished || i + 1 < tokens.size();
+        for (const QString &edit : editsOf(tokens.at(i))) {
+            if (++lookups > MostLookups)
+                break;
+            if (!hasTerm(edit, kinds, whole))
+                continue;
+            QStringList words = tokens;
+            words[i] = edit;
+            corrected.append(words.join(QLatin1Char(' ')) + (finished ? QStringLiteral(" ") : QString()));
+            if (corrected.size() >= MostCorrections)
+                break;
+        }
+    }
+    QList<GazetteerEntry> found;
+    QSet<qint64> ids;
+    for (const QString &attempt : qAsConst(corrected)) {
+        bool more = false;
+        for (const GazetteerEntry &entry : search(attempt, kinds, nearLatitude, nearLongitude, 0, limit, &more)) {
+            if (!ids.contains(entry.id)) {
+                ids.insert(entry.id);
+                found.append(entry);
+            }
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const GazetteerEntry &a, const GazetteerEntry &b) {
+        return scoreOf(a.importance, a.distanceMetres) > scoreOf(b.importance, b.distanceMetres);
+    });
+    return found.mid(0, limit);
 }
 
 } // namespace places

@@ -29,15 +29,26 @@ public:
     bool prepare();
     QList<GazetteerEntry> search(const QString &text, int kinds, double nearLatitude, double nearLongitude, int offset,
                                  int limit, bool *hasMore);
+    // For a text that finds nothing: the best matches of the texts one typing mistake away
+    // (a letter wrong, missing, added or two swapped) in one word, by importance and distance.
+    QList<GazetteerEntry> spelledAlike(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                       int limit);
 
 private:
+    QList<GazetteerEntry> searchAsTyped(const QString &text, int kinds, double nearLatitude, double nearLongitude,
+                                        int offset, int limit, bool *hasMore);
+    // Whether a term of one of the kinds is the word (whole) or starts with it.
+    bool hasTerm(const QString &word, int kinds, bool whole);
+    static QStringList editsOf(const QString &word);
     QStringList termsStartingWith(const QString &prefix, int limit);
     QString matchQuery(const QList<QStringList> &words, int kinds);
     GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
                        GazetteerCandidates *window, GazetteerCandidates *tail);
-    // Sorts the first `wanted` candidates by text, then distance, importance and id.
-    static void rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude);
+    // Sorts the first `wanted` candidates by how the name matches, then by a score of importance
+    // and distance, then id. finished: the text ends in a space, so a whole name counts.
+    static void rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude,
+                     bool finished);
 
     GazetteerPrivate &m_gazetteer;
     QHash<QString, QStringList> m_termsCache; // within one StoreScope

@@ -39,6 +39,7 @@ private:
     QString m_text;
     Coordinates m_near;
     bool m_nonFavorite = false;
+    bool m_merged = false;
     SortRule m_rule;
 };
 

@@ -81,13 +81,15 @@ void SearchManager::run(const QString &text, const Coordinates &near, int search
     // event loop, so a receiver that holds a lock while calling search() is never re-entered.
     const QList<int> wanted = groups.isEmpty() ? SearchResultGroup::defaultGroups(m_myPlacesGroup) : groups;
     const StoreScope scope;
+    const bool merged = wanted.contains(SearchResultGroup::Suggestions);
     QList<Reply> replies;
     for (int group : wanted) {
         Error::Type error = Error::None;
         SearchHandle handle;
         GroupSearch::Places places;
         if (SearchResultGroup::isKnown(group))
-            places = GroupSearch::run(handle, group, text, near, nonFavorite, offset, limit, &error);
+            places
+                = GroupSearch::run(handle, group, text, near, nonFavorite, offset, limit, &error, SortRule(), merged);
         else
             error = Error::InvalidArgument;
         replies.append({ error, SearchResult(static_cast<SearchResultGroup::Type>(group), places, handle) });

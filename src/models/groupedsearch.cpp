@@ -1,7 +1,10 @@
 #include "groupedsearch_p.h"
 
+#include <hx/platform/places/internaltags.h>
+#include <hx/platform/places/place.h>
 #include <hx/trellan/arraydatamodel.h>
 #include <hx/trellan/places/groupmapper.h>
+#include <hx/trellan/places/itemtype.h>
 #include <hx/trellan/places/modelmarker.h>
 
 #include <QtCore/QMutexLocker>
@@ -11,6 +14,8 @@ namespace trellan {
 namespace places {
 
 using hx::platform::places::Error;
+using hx::platform::places::InternalTags;
+using hx::platform::places::Place;
 using hx::platform::places::SearchResult;
 
 namespace {
@@ -95,7 +100,11 @@ GroupedSearch::Block GroupedSearch::build(const SearchResult &result)
         return block;
     QVector<CachedPlace> &storage = m_model->storage();
     const QString type = CachedPlaceDataModel::createType(group);
-    block.rows.append(QVariant::fromValue(ModelMarker(m_layout.header(group))));
+    // Places found only with a typing mistake corrected come under a header that says so.
+    const auto *first = dynamic_cast<const Place *>(places.first().data());
+    const bool spelledAlike = first && first->hasTag(QLatin1String(InternalTags::SuggestionSpelledAlike));
+    block.rows.append(QVariant::fromValue(
+        ModelMarker(spelledAlike ? QString::fromLatin1(ItemType::HEADER_SPELLED_ALIKE) : m_layout.header(group))));
     for (int i = 0; i < shown; ++i) {
         block.places.append(places.at(i));
         block.rows.append(QVariant::fromValue(ModelMarker(storage.size(), type)));

@@ -29,6 +29,7 @@ constexpr const char ItemType::HEADER_SUGGESTION[];
 constexpr const char ItemType::HEADER_RECENTSEARCH[];
 constexpr const char ItemType::HEADER_ADDRESS[];
 constexpr const char ItemType::HEADER_POI[];
+constexpr const char ItemType::HEADER_SPELLED_ALIKE[];
 constexpr const char ItemType::FOOTER_MORE_NONE[];
 constexpr const char ItemType::FOOTER_MORE_MYPLACES[];
 constexpr const char ItemType::FOOTER_MORE_SUGGESTION[];

@@ -44,6 +44,8 @@ public:
     static constexpr const char HEADER_RECENTSEARCH[] = "HEADER_RECENTSEARCH";
     static constexpr const char HEADER_ADDRESS[] = "HEADER_ADDRESS";
     static constexpr const char HEADER_POI[] = "HEADER_POI";
+    // Suggestions found with a typing mistake of the text corrected.
+    static constexpr const char HEADER_SPELLED_ALIKE[] = "HEADER_SPELLED_ALIKE";
 
     static constexpr const char FOOTER_MORE_NONE[] = "FOOTER_MORE_NONE";
     static constexpr const char FOOTER_MORE_MYPLACES[] = "FOOTER_MORE_MYPLACES";

@@ -21,6 +21,7 @@ const char *const titles[][2] = {
     { ItemType::HEADER_REMOTEPLACES, QT_TRANSLATE_NOOP("Places", "Suggestions") },
     { ItemType::HEADER_SUGGESTION, QT_TRANSLATE_NOOP("Places", "Suggestions Near Map Center") },
     { ItemType::HEADER_POI, QT_TRANSLATE_NOOP("Places", "Points of Interest") },
+    { ItemType::HEADER_SPELLED_ALIKE, QT_TRANSLATE_NOOP("Places", "Did You Mean") },
 };
 } // namespace
 

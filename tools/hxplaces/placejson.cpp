@@ -90,7 +90,10 @@ QJsonArray PlaceJson::sections(SearchList &list, const Coordinates &near)
         if (ItemType::isHeader(key)) {
             flush();
             section.insert(QStringLiteral("header"), key);
-            section.insert(QStringLiteral("title"), SearchList::headerTitle(key));
+            // An untitled section (the addresses) has no title to show.
+            const QString title = SearchList::headerTitle(key);
+            if (!title.isEmpty())
+                section.insert(QStringLiteral("title"), title);
         } else if (ItemType::isFooter(key)) {
             section.insert(QStringLiteral("more"), true);
             section.insert(QStringLiteral("footer"), key);

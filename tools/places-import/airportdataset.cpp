@@ -7,16 +7,36 @@
 
 #include "citiesdataset.h"
 
+#include <algorithm>
+
 using hx::platform::places::GazetteerEntry;
 
 const char AirportDataset::Category[] = "ALA";
 
 namespace {
-// Airports rank below the towns they are named after, those with a passenger code first.
+// Without a town around, airports rank as small towns, those with a passenger code first.
 constexpr double CodedImportance = 1000;
 constexpr double UncodedImportance = 100;
 // An airport serves a town up to this far away.
 constexpr double ServedTownMetres = 60000;
+// The data tells no traffic, so an airport weighs as the biggest town it serves, an
+// international one fully, another with a passenger code a tenth, one without a hundredth:
+// Toronto's international airport above its island one, both above a village's airstrip.
+constexpr double InternationalShare = 1;
+constexpr double CodedShare = 0.1;
+constexpr double UncodedShare = 0.01;
+
+double importanceOf(const GazetteerEntry &airport, bool coded, const CitiesDataset *places)
+{
+    const double own = coded ? CodedImportance : UncodedImportance;
+    const GazetteerEntry *served
+        = places ? places->largestLocalityNear(airport.latitude, airport.longitude, ServedTownMetres) : nullptr;
+    if (!served)
+        return own;
+    const bool international = airport.name.contains(QLatin1String("International"), Qt::CaseInsensitive);
+    const double share = !coded ? UncodedShare : international ? InternationalShare : CodedShare;
+    return std::max(own, served->importance * share);
+}
 
 // OpenFlights writes "\N" for a missing code.
 QString codeOf(const QJsonObject &airport, const char *key)
@@ -75,7 +95,7 @@ bool AirportDataset::load(const QString &path, const CitiesDataset *places, QStr
         }
         entry.latitude = latitude.toDouble();
         entry.longitude = longitude.toDouble();
-        entry.importance = iata.isEmpty() ? UncodedImportance : CodedImportance;
+        entry.importance = importanceOf(entry, !iata.isEmpty(), places);
         if (places)
             placeInTown(&entry, *places);
         m_entries.append(entry);

@@ -24,6 +24,8 @@ constexpr double RegionBase = 1e10;
 constexpr double NeighbourhoodReachMetres = 30000;
 // Closer than this, a town's pull no longer grows: a section sits inside its town.
 constexpr double NearestPullMetres = 500;
+// A region or country of one town sits on that town: named alike, it is that town again.
+constexpr double SameAreaMetres = 50;
 
 bool readJson(const QString &path, QJsonDocument *document, QString *error)
 {
@@ -168,6 +170,19 @@ void CitiesDataset::nameNeighbourhoodTowns()
     }
 }
 
+bool CitiesDataset::namesATown(const GazetteerEntry &area) const
+{
+    const QString name = area.name.toCaseFolded();
+    for (int index : m_towns.around(area.latitude, area.longitude)) {
+        const GazetteerEntry &town = m_entries.at(index);
+        if (town.name.toCaseFolded() == name
+            && Gazetteer::distanceMetres(area.latitude, area.longitude, town.latitude, town.longitude)
+                <= SameAreaMetres)
+            return true;
+    }
+    return false;
+}
+
 void CitiesDataset::addCountriesAndRegions()
 {
     QHash<QString, Centroid> countryCentres, regionCentres;
@@ -192,7 +207,8 @@ void CitiesDataset::addCountriesAndRegions()
         entry.latitude = it.value().latitude();
         entry.longitude = it.value().longitude();
         entry.importance = CountryBase + it.value().population;
-        m_entries.append(entry);
+        if (!namesATown(entry))
+            m_entries.append(entry);
     }
     for (auto it = regionCentres.constBegin(); it != regionCentres.constEnd(); ++it) {
         GazetteerEntry entry;
@@ -204,7 +220,8 @@ void CitiesDataset::addCountriesAndRegions()
         entry.latitude = it.value().latitude();
         entry.longitude = it.value().longitude();
         entry.importance = RegionBase + it.value().population;
-        m_entries.append(entry);
+        if (entry.name.compare(entry.country, Qt::CaseInsensitive) != 0 && !namesATown(entry))
+            m_entries.append(entry);
     }
 }
 
@@ -250,4 +267,16 @@ const GazetteerEntry *CitiesDataset::localityNear(double latitude, double longit
         }
     }
     return nearest;
+}
+
+const GazetteerEntry *CitiesDataset::largestLocalityNear(double latitude, double longitude, double maxMetres) const
+{
+    const GazetteerEntry *largest = nullptr;
+    for (int index : m_towns.around(latitude, longitude)) {
+        const GazetteerEntry &candidate = m_entries.at(index);
+        if ((!largest || candidate.importance > largest->importance)
+            && Gazetteer::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude) <= maxMetres)
+            largest = &candidate;
+    }
+    return largest;
 }

@@ -35,12 +35,17 @@ public:
     // unless that is empty; null when there is none.
     const hx::platform::places::GazetteerEntry *localityNear(double latitude, double longitude,
                                                              const QString &countryCode, double maxMetres) const;
+    // The most important locality within maxMetres of a point, of any country; null when none.
+    const hx::platform::places::GazetteerEntry *largestLocalityNear(double latitude, double longitude,
+                                                                    double maxMetres) const;
 
 private:
     bool loadNames(const Files &files, QString *error);
     void addLocality(const LocalityRecord &record);
     void nameNeighbourhoodTowns();
     void addCountriesAndRegions();
+    // Whether a town of the area's name lies where the area is centred: the area is that town.
+    bool namesATown(const hx::platform::places::GazetteerEntry &area) const;
 
     QHash<QString, QString> m_countryNames; // by alpha-2 code
     QHash<QString, QString> m_countryCodes; // by case-folded name

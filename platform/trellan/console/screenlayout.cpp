@@ -35,6 +35,12 @@ namespace trellan {
 namespace console {
 
 namespace {
+// A section heading; an untitled one is a plain thin rule.
+QString headingText(const QString &title)
+{
+    return title.isEmpty() ? QStringLiteral("──────") : QStringLiteral("── %1 ──").arg(title);
+}
+
 QString plain(const QString &text)
 {
     return ScreenText::withoutMarkup(text).replace(QLatin1Char('\n'), QLatin1String(" / "));
@@ -105,7 +111,7 @@ public:
         else if (const auto *radio = qobject_cast<const RadioGroup *>(object))
             writeRadio(radio, depth);
         else if (const auto *header = qobject_cast<const Header *>(object))
-            add(depth, QStringLiteral("── %1 ──").arg(plain(header->title())), ScreenLayout::Line::Heading);
+            add(depth, headingText(plain(header->title())), ScreenLayout::Line::Heading);
         else if (const auto *spinner = qobject_cast<const ActivityIndicator *>(object))
             writeSpinner(spinner, depth);
         else if (const auto *web = qobject_cast<const WebView *>(object))
@@ -334,15 +340,15 @@ private:
         for (int row = 0; row < list->rowCount(); ++row) {
             const QString type = list->rowType(row);
             QString text = ScreenText::texts(list->rowItem(row), ScreenText::ImageSymbols);
-            if (text.isEmpty())
-                text = type;
             const bool header = type.startsWith(QLatin1String("HEADER_"));
+            if (text.isEmpty() && !header)
+                text = type;
             const int target = addTarget(ScreenLayout::Target::Row, list->objectName(), const_cast<ListView *>(list));
             if (target >= 0) {
                 m_layout->m_targets[target].indexPath = list->rowIndexPath(row);
                 m_layout->m_targets[target].row = row;
             }
-            add(depth, header ? QStringLiteral("── %1 ──").arg(text) : text,
+            add(depth, header ? headingText(text) : text,
                 header ? ScreenLayout::Line::Heading : ScreenLayout::Line::Row, target);
         }
         if (!list->isAtEnd())

@@ -182,8 +182,9 @@ QSizeF ControlPainter::naturalSize(const Control *control, qreal width) const
         size = QSizeF(width, px(FieldHeight) * (1 + (dropDown->isExpanded() ? dropDown->count() : 0)));
     } else if (const auto *radio = qobject_cast<const RadioGroup *>(control)) {
         size = QSizeF(width, px(FieldHeight) * radio->count());
-    } else if (qobject_cast<const Header *>(control)) {
-        size = QSizeF(width, px(HeaderHeight));
+    } else if (const auto *header = qobject_cast<const Header *>(control)) {
+        // An untitled section is set off by a thin rule, as a divider.
+        size = QSizeF(width, plain(header->title()).isEmpty() ? px(9) : px(HeaderHeight));
     } else if (qobject_cast<const Divider *>(control)) {
         size = QSizeF(width, px(9));
     } else if (const auto *spinner = qobject_cast<const ActivityIndicator *>(control)) {
@@ -531,6 +532,10 @@ void ControlPainter::paintControl(const Control *control, const QRectF &rect)
                       Qt::AlignLeft | Qt::AlignVCenter);
         }
     } else if (const auto *header = qobject_cast<const Header *>(control)) {
+        if (plain(header->title()).isEmpty()) {
+            m_painter->fillRect(QRectF(rect.left(), rect.center().y(), rect.width(), qMax<qreal>(1, px(2))), Line);
+            return;
+        }
         m_painter->fillRect(rect, Bar);
         TextStyle style(QStringLiteral("small"));
         style.setColor(Color::fromARGB(Accent.rgba()));

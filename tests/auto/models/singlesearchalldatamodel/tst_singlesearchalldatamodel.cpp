@@ -3,6 +3,7 @@
 #include <hx/platform/places/coordinates.h>
 #include <hx/trellan/places/combineddatamodel.h>
 #include <hx/trellan/places/modelmarker.h>
+#include <hx/trellan/places/separator.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 
 #include "gazetteerfixture.h"
@@ -25,6 +26,8 @@ private slots:
     void cleanup();
     void sections_data();
     void sections();
+    void aMistypedNameListsTheNamesOneLetterAway_data();
+    void aMistypedNameListsTheNamesOneLetterAway();
     void myPlacesComeFirst();
     void combinedListPutsItsMyPlacesFirst();
     void onlyTheLastOfTwoQuickLoadsShows();
@@ -120,6 +123,40 @@ void tst_SingleSearchAllDataModel::sections()
         QCOMPARE(model.hasMoreItems(QVariantList { 3 }), rows.at(3).startsWith(QLatin1String("FOOTER_")));
         QCOMPARE(!model.place(QVariantList { 3 }), rows.at(3).startsWith(QLatin1String("FOOTER_")));
     }
+}
+
+void tst_SingleSearchAllDataModel::aMistypedNameListsTheNamesOneLetterAway_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title"); // of the suggestions' header; empty: no suggestions
+    QTest::newRow("two letters swapped") << "cfae"
+                                         << "Did You Mean";
+    QTest::newRow("a letter too many") << "caffe"
+                                       << "Did You Mean";
+    QTest::newRow("a wrong letter in a finished word") << "cafr 1"
+                                                       << "Did You Mean";
+    QTest::newRow("a name that is found as typed is not corrected") << "cafe"
+                                                                    << "";
+    QTest::newRow("nothing one letter away") << "zzzzzz"
+                                             << "";
+}
+
+void tst_SingleSearchAllDataModel::aMistypedNameListsTheNamesOneLetterAway()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+
+    writePointsOfInterest(3);
+    SingleSearchAllDataModel model(true);
+    loadAndWait(model, text, { FilterCategory::Suggestions });
+    const QStringList rows = types(model);
+    if (title.isEmpty()) {
+        QCOMPARE(rows, QStringList());
+        return;
+    }
+    QVERIFY(rows.size() > 1);
+    QCOMPARE(Separator::headerTitle(rows.first()), title);
+    QVERIFY(model.place(QVariantList { 1 })->name().startsWith(QLatin1String("Cafe")));
 }
 
 void tst_SingleSearchAllDataModel::myPlacesComeFirst()

@@ -157,8 +157,6 @@ void tst_ItemIconCommon::whatARowShows_data()
     QTest::newRow("an address") << int(FilterCategory::Addresses) << "cafe lane" << false
                                 << "[img ic_poi.png] | 9 Cafe Lane | 9 Cafe Lane | Waterloo | 2.2 km | "
                                    "[img cc_more.png]";
-    QTest::newRow("a suggestion, at the distance the search service gave")
-        << int(FilterCategory::Suggestions) << "cafe r" << true << rated.arg("1.1 km");
 }
 
 void tst_ItemIconCommon::whatARowShows()

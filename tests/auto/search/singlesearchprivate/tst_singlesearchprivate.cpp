@@ -189,7 +189,9 @@ void tst_SingleSearchPrivate::init()
         places.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.5 + i * 1e-3, -80.5,
                                             QStringLiteral("restaurant"), 100 - i));
     places.append(GazetteerFixture::poi(QStringLiteral("Cinema Lux"), 43.52, -80.51));
-    places.append(GazetteerFixture::poi(QStringLiteral("Kiosk Unique"), 43.6, -80.5));
+    // A town: the merged list offers towns as suggestions, resolved when tapped.
+    places.append(GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Locality,
+                                          QStringLiteral("Kiosk Unique"), 43.6, -80.5));
     auto street = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Address, QStringLiteral("7 Erb Street"),
                                           43.4643, -80.5204);
     street.street = QStringLiteral("7 Erb Street");

@@ -41,7 +41,9 @@ void tst_SuggestionsRunnable::init()
 {
     m_roots.reset(new TestRoots);
     QVERIFY(m_roots->isValid());
-    auto cafe = GazetteerFixture::poi(QStringLiteral("Cafe Pyrus"), 43.46, -80.52);
+    // Towns are what the suggestions list.
+    auto cafe = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Locality, QStringLiteral("Cafe Pyrus"),
+                                        43.46, -80.52);
     cafe.street = QStringLiteral("7 Erb Street");
     cafe.city = QStringLiteral("Waterloo");
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), { cafe }));

@@ -46,8 +46,8 @@ private slots:
     void init();
     void prefixSearchFoldsCaseDiacriticsAndPunctuation_data();
     void prefixSearchFoldsCaseDiacriticsAndPunctuation();
-    void textMatchComesFirstThenDistanceThenImportance_data();
-    void textMatchComesFirstThenDistanceThenImportance();
+    void rankingWeighsNameImportanceAndDistance_data();
+    void rankingWeighsNameImportanceAndDistance();
     void exactNameIsFoundBehindManyMoreImportantPrefixMatches();
     void kindsMaskAndImpossiblePositionsFilterResults();
     void searchSetsDistanceOnlyWithAPosition();
@@ -159,7 +159,7 @@ void tst_Gazetteer::prefixSearchFoldsCaseDiacriticsAndPunctuation()
     QVERIFY(!hasMore);
 }
 
-void tst_Gazetteer::textMatchComesFirstThenDistanceThenImportance_data()
+void tst_Gazetteer::rankingWeighsNameImportanceAndDistance_data()
 {
     QTest::addColumn<QList<GazetteerEntry>>("entries");
     QTest::addColumn<QString>("text");
@@ -168,33 +168,44 @@ void tst_Gazetteer::textMatchComesFirstThenDistanceThenImportance_data()
     QTest::addColumn<QStringList>("expected");
 
     const double none = qQNaN();
-    QTest::newRow("the exact name before a more important name that only starts with it")
-        << QList<GazetteerEntry> { GazetteerFixture::poi("Springfield Mall", 40, -90, "shop", 1000),
-                                   GazetteerFixture::poi("Springfield", 40, -90, "shop", 1) }
-        << "springfield" << none << none << QStringList { "Springfield", "Springfield Mall" };
-    QTest::newRow("a name prefix before a later word of a more important name")
+    const QList<GazetteerEntry> springfields { GazetteerFixture::poi("Springfield Mall", 40, -90, "shop", 1000),
+                                               GazetteerFixture::poi("Springfield", 40, -90, "shop", 1) };
+    QTest::newRow("a whole name counts once a space follows it")
+        << springfields << "springfield " << none << none << QStringList { "Springfield", "Springfield Mall" };
+    QTest::newRow("while it is typed, a whole name is no better than a bigger name it starts")
+        << springfields << "springfield" << none << none << QStringList { "Springfield Mall", "Springfield" };
+    QTest::newRow("a later word of a name counts as much as its start")
         << QList<GazetteerEntry> { GazetteerFixture::poi("Old Spring Mill", 40, -90, "shop", 1000),
                                    GazetteerFixture::poi("Springs Diner", 40, -90, "shop", 1) }
-        << "spring" << none << none << QStringList { "Springs Diner", "Old Spring Mill" };
+        << "spring" << none << none << QStringList { "Old Spring Mill", "Springs Diner" };
     QTest::newRow("a name match before a match on the city only")
         << QList<GazetteerEntry> { address("1 High Street", "Parkton", 40, -90),
                                    GazetteerFixture::poi("Parker Hotel", 40, -90, "hotel", 0) }
         << "park" << none << none << QStringList { "Parker Hotel", "1 High Street" };
+    const QList<GazetteerEntry> towns {
+        GazetteerFixture::entry(GazetteerEntry::Locality, "Toro", 41.52, -5.39, 9000),
+        GazetteerFixture::entry(GazetteerEntry::Locality, "Toronto", 43.65, -79.38, 2600000),
+        GazetteerFixture::entry(GazetteerEntry::Locality, "Torontal", 45.4, 20.9, 90000)
+    };
+    QTest::newRow("a city of millions a hundred kilometres away before a village an ocean away")
+        << towns << "toro" << 43.46 << -80.52 << QStringList { "Toronto", "Torontal", "Toro" };
+    QTest::newRow("near the village, the village")
+        << towns << "toro" << 41.5 << -5.4 << QStringList { "Toro", "Toronto", "Torontal" };
     QTest::newRow("with a position, the nearer of two equal matches comes first")
         << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Rouge", 51.5, -0.1, "cafe", 1000),
-                                   GazetteerFixture::poi("Cafe Bleu", 48.85, 2.35, "cafe", 1) }
+                                   GazetteerFixture::poi("Cafe Bleu", 48.85, 2.35, "cafe", 1000) }
         << "cafe" << 48.86 << 2.34 << QStringList { "Cafe Bleu", "Cafe Rouge" };
     QTest::newRow("without a position, the more important comes first")
         << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Bleu", 48.85, 2.35, "cafe", 1),
                                    GazetteerFixture::poi("Cafe Rouge", 51.5, -0.1, "cafe", 1000) }
         << "cafe" << none << none << QStringList { "Cafe Rouge", "Cafe Bleu" };
-    QTest::newRow("an entry without coordinates comes after one with them when a position is given")
-        << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Nowhere", qQNaN(), qQNaN(), "cafe", 1000),
+    QTest::newRow("an entry without coordinates counts as the farthest when a position is given")
+        << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Nowhere", qQNaN(), qQNaN(), "cafe", 1),
                                    GazetteerFixture::poi("Cafe Far", -33.9, 151.2, "cafe", 1) }
         << "cafe" << 48.86 << 2.34 << QStringList { "Cafe Far", "Cafe Nowhere" };
 }
 
-void tst_Gazetteer::textMatchComesFirstThenDistanceThenImportance()
+void tst_Gazetteer::rankingWeighsNameImportanceAndDistance()
 {
     QFETCH(QList<GazetteerEntry>, entries);
     QFETCH(QString, text);
@@ -216,7 +227,7 @@ void tst_Gazetteer::exactNameIsFoundBehindManyMoreImportantPrefixMatches()
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
 
     const Gazetteer gazetteer(m_roots->gazetteerPath());
-    const QList<GazetteerEntry> found = gazetteer.search("rome", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 3);
+    const QList<GazetteerEntry> found = gazetteer.search("rome ", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 3);
     QCOMPARE(found.size(), 3);
     QCOMPARE(found.first().name, QStringLiteral("Rome"));
     QCOMPARE(found.at(1).name, QStringLiteral("Rome Pizza 599"));
@@ -271,7 +282,8 @@ void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact()
     const Gazetteer gazetteer(m_roots->gazetteerPath());
 
     bool hasMore = false;
-    const QList<GazetteerEntry> all = gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, 0, 10000, &hasMore);
+    const QList<GazetteerEntry> all
+        = gazetteer.search("market ", GazetteerEntry::AnyKind, 10.5, 10, 0, 10000, &hasMore);
     QCOMPARE(all.size(), matches + 1);
     QVERIFY(!hasMore);
     QCOMPARE(all.first().name, QStringLiteral("Market"));
@@ -279,7 +291,7 @@ void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact()
     QList<GazetteerEntry> paged;
     for (int offset = 0;; offset += pageSize) {
         const QList<GazetteerEntry> page
-            = gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, offset, pageSize, &hasMore);
+            = gazetteer.search("market ", GazetteerEntry::AnyKind, 10.5, 10, offset, pageSize, &hasMore);
         paged.append(page);
         QCOMPARE(hasMore, offset + pageSize < all.size());
         if (!hasMore)
@@ -287,7 +299,7 @@ void tst_Gazetteer::pagesJoinUpAndHasMoreIsExact()
         QCOMPARE(page.size(), pageSize);
     }
     QCOMPARE(names(paged), names(all));
-    QCOMPARE(gazetteer.search("market", GazetteerEntry::AnyKind, 10.5, 10, all.size(), 5, &hasMore).size(), 0);
+    QCOMPARE(gazetteer.search("market ", GazetteerEntry::AnyKind, 10.5, 10, all.size(), 5, &hasMore).size(), 0);
     QVERIFY(!hasMore);
 }
 

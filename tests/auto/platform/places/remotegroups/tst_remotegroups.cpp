@@ -9,6 +9,7 @@
 
 #include <QtTest/QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "gazetteerfixture.h"
@@ -199,7 +200,8 @@ private Q_SLOTS:
         QTest::newRow("a category word lists that category's places nearest first")
             << pois << "cafe" << QStringList { "Lumen Coffee House", "Princess Cafe" };
         QTest::newRow("a category word ranks them above the town of that name")
-            << suggestions << "Café" << QStringList { "Lumen Coffee House", "Princess Cafe" };
+            << pois << "Café" << QStringList { "Lumen Coffee House", "Princess Cafe" };
+        QTest::newRow("the town of that name among the suggestions") << suggestions << "Café" << QStringList { "Cafe" };
         QTest::newRow("another word for the category")
             << pois << "coffee" << QStringList { "Lumen Coffee House", "Princess Cafe" };
         QTest::newRow("a French word for gas stations") << pois << "essence" << QStringList { "Uptown Fuel" };
@@ -253,8 +255,7 @@ private Q_SLOTS:
         QTest::newRow("an airport is also travel") << "ALA" << QStringList { airport, travel };
         QTest::newRow("a sub-category takes its group's tag")
             << "AEF" << QStringList { QLatin1String(Tags::Restaurant) };
-        QTest::newRow("a gas station is automotive and a gas suggestion")
-            << "ACC" << QStringList { QLatin1String(Tags::Automotive), QLatin1String(InternalTags::SuggestionGas) };
+        QTest::newRow("a gas station is automotive") << "ACC" << QStringList { QLatin1String(Tags::Automotive) };
         QTest::newRow("a free-text airport category") << "Regional Airport" << QStringList { airport };
         QTest::newRow("a code of no group") << "ZZ" << QStringList();
     }
@@ -266,11 +267,9 @@ private Q_SLOTS:
         QVERIFY(GazetteerFixture::write(
             m_roots->gazetteerPath(),
             { entry(GazetteerEntry::PointOfInterest, QStringLiteral("Tagged Place"), 43.46, -80.52, category) }));
-        const auto places = group(SearchResultGroup::Suggestions, QStringLiteral("tagged"), Coordinates(), 0, 5);
+        const auto places = group(SearchResultGroup::PointsOfInterest, QStringLiteral("tagged"), Coordinates(), 0, 5);
         QCOMPARE(places.size(), 1);
         QStringList got = places.first()->tags();
-        got.removeAll(QLatin1String(InternalTags::Suggestion));
-        got.removeAll(QLatin1String(InternalTags::SuggestionAirport));
         got.sort();
         tags.sort();
         QCOMPARE(got, tags);
@@ -326,14 +325,16 @@ private Q_SLOTS:
 
     void suggestionsCarryCategoriesAndDistances()
     {
-        const auto places
-            = group(SearchResultGroup::Suggestions, QStringLiteral("caf"), Coordinates(43.46, -80.52), 0, 5);
-        QCOMPARE(places.size(), 5);
-        const Place *category = dynamic_cast<const Place *>(places.first().data());
+        const Coordinates near(43.46, -80.52);
+        const auto categories = group(SearchResultGroup::Suggestions, QStringLiteral("caf"), near, 0, 5);
+        QCOMPARE(categories.size(), 1);
+        const Place *category = dynamic_cast<const Place *>(categories.first().data());
         QVERIFY(category);
         QVERIFY(category->hasTag(QLatin1String(InternalTags::SuggestionCategory)));
         QCOMPARE(category->auxiliaryData().first().externalId(), QStringLiteral("CAF"));
-        const Place *suggestion = dynamic_cast<const Place *>(places.at(1).data());
+        const auto towns = group(SearchResultGroup::Suggestions, QStringLiteral("kitch"), near, 0, 5);
+        QCOMPARE(towns.size(), 1);
+        const Place *suggestion = dynamic_cast<const Place *>(towns.first().data());
         QVERIFY(suggestion);
         QVERIFY(suggestion->hasTag(QLatin1String(InternalTags::Suggestion)));
         const AuxiliaryData distance = suggestion->firstAuxiliaryData(QLatin1String(AuxiliaryData::TypeSuggestion));
@@ -408,22 +409,89 @@ private Q_SLOTS:
         }
     }
 
-    void defaultSearchMergesStoreAndGazetteer()
+    void eachPlaceAnswersInOneGroupOfTheMergedList_data()
     {
-        Place picked(QStringLiteral("Waterloo Park"), Location(Coordinates(43.46, -80.53), Address()));
-        QCOMPARE(PlaceManager().addRecentlyPickedPlace(picked), Error::None);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("groups");
+        const QList<int> suggestions { SearchResultGroup::Suggestions };
+        const QList<int> pois { SearchResultGroup::PointsOfInterest };
+        QTest::newRow("a town among the suggestions only") << "waterloo"
+                                                           << "Waterloo" << suggestions;
+        QTest::newRow("a point of interest in its own group only") << "waterloo"
+                                                                   << "Waterloo Café 3" << pois;
+        QTest::newRow("an airport in the points of interest only") << "region of"
+                                                                   << "Region of Waterloo Airport" << pois;
+        QTest::newRow("a street address in the address group only")
+            << "200 univ"
+            << "200 University Avenue West" << QList<int> { SearchResultGroup::Addresses };
+        QTest::newRow("a town found by a word of its name") << "kitch"
+                                                            << "Kitchener" << suggestions;
+    }
+
+    void eachPlaceAnswersInOneGroupOfTheMergedList()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, groups);
         SearchManager manager;
         QSignalSpy spy(&manager, &SearchManager::resultAvailable);
-        manager.search(QStringLiteral("waterloo"), Coordinates(43.46, -80.52), 5, QList<int>(), 0, 20);
+        manager.search(text, Coordinates(43.46, -80.52), 5, QList<int>(), 0, 20);
         QVERIFY(SignalWaiter::wait(spy, 5));
-        QMap<int, int> counts;
-        for (const auto &args : spy)
-            counts.insert(args.at(1).value<SearchResult>().group(), args.at(1).value<SearchResult>().count());
-        QCOMPARE(counts.value(7), 1);
-        QVERIFY(counts.value(9) >= 1);
-        QVERIFY(counts.value(10) >= 10);
-        QVERIFY(counts.value(11) >= 1);
-        QVERIFY(spy.last().at(2).toBool());
+        QList<int> found;
+        for (const auto &args : spy) {
+            const SearchResult result = args.at(1).value<SearchResult>();
+            for (const auto &place : result.places()) {
+                if (place->name() == name)
+                    found.append(result.group());
+            }
+        }
+        QCOMPARE(found, groups);
+    }
+
+    void storedPlacesAreNotRepeatedFromTheGazetteer_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Coordinates>("at");
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("fromGazetteer"); // how often the gazetteer's place of that name comes back
+        const Coordinates diner(43.47, -80.52);
+        const Coordinates nextDoor(43.4703, -80.5202); // about 40 m away
+        const Coordinates townCentre(43.4668, -80.5164);
+        QTest::newRow("a picked point of interest")
+            << "Rated Diner" << diner << int(SearchResultGroup::PointsOfInterest) << 0;
+        QTest::newRow("a favourite saved a few metres off")
+            << "Rated Diner" << nextDoor << int(SearchResultGroup::PointsOfInterest) << 0;
+        QTest::newRow("a place of that name a kilometre away is another place")
+            << "Rated Diner" << Coordinates(43.479, -80.52) << int(SearchResultGroup::PointsOfInterest) << 1;
+        QTest::newRow("a picked town") << "Waterloo" << townCentre << int(SearchResultGroup::Suggestions) << 0;
+        QTest::newRow("the whole list behind More") << "Rated Diner" << diner << int(SearchResultGroup::All) << 0;
+        QTest::newRow("every kind of gazetteer place")
+            << "Rated Diner" << diner << int(SearchResultGroup::RemotePlaces) << 0;
+    }
+
+    void storedPlacesAreNotRepeatedFromTheGazetteer()
+    {
+        QFETCH(QString, stored);
+        QFETCH(Coordinates, at);
+        QFETCH(int, group);
+        QFETCH(int, fromGazetteer);
+        Place picked(stored, Location(at, Address()));
+        QCOMPARE(PlaceManager().addRecentlyPickedPlace(picked), Error::None);
+        const QString text = stored.left(5);
+        const auto fromElsewhere = [&](const QList<QSharedPointer<AbstractPlace>> &places) {
+            return int(std::count_if(places.cbegin(), places.cend(), [&](const QSharedPointer<AbstractPlace> &place) {
+                return place->name() == stored && place->primaryCoordinates().distanceTo(at) > 1;
+            }));
+        };
+        QCOMPARE(fromElsewhere(::group(group, text, Coordinates(43.46, -80.52), 0, 20)), fromGazetteer);
+        // A list read page by page follows the same rule.
+        Error::Type error = Error::None;
+        SearchHandle handle;
+        int paged = fromElsewhere(::group(group, text, Coordinates(43.46, -80.52), 0, 1, &handle));
+        while (handle.hasMoreData())
+            paged += fromElsewhere(InternalPlaceManager().findMorePlaces(handle, 1, error, -1));
+        QCOMPARE(paged, fromGazetteer);
     }
 
     void missingGazetteerGivesEmptyRemoteGroups()
