@@ -529,6 +529,66 @@ New %1 address
         <source>New Entry</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Finding your location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for a fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location found, looking up its address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No location found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are at: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near your destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here is what I found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assistant card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>

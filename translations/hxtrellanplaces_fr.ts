@@ -535,6 +535,66 @@ Nouvelle adresse %1
         <source>Start searching to see recent places here.</source>
         <translation>Lancez une recherche pour voir ici vos lieux récents.</translation>
     </message>
+    <message>
+        <source>Finding your location</source>
+        <translation>Recherche de votre position</translation>
+    </message>
+    <message>
+        <source>Saved as place %1</source>
+        <translation>Enregistré comme lieu %1</translation>
+    </message>
+    <message>
+        <source>New Place</source>
+        <translation>Nouveau lieu</translation>
+    </message>
+    <message>
+        <source>Waiting for a fix</source>
+        <translation>En attente d’une position</translation>
+    </message>
+    <message>
+        <source>Location found, looking up its address</source>
+        <translation>Position trouvée, recherche de son adresse</translation>
+    </message>
+    <message>
+        <source>No location found</source>
+        <translation>Aucune position trouvée</translation>
+    </message>
+    <message>
+        <source>Locating</source>
+        <translation>Localisation</translation>
+    </message>
+    <message>
+        <source>You are at: %1</source>
+        <translation>Vous êtes ici : %1</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Adresses</translation>
+    </message>
+    <message>
+        <source>Near your destination</source>
+        <translation>Près de votre destination</translation>
+    </message>
+    <message>
+        <source>Here is what I found</source>
+        <translation>Voici ce que j’ai trouvé</translation>
+    </message>
+    <message>
+        <source>Assistant card</source>
+        <translation>Carte de l’assistant</translation>
+    </message>
+    <message>
+        <source>Local search</source>
+        <translation>Recherche locale</translation>
+    </message>
+    <message>
+        <source>Results for %1</source>
+        <translation>Résultats pour %1</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
 </context>
 <context>
     <name>Places Action</name>

@@ -50,6 +50,7 @@ void KeystrokeBench::screenKeystroke(benchmark::State &state)
             QElapsedTimer timer;
             timer.start();
             if (!m_type(word.mid(length - 1, 1))) {
+                m_failed = true;
                 state.SkipWithError("the list did not finish");
                 return;
             }
@@ -59,6 +60,7 @@ void KeystrokeBench::screenKeystroke(benchmark::State &state)
         }
         state.SetIterationTime(total / 1000);
         if (!m_reset()) {
+            m_failed = true;
             state.SkipWithError(m_resetError);
             return;
         }

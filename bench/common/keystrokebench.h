@@ -44,6 +44,9 @@ public:
     int printTable(const char *label) const;
     double screenP95(int length) const { return m_screenTimes.value(length).percentile(0.95); }
     double floorP95(int length) const { return m_floorTimes.value(length).percentile(0.95); }
+    // False when a round was cut short or nothing was timed: a figure of 0 ms would read as a
+    // result, so the program prints none and fails.
+    bool measured() const { return !m_failed && !m_screenTimes.isEmpty() && !m_floorTimes.isEmpty(); }
 
     // Runs until sender's signal has been emitted and whatever was queued before it (the list
     // view's own read of the model) has run; false after ListTimeoutMs.
@@ -68,6 +71,7 @@ private:
     Reset m_reset;
     const char *m_resetError;
     Floor m_floor;
+    bool m_failed = false;
     QMap<int, Latencies> m_screenTimes;
     QMap<int, Latencies> m_floorTimes;
 };

@@ -15,6 +15,7 @@
 #include "picker/myplaceslist_p.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QDeadlineTimer>
 #include <QtCore/QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -48,7 +49,22 @@ struct MyPlaces
     // false on timeout.
     bool waitForList() { return KeystrokeBench::waitForQueued(list(), &MyPlacesListPrivate::dataModelLoaded); }
 
-    bool showFavorites() { return TestDriver::chooseOption(&pane, QStringLiteral("TitleBarTab"), 1) && waitForList(); }
+    // The page starts loading its first tab when it is pushed, so the next load signal may be
+    // that one's: the Favorites tab is ready once its list is on screen, which an empty tab
+    // never shows.
+    bool showFavorites()
+    {
+        if (!TestDriver::chooseOption(&pane, QStringLiteral("TitleBarTab"), 1))
+            return false;
+        QDeadlineTimer deadline(KeystrokeBench::ListTimeoutMs);
+        while (!listShown() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+        return listShown();
+    }
+    bool listShown() const
+    {
+        return TestDriver::isOnScreen(&pane, TestDriver::find(&pane, QStringLiteral("MyPlacesListContainer")));
+    }
     bool typeAndWait(const QString &character) { return TestDriver::pressKeys(&pane, character) && waitForList(); }
     bool cancel() { return TestDriver::clickButton(&pane, QStringLiteral("FilterCancelButton")) && waitForList(); }
 };
@@ -86,6 +102,10 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
 
     const int worst = bench.printTable("list");
+    if (!bench.measured()) {
+        std::fprintf(stderr, "nothing was measured: the list did not finish\n");
+        return 1;
+    }
     const double listP95 = bench.screenP95(worst);
     const double floorP95 = bench.floorP95(worst);
     std::printf("my places filter keystroke p95 %.3f ms, floor p95 %.3f ms, %d user places (%.1fx the floor)\n",

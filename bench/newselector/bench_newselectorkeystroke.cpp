@@ -109,6 +109,10 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
 
     const int worst = bench.printTable("sheet");
+    if (!bench.measured()) {
+        std::fprintf(stderr, "nothing was measured: the list did not finish\n");
+        return 1;
+    }
     const double sheetP95 = bench.screenP95(worst);
     const double floorP95 = bench.floorP95(worst);
     std::printf("new selector keystroke p95 %.3f ms, floor p95 %.3f ms, %lld places (%.1fx the floor)\n", sheetP95,

@@ -12,7 +12,7 @@ Container {
     ]
     Label {
         objectName: "LocalSearchFullViewHeading"
-        text: "Near your destination"
+        text: qsTranslate("Places", "Near your destination")
     }
     Container {
         objectName: "LocalSearchFullViewMain"

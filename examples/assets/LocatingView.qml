@@ -15,6 +15,6 @@ Container {
     }
     Label {
         objectName: "LocatingLabel"
-        text: "Finding your location"
+        text: qsTranslate("Places", "Finding your location")
     }
 }

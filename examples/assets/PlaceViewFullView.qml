@@ -11,7 +11,7 @@ Container {
     ]
     Label {
         objectName: "PlaceViewFullViewHeading"
-        text: "Here is what I found"
+        text: qsTranslate("Places", "Here is what I found")
     }
     Container {
         objectName: "PlaceViewFullViewMain"

@@ -5,13 +5,15 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QTemporaryFile>
 #include <QtCore/QUrl>
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include "gazetteerschema_p.h"
@@ -38,6 +40,46 @@ bool isKnownKind(int kind)
     default:
         return false;
     }
+}
+
+// A write in progress names its file after the target with this mark and holds a lock on it;
+// a file of that name nobody holds was left by a write that was killed.
+const QString TemporaryMark = QStringLiteral(".places-import-");
+
+QString temporaryPrefix(const QFileInfo &target)
+{
+    return QLatin1Char('.') + target.fileName() + TemporaryMark;
+}
+
+void removeAbandonedTemporaries(const QFileInfo &target)
+{
+    const QDir folder = target.absoluteDir();
+    const QStringList candidates
+        = folder.entryList({ temporaryPrefix(target) + QStringLiteral("??????") }, QDir::Files | QDir::Hidden);
+    for (const QString &name : candidates) {
+        const QString path = folder.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            QFile::remove(path);
+        ::close(fd);
+    }
+}
+
+// Why the file at path may not be replaced by a gazetteer, or an empty string: only a
+// gazetteer, an empty file or nothing at all is ever overwritten.
+QString whyNotReplaceable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    if (!info.isFile())
+        return QStringLiteral("not a regular file");
+    if (info.size() == 0)
+        return QString();
+    const Gazetteer existing(path);
+    return existing.isOpen() ? QString() : existing.errorString();
 }
 
 bool syncPath(const QString &path, int flags)
@@ -90,7 +132,7 @@ bool GazetteerWriterPrivate::createStaging()
 
 bool GazetteerWriterPrivate::copyExisting()
 {
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path) || QFileInfo(path).size() == 0)
         return true;
     {
         const Gazetteer existing(path);
@@ -151,8 +193,30 @@ bool GazetteerWriterPrivate::copyExisting()
     return copied;
 }
 
-bool GazetteerWriterPrivate::insert(const GazetteerEntry &entry)
+namespace {
+// Longer texts are no names or addresses a list row, a card or a link could show; cut, a
+// pair of UTF-16 units kept whole.
+constexpr int MaxTextLength = 256;
+constexpr int MaxUrlLength = 2048;
+
+QString cut(const QString &text, int length = MaxTextLength)
 {
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() <= length)
+        return trimmed;
+    if (trimmed.at(length - 1).isHighSurrogate())
+        --length;
+    return trimmed.left(length).trimmed();
+}
+} // namespace
+
+bool GazetteerWriterPrivate::insert(const GazetteerEntry &given)
+{
+    GazetteerEntry entry = given;
+    for (QString *text : { &entry.name, &entry.street, &entry.postalCode, &entry.city, &entry.region, &entry.regionCode,
+                           &entry.country, &entry.countryCode, &entry.category, &entry.phone, &entry.email })
+        *text = cut(*text);
+    entry.url = cut(entry.url, MaxUrlLength);
     sqlite3_stmt *insert = insertEntry;
     sqlite3_bind_int(insert, 1, entry.kind);
     SqlStatement::bindText(insert, 2, entry.name.trimmed());
@@ -217,6 +281,7 @@ bool GazetteerWriterPrivate::finishFile()
     if (std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(path).constData()) != 0)
         return fail(QStringLiteral("cannot put the new file in place: ") + QString::fromLocal8Bit(strerror(errno)));
     temporaryPath.clear();
+    releaseTemporaryLock();
     syncPath(QFileInfo(path).absolutePath(), O_RDONLY | O_DIRECTORY);
     return true;
 }
@@ -239,6 +304,14 @@ void GazetteerWriterPrivate::removeTemporary()
     if (!temporaryPath.isEmpty())
         QFile::remove(temporaryPath);
     temporaryPath.clear();
+    releaseTemporaryLock();
+}
+
+void GazetteerWriterPrivate::releaseTemporaryLock()
+{
+    if (temporaryLock >= 0)
+        ::close(temporaryLock);
+    temporaryLock = -1;
 }
 
 GazetteerWriter::GazetteerWriter(const QString &path) : d(new GazetteerWriterPrivate)
@@ -277,16 +350,20 @@ bool GazetteerWriter::begin(Mode mode)
     d->error.clear();
     d->count = 0;
     const QFileInfo target(d->path);
+    const QString refusal = whyNotReplaceable(d->path);
+    if (!refusal.isEmpty())
+        return d->fail(QStringLiteral("refused and left as it is: ") + refusal);
     if (!QDir().mkpath(target.absolutePath()))
         return d->fail(QStringLiteral("cannot create the folder ") + target.absolutePath());
-    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open())
-        return d->fail(QStringLiteral("cannot create a temporary file: ") + temporary.errorString());
-    d->temporaryPath = temporary.fileName();
-    temporary.close();
+    removeAbandonedTemporaries(target);
+    QByteArray name = QFile::encodeName(target.absoluteDir().filePath(temporaryPrefix(target))) + "XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return d->fail(QStringLiteral("cannot create a temporary file: ") + QString::fromLocal8Bit(strerror(errno)));
+    ::flock(fd, LOCK_EX);
+    d->temporaryLock = fd;
+    d->temporaryPath = QFile::decodeName(name);
 
-    const QByteArray name = QFile::encodeName(d->temporaryPath);
     if (sqlite3_open_v2(name.constData(), &d->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
         d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
         rollback();

@@ -27,9 +27,11 @@ public:
     bool finishFile();
     void closeDatabase();
     void removeTemporary();
+    void releaseTemporaryLock();
 
     QString path;
     QString temporaryPath;
+    int temporaryLock = -1; // held while the temporary file is being written
     QString error;
     sqlite3 *db = nullptr;
     sqlite3_stmt *insertEntry = nullptr;

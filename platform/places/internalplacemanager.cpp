@@ -80,14 +80,9 @@ void InternalPlaceManager::setFavoritesLimit(int limit)
 
 Error::Type InternalPlaceManager::fav(Place &place)
 {
-    Error::Type error = Error::None;
-    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    if (!db)
-        return error;
-    if (!db->beginWrite())
-        return Error::StorageFailure;
     Place stored = place;
-    error = db->endWrite(favChecked(db, stored));
+    const Error::Type error
+        = PlaceDatabase::writeOnCurrentThread([&stored](PlaceDatabase *db) { return favChecked(db, stored); });
     if (error == Error::None)
         place = stored;
     return error;

@@ -3,14 +3,20 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
+#include <QtCore/QUrl>
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 #include "placedatabase_p.h"
 #include "placeschema_p.h"
 #include "sqlstatement_p.h"
+#include "storeaccess_p.h"
 #include "storefilecheck_p.h"
 #include "storescope_p.h"
 
@@ -77,41 +83,78 @@ PlaceDatabase::~PlaceDatabase()
 Error::Type PlaceDatabase::open(const QString &path)
 {
     m_path = path;
-    const QByteArray encoded = QFile::encodeName(path);
     const QFileInfo info(path);
-    if (info.exists() && info.size() > 0) {
-        const Error::Type refused = StoreFileCheck::inspect(path);
+    if (info.exists() && !info.isFile()) {
+        qWarning().noquote() << "place store: not a regular file, refused:" << path;
+        return Error::StorageRefused;
+    }
+    const bool created = !info.exists();
+    if (created) {
+        const Error::Type error = createFile(path);
+        if (error != Error::None)
+            return error;
+    }
+    m_readOnly = StoreAccess::isReadOnly(path);
+    if (!created && info.size() > 0) {
+        const Error::Type refused = StoreFileCheck::inspect(path, !m_readOnly);
         if (refused != Error::None)
             return refused;
-    } else {
-        const QString folder = info.absolutePath();
-        if (!QDir(folder).exists()) {
-            if (!QDir().mkpath(folder))
-                return Error::StorageFailure;
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        }
     }
 
-    const int rc = sqlite3_open_v2(encoded.constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = m_readOnly ? openReadOnly(path)
+                              : sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         return fail("open");
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     sqlite3_busy_timeout(m_db, 5000);
-    if (!exec("PRAGMA foreign_keys=ON") || !exec("PRAGMA synchronous=NORMAL"))
+    // A filter typed into My Places looks up many rows of the word index per key: a page cache
+    // that holds the index of a large store saves reading it from the file again each time.
+    if (!exec("PRAGMA foreign_keys=ON") || !exec("PRAGMA synchronous=NORMAL") || !exec("PRAGMA cache_size=-16384"))
         return fail("configure");
     // A new file gets its schema and mark before it turns to WAL, so the mark is in the file's
     // own header from the start and a reader that only looks at the header knows the file.
     Error::Type error = createOrMigrate();
     if (error != Error::None)
         return error;
-    if (!exec("PRAGMA journal_mode=WAL"))
+    if (!m_readOnly && !exec("PRAGMA journal_mode=WAL"))
         return fail("configure");
     m_file = FileIdentity::of(path);
     if (!m_file.isValid())
         return Error::StorageFailure;
     StoreFileCheck::remember(path, m_file);
     return Error::None;
+}
+
+Error::Type PlaceDatabase::createFile(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir(folder).exists()) {
+        if (!QDir().mkpath(folder))
+            return Error::StorageFailure;
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    // Made here, private from the start: the mode of a file someone else made is never changed.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    else if (errno != EEXIST) {
+        qWarning().noquote() << "place store: cannot create:" << path << strerror(errno);
+        return Error::StorageFailure;
+    }
+    return Error::None;
+}
+
+int PlaceDatabase::openReadOnly(const QString &path)
+{
+    // With no side files there is no writer: the file is read as it is, and nothing beside it
+    // is made. Otherwise they are shared with the writer that keeps them.
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    const bool sideFiles
+        = QFileInfo::exists(path + QStringLiteral("-wal")) || QFileInfo::exists(path + QStringLiteral("-shm"));
+    uri.setQuery(sideFiles ? QStringLiteral("mode=ro") : QStringLiteral("immutable=1"));
+    qWarning().noquote() << "place store: read-only, opened for reading:" << path;
+    return sqlite3_open_v2(uri.toEncoded().constData(), &m_db,
+                           SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
 }
 
 Error::Type PlaceDatabase::createOrMigrate()
@@ -253,10 +296,25 @@ void PlaceDatabase::rollback()
 
 bool PlaceDatabase::beginWrite()
 {
+    if (m_readOnly) {
+        qWarning().noquote() << "place store: read-only, not written:" << m_path;
+        return false;
+    }
     if (begin())
         return true;
     fail("begin");
     return false;
+}
+
+Error::Type PlaceDatabase::writeOnCurrentThread(const std::function<Error::Type(PlaceDatabase *)> &change)
+{
+    Error::Type error = Error::None;
+    PlaceDatabase *db = forCurrentThread(&error);
+    if (!db)
+        return error;
+    if (!db->beginWrite())
+        return Error::StorageFailure;
+    return db->endWrite(change(db));
 }
 
 Error::Type PlaceDatabase::endWrite(Error::Type result)

@@ -7,6 +7,8 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+#include <functional>
+
 #include "contacttable_p.h"
 #include "fileidentity_p.h"
 #include "placetable_p.h"
@@ -46,6 +48,9 @@ public:
     // is None, else rolls back, and returns result or the failure to commit.
     bool beginWrite();
     Error::Type endWrite(Error::Type result);
+    // The calling thread's connection with change run inside one write transaction, committed
+    // when it returns None: how every check-then-write of the store is made.
+    static Error::Type writeOnCurrentThread(const std::function<Error::Type(PlaceDatabase *)> &change);
 
     // For the tables: the cached statement of a text (kept by its address), a statement run
     // once, and the failure of an operation logged with SQLite's reason.
@@ -67,6 +72,8 @@ public:
 private:
     PlaceDatabase();
     Error::Type open(const QString &path);
+    static Error::Type createFile(const QString &path);
+    int openReadOnly(const QString &path);
     Error::Type createOrMigrate();
     Error::Type refold();
     bool control(const char *sql);
@@ -81,6 +88,7 @@ private:
     FileIdentity m_file; // as opened
     quint64 m_checked = 0; // the StoreScope mark of the last identity check
     quint64 m_readMark = 0; // the StoreScope whose read transaction is open
+    bool m_readOnly = false; // the process may not write the file: it is only read
     int m_writeDepth = 0; // write transactions begun and not ended; only the outermost is SQL
     QHash<const char *, sqlite3_stmt *> m_statements;
     PlaceTable m_places;

@@ -114,24 +114,12 @@ Place *PlaceManager::getPlace(const PlaceHeader &header, Error::Type &error)
 
 Error::Type PlaceManager::addPlace(Place &place)
 {
-    Error::Type error = Error::None;
-    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    if (!db)
-        return error;
-    if (!db->beginWrite())
-        return Error::StorageFailure;
-    return db->endWrite(addChecked(db, place));
+    return PlaceDatabase::writeOnCurrentThread([&place](PlaceDatabase *db) { return addChecked(db, place); });
 }
 
 Error::Type PlaceManager::updatePlace(Place &place)
 {
-    Error::Type error = Error::None;
-    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    if (!db)
-        return error;
-    if (!db->beginWrite())
-        return Error::StorageFailure;
-    return db->endWrite(updateChecked(db, place));
+    return PlaceDatabase::writeOnCurrentThread([&place](PlaceDatabase *db) { return updateChecked(db, place); });
 }
 
 Error::Type PlaceManager::addRecentlyPickedPlace(Place &place)
@@ -166,27 +154,19 @@ Error::Type PlaceManager::removePlace(qint64 id)
 
 Error::Type PlaceManager::replacePlaces(const QList<qint64> &replaced, Place &place)
 {
-    Error::Type error = Error::None;
-    PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
-    if (!db)
-        return error;
-    if (!db->beginWrite())
-        return Error::StorageFailure;
-    for (qint64 id : replaced) {
-        if (id < 1 || id == place.id())
-            continue;
-        const Error::Type removed = db->places().remove(id);
-        if (removed != Error::None && removed != Error::NotFound) {
-            error = removed;
-            break;
-        }
-    }
     // The caller's place keeps its id until the whole write is committed.
     Place stored = place;
-    if (error == Error::None)
-        error = stored.isPersisted() && db->places().exists(stored.id()) ? updateChecked(db, stored)
-                                                                         : addChecked(db, stored);
-    error = db->endWrite(error);
+    const Error::Type error = PlaceDatabase::writeOnCurrentThread([&replaced, &stored](PlaceDatabase *db) {
+        for (qint64 id : replaced) {
+            if (id < 1 || id == stored.id())
+                continue;
+            const Error::Type removed = db->places().remove(id);
+            if (removed != Error::None && removed != Error::NotFound)
+                return removed;
+        }
+        return stored.isPersisted() && db->places().exists(stored.id()) ? updateChecked(db, stored)
+                                                                        : addChecked(db, stored);
+    });
     if (error == Error::None)
         place = stored;
     return error;

@@ -32,6 +32,20 @@ constexpr const char *BuildSql
       "JOIN (SELECT seq, row_number() OVER (ORDER BY importance DESC, seq) AS id FROM temp.staging) s "
       "ON s.seq = r.seq ORDER BY s.id, r.created DESC";
 
+// A place counts at least the reviews it lists; one rated by its reviews alone gets their mean.
+constexpr const char *CountSql
+    = "UPDATE entries SET rating = coalesce(entries.rating, r.mean), rating_count = max(entries.rating_count, r.n) "
+      "FROM (SELECT entry_id, avg(rating) AS mean, count(*) AS n FROM reviews GROUP BY entry_id) AS r "
+      "WHERE entries.id = r.entry_id";
+
+bool isWebPage(const QString &text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty()
+        && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
 bool isImageUrl(const QString &text)
 {
     const QUrl url(text, QUrl::StrictMode);
@@ -70,14 +84,21 @@ QString ReviewStaging::validate(const GazetteerReview &review)
 {
     if (review.placeName.trimmed().isEmpty())
         return QStringLiteral("a review without a place");
-    if (!(review.rating >= 0 && review.rating <= 5))
-        return QStringLiteral("rating out of range (0 to 5)");
+    // A review gives one to five stars; the review sheet shows no other.
+    if (!(review.rating >= 1 && review.rating <= 5))
+        return QStringLiteral("rating out of range (1 to 5)");
     if (review.text.trimmed().isEmpty())
         return QStringLiteral("a review without text");
     if (!review.imageUrl.isEmpty() && !isImageUrl(review.imageUrl))
         return QStringLiteral("an image URL that is neither http(s) nor file: %1").arg(review.imageUrl);
+    if (!review.pageUrl.trimmed().isEmpty() && !isWebPage(review.pageUrl.trimmed()))
+        return QStringLiteral("a review page that is not an http(s) address: %1").arg(review.pageUrl.trimmed());
     if (qIsNaN(review.latitude) != qIsNaN(review.longitude))
         return QStringLiteral("a latitude without a longitude or the other way round");
+    if (!qIsNaN(review.latitude) && !(qAbs(review.latitude) <= 90))
+        return QStringLiteral("latitude out of range");
+    if (!qIsNaN(review.longitude) && !(qAbs(review.longitude) <= 180))
+        return QStringLiteral("longitude out of range");
     return QString();
 }
 
@@ -120,7 +141,7 @@ qint64 ReviewStaging::stagedPlace(const GazetteerReview &review)
 
 bool ReviewStaging::build(QString *error)
 {
-    return exec(BuildSql, error);
+    return exec(BuildSql, error) && exec(CountSql, error);
 }
 
 void ReviewStaging::close()

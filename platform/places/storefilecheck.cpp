@@ -2,6 +2,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QList>
+#include <QtCore/QUrl>
 #include <QtCore/QtEndian>
 
 #include <sqlite3.h>
@@ -42,9 +43,12 @@ QList<Remembered> &remembered()
     return *files;
 }
 
-Error::Type refuse(const char *why, const QString &path)
+Error::Type refuse(StoreFileCheck::Verdict verdict, const char *why, const QString &path,
+                   StoreFileCheck::Verdict *given)
 {
     qWarning().noquote() << "place store:" << why << "refused:" << path;
+    if (given)
+        *given = verdict;
     return Error::StorageRefused;
 }
 
@@ -63,11 +67,28 @@ struct Contents
     bool healthy = false;
 };
 
-Contents readContents(const QString &path, bool check)
+// How to look inside: read-only, unless a journal left by a killed writer must be rolled back
+// first (SQLite does that as it reads, and only a connection that may write can); without any
+// side files and no right to make them, the file is read as it is.
+enum class Look { ReadOnly, Recovering, AsItIs };
+
+int openForLook(const QString &path, Look look, sqlite3 **db)
+{
+    if (look == Look::Recovering)
+        return sqlite3_open_v2(QFile::encodeName(path).constData(), db, SQLITE_OPEN_READWRITE, nullptr);
+    if (look == Look::ReadOnly)
+        return sqlite3_open_v2(QFile::encodeName(path).constData(), db, SQLITE_OPEN_READONLY, nullptr);
+    QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    uri.setQuery(QStringLiteral("immutable=1"));
+    return sqlite3_open_v2(uri.toEncoded().constData(), db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+}
+
+Contents readContents(const QString &path, bool check, Look look)
 {
     Contents contents;
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (openForLook(path, look, &db) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 5000);
         sqlite3_stmt *stmt = nullptr;
         if (sqlite3_prepare_v2(db,
                                "SELECT (SELECT application_id FROM pragma_application_id),"
@@ -111,31 +132,42 @@ void removeSideFilesMadeSince(const QString &path, bool hadLog, bool hadIndex)
 }
 } // namespace
 
-Error::Type StoreFileCheck::inspect(const QString &path)
+Error::Type StoreFileCheck::inspect(const QString &path, bool writable, Verdict *verdict)
 {
+    if (verdict)
+        *verdict = Usable;
     QFile file(path);
     const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(HeaderSize) : QByteArray();
     if (header.size() < HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return refuse("not a store file,", path);
+        return refuse(NotAStore, "not a store file,", path, verdict);
     const int applicationId = headerNumber(header, ApplicationIdOffset);
     const bool unmarkedFirstVersion = applicationId == 0 && headerNumber(header, UserVersionOffset) == 1;
     // Changes still in a write-ahead log, or being written (a store being made by another
     // process), are not in the header yet: then SQLite reads the file under its locks.
     const bool hadLog = QFileInfo::exists(path + QStringLiteral("-wal"));
     const bool hadIndex = QFileInfo::exists(path + QStringLiteral("-shm"));
+    const bool journal = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
     const bool pending = (hadLog && QFileInfo(path + QStringLiteral("-wal")).size() > 0)
         || QFileInfo::exists(path + QStringLiteral("-journal"));
     if (applicationId != PlaceSchema::ApplicationId && !unmarkedFirstVersion && !pending)
-        return refuse("not a store file,", path);
+        return refuse(NotAStore, "not a store file,", path, verdict);
+    if (journal && !writable)
+        return refuse(NeedsRecovery, "an interrupted write to roll back in a read-only file,", path, verdict);
 
-    const Contents contents = readContents(path, !isRemembered(path));
+    Look look = Look::ReadOnly;
+    if (journal)
+        look = Look::Recovering;
+    else if (!hadLog && !hadIndex && !writable)
+        look = Look::AsItIs;
+    const Contents contents = readContents(path, !isRemembered(path) || journal, look);
     Error::Type error = Error::None;
     if (!contents.readable || (isOurs(contents) && !contents.healthy))
-        error = refuse("corrupt file", path);
+        error = refuse(Damaged, "corrupt file", path, verdict);
     else if (!isOurs(contents))
-        error = refuse("not a store file,", path);
+        error = refuse(NotAStore, "not a store file,", path, verdict);
     else if (contents.version > PlaceSchema::Version)
-        error = refuse(qPrintable(QStringLiteral("written by a newer version (%1),").arg(contents.version)), path);
+        error = refuse(Newer, qPrintable(QStringLiteral("written by a newer version (%1),").arg(contents.version)),
+                       path, verdict);
     if (error != Error::None)
         removeSideFilesMadeSince(path, hadLog, hadIndex);
     return error;

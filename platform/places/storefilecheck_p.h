@@ -18,7 +18,10 @@ namespace places {
 class StoreFileCheck
 {
 public:
-    static Error::Type inspect(const QString &path);
+    // A file the process may write is rolled back by SQLite first when a killed writer left a
+    // journal: the one change a check makes, and the one that recovers the file.
+    enum Verdict { Usable, NotAStore, Damaged, Newer, NeedsRecovery };
+    static Error::Type inspect(const QString &path, bool writable, Verdict *verdict = nullptr);
 
     // A file that passed and is held open by a connection of this process; while any holds it,
     // no other thread checks it again (the file cannot be replaced by another with its inode).

@@ -17,9 +17,10 @@ public:
     UnixListener() = default;
     ~UnixListener();
 
-    // Replaces whatever file is at path; a missing folder is created readable only by its
-    // owner. On failure returns false with *error naming the step that failed and why, and
-    // leaves nothing open.
+    // Replaces a socket left at path by a server that is gone; refuses while another server
+    // (of this process or another) listens there ("already served by PID N"). A missing folder
+    // is created readable only by its owner. On failure returns false with *error naming the step that failed and why,
+    // and leaves nothing open.
     bool listen(const QString &path, int socketType, int backlog, QString *error);
     bool isListening() const { return m_fd >= 0; }
     // Non-blocking; accept4 on it.
@@ -32,14 +33,18 @@ public:
     bool isRunning() const { return m_thread.joinable(); }
     // Wakes the loop and waits for it to return; the socket stays open until close().
     void stop();
-    // Closes the socket and the pipe and removes the socket file.
+    // Closes the socket and the pipe and removes the socket file, if it is still the one made.
     void close();
 
 private:
     Q_DISABLE_COPY(UnixListener)
+    bool claim(const QString &path, QString *error);
 
     QString m_path;
     int m_fd = -1;
+    int m_lockFd = -1;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
     int m_wakeFds[2] = { -1, -1 };
     std::thread m_thread;
 };

@@ -54,6 +54,12 @@ bool CardChannel::open(int timeoutMs)
         return false;
     }
     d->opened = true;
+    connect(&d->socket, &QLocalSocket::disconnected, this, [this] {
+        if (!d->done)
+            emit callerGone();
+    });
+    if (d->socket.state() != QLocalSocket::ConnectedState)
+        QMetaObject::invokeMethod(this, "callerGone", Qt::QueuedConnection);
     return true;
 }
 
@@ -68,7 +74,15 @@ bool CardChannel::done(const CardDoneMessage &message)
         return false;
     d->done = true;
     d->socket.write(CardWire::encodeDone(message));
-    return d->socket.waitForBytesWritten(5000) || d->socket.bytesToWrite() == 0;
+    // A long answer leaves in pieces; the card may end only once the last has.
+    QElapsedTimer clock;
+    clock.start();
+    while (d->socket.bytesToWrite() > 0 && d->socket.state() == QLocalSocket::ConnectedState) {
+        const int left = 30000 - int(clock.elapsed());
+        if (left <= 0 || !d->socket.waitForBytesWritten(left))
+            break;
+    }
+    return d->socket.bytesToWrite() == 0;
 }
 
 bool CardChannel::isDone() const

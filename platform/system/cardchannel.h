@@ -31,6 +31,11 @@ public:
     bool done(const CardDoneMessage &message);
     bool isDone() const;
 
+signals:
+    // The invoker closed its end (it ended or was killed) before the card answered: nobody
+    // waits for an answer any more, and the card must not act on the user's behalf.
+    void callerGone();
+
 private:
     QScopedPointer<CardChannelPrivate> d;
 };

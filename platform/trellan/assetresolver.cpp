@@ -4,6 +4,8 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
+#include <QtCore/QHash>
+#include <QtCore/QMutex>
 
 #include <dlfcn.h>
 
@@ -26,12 +28,51 @@ QString pickVariant(const QString &base)
 }
 
 // The folder this library was loaded from; the default assets are installed relative to it.
+// It does not move while the library is loaded, so it is looked up once.
 QString libraryFolder()
 {
-    Dl_info info;
-    if (!dladdr(reinterpret_cast<void *>(&AssetResolver::defaultAssetsPath), &info) || !info.dli_fname)
+    static const QString folder = [] {
+        Dl_info info;
+        if (!dladdr(reinterpret_cast<void *>(&AssetResolver::defaultAssetsPath), &info) || !info.dli_fname)
+            return QString();
+        return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    }();
+    return folder;
+}
+
+// Every row of a list asks for the same few images, and each answer costs up to seven file
+// checks: answers for asset URLs are kept, per display and asset folders.
+struct ResolvedAssets
+{
+    QMutex mutex;
+    QHash<QString, QString> files;
+};
+
+ResolvedAssets &resolvedAssets()
+{
+    static ResolvedAssets resolved;
+    return resolved;
+}
+
+QString resolvedKey(const QUrl &url)
+{
+    return url.toString() + QLatin1Char('\n') + UIConfig::resolutionFolder() + QLatin1Char('\n')
+        + UIConfig::densityFolder() + QLatin1Char('\n') + qEnvironmentVariable("HX_APP_ASSETS") + QLatin1Char('\n')
+        + qEnvironmentVariable("HX_DEFAULT_ASSETS");
+}
+
+QString resolveAsset(const QUrl &url)
+{
+    const QString path = url.path();
+    if (path.contains(QLatin1String("..")))
         return QString();
-    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    if (url.host().isEmpty()) {
+        // The application's own file wins over the default set's.
+        const QString own = pickVariant(AssetResolver::applicationAssetsPath() + path);
+        const QString defaults = AssetResolver::defaultAssetsPath();
+        return own.isEmpty() && !defaults.isEmpty() ? pickVariant(defaults + path) : own;
+    }
+    return pickVariant(QStringLiteral(":/") + url.host() + path);
 }
 } // namespace
 
@@ -64,16 +105,18 @@ QString AssetResolver::defaultAssetsPath()
 QString AssetResolver::resolve(const QUrl &url)
 {
     if (url.scheme() == QLatin1String("asset")) {
-        const QString path = url.path();
-        if (path.contains(QLatin1String("..")))
-            return QString();
-        if (url.host().isEmpty()) {
-            // The application's own file wins over the default set's.
-            const QString own = pickVariant(applicationAssetsPath() + path);
-            const QString defaults = defaultAssetsPath();
-            return own.isEmpty() && !defaults.isEmpty() ? pickVariant(defaults + path) : own;
+        const QString key = resolvedKey(url);
+        ResolvedAssets &resolved = resolvedAssets();
+        {
+            QMutexLocker locker(&resolved.mutex);
+            const auto found = resolved.files.constFind(key);
+            if (found != resolved.files.constEnd())
+                return *found;
         }
-        return pickVariant(QStringLiteral(":/") + url.host() + path);
+        const QString file = resolveAsset(url);
+        QMutexLocker locker(&resolved.mutex);
+        resolved.files.insert(key, file);
+        return file;
     }
     if (url.scheme() == QLatin1String("qrc"))
         return pickVariant(QStringLiteral(":") + url.path());
@@ -89,6 +132,13 @@ QString AssetResolver::resolve(const QString &pathOrUrl)
     if (pathOrUrl.startsWith(QLatin1Char(':')) || pathOrUrl.startsWith(QLatin1Char('/')))
         return pickVariant(pathOrUrl);
     return resolve(QUrl(pathOrUrl));
+}
+
+void AssetResolver::forgetFiles()
+{
+    ResolvedAssets &resolved = resolvedAssets();
+    QMutexLocker locker(&resolved.mutex);
+    resolved.files.clear();
 }
 
 QUrl AssetResolver::toLoadableUrl(const QUrl &url)

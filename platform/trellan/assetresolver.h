@@ -24,6 +24,9 @@ public:
     // Plain file paths, "file:" and "qrc:" URLs are returned as files when they exist.
     static QString resolve(const QUrl &url);
     static QString resolve(const QString &pathOrUrl);
+    // Asset URLs are resolved once per display and asset folders; a program that adds or
+    // removes asset files while it runs calls this to have them looked up again.
+    static void forgetFiles();
     // A URL QQmlEngine can load: asset URLs become file or qrc URLs.
     static QUrl toLoadableUrl(const QUrl &url);
 };

@@ -1,4 +1,5 @@
 #include <hx/device/displayinfo.h>
+#include <hx/system/localehandler.h>
 #include <hx/trellan/abstractpane.h>
 #include <hx/trellan/actionbarproperties.h>
 #include <hx/trellan/actionitem.h>
@@ -152,8 +153,14 @@ QQmlEngine *QmlDocument::defaultDeclarativeEngine()
     if (app && QThread::currentThread() == app->thread()) {
         // Dies with the application, after the documents and objects that use it.
         static QPointer<QQmlEngine> mainEngine;
-        if (!mainEngine)
+        if (!mainEngine) {
             mainEngine = new QQmlEngine(app);
+            // Documents translate their texts through the engine, which re-evaluates them only
+            // when told: shown documents then follow the phone's language like every control.
+            auto *locale = new hx::system::LocaleHandler(mainEngine);
+            QObject::connect(locale, &hx::system::LocaleHandler::languageChanged, mainEngine.data(),
+                             &QQmlEngine::retranslate);
+        }
         return mainEngine;
     }
     if (!workerEngines.hasLocalData())

@@ -1,6 +1,8 @@
 #include <hx/trellan/textfield.h>
 #include <hx/trellan/validator.h>
 
+#include <limits>
+
 namespace hx {
 namespace trellan {
 
@@ -10,6 +12,7 @@ struct TextField::Private
     int inputMode = 0;
     Validator *validator = nullptr;
     bool clearButtonVisible = true;
+    int maximumLength = 0;
     QString committed;
 };
 
@@ -62,6 +65,20 @@ void TextField::setClearButtonVisible(bool visible)
     d->clearButtonVisible = visible;
 }
 
+int TextField::maximumLength() const
+{
+    return d->maximumLength;
+}
+void TextField::setMaximumLength(int length)
+{
+    d->maximumLength = qMax(0, length);
+}
+
+int TextField::room() const
+{
+    return d->maximumLength > 0 ? qMax(0, d->maximumLength - text().size()) : std::numeric_limits<int>::max();
+}
+
 void TextField::userEdit(const QString &text)
 {
     storeText(text);
@@ -75,8 +92,11 @@ void TextField::typeText(const QString &text)
     if (!isEnabled())
         return;
     requestFocus();
-    for (const QChar character : text)
+    for (const QChar character : text) {
+        if (room() == 0)
+            return;
         userEdit(this->text() + character);
+    }
 }
 
 void TextField::pasteText(const QString &text)
@@ -84,7 +104,11 @@ void TextField::pasteText(const QString &text)
     if (!isEnabled())
         return;
     requestFocus();
-    userEdit(this->text() + text);
+    int fits = qMin(room(), text.size());
+    if (fits < text.size() && fits > 0 && text.at(fits - 1).isHighSurrogate())
+        --fits;
+    if (fits > 0)
+        userEdit(this->text() + text.left(fits));
 }
 
 void TextField::eraseText(int count)

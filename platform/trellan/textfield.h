@@ -18,6 +18,7 @@ class TextField : public AbstractTextControl
     Q_PROPERTY(int inputMode READ inputMode WRITE setInputMode)
     Q_PROPERTY(hx::trellan::Validator *validator READ validator WRITE setValidator)
     Q_PROPERTY(bool clearButtonVisible READ isClearButtonVisible WRITE setClearButtonVisible)
+    Q_PROPERTY(int maximumLength READ maximumLength WRITE setMaximumLength)
 public:
     explicit TextField(QObject *parent = nullptr);
     ~TextField() override;
@@ -31,6 +32,10 @@ public:
     void setValidator(Validator *validator);
     bool isClearButtonVisible() const;
     void setClearButtonVisible(bool visible);
+    // The most characters a user can enter (0: no limit); keys past it change nothing, and a
+    // paste is cut to fit.
+    int maximumLength() const;
+    void setMaximumLength(int length);
 
     // What a user does with the keyboard: typeText adds each character in turn (textChanging
     // after each), eraseText removes count characters from the end (textChanging after each),
@@ -47,6 +52,7 @@ signals:
     void submitted(hx::trellan::AbstractTextControl *control);
 
 private:
+    int room() const;
     void userEdit(const QString &text);
     void commit();
 

@@ -45,6 +45,19 @@ public:
             m_loop->quit();
     }
 
+    // Nobody waits for this card any more: questions still open are cancelled and the card
+    // ends at once, before a step left or a tap still to come stores anything.
+    void abandon()
+    {
+        qWarning("the caller of this card has gone; the card ends without an answer");
+        m_abandoned = true;
+        while (hx::system::SystemUi::visibleCount() > 0
+               && hx::system::SystemUi::pressButton(hx::system::SystemUiResult::CancelButtonSelection)) { }
+        end();
+    }
+
+    bool isAbandoned() const { return m_abandoned; }
+
     // 0 when the steps ran or the user left the terminal; 1 with a message otherwise.
     int run(QString *message)
     {
@@ -90,6 +103,7 @@ private:
     QPointer<hx::trellan::console::TerminalScreen> m_screen;
     QPointer<QEventLoop> m_loop;
     bool m_ended = false;
+    bool m_abandoned = false;
 };
 
 } // namespace services

@@ -52,6 +52,7 @@ int main(int argc, char **argv)
             channel.done(CardDoneMessage(QStringLiteral("cancel"), QString()));
         host.end();
     });
+    QObject::connect(&channel, &CardChannel::callerGone, [&host] { host.abandon(); });
     QString message;
     const int code = host.run(&message);
     if (!channel.isDone())

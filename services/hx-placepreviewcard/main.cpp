@@ -48,6 +48,7 @@ int main(int argc, char **argv)
         channel.done(CardDoneMessage(QStringLiteral("cancel"), QString()));
         return 1;
     }
+    QObject::connect(&channel, &CardChannel::callerGone, [&host] { host.abandon(); });
     QString message;
     const int code = host.run(&message);
     if (!channel.isDone())

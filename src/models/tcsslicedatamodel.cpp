@@ -29,6 +29,17 @@ public:
     int sliceIndex = 0;
     bool moreData = false;
     bool canceled = false;
+    int pendingSlice = -1; // the next slice asked for and not answered yet
+
+    // A slice that brought nothing is asked for again by the next getNextSlice().
+    void giveBackPendingSlice()
+    {
+        if (pendingSlice <= 0)
+            return;
+        sliceIndex = pendingSlice - 1;
+        moreData = true;
+        pendingSlice = -1;
+    }
 };
 
 TCSSliceDataModel::TCSSliceDataModel(QObject *parent) : CachedPlaceDataModel(parent), d(new TCSSliceDataModelPrivate)
@@ -55,6 +66,7 @@ void TCSSliceDataModel::load(const QString &text, const hx::platform::geo::Bound
         d->groups = GroupMapper::mapList(categories);
         d->sliceIndex = 0;
         d->moreData = false;
+        d->pendingSlice = -1;
         storage().clear();
         id = nextSearchId();
         groups = d->groups;
@@ -65,14 +77,19 @@ void TCSSliceDataModel::load(const QString &text, const hx::platform::geo::Bound
 
 void TCSSliceDataModel::clear()
 {
+    bool abandoned;
     {
         QMutexLocker locker(&mutex());
         nextSearchId();
         d->moreData = false;
         d->sliceIndex = 0;
+        abandoned = d->pendingSlice > 0;
+        d->pendingSlice = -1;
         storage().clear();
     }
     rows()->clear();
+    if (abandoned)
+        emit sliceAbandoned();
 }
 
 void TCSSliceDataModel::getNextSlice()
@@ -88,6 +105,7 @@ void TCSSliceDataModel::getNextSlice()
         d->sliceIndex = nextIndex;
         // Asked once: a second call before the reply would ask for the same rows again.
         d->moreData = false;
+        d->pendingSlice = nextIndex;
         id = searchIdLocked();
         offset = nextIndex * SLICE_SIZE;
     }
@@ -143,8 +161,17 @@ void TCSSliceDataModel::requestForRating(const QList<int> &rowNumbers)
 void TCSSliceDataModel::onResultAvailable(Error::Type error, SearchResult result, bool done, int id)
 {
     QMutexLocker locker(&mutex());
-    if (d->canceled || id != searchIdLocked())
+    if (id != searchIdLocked())
         return;
+    if (d->canceled) {
+        const bool abandoned = done && d->pendingSlice > 0;
+        if (done)
+            d->giveBackPendingSlice();
+        locker.unlock();
+        if (abandoned)
+            emit sliceAbandoned();
+        return;
+    }
     QList<int> added;
     QVariantList newRows;
     if (error == Error::None) {
@@ -161,7 +188,10 @@ void TCSSliceDataModel::onResultAvailable(Error::Type error, SearchResult result
     } else {
         Log::warning() << "hx::trellan::places::TCSSliceDataModel::onResultAvailable(): SearchManager error = "
                        << int(error);
+        d->giveBackPendingSlice();
     }
+    if (done)
+        d->pendingSlice = -1;
     locker.unlock();
     if (!newRows.isEmpty()) {
         rows()->insertList(rows()->size(), newRows);

@@ -48,6 +48,8 @@ Q_SIGNALS:
     void resultAvailable(hx::platform::places::Error::Type error, hx::platform::places::SearchResult result, bool done,
                          int searchId);
     void gettingSlice();
+    // The slice announced by gettingSlice() adds nothing: its request was cancelled or dropped.
+    void sliceAbandoned();
 
 public Q_SLOTS:
     void onResultAvailable(hx::platform::places::Error::Type error, hx::platform::places::SearchResult result,

@@ -18,7 +18,7 @@
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
 #include <hx/trellan/places/singlesearchlist.h>
-#include <hx/trellan/places/suggestionspinner.h>
+#include <hx/trellan/places/suggestionresolver.h>
 #include <hx/trellan/stacklayout.h>
 #include <hx/trellan/textfield.h>
 
@@ -26,7 +26,6 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
-#include <QtCore/QThreadPool>
 
 #include <cmath>
 
@@ -57,6 +56,7 @@ NewSelectorControl::NewSelectorControl(bool flag, QObject *parent)
       m_rows(new SearchListItemManager(QSharedPointer<PlacesListItemBuilder>(new MyPlacesListItemBuilder))),
       m_all(new SingleSearchAllDataModel(true)),
       m_filtered(new SingleSearchFilterDataModel),
+      m_resolver(new SuggestionResolver(true, this)),
       m_listFlag(flag)
 {
     qRegisterMetaType<QSharedPointer<Place>>();
@@ -81,9 +81,7 @@ NewSelectorControl::NewSelectorControl(bool flag, QObject *parent)
 
     connect(m_rows.data(), &SearchListItemManager::infoClicked, this, &NewSelectorControl::onInfoClicked);
     connect(m_rows.data(), &SearchListItemManager::titleClicked, this, &NewSelectorControl::onTitleClicked);
-    // Queued: a footer's row goes away when the list changes models, so its tap must end first.
-    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &NewSelectorControl::onFooterClicked,
-            Qt::QueuedConnection);
+    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &NewSelectorControl::onFooterClicked);
     connect(m_rows.data(), &SearchListItemManager::recentSearchClicked, this,
             &NewSelectorControl::onRecentSearchClicked, Qt::QueuedConnection);
 
@@ -96,9 +94,8 @@ NewSelectorControl::NewSelectorControl(bool flag, QObject *parent)
             Qt::QueuedConnection);
     connect(this, &NewSelectorControl::cancelSuggestionsSpinner, this, &NewSelectorControl::onCancelSuggestionsSpinner);
     connect(this, &NewSelectorControl::showPlaceNotFoundDialog, this, &NewSelectorControl::onShowPlaceNotFoundDialog);
-    m_progressDelay.setSingleShot(true);
-    m_progressDelay.setInterval(PROGRESS_DELAY_MS);
-    connect(&m_progressDelay, &QTimer::timeout, this, &NewSelectorControl::onProgressDelayExpired);
+    connect(m_resolver, &SuggestionResolver::resolved, this, &NewSelectorControl::onSuggestionResolved);
+    connect(m_resolver, &SuggestionResolver::failed, this, &NewSelectorControl::showPlaceNotFoundDialog);
 
     m_filter->setFilter(NewSelectorFilter::All);
 }
@@ -316,10 +313,23 @@ void NewSelectorControl::onInfoClicked(const QVariantList &indexPath)
 
 void NewSelectorControl::onFooterClicked(const QVariantList &indexPath)
 {
-    m_list->clearSelection();
+    // Only the merged list has section footers. Its row is read now, while it is the one tapped;
+    // the list changes models once the tap has ended, because that deletes the footer's row.
     if (m_current != m_all.data())
         return;
-    const FilterCategory::Type category = ItemType::getFilter(m_all->itemType(indexPath));
+    const QString key = m_all->itemType(indexPath);
+    const int searchId = m_all->searchId();
+    QMetaObject::invokeMethod(
+        this, [=] { openFooter(searchId, key); }, Qt::QueuedConnection);
+}
+
+void NewSelectorControl::openFooter(int searchId, const QString &key)
+{
+    // A keystroke or a filter change in between replaced the rows the user tapped.
+    if (m_current != m_all.data() || m_all->searchId() != searchId)
+        return;
+    m_list->clearSelection();
+    const FilterCategory::Type category = ItemType::getFilter(key);
     showModel(m_filtered.data());
     m_list->showFooter(true);
     loadFiltered(category, m_searchBar->text(), fixPosition());
@@ -327,48 +337,22 @@ void NewSelectorControl::onFooterClicked(const QVariantList &indexPath)
 
 void NewSelectorControl::resolveSuggestion(const QSharedPointer<Place> &place, SuggestionsRunnable::Context context)
 {
-    m_progressDelay.start();
-    auto *runnable = new SuggestionsRunnable(context, place);
-    m_runnable = runnable;
-    connect(runnable, &SuggestionsRunnable::done, this, &NewSelectorControl::onSuggestionsFinished,
-            Qt::QueuedConnection);
-    QThreadPool::globalInstance()->start(runnable);
+    m_resolver->resolve(place, context);
 }
 
-void NewSelectorControl::onSuggestionsFinished(SuggestionsRunnable *runnable, Error::Type error,
-                                               SuggestionsRunnable::Context context, QSharedPointer<Place> place)
+void NewSelectorControl::onSuggestionResolved(SuggestionsRunnable::Context context, QSharedPointer<Place> place)
 {
-    if (!runnable || runnable != m_runnable)
-        return;
-    m_runnable = nullptr;
-    m_progressDelay.stop();
     Q_EMIT cancelSuggestionsSpinner();
-    if (error != Error::None || !place) {
-        Q_EMIT showPlaceNotFoundDialog();
-        return;
-    }
     if (context == SuggestionsRunnable::Select)
         Q_EMIT selectContinue(place);
     else if (context == SuggestionsRunnable::View)
         Q_EMIT preview(place);
 }
 
-void NewSelectorControl::onProgressDelayExpired()
-{
-    if (!m_spinner) {
-        m_spinner = new SuggestionSpinner(this);
-        connect(m_spinner, &SuggestionSpinner::cancelled, this, &NewSelectorControl::onCancelSuggestionsSpinner);
-    }
-    m_spinner->show();
-}
-
 void NewSelectorControl::onCancelSuggestionsSpinner()
 {
     // Forgetting the job is what drops its answer when it comes.
-    m_runnable = nullptr;
-    m_progressDelay.stop();
-    if (m_spinner)
-        m_spinner->cancel();
+    m_resolver->cancel();
 }
 
 void NewSelectorControl::onShowPlaceNotFoundDialog()

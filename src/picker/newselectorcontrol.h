@@ -15,7 +15,6 @@
 #include <QtCore/QPointer>
 #include <QtCore/QScopedPointer>
 #include <QtCore/QSharedPointer>
-#include <QtCore/QTimer>
 #include <QtCore/QVariantList>
 
 namespace hx {
@@ -30,7 +29,7 @@ class SearchListItemManager;
 class SingleSearchAllDataModel;
 class SingleSearchFilterDataModel;
 class SingleSearchList;
-class SuggestionSpinner;
+class SuggestionResolver;
 
 // The search screen of the new selector: a search field over one list, with a filter drop-down
 // at the top of the list. Every keystroke, submit and filter change decides which model the list
@@ -41,8 +40,6 @@ class HXPLACES_EXPORT NewSelectorControl : public hx::trellan::CustomControl
 {
     Q_OBJECT
 public:
-    static const int PROGRESS_DELAY_MS = 700;
-
     // The flag is handed to the result list as it was given.
     explicit NewSelectorControl(bool flag = true, QObject *parent = nullptr);
     ~NewSelectorControl() override;
@@ -79,16 +76,13 @@ public Q_SLOTS:
     void onRecentSearchClicked(const QVariantList &indexPath);
     void onCollapseListView();
     void onSelectContinue(QSharedPointer<hx::platform::places::Place> place);
-    void onSuggestionsFinished(hx::trellan::places::SuggestionsRunnable *runnable,
-                               hx::platform::places::Error::Type error,
-                               hx::trellan::places::SuggestionsRunnable::Context context,
-                               QSharedPointer<hx::platform::places::Place> place);
+    void onSuggestionResolved(hx::trellan::places::SuggestionsRunnable::Context context,
+                              QSharedPointer<hx::platform::places::Place> place);
     void onGeocodingFinished(QList<hx::platform::places::Location> list, bool userCancelled);
     void onFooterClicked(const QVariantList &indexPath);
     void onInfoClicked(const QVariantList &indexPath);
     void onTitleClicked(const QVariantList &indexPath);
     void onAllDataModelError(hx::platform::places::Error::Type error);
-    void onProgressDelayExpired();
     void onCancelSuggestionsSpinner();
     void onShowPlaceNotFoundDialog();
     void onFilterExpandedChanged(bool expanded);
@@ -98,6 +92,7 @@ private:
     void showModel(PlacesDataModel *model);
     void loadFiltered(FilterCategory::Type category, const QString &text,
                       const hx::platform::places::Coordinates &near);
+    void openFooter(int searchId, const QString &key);
     void resolveSuggestion(const QSharedPointer<hx::platform::places::Place> &place,
                            SuggestionsRunnable::Context context);
     void savePick(const char *where);
@@ -115,12 +110,10 @@ private:
     QScopedPointer<SingleSearchAllDataModel> m_all;
     QScopedPointer<SingleSearchFilterDataModel> m_filtered;
     PlacesDataModel *m_current = nullptr;
-    SuggestionsRunnable *m_runnable = nullptr; // identity only, never dereferenced
+    SuggestionResolver *m_resolver;
     bool m_locationToastShown = false;
     QSharedPointer<hx::platform::places::Place> m_selectedPlace;
-    QTimer m_progressDelay;
     bool m_listFlag;
-    SuggestionSpinner *m_spinner = nullptr;
     QPointer<GeocodingHandler> m_geocoder;
 };
 

@@ -1,4 +1,5 @@
 #include <hx/trellan/places/newselectorsearchbar.h>
+#include <hx/trellan/places/sharedlink.h>
 
 #include <hx/trellan/places/newselectorfilter.h>
 #include <hx/trellan/places/placeutils.h>
@@ -23,6 +24,8 @@ NewSelectorSearchBar::NewSelectorSearchBar(QObject *parent) : Container(parent),
     setRightPadding(padding);
     setTopPadding(padding);
     m_field->setObjectName(QStringLiteral("SearchField"));
+    // Past the longest text a search or a link query takes, keys would only reload the list.
+    m_field->setMaximumLength(SharedLink::MAX_TEXT_LENGTH);
     m_field->setClearButtonVisible(true);
     add(m_field);
     connect(m_field, &hx::trellan::TextField::textChanging, this, &NewSelectorSearchBar::textChanging);

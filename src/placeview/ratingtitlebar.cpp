@@ -76,8 +76,10 @@ void RatingTitleBar::showContent(const QString &name, const hx::platform::places
 
 void RatingTitleBar::showThumbnail(hx::trellan::Image &image)
 {
-    m_thumbnail->setMinWidth(PlaceUtils::PICTURE_WIDTH);
-    m_thumbnail->setMinHeight(PlaceUtils::PICTURE_WIDTH);
+    // The picture's size is in design units, like every size on this bar.
+    const float side = UIConfig::du(PlaceUtils::PICTURE_WIDTH);
+    m_thumbnail->setMinWidth(side);
+    m_thumbnail->setMinHeight(side);
     m_thumbnail->setImage(image);
     m_thumbnailContainer->setVisible(true);
     // A narrow screen has no room for the count beside the stars.

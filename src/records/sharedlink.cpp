@@ -53,14 +53,27 @@ SharedLink readUrl(const QUrl &url)
     return SharedLink::refused(SharedLink::UnsupportedScheme);
 }
 
-void cutName(const SharedLink &link)
+void cutTexts(const SharedLink &link)
 {
     const QSharedPointer<Place> place = link.place();
-    if (place.isNull() || place->name().size() <= SharedLink::MAX_TEXT_LENGTH)
+    if (place.isNull())
         return;
-    Log::debug() << logPrefix << "label of " << place->name().size() << " characters cut to "
-                 << SharedLink::MAX_TEXT_LENGTH;
-    place->setName(LinkParts::cutText(place->name()));
+    if (place->name().size() > SharedLink::MAX_TEXT_LENGTH) {
+        Log::debug() << logPrefix << "name of " << place->name().size() << " characters cut to "
+                     << SharedLink::MAX_TEXT_LENGTH;
+        place->setName(LinkParts::cutText(place->name()));
+    }
+    for (int i = 0; i < place->locationCount(); ++i) {
+        hx::platform::places::Location location = place->location(i);
+        hx::platform::places::Address address = location.address();
+        if (address.label().size() <= SharedLink::MAX_TEXT_LENGTH)
+            continue;
+        Log::debug() << logPrefix << "label of " << address.label().size() << " characters cut to "
+                     << SharedLink::MAX_TEXT_LENGTH;
+        address.setLabel(LinkParts::cutText(address.label()));
+        location.setAddress(address);
+        place->setLocation(i, location);
+    }
 }
 
 } // namespace
@@ -71,7 +84,7 @@ SharedLink SharedLink::read(const QString &link)
     const SharedLink result = text.isEmpty() ? refused(EmptyLink) : readUrl(QUrl(text, QUrl::TolerantMode));
     if (!result.isValid())
         Log::debug() << logPrefix << "error: " << errorText(result.error());
-    cutName(result);
+    cutTexts(result);
     return result;
 }
 

@@ -71,6 +71,7 @@ ResultSheet::ResultSheet(TCSSliceDataModel *model, QObject *parent)
     connect(m_list, &hx::trellan::ListView::firstVisibleItemChanged, this, &ResultSheet::firstVisibleItemChanged);
     connect(model, &TCSSliceDataModel::gettingSlice, this, &ResultSheet::loadingSlice);
     connect(model, &PlacesDataModel::modelLoadedFinal, this, &ResultSheet::doneLoadingSlice);
+    connect(model, &TCSSliceDataModel::sliceAbandoned, this, &ResultSheet::doneLoadingSlice);
     retranslateUI();
 }
 

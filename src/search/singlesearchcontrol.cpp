@@ -12,10 +12,12 @@
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/resultsheet.h>
 #include <hx/trellan/places/searchlistitemmanager.h>
+#include <hx/trellan/places/sharedlink.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchcontrol.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
 #include <hx/trellan/places/singlesearchlist.h>
+#include <hx/trellan/places/suggestionresolver.h>
 #include <hx/trellan/places/tcsslicedatamodel.h>
 #include <hx/trellan/places/threadgeocode.h>
 #include <hx/trellan/stacklayout.h>
@@ -24,7 +26,6 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QSignalBlocker>
-#include <QtCore/QThreadPool>
 
 namespace hx {
 namespace trellan {
@@ -72,6 +73,7 @@ SingleSearchControl::SingleSearchControl(QObject *parent)
       m_filter(new SingleSearchFilterDataModel),
       m_current(noResult()),
       m_next(noResult()),
+      m_resolver(new SuggestionResolver(false, this)),
       m_lastErrorTime(QDateTime::fromMSecsSinceEpoch(0))
 {
     PlaceUtils::init();
@@ -90,10 +92,7 @@ SingleSearchControl::SingleSearchControl(QObject *parent)
     collapseListView(true, false);
 
     connect(m_rows.data(), &SearchListItemManager::titleClicked, this, &SingleSearchControl::onTitleClicked);
-    // Queued: the footer's row is deleted when the list changes models, so the tap must have
-    // finished first.
-    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &SingleSearchControl::onFooterClicked,
-            Qt::QueuedConnection);
+    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &SingleSearchControl::onFooterClicked);
     connect(m_rows.data(), &SearchListItemManager::recentSearchClicked, this,
             &SingleSearchControl::onRecentSearchClicked);
     connect(m_list, &SingleSearchList::reverseExpand, this, &SingleSearchControl::onCollapseFooterExpansion);
@@ -112,6 +111,8 @@ SingleSearchControl::SingleSearchControl(QObject *parent)
             Qt::QueuedConnection);
     connect(this, &SingleSearchControl::selectContinue, this, &SingleSearchControl::onSelectContinue,
             Qt::QueuedConnection);
+    connect(m_resolver, &SuggestionResolver::resolved, this, &SingleSearchControl::onSuggestionResolved);
+    connect(m_resolver, &SuggestionResolver::failed, this, &SingleSearchControl::onSuggestionFailed);
     retranslateUI();
 }
 
@@ -130,6 +131,8 @@ void SingleSearchControl::buildSearchBar()
     bar->setMinHeight(UIConfig::du(PlaceUtils::DEFAULT_SEARCH_BOX_HEIGHT));
     m_field = new hx::trellan::TextField;
     m_field->setObjectName(QStringLiteral("SearchField"));
+    // Past the longest text a search or a link query takes, keys would only reload the list.
+    m_field->setMaximumLength(SharedLink::MAX_TEXT_LENGTH);
     m_field->setSpaceQuota(1.0f);
     bar->add(m_field);
     m_loading = new hx::trellan::ActivityIndicator;
@@ -303,6 +306,8 @@ void SingleSearchControl::startSearch(const QList<FilterCategory::Type> &categor
     m_current = QVariantList { 0 };
     m_next = QVariantList { 0 };
     QString text = m_field->text();
+    // The sheet names the search as the user sees it: a category's name, not its search terms.
+    m_resultsTitle = text;
     if (categories.contains(FilterCategory::PoiGroup13)) {
         text = m_categoryTerms;
         m_categoryTerms.clear();
@@ -340,7 +345,7 @@ void SingleSearchControl::displaysResultsView()
 {
     if (!m_sheet || !m_slice)
         return;
-    m_sheet->setTitle(m_slice->text());
+    m_sheet->setTitle(m_resultsTitle);
     m_sheet->open();
 }
 
@@ -396,8 +401,23 @@ void SingleSearchControl::onTitleClicked(const QVariantList &indexPath)
 
 void SingleSearchControl::onFooterClicked(const QVariantList &indexPath)
 {
+    // Only the merged list has section footers. Its row is read now, while it is the one tapped;
+    // the list changes models once the tap has ended, because that deletes the footer's row.
+    if (m_shown != m_all.data())
+        return;
+    const QString key = m_all->itemType(indexPath);
+    const int searchId = m_all->searchId();
+    QMetaObject::invokeMethod(
+        this, [=] { openFooter(searchId, key, indexPath); }, Qt::QueuedConnection);
+}
+
+void SingleSearchControl::openFooter(int searchId, const QString &key, const QVariantList &indexPath)
+{
+    // A keystroke in between replaced the rows the user tapped.
+    if (m_shown != m_all.data() || m_all->searchId() != searchId)
+        return;
     m_list->clearSelection();
-    const FilterCategory::Type category = ItemType::getFilter(m_all->itemType(indexPath));
+    const FilterCategory::Type category = ItemType::getFilter(key);
     showModel(m_filter.data());
     m_list->showFooter(true);
     m_list->showSpinner(true);
@@ -452,13 +472,14 @@ void SingleSearchControl::onSelectContinue(QSharedPointer<Place> place)
     if (place->hasTag(QLatin1String(InternalTags::Suggestion))) {
         setFieldTextQuietly(place->name());
         showLoadingSpinner();
-        auto *job = new SuggestionsRunnable(SuggestionsRunnable::Select, place);
-        connect(job, &SuggestionsRunnable::done, this, &SingleSearchControl::onSuggestionsFinished,
-                Qt::QueuedConnection);
-        m_pendingSuggestion = job;
-        QThreadPool::globalInstance()->start(job);
+        m_resolver->resolve(place, SuggestionsRunnable::Select);
         return;
     }
+    pickPlace(place);
+}
+
+void SingleSearchControl::pickPlace(const QSharedPointer<Place> &place)
+{
     if (place->primaryCoordinates().isValid()) {
         selectOnePlace(place);
         return;
@@ -467,20 +488,25 @@ void SingleSearchControl::onSelectContinue(QSharedPointer<Place> place)
         geocode(place);
 }
 
-void SingleSearchControl::onSuggestionsFinished(SuggestionsRunnable *job, Error::Type error,
-                                                SuggestionsRunnable::Context context, QSharedPointer<Place> place)
+void SingleSearchControl::onSuggestionResolved(SuggestionsRunnable::Context context, QSharedPointer<Place> place)
 {
-    if (job != m_pendingSuggestion)
-        return;
-    m_pendingSuggestion = nullptr;
     hideLoadingSpinner();
     if (context != SuggestionsRunnable::Select)
         return;
-    if (error == Error::None && place && place->primaryCoordinates().isValid()) {
-        selectOnePlace(place);
+    // A resolved suggestion with an address only is geocoded like any other pick; with nothing
+    // to place it by, the application still hears that the pick came to nothing.
+    if (!place->primaryCoordinates().isValid() && place->locations().isEmpty()) {
+        emit searchResultsAvailable(QList<QSharedPointer<AbstractPlace>>(), Error::NotFound);
         return;
     }
-    emit searchResultsAvailable(QList<QSharedPointer<AbstractPlace>>(), error);
+    pickPlace(place);
+}
+
+void SingleSearchControl::onSuggestionFailed(SuggestionsRunnable::Context context, Error::Type error)
+{
+    hideLoadingSpinner();
+    if (context == SuggestionsRunnable::Select)
+        emit searchResultsAvailable(QList<QSharedPointer<AbstractPlace>>(), error);
 }
 
 void SingleSearchControl::geocode(const QSharedPointer<Place> &place)

@@ -38,6 +38,7 @@ class SearchListItemManager;
 class SingleSearchAllDataModel;
 class SingleSearchFilterDataModel;
 class SingleSearchList;
+class SuggestionResolver;
 class TCSSliceDataModel;
 
 // The search bar a map application puts above its map. Focused, a list drops down that follows
@@ -107,9 +108,10 @@ public Q_SLOTS:
     void dataModelLoaded();
     void dataModelLoadedFinal();
     void onCollapseFooterExpansion();
-    void onSuggestionsFinished(hx::trellan::places::SuggestionsRunnable *job, hx::platform::places::Error::Type error,
-                               hx::trellan::places::SuggestionsRunnable::Context context,
-                               QSharedPointer<hx::platform::places::Place> place);
+    void onSuggestionResolved(hx::trellan::places::SuggestionsRunnable::Context context,
+                              QSharedPointer<hx::platform::places::Place> place);
+    void onSuggestionFailed(hx::trellan::places::SuggestionsRunnable::Context context,
+                            hx::platform::places::Error::Type error);
     void onTitleClicked(const QVariantList &indexPath);
     void onRecentSearchClicked(const QVariantList &indexPath);
     void onFooterClicked(const QVariantList &indexPath);
@@ -129,6 +131,8 @@ private:
     void loadDataModel();
     void showModel(PlacesDataModel *model);
     void setFieldTextQuietly(const QString &text);
+    void openFooter(int searchId, const QString &key, const QVariantList &indexPath);
+    void pickPlace(const QSharedPointer<hx::platform::places::Place> &place);
     void selectOnePlace(const QSharedPointer<hx::platform::places::Place> &place);
     void emitSingleSearchResultsAvailable(const QSharedPointer<hx::platform::places::Place> &place);
     void geocode(const QSharedPointer<hx::platform::places::Place> &place);
@@ -156,9 +160,10 @@ private:
     hx::platform::geo::BoundingBox m_box;
     hx::platform::places::Coordinates m_searchCoordinates;
     QString m_categoryTerms;
+    QString m_resultsTitle;
     QSharedPointer<hx::platform::places::Place> m_geocodePlace;
     QPointer<SingleSearchControlDialog> m_dialog;
-    SuggestionsRunnable *m_pendingSuggestion = nullptr; // identity only, never dereferenced
+    SuggestionResolver *m_resolver;
     QDateTime m_lastErrorTime;
     hx::platform::places::Error::Type m_lastError = hx::platform::places::Error::None;
 };

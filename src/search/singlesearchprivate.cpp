@@ -23,11 +23,12 @@
 #include <hx/trellan/places/placenotfounddialog.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/searchlistitemmanager.h>
+#include <hx/trellan/places/sharedlink.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
 #include <hx/trellan/places/singlesearchfilterdatamodel.h>
 #include <hx/trellan/places/singlesearchlist.h>
 #include <hx/trellan/places/singlesearchprivate.h>
-#include <hx/trellan/places/suggestionspinner.h>
+#include <hx/trellan/places/suggestionresolver.h>
 #include <hx/trellan/places/titlebartab.h>
 #include <hx/trellan/stacklayout.h>
 #include <hx/trellan/textfield.h>
@@ -38,7 +39,6 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
 #include <QtCore/QSignalBlocker>
-#include <QtCore/QThreadPool>
 
 #include <cmath>
 
@@ -86,7 +86,8 @@ SingleSearchPrivate::SingleSearchPrivate(bool withMyLocation, Mode mode, Initial
       m_initialViewType(initialView),
       m_all(new SingleSearchAllDataModel(true)),
       m_filter(new SingleSearchFilterDataModel),
-      m_rows(new SearchListItemManager(QSharedPointer<PlacesListItemBuilder>(new MyPlacesListItemBuilder)))
+      m_rows(new SearchListItemManager(QSharedPointer<PlacesListItemBuilder>(new MyPlacesListItemBuilder))),
+      m_resolver(new SuggestionResolver(true, this))
 {
     qRegisterMetaType<QSharedPointer<Place>>();
     qRegisterMetaType<PlaceCardReturnMessage>();
@@ -104,9 +105,7 @@ SingleSearchPrivate::SingleSearchPrivate(bool withMyLocation, Mode mode, Initial
 
     connect(m_rows.data(), &SearchListItemManager::infoClicked, this, &SingleSearchPrivate::onInfoClicked);
     connect(m_rows.data(), &SearchListItemManager::titleClicked, this, &SingleSearchPrivate::onTitleClicked);
-    // Queued: a footer's row is deleted when the list changes models, so its tap must end first.
-    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &SingleSearchPrivate::onFooterClicked,
-            Qt::QueuedConnection);
+    connect(m_rows.data(), &SearchListItemManager::footerClicked, this, &SingleSearchPrivate::onFooterClicked);
     connect(m_rows.data(), &SearchListItemManager::recentSearchClicked, this,
             &SingleSearchPrivate::onRecentSearchClicked, Qt::QueuedConnection);
     connect(m_list, &SingleSearchList::reverseExpand, this, &SingleSearchPrivate::onCollapseListView,
@@ -120,9 +119,8 @@ SingleSearchPrivate::SingleSearchPrivate(bool withMyLocation, Mode mode, Initial
     connect(this, &SingleSearchPrivate::selectContinue, this, &SingleSearchPrivate::onSelectContinue,
             Qt::QueuedConnection);
     connect(this, &SingleSearchPrivate::showPlaceNotFoundDialog, this, &SingleSearchPrivate::onShowPlaceNotFoundDialog);
-    m_progressDelay.setSingleShot(true);
-    m_progressDelay.setInterval(PROGRESS_DELAY_MS);
-    connect(&m_progressDelay, &QTimer::timeout, this, &SingleSearchPrivate::onProgressDelayExpired);
+    connect(m_resolver, &SuggestionResolver::resolved, this, &SingleSearchPrivate::onSuggestionResolved);
+    connect(m_resolver, &SuggestionResolver::failed, this, &SingleSearchPrivate::showPlaceNotFoundDialog);
     connect(OrientationSupport::instance(), &OrientationSupport::orientationAboutToChange, this,
             &SingleSearchPrivate::onOrientationAboutToChange);
     auto *keyboard = new hx::device::VKBEventHandler(this);
@@ -143,6 +141,8 @@ void SingleSearchPrivate::buildSearchBar(hx::trellan::Container *root)
     bar->setMinHeight(UIConfig::du(PlaceUtils::DEFAULT_SEARCH_BOX_HEIGHT));
     m_field = new hx::trellan::TextField;
     m_field->setObjectName(QStringLiteral("SearchField"));
+    // Past the longest text a search or a link query takes, keys would only reload the list.
+    m_field->setMaximumLength(SharedLink::MAX_TEXT_LENGTH);
     bar->add(m_field);
     root->add(bar);
     connect(m_field, &hx::trellan::TextField::textChanging, this, &SingleSearchPrivate::inputTextChanging);
@@ -357,9 +357,24 @@ void SingleSearchPrivate::initialView()
 
 void SingleSearchPrivate::onFooterClicked(const QVariantList &indexPath)
 {
+    // The row is read now, while it is the one tapped; the list changes models only once the tap
+    // has ended, because that deletes the footer's row.
+    PlacesDataModel *tapped = m_current;
+    const QString key = tapped ? tapped->itemType(indexPath) : QString();
+    const int searchId = tapped ? tapped->searchId() : -1;
+    QMetaObject::invokeMethod(
+        this, [=] { openFooter(tapped, searchId, key, indexPath); }, Qt::QueuedConnection);
+}
+
+void SingleSearchPrivate::openFooter(PlacesDataModel *tapped, int searchId, const QString &key,
+                                     const QVariantList &indexPath)
+{
+    // A keystroke or a filter change in between replaced the rows the user tapped.
+    if (!tapped || tapped != m_current || tapped->searchId() != searchId)
+        return;
     m_list->clearSelection();
     if (m_current == m_all.data()) {
-        const FilterCategory::Type category = ItemType::getFilter(m_all->itemType(indexPath));
+        const FilterCategory::Type category = ItemType::getFilter(key);
         showModel(m_filter.data());
         m_list->showFooter(true);
         m_footerPath = indexPath;
@@ -425,12 +440,7 @@ void SingleSearchPrivate::selected(const QVariantList &indexPath)
 
 void SingleSearchPrivate::resolveSuggestion(const QSharedPointer<Place> &place, SuggestionsRunnable::Context context)
 {
-    m_progressDelay.start();
-    auto *runnable = new SuggestionsRunnable(context, place);
-    m_runnable = runnable;
-    connect(runnable, &SuggestionsRunnable::done, this, &SingleSearchPrivate::onSuggestionsFinished,
-            Qt::QueuedConnection);
-    QThreadPool::globalInstance()->start(runnable);
+    m_resolver->resolve(place, context);
 }
 
 void SingleSearchPrivate::onSelectContinue(QSharedPointer<Place> place)
@@ -474,44 +484,18 @@ void SingleSearchPrivate::onInfoClicked(const QVariantList &indexPath)
     emit switchToView(place);
 }
 
-void SingleSearchPrivate::onSuggestionsFinished(SuggestionsRunnable *runnable, Error::Type error,
-                                                SuggestionsRunnable::Context context, QSharedPointer<Place> place)
+void SingleSearchPrivate::onSuggestionResolved(SuggestionsRunnable::Context context, QSharedPointer<Place> place)
 {
-    if (!runnable || runnable != m_runnable)
-        return;
-    m_runnable = nullptr;
-    m_progressDelay.stop();
     emit cancelBlockingSpinner();
-    if (error != Error::None || !place) {
-        emit showPlaceNotFoundDialog();
-        return;
-    }
     if (context == SuggestionsRunnable::Select)
         emit selectContinue(place);
     else if (context == SuggestionsRunnable::View)
         emit switchToView(place);
 }
 
-void SingleSearchPrivate::onProgressDelayExpired()
-{
-    showBlockingSpinner();
-}
-
-void SingleSearchPrivate::showBlockingSpinner()
-{
-    if (!m_spinner) {
-        m_spinner = new SuggestionSpinner(this);
-        connect(m_spinner, &SuggestionSpinner::cancelled, this, &SingleSearchPrivate::onCancelSuggestionsSpinner);
-    }
-    m_spinner->show();
-}
-
 void SingleSearchPrivate::onCancelSuggestionsSpinner()
 {
-    m_runnable = nullptr;
-    m_progressDelay.stop();
-    if (m_spinner)
-        m_spinner->cancel();
+    m_resolver->cancel();
 }
 
 void SingleSearchPrivate::onShowPlaceNotFoundDialog()
@@ -611,8 +595,8 @@ void SingleSearchPrivate::saveMyLocation(Place *place)
 
 void SingleSearchPrivate::dataModelLoaded()
 {
-    if (m_current->childCount(QVariantList()) == 0)
-        displayEmpty(m_field->text().isEmpty());
+    // The invitation goes as soon as rows come, whichever filter brought them.
+    displayEmpty(m_current->childCount(QVariantList()) == 0 && m_field->text().isEmpty());
     m_list->showSpinner(false);
     m_list->showLeadingVisual(true);
     if (m_list->isFooterVisible() && !m_footerPath.isEmpty())
@@ -656,29 +640,35 @@ void SingleSearchPrivate::displayEmpty(bool show)
         static_cast<hx::trellan::Container *>(root())->add(m_emptyView);
         retranslateUI();
     }
-    m_emptyView->setVisible(!isLandscape() && !VirtualKeyboard::isShown());
+    showEmptyView(isLandscape());
 }
 
-void SingleSearchPrivate::updateEmptyView()
+void SingleSearchPrivate::showEmptyView(bool landscape)
+{
+    m_emptyView->setVisible(!landscape && !VirtualKeyboard::isShown());
+}
+
+void SingleSearchPrivate::updateEmptyView(bool landscape)
 {
     if (!m_emptyView)
         return;
-    if (isLandscape() && VirtualKeyboard::isShown() && m_emptyView->isVisible()) {
+    if (landscape && VirtualKeyboard::isShown() && m_emptyView->isVisible()) {
         m_emptyView->setVisible(false);
         return;
     }
     if (m_current && m_current->childCount(QVariantList()) == 0 && m_field->text().isEmpty())
-        displayEmpty(true);
+        showEmptyView(landscape);
 }
 
-void SingleSearchPrivate::onOrientationAboutToChange(UIOrientation::Type)
+void SingleSearchPrivate::onOrientationAboutToChange(UIOrientation::Type orientation)
 {
-    updateEmptyView();
+    // Announced before the turn: the screen still reports the old orientation.
+    updateEmptyView(orientation == LANDSCAPE);
 }
 
 void SingleSearchPrivate::onVirtualKeyboardDisplayChange(bool)
 {
-    updateEmptyView();
+    updateEmptyView(isLandscape());
 }
 
 void SingleSearchPrivate::onExpandedChanged(bool expanded)

@@ -19,7 +19,6 @@
 #include <QtCore/QRectF>
 #include <QtCore/QScopedPointer>
 #include <QtCore/QSharedPointer>
-#include <QtCore/QTimer>
 #include <QtCore/QVariantList>
 
 namespace hx {
@@ -41,7 +40,7 @@ class SearchListItemManager;
 class SingleSearchAllDataModel;
 class SingleSearchFilterDataModel;
 class SingleSearchList;
-class SuggestionSpinner;
+class SuggestionResolver;
 
 // The single search screen behind the place picker: a search field, a filter drop-down and one
 // list. Every keystroke, submit, filter change and tap decides which model the list shows and
@@ -58,8 +57,6 @@ public:
     enum InitialViewType { Hidden = 0, All = 1, AllRecents = 2, Recents = 3, Favorites = 4, Contacts = 5 };
     Q_ENUM(InitialViewType)
 
-    static const int PROGRESS_DELAY_MS = 700;
-
     // withMyLocation: offer the "My Location" action that picks the current position.
     SingleSearchPrivate(bool withMyLocation, Mode mode, InitialViewType initialView, QObject *parent = nullptr);
     ~SingleSearchPrivate() override;
@@ -70,7 +67,6 @@ public:
     QSharedPointer<hx::platform::places::Place> getSelectedPlace() const { return m_selectedPlace; }
     bool initiateGeocodeIfNeeded();
     void displayEmpty(bool show);
-    void showBlockingSpinner();
     void setTextOnSearchInput(int index);
     void initDropDownFilter(int index);
     void saveMyLocation(hx::platform::places::Place *place);
@@ -103,17 +99,14 @@ public Q_SLOTS:
     void onDropDownIndexChanged(int index);
     void onMyLocation();
     void onCollapseListView();
-    void onSuggestionsFinished(hx::trellan::places::SuggestionsRunnable *runnable,
-                               hx::platform::places::Error::Type error,
-                               hx::trellan::places::SuggestionsRunnable::Context context,
-                               QSharedPointer<hx::platform::places::Place> place);
+    void onSuggestionResolved(hx::trellan::places::SuggestionsRunnable::Context context,
+                              QSharedPointer<hx::platform::places::Place> place);
     void onShowPlaceNotFoundDialog();
     void onSelectContinue(QSharedPointer<hx::platform::places::Place> place);
     void onViewClosedFromUI(hx::trellan::places::PlaceCardReturnMessage message);
     void onMyLocationSuccess(hx::platform::places::Location location);
     void onGeocodingFinished(QList<hx::platform::places::Location> locations, bool error);
     void onAllDataModelError(hx::platform::places::Error::Type error);
-    void onProgressDelayExpired();
     void onOrientationAboutToChange(hx::trellan::UIOrientation::Type orientation);
     void onExpandedChanged(bool expanded);
     void onDropDownChange(QRectF rect);
@@ -134,12 +127,14 @@ private:
     void showModel(PlacesDataModel *model);
     void loadFiltered(FilterCategory::Type category, const QString &text,
                       const hx::platform::places::Coordinates &near);
+    void openFooter(PlacesDataModel *tapped, int searchId, const QString &key, const QVariantList &indexPath);
     void runCategorySearch(const QSharedPointer<hx::platform::places::Place> &place);
     void resolveSuggestion(const QSharedPointer<hx::platform::places::Place> &place,
                            SuggestionsRunnable::Context context);
     void savePick(const char *where);
     hx::platform::places::Coordinates currentPosition();
-    void updateEmptyView();
+    void updateEmptyView(bool landscape);
+    void showEmptyView(bool landscape);
     bool isLandscape() const;
     QSharedPointer<hx::platform::places::Place> rowPlace(const QVariantList &indexPath) const;
 
@@ -158,9 +153,7 @@ private:
     PlacesDataModel *m_current = nullptr;
     QScopedPointer<SearchListItemManager> m_rows;
     QSharedPointer<hx::platform::places::Place> m_selectedPlace;
-    SuggestionsRunnable *m_runnable = nullptr; // identity only, never dereferenced
-    QTimer m_progressDelay;
-    SuggestionSpinner *m_spinner = nullptr;
+    SuggestionResolver *m_resolver = nullptr;
     QVariantList m_infoPath;
     QVariantList m_footerPath;
     bool m_locationUnknownShown = false;

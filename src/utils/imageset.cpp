@@ -1,5 +1,7 @@
 #include <hx/trellan/places/imageset.h>
 
+#include <hx/trellan/assetresolver.h>
+
 #include <QtCore/QMutex>
 #include <QtCore/QMutexLocker>
 #include <QtCore/QUrl>
@@ -123,6 +125,7 @@ void ImageSet::checkAndInitialize(QAtomicPointer<ImageSet> &slot, const QString 
 
 void ImageSet::clean()
 {
+    hx::trellan::AssetResolver::forgetFiles();
     QMutexLocker locker(&imageMutex);
     for (QAtomicPointer<ImageSet> &slot : imageSlots)
         delete slot.fetchAndStoreOrdered(nullptr);

@@ -18,7 +18,10 @@ namespace test {
 const char PseudoTerminal::ResizeStep[] = "resize:";
 
 namespace {
-constexpr int StepTimeoutMs = 15000;
+// Each step waits for the text it looks for; this only bounds a program that never shows it.
+// A sanitizer build on two busy cores can take half a minute to redraw, so the bound is far
+// above that.
+constexpr int StepTimeoutMs = 240000;
 
 void resize(int master, const QByteArray &size)
 {

@@ -26,7 +26,11 @@ public:
     bool open(qint64 placeId, QString *message);
 
 private:
+    void retranslate();
+
     hx::trellan::ActionItem *m_save;
+    qint64 m_placeId = -1;
+    qint64 m_savedAs = -1;
     hx::trellan::places::EditPlaceContent *m_content = nullptr;
 };
 

@@ -1,4 +1,5 @@
 #include "fullviewscreen.h"
+#include "translatedtitle.h"
 
 #include <hx/platform/places/placemanager.h>
 #include <hx/trellan/container.h>
@@ -15,7 +16,7 @@ FullViewScreen::FullViewScreen(QObject *parent) : Page(parent)
 {
     setObjectName(QStringLiteral("FullViewScreen"));
     auto *bar = new hx::trellan::TitleBar;
-    bar->setTitle(QStringLiteral("Assistant card"));
+    setTranslatedTitle(bar, QT_TRANSLATE_NOOP("Places", "Assistant card"));
     setTitleBar(bar);
 }
 

@@ -1,4 +1,5 @@
 #include "localsearchscreen.h"
+#include "translatedtitle.h"
 
 #include "commandline.h"
 
@@ -63,7 +64,7 @@ bool LocalSearchScreen::open(const QStringList &words, const QString &near, QStr
     auto *page = new hx::trellan::Page;
     page->setObjectName(QStringLiteral("LocalSearchPage"));
     auto *bar = new hx::trellan::TitleBar;
-    bar->setTitle(QStringLiteral("Local search"));
+    setTranslatedTitle(bar, QT_TRANSLATE_NOOP("Places", "Local search"));
     page->setTitleBar(bar);
     auto *content = new hx::trellan::Container;
     content->add(m_answer);

@@ -4,35 +4,54 @@
 #include <hx/trellan/container.h>
 #include <hx/trellan/label.h>
 #include <hx/trellan/places/locatingview.h>
+#include <hx/trellan/places/retranslatehelper.h>
 #include <hx/trellan/titlebar.h>
+
+#include <QtCore/QCoreApplication>
 
 using hx::platform::places::Location;
 using hx::trellan::places::LocatingView;
+using hx::trellan::places::RetranslateHelper;
 
 LocatingScreen::LocatingScreen(QObject *parent) : Page(parent), m_status(new hx::trellan::Label)
 {
     setObjectName(QStringLiteral("LocatingScreen"));
-    auto *bar = new hx::trellan::TitleBar;
-    bar->setTitle(QStringLiteral("Locating"));
-    setTitleBar(bar);
+    setTitleBar(new hx::trellan::TitleBar);
 
     auto *view = new LocatingView(this);
     auto *content = new hx::trellan::Container;
     if (hx::trellan::Container *root = view->getVisualNodeRoot())
         content->add(root);
     m_status->setObjectName(QStringLiteral("LocatingStatus"));
-    m_status->setText(QStringLiteral("Waiting for a fix"));
     content->add(m_status);
     setContent(content);
+    showStatus(QT_TRANSLATE_NOOP("Places", "Waiting for a fix"));
+    connect(new RetranslateHelper(this), &RetranslateHelper::retranslate, this, &LocatingScreen::retranslate);
 
     connect(view, &LocatingView::startedReverseGeocoding, this,
-            [this] { m_status->setText(QStringLiteral("Location found, looking up its address")); });
+            [this] { showStatus(QT_TRANSLATE_NOOP("Places", "Location found, looking up its address")); });
     connect(view, &LocatingView::locationNotFound, this, [this] {
-        m_status->setText(QStringLiteral("No location found"));
+        showStatus(QT_TRANSLATE_NOOP("Places", "No location found"));
         stopSpinners();
     });
     connect(view, &LocatingView::done, this, &LocatingScreen::showDone);
     view->startStates();
+}
+
+void LocatingScreen::showStatus(const char *text, const QString &argument)
+{
+    m_statusText = text;
+    m_statusArgument = argument;
+    retranslate();
+}
+
+void LocatingScreen::retranslate()
+{
+    titleBar()->setTitle(QCoreApplication::translate("Places", "Locating"));
+    QString status = QCoreApplication::translate("Places", m_statusText);
+    if (!m_statusArgument.isEmpty())
+        status = status.arg(m_statusArgument);
+    m_status->setText(status);
 }
 
 void LocatingScreen::stopSpinners()
@@ -50,5 +69,5 @@ void LocatingScreen::showDone(const Location &location)
         return; // the line already tells what was missing
     const QString address
         = location.address().label().isEmpty() ? location.address().oneLine() : location.address().label();
-    m_status->setText(QStringLiteral("You are at: %1").arg(address));
+    showStatus(QT_TRANSLATE_NOOP("Places", "You are at: %1"), address);
 }

@@ -21,8 +21,12 @@ public:
 private:
     void showDone(const hx::platform::places::Location &location);
     void stopSpinners();
+    void showStatus(const char *text, const QString &argument = QString());
+    void retranslate();
 
     hx::trellan::Label *m_status;
+    const char *m_statusText = nullptr;
+    QString m_statusArgument;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "pickresolver.h"
 
+#include <hx/platform/places/storestatus.h>
 #include <hx/system/invokemanager.h>
 #include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/placemanagerui.h>
@@ -53,11 +54,21 @@ int PickCommand::pick(const QString &steps, int timeoutMs)
     if (!place) {
         // A person who cancels knows it; a script is told.
         if (!steps.isEmpty())
-            m_err << "hxplaces: the picker card picked nothing" << Qt::endl;
+            m_err << "hxplaces: " << whyNothingWasPicked() << Qt::endl;
         return 1;
     }
     m_out << printable(*place) << Qt::endl;
     return 0;
+}
+
+QString PickCommand::whyNothingWasPicked()
+{
+    // The card cannot hand a pick back that it could not store first.
+    const QString store = qEnvironmentVariable("HX_PLACES_DB");
+    const QString problem = hx::platform::places::StoreStatus::problem(store);
+    if (!problem.isEmpty())
+        return QStringLiteral("the pick could not be stored in %1: %2").arg(store, problem);
+    return QStringLiteral("the picker card picked nothing");
 }
 
 QString PickCommand::printable(const hx::trellan::places::SelectedPlace &place)

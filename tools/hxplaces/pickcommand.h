@@ -36,6 +36,7 @@ public:
 
 private:
     int pick(const QString &steps, int timeoutMs);
+    static QString whyNothingWasPicked();
     static QString printable(const hx::trellan::places::SelectedPlace &place);
 
     QTextStream &m_out;

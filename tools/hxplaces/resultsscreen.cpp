@@ -1,4 +1,5 @@
 #include "resultsscreen.h"
+#include "translatedtitle.h"
 
 #include <hx/platform/places/coordinates.h>
 #include <hx/trellan/container.h>
@@ -26,7 +27,7 @@ ResultsScreen::ResultsScreen(const QString &text, QObject *parent)
 {
     setObjectName(QStringLiteral("ResultsScreen"));
     auto *bar = new TitleBar;
-    bar->setTitle(QStringLiteral("Results for %1").arg(text));
+    setTranslatedTitle(bar, QT_TRANSLATE_NOOP("Places", "Results for %1"), text);
     setTitleBar(bar);
     auto *body = new Container;
     m_list->setObjectName(QStringLiteral("Results"));

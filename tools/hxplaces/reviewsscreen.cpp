@@ -1,4 +1,5 @@
 #include "reviewsscreen.h"
+#include "translatedtitle.h"
 
 #include <hx/platform/places/placemanager.h>
 #include <hx/trellan/label.h>
@@ -16,7 +17,7 @@ ReviewsScreen::ReviewsScreen(QObject *parent) : Page(parent)
 {
     setObjectName(QStringLiteral("ReviewsScreen"));
     auto *bar = new TitleBar;
-    bar->setTitle(QStringLiteral("Reviews"));
+    setTranslatedTitle(bar, QT_TRANSLATE_NOOP("Places", "Reviews"));
     setTitleBar(bar);
 }
 

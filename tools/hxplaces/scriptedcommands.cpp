@@ -6,6 +6,7 @@
 #include "reversegeocodeclient.h"
 #include "searchlist.h"
 
+#include <hx/platform/places/gazetteer.h>
 #include <hx/platform/places/searchhandle.h>
 #include <hx/platform/places/searchresultgroup.h>
 #include <hx/system/invokequery.h>
@@ -41,6 +42,17 @@ QSharedPointer<Place> storedPlace(qint64 id, QTextStream &err)
     }
     return place;
 }
+// Search, geocoding and the reverse lookup all read the gazetteer; an answer without it
+// would look like "nothing there" when the truth is that nothing could be looked at.
+bool gazetteerReadable(QTextStream &err)
+{
+    const QString path = qEnvironmentVariable("HX_GAZETTEER_DB");
+    const Gazetteer gazetteer(path);
+    if (gazetteer.isOpen())
+        return true;
+    err << "hxplaces: the gazetteer " << path << " cannot be read: " << gazetteer.errorString() << Qt::endl;
+    return false;
+}
 } // namespace
 
 ScriptedCommands::ScriptedCommands(const Coordinates &near, QTextStream &out, QTextStream &err)
@@ -49,6 +61,8 @@ ScriptedCommands::ScriptedCommands(const Coordinates &near, QTextStream &out, QT
 
 int ScriptedCommands::search(const QString &text, int category)
 {
+    if (!gazetteerReadable(m_err))
+        return 1;
     SearchList list;
     if (category == FilterCategory::None)
         list.showAll(text, m_near);
@@ -58,8 +72,14 @@ int ScriptedCommands::search(const QString &text, int category)
         m_err << "hxplaces: the search did not finish" << Qt::endl;
         return 1;
     }
-    if (list.lastError() != Error::None)
-        m_err << "hxplaces: the store reported error " << int(list.lastError()) << Qt::endl;
+    if (list.lastError() != Error::None) {
+        m_err << "hxplaces: the search failed: "
+              << (list.lastError() == Error::ServiceUnavailable
+                      ? QStringLiteral("the gazetteer cannot be read")
+                      : QStringLiteral("the store reported error %1").arg(int(list.lastError())))
+              << Qt::endl;
+        return 1;
+    }
     m_out << PlaceJson::text(PlaceJson::sections(list, m_near));
     return 0;
 }
@@ -94,6 +114,8 @@ int ScriptedCommands::openUri(const QString &uri)
 
 int ScriptedCommands::geocode(const QString &address)
 {
+    if (!gazetteerReadable(m_err))
+        return 1;
     Error::Type error = Error::None;
     SearchHandle handle;
     const QList<QSharedPointer<AbstractPlace>> found = PlaceManagerUI::findPlacesByGroup(
@@ -118,6 +140,8 @@ int ScriptedCommands::geocode(const QString &address)
 
 int ScriptedCommands::where(double latitude, double longitude)
 {
+    if (!gazetteerReadable(m_err))
+        return 1;
     QString error;
     const QList<Location> locations = ReverseGeocodeClient::lookup(latitude, longitude, &error);
     if (!error.isEmpty())

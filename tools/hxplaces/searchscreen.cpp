@@ -1,4 +1,5 @@
 #include "searchscreen.h"
+#include "translatedtitle.h"
 
 #include <hx/platform/geo/boundingbox.h>
 #include <hx/platform/geo/point.h>
@@ -32,7 +33,7 @@ SearchScreen::SearchScreen(QObject *parent) : Page(parent), m_answer(new Label)
 {
     setObjectName(QStringLiteral("SearchScreen"));
     auto *bar = new TitleBar;
-    bar->setTitle(QStringLiteral("Map"));
+    setTranslatedTitle(bar, QT_TRANSLATE_NOOP("Places", "Map"));
     setTitleBar(bar);
     auto *body = new Container;
     m_search = new SearchControl(body, this);

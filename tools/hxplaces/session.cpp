@@ -7,6 +7,7 @@
 #include <hx/platform/places/placeheader.h>
 #include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/sortrule.h>
+#include <hx/platform/places/storestatus.h>
 #include <hx/platform/places/tags.h>
 
 #include <QtCore/QCoreApplication>
@@ -24,16 +25,13 @@ void setPath(const char *variable, const QString &path)
     qputenv(variable, QFile::encodeName(QFileInfo(path).absoluteFilePath()));
 }
 
-QString storeErrorText(Error::Type error)
+QString storeErrorText(const QString &path, Error::Type error)
 {
-    switch (error) {
-    case Error::StorageRefused:
-        return QStringLiteral("it is damaged or was written by a newer version");
-    case Error::StorageFailure:
-        return QStringLiteral("it cannot be opened or read");
-    default:
-        return QStringLiteral("the store reports error %1").arg(int(error));
-    }
+    const QString problem = StoreStatus::problem(path);
+    if (!problem.isEmpty())
+        return problem;
+    return error == Error::StorageFailure ? QStringLiteral("it cannot be opened or read")
+                                          : QStringLiteral("the store reports error %1").arg(int(error));
 }
 } // namespace
 
@@ -153,7 +151,7 @@ bool Session::prepareStore(const Options &options, QString *message)
     SearchHandle handle;
     qDeleteAll(manager.findPlacesByTags({ QLatin1String(Tags::Favorite) }, error, handle, SortRule(), 0, 1));
     if (error != Error::None) {
-        *message = QStringLiteral("%1: cannot use this store: %2").arg(path, storeErrorText(error));
+        *message = QStringLiteral("%1: cannot use this store: %2").arg(path, storeErrorText(path, error));
         return false;
     }
     if (temporary && !StoreSeeder::seed(m_position)) {

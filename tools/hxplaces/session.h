@@ -5,9 +5,10 @@
 #include <hx/platform/places/coordinates.h>
 #include <hx/pps/locationserver.h>
 
+#include "sessionfolder.h"
+
 #include <QtCore/QScopedPointer>
 #include <QtCore/QString>
-#include <QtCore/QTemporaryDir>
 
 // The simulated phone one command runs on: its own publish/subscribe and message roots in a
 // temporary folder, the location and reverse-geocoding services running in this process, the
@@ -51,7 +52,7 @@ private:
     bool writeUnits(const QString &units, QString *message);
     bool writeNetworkStatus(QString *message);
 
-    QTemporaryDir m_root;
+    SessionFolder m_root;
     QString m_gazetteerPath;
     hx::platform::places::Coordinates m_position;
     hx::pps::LocationServer m_location;

@@ -55,9 +55,31 @@ int ShowCommand::prepare(const QString &screen, const QStringList &arguments, co
     return 0;
 }
 
+QString ShowCommand::terminalSafe(const QString &text)
+{
+    // A name or typed text may carry escape sequences that would retitle or clear the terminal;
+    // they are shown the way the interactive view shows them, as ^[ and the like.
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort code = c.unicode();
+        if (code == '\n' || code == '\t')
+            safe += c;
+        else if (code < 0x20)
+            safe += QLatin1Char('^') + QChar(ushort(code + 0x40));
+        else if (code == 0x7f)
+            safe += QLatin1String("^?");
+        else if (code >= 0x80 && code < 0xa0)
+            safe += QStringLiteral("~%1").arg(QChar(ushort(code - 0x40)));
+        else
+            safe += c;
+    }
+    return safe;
+}
+
 int ShowCommand::dump()
 {
-    m_out << hx::trellan::ScreenText::render(m_root.data()) << Qt::endl;
+    m_out << terminalSafe(hx::trellan::ScreenText::render(m_root.data())) << Qt::endl;
     return 0;
 }
 

@@ -22,6 +22,8 @@ public:
     // Makes the screen and runs the steps: 0, or 1 after telling err what failed.
     int prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps);
     int dump();
+    // The text with its control characters in caret notation, line breaks and tabs kept.
+    static QString terminalSafe(const QString &text);
     // A random user on the screen for at most steps steps and seconds seconds, each step printed;
     // then the places it saved that are still stored. 1 when the store could not be read.
     int randomUser(quint32 seed, int steps, int seconds, Session &session);

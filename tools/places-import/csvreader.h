@@ -19,6 +19,7 @@ public:
     static bool read(const QByteArray &data, const Sink &sink, QString *error);
 
 private:
+    static void reportSwallowedLines(QByteArray text, int firstLine, const Sink &sink, qint64 position);
     static QList<QByteArray> nextRecord(const QByteArray &data, int *position, int *line, bool *unterminated);
 };
 

@@ -23,7 +23,7 @@ bool parseNumber(const QString &text, double *value)
 {
     bool ok = false;
     *value = text.toDouble(&ok);
-    return ok;
+    return ok && qIsFinite(*value);
 }
 } // namespace
 
@@ -91,7 +91,7 @@ GazetteerEntry ImportRecord::toEntry(GazetteerEntry::Kind defaultKind, QString *
         return GazetteerEntry();
     }
     const QString rating = field(fields, { "rating", "stars" });
-    if (!rating.isEmpty() && (!parseNumber(rating, &entry.rating) || qIsNaN(entry.rating))) {
+    if (!rating.isEmpty() && !parseNumber(rating, &entry.rating)) {
         *error = QStringLiteral("rating \"%1\" is not a number").arg(rating);
         return GazetteerEntry();
     }

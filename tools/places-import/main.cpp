@@ -155,6 +155,19 @@ bool importReviews(const QString &path, GazetteerWriter *writer, Totals *totals)
     return true;
 }
 
+// An input named as the output would be lost with the file it is read into.
+QString inputNamedAsOutput(const QString &output, const QStringList &inputs)
+{
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (target.isEmpty())
+        return QString();
+    for (const QString &input : inputs) {
+        if (QFileInfo(input).canonicalFilePath() == target)
+            return input;
+    }
+    return QString();
+}
+
 QString formatOf(const QString &path, const QString &given)
 {
     if (!given.isEmpty())
@@ -183,7 +196,8 @@ int main(int argc, char *argv[])
         "addresses) to a gazetteer file. Rows that cannot be read are reported with their line numbers (OSM "
         "elements as node/ID or way/ID) and skipped; the file changes only when the whole run succeeds.\n"
         "Reviews of points of interest come from JSON-lines files (--reviews), one object a line with place, "
-        "author, rating (0 to 5), text, date (ISO 8601), image (an http(s) or file URL) and url (the review's "
+        "author, rating (1 to 5), text, date (ISO 8601), image (an http(s) URL or a file URL inside the reviews file's "
+        "folder) and url (the review's http(s) "
         "page), and optionally lat and lon to pick the nearest place of that name; bad lines are reported and "
         "skipped.\n"
         "Exit status: 0 success, 1 failure, 2 bad arguments."));
@@ -259,6 +273,13 @@ int main(int argc, char *argv[])
     }
 
     const QString output = parser.isSet(outputOption) ? parser.value(outputOption) : Gazetteer::defaultPath();
+    const QStringList inputs = files + parser.values(reviewsOption)
+        + QStringList { parser.value(localitiesOption), parser.value(regionsOption), parser.value(airportsOption) };
+    const QString clash = inputNamedAsOutput(output, inputs);
+    if (!clash.isEmpty()) {
+        printError(QStringLiteral("%1: refused and left as it is: it is also an input file").arg(clash));
+        return Failure;
+    }
     GazetteerWriter writer(output);
     if (!writer.begin(parser.isSet(replaceOption) ? GazetteerWriter::Replace : GazetteerWriter::KeepExisting)) {
         printError(QStringLiteral("%1: %2").arg(output, writer.errorString()));

@@ -2,6 +2,9 @@
 
 #include <hx/platform/places/gazetteerwriter.h>
 
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QTemporaryFile>
 
 #include <osmium/handler.hpp>
@@ -16,6 +19,7 @@
 #include "osmcategories.h"
 #include "osminterpolation.h"
 #include "osmstreets.h"
+#include "osmxmlcheck.h"
 
 using hx::platform::places::GazetteerEntry;
 
@@ -156,6 +160,32 @@ private:
 };
 } // namespace
 
+QString OsmReader::withoutBadElements(const QString &path, const Sink &sink, QTemporaryFile *cleaned, QString *error)
+{
+    // Only plain XML can carry attributes the reader chokes on; the binary form has numbers.
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("osm"))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return path; // the reader says why
+    QList<OsmXmlCheck::Rejected> rejected;
+    const QByteArray data = file.readAll();
+    const QByteArray kept = OsmXmlCheck::withoutBadElements(data, &rejected);
+    if (rejected.isEmpty())
+        return path;
+    for (const OsmXmlCheck::Rejected &bad : qAsConst(rejected)) {
+        Element element;
+        element.label = bad.label;
+        element.error = bad.reason;
+        sink(element);
+    }
+    if (!cleaned->open() || cleaned->write(kept) != kept.size() || !cleaned->flush()) {
+        *error = cleaned->errorString();
+        return QString();
+    }
+    return cleaned->fileName();
+}
+
 bool OsmReader::read(const QString &path, const Sink &sink, const Progress &progress, QString *error,
                      const StreetSink &streets)
 {
@@ -166,9 +196,13 @@ bool OsmReader::read(const QString &path, const Sink &sink, const Progress &prog
         *error = positions.errorString();
         return false;
     }
+    QTemporaryFile cleaned(QDir::tempPath() + QStringLiteral("/places-import-XXXXXX.osm"));
+    const QString readPath = withoutBadElements(path, sink, &cleaned, error);
+    if (readPath.isEmpty())
+        return false;
     // libosmium reports unreadable input by exception; it ends here as an error value.
     try {
-        const osmium::io::File file(path.toStdString());
+        const osmium::io::File file(readPath.toStdString());
         OsmInterpolation interpolation;
         {
             osmium::io::Reader ways(file, osmium::osm_entity_bits::way);

@@ -6,6 +6,8 @@
 
 #include <QtCore/QString>
 
+class QTemporaryFile;
+
 #include <functional>
 
 // Reads an OpenStreetMap extract (.osm.pbf or .osm, either of them compressed) as a stream: named
@@ -31,6 +33,11 @@ public:
     // False with *error when the file cannot be read as a whole (missing, damaged, not OSM).
     static bool read(const QString &path, const Sink &sink, const Progress &progress, QString *error,
                      const StreetSink &streets = StreetSink());
+
+private:
+    // The path to read: the file itself, or a copy without the elements it reported as bad;
+    // empty with *error when that copy cannot be written.
+    static QString withoutBadElements(const QString &path, const Sink &sink, QTemporaryFile *cleaned, QString *error);
 };
 
 #endif

@@ -21,12 +21,20 @@ double numberOf(const QJsonValue &value)
     return ok ? number : qQNaN();
 }
 
-QString imageOf(const QString &text, const QDir &folder)
+// A file image is one beside the reviews or below their folder: the reviews file names
+// pictures it came with, never other files of the user's.
+QString imageOf(const QString &text, const QDir &folder, QString *error)
 {
     const QUrl url(text.trimmed());
-    if (url.scheme() != QLatin1String("file") || url.path().isEmpty() || QDir::isAbsolutePath(url.path()))
+    if (url.scheme() != QLatin1String("file") || url.path().isEmpty())
         return text.trimmed();
-    return QUrl::fromLocalFile(folder.absoluteFilePath(url.path())).toString();
+    const QString path = QDir::cleanPath(folder.absoluteFilePath(url.path()));
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString root = folder.canonicalPath();
+    const QString resolved = canonical.isEmpty() ? path : canonical;
+    if (!resolved.startsWith((root.isEmpty() ? folder.absolutePath() : root) + QLatin1Char('/')))
+        *error = QStringLiteral("an image file outside the reviews file's folder: %1").arg(text.trimmed());
+    return QUrl::fromLocalFile(path).toString();
 }
 } // namespace
 
@@ -70,7 +78,8 @@ GazetteerReview ReviewsFile::parse(const QJsonObject &object, const QDir &folder
     review.author = object.value(QLatin1String("author")).toString().trimmed();
     review.rating = numberOf(object.value(QLatin1String("rating")));
     review.text = object.value(QLatin1String("text")).toString().trimmed();
-    review.imageUrl = imageOf(object.value(QLatin1String("image")).toString(), folder);
+    QString imageError;
+    review.imageUrl = imageOf(object.value(QLatin1String("image")).toString(), folder, &imageError);
     review.pageUrl = object.value(QLatin1String("url")).toString().trimmed();
     if (review.placeName.isEmpty())
         *error = QStringLiteral("no place");
@@ -78,6 +87,8 @@ GazetteerReview ReviewsFile::parse(const QJsonObject &object, const QDir &folder
         *error = QStringLiteral("no rating");
     else if (!parseDate(object.value(QLatin1String("date")), &review.created))
         *error = QStringLiteral("no date, or not an ISO 8601 date or seconds since 1970");
+    else if (!imageError.isEmpty())
+        *error = imageError;
     return review;
 }
 

@@ -14,6 +14,8 @@
 #include <QtCore/QHash>
 #include <QtCore/QThreadPool>
 
+#include <limits>
+
 namespace hx {
 namespace trellan {
 namespace console {
@@ -77,8 +79,13 @@ bool StepRunner::check(const QStringList &words, QString *error)
         && ((step != QLatin1String("tap-row") && step != QLatin1String("tap-part") && step != QLatin1String("menu")
              && step != QLatin1String("tap-nth"))
             || isNumber(words.at(2), 1))
-        && (step != QLatin1String("choose") || isNumber(words.at(2), 0))
-        && (step != QLatin1String("wait") || isNumber(words.at(1), 0));
+        && (step != QLatin1String("choose") || isNumber(words.at(2), 0));
+    if (step == QLatin1String("wait") && !isNumber(words.at(1), 0)) {
+        *error = QStringLiteral("step \"%1\": a wait is a whole number of milliseconds, from 0 to %2")
+                     .arg(words.join(QLatin1Char(' ')))
+                     .arg(std::numeric_limits<int>::max());
+        return false;
+    }
     if (!numbersOk) {
         *error = QStringLiteral("step \"%1\": a count, row or index must be a whole number (rows from 1)")
                      .arg(words.join(QLatin1Char(' ')));

@@ -6,6 +6,7 @@
 #include <hx/system/localehandler.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/fadetransition.h>
+#include <hx/trellan/imageview.h>
 #include <hx/trellan/places/imageset.h>
 #include <hx/trellan/places/mapdock.h>
 #include <hx/trellan/places/ratingbar.h>
@@ -136,6 +137,7 @@ private slots:
     void webImageLoadsOnceThenFromTheCache();
     void rowsShowWhatTheyHold_data();
     void rowsShowWhatTheyHold();
+    void theThumbnailIsAsLargeAsTheStarsAreWide();
     void webImageRejectsBadInput_data();
     void webImageRejectsBadInput();
 
@@ -457,6 +459,25 @@ void tst_Ratings::rowsShowWhatTheyHold()
         QVERIFY2(screen.contains(expected), qPrintable(expected + QStringLiteral(" missing from:\n") + screen));
     for (const QString &unexpected : qAsConst(absent))
         QVERIFY2(!screen.contains(unexpected), qPrintable(unexpected + QStringLiteral(" shown in:\n") + screen));
+}
+
+void tst_Ratings::theThumbnailIsAsLargeAsTheStarsAreWide()
+{
+    RatingTitleBar bar;
+    bar.showContent(QStringLiteral("Café Pyrus"), yelpPoi(4.5, 12));
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    hx::trellan::Image image(picture);
+    bar.showThumbnail(image);
+    const auto *thumbnail = TestDriver::find<hx::trellan::ImageView>(&bar, QStringLiteral("Thumbnail"));
+    const auto *stars = TestDriver::find<hx::trellan::ImageView>(&bar, QStringLiteral("RatingStars"));
+    QVERIFY(thumbnail && stars);
+    QVERIFY2(ScreenText::renderTree(&bar).contains(QLatin1String("Thumbnail")),
+             qPrintable(ScreenText::renderTree(&bar)));
+    // Both sizes are the same kind of unit: the square picture spans about the stars' width.
+    const float ratio = thumbnail->minWidth() / stars->preferredWidth();
+    QVERIFY2(ratio > 0.5f && ratio < 2.0f, qPrintable(QString::number(ratio)));
+    QCOMPARE(thumbnail->minHeight(), thumbnail->minWidth());
 }
 
 void tst_Ratings::webImageRejectsBadInput_data()

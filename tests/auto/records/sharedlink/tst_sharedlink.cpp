@@ -219,13 +219,20 @@ void tst_SharedLink::cutsALongLabel()
     const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(label));
     for (const QString &link : { QStringLiteral("geo:0,0?q=43.4,-80.5(%1)").arg(encoded),
                                  QStringLiteral("geo:43.4,-80.5;name=%1").arg(encoded),
-                                 QStringLiteral("https://maps.apple.com/?ll=43.4,-80.5&q=%1").arg(encoded) }) {
+                                 QStringLiteral("https://maps.apple.com/?ll=43.4,-80.5&q=%1").arg(encoded),
+                                 QStringLiteral("hxplaces:place?name=%1&label=%1&lat=43&lon=-80").arg(encoded) }) {
         SharedLink::Error error = SharedLink::StoreFailure;
         const QSharedPointer<Place> place = SharedLinkUtils::openLink(link, &error);
         QCOMPARE(error, SharedLink::NoError);
         QVERIFY(place);
         QCOMPARE(place->name(), kept);
+        for (int i = 0; i < place->locationCount(); ++i)
+            QVERIFY(place->location(i).address().label().size() <= kept.size());
     }
+    const QSharedPointer<Place> labelled = SharedLinkUtils::openLink(
+        QStringLiteral("hxplaces:place?name=x&label=%1&lat=43&lon=-80").arg(encoded), nullptr);
+    QVERIFY(labelled && labelled->locationCount() == 1);
+    QCOMPARE(labelled->location(0).address().label(), kept);
 }
 
 void tst_SharedLink::geocodesAQuery_data()

@@ -32,11 +32,16 @@ private slots:
     void cleanup();
     void showsTheSearchAndItsFirstSlice();
     void theEndOfTheListAsksForTheNextSlice();
+    void aSliceThatBroughtNothingIsAskedForAgain_data();
+    void aSliceThatBroughtNothingIsAskedForAgain();
     void aTapPicksThePlace();
     void closeClosesTheSheet();
     void titleFollowsTheLanguage();
 
 private:
+    // Scrolls the sheet's list to its end, as a user's finger does.
+    void scrollToTheEnd();
+
     std::unique_ptr<TestRoots> m_roots;
     std::unique_ptr<TCSSliceDataModel> m_model;
     std::unique_ptr<ResultSheet> m_sheet;
@@ -94,6 +99,56 @@ void tst_ResultSheet::theEndOfTheListAsksForTheNextSlice()
     QVERIFY(m_sheet->isLoading());
     QVERIFY(SignalWaiter::wait(final));
     QVERIFY(!m_sheet->isLoading());
+    QCOMPARE(m_model->childCount(QVariantList()), 20);
+}
+
+void tst_ResultSheet::scrollToTheEnd()
+{
+    hx::trellan::ListView *list = m_sheet->listView();
+    while (list->isAtEnd())
+        list->scrollUp();
+    while (!list->isAtEnd())
+        list->scrollDown();
+}
+
+void tst_ResultSheet::aSliceThatBroughtNothingIsAskedForAgain_data()
+{
+    QTest::addColumn<bool>("serviceDown");
+
+    QTest::newRow("the search service failed") << true;
+    QTest::newRow("the application cancelled the request") << false;
+}
+
+void tst_ResultSheet::aSliceThatBroughtNothingIsAskedForAgain()
+{
+    QFETCH(bool, serviceDown);
+
+    const QString gazetteer = m_roots->gazetteerPath();
+    const QString kept = gazetteer + QStringLiteral(".kept");
+    if (serviceDown) {
+        QVERIFY(QFile::rename(gazetteer, kept));
+        QFile broken(gazetteer);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a gazetteer");
+        broken.close();
+    }
+    QSignalSpy asked(m_model.get(), &TCSSliceDataModel::gettingSlice);
+    scrollToTheEnd();
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(m_sheet->isLoading());
+    if (!serviceDown)
+        m_model->cancelRequest();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_sheet->isLoading(), 10000);
+    QCOMPARE(m_model->childCount(QVariantList()), 10);
+
+    if (serviceDown) {
+        QVERIFY(QFile::remove(gazetteer));
+        QVERIFY(QFile::rename(kept, gazetteer));
+    }
+    QSignalSpy final(m_model.get(), &PlacesDataModel::modelLoadedFinal);
+    scrollToTheEnd();
+    QCOMPARE(asked.count(), 2);
+    QVERIFY(SignalWaiter::wait(final));
     QCOMPARE(m_model->childCount(QVariantList()), 20);
 }
 

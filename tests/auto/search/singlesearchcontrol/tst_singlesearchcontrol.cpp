@@ -89,7 +89,9 @@ private slots:
     void pickingAPlaceWithAPosition();
     void anAddressThatCannotBeGeocodedTurnsTheDialogIntoTheFailure();
     void anAddressIsGeocodedBeforeItIsPicked();
+    void aSuggestionIsResolvedThenPicked_data();
     void aSuggestionIsResolvedThenPicked();
+    void aCategorySuggestionTitlesTheResultsWithItsName();
     void steppingThroughTheResults();
     void theBarFollowsTheLanguage();
 
@@ -111,6 +113,11 @@ void tst_SingleSearchControl::init()
     street.street = QStringLiteral("7 Erb Street");
     street.city = QStringLiteral("Waterloo");
     places.append(street);
+    // Known by its address only: a pick has to geocode it.
+    auto booth = GazetteerFixture::poi(QStringLiteral("Booth Nowhere"), qQNaN(), qQNaN());
+    booth.street = QStringLiteral("7 Erb Street");
+    booth.city = QStringLiteral("Waterloo");
+    places.append(booth);
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), places));
     StoreFixture::addRecent(QStringLiteral("Kitchener Market"), 43.4501, -80.4890);
 }
@@ -288,11 +295,25 @@ void tst_SingleSearchControl::anAddressIsGeocodedBeforeItIsPicked()
     QVERIFY(SystemUi::findByObjectName(QStringLiteral("SingleSearchControlDialog")).isNull());
 }
 
+void tst_SingleSearchControl::aSuggestionIsResolvedThenPicked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("a place with a position") << "kiosk u"
+                                             << "Kiosk Unique";
+    QTest::newRow("an address without a position is geocoded") << "booth n"
+                                                               << "Booth Nowhere";
+}
+
 void tst_SingleSearchControl::aSuggestionIsResolvedThenPicked()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+
     MapScreen screen;
     QSignalSpy available(&screen.search, &SearchControl::searchResultsAvailable);
-    QVERIFY(screen.type(QStringLiteral("kiosk u")));
+    QVERIFY(screen.type(typed));
     QVERIFY2(screen.listShows(QStringLiteral("TYPE_SUGGESTION")), qPrintable(screen.text()));
     int row = -1;
     for (const QString &line : screen.text().split(QLatin1Char('\n'))) {
@@ -301,12 +322,35 @@ void tst_SingleSearchControl::aSuggestionIsResolvedThenPicked()
     }
     QVERIFY2(TestDriver::tapRowPart(&screen.pane, QStringLiteral("SearchList"), { row }, QStringLiteral("ItemTitle")),
              qPrintable(TestDriver::lastError()));
-    QVERIFY(SignalWaiter::wait(available));
+    QVERIFY(SignalWaiter::wait(available, 1, 10000));
     const Places picked = available.first().at(0).value<Places>();
     QCOMPARE(picked.size(), 1);
-    QCOMPARE(picked.first()->name(), QStringLiteral("Kiosk Unique"));
+    QCOMPARE(picked.first()->name(), name);
     QVERIFY(!picked.first()->hasTag(QStringLiteral("internal:suggestion")));
+    QVERIFY(picked.first()->primaryCoordinates().isValid());
     QCOMPARE(available.first().at(1).value<hx::platform::places::Error::Type>(), hx::platform::places::Error::None);
+}
+
+void tst_SingleSearchControl::aCategorySuggestionTitlesTheResultsWithItsName()
+{
+    MapScreen screen;
+    QSignalSpy available(&screen.search, &SearchControl::searchResultsAvailable);
+    QVERIFY(screen.type(QStringLiteral("restaur")));
+    QVERIFY2(screen.listShows(QStringLiteral("TYPE_SUGGESTION")), qPrintable(screen.text()));
+    int row = -1;
+    for (const QString &line : screen.text().split(QLatin1Char('\n'))) {
+        if (row < 0 && line.contains(QLatin1String("TYPE_SUGGESTION")))
+            row = line.trimmed().mid(1, line.trimmed().indexOf(QLatin1Char(']')) - 1).toInt();
+    }
+    QVERIFY2(TestDriver::tapRowPart(&screen.pane, QStringLiteral("SearchList"), { row }, QStringLiteral("ItemTitle")),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY(SignalWaiter::wait(available));
+    QVERIFY2(available.first().at(0).value<Places>().size() > 1, qPrintable(screen.text()));
+    const QString name = screen.control->searchField()->text();
+    QVERIFY2(TestDriver::clickButton(&screen.pane, QStringLiteral("listButton")), qPrintable(TestDriver::lastError()));
+    QVERIFY2(screen.text().contains(QStringLiteral("Title: Results for: %1 [").arg(name)), qPrintable(screen.text()));
+    QVERIFY2(!screen.text().contains(QLatin1String("_|_")), qPrintable(screen.text()));
+    screen.control->closesResultsView();
 }
 
 void tst_SingleSearchControl::steppingThroughTheResults()

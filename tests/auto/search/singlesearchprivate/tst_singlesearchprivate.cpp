@@ -9,8 +9,10 @@
 #include <hx/system/systemui.h>
 #include <hx/trellan/dropdown.h>
 #include <hx/trellan/navigationpane.h>
+#include <hx/trellan/orientationsupport.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/placemanagerui.h>
+#include <hx/trellan/places/placesdatamodel.h>
 #include <hx/trellan/places/singlesearchlist.h>
 #include <hx/trellan/places/singlesearchprivate.h>
 #include <hx/trellan/screentext.h>
@@ -152,11 +154,13 @@ class tst_SingleSearchPrivate : public QObject
 private slots:
     void init();
     void cleanup();
+    void withoutRecentsTheScreenInvitesToType_data();
     void withoutRecentsTheScreenInvitesToType();
     void typingShowsOnlyTheLastKeystroke();
     void theFilterSwitchesTheListAndTheHint_data();
     void theFilterSwitchesTheListAndTheHint();
     void aFooterOpensTheCategoryAndCollapsesBack();
+    void aKeystrokeRightAfterAFooterTapWins();
     void submitListsTheRemoteResultsInOneList_data();
     void submitListsTheRemoteResultsInOneList();
     void aPickIsSavedAsOneRecentPlace();
@@ -210,6 +214,7 @@ void tst_SingleSearchPrivate::init()
 void tst_SingleSearchPrivate::cleanup()
 {
     hx::system::LocaleHandler::setLanguage(QStringLiteral("en"));
+    hx::trellan::OrientationSupport::instance()->rotateTo(0);
     hx::system::InvokeManager::unbindTarget(PREVIEWER);
     QThreadPool::globalInstance()->waitForDone();
     m_revgeocoded.reset();
@@ -217,15 +222,38 @@ void tst_SingleSearchPrivate::cleanup()
     m_roots.reset();
 }
 
+void tst_SingleSearchPrivate::withoutRecentsTheScreenInvitesToType_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("invites");
+
+    QTest::newRow("typing lists places instead") << "type" << false;
+    QTest::newRow("a filter with places lists them instead") << "favorites" << false;
+    QTest::newRow("turned to landscape there is no room") << "landscape" << false;
+    QTest::newRow("turned back to portrait it invites again") << "portrait" << true;
+}
+
 void tst_SingleSearchPrivate::withoutRecentsTheScreenInvitesToType()
 {
+    QFETCH(QString, step);
+    QFETCH(bool, invites);
+
+    const QString invitation = QStringLiteral("Enter search term or address for suggestions.");
     QCOMPARE(PlaceManagerUI::removePlace(m_market.id(), false), Error::None);
     SearchScreen screen;
-    QVERIFY2(screen.shows(QStringLiteral("Enter search term or address for suggestions.")), qPrintable(screen.text()));
-    QVERIFY(screen.type(QStringLiteral("k")));
-    QVERIFY2(screen.shows(QStringLiteral("| Kiosk Unique |")), qPrintable(screen.text()));
-    QVERIFY2(!screen.text().contains(QLatin1String("Enter search term or address for suggestions.")),
-             qPrintable(screen.text()));
+    QVERIFY2(screen.shows(invitation), qPrintable(screen.text()));
+    if (step == QLatin1String("type")) {
+        QVERIFY(screen.type(QStringLiteral("k")));
+        QVERIFY2(screen.shows(QStringLiteral("| Kiosk Unique |")), qPrintable(screen.text()));
+    } else if (step == QLatin1String("favorites")) {
+        QVERIFY(TestDriver::chooseOption(&screen.pane, QStringLiteral("FilterDropDown"), 2));
+        QVERIFY2(screen.shows(QStringLiteral("Fav Bakery")), qPrintable(screen.text()));
+    } else {
+        hx::trellan::OrientationSupport::instance()->rotateTo(1);
+        if (step == QLatin1String("portrait"))
+            hx::trellan::OrientationSupport::instance()->rotateTo(0);
+    }
+    QCOMPARE(screen.text().contains(invitation), invites);
 }
 
 void tst_SingleSearchPrivate::typingShowsOnlyTheLastKeystroke()
@@ -285,6 +313,23 @@ void tst_SingleSearchPrivate::aFooterOpensTheCategoryAndCollapsesBack()
     QVERIFY2(TestDriver::tap(&screen.pane, QStringLiteral("CollapseFooter")), qPrintable(TestDriver::lastError()));
     QVERIFY2(screen.shows(QStringLiteral("FOOTER_MORE_NONE")), qPrintable(screen.text()));
     QVERIFY(!screen.search->resultList()->isFooterVisible());
+}
+
+void tst_SingleSearchPrivate::aKeystrokeRightAfterAFooterTapWins()
+{
+    SearchScreen screen;
+    QVERIFY(screen.type(QStringLiteral("cafe")));
+    QVERIFY2(screen.shows(QStringLiteral("FOOTER_MORE_NONE")), qPrintable(screen.text()));
+    // A quick finger: the next key lands before the tap has been handled.
+    QVERIFY2(screen.tapRowPart(QStringLiteral("FOOTER_MORE_NONE"), QStringLiteral("Footer")),
+             qPrintable(TestDriver::lastError()));
+    QVERIFY(screen.type(QStringLiteral(" 1")));
+    PlacesDataModel *merged = screen.search->currentModel();
+    QSignalSpy loaded(merged, &PlacesDataModel::modelLoadedFinal);
+    QVERIFY(SignalWaiter::wait(loaded));
+    // The merged list of "cafe 1" stays, not a section of the list the finger left.
+    QCOMPARE(screen.search->currentModel(), merged);
+    QVERIFY2(!screen.search->resultList()->isFooterVisible(), qPrintable(screen.text()));
 }
 
 void tst_SingleSearchPrivate::submitListsTheRemoteResultsInOneList_data()

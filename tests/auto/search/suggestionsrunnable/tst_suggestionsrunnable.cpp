@@ -3,6 +3,7 @@
 #include <hx/platform/places/coordinates.h>
 #include <hx/platform/places/internaltags.h>
 #include <hx/trellan/places/singlesearchalldatamodel.h>
+#include <hx/trellan/places/suggestionresolver.h>
 #include <hx/trellan/places/suggestionsrunnable.h>
 
 #include "gazetteerfixture.h"
@@ -27,6 +28,8 @@ private slots:
     void cleanup();
     void resolve_data();
     void resolve();
+    void onlyTheNewestResolutionAnswers_data();
+    void onlyTheNewestResolutionAnswers();
 
 private:
     QSharedPointer<Place> suggestion();
@@ -101,6 +104,47 @@ void tst_SuggestionsRunnable::resolve()
         QCOMPARE(place->name(), QStringLiteral("Cafe Pyrus"));
         QVERIFY(!place->hasTag(QLatin1String(hx::platform::places::InternalTags::Suggestion)));
         QVERIFY(place->primaryCoordinates().isValid());
+    }
+}
+
+void tst_SuggestionsRunnable::onlyTheNewestResolutionAnswers_data()
+{
+    QTest::addColumn<bool>("pickedAgain");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<int>("answers");
+
+    QTest::newRow("one suggestion, one answer") << false << false << 1;
+    QTest::newRow("a second tap supersedes the first") << true << false << 1;
+    QTest::newRow("a cancelled resolution answers nothing") << false << true << 0;
+}
+
+void tst_SuggestionsRunnable::onlyTheNewestResolutionAnswers()
+{
+    QFETCH(bool, pickedAgain);
+    QFETCH(bool, cancelled);
+    QFETCH(int, answers);
+
+    const QSharedPointer<Place> asked = suggestion();
+    QVERIFY(asked);
+    SuggestionResolver resolver(false);
+    QSignalSpy resolved(&resolver, &SuggestionResolver::resolved);
+    QSignalSpy failed(&resolver, &SuggestionResolver::failed);
+    resolver.resolve(asked, SuggestionsRunnable::Select);
+    if (pickedAgain)
+        resolver.resolve(asked, SuggestionsRunnable::View);
+    if (cancelled)
+        resolver.cancel();
+    // Every job has answered once the pool is idle and its queued answers are delivered.
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(resolved.count(), answers);
+    QVERIFY(!resolver.isResolving());
+    if (answers) {
+        const auto context = resolved.first().at(0).value<SuggestionsRunnable::Context>();
+        QCOMPARE(context, pickedAgain ? SuggestionsRunnable::View : SuggestionsRunnable::Select);
+        QCOMPARE(resolved.first().at(1).value<QSharedPointer<Place>>()->name(), QStringLiteral("Cafe Pyrus"));
     }
 }
 

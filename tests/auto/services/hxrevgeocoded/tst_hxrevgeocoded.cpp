@@ -9,6 +9,7 @@
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
 #include <atomic>
@@ -128,6 +129,7 @@ private slots:
     void clientsThatMisbehaveDoNotStopTheService();
     void floodOfHangingUpClientsLeavesOthersAnswered();
     void daemonServesAndStopsOnSigterm();
+    void aSecondServiceOnTheSameRootRefusesToStart();
 
 private:
     QScopedPointer<hx::test::TestRoots> m_roots;
@@ -314,6 +316,24 @@ void tst_HxRevGeocoded::daemonServesAndStopsOnSigterm()
              QJsonValue(QStringLiteral("N2L 3G1")));
     QVERIFY2(daemon.terminate(), qPrintable(daemon.errorOutput()));
     QVERIFY(!QFileInfo::exists(m_roots->messageRoot() + QStringLiteral("/revgeocode")));
+}
+
+void tst_HxRevGeocoded::aSecondServiceOnTheSameRootRefusesToStart()
+{
+    // The first server is this test's own; the second is the daemon.
+    QProcess second;
+    second.start(
+        hx::test::ServiceProcess::programPath(QStringLiteral("hx-revgeocoded")),
+        { QStringLiteral("--root"), m_roots->messageRoot(), QStringLiteral("--gazetteer"), m_roots->gazetteerPath() });
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 1);
+    QVERIFY2(QString::fromUtf8(second.readAllStandardError())
+                 .contains(
+                     QStringLiteral("/revgeocode is already served by PID %1").arg(QCoreApplication::applicationPid())),
+             "no word of the server that has the socket");
+    // The first still answers.
+    QCOMPARE(firstCandidate(exchange(requestFor(43.4724, -80.5448, "address"))).value(QStringLiteral("postal_code")),
+             QJsonValue(QStringLiteral("N2L 3G1")));
 }
 
 QTEST_GUILESS_MAIN(tst_HxRevGeocoded)

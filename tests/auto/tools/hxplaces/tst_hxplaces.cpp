@@ -26,6 +26,8 @@
 #include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
+#include <csignal>
+
 using hx::platform::places::GazetteerEntry;
 using hx::test::GazetteerFixture;
 using hx::test::StoreFixture;
@@ -143,6 +145,23 @@ QStringList recentNames()
     return names;
 }
 
+// The processes whose parent is pid.
+QList<qint64> childrenOf(qint64 pid)
+{
+    QList<qint64> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields.at(0) != "Z" && fields.at(1).toLongLong() == pid)
+            children.append(entry.toLongLong());
+    }
+    return children;
+}
+
 QStringList favoriteNames()
 {
     hx::platform::places::PlaceManager manager;
@@ -205,6 +224,13 @@ private slots:
     void helpForEveryCommand();
     void unusableStore_data();
     void unusableStore();
+    void unreadableGazetteer_data();
+    void unreadableGazetteer();
+    void aPickIntoAReadOnlyStoreSaysSo();
+    void aCardWhoseCallerIsKilledStoresNothing_data();
+    void aCardWhoseCallerIsKilledStoresNothing();
+    void temporaryFolderIsRemovedWhenTheRunIsEnded_data();
+    void temporaryFolderIsRemovedWhenTheRunIsEnded();
     void interactiveFooterOpensCategoryAndCancelLeaves();
     void categoryListShowsWhatTheFooterHidesAndScrolls();
     void interactiveMyLocation_data();
@@ -215,6 +241,8 @@ private slots:
     void showRunsSteps();
     void showStepThatCannotBeDone_data();
     void showStepThatCannotBeDone();
+    void dumpShowsControlCharactersAsTheTerminalViewDoes();
+    void searchFieldTakesNoMoreThanASearchUses();
     void showWritesAPicture();
     void showReviewsOfAStoredPlace();
     void showResultsOfASearch_data();
@@ -224,6 +252,8 @@ private slots:
     void showLocatingFindsTheAddress();
     void showNewSavesAFavourite();
     void showEditOpensAStoredPlace();
+    void showScreensFollowTheLanguage_data();
+    void showScreensFollowTheLanguage();
     void showDetailsOfAStoredPlace();
     void showSharePreviewOfAPlaceUrl();
     void showMyPlacesRunsSteps_data();
@@ -603,16 +633,24 @@ void tst_HxPlaces::helpForEveryCommand()
 
 void tst_HxPlaces::unusableStore_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("a store file that is not a database") << QByteArray(4096, 'x');
-    QTest::newRow("a store file cut short") << QByteArray("SQLite format 3\0", 16);
+    QTest::addColumn<QByteArray>("content"); // null: a folder
+    QTest::addColumn<QString>("message");
+    const QString notAStore
+        = QStringLiteral("it is not a place store but some other file, left as it is; give another path");
+    QTest::newRow("a store file that is not a database") << QByteArray(4096, 'x') << notAStore;
+    QTest::newRow("a store file cut short") << QByteArray("SQLite format 3\0", 16) << notAStore;
+    QTest::newRow("a folder") << QByteArray()
+                              << "it is a folder, not a store file; give the path of a file (it is made on first use)";
 }
 
 void tst_HxPlaces::unusableStore()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QString, message);
     const QString path = m_roots->path() + QStringLiteral("/broken.db");
-    {
+    if (content.isNull()) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -620,11 +658,141 @@ void tst_HxPlaces::unusableStore()
     const Result result = run({ "search", "waterl", "--store", path, "--gazetteer", m_roots->gazetteerPath() });
     QCOMPARE(result.code, 1);
     QVERIFY(result.out.isEmpty());
-    QVERIFY2(result.err.contains(path.toUtf8()), result.err);
+    QVERIFY2(
+        result.err.endsWith(QStringLiteral("hxplaces: %1: cannot use this store: %2\n").arg(path, message).toUtf8()),
+        result.err);
     // Refused, not repaired: the file is left as it was.
+    if (content.isNull()) {
+        QVERIFY(QFileInfo(path).isDir());
+        return;
+    }
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), content);
+}
+
+void tst_HxPlaces::unreadableGazetteer_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("search") << QStringList { "search", "waterl" };
+    QTest::newRow("where") << QStringList { "where", "43.4643", "-80.5204" };
+    QTest::newRow("geocode") << QStringList { "geocode", "75 King Street" };
+}
+
+void tst_HxPlaces::unreadableGazetteer()
+{
+    QFETCH(QStringList, command);
+    const QString path = m_roots->path() + QStringLiteral("/notes.db");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("not a gazetteer\n").repeated(100)) > 0);
+    file.close();
+    const Result result = run(command + QStringList { "--store", m_roots->storePath(), "--gazetteer", path });
+    QCOMPARE(result.code, 1);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY2(result.err.contains(
+                 QStringLiteral("hxplaces: the gazetteer %1 cannot be read: not a database").arg(path).toUtf8()),
+             result.err);
+}
+
+void tst_HxPlaces::aPickIntoAReadOnlyStoreSaysSo()
+{
+    const QString path = m_roots->storePath();
+    const QStringList before = recentNames();
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    const Result result = run(QStringList { "pick", "--type", "waterl", "--choose", "2" } + dataArguments());
+    QCOMPARE(result.code, 1);
+    QVERIFY2(result.err.contains(QStringLiteral("hxplaces: the pick could not be stored in %1: it is read-only: places "
+                                                "can be searched but nothing can be stored; make it writable to store "
+                                                "places")
+                                     .arg(path)
+                                     .toUtf8()),
+             result.err);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    // Owner, group and others: the bits of the mode.
+    QCOMPARE(QFile::permissions(path) & 0x7077,
+             QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(recentNames(), before);
+}
+
+void tst_HxPlaces::aCardWhoseCallerIsKilledStoresNothing_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGKILL") << int(SIGKILL);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+}
+
+void tst_HxPlaces::aCardWhoseCallerIsKilledStoresNothing()
+{
+    QFETCH(int, signal);
+    const QStringList before = recentNames();
+    QProcess caller;
+    caller.start(QStringLiteral(HX_HXPLACES),
+                 QStringList { "pick", "--do", "type SearchField waterl", "--do", "wait 3000", "--do",
+                               "tap-nth SearchList 2 ItemTitle" }
+                     + dataArguments());
+    QVERIFY(caller.waitForStarted());
+    QList<qint64> cards;
+    QTRY_VERIFY_WITH_TIMEOUT(!(cards = childrenOf(caller.processId())).isEmpty(), 60000);
+    ::kill(caller.processId(), signal);
+    QVERIFY(caller.waitForFinished(60000));
+    // The card notices that nobody waits for it any more and ends without storing the pick.
+    const auto ended = [&cards] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(cards.first()));
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray text = stat.readAll();
+        return text.mid(text.lastIndexOf(')') + 2, 1) == "Z";
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(ended(), 60000);
+    QCOMPARE(recentNames(), before);
+}
+
+void tst_HxPlaces::temporaryFolderIsRemovedWhenTheRunIsEnded_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGKILL, then the next run") << int(SIGKILL);
+}
+
+void tst_HxPlaces::temporaryFolderIsRemovedWhenTheRunIsEnded()
+{
+    QFETCH(int, signal);
+    const QDir temporary(m_roots->path() + QStringLiteral("/tmp"));
+    QVERIFY(temporary.mkpath(QStringLiteral(".")));
+    // A folder of the user's that only looks like ours stays.
+    QVERIFY(temporary.mkpath(QStringLiteral("hxplaces-mine")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    const auto sessions
+        = [&temporary] { return temporary.entryList({ QStringLiteral("hxplaces-session-*") }, QDir::Dirs); };
+
+    QProcess demo;
+    demo.setProcessEnvironment(environment);
+    demo.start(QStringLiteral(HX_HXPLACES),
+               { "show", "search", "--demo", "--gazetteer", m_roots->gazetteerPath(), "--random", "1", "--steps",
+                 "100000000", "--seconds", "3600" });
+    QVERIFY(demo.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        sessions().size() == 1 && QFile::exists(temporary.filePath(sessions().first() + QStringLiteral("/places.db"))),
+        60000);
+    ::kill(demo.processId(), signal);
+    QVERIFY(demo.waitForFinished(60000));
+    QCOMPARE(demo.exitStatus(), QProcess::CrashExit);
+    if (signal == SIGKILL) {
+        QCOMPARE(sessions().size(), 1);
+        QCOMPARE(run({ "search", "waterl", "--demo", "--gazetteer", m_roots->gazetteerPath() }, environment).code, 0);
+    }
+    // Qt's own runtime folder may appear beside them; only ours are looked at.
+    QCOMPARE(temporary.entryList({ QStringLiteral("hxplaces-*") }, QDir::Dirs), QStringList { "hxplaces-mine" });
 }
 
 QString tst_HxPlaces::downsToFirstFooter(const QString &text, QByteArray *downs) const
@@ -820,6 +988,9 @@ void tst_HxPlaces::showStepThatCannotBeDone_data()
                                        << QByteArray("rows from 1");
     QTest::newRow("a step without its words")
         << QStringList { "--do", "erase", "Name" } << 2 << QByteArray("takes 2 word(s), 1 given");
+    QTest::newRow("a wait longer than a step can wait")
+        << QStringList { "--do", "wait 99999999999" } << 2
+        << QByteArray("step \"wait 99999999999\": a wait is a whole number of milliseconds, from 0 to 2147483647");
 }
 
 void tst_HxPlaces::showStepThatCannotBeDone()
@@ -831,6 +1002,31 @@ void tst_HxPlaces::showStepThatCannotBeDone()
     QCOMPARE(result.code, code);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(message), result.err);
+}
+
+void tst_HxPlaces::dumpShowsControlCharactersAsTheTerminalViewDoes()
+{
+    // A name that would retitle and clear the terminal it is printed on.
+    const QString name = QStringLiteral("Evil\x1b]0;PWNED\x07\x1b[2J\x9b");
+    StoreFixture::addFavorite(name + QStringLiteral("Cafe"), 43.4643, -80.5204);
+    const Result result
+        = run(QStringList { "show", "search", "--do", "type SearchField Evil", "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains("Evil^[]0;PWNED^G^[[2J~[Cafe"), result.out);
+    for (const char control : { '\x1b', '\x07' })
+        QVERIFY(!result.out.contains(control));
+    QVERIFY(!QString::fromUtf8(result.out).contains(QChar(0x9b)));
+}
+
+void tst_HxPlaces::searchFieldTakesNoMoreThanASearchUses()
+{
+    const QByteArray typed(10000, 'x');
+    const Result result
+        = run(QStringList { "show", "search", "--do", "type SearchField " + QString::fromLatin1(typed), "--dump" }
+              + dataArguments());
+    QCOMPARE(result.code, 0);
+    QVERIFY2(result.out.contains(typed.left(256)), result.out);
+    QVERIFY(!result.out.contains(typed.left(257)));
 }
 
 void tst_HxPlaces::showWritesAPicture()
@@ -1063,6 +1259,53 @@ void tst_HxPlaces::showEditOpensAStoredPlace()
              0);
     QCOMPARE(QImage(png).size(), QSize(720, 1280));
     QCOMPARE(run(QStringList { "show", "edit", "999999" } + dataArguments()).code, 1);
+}
+
+void tst_HxPlaces::showScreensFollowTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("screen");
+    QTest::addColumn<QStringList>("later");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("gone");
+
+    QTest::newRow("the new-place editor's title bar")
+        << QStringList { "new" } << QStringList() << QStringList { "Title: Nouveau lieu", "[Enregistrer (disabled)]" }
+        << QStringList { "New Place", "[Save" };
+    QTest::newRow("a stored place's editor") << QStringList { "edit", "LIBRARY" } << QStringList()
+                                             << QStringList { "Title: Modifier" } << QStringList { "Title: Edit" };
+    QTest::newRow("the locating view and the address it finds")
+        << QStringList { "locating" } << QStringList { "--do", "wait", "3000" }
+        << QStringList { "Title: Localisation", "Recherche de votre position", "Vous êtes ici : " }
+        << QStringList { "Finding your location", "You are at" };
+    QTest::newRow("the map's search bar")
+        << QStringList { "search" } << QStringList() << QStringList { "Title: Carte", "(hint: Rechercher)" }
+        << QStringList { "Title: Map" };
+    QTest::newRow("the assistant card's document")
+        << QStringList { "fullview", "LIBRARY" } << QStringList()
+        << QStringList { "Title: Carte de l’assistant", "Voici ce que j’ai trouvé" }
+        << QStringList { "Assistant card", "Here is what I found" };
+    QTest::newRow("the local search's document")
+        << QStringList { "localsearch", "library" } << QStringList()
+        << QStringList { "Title: Recherche locale", "Près de votre destination" }
+        << QStringList { "Local search", "Near your destination" };
+}
+
+void tst_HxPlaces::showScreensFollowTheLanguage()
+{
+    QFETCH(QStringList, screen);
+    QFETCH(QStringList, later);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, gone);
+
+    const hx::platform::places::Place library = StoreFixture::addFavorite(QStringLiteral("Library"), 43.468, -80.54);
+    screen.replaceInStrings(QStringLiteral("LIBRARY"), QString::number(library.id()));
+    const Result result = run(QStringList { "show" } + screen + QStringList { "--do", "language", "fr" } + later
+                              + QStringList { "--dump" } + dataArguments());
+    QCOMPARE(result.code, 0);
+    for (const QString &text : shown)
+        QVERIFY2(result.out.contains(text.toUtf8()), result.out + result.err);
+    for (const QString &text : gone)
+        QVERIFY2(!result.out.contains(text.toUtf8()), result.out);
 }
 
 void tst_HxPlaces::showDetailsOfAStoredPlace()

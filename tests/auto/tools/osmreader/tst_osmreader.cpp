@@ -48,6 +48,8 @@ private slots:
     void readingAgainAndAgainLeavesNoFileOpen();
     void everyEntryHandedOnIsOneTheGazetteerTakes_data();
     void everyEntryHandedOnIsOneTheGazetteerTakes();
+    void aBadElementIsSkippedWithItsIdAndTheRestRead_data();
+    void aBadElementIsSkippedWithItsIdAndTheRestRead();
 };
 
 void tst_OsmReader::readingAgainAndAgainLeavesNoFileOpen_data()
@@ -125,6 +127,60 @@ void tst_OsmReader::everyEntryHandedOnIsOneTheGazetteerTakes()
         },
         [](qint64, qint64) {}, &error);
     QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QLatin1Char('\n'))));
+}
+
+void tst_OsmReader::aBadElementIsSkippedWithItsIdAndTheRestRead_data()
+{
+    QTest::addColumn<QByteArray>("element");
+    QTest::addColumn<QString>("report"); // label: reason
+
+    const QByteArray cafe = R"(<tag k="amenity" v="cafe"/><tag k="name" v="Bad Cafe"/></node>)";
+    QTest::newRow("a latitude of NaN") << R"(<node id="2" lat="NaN" lon="-80.5">)" + cafe
+                                       << R"(node/2: latitude "NaN" is not a number)";
+    QTest::newRow("a latitude of letters")
+        << R"(<node id="2" lat="abc" lon="-80.5">)" + cafe << R"(node/2: latitude "abc" is not a number)";
+    QTest::newRow("a latitude past the pole")
+        << R"(<node id="2" lat="95" lon="-80.5">)" + cafe << "node/2: latitude out of range";
+    QTest::newRow("a longitude past the date line")
+        << R"(<node id="2" lat="43" lon="-181">)" + cafe << "node/2: longitude out of range";
+    QTest::newRow("an id of letters") << R"(<node id="x" lat="43.4" lon="-80.5">)" + cafe
+                                      << R"(node/x: id "x" is not a whole number)";
+    QTest::newRow("an id past 64 bits") << R"(<node id="18446744073709551616" lat="43.4" lon="-80.5">)" + cafe
+                                        << R"(node/18446744073709551616: id "18446744073709551616" is out of range)";
+    QTest::newRow("a way with a reference of letters")
+        << QByteArray(R"(<way id="6"><nd ref="y"/><tag k="shop" v="books"/><tag k="name" v="Bad"/></way>)")
+        << R"(way/6: reference "y" is not a whole number)";
+    QTest::newRow("a version of letters")
+        << R"(<node id="2" version="v" lat="43" lon="-80">)" + cafe << R"(node/2: version "v" is not a whole number)";
+}
+
+// One bad element among good ones: it is reported by its label and the others are read.
+void tst_OsmReader::aBadElementIsSkippedWithItsIdAndTheRestRead()
+{
+    QFETCH(QByteArray, element);
+    QFETCH(QString, report);
+    QByteArray content = EXTRACT;
+    content.replace("<way id=\"20\">", "  " + element + "\n  <way id=\"20\">");
+    QTemporaryDir folder;
+    const QString path = writeExtract(folder, content);
+    QVERIFY(!path.isEmpty());
+
+    QStringList added;
+    QStringList skipped;
+    QString error;
+    const bool read = OsmReader::read(
+        path,
+        [&](const OsmReader::Element &element) {
+            if (element.error.isEmpty())
+                added << element.entry.name;
+            else
+                skipped << element.label + QStringLiteral(": ") + element.error;
+        },
+        [](qint64, qint64) {}, &error);
+    QVERIFY2(read, qPrintable(error));
+    QCOMPARE(skipped, QStringList { report });
+    added.sort();
+    QCOMPARE(added, (QStringList { "Lumen Coffee", "Walper Hotel" }));
 }
 
 QTEST_GUILESS_MAIN(tst_OsmReader)

@@ -4,9 +4,12 @@
 #include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
+#include <sqlite3.h>
+
 #include <protozero/pbf_writer.hpp>
 #include <protozero/varint.hpp>
 
+#include <csignal>
 #include <string>
 
 #include "testroots.h"
@@ -44,6 +47,15 @@ QByteArray contentOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeDatabase(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    const bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
+        && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
 }
 
 QStringList names(const QList<GazetteerEntry> &entries)
@@ -136,6 +148,11 @@ private slots:
     void existingEntriesAreKeptUnlessReplaced();
     void aFailedRunLeavesTheFileAsItWas_data();
     void aFailedRunLeavesTheFileAsItWas();
+    void csvLines_data();
+    void csvLines();
+    void onlyAGazetteerIsEverReplaced_data();
+    void onlyAGazetteerIsEverReplaced();
+    void aKilledImportLeavesNothingBehindAfterTheNextRun();
     void badArgumentsExitWithTwo_data();
     void badArgumentsExitWithTwo();
     void helpDescribesTheColumns();
@@ -370,6 +387,138 @@ void tst_PlacesImport::aFailedRunLeavesTheFileAsItWas()
     QCOMPARE(contentOf(output()), before);
     QCOMPARE(QDir(m_roots->path() + QStringLiteral("/out")).entryList(QDir::Files | QDir::Hidden),
              QStringList { "gazetteer.db" });
+}
+
+void tst_PlacesImport::csvLines_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("errors");
+    QTest::addColumn<QStringList>("stored");
+
+    QTest::newRow("lines ended by carriage returns alone")
+        << QByteArray("name,lat,lon\rAlpha,43,-80\rBeta,44,-80\r") << 0 << QString() << QStringList { "Alpha", "Beta" };
+    QTest::newRow("a NUL byte in a name") << QByteArray("name,lat,lon\nAl\0pha,43,-80\nBeta,44,-80\n", 39) << 0
+                                          << "in.csv:2: a NUL byte in column \"name\"\n"
+                                          << QStringList { "Beta" };
+    QTest::newRow("a column named twice") << QByteArray("name,lat,lon,Name\nAlpha,43,-80,Beta\n") << 1
+                                          << "in.csv: line 1: the header row names the column \"name\" twice\n"
+                                          << QStringList();
+    QTest::newRow("a quote left open swallows the rows after it")
+        << QByteArray("name,lat,lon\n\"Alpha,43,-80\nBeta,44,-80\n\nGamma,45,-80\n") << 0
+        << "in.csv:2: a quoted field is not closed\n"
+           "in.csv:3: inside the quoted field left open on line 2\n"
+           "in.csv:5: inside the quoted field left open on line 2\n"
+        << QStringList();
+    QTest::newRow("a latitude of NaN") << QByteArray("name,lat,lon\nAlpha,NaN,-80\n") << 0
+                                       << "in.csv:2: latitude \"NaN\" is not a number\n"
+                                       << QStringList();
+    QTest::newRow("a name of 80,000 characters") << "name,lat,lon\n" + QByteArray(80000, 'x') + ",43,-80\n"
+                                                 << 0 << QString() << QStringList { QString(256, QLatin1Char('x')) };
+}
+
+void tst_PlacesImport::csvLines()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, exitCode);
+    QFETCH(QString, errors);
+    QFETCH(QStringList, stored);
+    const QString input = m_roots->path() + QStringLiteral("/in.csv");
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+
+    const Run run = runImport({ "-o", output(), input });
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QString(run.err).remove(m_roots->path() + QLatin1Char('/')), errors);
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(output()));
+        return;
+    }
+    QCOMPARE(names(everything(Gazetteer(output()))), stored);
+}
+
+void tst_PlacesImport::onlyAGazetteerIsEverReplaced_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message"); // empty: replaced
+
+    QTest::newRow("another application's database") << "other.db"
+                                                    << "other.db: refused and left as it is: not a gazetteer file";
+    QTest::newRow("a text file") << "notes.txt"
+                                 << "notes.txt: refused and left as it is: not a database: file is not a database";
+    QTest::newRow("its own input") << "input.csv"
+                                   << "input.csv: refused and left as it is: it is also an input file";
+    QTest::newRow("a folder") << "folder"
+                              << "folder: refused and left as it is: not a regular file";
+    QTest::newRow("a gazetteer") << "gazetteer.db" << QString();
+    QTest::newRow("an empty file") << "empty.db" << QString();
+    QTest::newRow("nothing yet") << "new.db" << QString();
+}
+
+void tst_PlacesImport::onlyAGazetteerIsEverReplaced()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const QDir dir(m_roots->path());
+    const QString input = dir.filePath("input.csv");
+    QVERIFY(QFile::copy(fixture("places.csv"), input));
+    QVERIFY(writeDatabase(dir.filePath("other.db"),
+                          "CREATE TABLE mail(id INTEGER PRIMARY KEY, body TEXT);"
+                          "INSERT INTO mail(body) VALUES('keep me');"));
+    QFile notes(dir.filePath("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("shopping: milk, eggs\n") > 0);
+    notes.close();
+    QFile(dir.filePath("empty.db")).open(QIODevice::WriteOnly);
+    QVERIFY(dir.mkpath("folder"));
+    QCOMPARE(runImport({ "-o", dir.filePath("gazetteer.db"), fixture("places.geojson") }).exitCode, 0);
+    const QString path = dir.filePath(target);
+    const QByteArray before = contentOf(path);
+
+    for (const char *replace : { "", "--replace" }) {
+        QStringList arguments { "-o", path, input };
+        if (*replace)
+            arguments.prepend(replace);
+        const Run run = runImport(arguments);
+        if (message.isEmpty()) {
+            QCOMPARE(run.exitCode, 0);
+            continue;
+        }
+        QCOMPARE(run.exitCode, 1);
+        // The last line is the program's own; the store's log lines come before it.
+        const QString said = QString(run.err).remove(dir.path() + QLatin1Char('/'));
+        QVERIFY2(said.endsWith(QLatin1Char('\n') + message + QLatin1Char('\n')) || said == message + QLatin1Char('\n'),
+                 qPrintable(said));
+        QCOMPARE(contentOf(path), before);
+    }
+    if (message.isEmpty())
+        QCOMPARE(everything(Gazetteer(path)).size(), 4);
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), QFileInfo::exists(dir.filePath("new.db")) ? 6 : 5);
+}
+
+void tst_PlacesImport::aKilledImportLeavesNothingBehindAfterTheNextRun()
+{
+    // A long input keeps the import busy while it is killed.
+    const QString input = m_roots->path() + QStringLiteral("/long.csv");
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("name,lat,lon\n");
+    for (int i = 0; i < 400000; ++i)
+        file.write(QStringLiteral("Place %1,43.%2,-80.5\n").arg(i).arg(i % 1000).toUtf8());
+    file.close();
+    QVERIFY(QDir().mkpath(QFileInfo(output()).path()));
+    const QDir out(QFileInfo(output()).path());
+
+    QProcess killed;
+    killed.start(QStringLiteral(HX_PLACES_IMPORT), { "-o", output(), input });
+    QVERIFY(killed.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!out.entryList(QDir::Files | QDir::Hidden).isEmpty(), 60000);
+    ::kill(killed.processId(), SIGKILL);
+    QVERIFY(killed.waitForFinished(60000));
+    QVERIFY(!out.entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    QCOMPARE(runImport({ "-o", output(), fixture("places.geojson") }).exitCode, 0);
+    QCOMPARE(out.entryList(QDir::Files | QDir::Hidden), QStringList { "gazetteer.db" });
 }
 
 void tst_PlacesImport::badArgumentsExitWithTwo_data()

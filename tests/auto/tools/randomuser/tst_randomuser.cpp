@@ -69,9 +69,13 @@ private slots:
     void initTestCase();
     void anyStepOnAnyScreen_data();
     void anyStepOnAnyScreen();
+    void cleanupTestCase();
 
 private:
     quint32 m_seed = 0;
+    int m_steps = 0;
+    int m_screens = 0;
+    int m_kept = 0;
 };
 
 void tst_RandomUser::initTestCase()
@@ -137,7 +141,11 @@ void tst_RandomUser::anyStepOnAnyScreen()
 
     QCOMPARE(StoreIntegrity::check(roots.storePath()), QStringLiteral("ok"));
     // What the user saved is there for the next program that opens the store.
-    for (const QString &line : out.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^kept\t")))) {
+    const QStringList kept = out.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^kept\t")));
+    m_steps += out.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^step \\d+: "))).size();
+    m_kept += kept.size();
+    ++m_screens;
+    for (const QString &line : kept) {
         const QStringList fields = line.split(QLatin1Char('\t'));
         QCOMPARE(fields.size(), 3);
         Error::Type error = Error::None;
@@ -145,6 +153,12 @@ void tst_RandomUser::anyStepOnAnyScreen()
         QVERIFY2(stored, qPrintable(QStringLiteral("%1 is gone\n%2").arg(line, failure)));
         QCOMPARE(QString::fromUtf8(stored->name().toUtf8().toPercentEncoding()), fields.at(2));
     }
+}
+
+void tst_RandomUser::cleanupTestCase()
+{
+    // The closing line of a long run: what it did, whatever screen it ended on.
+    qInfo("random user: %d steps on %d screens, %d places kept and found again", m_steps, m_screens, m_kept);
 }
 
 QTEST_GUILESS_MAIN(tst_RandomUser)

@@ -170,13 +170,17 @@ void tst_GazetteerWriter::aForeignFileIsNeverOverwritten()
     file.close();
     const QStringList filesBefore = filesBeside(path);
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Gazetteer")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("GazetteerWriter")));
-    GazetteerWriter writer(path);
-    QVERIFY(!writer.begin(GazetteerWriter::KeepExisting));
-    QVERIFY(writer.errorString().startsWith(QStringLiteral("cannot keep the existing file")));
-    QCOMPARE(contentOf(path), QByteArray("my own notes, not a gazetteer\n"));
-    QCOMPARE(filesBeside(path), filesBefore);
+    // Starting anew replaces only a gazetteer, so a foreign file is refused either way.
+    for (const GazetteerWriter::Mode mode : { GazetteerWriter::KeepExisting, GazetteerWriter::Replace }) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Gazetteer")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("GazetteerWriter")));
+        GazetteerWriter writer(path);
+        QVERIFY(!writer.begin(mode));
+        QVERIFY2(writer.errorString().startsWith(QStringLiteral("refused and left as it is: not a database")),
+                 qPrintable(writer.errorString()));
+        QCOMPARE(contentOf(path), QByteArray("my own notes, not a gazetteer\n"));
+        QCOMPARE(filesBeside(path), filesBefore);
+    }
 }
 
 void tst_GazetteerWriter::aRewriteStartsFromNothingAndOpenReadersKeepTheirFile()

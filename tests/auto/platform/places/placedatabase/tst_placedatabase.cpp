@@ -2,6 +2,8 @@
 #include <hx/platform/places/internalplacemanager.h>
 #include <hx/platform/places/placemanager.h>
 #include <hx/platform/places/searchresultgroup.h>
+#include <hx/platform/places/storestatus.h>
+#include <hx/platform/places/tags.h>
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QCryptographicHash>
@@ -167,6 +169,49 @@ QByteArray integrityCheck(const QString &path)
     sqlite3_close(db);
     return result;
 }
+
+// A store holding one favourite, "Kept", copied to `to` whole (no side files), as if made
+// by another run: this process holds no connection to the copy.
+bool copyOfAStore(const QString &to)
+{
+    StoreFixture::addFavorite(QStringLiteral("Kept"), 43.4, -80.5);
+    const QString from = qEnvironmentVariable("HX_PLACES_DB");
+    return execOn(from, "PRAGMA wal_checkpoint(TRUNCATE)") && QFile::copy(from, to);
+}
+
+// A store whose writer was killed inside a transaction in rollback-journal mode: the file
+// holds half a change, its journal what it replaced.
+bool storeWithAnInterruptedWrite(const QString &to)
+{
+    const QString source = to + QStringLiteral(".source");
+    if (!copyOfAStore(source) || !execOn(source, "PRAGMA journal_mode = DELETE"))
+        return false;
+    sqlite3 *db = nullptr;
+    bool ok = sqlite3_open(QFile::encodeName(source).constData(), &db) == SQLITE_OK
+        && sqlite3_exec(db,
+                        "PRAGMA cache_size = 1; BEGIN; DELETE FROM places; CREATE TABLE junk(x);"
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                        " INSERT INTO junk SELECT randomblob(3000) FROM n;",
+                        nullptr, nullptr, nullptr)
+            == SQLITE_OK
+        && QFile::exists(source + QStringLiteral("-journal")) && QFile::copy(source, to)
+        && QFile::copy(source + QStringLiteral("-journal"), to + QStringLiteral("-journal"));
+    sqlite3_close(db);
+    return ok;
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+QStringList filesBeside(const QString &path)
+{
+    QStringList names = QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    names.removeAll(QFileInfo(path).fileName() + QStringLiteral(".source"));
+    return names;
+}
 } // namespace
 
 class tst_PlaceDatabase : public QObject
@@ -223,6 +268,110 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), before);
         QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
         QVERIFY(!QFile::exists(path + QStringLiteral("-shm")));
+    }
+
+    // What a store path holds decides what the store may do with it; whatever it is, the store
+    // never changes a file's mode or leaves a file it did not have.
+    void storePaths_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("added"); // what storing a new place reports
+        QTest::addColumn<QStringList>("found"); // the favourites found after it
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("unchanged"); // the file's bytes and mode as they were
+
+        const QString notAFile
+            = QStringLiteral("it is not a regular file; give the path of a file (it is made on first use)");
+        QTest::newRow("a pipe") << "pipe" << int(Error::StorageRefused) << QStringList() << notAFile << true;
+        QTest::newRow("a folder")
+            << "folder" << int(Error::StorageRefused) << QStringList()
+            << "it is a folder, not a store file; give the path of a file (it is made on first use)" << true;
+        QTest::newRow("an empty file made by someone else")
+            << "empty" << int(Error::None) << QStringList { "New" } << QString() << false;
+        QTest::newRow("a read-only store")
+            << "read-only" << int(Error::StorageFailure) << QStringList { "Kept" }
+            << "it is read-only: places can be searched but nothing can be stored; make it writable to store places"
+            << true;
+        QTest::newRow("a store in a read-only folder")
+            << "read-only folder" << int(Error::StorageFailure) << QStringList { "Kept" }
+            << "its folder is read-only: places can be searched but nothing can be stored; make the folder "
+               "writable to store places"
+            << true;
+        QTest::newRow("a store another program is writing")
+            << "locked" << int(Error::StorageFailure) << QStringList { "Kept" }
+            << "another program is writing to it; try again when it has finished" << false;
+        QTest::newRow("a store whose writer was killed mid-write")
+            << "interrupted" << int(Error::None) << QStringList { "Kept", "New" } << QString() << false;
+    }
+
+    void storePaths()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, added);
+        QFETCH(QStringList, found);
+        QFETCH(QString, problem);
+        QFETCH(bool, unchanged);
+        TestRoots roots;
+        const QString folder = roots.path() + QStringLiteral("/store");
+        const QString path = folder + QStringLiteral("/places.db");
+        QVERIFY(QDir().mkpath(folder));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("empty"))
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        else if (kind == QLatin1String("interrupted"))
+            QVERIFY(storeWithAnInterruptedWrite(path));
+        else
+            QVERIFY(copyOfAStore(path));
+        if (kind == QLatin1String("empty"))
+            QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther));
+        if (kind == QLatin1String("read-only"))
+            QVERIFY(
+                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const QByteArray before = kind == QLatin1String("pipe") ? QByteArray() : fileBytes(path);
+        const mode_t mode = modeOf(path);
+        const QStringList beside = filesBeside(path);
+        if (kind == QLatin1String("read-only folder"))
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        qputenv("HX_PLACES_DB", QFile::encodeName(path));
+        // Another program in the middle of a write holds the store's write lock.
+        std::unique_ptr<sqlite3, int (*)(sqlite3 *)> writer(nullptr, sqlite3_close);
+        if (kind == QLatin1String("locked")) {
+            sqlite3 *db = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+            writer.reset(db);
+            QCOMPARE(sqlite3_exec(db, "PRAGMA journal_mode = WAL; BEGIN IMMEDIATE", nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+        }
+
+        PlaceManager manager;
+        Place place = StoreFixture::makePlace(QStringLiteral("New"), 43.5, -80.5);
+        place.addTag(QLatin1String(Tags::Favorite));
+        QCOMPARE(int(manager.addPlace(place)), added);
+        Error::Type error = Error::None;
+        SearchHandle handle;
+        QStringList names;
+        for (PlaceHeader *header :
+             manager.findPlacesByTags({ QLatin1String(Tags::Favorite) }, error, handle, SortRule(), 0, 10)) {
+            names.append(header->name());
+            delete header;
+        }
+        names.sort();
+        QCOMPARE(names, found);
+        QCOMPARE(StoreStatus::problem(path), problem);
+        if (writer)
+            sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        writer.reset();
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(modeOf(path), mode);
+        if (unchanged) {
+            QCOMPARE(kind == QLatin1String("pipe") ? QByteArray() : fileBytes(path), before);
+            QCOMPARE(filesBeside(path), beside);
+        } else {
+            QCOMPARE(integrityCheck(path), QByteArray("ok"));
+        }
     }
 
     void emptyFileBecomesAMarkedStore()

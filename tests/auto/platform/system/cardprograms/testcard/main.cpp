@@ -1,6 +1,7 @@
 // A card program for tests. HX_TESTCARD_MODE picks its behaviour:
 //   echo   answers with the invocation it received, as JSON
 //   answer answers with HX_TESTCARD_DATA
+//   large  answers with a megabyte of text, more than the socket holds at once
 //   cancel answers with no data
 //   mode   answers with the permission bits of its socket, seen before connecting
 //   crash  aborts after reading the invocation
@@ -102,6 +103,8 @@ int main(int argc, char **argv)
         channel.done(CardDoneMessage("done", echo(channel.request()), "application/json"));
     else if (mode == "answer")
         channel.done(CardDoneMessage("done", qEnvironmentVariable("HX_TESTCARD_DATA")));
+    else if (mode == "large")
+        channel.done(CardDoneMessage("done", QString(1 << 20, QLatin1Char('x')) + QStringLiteral("end")));
     else if (mode == "cancel")
         channel.done(CardDoneMessage("cancel", QString()));
     else if (mode == "mode")
