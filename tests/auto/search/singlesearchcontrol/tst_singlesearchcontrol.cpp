@@ -115,8 +115,9 @@ void tst_SingleSearchControl::init()
     street.street = QStringLiteral("7 Erb Street");
     street.city = QStringLiteral("Waterloo");
     places.append(street);
-    // Known by its address only: a pick has to geocode it.
-    auto booth = GazetteerFixture::poi(QStringLiteral("Booth Nowhere"), qQNaN(), qQNaN());
+    // A neighbourhood known by its address only: a pick has to geocode it.
+    auto booth = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Neighbourhood,
+                                         QStringLiteral("Booth Nowhere"), qQNaN(), qQNaN());
     booth.street = QStringLiteral("7 Erb Street");
     booth.city = QStringLiteral("Waterloo");
     places.append(booth);
