@@ -169,7 +169,8 @@ bool DesktopPlatformPrivate::startServices(QString *message)
     location.setFixedPosition(latitude, longitude, accuracy);
     // A service someone runs on these roots (a daemon at another position, a track) answers
     // instead of ours.
-    if (!answers(location.controlPath(), SOCK_SEQPACKET) && !location.start(&error)) {
+    const QString control = hx::pps::localPath(QStringLiteral("/pps/services/geolocation/control"));
+    if (!answers(control, SOCK_SEQPACKET) && !location.start(&error)) {
         *message = QStringLiteral("cannot start the location service: ") + error;
         return false;
     }
