@@ -100,6 +100,13 @@ const ScreenArea *ScreenTouch::at(const QPointF &point) const
     return nullptr;
 }
 
+QRectF ScreenTouch::target(const QPointF &point) const
+{
+    const ScreenArea *area = at(point);
+    const bool backdrop = area && (area->kind == ScreenArea::MenuBackdrop || area->kind == ScreenArea::DialogBackdrop);
+    return area && !backdrop ? area->rect : QRectF();
+}
+
 bool ScreenTouch::tap(const QPointF &point)
 {
     const ScreenArea *area = at(point);

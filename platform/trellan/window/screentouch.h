@@ -31,6 +31,8 @@ public:
     bool longPress(const QPointF &point);
     // Moves the list under point by rows, down the list when positive.
     bool scroll(const QPointF &point, int rows);
+    // Where the thing a tap at point would reach was drawn; empty when nothing is there.
+    QRectF target(const QPointF &point) const;
     // The height of the row under point, or of a usual row: what a drag moves a list by.
     qreal rowHeight(const QPointF &point) const;
 

@@ -197,6 +197,9 @@ void ScreenWindow::paintEvent(QPaintEvent *)
     painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size())), Qt::black);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(pictureRect(), m_picture);
+    // The finger's mark: what a release or a long press will act on, as the phone lights it.
+    if (m_pressing && !m_dragging && !m_pressUsed)
+        painter.fillRect(toWindow(m_touch.target(m_pressed)), QColor(0x00, 0xa8, 0xdf, 64));
 }
 
 void ScreenWindow::report(bool done)
@@ -223,6 +226,7 @@ void ScreenWindow::mousePressEvent(QMouseEvent *event)
     m_last = point;
     m_dragRest = 0;
     m_hold.start();
+    update();
 }
 
 void ScreenWindow::mouseMoveEvent(QMouseEvent *event)
@@ -234,6 +238,8 @@ void ScreenWindow::mouseMoveEvent(QMouseEvent *event)
         / qMax<qreal>(1, pictureRect().width());
     if (!m_dragging && (point - m_pressed).manhattanLength() < threshold)
         return;
+    if (!m_dragging)
+        update();
     m_dragging = true;
     m_hold.stop();
     // The list follows the finger: a drag upwards brings the rows below into view.
@@ -254,6 +260,7 @@ void ScreenWindow::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_hold.stop();
     m_pressing = false;
+    update();
     if (!m_dragging && !m_pressUsed)
         report(m_touch.tap(m_pressed));
 }
