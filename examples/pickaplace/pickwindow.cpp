@@ -41,18 +41,24 @@ QRect PickWindow::cardRect() const
 void PickWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0xf2, 0xf2, 0xf2));
+    painter.fillRect(QRect(QPoint(0, 0), size()), QColor(0xf2, 0xf2, 0xf2));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_picking ? QColor(0x9e, 0x9e, 0x9e) : QColor(0x00, 0x73, 0xbc));
     painter.drawRoundedRect(buttonRect(), 6, 6);
+    QFont font = painter.font();
+    font.setPixelSize(18);
+    font.setBold(true);
+    painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(buttonRect(), Qt::AlignCenter,
                      m_picking ? QStringLiteral("Picking...") : QStringLiteral("Pick a place"));
 
     if (m_card) {
-        painter.drawImage(cardRect().topLeft(), hx::trellan::picture::ScreenPicture::render(m_card.data(), cardRect().size()));
+        painter.drawImage(cardRect().topLeft(),
+                          hx::trellan::picture::ScreenPicture::render(m_card.data(), cardRect().size()));
     } else {
+        painter.setFont(QFont());
         painter.setPen(Qt::darkGray);
         painter.drawText(cardRect(), Qt::AlignCenter, QStringLiteral("The place you pick is shown here."));
     }
