@@ -1,6 +1,7 @@
 # cmake -P script: install, then look at the installed include folder as an application sees
 # it. No private header is there, the umbrella header names every header of the library, and
-# every header compiles on its own (twice in one file, for its guard) through find_package.
+# every header of the library compiles on its own (twice in one file, for its guard) through
+# find_package. The platform's headers are compiled by the programs built against them.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 set(include_dir ${prefix}/${INCLUDEDIR})
@@ -50,7 +51,7 @@ endif()
 # One source file per header, all compiled as an application would compile them.
 set(project ${WORK_DIR}/headers)
 set(sources)
-foreach(header IN LISTS headers)
+foreach(header IN LISTS library_headers ITEMS ${library_dir}/places.h)
     string(MAKE_C_IDENTIFIER "${header}" name)
     file(WRITE ${project}/${name}.cpp "#include <${header}>\n#include <${header}>\n")
     list(APPEND sources ${name}.cpp)
@@ -81,5 +82,5 @@ if(NOT result EQUAL 0)
     list(JOIN errors "\n" errors)
     message(FATAL_ERROR "installed headers that do not compile on their own:\n${errors}")
 endif()
-list(LENGTH headers count)
+list(LENGTH sources count)
 message(STATUS "${count} installed headers, each compiles on its own")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # pickaplace-under-xvfb.sh PROGRAM WORK_DIR: starts the example program on a virtual display
-# and clicks its "Pick a place" button with a real X pointer event. The installed picker card
-# then runs the steps of HX_CARD_STEPS as its user, and the program must print the pick and
-# quit on Ctrl+Q. Exits 77 when there is no virtual display to run on.
+# and clicks its place picker button with a real X pointer event. The installed picker card
+# then runs the steps of HX_CARD_STEPS as its user; the program must print the pick, go back
+# from the place's card on Escape and leave on a second Escape. Exits 77 when there is no
+# virtual display to run on.
 set -u
 program=$1
 work=$2
@@ -36,7 +37,7 @@ if ! wait_for 60 test -s "$work/display"; then
 fi
 export DISPLAY=":$(head -n 1 "$work/display")"
 
-QT_QPA_PLATFORM=xcb "$program" >"$work/out" 2>"$work/err" &
+HX_WINDOW_MAP="$work/map.json" QT_QPA_PLATFORM=xcb "$program" >"$work/out" 2>"$work/err" &
 app=$!
 
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Pick a place$' | head -n 1)
@@ -44,8 +45,14 @@ if [ -z "$window" ]; then
     echo "the program's window did not show:" && cat "$work/err"
     exit 1
 fi
-# The button spans the top of the window.
-xdotool mousemove --sync --window "$window" 100 32 click 1
+# The window writes where it drew each control; the map's keys come in alphabetical order.
+button='"height":([0-9]+),"kind":"[a-z]+","name":"PlacePickerButton","text":"[^"]*","width":([0-9]+),"x":([0-9]+),"y":([0-9]+)'
+if ! wait_for 60 grep -Eq "$button" "$work/map.json"; then
+    echo "the window shows no place picker button:" && cat "$work/map.json" "$work/err"
+    exit 1
+fi
+read -r height width x y < <(grep -Eo "$button" "$work/map.json" | head -n 1 | sed -E "s/$button/\\1 \\2 \\3 \\4/")
+xdotool mousemove --sync --window "$window" $((x + width / 2)) $((y + height / 2)) click 1
 
 if ! wait_for 180 grep -q '^picked: ' "$work/out"; then
     echo "nothing was picked; the program said:" && cat "$work/out" "$work/err"
@@ -53,9 +60,11 @@ if ! wait_for 180 grep -q '^picked: ' "$work/out"; then
 fi
 cat "$work/out"
 
-xdotool key --window "$window" ctrl+q
+xdotool key --window "$window" Escape
+sleep 1
+xdotool key --window "$window" Escape
 if ! wait_for 60 eval '! kill -0 "$app" 2>/dev/null'; then
-    echo "the program did not quit on Ctrl+Q"
+    echo "the program did not leave on Escape"
     exit 1
 fi
 wait "$app"
