@@ -45,7 +45,8 @@ constexpr int LongestIndexedPrefix = 8;
 // written before it existed open without reviews.
 // other_names holds an entry's other names, joined by OtherNameSeparator, only for entries that
 // have some; other_names_index holds each of them alone under (id << OtherNameShift) + its
-// position, without a place column: the other name alone is matched, an address never is.
+// position, without a place column: the other name alone is matched, an address never is. It keeps
+// no word positions, so it is asked for words, each on its own, never for phrases.
 // country_names holds each country's name in the languages it was translated into, by ISO code
 // and language ("de", "pt_BR").
 constexpr const char *CreateTables = R"sql(
@@ -76,7 +77,7 @@ CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
-CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0,
+CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4');
 CREATE TABLE country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
     PRIMARY KEY(code, language)) WITHOUT ROWID;

@@ -39,6 +39,8 @@ constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND te
 // How many places found by their other names join the ranked window: a name people type for a
 // place is nearly always one of the big places that have such names.
 constexpr int OtherNamesWindow = 48;
+// Shorter texts find other names only after the places' own names.
+constexpr int ShortestOtherName = 4;
 // A prefix that stands for at most this many whole terms is searched as those terms.
 constexpr int ExpandLimit = 48;
 // Words shorter than this are not corrected: nearly any change of them is another word.
@@ -242,9 +244,17 @@ void PrefixSearch::addOtherNameMatches(const QString &query, const QString &key,
                                        const QSet<qint64> &exactIds, GazetteerCandidates *window,
                                        GazetteerCandidates *tail)
 {
-    const GazetteerCandidates others = m_gazetteer.otherNames.find(query, key, finished, OtherNamesWindow);
+    GazetteerCandidates others = m_gazetteer.otherNames.find(query, key, finished, OtherNamesWindow);
     if (others.isEmpty())
         return;
+    // A few letters start some name of nearly every country in one of its many languages ("ven":
+    // Venäjä, Vengrija): until the text says more, those come after the places' own names.
+    // A character of a script written without spaces says as much as a word.
+    const bool ideographic = std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() >= 0x2e80; });
+    if (key.size() < ShortestOtherName && !ideographic) {
+        for (GazetteerCandidate &other : others)
+            other.tier = NameTier::AddressOnly;
+    }
     QHash<qint64, int> inWindow;
     for (int i = 0; i < window->size(); ++i)
         inWindow.insert(window->at(i).id, i);
@@ -328,7 +338,12 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         tail += passTail;
     }
     const bool finished = !text.isEmpty() && text.at(text.size() - 1).isSpace();
-    addOtherNameMatches(queries.join(QStringLiteral(" OR ")), key, finished, exactIds, &window, &tail);
+    QList<QStringList> tokens;
+    for (const QStringList &word : words) {
+        for (const QString &token : word)
+            tokens.append(QStringList { token });
+    }
+    addOtherNameMatches(matchQuery(tokens, kinds), key, finished, exactIds, &window, &tail);
     // Ids run in importance order: the tails of both passes as one.
     std::sort(tail.begin(), tail.end(),
               [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });

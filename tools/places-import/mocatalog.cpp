@@ -27,6 +27,12 @@ bool stringAt(const QByteArray &data, quint32 entry, bool swapped, QByteArray *t
     *text = data.mid(int(offset), int(length));
     return true;
 }
+
+QString firstForm(const QByteArray &text)
+{
+    const int end = text.indexOf('\0');
+    return QString::fromUtf8(end < 0 ? text : text.left(end));
+}
 } // namespace
 
 bool MoCatalog::load(const QString &path)
@@ -54,8 +60,7 @@ bool MoCatalog::load(const QString &path)
         // (empty original) is no text.
         if (original.isEmpty())
             continue;
-        m_translations.insert(QString::fromUtf8(original.left(original.indexOf('\0'))),
-                              QString::fromUtf8(translation.left(translation.indexOf('\0'))));
+        m_translations.insert(firstForm(original), firstForm(translation));
     }
     return true;
 }
