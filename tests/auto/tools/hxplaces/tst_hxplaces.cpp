@@ -236,6 +236,7 @@ private slots:
     void interactiveMyLocation_data();
     void interactiveMyLocation();
     void interactivePickRedrawsOnResize();
+    void anUntitledSectionIsAPlainRule();
     void showListsItsScreens();
     void showRunsSteps_data();
     void showRunsSteps();
@@ -920,6 +921,24 @@ void tst_HxPlaces::interactivePickRedrawsOnResize()
     QCOMPARE(name, modelSections(QStringLiteral("wat")).first().names.first());
     QVERIFY(recentNames().contains(name));
     QCOMPARE(QString::fromUtf8(result.out.trimmed()), libraryJson(place.value(QStringLiteral("id")).toInt()));
+}
+
+void tst_HxPlaces::anUntitledSectionIsAPlainRule()
+{
+    // The addresses' section has no title: the terminal sets it off with a bare rule and the
+    // JSON leaves the title out, rather than showing the section's key or an empty text.
+    const Result searched = run(QStringList { "search", "75 King" } + dataArguments());
+    QCOMPARE(searched.code, 0);
+    QJsonObject addresses;
+    for (const QJsonValue &value : QJsonDocument::fromJson(searched.out).array()) {
+        if (value.toObject().value(QStringLiteral("header")).toString() == QLatin1String("HEADER_ADDRESS"))
+            addresses = value.toObject();
+    }
+    QVERIFY2(!addresses.isEmpty(), searched.out);
+    QVERIFY2(!addresses.contains(QStringLiteral("title")), searched.out);
+
+    const Result shown = runOnTerminal({ { "SearchField", "75 King" }, { "──────", "\x03" } });
+    QVERIFY2(shown.seen.contains("──────") && !shown.seen.contains("HEADER_ADDRESS"), shown.seen);
 }
 
 void tst_HxPlaces::showListsItsScreens()
