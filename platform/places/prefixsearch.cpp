@@ -343,7 +343,11 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         for (const QString &token : word)
             tokens.append(QStringList { token });
     }
-    addOtherNameMatches(matchQuery(tokens, kinds), key, finished, exactIds, &window, &tail);
+    // Only towns, their sections and countries have other names; a search for streets or points of
+    // interest does not look.
+    const int namedKinds = kinds & (GazetteerEntry::Country | GazetteerEntry::Locality | GazetteerEntry::Neighbourhood);
+    if (namedKinds != 0)
+        addOtherNameMatches(matchQuery(tokens, namedKinds), key, finished, exactIds, &window, &tail);
     // Ids run in importance order: the tails of both passes as one.
     std::sort(tail.begin(), tail.end(),
               [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
