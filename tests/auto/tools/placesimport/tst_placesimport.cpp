@@ -607,7 +607,6 @@ void tst_PlacesImport::otherNamesAreTheOnesPeopleType_data()
     QTest::newRow("a name of a language without capitals") << "トロント" << true;
     QTest::newRow("an elided article before a capital") << "L'Ontario" << true;
     QTest::newRow("a passenger code") << "YTO" << false;
-    QTest::newRow("an airfield code") << "CYYZ" << false;
     QTest::newRow("a postal code") << "M5H" << false;
     QTest::newRow("digits") << "1834" << false;
     QTest::newRow("a link") << "https://toronto.ca" << false;
