@@ -26,7 +26,8 @@ public:
     static constexpr const char TypeReservation[] = "Reservation";
     static constexpr const char TypeReview[] = "Review";
     static constexpr const char TypeImage[] = "Image";
-    // A suggestion's distance from the search position, in the property "distanceInMeter".
+    // A suggestion's distance from the search position, in the property "distanceInMeter", and the
+    // other name it was found by ("Wien" for Vienna), in the property "foundAs".
     static constexpr const char TypeSuggestion[] = "TCS Suggestion";
 
     AuxiliaryData() = default;

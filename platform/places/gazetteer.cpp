@@ -2,6 +2,7 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
+#include <QtCore/QLocale>
 #include <QtCore/QStandardPaths>
 #include <QtCore/QUrl>
 
@@ -24,6 +25,8 @@ constexpr const char *EntrySql
 constexpr const char *UnratedEntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
       "phone, url, email, latitude, longitude, importance, NULL, 0 FROM entries WHERE id = ?1";
+constexpr const char *CountryNamesSql = "SELECT code, name FROM country_names WHERE language = ?1";
+constexpr const char *OtherNamesSql = "SELECT names FROM other_names WHERE id = ?1";
 } // namespace
 
 GazetteerPrivate::~GazetteerPrivate()
@@ -93,7 +96,7 @@ bool GazetteerPrivate::open()
                              << "was folded by an older version; write it again (places-import) so every name matches";
 
     if (!statement(version >= GazetteerSchema::FirstVersionWithRatings ? EntrySql : UnratedEntrySql)
-        || !prefix.prepare() || !nearest.prepare() || !categories.prepare())
+        || !prefix.prepare() || !otherNames.prepare() || !nearest.prepare() || !categories.prepare())
         return fail(QStringLiteral("damaged gazetteer: ") + sqliteError());
     reviews.prepare();
     streets.prepare();
@@ -159,7 +162,51 @@ bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
     entry->importance = sqlite3_column_double(query, 16);
     entry->rating = SqlStatement::columnNumber(query, 17);
     entry->ratingCount = qIsNaN(entry->rating) ? 0 : sqlite3_column_int(query, 18);
+    const QString translated = countryNameInLanguage(entry->countryCode);
+    if (!translated.isEmpty()) {
+        entry->country = translated;
+        if (entry->kind == GazetteerEntry::Country)
+            entry->name = translated;
+    }
     return true;
+}
+
+QString GazetteerPrivate::countryNameInLanguage(const QString &code)
+{
+    if (version < GazetteerSchema::FirstVersionWithOtherNames || code.isEmpty())
+        return QString();
+    // The phone's language can change at any time; its names are read again when it does.
+    const QString locale = QLocale().name();
+    if (locale != countryNamesLocale) {
+        countryNamesLocale = locale;
+        countryNames.clear();
+        sqlite3_stmt *query = statement(CountryNamesSql);
+        // "pt_BR" first, then "pt" for what the country's own catalogue lacks.
+        for (const QString &language : { locale, locale.section(QLatin1Char('_'), 0, 0) }) {
+            if (!query)
+                break;
+            SqlStatement use(query);
+            SqlStatement::bindText(query, 1, language);
+            while (sqlite3_step(query) == SQLITE_ROW) {
+                const QString country = SqlStatement::columnText(query, 0);
+                if (!countryNames.contains(country))
+                    countryNames.insert(country, SqlStatement::columnText(query, 1));
+            }
+        }
+    }
+    return countryNames.value(code);
+}
+
+QStringList GazetteerPrivate::otherNamesOf(qint64 id)
+{
+    sqlite3_stmt *query = version >= GazetteerSchema::FirstVersionWithOtherNames ? statement(OtherNamesSql) : nullptr;
+    if (!query)
+        return {};
+    SqlStatement use(query);
+    sqlite3_bind_int64(query, 1, id);
+    if (sqlite3_step(query) != SQLITE_ROW)
+        return {};
+    return SqlStatement::columnText(query, 0).split(QChar(GazetteerSchema::OtherNameSeparator), Qt::SkipEmptyParts);
 }
 
 bool GazetteerPrivate::hasCategoryIndex() const
@@ -250,6 +297,7 @@ GazetteerEntry Gazetteer::entry(qint64 id) const
     GazetteerEntry entry;
     if (!d->db || !d->readEntry(id, &entry))
         return GazetteerEntry();
+    entry.otherNames = d->otherNamesOf(id);
     return entry;
 }
 

@@ -5,11 +5,13 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 
 #include "categorysearch_p.h"
 #include "fileidentity_p.h"
 #include "gazetteerreviews_p.h"
 #include "nearestwalk_p.h"
+#include "othernamematches_p.h"
 #include "prefixsearch_p.h"
 #include "streetsegments_p.h"
 
@@ -26,7 +28,9 @@ namespace places {
 class GazetteerPrivate
 {
 public:
-    GazetteerPrivate() : prefix(*this), nearest(*this), categories(*this), reviews(*this), streets(*this) { }
+    GazetteerPrivate()
+        : prefix(*this), otherNames(*this), nearest(*this), categories(*this), reviews(*this), streets(*this)
+    { }
     ~GazetteerPrivate();
 
     bool open();
@@ -37,6 +41,9 @@ public:
     QString sqliteError() const;
     bool readEntry(qint64 id, GazetteerEntry *entry);
     bool hasCategoryIndex() const;
+    // The name of a country in the default locale's language, when the file has one.
+    QString countryNameInLanguage(const QString &code);
+    QStringList otherNamesOf(qint64 id);
 
     QString path;
     FileIdentity identity; // of the file this connection reads; invalid when unsure
@@ -45,10 +52,13 @@ public:
     sqlite3 *db = nullptr;
     QHash<const char *, sqlite3_stmt *> statements;
     PrefixSearch prefix;
+    OtherNameMatches otherNames;
     NearestWalk nearest;
     CategorySearch categories;
     GazetteerReviews reviews;
     StreetSegments streets;
+    QString countryNamesLocale; // the locale countryNames were read for
+    QHash<QString, QString> countryNames; // by ISO code
 };
 
 } // namespace places

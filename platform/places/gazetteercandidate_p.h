@@ -1,6 +1,7 @@
 #ifndef HX_PLATFORM_PLACES_GAZETTEERCANDIDATE_P_H
 #define HX_PLATFORM_PLACES_GAZETTEERCANDIDATE_P_H
 
+#include <QtCore/QString>
 #include <QtCore/QVector>
 #include <QtCore/QtGlobal>
 
@@ -19,6 +20,7 @@ struct GazetteerCandidate
     int tier = 0;
     double distance = 0; // metres from a nearest lookup or from the search position when ranked
     double score = 0; // of importance and distance when ranked; higher first
+    QString foundAs; // the other name that matched, when it matched better than the place's own
 };
 
 using GazetteerCandidates = QVector<GazetteerCandidate>;

@@ -20,7 +20,8 @@ bool GazetteerEntry::operator==(const GazetteerEntry &other) const
         && category == other.category && phone == other.phone && url == other.url && email == other.email
         && sameNumber(latitude, other.latitude) && sameNumber(longitude, other.longitude)
         && sameNumber(importance, other.importance) && sameNumber(rating, other.rating)
-        && ratingCount == other.ratingCount && sameNumber(distanceMetres, other.distanceMetres);
+        && ratingCount == other.ratingCount && sameNumber(distanceMetres, other.distanceMetres)
+        && otherNames == other.otherNames && foundAs == other.foundAs;
 }
 
 } // namespace places

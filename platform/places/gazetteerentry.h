@@ -3,6 +3,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QtNumeric>
 
 namespace hx {
@@ -45,6 +46,13 @@ public:
     double rating = qQNaN(); // average rating from 0 to 5; NaN when the place has none
     int ratingCount = 0; // how many ratings the average is drawn from
     double distanceMetres = qQNaN(); // to the position a search was given, when it had one
+    // The place's names in other languages and scripts (localities and countries), which search
+    // finds it by too; the writer keeps at most OtherNamesLimit of them. Gazetteer::entry() reads
+    // them back, search results leave them out.
+    QStringList otherNames;
+    // The other name a search found the place by, when its own name did not match as well.
+    QString foundAs;
+    static constexpr int OtherNamesLimit = 255;
 
     bool operator==(const GazetteerEntry &other) const;
     bool operator!=(const GazetteerEntry &other) const { return !(*this == other); }

@@ -12,10 +12,18 @@ constexpr int ApplicationId = 0x48784775;
 // 3 keys and index terms folded as the user's store folds them (TextFolding); older files still
 // open, but their few names that fold otherwise (a sharp s, letters outside the basic plane)
 // match only as before until the file is written again.
-constexpr int Version = 3;
+// 4 added the places' other names and the countries' names in other languages; older files open
+// without them.
+constexpr int Version = 4;
 constexpr int FirstVersionWithRatings = 2;
 constexpr int FirstVersionWithCategoryIndex = 2;
 constexpr int FirstVersionWithSharedFolding = 3;
+constexpr int FirstVersionWithOtherNames = 4;
+// Other names are indexed one a row under (id << OtherNameShift) + their position in the entry's
+// list, so their rows too run in importance order and name the entry they belong to.
+constexpr int OtherNameShift = 8;
+// Between the other names of one entry in other_names.names; no name holds it.
+constexpr char16_t OtherNameSeparator = 0x1f;
 // Regions and countries are stored above every town by whole steps of this importance; the
 // remainder is the people living in them.
 constexpr double AreaImportanceStep = 1e10;
@@ -35,6 +43,12 @@ constexpr int LongestIndexedPrefix = 8;
 // rare category is read whole without touching the entries; within a code, ids run in
 // importance order. reviews holds the rating service's reviews of points of interest; files
 // written before it existed open without reviews.
+// other_names holds an entry's other names, joined by OtherNameSeparator, only for entries that
+// have some; other_names_index holds each of them alone under (id << OtherNameShift) + its
+// position, without a place column: the other name alone is matched, an address never is. It keeps
+// no word positions, so it is asked for words, each on its own, never for phrases.
+// country_names holds each country's name in the languages it was translated into, by ISO code
+// and language ("de", "pt_BR").
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE entries(
     id INTEGER PRIMARY KEY,
@@ -62,6 +76,11 @@ CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
+CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
+CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4');
+CREATE TABLE country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
+    PRIMARY KEY(code, language)) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude REAL, longitude REAL,
     PRIMARY KEY(code_key, id)) WITHOUT ROWID;

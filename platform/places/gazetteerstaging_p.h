@@ -13,8 +13,10 @@ CREATE TEMP TABLE staging(
     seq INTEGER PRIMARY KEY, kind INTEGER, name TEXT, name_key TEXT, street TEXT, postal_code TEXT,
     city TEXT, region TEXT, region_code TEXT, country TEXT, country_code TEXT, category TEXT, phone TEXT,
     url TEXT, email TEXT, latitude REAL, longitude REAL, importance REAL, rating REAL, rating_count INTEGER,
-    indexed_name TEXT, indexed_place TEXT, category_key TEXT);
+    indexed_name TEXT, indexed_place TEXT, category_key TEXT, other_names TEXT);
 CREATE TEMP TABLE staged_categories(code TEXT PRIMARY KEY, name TEXT NOT NULL);
+CREATE TEMP TABLE staged_country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
+    PRIMARY KEY(code, language));
 )sql";
 
 constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code, city, region, region_code, country, "
@@ -41,9 +43,23 @@ SELECT id, latitude, latitude, longitude, longitude, kind FROM entries WHERE lat
 INSERT INTO categories(code, name) SELECT code, name FROM temp.staged_categories;
 INSERT OR IGNORE INTO categories(code, name) SELECT DISTINCT category, category FROM entries WHERE category != '';
 INSERT INTO names(names) VALUES('optimize');
+INSERT INTO other_names(id, names)
+SELECT id, other_names FROM (
+    SELECT other_names, row_number() OVER (ORDER BY importance DESC, seq) AS id FROM temp.staging)
+WHERE other_names != '';
+INSERT INTO country_names(code, language, name) SELECT code, language, name FROM temp.staged_country_names;
 CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
 INSERT INTO terms(term) SELECT term FROM temp.vocabulary;
 DROP TABLE temp.vocabulary;
+)sql";
+
+// After other_names_index is filled: its terms join the others, so that a word found only among
+// other names still counts as a word of its kind.
+constexpr const char *OtherTermsSql = R"sql(
+INSERT INTO other_names_index(other_names_index) VALUES('optimize');
+CREATE VIRTUAL TABLE temp.other_vocabulary USING fts5vocab(main, other_names_index, row);
+INSERT OR IGNORE INTO terms(term) SELECT term FROM temp.other_vocabulary;
+DROP TABLE temp.other_vocabulary;
 )sql";
 
 } // namespace GazetteerStaging

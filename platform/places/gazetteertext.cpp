@@ -3,6 +3,7 @@
 #include <hx/platform/places/gazetteerentry.h>
 
 #include <QtCore/QRegExp>
+#include <QtCore/QSet>
 
 #include "textfolding_p.h"
 
@@ -40,6 +41,22 @@ QString GazetteerText::withoutLetterPairs(const QString &text)
     plain.replace(QLatin1String("ue"), QLatin1String("u"));
     plain.replace(QLatin1String("aa"), QLatin1String("a"));
     return plain == text.toCaseFolded() ? text : plain;
+}
+
+QStringList GazetteerText::distinctOtherNames(const QString &name, const QStringList &otherNames, int limit)
+{
+    QSet<QString> keys { foldedKey(name) };
+    QStringList kept;
+    for (const QString &other : otherNames) {
+        const QString key = foldedKey(other);
+        if (kept.size() >= limit)
+            break;
+        if (key.isEmpty() || keys.contains(key))
+            continue;
+        keys.insert(key);
+        kept.append(other.trimmed());
+    }
+    return kept;
 }
 
 QChar GazetteerText::kindLetter(int kind)

@@ -29,6 +29,9 @@ public:
     // The text, case-folded, with "ae", "oe", "ue" and "aa" written as the single letter they
     // stand for without its marks ("koeln" -> "koln", "goeteborg" -> "goteborg").
     static QString withoutLetterPairs(const QString &text);
+    // The other names worth keeping beside a name: those that fold to something of their own,
+    // neither to the name's key nor to an earlier one's, the first `limit` of them.
+    static QStringList distinctOtherNames(const QString &name, const QStringList &otherNames, int limit);
 };
 
 } // namespace places

@@ -119,11 +119,16 @@ bool GazetteerWriterPrivate::createStaging()
     if (!exec(GazetteerStaging::StagingSql))
         return false;
     const QByteArray insert = QByteArray("INSERT INTO temp.staging(") + GazetteerStaging::EntryColumns
-        + ", indexed_name, indexed_place, category_key) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
-          "?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22)";
+        + ", indexed_name, indexed_place, category_key, other_names) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+          "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22, ?23)";
     if (sqlite3_prepare_v2(db, insert.constData(), -1, &insertEntry, nullptr) != SQLITE_OK
         || sqlite3_prepare_v2(db, "INSERT OR REPLACE INTO temp.staged_categories(code, name) VALUES(?1, ?2)", -1,
                               &insertCategory, nullptr)
+            != SQLITE_OK
+        || sqlite3_prepare_v2(db,
+                              "INSERT OR REPLACE INTO temp.staged_country_names(code, language, name) "
+                              "VALUES(?1, ?2, ?3)",
+                              -1, &insertCountryName, nullptr)
             != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
     QString reason;
@@ -150,11 +155,14 @@ bool GazetteerWriterPrivate::copyExisting()
     // Files from before ratings existed are kept as entries without a rating.
     sqlite3_stmt *version = nullptr;
     sqlite3_prepare_v2(db, "PRAGMA old.user_version", -1, &version, nullptr);
-    const bool hasRatings = sqlite3_step(version) == SQLITE_ROW
-        && sqlite3_column_int(version, 0) >= GazetteerSchema::FirstVersionWithRatings;
+    const int oldVersion = sqlite3_step(version) == SQLITE_ROW ? sqlite3_column_int(version, 0) : 0;
+    const bool hasRatings = oldVersion >= GazetteerSchema::FirstVersionWithRatings;
     sqlite3_finalize(version);
+    const bool hasOtherNames = hasRatings && oldVersion >= GazetteerSchema::FirstVersionWithOtherNames;
     // Through the same insert as new entries, so their index text is made the same way.
-    QByteArray select = QByteArray("SELECT ") + GazetteerStaging::EntryColumns + " FROM old.entries ORDER BY id";
+    QByteArray select = QByteArray("SELECT ") + GazetteerStaging::EntryColumns
+        + (hasOtherNames ? ", (SELECT names FROM old.other_names o WHERE o.id = old.entries.id)" : ", NULL")
+        + " FROM old.entries ORDER BY id";
     if (!hasRatings)
         select.replace("rating, rating_count", "NULL, 0");
     sqlite3_stmt *rows = nullptr;
@@ -178,6 +186,8 @@ bool GazetteerWriterPrivate::copyExisting()
             entry.rating = sqlite3_column_double(rows, 17);
             entry.ratingCount = sqlite3_column_int(rows, 18);
         }
+        entry.otherNames
+            = SqlStatement::columnText(rows, 19).split(QChar(GazetteerSchema::OtherNameSeparator), Qt::SkipEmptyParts);
         copied = insert(entry);
     }
     sqlite3_finalize(rows);
@@ -185,8 +195,11 @@ bool GazetteerWriterPrivate::copyExisting()
     if (copied && step == SQLITE_DONE && !(reviews.copyExisting(&reason) && streets.copyExisting(&reason)))
         copied = fail(reason);
     copied = copied && step == SQLITE_DONE
-        && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories; "
-                "COMMIT;");
+        && exec("INSERT OR REPLACE INTO temp.staged_categories(code, name) SELECT code, name FROM old.categories;")
+        && (!hasOtherNames
+            || exec("INSERT OR REPLACE INTO temp.staged_country_names(code, language, name) "
+                    "SELECT code, language, name FROM old.country_names;"))
+        && exec("COMMIT;");
     if (!copied)
         exec("ROLLBACK");
     exec("DETACH DATABASE old");
@@ -245,6 +258,9 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &given)
         QLatin1Char(' '));
     SqlStatement::bindText(insert, 21, GazetteerText::indexText(entry.kind, place));
     SqlStatement::bindText(insert, 22, entry.category.trimmed().toCaseFolded());
+    const QStringList others
+        = GazetteerText::distinctOtherNames(entry.name, entry.otherNames, GazetteerEntry::OtherNamesLimit);
+    SqlStatement::bindText(insert, 23, others.join(QChar(GazetteerSchema::OtherNameSeparator)));
     const int rc = sqlite3_step(insert);
     sqlite3_reset(insert);
     if (rc != SQLITE_DONE)
@@ -252,10 +268,38 @@ bool GazetteerWriterPrivate::insert(const GazetteerEntry &given)
     return true;
 }
 
+bool GazetteerWriterPrivate::indexOtherNames()
+{
+    sqlite3_stmt *rows = nullptr;
+    sqlite3_stmt *add = nullptr;
+    bool indexed = sqlite3_prepare_v2(
+                       db, "SELECT o.id, e.kind, o.names FROM other_names o JOIN entries e USING(id) ORDER BY o.id", -1,
+                       &rows, nullptr)
+            == SQLITE_OK
+        && sqlite3_prepare_v2(db, "INSERT INTO other_names_index(rowid, name) VALUES(?1, ?2)", -1, &add, nullptr)
+            == SQLITE_OK;
+    while (indexed && sqlite3_step(rows) == SQLITE_ROW) {
+        const qint64 id = sqlite3_column_int64(rows, 0);
+        const int kind = sqlite3_column_int(rows, 1);
+        const QStringList names = SqlStatement::columnText(rows, 2).split(QChar(GazetteerSchema::OtherNameSeparator));
+        for (int position = 0; indexed && position < names.size(); ++position) {
+            sqlite3_bind_int64(add, 1, (id << GazetteerSchema::OtherNameShift) + position);
+            SqlStatement::bindText(add, 2, GazetteerText::indexText(kind, names.at(position)));
+            indexed = sqlite3_step(add) == SQLITE_DONE;
+            sqlite3_reset(add);
+        }
+    }
+    if (!indexed)
+        fail(QString::fromUtf8(sqlite3_errmsg(db)));
+    sqlite3_finalize(rows);
+    sqlite3_finalize(add);
+    return indexed && exec(GazetteerStaging::OtherTermsSql);
+}
+
 bool GazetteerWriterPrivate::buildTables()
 {
     QString reason;
-    if (!exec(GazetteerSchema::CreateTables) || !exec(GazetteerStaging::BuildSql))
+    if (!exec(GazetteerSchema::CreateTables) || !exec(GazetteerStaging::BuildSql) || !indexOtherNames())
         return false;
     if (!reviews.build(&reason) || !streets.build(&reason))
         return fail(reason);
@@ -292,8 +336,10 @@ void GazetteerWriterPrivate::closeDatabase()
     streets.close();
     sqlite3_finalize(insertEntry);
     sqlite3_finalize(insertCategory);
+    sqlite3_finalize(insertCountryName);
     insertEntry = nullptr;
     insertCategory = nullptr;
+    insertCountryName = nullptr;
     if (db)
         sqlite3_close(db);
     db = nullptr;
@@ -452,6 +498,22 @@ bool GazetteerWriter::addCategory(const QString &code, const QString &name)
     SqlStatement::bindText(d->insertCategory, 2, name.trimmed().isEmpty() ? code.trimmed() : name);
     const int rc = sqlite3_step(d->insertCategory);
     sqlite3_reset(d->insertCategory);
+    return rc == SQLITE_DONE || d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
+}
+
+bool GazetteerWriter::addCountryName(const QString &code, const QString &language, const QString &name)
+{
+    if (!d->db)
+        return d->fail(QStringLiteral("no write begun"));
+    if (code.trimmed().isEmpty() || language.trimmed().isEmpty() || GazetteerText::foldedKey(name).isEmpty()) {
+        d->error = QStringLiteral("a country name without a code, language or letters");
+        return false;
+    }
+    SqlStatement::bindText(d->insertCountryName, 1, code.trimmed().toUpper());
+    SqlStatement::bindText(d->insertCountryName, 2, language.trimmed());
+    SqlStatement::bindText(d->insertCountryName, 3, name.trimmed());
+    const int rc = sqlite3_step(d->insertCountryName);
+    sqlite3_reset(d->insertCountryName);
     return rc == SQLITE_DONE || d->fail(QString::fromUtf8(sqlite3_errmsg(d->db)));
 }
 

@@ -52,6 +52,9 @@ public:
     // A point-of-interest category's display name; codes used by entries without a name
     // here are listed under their code.
     bool addCategory(const QString &code, const QString &name);
+    // A country's name in a language ("de", "pt_BR"), shown where the phone is set to that
+    // language; the last name given for a code and language counts.
+    bool addCountryName(const QString &code, const QString &language, const QString &name);
     // A review of a point of interest added before it (in this write or kept from the file).
     // False, with the reason in errorString(), for a rating outside 0 to 5, an empty text, an
     // image URL that is neither http(s) nor file, or no such point of interest.

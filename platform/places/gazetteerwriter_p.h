@@ -23,6 +23,7 @@ public:
     bool createStaging();
     bool copyExisting();
     bool insert(const GazetteerEntry &entry);
+    bool indexOtherNames();
     bool buildTables();
     bool finishFile();
     void closeDatabase();
@@ -36,6 +37,7 @@ public:
     sqlite3 *db = nullptr;
     sqlite3_stmt *insertEntry = nullptr;
     sqlite3_stmt *insertCategory = nullptr;
+    sqlite3_stmt *insertCountryName = nullptr;
     qint64 count = 0;
     ReviewStaging reviews;
     StreetStaging streets;

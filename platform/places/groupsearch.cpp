@@ -162,6 +162,8 @@ QSharedPointer<AbstractPlace> suggestionOf(const GazetteerEntry &entry, const Co
                              QString::number(entry.id));
     if (!qIsNaN(distance))
         suggestion.setProperty(QStringLiteral("distanceInMeter"), distance);
+    if (!entry.foundAs.isEmpty())
+        suggestion.setProperty(QStringLiteral("foundAs"), entry.foundAs);
     QList<AuxiliaryData> data = place->auxiliaryData();
     data.prepend(suggestion);
     place->setAuxiliaryDataList(data);
@@ -197,7 +199,14 @@ Places remotePlaces(const QString &text, int kinds, const Coordinates &near, boo
         = NearbyMatches::search(*gazetteer, text, kinds, located ? near.latitude() : qQNaN(),
                                 located ? near.longitude() : qQNaN(), offset, limit, hasMore);
     for (const GazetteerEntry &entry : entries) {
-        const Place place = PlaceFactory::builtFromGazetteer(entry);
+        Place place = PlaceFactory::builtFromGazetteer(entry);
+        // The row says which of its names the place was found by; the place keeps its own.
+        if (!entry.foundAs.isEmpty()) {
+            AuxiliaryData found(QLatin1String(AuxiliaryData::TypeSuggestion),
+                                Provider(QLatin1String(Provider::Gazetteer)), QString::number(entry.id));
+            found.setProperty(QStringLiteral("foundAs"), entry.foundAs);
+            place.addAuxiliaryData(found);
+        }
         places.append(full ? QSharedPointer<AbstractPlace>(new Place(place)) : headerOf(place));
     }
     return places;

@@ -27,15 +27,20 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category FROM entries "
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category, city FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
 // The index yields matches in rowid (importance) order and the kinds are part of the match,
 // so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
-    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category FROM names JOIN entries e "
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category, e.city FROM names JOIN entries e "
       "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// How many places found by their other names join the ranked window: a name people type for a
+// place is nearly always one of the big places that have such names.
+constexpr int OtherNamesWindow = 48;
+// Shorter texts find other names only after the places' own names.
+constexpr int ShortestOtherName = 4;
 // A prefix that stands for at most this many whole terms is searched as those terms.
 constexpr int ExpandLimit = 48;
 // Words shorter than this are not corrected: nearly any change of them is another word.
@@ -77,11 +82,15 @@ GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
     candidate.longitude = sqlite3_column_double(statement, 3);
     candidate.importance = sqlite3_column_double(statement, 4);
     // An airport is known by the town it serves as much as by its own name: "toro" means
-    // Toronto's airport, whatever it is called.
+    // Toronto's airport, whatever it is called. Not by its region or country, though: "cana"
+    // means Canada, not every airport in it.
     int categorySize = 0;
     const char *category = SqlStatement::columnBytes(statement, 5, &categorySize);
-    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0)
-        candidate.tier = NameTier::Start;
+    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0) {
+        const QByteArray town = GazetteerText::foldedKey(SqlStatement::columnText(statement, 6)).toUtf8();
+        if (tier.of(town.constData(), town.size()) != NameTier::AddressOnly)
+            candidate.tier = NameTier::Start;
+    }
     return candidate;
 }
 } // namespace
@@ -231,6 +240,46 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
                       });
 }
 
+void PrefixSearch::addOtherNameMatches(const QString &query, const QString &key, bool finished,
+                                       const QSet<qint64> &exactIds, GazetteerCandidates *window,
+                                       GazetteerCandidates *tail)
+{
+    GazetteerCandidates others = m_gazetteer.otherNames.find(query, key, finished, OtherNamesWindow);
+    if (others.isEmpty())
+        return;
+    // A few letters start some name of nearly every country in one of its many languages ("ven":
+    // Venäjä, Vengrija): until the text says more, those come after the places' own names.
+    // A character of a script written without spaces says as much as a word.
+    const bool ideographic = std::any_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() >= 0x2e80; });
+    if (key.size() < ShortestOtherName && !ideographic) {
+        for (GazetteerCandidate &other : others)
+            other.tier = NameTier::AddressOnly;
+    }
+    QHash<qint64, int> inWindow;
+    for (int i = 0; i < window->size(); ++i)
+        inWindow.insert(window->at(i).id, i);
+    QSet<qint64> found;
+    for (const GazetteerCandidate &other : others) {
+        if (exactIds.contains(other.id))
+            continue;
+        found.insert(other.id);
+        const auto at = inWindow.constFind(other.id);
+        if (at == inWindow.cend()) {
+            window->append(other);
+            continue;
+        }
+        // Its own name matched too: the other name is shown only when it matched better.
+        GazetteerCandidate &own = (*window)[at.value()];
+        if (other.tier < own.tier) {
+            own.tier = other.tier;
+            own.foundAs = other.foundAs;
+        }
+    }
+    tail->erase(std::remove_if(tail->begin(), tail->end(),
+                               [&found](const GazetteerCandidate &candidate) { return found.contains(candidate.id); }),
+                tail->end());
+}
+
 QList<GazetteerEntry> PrefixSearch::search(const QString &text, int kinds, double nearLatitude, double nearLongitude,
                                            int offset, int limit, bool *hasMore)
 {
@@ -288,11 +337,21 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
             return {};
         tail += passTail;
     }
+    const bool finished = !text.isEmpty() && text.at(text.size() - 1).isSpace();
+    QList<QStringList> tokens;
+    for (const QStringList &word : words) {
+        for (const QString &token : word)
+            tokens.append(QStringList { token });
+    }
+    // Only towns, their sections and countries have other names; a search for streets or points of
+    // interest does not look.
+    const int namedKinds = kinds & (GazetteerEntry::Country | GazetteerEntry::Locality | GazetteerEntry::Neighbourhood);
+    if (namedKinds != 0)
+        addOtherNameMatches(matchQuery(tokens, namedKinds), key, finished, exactIds, &window, &tail);
     // Ids run in importance order: the tails of both passes as one.
     std::sort(tail.begin(), tail.end(),
               [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
     head.append(window);
-    const bool finished = !text.isEmpty() && text.at(text.size() - 1).isSpace();
     rank(&head, offset + limit, nearLatitude, nearLongitude, finished);
     head.append(tail);
 
@@ -302,6 +361,10 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         GazetteerEntry entry;
         if (!m_gazetteer.readEntry(head.at(i).id, &entry))
             continue;
+        // A country shown in the phone's language may be shown by the very name it was found by.
+        if (!head.at(i).foundAs.isEmpty()
+            && GazetteerText::foldedKey(head.at(i).foundAs) != GazetteerText::foldedKey(entry.name))
+            entry.foundAs = head.at(i).foundAs;
         if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
             entry.distanceMetres
                 = SphereGeometry::distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);

@@ -45,6 +45,10 @@ private:
     GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
                        GazetteerCandidates *window, GazetteerCandidates *tail);
+    // Adds the places found by other names to the ranked window (or betters the tier of those
+    // already in it) and drops them from the tail.
+    void addOtherNameMatches(const QString &query, const QString &key, bool finished, const QSet<qint64> &exactIds,
+                             GazetteerCandidates *window, GazetteerCandidates *tail);
     // Sorts the first `wanted` candidates by how the name matches, then by a score of importance
     // and distance, then id. finished: the text ends in a space, so a whole name counts.
     static void rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude,

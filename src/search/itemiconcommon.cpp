@@ -310,6 +310,16 @@ hx::trellan::Image ItemIconCommon::getImage(const AbstractPlace *place, const Ti
 void ItemIconCommon::getAddressLinesFromPlace(const AbstractPlace &place)
 {
     m_name = place.name();
+    // A place found by another of its names shows that name beside its own: "Vienna (Wien)".
+    for (const AuxiliaryData &data : place.auxiliaryData()) {
+        const QString foundAs = data.type() == QLatin1String(AuxiliaryData::TypeSuggestion)
+            ? data.property(QStringLiteral("foundAs")).toString()
+            : QString();
+        if (!foundAs.isEmpty() && foundAs != m_name) {
+            m_name = QStringLiteral("%1 (%2)").arg(m_name, foundAs);
+            break;
+        }
+    }
     const hx::platform::places::Address address = place.primaryAddress();
     const QStringList lines = address.compactAddressLines();
     if (!lines.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include <hx/platform/places/gazetteer.h>
 
+#include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
@@ -11,6 +12,8 @@
 #include <cmath>
 
 #include "localityfile.h"
+#include "mocatalog.h"
+#include "othernamesfile.h"
 
 using hx::platform::places::Gazetteer;
 using hx::platform::places::GazetteerEntry;
@@ -106,6 +109,46 @@ bool CitiesDataset::loadNames(const Files &files, QString *error)
         m_regionNames.insert(region.value(QStringLiteral("code")).toString(),
                              region.value(QStringLiteral("name")).toString());
     }
+    if (!files.translations.isEmpty())
+        loadTranslations(files.translations, countries.object().value(QStringLiteral("3166-1")).toArray());
+    return true;
+}
+
+// Each language's catalogue names the countries by their English names; the common name wins
+// where a country has one, as in English.
+void CitiesDataset::loadTranslations(const QString &folder, const QJsonArray &countries)
+{
+    const QDir root(folder);
+    const QStringList languages = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &language : languages) {
+        MoCatalog catalog;
+        if (!catalog.load(root.filePath(language + QStringLiteral("/LC_MESSAGES/iso_3166-1.mo"))))
+            continue;
+        for (const QJsonValue &value : countries) {
+            const QJsonObject country = value.toObject();
+            const QString code = country.value(QStringLiteral("alpha_2")).toString();
+            QString shown;
+            for (const char *key : { "common_name", "name" }) {
+                const QString translated = catalog.translate(country.value(QLatin1String(key)).toString());
+                if (translated.isEmpty())
+                    continue;
+                m_countryOtherNames[code].append(translated);
+                if (shown.isEmpty())
+                    shown = translated;
+            }
+            if (!shown.isEmpty())
+                m_translatedNames.append({ code, language, shown });
+        }
+    }
+}
+
+bool CitiesDataset::addOtherNames(const QString &path, QString *error)
+{
+    QHash<qint64, QStringList> names;
+    if (!OtherNamesFile::read(path, &names, error))
+        return false;
+    for (auto it = m_byGeonameId.constBegin(); it != m_byGeonameId.constEnd(); ++it)
+        m_entries[it.value()].otherNames = names.value(it.key());
     return true;
 }
 
@@ -131,6 +174,7 @@ void CitiesDataset::addLocality(const LocalityRecord &record)
         entry.importance = population;
     }
     m_populations.insert(m_entries.size(), population);
+    m_byGeonameId.insert(record.geonameId, m_entries.size());
     m_entries.append(entry);
 }
 
@@ -207,6 +251,7 @@ void CitiesDataset::addCountriesAndRegions()
         entry.latitude = it.value().latitude();
         entry.longitude = it.value().longitude();
         entry.importance = CountryBase + it.value().population;
+        entry.otherNames = m_countryOtherNames.value(entry.countryCode);
         if (!namesATown(entry))
             m_entries.append(entry);
     }
@@ -228,6 +273,9 @@ void CitiesDataset::addCountriesAndRegions()
 bool CitiesDataset::load(const Files &files, QString *error)
 {
     m_entries.clear();
+    m_byGeonameId.clear();
+    m_countryOtherNames.clear();
+    m_translatedNames.clear();
     if (!loadNames(files, error))
         return false;
     QFile file(files.localities);
@@ -241,6 +289,8 @@ bool CitiesDataset::load(const Files &files, QString *error)
         *error = QStringLiteral("%1: %2").arg(files.localities, readError);
         return false;
     }
+    if (!files.otherNames.isEmpty() && !addOtherNames(files.otherNames, error))
+        return false;
     nameNeighbourhoodTowns();
     addCountriesAndRegions();
     return true;

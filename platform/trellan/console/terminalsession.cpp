@@ -1,9 +1,12 @@
 #include <hx/trellan/console/terminalsession.h>
 
 #include <QtCore/QSocketNotifier>
+#include <QtCore/QVector>
 
+#include <fribidi.h>
 #include <ncurses.h>
 
+#include <algorithm>
 #include <string>
 
 namespace hx {
@@ -59,8 +62,26 @@ void TerminalSession::put(int row, int column, const QString &text, int width)
 {
     if (width <= 0)
         return;
-    const std::wstring wide = text.left(width).toStdWString();
+    const std::wstring wide = visualOrder(text.left(width)).toStdWString();
     mvaddnwstr(row, column, wide.c_str(), int(wide.size()));
+}
+
+QString TerminalSession::visualOrder(const QString &text)
+{
+    const QVector<uint> logical = text.toUcs4();
+    const bool rightToLeft = std::any_of(logical.cbegin(), logical.cend(), [](uint c) {
+        const QChar::Direction direction = QChar::direction(c);
+        return direction == QChar::DirR || direction == QChar::DirAL;
+    });
+    if (!rightToLeft)
+        return text;
+    static_assert(sizeof(FriBidiChar) == sizeof(uint), "code points of the same size");
+    QVector<uint> visual(logical.size());
+    FriBidiParType base = FRIBIDI_PAR_LTR;
+    if (!fribidi_log2vis(reinterpret_cast<const FriBidiChar *>(logical.constData()), logical.size(), &base,
+                         reinterpret_cast<FriBidiChar *>(visual.data()), nullptr, nullptr, nullptr))
+        return text;
+    return QString::fromUcs4(visual.constData(), visual.size());
 }
 
 QString TerminalSession::padded(const QString &text, int width)

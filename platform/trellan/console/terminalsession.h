@@ -31,10 +31,13 @@ public:
     void close();
     bool isOpen() const { return m_screen != nullptr; }
 
-    // Draws text from a column, cut to the width left on the line.
+    // Draws text from a column, cut to the width left on the line, right-to-left words (Arabic,
+    // Hebrew) in the order they are read.
     static void put(int row, int column, const QString &text, int width);
     // The text cut or filled with blanks to exactly width columns.
     static QString padded(const QString &text, int width);
+    // The text in the order a left-to-right line shows it: right-to-left runs turned round.
+    static QString visualOrder(const QString &text);
 
 signals:
     void keysWaiting();

@@ -164,6 +164,7 @@ private slots:
     void submitListsTheRemoteResultsInOneList_data();
     void submitListsTheRemoteResultsInOneList();
     void aPickIsSavedAsOneRecentPlace();
+    void aSuggestionIsResolvedWithoutSpinner_data();
     void aSuggestionIsResolvedWithoutSpinner();
     void anAddressOnlyContactIsGeocoded();
     void cancellingTheSlowResolutionDropsItsLateResult();
@@ -190,8 +191,10 @@ void tst_SingleSearchPrivate::init()
                                             QStringLiteral("restaurant"), 100 - i));
     places.append(GazetteerFixture::poi(QStringLiteral("Cinema Lux"), 43.52, -80.51));
     // A town: the merged list offers towns as suggestions, resolved when tapped.
-    places.append(GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Locality,
-                                          QStringLiteral("Kiosk Unique"), 43.6, -80.5));
+    auto town = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Locality, QStringLiteral("Kiosk Unique"),
+                                        43.6, -80.5);
+    town.otherNames = QStringList { QStringLiteral("Киоск") };
+    places.append(town);
     auto street = GazetteerFixture::entry(hx::platform::places::GazetteerEntry::Address, QStringLiteral("7 Erb Street"),
                                           43.4643, -80.5204);
     street.street = QStringLiteral("7 Erb Street");
@@ -377,12 +380,27 @@ void tst_SingleSearchPrivate::aPickIsSavedAsOneRecentPlace()
     }
 }
 
+void tst_SingleSearchPrivate::aSuggestionIsResolvedWithoutSpinner_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("by its own name") << "kiosk u"
+                                     << "| Kiosk Unique |";
+    QTest::newRow("by another name, shown beside its own") << "киос"
+                                                           << "| Kiosk Unique (Киоск) |";
+}
+
 void tst_SingleSearchPrivate::aSuggestionIsResolvedWithoutSpinner()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, row);
+
     SearchScreen screen;
     QSignalSpy selected(screen.search, &SingleSearchPrivate::placeSelected);
-    QVERIFY(screen.type(QStringLiteral("kiosk u")));
+    QVERIFY(screen.type(typed));
     QVERIFY2(screen.shows(QStringLiteral("TYPE_SUGGESTION")), qPrintable(screen.text()));
+    QVERIFY2(screen.shows(row), qPrintable(screen.text()));
     QVERIFY2(screen.tapRowPart(QStringLiteral("TYPE_SUGGESTION"), QStringLiteral("ItemTitle")),
              qPrintable(TestDriver::lastError()));
     QVERIFY(SignalWaiter::wait(selected));

@@ -157,6 +157,8 @@ private slots:
     void badArgumentsExitWithTwo();
     void helpDescribesTheColumns();
     void theDefaultDataSetRanksTownsByPopulation();
+    void otherNamesAreTheOnesPeopleType_data();
+    void otherNamesAreTheOnesPeopleType();
     void airportsArePointsOfInterestFoundByNameAndCode_data();
     void airportsArePointsOfInterestFoundByNameAndCode();
     void aDamagedLocalitiesFileFailsWithItsRecord_data();
@@ -593,6 +595,59 @@ void tst_PlacesImport::theDefaultDataSetRanksTownsByPopulation()
     QCOMPARE(lone.first().kind, GazetteerEntry::Locality);
     QCOMPARE(gazetteer.nearest(43.4650, -80.5230, GazetteerEntry::Locality, 1).value(0).name,
              QStringLiteral("Waterloo"));
+}
+
+void tst_PlacesImport::otherNamesAreTheOnesPeopleType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("another language") << "Torontas" << true;
+    QTest::newRow("another script") << "Торонто" << true;
+    QTest::newRow("a name of a language without capitals") << "トロント" << true;
+    QTest::newRow("an elided article before a capital") << "L'Ontario" << true;
+    QTest::newRow("a passenger code") << "YTO" << false;
+    QTest::newRow("a postal code") << "M5H" << false;
+    QTest::newRow("digits") << "1834" << false;
+    QTest::newRow("a link") << "https://toronto.ca" << false;
+    QTest::newRow("a machine transliteration in small letters") << "tolonto" << false;
+    QTest::newRow("a soft sign written as an apostrophe") << "Toront'" << false;
+    QTest::newRow("a romanisation mark") << "toronto~e" << false;
+    QTest::newRow("\"City of\" before the name") << "Gorad Taronta" << false;
+    QTest::newRow("the same name folded") << "TORONTO" << false;
+}
+
+void tst_PlacesImport::otherNamesAreTheOnesPeopleType()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, kept);
+
+    const QString cities = m_roots->path() + QStringLiteral("/cities1000.txt");
+    QFile file(cities);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("6167865\tToronto\tToronto\tToronto,%1,Toronto Ciudad\t43.70011\t-79.4163\tP\tPPLA\tCA\n"
+                              "not a line\n")
+                   .arg(name)
+                   .toUtf8());
+    file.close();
+    const Run run = runImport({ "--replace", "--localities", writeLocalities(defaultLocalities()), "--regions",
+                                fixture("cities/admin1.json"), "--iso-codes", fixture("iso_3166-1.json"),
+                                "--other-names", cities, "--translations", "/usr/share/locale", "-o", output() });
+    QCOMPARE(run.exitCode, 0);
+    const Gazetteer gazetteer(output());
+    const GazetteerEntry toronto
+        = gazetteer.search("toronto", GazetteerEntry::Locality, qQNaN(), qQNaN(), 0, 1).value(0);
+    const QStringList expected = kept ? QStringList { name, "Toronto Ciudad" } : QStringList { "Toronto Ciudad" };
+    QCOMPARE(gazetteer.entry(toronto.id).otherNames, expected);
+    // The country answers to its names in the languages of iso-codes, and is shown in the phone's.
+    const GazetteerEntry canada = gazetteer.search("kanad", GazetteerEntry::Country, qQNaN(), qQNaN(), 0, 1).value(0);
+    QCOMPARE(canada.countryCode, QStringLiteral("CA"));
+    QCOMPARE(canada.foundAs, QStringLiteral("Kanada"));
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QString country = gazetteer.entry(toronto.id).country;
+    QLocale::setDefault(before);
+    QCOMPARE(country, QStringLiteral("Kanada"));
 }
 
 void tst_PlacesImport::airportsArePointsOfInterestFoundByNameAndCode_data()

@@ -2,6 +2,7 @@
 #include <hx/platform/places/gazetteerwriter.h>
 
 #include <QtCore/QFile>
+#include <QtCore/QLocale>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
@@ -27,6 +28,38 @@ QStringList names(const QList<GazetteerEntry> &entries)
     return found;
 }
 
+// What a row shows: the name, and the other name the place was found by beside it.
+QStringList rows(const QList<GazetteerEntry> &entries)
+{
+    QStringList shown;
+    for (const GazetteerEntry &entry : entries)
+        shown.append(entry.foundAs.isEmpty() ? entry.name : QStringLiteral("%1 (%2)").arg(entry.name, entry.foundAs));
+    return shown;
+}
+
+GazetteerEntry known(GazetteerEntry::Kind kind, const QString &name, double latitude, double longitude,
+                     double importance, const QStringList &otherNames)
+{
+    GazetteerEntry made = GazetteerFixture::entry(kind, name, latitude, longitude, importance);
+    made.countryCode = kind == GazetteerEntry::Country ? QStringLiteral("DE") : QString();
+    made.otherNames = otherNames;
+    return made;
+}
+
+// Places with names in other languages and scripts, and one whose name starts like another's.
+QList<GazetteerEntry> placesOfManyNames()
+{
+    const auto town = GazetteerEntry::Locality;
+    return { known(town, "Vienna", 48.21, 16.37, 1900000, { "Wien", "Vienne", "wien", "Vienna", "Вена", "ウィーン" }),
+             known(town, "Wiener Neustadt", 47.81, 16.25, 45000, {}),
+             known(town, "Munich", 48.14, 11.58, 1500000, { "München", "Munchen", "Muenchen", "Monaco di Baviera" }),
+             known(town, "Tokyo", 35.69, 139.69, 8300000, { "東京", "Tokio" }),
+             known(town, "Jerusalem", 31.77, 35.21, 800000, { "ירושלים", "القدس" }),
+             known(GazetteerEntry::Country, "Germany", 51, 10, 1e11, { "Deutschland", "Allemagne" }) };
+}
+} // namespace
+
+namespace {
 GazetteerEntry address(const QString &name, const QString &city, double latitude, double longitude)
 {
     GazetteerEntry made = GazetteerFixture::entry(GazetteerEntry::Address, name, latitude, longitude);
@@ -49,6 +82,9 @@ private slots:
     void rankingWeighsNameImportanceAndDistance_data();
     void rankingWeighsNameImportanceAndDistance();
     void exactNameIsFoundBehindManyMoreImportantPrefixMatches();
+    void otherNamesFindThePlaceAndSayWhich_data();
+    void otherNamesFindThePlaceAndSayWhich();
+    void countriesAreNamedInThePhonesLanguage();
     void kindsMaskAndImpossiblePositionsFilterResults();
     void searchSetsDistanceOnlyWithAPosition();
     void pagesJoinUpAndHasMoreIsExact_data();
@@ -203,6 +239,17 @@ void tst_Gazetteer::rankingWeighsNameImportanceAndDistance_data()
         << QList<GazetteerEntry> { GazetteerFixture::poi("Cafe Nowhere", qQNaN(), qQNaN(), "cafe", 1),
                                    GazetteerFixture::poi("Cafe Far", -33.9, 151.2, "cafe", 1) }
         << "cafe" << 48.86 << 2.34 << QStringList { "Cafe Far", "Cafe Nowhere" };
+    GazetteerEntry pearson = GazetteerFixture::poi("Pearson International Airport (YYZ)", 43.68, -79.63, "ALA", 2e6);
+    pearson.city = QStringLiteral("Toronto");
+    pearson.country = QStringLiteral("Canada");
+    const QList<GazetteerEntry> airportAndCountry {
+        pearson, GazetteerFixture::entry(GazetteerEntry::Locality, "Canadaville", 43, -80, 10)
+    };
+    QTest::newRow("an airport answers to the town it serves like to its own name")
+        << airportAndCountry << "toro" << 43.46 << -80.52 << QStringList { "Pearson International Airport (YYZ)" };
+    QTest::newRow("not to its country: that means the country and its towns")
+        << airportAndCountry << "cana" << 43.46 << -80.52
+        << QStringList { "Canadaville", "Pearson International Airport (YYZ)" };
 }
 
 void tst_Gazetteer::rankingWeighsNameImportanceAndDistance()
@@ -231,6 +278,79 @@ void tst_Gazetteer::exactNameIsFoundBehindManyMoreImportantPrefixMatches()
     QCOMPARE(found.size(), 3);
     QCOMPARE(found.first().name, QStringLiteral("Rome"));
     QCOMPARE(found.at(1).name, QStringLiteral("Rome Pizza 599"));
+}
+
+void tst_Gazetteer::otherNamesFindThePlaceAndSayWhich_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a name in another language, before a smaller place its own name starts")
+        << "wien" << QStringList { "Vienna (Wien)", "Wiener Neustadt" };
+    QTest::newRow("its own name says nothing more") << "vienna" << QStringList { "Vienna" };
+    QTest::newRow("its own name wins over another that matches as well") << "tok" << QStringList { "Tokyo" };
+    QTest::newRow("folded like its own name") << "MUNCHEN" << QStringList { "Munich (München)" };
+    QTest::newRow("a later word of another name") << "bavi" << QStringList { "Munich (Monaco di Baviera)" };
+    QTest::newRow("Cyrillic") << "вен" << QStringList { "Vienna (Вена)" };
+    QTest::newRow("Japanese, by its first character") << "東" << QStringList { "Tokyo (東京)" };
+    QTest::newRow("Hebrew") << "ירוש" << QStringList { "Jerusalem (ירושלים)" };
+    QTest::newRow("Arabic") << "القد" << QStringList { "Jerusalem (القدس)" };
+    QTest::newRow("a country by its own language's name") << "deutsch" << QStringList { "Germany (Deutschland)" };
+    QTest::newRow("an unknown other name") << "wienx" << QStringList();
+}
+
+void tst_Gazetteer::otherNamesFindThePlaceAndSayWhich()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), placesOfManyNames()));
+    const Gazetteer gazetteer(m_roots->gazetteerPath());
+    bool hasMore = true;
+    QCOMPARE(rows(gazetteer.search(text, GazetteerEntry::AnyKind, 48, 16, 0, 10, &hasMore)), expected);
+    QVERIFY(!hasMore);
+}
+
+void tst_Gazetteer::countriesAreNamedInThePhonesLanguage()
+{
+    const QString path = m_roots->gazetteerPath();
+    {
+        GazetteerWriter writer(path);
+        QVERIFY(writer.begin(GazetteerWriter::Replace));
+        for (const GazetteerEntry &entry : placesOfManyNames())
+            QVERIFY(writer.add(entry));
+        GazetteerEntry berlin = GazetteerFixture::entry(GazetteerEntry::Locality, "Berlin", 52.52, 13.4, 3600000);
+        berlin.country = QStringLiteral("Germany");
+        berlin.countryCode = QStringLiteral("DE");
+        QVERIFY(writer.add(berlin));
+        QVERIFY(writer.addCountryName("DE", "de", "Deutschland"));
+        QVERIFY(writer.addCountryName("DE", "fr", "Allemagne"));
+        QVERIFY(!writer.addCountryName("DE", "", "Alemania"));
+        QVERIFY(writer.commit());
+    }
+    // Adding to the file keeps the other names and the countries' names.
+    GazetteerWriter writer(path);
+    QVERIFY(writer.begin(GazetteerWriter::KeepExisting));
+    QVERIFY(writer.add(GazetteerFixture::entry(GazetteerEntry::Locality, "Bonn", 50.73, 7.1, 300000)));
+    QVERIFY(writer.commit());
+
+    const QLocale before;
+    const Gazetteer gazetteer(path);
+    const auto shown = [&gazetteer](const QString &text) {
+        const GazetteerEntry found = gazetteer.search(text, GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1).value(0);
+        return rows({ found }).value(0) + QLatin1Char('/') + found.country;
+    };
+    QCOMPARE(shown("berl"), QStringLiteral("Berlin/Germany"));
+    QLocale::setDefault(QLocale(QStringLiteral("fr_CA")));
+    QCOMPARE(shown("berl"), QStringLiteral("Berlin/Allemagne"));
+    QCOMPARE(shown("allem"), QStringLiteral("Allemagne/Allemagne"));
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    QCOMPARE(shown("germ"), QStringLiteral("Deutschland/Deutschland"));
+    QCOMPARE(shown("wien"), QStringLiteral("Vienna (Wien)/"));
+    QLocale::setDefault(before);
+    QCOMPARE(gazetteer.entry(gazetteer.search("vienna", GazetteerEntry::AnyKind, qQNaN(), qQNaN(), 0, 1).value(0).id)
+                 .otherNames,
+             (QStringList { "Wien", "Vienne", "Вена", "ウィーン" }));
 }
 
 void tst_Gazetteer::kindsMaskAndImpossiblePositionsFilterResults()

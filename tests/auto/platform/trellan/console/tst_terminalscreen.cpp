@@ -7,6 +7,7 @@
 #include <hx/trellan/console/steprunner.h>
 #include <hx/trellan/console/stepscript.h>
 #include <hx/trellan/console/terminalscreen.h>
+#include <hx/trellan/console/terminalsession.h>
 #include <hx/trellan/container.h>
 #include <hx/trellan/customlistitem.h>
 #include <hx/trellan/dialog.h>
@@ -184,7 +185,27 @@ private slots:
     void dialogStepPressesTheToolkitDialog();
     void scriptAnswersAQuestionAnEarlierStepWaitsOn_data();
     void scriptAnswersAQuestionAnEarlierStepWaitsOn();
+    void rightToLeftWordsAreDrawnAsTheyAreRead_data();
+    void rightToLeftWordsAreDrawnAsTheyAreRead();
 };
+
+void tst_TerminalScreen::rightToLeftWordsAreDrawnAsTheyAreRead_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("drawn");
+    QTest::newRow("left-to-right text as it is") << "| Vienna (Wien) |" << "| Vienna (Wien) |";
+    QTest::newRow("a Hebrew name beside a Latin one")
+        << QStringLiteral("| Haifa (חיפה) | 12 km |") << QStringLiteral("| Haifa (הפיח) | 12 km |");
+    QTest::newRow("a number after a Hebrew word stays a number")
+        << QStringLiteral("ירושלים 2026") << QStringLiteral("2026 םילשורי");
+}
+
+void tst_TerminalScreen::rightToLeftWordsAreDrawnAsTheyAreRead()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, drawn);
+    QCOMPARE(console::TerminalSession::visualOrder(line), drawn);
+}
 
 void tst_TerminalScreen::typeMoveTapAndAnswer()
 {
