@@ -171,6 +171,11 @@ QSizeF ControlPainter::naturalSize(const Control *control, qreal width) const
 {
     if (!isShown(control))
         return QSizeF();
+    // A control narrower than the room it is given wraps its text at its own width.
+    if (control->preferredWidth() > 0)
+        width = qMin(width, px(control->preferredWidth()));
+    if (control->maxWidth() > 0)
+        width = qMin(width, px(control->maxWidth()));
     QSizeF size;
     if (const auto *container = qobject_cast<const Container *>(control)) {
         size = containerSize(container, width);

@@ -139,6 +139,7 @@ private slots:
     void drawsWhatTheTreeHolds();
     void translationMovesAControlFromItsPlace();
     void textKeepsOffTheLeftEdge();
+    void narrowTextShowsAllItsLines();
     void systemDialogDimsTheScreen();
     void drawsWhatIsOpenOverTheScreen_data();
     void drawsWhatIsOpenOverTheScreen();
@@ -230,6 +231,31 @@ void tst_ScreenPicture::textKeepsOffTheLeftEdge()
             drawn = picture.pixelColor(x, y) != QColor(0x12, 0x12, 0x12);
     }
     QVERIFY(drawn);
+}
+
+void tst_ScreenPicture::narrowTextShowsAllItsLines()
+{
+    // As the selector's empty list says what to do: centred, on half the screen's width.
+    Container root;
+    auto *label = new Label(QStringLiteral("Enter search term or address for suggestions."));
+    label->setMultiline(true);
+    label->setPreferredWidth(UIConfig::displaySize().width() * 0.55f);
+    root.add(label);
+    auto *below = new Label(QStringLiteral("below"));
+    root.add(below);
+    QList<hx::trellan::picture::ScreenArea> areas;
+    ScreenPicture::render(&root, QSize(720, 1280), nullptr, &areas);
+    QRectF text, next;
+    for (const auto &area : areas) {
+        if (area.object == label)
+            text = area.rect;
+        else if (area.object == below)
+            next = area.rect;
+    }
+    QVERIFY(!text.isEmpty() && !next.isEmpty());
+    const qreal lines = text.height() / next.height();
+    QVERIFY2(lines >= 1.9, qPrintable(QStringLiteral("%1 lines high").arg(lines)));
+    QVERIFY(next.top() >= text.bottom());
 }
 
 void tst_ScreenPicture::systemDialogDimsTheScreen()
