@@ -17,9 +17,15 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QEventLoop>
 #include <QtCore/QTextStream>
+#include <QtCore/QTimer>
 
 using hx::trellan::console::StepRunner;
+
+namespace {
+const int FirstAnswerMs = 100;
+}
 
 ShowCommand::ShowCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) { }
 
@@ -43,6 +49,12 @@ int ShowCommand::prepare(const QString &screen, const QStringList &arguments, co
         return 1;
     }
     StepRunner runner(m_root.data());
+    runner.waitUntilIdle();
+    // A screen may start by asking a service (the local search asks for a fix): the answer comes
+    // a moment after the screen first looks settled, and the first picture should show it.
+    QEventLoop moment;
+    QTimer::singleShot(FirstAnswerMs, &moment, &QEventLoop::quit);
+    moment.exec();
     runner.waitUntilIdle();
     for (int i = 0; i < steps.size(); ++i) {
         if (!runner.run(steps.at(i), &message)) {

@@ -1605,8 +1605,9 @@ void tst_HxPlaces::showLocalSearchNearADestination_data()
         << QStringList { "Reading out \"ada\"; contacts: Ada Lovelace", "--- Contacts ---",
                          "ListView \"LocalSearchContactList\"" }
         << QStringList { "No Results Found" };
+    // Without a step: the first screen already holds the answer to the phone's fix.
     QTest::newRow("nothing near the phone")
-        << QStringList { "zzyzx" } + wait << QStringList { "Label \"Answer\": Nothing found", "No Results Found" }
+        << QStringList { "zzyzx" } << QStringList { "Label \"Answer\": Nothing found", "No Results Found" }
         << QStringList { "ListView" };
     QTest::newRow("a tapped place opens its card")
         << QStringList { "waterloo", "--near", "43.4643,-80.5204" } + wait
