@@ -114,6 +114,28 @@ bool CitiesDataset::loadNames(const Files &files, QString *error)
     return true;
 }
 
+namespace {
+// The languages a phone offers for its own texts. A country's name in any other of the
+// catalogues' languages would answer what people type elsewhere ("pari" is Brazil in Maori).
+bool isPhoneLanguage(const QString &catalogue)
+{
+    static const QStringList languages {
+        QStringLiteral("ar"), QStringLiteral("bg"), QStringLiteral("bn"), QStringLiteral("ca"), QStringLiteral("cs"),
+        QStringLiteral("da"), QStringLiteral("de"), QStringLiteral("el"), QStringLiteral("en"), QStringLiteral("es"),
+        QStringLiteral("et"), QStringLiteral("eu"), QStringLiteral("fa"), QStringLiteral("fi"), QStringLiteral("fr"),
+        QStringLiteral("gl"), QStringLiteral("he"), QStringLiteral("hi"), QStringLiteral("hr"), QStringLiteral("hu"),
+        QStringLiteral("id"), QStringLiteral("is"), QStringLiteral("it"), QStringLiteral("ja"), QStringLiteral("ko"),
+        QStringLiteral("lt"), QStringLiteral("lv"), QStringLiteral("ms"), QStringLiteral("nb"), QStringLiteral("nl"),
+        QStringLiteral("pl"), QStringLiteral("pt"), QStringLiteral("ro"), QStringLiteral("ru"), QStringLiteral("sk"),
+        QStringLiteral("sl"), QStringLiteral("sr"), QStringLiteral("sv"), QStringLiteral("th"), QStringLiteral("tr"),
+        QStringLiteral("uk"), QStringLiteral("ur"), QStringLiteral("vi"), QStringLiteral("zh"),
+    };
+    // "pt_BR", "sr@latin": the language is what comes before the country or the script.
+    const QString language = catalogue.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return languages.contains(language);
+}
+} // namespace
+
 // Each language's catalogue names the countries by their English names; the common name wins
 // where a country has one, as in English.
 void CitiesDataset::loadTranslations(const QString &folder, const QJsonArray &countries)
@@ -121,6 +143,8 @@ void CitiesDataset::loadTranslations(const QString &folder, const QJsonArray &co
     const QDir root(folder);
     const QStringList languages = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &language : languages) {
+        if (!isPhoneLanguage(language))
+            continue;
         MoCatalog catalog;
         if (!catalog.load(root.filePath(language + QStringLiteral("/LC_MESSAGES/iso_3166-1.mo"))))
             continue;
