@@ -11,7 +11,7 @@ BUILD_TSAN := build-tsan
 BUILD_BENCH := build-bench
 BUILD_FUZZ := build-fuzz
 
-.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo data relevance format translations install package clean
+.PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo demo-terminal data relevance format translations install package clean
 
 all: build
 
@@ -76,8 +76,12 @@ data: build
 relevance: data
 	$(BUILD)/bin/places-relevance --gazetteer $(BUILD)/data/gazetteer.db data/relevance.tsv
 
+# The picker in a window when a display is there, else in the terminal; demo-terminal keeps to it.
 demo: build data
 	@scripts/demo $(BUILD)
+
+demo-terminal: build data
+	@scripts/demo $(BUILD) --terminal
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include "placedatabase_p.h"
 #include "storeaccess_p.h"
 #include "storefilecheck_p.h"
 
@@ -25,19 +26,20 @@ bool isLocked(const QString &path)
     sqlite3_close(db);
     return locked;
 }
-} // namespace
-
-QString StoreStatus::problem(const QString &path)
+QString describe(const QString &path, StoreStatus::Kind *kind)
 {
+    *kind = StoreStatus::Unusable;
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("it is a folder, not a store file; give the path of a file (it is made on first use)");
     if (info.exists() && !info.isFile())
         return QStringLiteral("it is not a regular file; give the path of a file (it is made on first use)");
     if (!info.exists()) {
-        return StoreAccess::canWrite(info.absolutePath()) || !QFileInfo::exists(info.absolutePath())
-            ? QString()
-            : QStringLiteral("its folder is read-only, so it cannot be made; choose a folder you may write");
+        if (StoreAccess::canWrite(info.absolutePath()) || !QFileInfo::exists(info.absolutePath())) {
+            *kind = StoreStatus::Usable;
+            return QString();
+        }
+        return QStringLiteral("its folder is read-only, so it cannot be made; choose a folder you may write");
     }
     if (info.size() > 0) {
         StoreFileCheck::Verdict verdict = StoreFileCheck::Usable;
@@ -56,15 +58,33 @@ QString StoreStatus::problem(const QString &path)
             break;
         }
     }
+    *kind = StoreStatus::ReadOnly;
     if (!StoreAccess::canWrite(path))
         return QStringLiteral("it is read-only: places can be searched but nothing can be stored; make it writable "
                               "to store places");
     if (!StoreAccess::canWriteBeside(path))
         return QStringLiteral("its folder is read-only: places can be searched but nothing can be stored; make the "
                               "folder writable to store places");
+    *kind = StoreStatus::Busy;
     if (isLocked(path))
         return QStringLiteral("another program is writing to it; try again when it has finished");
+    *kind = StoreStatus::Usable;
     return QString();
+}
+} // namespace
+
+QString StoreStatus::problem(const QString &path, Kind *kind)
+{
+    Kind found = Usable;
+    const QString text = describe(path, &found);
+    if (kind)
+        *kind = found;
+    return text;
+}
+
+QString StoreStatus::userStorePath()
+{
+    return PlaceDatabase::defaultPath();
 }
 
 bool StoreStatus::isReadOnly(const QString &path)

@@ -12,8 +12,19 @@ namespace places {
 class StoreStatus
 {
 public:
-    // An empty text when the file can be read and written (or made).
-    static QString problem(const QString &path);
+    enum Kind {
+        Usable,
+        ReadOnly, // places can be searched, nothing can be stored (the file or its folder)
+        Busy, // another program is writing to it
+        Unusable // not a store, damaged, newer, or cannot be made
+    };
+
+    // An empty text when the file can be read and written (or made); kind, when given, tells
+    // which sort of problem it is.
+    static QString problem(const QString &path, Kind *kind = nullptr);
+    // The file every part of the platform uses as the user's store (HX_PLACES_DB, else the
+    // platform's own).
+    static QString userStorePath();
     // True for a store that can be read but not written.
     static bool isReadOnly(const QString &path);
 };

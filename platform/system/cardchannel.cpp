@@ -73,7 +73,14 @@ bool CardChannel::done(const CardDoneMessage &message)
     if (!d->opened || d->done)
         return false;
     d->done = true;
-    d->socket.write(CardWire::encodeDone(message));
+    QByteArray line = CardWire::encodeDone(message);
+    const bool fits = line.size() <= CardWire::MAX_LINE;
+    if (!fits) {
+        // The invoker would drop it unread; it hears why instead.
+        qWarning() << "hx::system::CardChannel::done() answer of" << line.size() << "bytes is too long";
+        line = CardWire::encodeDone(CardDoneMessage(QLatin1String(CardDoneMessage::AnswerTooLong), QString()));
+    }
+    d->socket.write(line);
     // A long answer leaves in pieces; the card may end only once the last has.
     QElapsedTimer clock;
     clock.start();
@@ -82,7 +89,7 @@ bool CardChannel::done(const CardDoneMessage &message)
         if (left <= 0 || !d->socket.waitForBytesWritten(left))
             break;
     }
-    return d->socket.bytesToWrite() == 0;
+    return fits && d->socket.bytesToWrite() == 0;
 }
 
 bool CardChannel::isDone() const

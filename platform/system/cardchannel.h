@@ -27,7 +27,8 @@ public:
     // timeoutMs.
     bool open(int timeoutMs = 5000);
     InvokeRequest request() const;
-    // Sends message to the invoker; only the first call after open() sends anything.
+    // Sends message to the invoker; only the first call after open() sends anything. An answer
+    // longer than the invoker takes is replaced by CardDoneMessage::AnswerTooLong (and false).
     bool done(const CardDoneMessage &message);
     bool isDone() const;
 

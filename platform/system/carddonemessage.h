@@ -11,12 +11,23 @@ namespace system {
 class CardDoneMessage
 {
 public:
+    // The reasons the invocation service gives itself when a card ended without an answer it
+    // could hand on; a card's own reasons never start with "hx.".
+    static constexpr char NotStarted[] = "hx.not-started"; // no program, or no socket for it
+    static constexpr char Crashed[] = "hx.crashed";
+    static constexpr char LeftWithoutAnswer[] = "hx.left-without-answer";
+    static constexpr char TimedOut[] = "hx.timed-out";
+    static constexpr char AnswerTooLong[] = "hx.answer-too-long"; // longer than a card may send
+    static constexpr char UnreadableAnswer[] = "hx.unreadable-answer";
+    static constexpr char CardOpen[] = "hx.card-open"; // another card of this process was still open
+
     CardDoneMessage() = default;
     CardDoneMessage(const QString &reason, const QString &data, const QString &dataType = QString())
         : m_reason(reason), m_data(data), m_dataType(dataType)
     { }
 
-    // Why the card closed, such as "save" or "cancel"; free text chosen by the card.
+    // Why the card closed, such as "save" or "cancel"; free text chosen by the card, or one of
+    // the service's own reasons above.
     QString reason() const { return m_reason; }
     void setReason(const QString &reason) { m_reason = reason; }
     QString data() const { return m_data; }

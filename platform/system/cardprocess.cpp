@@ -52,7 +52,7 @@ CardProcess::CardProcess(const InvokeRequest &request, const QString &program, i
             &CardProcess::onProcessFinished);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(CardDoneMessage(), "could not start");
+            fail(CardDoneMessage::NotStarted, "could not start");
     });
 }
 
@@ -91,7 +91,7 @@ bool CardProcess::listen()
 void CardProcess::start()
 {
     if (!listen()) {
-        finish(CardDoneMessage(), "no socket");
+        fail(CardDoneMessage::NotStarted, "no socket");
         return;
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -127,15 +127,15 @@ void CardProcess::onReadyRead()
     const int end = m_pending.indexOf('\n');
     if (end < 0) {
         if (m_pending.size() > CardWire::MAX_LINE)
-            finish(CardDoneMessage(), "answer too long");
+            fail(CardDoneMessage::AnswerTooLong, "answer too long");
         return;
     }
     CardDoneMessage message;
     if (!CardWire::decodeDone(m_pending.left(end), &message)) {
-        finish(CardDoneMessage(), "unreadable answer");
+        fail(CardDoneMessage::UnreadableAnswer, "unreadable answer");
         return;
     }
-    finish(message, nullptr);
+    finish(message);
 }
 
 void CardProcess::onProcessFinished()
@@ -147,25 +147,37 @@ void CardProcess::onProcessFinished()
     while (!m_finished && m_peer && m_peer->waitForReadyRead(0)) { }
     if (!m_finished && m_peer && m_peer->bytesAvailable() > 0)
         onReadyRead();
-    finish(CardDoneMessage(), m_process.exitStatus() == QProcess::CrashExit ? "crashed" : "left without an answer");
+    if (m_process.exitStatus() == QProcess::CrashExit)
+        fail(CardDoneMessage::Crashed, "crashed");
+    else
+        fail(CardDoneMessage::LeftWithoutAnswer, "left without an answer");
 }
 
 void CardProcess::onTimeout()
 {
-    finish(CardDoneMessage(), "timed out");
+    fail(CardDoneMessage::TimedOut, "timed out");
 }
 
-void CardProcess::finish(const CardDoneMessage &message, const char *why)
+void CardProcess::finish(const CardDoneMessage &message)
 {
     if (m_finished)
         return;
     m_finished = true;
     m_timeout.stop();
-    if (why)
-        qWarning() << "hx::system::CardProcess::finish()" << m_request.target() << why;
-    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(why ? 0 : exitGraceMs))
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(exitGraceMs))
         stopProcess();
     emit finished(message);
+}
+
+void CardProcess::fail(const char *reason, const char *why)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_timeout.stop();
+    qWarning() << "hx::system::CardProcess::finish()" << m_request.target() << why;
+    stopProcess();
+    emit finished(CardDoneMessage(QLatin1String(reason), QString()));
 }
 
 void CardProcess::stopProcess()

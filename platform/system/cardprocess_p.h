@@ -36,7 +36,9 @@ private:
     void onReadyRead();
     void onProcessFinished();
     void onTimeout();
-    void finish(const CardDoneMessage &message, const char *why);
+    void finish(const CardDoneMessage &message);
+    // Ends the card without its answer; reason is one of CardDoneMessage's own, why goes to the log.
+    void fail(const char *reason, const char *why);
     void stopProcess();
     bool listen();
 

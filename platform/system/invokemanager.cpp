@@ -164,7 +164,7 @@ void InvokeManager::startCard(const InvokeRequest &request, const QString &progr
             this,
             [this, reply] {
                 reply->finish(InvokeReplyError::CardOpen);
-                emit childCardDone(CardDoneMessage());
+                emit childCardDone(CardDoneMessage(QLatin1String(CardDoneMessage::CardOpen), QString()));
             },
             Qt::QueuedConnection);
         return;

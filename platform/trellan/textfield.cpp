@@ -92,10 +92,13 @@ void TextField::typeText(const QString &text)
     if (!isEnabled())
         return;
     requestFocus();
-    for (const QChar character : text) {
-        if (room() == 0)
+    for (int i = 0; i < text.size(); ++i) {
+        // A character of two units goes in whole or not at all.
+        const int units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        if (room() < units)
             return;
-        userEdit(this->text() + character);
+        userEdit(this->text() + text.mid(i, units));
+        i += units - 1;
     }
 }
 

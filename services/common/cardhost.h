@@ -6,6 +6,7 @@
 #include <hx/system/systemui.h>
 #include <hx/trellan/console/stepscript.h>
 #include <hx/trellan/console/terminalscreen.h>
+#include <hx/trellan/window/screenwindow.h>
 
 #include <QtCore/QEventLoop>
 #include <QtCore/QList>
@@ -17,8 +18,10 @@ namespace hx {
 namespace services {
 
 // Where a card program shows its page: started with steps (HX_CARD_STEPS, one step a line, in
-// the words of `hxplaces show --do`) it runs them as a user would; otherwise it draws the
-// page on the terminal it was started from. The card calls end() once it has answered.
+// the words of `hxplaces show --do`) it runs them as a user would; with HX_CARD_WINDOW=1 (its
+// caller has a window on the desktop) it shows the page in a window of its own; otherwise it
+// draws the page on the terminal it was started from. The card calls end() once it has
+// answered.
 class CardHost
 {
 public:
@@ -41,6 +44,8 @@ public:
         m_ended = true;
         if (m_screen)
             m_screen->quit(0);
+        if (m_window)
+            m_window->quit(0);
         if (m_loop)
             m_loop->quit();
     }
@@ -58,7 +63,7 @@ public:
 
     bool isAbandoned() const { return m_abandoned; }
 
-    // 0 when the steps ran or the user left the terminal; 1 with a message otherwise.
+    // 0 when the steps ran or the user left the terminal or window; 1 with a message otherwise.
     int run(QString *message)
     {
         const QList<QStringList> steps = scriptedSteps();
@@ -66,6 +71,8 @@ public:
             return runSteps(steps, message);
         if (m_ended)
             return 0;
+        if (qEnvironmentVariableIntValue("HX_CARD_WINDOW") == 1)
+            return runWindow();
         hx::trellan::console::TerminalScreen screen(m_root.data());
         m_screen = &screen;
         CardLog::hold(true);
@@ -76,6 +83,16 @@ public:
     }
 
 private:
+    int runWindow()
+    {
+        // Closing the window leaves the card as Escape on its first page does: it answers cancel.
+        hx::trellan::window::ScreenWindow window(m_root.data());
+        m_window = &window;
+        const int code = window.run();
+        m_window = nullptr;
+        return code;
+    }
+
     int runSteps(const QList<QStringList> &steps, QString *message)
     {
         hx::trellan::console::StepScript script(m_root.data(), steps);
@@ -101,6 +118,7 @@ private:
 
     QPointer<QObject> m_root;
     QPointer<hx::trellan::console::TerminalScreen> m_screen;
+    QPointer<hx::trellan::window::ScreenWindow> m_window;
     QPointer<QEventLoop> m_loop;
     bool m_ended = false;
     bool m_abandoned = false;

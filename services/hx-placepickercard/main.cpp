@@ -1,15 +1,14 @@
 // The place picker card. Started by the invocation service, it shows the selector page and
-// answers with the picked place's JSON, or with no data when the user cancels. With steps
-// (HX_CARD_STEPS) it runs them on the page; otherwise the user picks on the terminal.
+// answers with the picked place's JSON, with no data when the user cancels, or with why the
+// pick could not be stored. With steps (HX_CARD_STEPS) it runs them on the page; otherwise the
+// user picks on the terminal.
 #include <cardhost.h>
 #include <hx/system/cardchannel.h>
 #include <hx/trellan/navigationpane.h>
 #include <hx/trellan/places/cardinterface.h>
-#include <hx/trellan/places/selectedplace.h>
 #include <hx/trellan/places/selectorsheet.h>
 
 #include <QtCore/QCommandLineParser>
-#include <QtCore/QScopedPointer>
 #include <QtGui/QGuiApplication>
 
 #include <cstdio>
@@ -27,8 +26,9 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("The place picker card: started by the invocation service for sys.places.placepicker, it "
-                       "shows the place selector and answers with the picked place as JSON, or with no data when "
-                       "the user cancels. HX_CARD_STEPS, one step a line, runs steps instead of the terminal."));
+                       "shows the place selector and answers with the picked place as JSON, with no data when the "
+                       "user cancels, or with why the pick could not be stored. HX_CARD_STEPS, one step a line, runs "
+                       "steps instead of the terminal."));
     parser.addHelpOption();
     parser.process(application);
 
@@ -43,13 +43,7 @@ int main(int argc, char **argv)
 
     hx::services::CardHost host(&pane);
     QObject::connect(page, &SelectorSheet::placeSelected, [&] {
-        QScopedPointer<SelectedPlace> picked(CardInterface::selectedPlace(page));
-        if (picked)
-            channel.done(CardDoneMessage(QStringLiteral("done"),
-                                         CardInterface::encodeSelectedPlaceToJson(picked.data()),
-                                         QStringLiteral("application/json")));
-        else
-            channel.done(CardDoneMessage(QStringLiteral("cancel"), QString()));
+        channel.done(page->answer());
         host.end();
     });
     QObject::connect(&channel, &CardChannel::callerGone, [&host] { host.abandon(); });

@@ -9,6 +9,7 @@
 #include <hx/trellan/places/placemanagerui.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/places/placeviewutils.h>
+#include <hx/trellan/places/sharedlink.h>
 
 #include <hx/device/displayinfo.h>
 #include <hx/platform/places/contactauxiliarydata.h>
@@ -26,6 +27,8 @@
 #include <QtCore/QUrl>
 
 #include <algorithm>
+
+#include "records/linkparts_p.h"
 
 namespace hx {
 namespace trellan {
@@ -48,6 +51,12 @@ const char NAME_REQUIRED[] = QT_TRANSLATE_NOOP("Places", "A place name is requir
 const char ADDRESS_NOT_FOUND[] = QT_TRANSLATE_NOOP("Places", "Address not found");
 const char EMAIL_NOT_RECOGNIZED[] = QT_TRANSLATE_NOOP("Places", "Email not recognized");
 const char REQUIRED_FIELDS[] = QT_TRANSLATE_NOOP("Places", "* Required Fields");
+
+// The lengths import and links keep: a longer text is no name or address a row, a card or a
+// link could show. A description is read on the card alone, so it may be longer.
+const int TEXT_LENGTH = SharedLink::MAX_TEXT_LENGTH;
+const int URL_LENGTH = 2048;
+const int DESCRIPTION_LENGTH = 4096;
 
 QString placesText(const char *text)
 {
@@ -168,6 +177,7 @@ hx::trellan::TextField *DataEdit::addTextField(hx::trellan::Container *column, c
     field->setObjectName(QLatin1String(fieldName));
     field->setInputMode(inputMode);
     field->setTextStyle(PlaceViewUtils::editDataTextStyle());
+    field->setMaximumLength(fieldName == QLatin1String("WebSiteField") ? URL_LENGTH : TEXT_LENGTH);
     field->setText(value);
     column->add(field);
     return field;
@@ -178,6 +188,7 @@ void DataEdit::buildRows(const QString &text)
     Q_UNUSED(text)
     addCaption(m_mainColumn, "PlaceNameCaption", QT_TRANSLATE_NOOP("Places", "Place Name*"));
     m_nameField = new NameField(m_place);
+    m_nameField->name()->setMaximumLength(TEXT_LENGTH);
     m_mainColumn->add(m_nameField);
     m_nameValidator->setDelay(0);
     m_nameValidator->setValid(!m_initialName.isEmpty() || !m_nameField->name()->text().isEmpty());
@@ -521,14 +532,16 @@ bool DataEdit::compareNameLocation(const Place &a, const Place &b)
 
 void DataEdit::contentToPlace(Place &place) const
 {
-    place.setName(m_nameField->name()->text());
+    // The fields take no more than these as typed or pasted; a long text the place came with is
+    // cut here.
+    place.setName(LinkParts::cutText(m_nameField->name()->text(), TEXT_LENGTH));
     if (m_description)
-        place.setDescription(m_description->text());
+        place.setDescription(LinkParts::cutText(m_description->text(), DESCRIPTION_LENGTH));
     if (!m_phone && !m_email && !m_webSite)
         return;
-    const QString phone = m_phone ? m_phone->text() : QString();
-    const QString email = m_email ? m_email->text() : QString();
-    const QString url = m_webSite ? m_webSite->text() : QString();
+    const QString phone = m_phone ? LinkParts::cutText(m_phone->text(), TEXT_LENGTH) : QString();
+    const QString email = m_email ? LinkParts::cutText(m_email->text(), TEXT_LENGTH) : QString();
+    const QString url = m_webSite ? LinkParts::cutText(m_webSite->text(), URL_LENGTH) : QString();
     if (!place.hasAuxiliaryData()) {
         PointOfInterestAuxiliaryData poi;
         poi.setPhoneNumber(phone);

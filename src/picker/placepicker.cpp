@@ -1,5 +1,6 @@
 #include <hx/trellan/places/placepicker.h>
 
+#include "pickeranswer_p.h"
 #include "placepicker_p.h"
 
 #include <QtCore/QPointer>
@@ -16,6 +17,7 @@ namespace places {
 PlacePickerPrivate::PlacePickerPrivate(QObject *parent)
     : QObject(parent), m_cards(new CardsUtils(this)), m_loop(nullptr), m_result(nullptr)
 {
+    connect(m_cards, &CardsUtils::pickerAnswered, this, &PlacePickerPrivate::onPickerAnswered);
     connect(m_cards, &CardsUtils::selectedPlace, this, &PlacePickerPrivate::onPlaceSelected);
 }
 
@@ -32,9 +34,13 @@ SelectedPlace *PlacePickerPrivate::select()
     if (m_loop) {
         // The card is open for the first call, which must keep waiting for its answer.
         Log::warning() << "hx::trellan::places::PlacePicker::show(): already waiting for the place picker card";
+        outcome = PlacePicker::AlreadyWaiting;
+        errorString = QStringLiteral("the place picker is already open, so it was not opened again; finish the "
+                                     "pick under way first");
         return nullptr;
     }
     m_result = nullptr;
+    m_answer = hx::system::CardDoneMessage();
     m_cards->placePicker();
     CCLUtils::logPlacePickerInvocation();
     QEventLoop loop;
@@ -49,6 +55,11 @@ SelectedPlace *PlacePickerPrivate::select()
     return result;
 }
 
+void PlacePickerPrivate::onPickerAnswered(const hx::system::CardDoneMessage &message)
+{
+    m_answer = message;
+}
+
 void PlacePickerPrivate::onPlaceSelected(SelectedPlace *place)
 {
     if (!m_loop) {
@@ -57,6 +68,7 @@ void PlacePickerPrivate::onPlaceSelected(SelectedPlace *place)
     }
     delete m_result;
     m_result = place;
+    outcome = PickerAnswer::read(m_answer, place, &errorString);
     m_loop->exit(0);
 }
 
@@ -76,6 +88,16 @@ SelectedPlace *PlacePicker::show()
     if (result)
         result->setParent(this);
     return result;
+}
+
+PlacePicker::Outcome PlacePicker::outcome() const
+{
+    return d->outcome;
+}
+
+QString PlacePicker::errorString() const
+{
+    return d->errorString;
 }
 
 } // namespace places

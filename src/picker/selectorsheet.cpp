@@ -1,3 +1,4 @@
+#include "pickeranswer_p.h"
 #include "records/selectedplace_p.h"
 #include <hx/trellan/container.h>
 #include <hx/trellan/docklayout.h>
@@ -54,6 +55,11 @@ SelectedPlace *SelectorSheet::getSelectedPlace() const
     if (!m_selectedPlace)
         return nullptr;
     return SelectedPlacePrivate::placeToSelectedPlace(m_selectedPlace);
+}
+
+hx::system::CardDoneMessage SelectorSheet::answer() const
+{
+    return PickerAnswer::of(m_selectedPlace);
 }
 
 void SelectorSheet::checkDataServiceSettings()

@@ -2,6 +2,7 @@
 #define HX_TRELLAN_PLACES_SELECTORSHEET_H
 
 #include <hx/platform/places/place.h>
+#include <hx/system/carddonemessage.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/hxplacesglobal.h>
 
@@ -29,6 +30,9 @@ public:
 
     // A new record of the pick, owned by the caller; null after a cancel or before a pick.
     SelectedPlace *getSelectedPlace() const;
+    // What the picker card hands its caller once placeSelected() came: the stored pick, a
+    // cancel, or why the pick could not be stored.
+    hx::system::CardDoneMessage answer() const;
     SingleSearchPrivate *search() const { return m_search; }
 
 Q_SIGNALS:

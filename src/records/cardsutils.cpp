@@ -68,16 +68,19 @@ void CardsUtils::placePicker()
         connect(reply, &InvokeTargetReply::finished, this, &CardsUtils::placePickerInvokeFinished);
     else // answered from the event loop, as a card would, once the caller waits
         QMetaObject::invokeMethod(
-            this, [this] { answerPicker(nullptr); }, Qt::QueuedConnection);
+            this,
+            [this] { answerPicker(nullptr, CardDoneMessage(QLatin1String(CardDoneMessage::NotStarted), QString())); },
+            Qt::QueuedConnection);
 }
 
-void CardsUtils::answerPicker(SelectedPlace *place)
+void CardsUtils::answerPicker(SelectedPlace *place, const CardDoneMessage &message)
 {
     if (d->pickerAnswersOwed == 0) {
         delete place;
         return;
     }
     --d->pickerAnswersOwed;
+    emit pickerAnswered(message);
     emit selectedPlace(place);
 }
 
@@ -127,7 +130,7 @@ void CardsUtils::placePickerInvokeFinished()
     const bool unanswered = reply && reply->errorCode() != 0 && reply->error() != InvokeReplyError::CardOpen;
     finishReply(sender(), "hx::trellan::places::CardsUtils::placePickerInvokeFinished() invoke reply had an error: ");
     if (unanswered)
-        answerPicker(nullptr);
+        answerPicker(nullptr, CardDoneMessage(QLatin1String(CardDoneMessage::NotStarted), QString()));
 }
 
 void CardsUtils::pickerChildCardDone(const CardDoneMessage &message)
@@ -137,7 +140,7 @@ void CardsUtils::pickerChildCardDone(const CardDoneMessage &message)
     SelectedPlace *place = nullptr;
     if (!message.data().isEmpty())
         place = JsonUtils::decodeSelectedPlaceFromJson(message.data());
-    answerPicker(place);
+    answerPicker(place, message);
 }
 
 void CardsUtils::previewerChildCardDone(const CardDoneMessage &message)

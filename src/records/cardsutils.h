@@ -46,6 +46,9 @@ public:
 signals:
     // The receiver owns the record; null when the card returned nothing usable.
     void selectedPlace(hx::trellan::places::SelectedPlace *place);
+    // Just before each selectedPlace(): what the card answered, or the invocation service's
+    // reason when no card could answer.
+    void pickerAnswered(const hx::system::CardDoneMessage &message);
     void previewDone(hx::trellan::places::PlaceCardReturnMessage message);
 
 private slots:
@@ -56,7 +59,7 @@ private slots:
 
 private:
     Q_DISABLE_COPY(CardsUtils)
-    void answerPicker(hx::trellan::places::SelectedPlace *place);
+    void answerPicker(hx::trellan::places::SelectedPlace *place, const hx::system::CardDoneMessage &message);
     QScopedPointer<CardsUtilsPrivate> d;
 };
 

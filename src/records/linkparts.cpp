@@ -77,11 +77,10 @@ QString LinkParts::formValue(const QUrlQuery &query, const QString &key)
     return query.queryItemValue(key, QUrl::FullyDecoded);
 }
 
-QString LinkParts::cutText(const QString &text)
+QString LinkParts::cutText(const QString &text, int length)
 {
-    if (text.size() <= SharedLink::MAX_TEXT_LENGTH)
+    if (text.size() <= length)
         return text;
-    int length = SharedLink::MAX_TEXT_LENGTH;
     if (text.at(length - 1).isHighSurrogate())
         --length;
     return text.left(length);

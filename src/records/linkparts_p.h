@@ -26,8 +26,8 @@ public:
     // The query items of an encoded query string, with "+" read as a blank as web forms write it.
     static QUrlQuery formQuery(const QString &encodedQuery);
     static QString formValue(const QUrlQuery &query, const QString &key);
-    // At most SharedLink::MAX_TEXT_LENGTH characters, never splitting a surrogate pair.
-    static QString cutText(const QString &text);
+    // At most length characters, never splitting a surrogate pair.
+    static QString cutText(const QString &text, int length = SharedLink::MAX_TEXT_LENGTH);
     // A whole zoom level from 0 to 22, or -1.
     static int readZoom(const QString &text);
     // A new place at the position, named by the label, shown at the zoom.

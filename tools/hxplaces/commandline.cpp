@@ -18,7 +18,8 @@ struct CommandInfo
 
 const CommandInfo commands[] = {
     { "pick", "",
-      "Pick a place through the place picker card in the terminal and print it as JSON (or --type TEXT --choose N)." },
+      "Pick a place through the place picker card in the terminal (or a window: --window) and print it as JSON "
+      "(or --type TEXT --choose N)." },
     { "search", "TEXT", "Print the merged search list for TEXT as JSON sections." },
     { "share", "ID", "Print the geo: URI that shares a stored place." },
     { "open-uri", "LINK", "Print the place a shared link (geo: URI, place URL, map web link) names as JSON." },
@@ -26,7 +27,8 @@ const CommandInfo commands[] = {
     { "where", "LAT LON", "Print the addresses at a position as JSON (reverse-geocoding service)." },
     { "map", "ID", "Write the map image of a stored place (--png FILE)." },
     { "view", "ID", "Print a stored place as text." },
-    { "show", "SCREEN [ARGS]", "Open a screen of the library in the terminal (--list names them), or script it." },
+    { "show", "SCREEN [ARGS]",
+      "Open a screen of the library in the terminal or a window (--list names them), or script it." },
 };
 
 // "where 43.4 -80.5" must not read "-80.5" as an option: every argument that is neither an
@@ -144,6 +146,11 @@ bool CommandLine::configure(const QString &command)
                          QStringLiteral("The phone's unit of measure for distances: metric or imperial "
                                         "(default: the locale's)."),
                          QStringLiteral("system") });
+    if (command == QLatin1String("pick") || command == QLatin1String("show"))
+        m_parser.addOption({ QStringLiteral("window"),
+                             QStringLiteral("Show the screen in a window on the desktop instead of the terminal: a "
+                                            "click taps, a long press or a right click opens a context menu, the "
+                                            "wheel or a drag scrolls, keys type, Escape goes back.") });
     if (command == QLatin1String("pick")) {
         m_parser.addOption({ QStringLiteral("type"),
                              QStringLiteral("The card types this text instead of using the terminal."),
@@ -230,6 +237,10 @@ bool CommandLine::check()
             if (!hx::trellan::console::StepRunner::check(step, &m_error))
                 return false;
         }
+        if (m_parser.isSet(QStringLiteral("window")) && (scripted || !m_steps.isEmpty())) {
+            m_error = QStringLiteral("--window is for a person; --type, --choose and --do script the card");
+            return false;
+        }
         return checkCount(0);
     }
     if (m_command == QLatin1String("search") && m_parser.isSet(QStringLiteral("category"))) {
@@ -257,6 +268,12 @@ bool CommandLine::check()
         }
         if (m_parser.isSet(QStringLiteral("png")) && m_parser.isSet(QStringLiteral("dump"))) {
             m_error = QStringLiteral("--png and --dump exclude each other");
+            return false;
+        }
+        if (m_parser.isSet(QStringLiteral("window"))
+            && (m_parser.isSet(QStringLiteral("png")) || m_parser.isSet(QStringLiteral("dump"))
+                || m_parser.isSet(QStringLiteral("random")))) {
+            m_error = QStringLiteral("--window is for a person; --png, --dump and --random are not");
             return false;
         }
         if (m_parser.isSet(QStringLiteral("random"))) {

@@ -59,6 +59,8 @@ int runShow(const CommandLine &line, Session &session, QTextStream &out, QTextSt
         return show.picture(line.value(QStringLiteral("png")));
     if (line.isSet(QStringLiteral("dump")))
         return show.dump();
+    if (line.isSet(QStringLiteral("window")))
+        return show.window();
     QString message;
     holdMessages = true;
     code = show.interact(&message);
@@ -87,12 +89,23 @@ int runScripted(const CommandLine &line, const Session &session, QTextStream &ou
         return commands.map(arguments.first().toLongLong(), line.value(QStringLiteral("png")));
     return commands.view(arguments.first().toLongLong());
 }
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Nothing is drawn through Qt: the toolkit is headless and the terminal is ours.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    bool window = false;
+    for (int i = 1; i < argc; ++i)
+        window = window || qstrcmp(argv[i], "--window") == 0;
+    const bool windowWithoutDisplay = window && !hasDisplay();
+    // The toolkit is headless and the terminal is ours: nothing is drawn through Qt but a window
+    // asked for, on the desktop's own display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && (!window || windowWithoutDisplay))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Debug lines stay off the terminal unless asked for: --verbose, or logging rules of one's own.
     quietDebug = qEnvironmentVariableIsEmpty("QT_LOGGING_RULES");
@@ -123,13 +136,22 @@ int main(int argc, char *argv[])
 
     if (line.command() == QLatin1String("show") && line.isSet(QStringLiteral("list")))
         return ShowCommand::list(out);
+    if (windowWithoutDisplay) {
+        err << "hxplaces: --window needs a display (DISPLAY or WAYLAND_DISPLAY); without one, leave it out to use "
+               "the terminal"
+            << Qt::endl;
+        return 1;
+    }
 
     Session session;
     QString message;
-    if (!session.start(line.sessionOptions(), &message)) {
+    QString note;
+    if (!session.start(line.sessionOptions(), &message, &note)) {
         err << "hxplaces: " << message << Qt::endl;
         return 1;
     }
+    if (!note.isEmpty())
+        err << "hxplaces: " << note << Qt::endl;
     if (line.command() == QLatin1String("show"))
         return runShow(line, session, out, err);
     if (line.command() != QLatin1String("pick"))
@@ -142,6 +164,8 @@ int main(int argc, char *argv[])
             + steps;
     if (!steps.isEmpty())
         return pick.scripted(steps);
+    if (window)
+        return pick.interactive();
     // The card draws on this terminal meanwhile.
     holdMessages = true;
     const int code = pick.interactive();

@@ -1,7 +1,5 @@
 #include "newselectorscreen.h"
 
-#include "networkstatus.h"
-
 #include <hx/trellan/label.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/newselector.h>
@@ -37,7 +35,6 @@ NewSelectorScreen::NewSelectorScreen(const QString &kind, QObject *parent)
     : NavigationPane(parent), m_answer(new Label(QStringLiteral("My Places: nothing yet")))
 {
     setObjectName(QStringLiteral("NewSelectorScreen"));
-    NetworkStatus::publishOnlineUnlessSaid();
     m_answer->setObjectName(QStringLiteral("Answer"));
     auto *page = new Page;
     page->setObjectName(QStringLiteral("MyPlacesStandIn"));

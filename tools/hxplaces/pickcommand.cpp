@@ -2,7 +2,6 @@
 
 #include "pickresolver.h"
 
-#include <hx/platform/places/storestatus.h>
 #include <hx/system/invokemanager.h>
 #include <hx/trellan/places/jsonutils.h>
 #include <hx/trellan/places/placemanagerui.h>
@@ -52,23 +51,13 @@ int PickCommand::pick(const QString &steps, int timeoutMs)
     hx::trellan::places::PlacePicker picker;
     const hx::trellan::places::SelectedPlace *place = picker.show();
     if (!place) {
-        // A person who cancels knows it; a script is told.
-        if (!steps.isEmpty())
-            m_err << "hxplaces: " << whyNothingWasPicked() << Qt::endl;
+        // A person who cancels knows it; anything else, and any cancel of a script, is told.
+        if (!steps.isEmpty() || picker.outcome() != hx::trellan::places::PlacePicker::Cancelled)
+            m_err << "hxplaces: " << picker.errorString() << Qt::endl;
         return 1;
     }
     m_out << printable(*place) << Qt::endl;
     return 0;
-}
-
-QString PickCommand::whyNothingWasPicked()
-{
-    // The card cannot hand a pick back that it could not store first.
-    const QString store = qEnvironmentVariable("HX_PLACES_DB");
-    const QString problem = hx::platform::places::StoreStatus::problem(store);
-    if (!problem.isEmpty())
-        return QStringLiteral("the pick could not be stored in %1: %2").arg(store, problem);
-    return QStringLiteral("the picker card picked nothing");
 }
 
 QString PickCommand::printable(const hx::trellan::places::SelectedPlace &place)

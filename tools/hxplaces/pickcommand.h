@@ -23,7 +23,8 @@ class PickCommand
 public:
     PickCommand(QTextStream &out, QTextStream &err);
 
-    // The user picks on the terminal. 0 with the pick printed, 1 when nothing was picked.
+    // The user picks on the terminal. 0 with the pick printed, 1 when nothing was picked (with
+    // the reason on the error stream, unless the user cancelled).
     int interactive();
     // The card runs the steps instead, and answers when they picked or cancelled; steps that
     // end without either leave the card, and nothing is picked.
@@ -36,7 +37,6 @@ public:
 
 private:
     int pick(const QString &steps, int timeoutMs);
-    static QString whyNothingWasPicked();
     static QString printable(const hx::trellan::places::SelectedPlace &place);
 
     QTextStream &m_out;

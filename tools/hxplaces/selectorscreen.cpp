@@ -1,7 +1,5 @@
 #include "selectorscreen.h"
 
-#include "networkstatus.h"
-
 #include <hx/trellan/label.h>
 #include <hx/trellan/page.h>
 #include <hx/trellan/places/selectedplace.h>
@@ -15,7 +13,6 @@ using namespace hx::trellan::places;
 SelectorScreen::SelectorScreen(QObject *parent) : NavigationPane(parent)
 {
     setObjectName(QStringLiteral("SelectorScreen"));
-    NetworkStatus::publishOnlineUnlessSaid();
     auto *sheet = new SelectorSheet(this, this);
     connect(sheet, &SelectorSheet::placeSelected, this, [this, sheet] {
         QScopedPointer<SelectedPlace> picked(sheet->getSelectedPlace());

@@ -1,18 +1,16 @@
 #ifndef HXPLACES_SESSION_H
 #define HXPLACES_SESSION_H
 
-#include <hx/msgclient/revgeoserver.h>
+#include <hx/device/desktopplatform.h>
 #include <hx/platform/places/coordinates.h>
-#include <hx/pps/locationserver.h>
 
 #include "sessionfolder.h"
 
-#include <QtCore/QScopedPointer>
 #include <QtCore/QString>
 
-// The simulated phone one command runs on: its own publish/subscribe and message roots in a
-// temporary folder, the location and reverse-geocoding services running in this process, the
-// user's store (created on first use, or a seeded temporary one for a demo) and the gazetteer.
+// The simulated phone one command runs on: the desktop platform (on the roots the environment
+// names, else on roots in the run's temporary folder), the user's store (created on first use,
+// or a seeded temporary one for a demo) and the gazetteer.
 class Session
 {
 public:
@@ -22,7 +20,6 @@ public:
         bool demo = false; // a temporary store seeded with example places, instead of the user's
         QString gazetteerPath; // empty: HX_GAZETTEER_DB, else the build's default data set
         hx::platform::places::Coordinates position; // where the location service says we are
-        bool services = true;
         // The phone's unit of measure: "metric", "imperial", or empty for the locale's.
         QString units;
     };
@@ -33,8 +30,9 @@ public:
     Session &operator=(const Session &) = delete;
 
     // Prepares the roots, checks the store and starts the services. On failure the message
-    // says what is wrong and the command exits with 1.
-    bool start(const Options &options, QString *message);
+    // says what is wrong and the command exits with 1. A note, when not empty, tells the user
+    // something the run does otherwise than asked.
+    bool start(const Options &options, QString *message, QString *note);
 
     hx::platform::places::Coordinates position() const { return m_position; }
     // Moves the simulated phone: the location service answers with this position from now on.
@@ -43,20 +41,16 @@ public:
 
     // Where the demo stands when no position is given: downtown Waterloo, Ontario.
     static hx::platform::places::Coordinates defaultPosition();
-    static QString defaultGazetteerPath();
 
 private:
     bool prepareStore(const Options &options, QString *message);
     static QString userStorePath(const QString &storePath);
-    bool startServices(QString *message);
-    bool writeUnits(const QString &units, QString *message);
-    bool writeNetworkStatus(QString *message);
+    void useFolderForMissingRoots();
 
     SessionFolder m_root;
     QString m_gazetteerPath;
     hx::platform::places::Coordinates m_position;
-    hx::pps::LocationServer m_location;
-    QScopedPointer<hx::msgclient::RevGeoServer> m_revgeo;
+    hx::device::DesktopPlatform m_platform;
 };
 
 #endif

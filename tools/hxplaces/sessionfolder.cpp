@@ -30,8 +30,10 @@ int lockFolder(const QByteArray &path, int how)
 
 void removeAndDie(int signal)
 {
-    // Only calls that are safe in a signal handler: a child removes the folder.
-    const pid_t child = ::fork();
+    // Only calls that are safe in a signal handler: a child removes the folder. vfork, not fork:
+    // fork runs the C library's fork handlers, which take the allocator's locks and hang when the
+    // signal arrives while another thread holds them.
+    const pid_t child = ::vfork();
     if (child == 0) {
         const char *const arguments[] = { "rm", "-rf", "--", removalPath, nullptr };
         ::execv("/bin/rm", const_cast<char *const *>(arguments));

@@ -10,6 +10,7 @@
 #include <hx/trellan/picture/screenpicture.h>
 #include <hx/trellan/places/placeutils.h>
 #include <hx/trellan/screentext.h>
+#include <hx/trellan/window/screenwindow.h>
 
 #include <hx/system/systemui.h>
 #include <hx/trellan/testdriver.h>
@@ -148,4 +149,10 @@ int ShowCommand::interact(QString *message)
 {
     hx::trellan::console::TerminalScreen terminal(m_root.data());
     return terminal.run(message);
+}
+
+int ShowCommand::window()
+{
+    hx::trellan::window::ScreenWindow window(m_root.data());
+    return window.run();
 }

@@ -10,7 +10,7 @@ class Session;
 
 // "hxplaces show SCREEN": opens one of the library's screens, runs the --do steps on it (each
 // followed by a wait until the screen is idle), then prints its text, writes its picture or
-// hands it to the terminal.
+// hands it to the terminal or a window.
 class ShowCommand
 {
 public:
@@ -30,6 +30,8 @@ public:
     int picture(const QString &path);
     // The screen in the terminal until the user leaves; message says why when it cannot be.
     int interact(QString *message);
+    // The screen in a window on the desktop until the user leaves or closes it.
+    int window();
 
 private:
     QTextStream &m_out;

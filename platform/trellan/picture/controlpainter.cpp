@@ -110,6 +110,26 @@ QString titleOf(const ActionItem *action)
 
 ControlPainter::ControlPainter(QPainter *painter, qreal scale) : m_painter(painter), m_scale(scale) { }
 
+ScreenArea &ControlPainter::note(ScreenArea::Kind kind, const QRectF &rect, const QObject *object)
+{
+    ScreenArea area;
+    area.kind = kind;
+    area.rect = m_clip.isNull() ? rect : rect.intersected(m_clip);
+    area.object = const_cast<QObject *>(object);
+    if (m_rowList) {
+        area.list = const_cast<ListView *>(m_rowList);
+        area.indexPath = m_rowPath;
+    }
+    m_areas.append(area);
+    return m_areas.last();
+}
+
+void ControlPainter::clipTo(const QRectF &rect)
+{
+    m_painter->setClipRect(rect);
+    m_clip = m_clip.isNull() ? rect : m_clip.intersected(rect);
+}
+
 QColor ControlPainter::background()
 {
     return QColor(0x12, 0x12, 0x12);
@@ -279,12 +299,14 @@ void ControlPainter::paintPage(const Page *page, const QRectF &rect)
     }
     if (page->actionCount() > 0) {
         const QRectF bar(rect.left(), rect.bottom() - px(ActionBarHeight), rect.width(), px(ActionBarHeight));
-        paintActionBar(page->actions(), bar);
+        paintActionBar(page, bar);
         content.setBottom(bar.top());
     }
     m_painter->save();
-    m_painter->setClipRect(content);
+    const QRectF clip = m_clip;
+    clipTo(content);
     paint(page->content(), content);
+    m_clip = clip;
     m_painter->restore();
 }
 
@@ -307,9 +329,13 @@ void ControlPainter::paintTitleBar(const TitleBar *bar, const QRectF &rect)
         const QRectF inner = top.adjusted(px(24), 0, -px(24), 0);
         paintText(bar->title(), TextStyle(QStringLiteral("title")), inner, false, Qt::AlignCenter);
         const TextStyle action(QStringLiteral("body"));
-        if (const ActionItem *dismiss = bar->dismissAction())
+        const qreal third = top.width() / 3;
+        if (const ActionItem *dismiss = bar->dismissAction()) {
+            note(ScreenArea::Action, QRectF(top.left(), top.top(), third, top.height()), dismiss);
             paintText(dismiss->title(), action, inner, false, Qt::AlignLeft | Qt::AlignVCenter);
+        }
         if (const ActionItem *accept = bar->acceptAction()) {
+            note(ScreenArea::Action, QRectF(top.right() - third, top.top(), third, top.height()), accept);
             TextStyle accent = action;
             accent.setColor(Color::fromARGB(accept->isEnabled() ? Accent.rgba() : Muted.rgba()));
             paintText(accept->title(), accent, inner, false, Qt::AlignRight | Qt::AlignVCenter);
@@ -320,6 +346,7 @@ void ControlPainter::paintTitleBar(const TitleBar *bar, const QRectF &rect)
     const qreal tabWidth = rect.width() / bar->optionCount();
     for (int i = 0; i < bar->optionCount(); ++i) {
         const QRectF tab(rect.left() + i * tabWidth, top.bottom(), tabWidth, tabs);
+        note(ScreenArea::Option, tab, bar).index = i;
         const bool selected = i == bar->selectedIndex();
         TextStyle style(QStringLiteral("body"));
         style.setColor(Color::fromARGB(selected ? Text.rgba() : Muted.rgba()));
@@ -329,21 +356,24 @@ void ControlPainter::paintTitleBar(const TitleBar *bar, const QRectF &rect)
     }
 }
 
-void ControlPainter::paintActionBar(const QList<ActionItem *> &actions, const QRectF &rect)
+void ControlPainter::paintActionBar(const Page *page, const QRectF &rect)
 {
     m_painter->fillRect(rect, Bar);
-    const ActionBarLayout bar(actions);
+    const ActionBarLayout bar(page->actions());
     // Three places across the bar, and the overflow's three dots at its right edge.
     const qreal overflow = bar.overflow().isEmpty() ? 0 : px(72);
     const qreal slot = (rect.width() - overflow) / 3;
     const ActionItem *const shown[] = { bar.left(), bar.centre(), bar.right() };
     for (int i = 0; i < 3; ++i) {
-        if (shown[i])
-            paintAction(shown[i], QRectF(rect.left() + i * slot, rect.top(), slot, rect.height()),
-                        shown[i] == bar.signature());
+        if (!shown[i])
+            continue;
+        const QRectF cell(rect.left() + i * slot, rect.top(), slot, rect.height());
+        note(ScreenArea::Action, cell, shown[i]);
+        paintAction(shown[i], cell, shown[i] == bar.signature());
     }
     if (!bar.overflow().isEmpty()) {
         const QRectF dots(rect.right() - overflow, rect.top(), overflow, rect.height());
+        note(ScreenArea::Overflow, dots, page);
         m_painter->setPen(Qt::NoPen);
         m_painter->setBrush(Text);
         for (int i = -1; i <= 1; ++i)
@@ -387,6 +417,7 @@ void ControlPainter::paintDropDown(const DropDown *dropDown, const QRectF &rect)
     for (int i = 0; i < dropDown->count(); ++i) {
         const Option *option = dropDown->at(i);
         const QRectF line(rect.left(), head.bottom() + i * px(FieldHeight), rect.width(), px(FieldHeight));
+        note(ScreenArea::Option, line, dropDown).index = i;
         m_painter->fillRect(line, Surface);
         if (i == dropDown->selectedIndex())
             m_painter->fillRect(QRectF(line.left(), line.top(), px(6), line.height()), Accent);
@@ -406,6 +437,7 @@ void ControlPainter::paintContextMenu(const QRectF &screen)
 {
     // The menu slides in at the right over the dimmed screen: its sets' titles, then actions.
     m_painter->fillRect(screen, QColor(0, 0, 0, 128));
+    note(ScreenArea::MenuBackdrop, screen);
     const qreal width = qMin(screen.width() * 0.6, px(460));
     const QRectF panel(screen.right() - width, screen.top(), width, screen.height());
     m_painter->fillRect(panel, Bar);
@@ -420,6 +452,7 @@ void ControlPainter::paintContextMenu(const QRectF &screen)
         }
         for (const ActionItem *action : set->actions()) {
             const QRectF line(panel.left(), y, width, px(FieldHeight));
+            note(ScreenArea::Action, line, action);
             qreal textLeft = line.left() + px(24);
             if (!action->image().isNull() || !action->imageSource().isEmpty()) {
                 paintAsset(action->image(), action->imageSource(),
@@ -450,11 +483,13 @@ void ControlPainter::paintKeyboard(const QRectF &screen)
         const qreal left = board.left() + (board.width() - keys.size() * keyWidth) / 2;
         for (int k = 0; k < keys.size(); ++k) {
             const QRectF key(left + k * keyWidth, board.top() + r * rowHeight, keyWidth, rowHeight);
+            note(ScreenArea::Key, key).text = keys.at(k);
             paintBox(key.adjusted(px(3), px(2), -px(3), -px(2)), Surface, Surface);
             paintText(keys.at(k), style, key, false, Qt::AlignCenter);
         }
     }
     const QRectF space(board.left() + keyWidth * 2, board.top() + rows.size() * rowHeight, keyWidth * 6, rowHeight);
+    note(ScreenArea::Key, space).text = QStringLiteral(" ");
     paintBox(space.adjusted(px(3), px(2), -px(3), -px(2)), Surface, Surface);
 }
 
@@ -464,6 +499,7 @@ void ControlPainter::paint(const Control *control, const QRectF &placed)
         return;
     // A translation moves the control from where its layout put it (the map's pin up onto the place).
     const QRectF rect = placed.translated(px(control->translationX()), px(control->translationY()));
+    note(ScreenArea::Control, rect, control);
     paintControl(control, rect);
     // The focused control wears an accent ring, as the phone shows where keys go.
     if (control->isFocused()) {
@@ -521,6 +557,7 @@ void ControlPainter::paintControl(const Control *control, const QRectF &rect)
         const qreal row = rect.height() / qMax(1, radio->count());
         for (int i = 0; i < radio->count(); ++i) {
             const QRectF line(rect.left(), rect.top() + i * row, rect.width(), row);
+            note(ScreenArea::Option, line, radio).index = i;
             const QRectF dot(line.left() + px(12), line.center().y() - px(14), px(28), px(28));
             m_painter->setPen(QPen(Accent, px(3)));
             m_painter->setBrush(i == radio->selectedIndex() ? QBrush(Accent) : Qt::NoBrush);
@@ -661,25 +698,44 @@ void ControlPainter::paintDock(const Container *container, const QRectF &inner)
 
 void ControlPainter::paintList(const ListView *list, const QRectF &rect)
 {
+    // The list's area counts the rows it shows whole: past them, there is more to scroll to.
+    const int listArea = m_areas.size();
+    int wholeRows = 0;
+    note(ScreenArea::List, rect, list);
     m_painter->save();
-    m_painter->setClipRect(rect);
+    const QRectF clip = m_clip;
+    clipTo(rect);
+    const ListView *outerList = m_rowList;
+    const QVariantList outerPath = m_rowPath;
     qreal y = rect.top();
     for (int row = 0; row < list->rowCount() && y < rect.bottom(); ++row) {
         const Control *item = list->rowItem(row);
+        m_rowList = list;
+        m_rowPath = list->rowIndexPath(row);
         if (!item) {
             const QRectF line(rect.left(), y, rect.width(), px(FieldHeight));
+            note(ScreenArea::Row, line, list);
             paintText(list->rowType(row), TextStyle(QStringLiteral("small")), line.adjusted(px(20), 0, 0, 0), false,
                       Qt::AlignLeft | Qt::AlignVCenter);
             y += line.height();
+            if (y <= rect.bottom())
+                ++wholeRows;
             continue;
         }
         const qreal height = naturalSize(item, rect.width()).height();
+        note(ScreenArea::Row, QRectF(rect.left(), y, rect.width(), height), list);
         paint(item, QRectF(rect.left(), y, rect.width(), height));
         y += height;
+        if (y <= rect.bottom())
+            ++wholeRows;
         if (!qobject_cast<const Header *>(item))
             m_painter->fillRect(QRectF(rect.left() + px(20), y, rect.width() - px(40), 1), Line);
         y += 1;
     }
+    m_areas[listArea].index = wholeRows;
+    m_rowList = outerList;
+    m_rowPath = outerPath;
+    m_clip = clip;
     m_painter->restore();
 }
 
@@ -766,6 +822,7 @@ void ControlPainter::paintSystemUi(const SystemUiRecord &record, const QRectF &s
         return;
     }
     m_painter->fillRect(screen, QColor(0, 0, 0, 128));
+    note(ScreenArea::DialogBackdrop, screen);
     const qreal titleHeight = record.title.isEmpty() ? 0 : textSize(record.title, title, inner, true).height() + px(24);
     const qreal progressHeight = record.progress >= 0 ? px(40) : 0;
     const qreal height = px(40) + titleHeight + bodyHeight + progressHeight + px(32) + px(ButtonHeight);
@@ -793,6 +850,7 @@ void ControlPainter::paintButtonRow(const SystemUiRecord &record, const QRectF &
     for (int i = 0; i < record.buttons.size(); ++i) {
         const SystemUiRecord::Button &button = record.buttons.at(i);
         const QRectF cell(rect.left() + i * slot, rect.top(), slot, rect.height());
+        note(ScreenArea::SystemButton, cell).text = button.label;
         m_painter->fillRect(QRectF(cell.left(), cell.top(), cell.width(), 1), Line);
         if (i > 0)
             m_painter->fillRect(QRectF(cell.left(), cell.top(), 1, cell.height()), Line);

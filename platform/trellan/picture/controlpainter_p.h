@@ -2,6 +2,7 @@
 #define HX_TRELLAN_PICTURE_CONTROLPAINTER_P_H
 
 #include <hx/system/systemuirecord.h>
+#include <hx/trellan/picture/screenarea.h>
 #include <hx/trellan/textstyle.h>
 
 #include <QtCore/QRectF>
@@ -45,6 +46,8 @@ public:
     void paintKeyboard(const QRectF &screen);
     // The names of the assets drawn as frames because they could not be loaded, once each.
     QStringList placeholders() const { return m_placeholders; }
+    // Where each thing a finger may land on was drawn, in the order drawn.
+    QList<ScreenArea> areas() const { return m_areas; }
 
 private:
     QSizeF naturalSize(const Control *control, qreal width) const;
@@ -64,7 +67,7 @@ private:
     void paintPage(const Page *page, const QRectF &rect);
     qreal titleBarHeight(const TitleBar *bar, qreal width) const;
     void paintTitleBar(const TitleBar *bar, const QRectF &rect);
-    void paintActionBar(const QList<ActionItem *> &actions, const QRectF &rect);
+    void paintActionBar(const Page *page, const QRectF &rect);
     void paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
     void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
@@ -79,9 +82,18 @@ private:
     QColor textColor(const TextStyle &style) const;
     qreal px(qreal pixels) const { return pixels * m_scale; }
 
+    // Notes an area, cut to what the clip of the page or list leaves visible.
+    ScreenArea &note(ScreenArea::Kind kind, const QRectF &rect, const QObject *object = nullptr);
+    void clipTo(const QRectF &rect);
+
     QPainter *m_painter;
     qreal m_scale;
     QStringList m_placeholders;
+    QList<ScreenArea> m_areas;
+    QRectF m_clip;
+    // The row being drawn, for the controls inside it.
+    const ListView *m_rowList = nullptr;
+    QVariantList m_rowPath;
 };
 
 } // namespace picture

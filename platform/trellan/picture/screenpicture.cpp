@@ -15,7 +15,7 @@ namespace hx {
 namespace trellan {
 namespace picture {
 
-QImage ScreenPicture::render(const QObject *root, const QSize &size, QStringList *missing)
+QImage ScreenPicture::render(const QObject *root, const QSize &size, QStringList *missing, QList<ScreenArea> *areas)
 {
     const QSize display = size.isValid() ? size : UIConfig::displaySize();
     QImage image(display, QImage::Format_ARGB32_Premultiplied);
@@ -39,6 +39,8 @@ QImage ScreenPicture::render(const QObject *root, const QSize &size, QStringList
         controls.paintSystemUi(record, screen);
     if (missing)
         *missing = controls.placeholders();
+    if (areas)
+        *areas = controls.areas();
     return image;
 }
 

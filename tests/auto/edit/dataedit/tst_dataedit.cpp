@@ -237,29 +237,43 @@ void tst_DataEdit::theLastTypedAddressIsTheOneSaved()
 void tst_DataEdit::saveFollowsTheNameAndTheAddress_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("stored");
 
-    QTest::newRow("a name and an address") << "Campus" << UNIVERSITY << true;
-    QTest::newRow("only blanks in the name") << "   " << UNIVERSITY << false;
-    QTest::newRow("only blanks in the address") << "Campus"
-                                                << " \t " << false;
-    QTest::newRow("no name") << "" << UNIVERSITY << false;
-    QTest::newRow("control characters are text like any other") << "A\x01\x7f" << UNIVERSITY << true;
-    QTest::newRow("ten thousand characters") << QString(10000, QLatin1Char('x')) << UNIVERSITY << true;
+    const QString longest(256, QLatin1Char('x'));
+    QTest::newRow("a name and an address") << "Campus" << false << UNIVERSITY << true << "Campus";
+    QTest::newRow("only blanks in the name") << "   " << false << UNIVERSITY << false << "";
+    QTest::newRow("only blanks in the address") << "Campus" << false << " \t " << false << "";
+    QTest::newRow("no name") << "" << false << UNIVERSITY << false << "";
+    QTest::newRow("control characters are text like any other")
+        << "A\x01\x7f" << false << UNIVERSITY << true << "A\x01\x7f";
+    // Cut to what import and links keep.
+    QTest::newRow("ten thousand characters typed")
+        << QString(10000, QLatin1Char('x')) << false << UNIVERSITY << true << longest;
+    QTest::newRow("ten thousand characters pasted")
+        << QString(10000, QLatin1Char('x')) << true << UNIVERSITY << true << longest;
+    QTest::newRow("a character of two units at the limit")
+        << QString(255, QLatin1Char('x')) + QStringLiteral("\U0001F600") << false << UNIVERSITY << true
+        << QString(255, QLatin1Char('x'));
 }
 
 void tst_DataEdit::saveFollowsTheNameAndTheAddress()
 {
     QFETCH(QString, name);
+    QFETCH(bool, pasted);
     QFETCH(QString, address);
     QFETCH(bool, enabled);
+    QFETCH(QString, stored);
 
     Place place;
     EditorPage page(place);
     QSignalSpy saved(page.form(), &DataEdit::saved);
     QVERIFY(TestDriver::typeText(&page, QStringLiteral("AddressField"), address));
-    if (!name.isEmpty())
+    if (pasted)
+        QVERIFY(TestDriver::pasteText(&page, QStringLiteral("NameField"), name));
+    else if (!name.isEmpty())
         QVERIFY(TestDriver::replaceText(&page, QStringLiteral("NameField"), name));
     QVERIFY(TestDriver::submit(&page, QStringLiteral("AddressField")));
     QTRY_COMPARE(page.geocodings, 1);
@@ -272,7 +286,7 @@ void tst_DataEdit::saveFollowsTheNameAndTheAddress()
     }
     QVERIFY(TestDriver::triggerAction(&page, QStringLiteral("SaveAction")));
     QVERIFY(SignalWaiter::wait(saved));
-    QCOMPARE(storedPlace(place.id()).name(), name); // stored as typed
+    QCOMPARE(storedPlace(place.id()).name(), stored);
 }
 
 void tst_DataEdit::invalidFieldsShowTheirMessage_data()

@@ -6,6 +6,7 @@
 
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QProcess>
 #include <QtTest/QtTest>
 
 #include <fcntl.h>
@@ -19,6 +20,7 @@ class tst_HxLocationd : public QObject
 private slots:
     void servesAFixedPositionAndStopsOnSigterm();
     void playsATrackFile();
+    void aSecondServiceOnTheSameRootRefusesToStart();
     void refusesBadArguments_data();
     void refusesBadArguments();
 };
@@ -68,6 +70,24 @@ void tst_HxLocationd::servesAFixedPositionAndStopsOnSigterm()
 
     QVERIFY2(daemon.terminate(), qPrintable(daemon.errorOutput()));
     QVERIFY(!QFileInfo::exists(roots.ppsRoot() + QStringLiteral("/services/geolocation/control")));
+}
+
+void tst_HxLocationd::aSecondServiceOnTheSameRootRefusesToStart()
+{
+    hx::test::TestRoots roots;
+    const QStringList arguments { QStringLiteral("--root"), roots.ppsRoot(), QStringLiteral("--position"),
+                                  QStringLiteral("43.5,-80.25") };
+    hx::test::ServiceProcess first(QStringLiteral("hx-locationd"));
+    QVERIFY2(first.start(arguments), qPrintable(first.errorOutput()));
+    QProcess second;
+    second.start(hx::test::ServiceProcess::programPath(QStringLiteral("hx-locationd")), arguments);
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 1);
+    const QString said = QString::fromUtf8(second.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("is already served by PID")), qPrintable(said));
+    // The second went without taking the first's socket along.
+    QCOMPARE(requestLocation().value(QStringLiteral("latitude")).toDouble(), 43.5);
+    QVERIFY2(first.terminate(), qPrintable(first.errorOutput()));
 }
 
 void tst_HxLocationd::playsATrackFile()

@@ -24,9 +24,12 @@
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
 #include <csignal>
+
+#include <sqlite3.h>
 
 using hx::platform::places::GazetteerEntry;
 using hx::test::GazetteerFixture;
@@ -226,7 +229,8 @@ private slots:
     void unusableStore();
     void unreadableGazetteer_data();
     void unreadableGazetteer();
-    void aPickIntoAReadOnlyStoreSaysSo();
+    void aPickThatEndsWithoutAPlaceSaysWhy_data();
+    void aPickThatEndsWithoutAPlaceSaysWhy();
     void aCardWhoseCallerIsKilledStoresNothing_data();
     void aCardWhoseCallerIsKilledStoresNothing();
     void temporaryFolderIsRemovedWhenTheRunIsEnded_data();
@@ -695,31 +699,84 @@ void tst_HxPlaces::unreadableGazetteer()
              result.err);
 }
 
-void tst_HxPlaces::aPickIntoAReadOnlyStoreSaysSo()
+void tst_HxPlaces::aPickThatEndsWithoutAPlaceSaysWhy_data()
 {
+    QTest::addColumn<QString>("testCard"); // the test card answers in this mode; empty: the real card
+    QTest::addColumn<QStringList>("pick");
+    QTest::addColumn<QString>("store"); // "read-only", "locked" or as it is
+    QTest::addColumn<QString>("message"); // %1: the store's path
+
+    const QStringList choose { "--type", "waterl", "--choose", "2" };
+    QTest::newRow("cancelled") << "" << QStringList { "--do", "action CancelPickerButton" } << ""
+                               << "hxplaces: the pick was cancelled, so nothing was picked";
+    QTest::newRow("read-only store")
+        << "" << choose << "read-only"
+        << "hxplaces: the pick could not be stored in %1: it is read-only: places can be searched but nothing can "
+           "be stored; make it writable to store places";
+    QTest::newRow("store locked by another program")
+        << "" << choose << "locked"
+        << "hxplaces: the pick could not be stored in %1: another program is writing to it; try again when it has "
+           "finished";
+    QTest::newRow("answer with id -1") << "unstored" << choose << ""
+                                       << "hxplaces: the picker card answered with a place it had not stored (it has "
+                                          "no id), so nothing was picked; pick again";
+    QTest::newRow("answer too large")
+        << "huge" << choose << ""
+        << "hxplaces: the picker card's answer was too large to hand back, so nothing was picked; pick a place with "
+           "less text";
+}
+
+void tst_HxPlaces::aPickThatEndsWithoutAPlaceSaysWhy()
+{
+    QFETCH(QString, testCard);
+    QFETCH(QStringList, pick);
+    QFETCH(QString, store);
+    QFETCH(QString, message);
     const QString path = m_roots->storePath();
     const QStringList before = recentNames();
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QTemporaryDir registry;
+    if (!testCard.isEmpty()) {
+        QFile entry(registry.filePath(QStringLiteral("sys.places.placepicker.json")));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QJsonDocument(QJsonObject { { "target", "sys.places.placepicker" },
+                                                { "program", QStringLiteral(HX_TESTCARD_PATH) } })
+                        .toJson());
+        environment.insert(QStringLiteral("HX_CARD_REGISTRY"), registry.path());
+        environment.insert(QStringLiteral("HX_TESTCARD_MODE"), testCard);
+    }
+    const QFileDevice::Permissions mode = QFile::permissions(path);
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (store == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(path, readOnly));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     file.close();
+    sqlite3 *writer = nullptr;
+    if (store == QLatin1String("locked")) {
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &writer), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
 
-    const Result result = run(QStringList { "pick", "--type", "waterl", "--choose", "2" } + dataArguments());
+    const Result result = run(QStringList { "pick" } + pick + dataArguments(), environment);
+    if (writer) {
+        sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(writer);
+    }
+    const QFileDevice::Permissions modeAfter = QFile::permissions(path);
+    QFile::setPermissions(path, mode);
     QCOMPARE(result.code, 1);
-    QVERIFY2(result.err.contains(QStringLiteral("hxplaces: the pick could not be stored in %1: it is read-only: places "
-                                                "can be searched but nothing can be stored; make it writable to store "
-                                                "places")
-                                     .arg(path)
-                                     .toUtf8()),
+    QVERIFY(result.out.isEmpty());
+    // The test card logs as it likes; hxplaces' own line comes last.
+    QVERIFY2(result.err.endsWith((QString(message).replace(QLatin1String("%1"), path) + QLatin1Char('\n')).toUtf8()),
              result.err);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), bytes);
-    // Owner, group and others: the bits of the mode.
-    QCOMPARE(QFile::permissions(path) & 0x7077,
-             QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(recentNames(), before);
+    if (store == QLatin1String("read-only")) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        QCOMPARE(modeAfter & 0x7077, readOnly);
+    }
 }
 
 void tst_HxPlaces::aCardWhoseCallerIsKilledStoresNothing_data()

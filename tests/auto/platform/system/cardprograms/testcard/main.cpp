@@ -2,6 +2,8 @@
 //   echo   answers with the invocation it received, as JSON
 //   answer answers with HX_TESTCARD_DATA
 //   large  answers with a megabyte of text, more than the socket holds at once
+//   huge   answers with more text than a card may send
+//   unstored answers as the picker card with a place that has no id
 //   cancel answers with no data
 //   mode   answers with the permission bits of its socket, seen before connecting
 //   crash  aborts after reading the invocation
@@ -105,6 +107,11 @@ int main(int argc, char **argv)
         channel.done(CardDoneMessage("done", qEnvironmentVariable("HX_TESTCARD_DATA")));
     else if (mode == "large")
         channel.done(CardDoneMessage("done", QString(1 << 20, QLatin1Char('x')) + QStringLiteral("end")));
+    else if (mode == "huge")
+        channel.done(CardDoneMessage("done", QString(16 * 1024 * 1024 + 1, QLatin1Char('x'))));
+    else if (mode == "unstored")
+        channel.done(
+            CardDoneMessage("done", "{\"selected_place\":{\"id\":-1,\"name\":\"Waterloo Park\"}}", "application/json"));
     else if (mode == "cancel")
         channel.done(CardDoneMessage("cancel", QString()));
     else if (mode == "mode")
