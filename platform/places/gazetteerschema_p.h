@@ -35,7 +35,7 @@ constexpr char16_t OtherNameSeparator = 0x1f;
 // remainder is the people living in them.
 constexpr double AreaImportanceStep = 1e10;
 // The longest indexed prefix, kind letter included.
-constexpr int LongestIndexedPrefix = 8;
+constexpr int LongestIndexedPrefix = 5;
 
 // entries is what every reader asks; its rows are stored compact in entry_rows: the region and
 // country of a place once in areas, a street or town that is the place's own name as NULL, a
@@ -95,7 +95,7 @@ CREATE VIEW entries AS SELECT e.id AS id, e.kind AS kind, e.name AS name, e.name
 FROM entry_rows e JOIN areas a ON a.id = e.area;
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0, detail='none',
-    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
 CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
