@@ -167,6 +167,10 @@ void tst_Gazetteer::prefixSearchFoldsCaseDiacriticsAndPunctuation_data()
     QTest::newRow("upper case with accent finds it too") << "CAFÉ" << cafe;
     QTest::newRow("a prefix of the second word with a diacritic") << "lumi" << cafe;
     QTest::newRow("o'conn finds O'Connell with the apostrophe") << "o'conn" << QStringList { "O'Connell's Pub" };
+    QTest::newRow("words joined by punctuation stand together in that order") << "connell'o" << QStringList();
+    QTest::newRow("joined words apart in the name do not match") << "pub-o" << QStringList();
+    QTest::newRow("joined words may span the street and the city")
+        << "street-lon" << QStringList { "221B Baker Street" };
     QTest::newRow("a name with a percent sign is found by its digits") << "100%" << QStringList { "100% Juice Bar" };
     QTest::newRow("a percent sign alone is text that matches nothing") << "%" << QStringList();
     QTest::newRow("a lone quote is text that matches nothing") << "\"" << QStringList();
