@@ -38,16 +38,19 @@ constexpr double AreaImportanceStep = 1e10;
 constexpr int LongestIndexedPrefix = 5;
 
 // entries is what every reader asks; its rows are stored compact in entry_rows: the region and
-// country of a place once in areas, a street or town that is the place's own name as NULL, a
-// position in whole tenths of a microdegree (a centimetre; four bytes where a number takes eight).
+// country of a place once in areas; as NULL a folded name that is the name in small ASCII letters
+// and a street or town that is the place's own name; a position in whole tenths of a microdegree
+// (a centimetre; four bytes where a number takes eight).
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
 // folded name for the exact-name lookup that comes before the prefix matches. Every term of
 // the full-text index starts with its entry's kind letter (see GazetteerText::indexText), and
 // terms lists them all, so a longer prefix is looked up as the few whole terms it stands for:
 // whole terms are read lazily in rowid order, while a prefix without its own prefix index would
-// first gather every match. The prefix indexes reach seven typed letters (plus the kind letter):
-// up to there a common syllable can start thousands of words, past it hardly ever.
+// first gather every match. The prefix indexes reach four typed letters (plus the kind letter);
+// a longer prefix that starts more words than a search expands is read from the words themselves.
+// The index keeps no word positions: words typed joined ("saint-denis") are asked for one by one
+// and the entries found checked for them standing together.
 // poi_categories holds every point of interest under its lower-case category code, with its
 // position, so that a code prefix (sub-categories included) is one range of the key and a
 // rare category is read whole without touching the entries; within a code, ids run in
@@ -71,7 +74,7 @@ CREATE TABLE entry_rows(
     id INTEGER PRIMARY KEY,
     kind INTEGER NOT NULL,
     name TEXT NOT NULL,
-    name_key TEXT NOT NULL,
+    name_key TEXT,
     street TEXT,
     postal_code TEXT NOT NULL DEFAULT '',
     city TEXT,
@@ -86,7 +89,8 @@ CREATE TABLE entry_rows(
     rating REAL,
     rating_count INTEGER NOT NULL DEFAULT 0
 );
-CREATE VIEW entries AS SELECT e.id AS id, e.kind AS kind, e.name AS name, e.name_key AS name_key,
+CREATE VIEW entries AS SELECT e.id AS id, e.kind AS kind, e.name AS name,
+    coalesce(e.name_key, lower(e.name)) AS name_key,
     coalesce(e.street, e.name) AS street, e.postal_code AS postal_code, coalesce(e.city, e.name) AS city,
     a.region AS region, a.region_code AS region_code, a.country AS country, a.country_code AS country_code,
     e.category AS category, e.phone AS phone, e.url AS url, e.email AS email,
@@ -109,7 +113,7 @@ CREATE TABLE reviews(entry_id INTEGER NOT NULL, author TEXT NOT NULL, rating REA
     created INTEGER NOT NULL, image_url TEXT NOT NULL DEFAULT '', page_url TEXT NOT NULL DEFAULT '');
 )sql";
 
-constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entry_rows(name_key, id);"
+constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entry_rows(coalesce(name_key, lower(name)), id);"
                                       "CREATE INDEX reviews_entry ON reviews(entry_id, created DESC);";
 
 } // namespace GazetteerSchema

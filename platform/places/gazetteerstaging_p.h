@@ -29,7 +29,9 @@ INSERT INTO areas(region, region_code, country, country_code)
 SELECT DISTINCT region, region_code, country, country_code FROM temp.staging ORDER BY country_code, region_code;
 INSERT INTO entry_rows(id, kind, name, name_key, street, postal_code, city, area, category, phone, url, email,
     latitude, longitude, importance, rating, rating_count)
-SELECT row_number() OVER (ORDER BY s.importance DESC, s.seq), s.kind, s.name, s.name_key, nullif(s.street, s.name),
+SELECT row_number() OVER (ORDER BY s.importance DESC, s.seq), s.kind, s.name,
+    CASE WHEN s.name_key = lower(s.name) AND s.name NOT GLOB '*[^ -~]*' THEN NULL ELSE s.name_key END,
+    nullif(s.street, s.name),
     s.postal_code, nullif(s.city, s.name), a.id, s.category, s.phone, s.url, s.email,
     CAST(round(s.latitude * 1e7) AS INTEGER), CAST(round(s.longitude * 1e7) AS INTEGER),
     s.importance, s.rating, s.rating_count
