@@ -13,7 +13,7 @@ BUILD_FUZZ := build-fuzz
 
 .PHONY: all setup build test test-asan test-tsan check-all soak bench fuzz fuzz-run demo demo-terminal data relevance format translations install package clean
 
-all: build
+all: build example
 
 setup:
 	@scripts/setup
@@ -24,6 +24,15 @@ $(BUILD)/CMakeCache.txt:
 
 build: setup $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+# The example application, built against the build tree as an application builds against an
+# installed package; its program lands beside the others in $(BUILD)/bin.
+EXAMPLE := $(BUILD)/examples/pickaplace
+.PHONY: example
+example: build
+	$(CMAKE) -S examples/pickaplace -B $(EXAMPLE) $(GENERATOR) -DHxTrellanPlaces_DIR=$(abspath $(BUILD)) \
+		-DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(abspath $(BUILD))/bin >/dev/null
+	$(CMAKE) --build $(EXAMPLE)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -90,8 +99,13 @@ format:
 translations:
 	lupdate -locations none -no-obsolete src tools/hxplaces examples/assets -ts translations/*.ts
 
-install: build
+install: build example
 	$(CMAKE) --install $(BUILD) --prefix $(PREFIX)
+
+# The API reference of the installed headers, into $(BUILD)/docs/html.
+.PHONY: docs
+docs: setup $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) --target docs
 
 # Debian packages of the build into $(BUILD)/packages (see cmake/HxDebianPackages.cmake).
 package: build

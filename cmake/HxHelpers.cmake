@@ -27,23 +27,40 @@ function(hx_write_if_changed path content)
     file(WRITE "${path}" "${content}")
 endfunction()
 
-# hx_public_headers(TARGET t PREFIX hx/platform/places HEADERS a.h b.h)
-# Makes <PREFIX/a.h> includable from the build tree (a forwarding header) and installs a.h there.
+# hx_public_headers(TARGET t PREFIX hx/platform/places HEADERS a.h b.h [INSTALL a.h])
+# Makes <PREFIX/a.h> includable from the build tree (a forwarding header) and installs a.h there;
+# with INSTALL only the headers named there are installed, the others stay inside the build.
 # Headers ending in _p.h are private: never forwarded, never installed.
 function(hx_public_headers)
-    cmake_parse_arguments(ARG "" "TARGET;PREFIX" "HEADERS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TARGET;PREFIX" "HEADERS;INSTALL" ${ARGN})
+    set(names)
     foreach(header IN LISTS ARG_HEADERS)
         get_filename_component(abs "${header}" ABSOLUTE)
         get_filename_component(name "${header}" NAME)
         if(name MATCHES "_p\\.h$")
             continue()
         endif()
+        list(APPEND names ${name})
         hx_write_if_changed("${HX_INCLUDE_DIR}/${ARG_PREFIX}/${name}" "#include \"${abs}\"\n")
-        install(FILES "${abs}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/${ARG_PREFIX}" COMPONENT development)
+        if(NOT ARG_INSTALL OR name IN_LIST ARG_INSTALL)
+            hx_install_header("${abs}" ${ARG_PREFIX})
+        endif()
+    endforeach()
+    foreach(name IN LISTS ARG_INSTALL)
+        if(NOT name IN_LIST names)
+            message(FATAL_ERROR "${name} is to be installed under ${ARG_PREFIX}, but no such header is there")
+        endif()
     endforeach()
     target_include_directories(${ARG_TARGET} PUBLIC
         $<BUILD_INTERFACE:${HX_INCLUDE_DIR}>
         $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+endfunction()
+
+# hx_install_header(path prefix): installs one header under include/PREFIX and notes it for the
+# API reference, which reads the headers as they are installed.
+function(hx_install_header path prefix)
+    install(FILES "${path}" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/${prefix}" COMPONENT development)
+    set_property(GLOBAL APPEND PROPERTY HX_INSTALLED_HEADERS "${prefix}|${path}")
 endfunction()
 
 # hx_library(NAME hxpps PREFIX hx/pps [DIRECTORY dir] [LIBRARIES ...])

@@ -9,6 +9,9 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/HxTrellanPlacesConfig.
     ${PROJECT_BINARY_DIR}/HxTrellanPlacesConfig.cmake INSTALL_DESTINATION ${HX_CMAKE_DIR})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/HxTrellanPlacesConfigVersion.cmake
     COMPATIBILITY SameMinorVersion)
+# The build tree is a package too (HxTrellanPlaces_DIR=build), for the examples.
+export(EXPORT HxTrellanPlacesTargets NAMESPACE HxTrellanPlaces::
+    FILE ${PROJECT_BINARY_DIR}/HxTrellanPlacesTargets.cmake)
 install(FILES ${PROJECT_BINARY_DIR}/HxTrellanPlacesConfig.cmake
     ${PROJECT_BINARY_DIR}/HxTrellanPlacesConfigVersion.cmake DESTINATION ${HX_CMAKE_DIR}
     COMPONENT development)

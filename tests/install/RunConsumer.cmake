@@ -1,6 +1,7 @@
 # cmake -P script: install, move the installed tree elsewhere, then build the consumer against
 # the moved tree with find_package and with pkg-config, and run both builds. Moving the tree
-# proves that nothing installed names the prefix it was installed to.
+# proves that nothing installed names the prefix it was installed to. Then the example
+# application is built the same way and picks a place on a virtual display.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(installed ${WORK_DIR}/installed)
 set(prefix ${WORK_DIR}/moved)
@@ -65,3 +66,30 @@ run_consumer(${WORK_DIR}/consumer-pkgconfig)
 unset(ENV{LD_LIBRARY_PATH})
 run(${prefix}/bin/places-import --help)
 message(STATUS "both consumers ok")
+
+# The example application, as a developer builds it from the README, picks through the
+# installed picker card: a real click on its button, the card's user scripted.
+run(${CMAKE_COMMAND} -S ${EXAMPLE_DIR} -B ${WORK_DIR}/example -G ${GENERATOR}
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}
+    -DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/example)
+
+foreach(variable IN ITEMS HX_CARD_REGISTRY HX_PPS_ROOT HX_MSG_ROOT HX_APP_ASSETS HX_DEFAULT_ASSETS)
+    unset(ENV{${variable}})
+endforeach()
+set(ENV{XDG_DATA_HOME} ${WORK_DIR}/data)
+set(ENV{HX_PLACES_DB} ${WORK_DIR}/places.db)
+set(ENV{HX_GAZETTEER_DB} ${WORK_DIR}/gazetteer.db)
+file(WRITE ${WORK_DIR}/cafes.csv "name,lat,lon,street,city,category\nLumen Coffee,43.4643,-80.5204,1 King St,Waterloo,cafe\n")
+run(${prefix}/bin/places-import -o ${WORK_DIR}/gazetteer.db --kind poi ${WORK_DIR}/cafes.csv)
+set(ENV{HX_CARD_STEPS} "type SearchField lumen\ntap-nth SearchList 1 ItemTitle")
+execute_process(COMMAND ${XVFB_SCRIPT} ${WORK_DIR}/example/pickaplace ${WORK_DIR}/xvfb
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(result EQUAL 77)
+    message(STATUS "${out}")
+    return()
+endif()
+if(NOT result EQUAL 0 OR NOT out MATCHES "picked: Lumen Coffee")
+    message(FATAL_ERROR "the example application did not pick the cafe (${result}):\n${out}\n${err}")
+endif()
+message(STATUS "the example application ${out}")
