@@ -109,8 +109,8 @@ QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
         if (terms.isEmpty())
             continue;
         QByteArray part;
-        // The store's own choice: its prefix indexes reach 5 characters, kind letter included.
-        if (QString::fromUtf8(prefix).size() <= 5 || terms.size() > 48) {
+        // The store's own choice: its prefix indexes reach 8 characters, kind letter included.
+        if (QString::fromUtf8(prefix).size() <= 8 || terms.size() > 48) {
             part = "\"" + prefix + "\"*";
         } else {
             for (const QByteArray &term : terms)

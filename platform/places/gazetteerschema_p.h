@@ -35,7 +35,7 @@ constexpr char16_t OtherNameSeparator = 0x1f;
 // remainder is the people living in them.
 constexpr double AreaImportanceStep = 1e10;
 // The longest indexed prefix, kind letter included.
-constexpr int LongestIndexedPrefix = 5;
+constexpr int LongestIndexedPrefix = 8;
 
 // entries is what every reader asks; its rows are stored compact in entry_rows: the region and
 // country of a place once in areas; as NULL a folded name that is the name in small ASCII letters
@@ -47,8 +47,8 @@ constexpr int LongestIndexedPrefix = 5;
 // the full-text index starts with its entry's kind letter (see GazetteerText::indexText), and
 // terms lists them all, so a longer prefix is looked up as the few whole terms it stands for:
 // whole terms are read lazily in rowid order, while a prefix without its own prefix index would
-// first gather every match. The prefix indexes reach four typed letters (plus the kind letter);
-// a longer prefix that starts more words than a search expands is read from the words themselves.
+// first gather every match. The prefix indexes reach seven typed letters (plus the kind letter):
+// up to there a common syllable can start thousands of words, past it hardly ever.
 // The index keeps no word positions: words typed joined ("saint-denis") are asked for one by one
 // and the entries found checked for them standing together.
 // poi_categories holds every point of interest under its lower-case category code, with its
@@ -99,7 +99,7 @@ CREATE VIEW entries AS SELECT e.id AS id, e.kind AS kind, e.name AS name,
 FROM entry_rows e JOIN areas a ON a.id = e.area;
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0, detail='none',
-    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5');
+    tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
 CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
