@@ -60,8 +60,8 @@ constexpr int LongestIndexedPrefix = 8;
 // have some; other_names_index holds each of them alone under (id << OtherNameShift) + its
 // position, without a place column: the other name alone is matched, an address never is. It keeps
 // no word positions, so it is asked for words, each on its own, never for phrases.
-// country_names holds each country's name in the languages it was translated into, by ISO code
-// and language ("de", "pt_BR").
+// country_names holds each country's name in the languages it was translated into, by language
+// ("de", "pt_BR") and ISO code, so that the names of the phone's language are read together.
 constexpr const char *CreateTables = R"sql(
 CREATE TABLE areas(
     id INTEGER PRIMARY KEY,
@@ -105,7 +105,7 @@ CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
 CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4');
 CREATE TABLE country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
-    PRIMARY KEY(code, language)) WITHOUT ROWID;
+    PRIMARY KEY(language, code)) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
 CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude INTEGER, longitude INTEGER,
     PRIMARY KEY(code_key, id)) WITHOUT ROWID;
