@@ -8,6 +8,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QEventLoop>
+#include <QtCore/QFileInfo>
 #include <QtCore/QMap>
 #include <QtCore/QRegExp>
 #include <QtCore/QTemporaryDir>
@@ -118,6 +119,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot prepare the data\n");
         return 1;
     }
+    std::printf("gazetteer %.0f bytes a place, %lld places\n",
+                double(QFileInfo(gazetteer).size()) / double(SyntheticGazetteer::defaultCount()),
+                SyntheticGazetteer::defaultCount());
     qputenv("HX_GAZETTEER_DB", gazetteer.toUtf8());
     qputenv("HX_PLACES_DB", store.filePath(QStringLiteral("places.db")).toUtf8());
     if (!hx::bench::BenchUserPlaces::fill(UserPlaces)) {

@@ -15,7 +15,10 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEventLoop>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QTemporaryDir>
+
+#include <sqlite3.h>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -176,6 +179,24 @@ bool coldStartOnDefaultData(double *wall, double *cpu, bool *pagesDropped)
     return true;
 }
 
+// The file's size over its places, the figure a phone's storage pays for each.
+void printBytesAPlace(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    qint64 places = 0;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt *count = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM entries", -1, &count, nullptr) == SQLITE_OK
+            && sqlite3_step(count) == SQLITE_ROW)
+            places = sqlite3_column_int64(count, 0);
+        sqlite3_finalize(count);
+    }
+    sqlite3_close(db);
+    if (places > 0)
+        std::printf("gazetteer %.0f bytes a place, %lld places (%s)\n", double(QFileInfo(path).size()) / places, places,
+                    qPrintable(QFileInfo(path).fileName()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -255,6 +276,8 @@ int main(int argc, char **argv)
                      HX_BENCH_DEFAULT_GAZETTEER);
         return 1;
     }
+    printBytesAPlace(gazetteer);
+    printBytesAPlace(QStringLiteral(HX_BENCH_DEFAULT_GAZETTEER));
     std::printf("cold start default data %.3f ms (cpu %.3f ms, %s)\n", defaultWall, defaultCpu,
                 pagesDropped ? "page cache dropped" : "fresh copy, page cache kept");
     std::printf("search p95 %.3f ms (cpu %.3f ms), worst gap above the floor %.3f ms (cpu %.3f ms), %d places\n",

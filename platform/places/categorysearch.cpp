@@ -8,6 +8,7 @@
 
 #include "categorysearch_p.h"
 #include "gazetteer_p.h"
+#include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
 #include "spheregeometry_p.h"
 #include "sqlstatement_p.h"
@@ -20,7 +21,8 @@ namespace {
 // The first box of a nearest lookup: about a city block, where addresses are dense.
 constexpr double FirstRadiusMetres = 250;
 // The points of interest under a range of category keys, in (code, id) order from the index alone.
-constexpr const char *CategoryRangeSql = "SELECT id, latitude, longitude FROM poi_categories "
+// Positions are stored in whole steps (?4: how many to a degree; 1 in files that keep degrees).
+constexpr const char *CategoryRangeSql = "SELECT id, latitude / ?4, longitude / ?4 FROM poi_categories "
                                          "WHERE code_key >= ?1 AND code_key < ?2 LIMIT ?3";
 // The distinct codes of a range, one index seek each.
 constexpr const char *FirstCategoryCodeSql
@@ -70,6 +72,10 @@ bool CategorySearch::wholeCategory(const QString &key, GazetteerCandidates *rows
     SqlStatement::bindText(query, 1, key);
     SqlStatement::bindText(query, 2, categoryEnd(key));
     sqlite3_bind_int(query, 3, WholeCategoryLimit + 1);
+    sqlite3_bind_double(query, 4,
+                        m_gazetteer.version >= GazetteerSchema::FirstVersionWithWholeCoordinates
+                            ? GazetteerSchema::CoordinateStepsPerDegree
+                            : 1.0);
     int rc;
     while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
         GazetteerCandidate candidate;

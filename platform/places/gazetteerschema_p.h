@@ -14,11 +14,18 @@ constexpr int ApplicationId = 0x48784775;
 // match only as before until the file is written again.
 // 4 added the places' other names and the countries' names in other languages; older files open
 // without them.
-constexpr int Version = 4;
+// 5 keeps no word positions in the names' index; words typed without a space between are checked
+// against the entry's texts instead.
+constexpr int Version = 5;
 constexpr int FirstVersionWithRatings = 2;
 constexpr int FirstVersionWithCategoryIndex = 2;
 constexpr int FirstVersionWithSharedFolding = 3;
 constexpr int FirstVersionWithOtherNames = 4;
+constexpr int FirstVersionWithoutPositions = 5;
+constexpr int FirstVersionWithWholeCoordinates = 5;
+// Positions are stored as whole numbers of this many steps to a degree (the view and the
+// writer's SQL spell it 1e7).
+constexpr double CoordinateStepsPerDegree = 1e7;
 // Other names are indexed one a row under (id << OtherNameShift) + their position in the entry's
 // list, so their rows too run in importance order and name the entry they belong to.
 constexpr int OtherNameShift = 8;
@@ -30,6 +37,10 @@ constexpr double AreaImportanceStep = 1e10;
 // The longest indexed prefix, kind letter included.
 constexpr int LongestIndexedPrefix = 8;
 
+// entries is what every reader asks; its rows are stored compact in entry_rows: the region and
+// country of a place once in areas; as NULL a folded name that is the name in small ASCII letters
+// and a street or town that is the place's own name; a position in whole tenths of a microdegree
+// (a centimetre; four bytes where a number takes eight).
 // Rows are numbered in descending importance, so "ORDER BY rowid LIMIT n" over any match set
 // yields the most important matches first without ranking the whole set. name_key is the
 // folded name for the exact-name lookup that comes before the prefix matches. Every term of
@@ -38,6 +49,8 @@ constexpr int LongestIndexedPrefix = 8;
 // whole terms are read lazily in rowid order, while a prefix without its own prefix index would
 // first gather every match. The prefix indexes reach seven typed letters (plus the kind letter):
 // up to there a common syllable can start thousands of words, past it hardly ever.
+// The index keeps no word positions: words typed joined ("saint-denis") are asked for one by one
+// and the entries found checked for them standing together.
 // poi_categories holds every point of interest under its lower-case category code, with its
 // position, so that a code prefix (sub-categories included) is one range of the key and a
 // rare category is read whole without touching the entries; within a code, ids run in
@@ -47,48 +60,60 @@ constexpr int LongestIndexedPrefix = 8;
 // have some; other_names_index holds each of them alone under (id << OtherNameShift) + its
 // position, without a place column: the other name alone is matched, an address never is. It keeps
 // no word positions, so it is asked for words, each on its own, never for phrases.
-// country_names holds each country's name in the languages it was translated into, by ISO code
-// and language ("de", "pt_BR").
+// country_names holds each country's name in the languages it was translated into, by language
+// ("de", "pt_BR") and ISO code, so that the names of the phone's language are read together.
 constexpr const char *CreateTables = R"sql(
-CREATE TABLE entries(
+CREATE TABLE areas(
+    id INTEGER PRIMARY KEY,
+    region TEXT NOT NULL,
+    region_code TEXT NOT NULL,
+    country TEXT NOT NULL,
+    country_code TEXT NOT NULL
+);
+CREATE TABLE entry_rows(
     id INTEGER PRIMARY KEY,
     kind INTEGER NOT NULL,
     name TEXT NOT NULL,
-    name_key TEXT NOT NULL,
-    street TEXT NOT NULL DEFAULT '',
+    name_key TEXT,
+    street TEXT,
     postal_code TEXT NOT NULL DEFAULT '',
-    city TEXT NOT NULL DEFAULT '',
-    region TEXT NOT NULL DEFAULT '',
-    region_code TEXT NOT NULL DEFAULT '',
-    country TEXT NOT NULL DEFAULT '',
-    country_code TEXT NOT NULL DEFAULT '',
+    city TEXT,
+    area INTEGER NOT NULL,
     category TEXT NOT NULL DEFAULT '',
     phone TEXT NOT NULL DEFAULT '',
     url TEXT NOT NULL DEFAULT '',
     email TEXT NOT NULL DEFAULT '',
-    latitude REAL,
-    longitude REAL,
+    latitude INTEGER,
+    longitude INTEGER,
     importance REAL NOT NULL DEFAULT 0,
     rating REAL,
     rating_count INTEGER NOT NULL DEFAULT 0
 );
+CREATE VIEW entries AS SELECT e.id AS id, e.kind AS kind, e.name AS name,
+    coalesce(e.name_key, lower(e.name)) AS name_key,
+    coalesce(e.street, e.name) AS street, e.postal_code AS postal_code, coalesce(e.city, e.name) AS city,
+    a.region AS region, a.region_code AS region_code, a.country AS country, a.country_code AS country_code,
+    e.category AS category, e.phone AS phone, e.url AS url, e.email AS email,
+    e.latitude / 1e7 AS latitude, e.longitude / 1e7 AS longitude,
+    e.importance AS importance, e.rating AS rating, e.rating_count AS rating_count
+FROM entry_rows e JOIN areas a ON a.id = e.area;
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
-CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0,
+CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0, detail='none',
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
 CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
 CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4');
 CREATE TABLE country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
-    PRIMARY KEY(code, language)) WITHOUT ROWID;
+    PRIMARY KEY(language, code)) WITHOUT ROWID;
 CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind);
-CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude REAL, longitude REAL,
+CREATE TABLE poi_categories(code_key TEXT NOT NULL, id INTEGER NOT NULL, latitude INTEGER, longitude INTEGER,
     PRIMARY KEY(code_key, id)) WITHOUT ROWID;
 CREATE TABLE reviews(entry_id INTEGER NOT NULL, author TEXT NOT NULL, rating REAL NOT NULL, text TEXT NOT NULL,
     created INTEGER NOT NULL, image_url TEXT NOT NULL DEFAULT '', page_url TEXT NOT NULL DEFAULT '');
 )sql";
 
-constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entries(name_key, id);"
+constexpr const char *CreateIndexes = "CREATE INDEX entries_name_key ON entry_rows(coalesce(name_key, lower(name)), id);"
                                       "CREATE INDEX reviews_entry ON reviews(entry_id, created DESC);";
 
 } // namespace GazetteerSchema

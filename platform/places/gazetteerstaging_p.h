@@ -25,14 +25,21 @@ constexpr const char *EntryColumns = "kind, name, name_key, street, postal_code,
 
 // Ties keep the order entries were added in, so a rewrite of the same input gives the same ids.
 constexpr const char *BuildSql = R"sql(
-INSERT INTO entries(id, kind, name, name_key, street, postal_code, city, region, region_code, country,
-    country_code, category, phone, url, email, latitude, longitude, importance, rating, rating_count)
-SELECT row_number() OVER (ORDER BY importance DESC, seq), kind, name, name_key, street, postal_code, city,
-    region, region_code, country, country_code, category, phone, url, email, latitude, longitude, importance,
-    rating, rating_count
-FROM temp.staging ORDER BY importance DESC, seq;
+INSERT INTO areas(region, region_code, country, country_code)
+SELECT DISTINCT region, region_code, country, country_code FROM temp.staging ORDER BY country_code, region_code;
+INSERT INTO entry_rows(id, kind, name, name_key, street, postal_code, city, area, category, phone, url, email,
+    latitude, longitude, importance, rating, rating_count)
+SELECT row_number() OVER (ORDER BY s.importance DESC, s.seq), s.kind, s.name,
+    CASE WHEN s.name_key = lower(s.name) AND s.name NOT GLOB '*[^ -~]*' THEN NULL ELSE s.name_key END,
+    nullif(s.street, s.name),
+    s.postal_code, nullif(s.city, s.name), a.id, s.category, s.phone, s.url, s.email,
+    CAST(round(s.latitude * 1e7) AS INTEGER), CAST(round(s.longitude * 1e7) AS INTEGER),
+    s.importance, s.rating, s.rating_count
+FROM temp.staging s JOIN areas a ON a.region = s.region AND a.region_code = s.region_code AND a.country = s.country
+    AND a.country_code = s.country_code
+ORDER BY s.importance DESC, s.seq;
 INSERT INTO poi_categories(code_key, id, latitude, longitude)
-SELECT category_key, id, latitude, longitude FROM (
+SELECT category_key, id, CAST(round(latitude * 1e7) AS INTEGER), CAST(round(longitude * 1e7) AS INTEGER) FROM (
     SELECT kind, category_key, latitude, longitude, row_number() OVER (ORDER BY importance DESC, seq) AS id
     FROM temp.staging) WHERE kind = 16; -- points of interest
 INSERT INTO names(rowid, name, place)

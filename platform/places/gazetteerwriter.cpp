@@ -521,7 +521,8 @@ bool GazetteerWriter::commit()
 {
     if (!d->db)
         return d->fail(QStringLiteral("no write begun"));
-    if (!d->buildTables() || !d->exec("COMMIT") || !d->finishFile()) {
+    // Merging the index leaves its old segments' pages free; a phone stores the file as it is.
+    if (!d->buildTables() || !d->exec("COMMIT") || !d->exec("VACUUM") || !d->finishFile()) {
         const QString reason = d->error;
         rollback();
         d->error = reason;

@@ -35,6 +35,8 @@ constexpr const char *PrefixSql
     = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category, e.city FROM names JOIN entries e "
       "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
+// The texts an entry's place is indexed from, in the writer's order.
+constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
 // How many places found by their other names join the ranked window: a name people type for a
 // place is nearly always one of the big places that have such names.
@@ -130,6 +132,7 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
 {
     // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
     // Tokens are letters and digits only, so nothing in them can be read as query syntax.
+    const bool positions = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutPositions;
     QStringList perKind;
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
@@ -141,7 +144,13 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
             for (const QString &token : tokens)
                 prefixed.append(letter + token);
             const QString last = prefixed.takeLast();
-            const QString lead = prefixed.isEmpty() ? QString() : prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            // An index without word positions is asked for the words of a phrase one by one;
+            // the matches are then kept only where they stand together (holdsPhrases).
+            QString lead;
+            if (!prefixed.isEmpty() && positions)
+                lead = prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
+            else if (!prefixed.isEmpty())
+                lead = QLatin1Char('"') + prefixed.join(QStringLiteral("\" AND \"")) + QStringLiteral("\" AND ");
             // A prefix of its own index is read directly; a longer one as the few whole terms it
             // stands for. Either way an absent word drops the kind.
             const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
@@ -150,13 +159,15 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
                 break; // no entry of this kind has the word
             }
             if (last.size() <= GazetteerSchema::LongestIndexedPrefix || terms.size() > ExpandLimit) {
-                phrases.append(QLatin1Char('"') + lead + last + QStringLiteral("\"*"));
+                phrases.append(positions ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
+                                         : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)"));
                 continue;
             }
             QStringList alternatives;
             for (const QString &term : terms)
-                alternatives.append(QLatin1Char('"') + lead + term + QLatin1Char('"'));
-            phrases.append(QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')'));
+                alternatives.append(QLatin1Char('"') + (positions ? lead : QString()) + term + QLatin1Char('"'));
+            const QString anyTerm = QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+            phrases.append(positions ? anyTerm : QLatin1Char('(') + lead + anyTerm + QLatin1Char(')'));
         }
         if (!phrases.isEmpty())
             perKind.append(QLatin1Char('(') + phrases.join(QStringLiteral(" AND ")) + QLatin1Char(')'));
@@ -181,8 +192,9 @@ GazetteerCandidates PrefixSearch::exactMatches(const QString &key, const NameTie
     return found;
 }
 
-bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize,
-                                 int wanted, GazetteerCandidates *window, GazetteerCandidates *tail)
+bool PrefixSearch::prefixMatches(const QString &query, const QList<QStringList> &phrases, const NameTier &tier,
+                                 const QSet<qint64> &skip, int windowSize, int wanted, GazetteerCandidates *window,
+                                 GazetteerCandidates *tail)
 {
     sqlite3_stmt *matches = m_gazetteer.statement(PrefixSql);
     SqlStatement use(matches);
@@ -190,11 +202,13 @@ bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, con
     int read = 0;
     int rc;
     while ((rc = sqlite3_step(matches)) == SQLITE_ROW) {
-        const bool inWindow = read < windowSize;
-        ++read;
         const qint64 id = sqlite3_column_int64(matches, 0);
         if (skip.contains(id))
             continue;
+        if (!phrases.isEmpty() && !holdsPhrases(id, SqlStatement::columnText(matches, 1), phrases))
+            continue;
+        const bool inWindow = read < windowSize;
+        ++read;
         if (inWindow) {
             window->append(readCandidate(matches, tier));
         } else {
@@ -208,6 +222,54 @@ bool PrefixSearch::prefixMatches(const QString &query, const NameTier &tier, con
         return false;
     }
     return true;
+}
+
+namespace {
+// Whether the words hold the phrase as typed: its words one after the other, the last one started.
+bool containsPhrase(const QStringList &words, const QStringList &phrase)
+{
+    for (int start = 0; start + phrase.size() <= words.size(); ++start) {
+        int matched = 0;
+        while (matched + 1 < phrase.size() && words.at(start + matched) == phrase.at(matched))
+            ++matched;
+        if (matched + 1 == phrase.size() && words.at(start + matched).startsWith(phrase.last()))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool PrefixSearch::holdsPhrases(qint64 id, const QString &nameKey, const QList<QStringList> &phrases)
+{
+    const QStringList name = nameKey.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList place;
+    bool placeRead = false;
+    for (const QStringList &phrase : phrases) {
+        if (containsPhrase(name, phrase))
+            continue;
+        if (!placeRead) {
+            place = placeWords(id);
+            placeRead = true;
+        }
+        if (!containsPhrase(place, phrase))
+            return false;
+    }
+    return true;
+}
+
+QStringList PrefixSearch::placeWords(qint64 id)
+{
+    sqlite3_stmt *query = m_gazetteer.statement(PlaceSql);
+    if (!query)
+        return {};
+    SqlStatement use(query);
+    sqlite3_bind_int64(query, 1, id);
+    if (sqlite3_step(query) != SQLITE_ROW)
+        return {};
+    QStringList parts;
+    for (int column = 0; column < 5; ++column)
+        parts.append(SqlStatement::columnText(query, column));
+    return GazetteerText::foldedWords(parts.join(QLatin1Char(' ')));
 }
 
 void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double nearLatitude, double nearLongitude,
@@ -331,9 +393,18 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     window.reserve(RankedWindow);
     GazetteerCandidates tail;
     const int wanted = offset + limit + 1; // one more than the page tells whether more exist
+    // Words typed without a space between ("saint-denis") are phrases; an index without word
+    // positions cannot tell them, so its matches are checked.
+    QList<QStringList> phrases;
+    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithoutPositions) {
+        for (const QStringList &word : words) {
+            if (word.size() > 1)
+                phrases.append(word);
+        }
+    }
     for (const QString &query : qAsConst(queries)) {
         GazetteerCandidates passTail;
-        if (!prefixMatches(query, tier, exactIds, RankedWindow, wanted, &window, &passTail))
+        if (!prefixMatches(query, phrases, tier, exactIds, RankedWindow, wanted, &window, &passTail))
             return {};
         tail += passTail;
     }

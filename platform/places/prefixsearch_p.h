@@ -43,8 +43,12 @@ private:
     QStringList termsStartingWith(const QString &prefix, int limit);
     QString matchQuery(const QList<QStringList> &words, int kinds);
     GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
-    bool prefixMatches(const QString &query, const NameTier &tier, const QSet<qint64> &skip, int windowSize, int wanted,
-                       GazetteerCandidates *window, GazetteerCandidates *tail);
+    bool prefixMatches(const QString &query, const QList<QStringList> &phrases, const NameTier &tier,
+                       const QSet<qint64> &skip, int windowSize, int wanted, GazetteerCandidates *window,
+                       GazetteerCandidates *tail);
+    // Whether each phrase stands whole in the entry's name or in its place.
+    bool holdsPhrases(qint64 id, const QString &nameKey, const QList<QStringList> &phrases);
+    QStringList placeWords(qint64 id);
     // Adds the places found by other names to the ranked window (or betters the tier of those
     // already in it) and drops them from the tail.
     void addOtherNameMatches(const QString &query, const QString &key, bool finished, const QSet<qint64> &exactIds,

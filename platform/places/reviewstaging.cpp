@@ -34,9 +34,10 @@ constexpr const char *BuildSql
 
 // A place counts at least the reviews it lists; one rated by its reviews alone gets their mean.
 constexpr const char *CountSql
-    = "UPDATE entries SET rating = coalesce(entries.rating, r.mean), rating_count = max(entries.rating_count, r.n) "
+    = "UPDATE entry_rows SET rating = coalesce(entry_rows.rating, r.mean), rating_count = max(entry_rows.rating_count, "
+      "r.n) "
       "FROM (SELECT entry_id, avg(rating) AS mean, count(*) AS n FROM reviews GROUP BY entry_id) AS r "
-      "WHERE entries.id = r.entry_id";
+      "WHERE entry_rows.id = r.entry_id";
 
 bool isWebPage(const QString &text)
 {

@@ -348,6 +348,9 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stdout, "%lld places added, %lld skipped, %lld kept: %s\n", totals.added, totals.skipped, kept,
                  qPrintable(output));
+    const qint64 placesKept = totals.added + kept;
+    if (placesKept > 0)
+        std::fprintf(stdout, "gazetteer %.0f bytes a place\n", double(QFileInfo(output).size()) / double(placesKept));
     if (parser.isSet(reviewsOption))
         std::fprintf(stdout, "%lld reviews added, %lld skipped\n", reviews.added, reviews.skipped);
     return Success;

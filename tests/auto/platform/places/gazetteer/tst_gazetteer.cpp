@@ -167,6 +167,10 @@ void tst_Gazetteer::prefixSearchFoldsCaseDiacriticsAndPunctuation_data()
     QTest::newRow("upper case with accent finds it too") << "CAFÉ" << cafe;
     QTest::newRow("a prefix of the second word with a diacritic") << "lumi" << cafe;
     QTest::newRow("o'conn finds O'Connell with the apostrophe") << "o'conn" << QStringList { "O'Connell's Pub" };
+    QTest::newRow("words joined by punctuation stand together in that order") << "connell'o" << QStringList();
+    QTest::newRow("joined words apart in the name do not match") << "pub-o" << QStringList();
+    QTest::newRow("joined words may span the street and the city")
+        << "street-lon" << QStringList { "221B Baker Street" };
     QTest::newRow("a name with a percent sign is found by its digits") << "100%" << QStringList { "100% Juice Bar" };
     QTest::newRow("a percent sign alone is text that matches nothing") << "%" << QStringList();
     QTest::newRow("a lone quote is text that matches nothing") << "\"" << QStringList();
@@ -693,8 +697,11 @@ void tst_Gazetteer::aFileOfThePreviousVersionStillOpens()
     sqlite3 *db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
     const int rc = sqlite3_exec(db,
-                                "DROP TABLE poi_categories; ALTER TABLE entries DROP COLUMN rating; "
-                                "ALTER TABLE entries DROP COLUMN rating_count; PRAGMA user_version = 1;",
+                                "DROP TABLE poi_categories; CREATE TABLE first_entries AS SELECT id, kind, name, "
+                                "name_key, street, postal_code, city, region, region_code, country, country_code, "
+                                "category, phone, url, email, latitude, longitude, importance FROM entries; "
+                                "DROP VIEW entries; DROP TABLE entry_rows; DROP TABLE areas; "
+                                "ALTER TABLE first_entries RENAME TO entries; PRAGMA user_version = 1;",
                                 nullptr, nullptr, nullptr);
     sqlite3_close(db);
     QCOMPARE(rc, SQLITE_OK);
