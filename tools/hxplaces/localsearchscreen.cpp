@@ -26,12 +26,9 @@ QString names(const Places &places)
 }
 } // namespace
 
-LocalSearchScreen::LocalSearchScreen(QObject *parent) : NavigationPane(parent), m_answer(new hx::trellan::Label)
+LocalSearchScreen::LocalSearchScreen(QObject *parent) : NavigationPane(parent)
 {
     setObjectName(QStringLiteral("LocalSearchScreen"));
-    m_answer->setObjectName(QStringLiteral("Answer"));
-    m_answer->setMultiline(true);
-    m_answer->setText(QStringLiteral("Finding the destination"));
     // A card popped by back goes, and the view returns to its lists.
     connect(this, &NavigationPane::popTransitionEnded, this, [this](hx::trellan::Page *page) {
         page->deleteLater();
@@ -61,6 +58,11 @@ bool LocalSearchScreen::open(const QStringList &words, const QString &near, QStr
     if (position.isValid())
         m_view->setCoordinates(position.latitude(), position.longitude());
 
+    // Made with the page that holds it, so a refused search leaves nothing behind.
+    m_answer = new hx::trellan::Label;
+    m_answer->setObjectName(QStringLiteral("Answer"));
+    m_answer->setMultiline(true);
+    m_answer->setText(QStringLiteral("Finding the destination"));
     auto *page = new hx::trellan::Page;
     page->setObjectName(QStringLiteral("LocalSearchPage"));
     auto *bar = new hx::trellan::TitleBar;

@@ -35,7 +35,7 @@ private:
     void showCard(const QSharedPointer<hx::platform::places::Place> &place, bool fromVoice);
 
     hx::trellan::places::LocalSearchFullView *m_view = nullptr;
-    hx::trellan::Label *m_answer;
+    hx::trellan::Label *m_answer = nullptr;
 };
 
 #endif
