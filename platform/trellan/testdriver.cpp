@@ -12,6 +12,8 @@
 #include <hx/trellan/keylistener.h>
 #include <hx/trellan/listview.h>
 #include <hx/trellan/navigationpane.h>
+#include <hx/trellan/navigationpaneproperties.h>
+#include <hx/trellan/page.h>
 #include <hx/trellan/radiogroup.h>
 #include <hx/trellan/screentext.h>
 #include <hx/trellan/sheet.h>
@@ -451,6 +453,15 @@ bool TestDriver::pressBack(const QObject *root, const QString &paneName)
     if (!pane->pressBack())
         return fail(QStringLiteral("%1 has no back button to press").arg(Reachability::describe(pane)));
     return true;
+}
+
+bool TestDriver::canGoBack(const QObject *root)
+{
+    const NavigationPane *pane = topPane(root);
+    if (!pane || !pane->backButtonsVisible() || !pane->top())
+        return false;
+    const Page *page = pane->top();
+    return pane->count() > 1 || (page->paneProperties() && page->paneProperties()->backButton());
 }
 
 bool TestDriver::pressDialogButton(const QString &label)

@@ -87,6 +87,9 @@ public:
     // The back button of the named navigation pane, or of the one on top; fails when that pane
     // hides its back buttons or has nothing to go back to.
     static bool pressBack(const QObject *root, const QString &paneName = QString());
+    // Whether the top pane has somewhere to go back to, asked without a failure's warning: a
+    // window's Escape on the first page leaves instead.
+    static bool canGoBack(const QObject *root);
 
     // Presses the button with this label on the topmost visible system dialog or toast.
     static bool pressDialogButton(const QString &label);

@@ -307,7 +307,7 @@ bool ScreenTouch::back()
             open->close();
         return true;
     }
-    if (TestDriver::pressBack(m_root))
+    if (TestDriver::canGoBack(m_root) && TestDriver::pressBack(m_root))
         return true;
     if (!Sheet::openSheets().isEmpty()) {
         Sheet::openSheets().last()->close();
