@@ -47,7 +47,7 @@ int runShow(const CommandLine &line, Session &session, QTextStream &out, QTextSt
     // The screen reads the place to search near after its own words.
     if (line.isSet(QStringLiteral("near")))
         arguments << QStringLiteral("--near") << line.value(QStringLiteral("near"));
-    int code = show.prepare(arguments.first(), arguments.mid(1), line.steps());
+    int code = show.prepare(arguments.first(), arguments.mid(1), session.position(), line.steps());
     if (code != 0)
         return code;
     if (line.isSet(QStringLiteral("random"))) {

@@ -16,9 +16,10 @@ using namespace hx::trellan;
 using namespace hx::trellan::places;
 using hx::platform::places::Coordinates;
 
-ResultsScreen::ResultsScreen(const QString &text, QObject *parent)
+ResultsScreen::ResultsScreen(const QString &text, const Coordinates &position, QObject *parent)
     : Page(parent),
       m_text(text),
+      m_position(position),
       m_all(new SingleSearchAllDataModel(true)),
       m_category(new SingleSearchFilterDataModel),
       m_rows(new SearchListItemManager(QSharedPointer<PlacesListItemBuilder>(new MyPlacesListItemBuilder))),
@@ -46,11 +47,11 @@ ResultsScreen::ResultsScreen(const QString &text, QObject *parent)
         [this](const QVariantList &path) {
             const FilterCategory::Type category = ItemType::getFilter(m_shown->itemType(path));
             show(m_category.data());
-            m_category->load(category, m_text, Coordinates(), true);
+            m_category->load(category, m_text, m_position, true);
         },
         Qt::QueuedConnection);
     show(m_all.data());
-    m_all->load(text, Coordinates(), {}, true);
+    m_all->load(text, m_position, {}, true);
 }
 
 ResultsScreen::~ResultsScreen()

@@ -1,6 +1,7 @@
 #ifndef HXPLACES_RESULTSSCREEN_H
 #define HXPLACES_RESULTSSCREEN_H
 
+#include <hx/platform/places/coordinates.h>
 #include <hx/trellan/page.h>
 
 #include <QtCore/QScopedPointer>
@@ -25,7 +26,8 @@ class ResultsScreen : public hx::trellan::Page
 {
     Q_OBJECT
 public:
-    explicit ResultsScreen(const QString &text, QObject *parent = nullptr);
+    // The search ranks places by their distance from position.
+    ResultsScreen(const QString &text, const hx::platform::places::Coordinates &position, QObject *parent = nullptr);
     ~ResultsScreen() override;
 
 private:
@@ -33,6 +35,7 @@ private:
     QString nameAt(const QVariantList &indexPath) const;
 
     QString m_text;
+    hx::platform::places::Coordinates m_position;
     QScopedPointer<hx::trellan::places::SingleSearchAllDataModel> m_all;
     QScopedPointer<hx::trellan::places::SingleSearchFilterDataModel> m_category;
     QScopedPointer<hx::trellan::places::SearchListItemManager> m_rows;

@@ -17,6 +17,8 @@
 #include "sharepreviewscreen.h"
 #include "universalsearchpreviewscreen.h"
 
+#include <hx/platform/places/coordinates.h>
+
 QStringList ScreenCatalog::names()
 {
     return { QStringLiteral("details"),      QStringLiteral("dialogs"),    QStringLiteral("edit"),
@@ -26,6 +28,8 @@ QStringList ScreenCatalog::names()
              QStringLiteral("sharepreview"), QStringLiteral("uspreview"),  QStringLiteral("newselector"),
              QStringLiteral("myplaces"),     QStringLiteral("localsearch") };
 }
+
+using hx::platform::places::Coordinates;
 
 namespace {
 
@@ -83,7 +87,8 @@ QObject *createLocalSearch(QStringList arguments, QString *message)
 
 } // namespace
 
-QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, QString *message)
+QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments, const Coordinates &position,
+                               QString *message)
 {
     if (!names().contains(name)) {
         *message = QStringLiteral("no screen \"%1\" (screens: %2)").arg(name, names().join(QStringLiteral(", ")));
@@ -102,7 +107,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
             *message = QStringLiteral("the results screen takes the text to search for");
             return nullptr;
         }
-        return new ResultsScreen(arguments.join(QLatin1Char(' ')));
+        return new ResultsScreen(arguments.join(QLatin1Char(' ')), position);
     }
     if (name == QLatin1String("edit"))
         return createForPlace<EditScreen>(name, arguments, message);
@@ -132,7 +137,7 @@ QObject *ScreenCatalog::create(const QString &name, const QStringList &arguments
         return nullptr;
     }
     if (name == QLatin1String("search"))
-        return new SearchScreen;
+        return new SearchScreen(position);
     if (name == QLatin1String("locating"))
         return new LocatingScreen;
     if (name == QLatin1String("new")) {

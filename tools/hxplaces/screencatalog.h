@@ -5,14 +5,23 @@
 
 class QObject;
 
+namespace hx {
+namespace platform {
+namespace places {
+class Coordinates;
+} // namespace places
+} // namespace platform
+} // namespace hx
+
 // The library's screens that "hxplaces show" opens, by name.
 class ScreenCatalog
 {
 public:
     static QStringList names();
     // A new screen (the caller owns it), or null with a message when the name or the arguments
-    // are not right.
-    static QObject *create(const QString &name, const QStringList &arguments, QString *message);
+    // are not right. Screens that search or show a map look around position.
+    static QObject *create(const QString &name, const QStringList &arguments,
+                           const hx::platform::places::Coordinates &position, QString *message);
 };
 
 #endif

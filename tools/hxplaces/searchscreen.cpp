@@ -29,7 +29,8 @@ QString describe(const QList<QSharedPointer<AbstractPlace>> &places, hx::platfor
 
 } // namespace
 
-SearchScreen::SearchScreen(QObject *parent) : Page(parent), m_answer(new Label)
+SearchScreen::SearchScreen(const hx::platform::places::Coordinates &centre, QObject *parent)
+    : Page(parent), m_answer(new Label)
 {
     setObjectName(QStringLiteral("SearchScreen"));
     auto *bar = new TitleBar;
@@ -40,11 +41,13 @@ SearchScreen::SearchScreen(QObject *parent) : Page(parent), m_answer(new Label)
     m_answer->setObjectName(QStringLiteral("Answer"));
     body->add(m_answer);
     setContent(body);
-    // The map of the simulator looks at the user's region; its centre is where searches go.
-    const hx::platform::geo::Point centre(43.4643, -80.5204);
+    // The map shows about 30 km around its centre, as a map opened on a town does.
+    const double lat = centre.latitude();
+    const double lon = centre.longitude();
     m_search->control()->setSearchCoordinates(
-        centre,
-        hx::platform::geo::BoundingBox(hx::platform::geo::Point(43.6, -80.7), hx::platform::geo::Point(43.3, -80.3)));
+        hx::platform::geo::Point(lat, lon),
+        hx::platform::geo::BoundingBox(hx::platform::geo::Point(lat + 0.15, lon - 0.2),
+                                       hx::platform::geo::Point(lat - 0.15, lon + 0.2)));
     connect(m_search, &SearchControl::searchResultsAvailable, this,
             [this](const QList<QSharedPointer<AbstractPlace>> &places, hx::platform::places::Error::Type error) {
                 m_answer->setText(describe(places, error));

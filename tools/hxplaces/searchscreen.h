@@ -1,6 +1,7 @@
 #ifndef HXPLACES_SEARCHSCREEN_H
 #define HXPLACES_SEARCHSCREEN_H
 
+#include <hx/platform/places/coordinates.h>
 #include <hx/trellan/page.h>
 
 namespace hx {
@@ -18,7 +19,8 @@ class SearchScreen : public hx::trellan::Page
 {
     Q_OBJECT
 public:
-    explicit SearchScreen(QObject *parent = nullptr);
+    // The map looks at the region around centre; its middle is where searches go.
+    explicit SearchScreen(const hx::platform::places::Coordinates &centre, QObject *parent = nullptr);
 
 private:
     hx::trellan::places::SearchControl *m_search;

@@ -38,12 +38,13 @@ int ShowCommand::list(QTextStream &out)
     return 0;
 }
 
-int ShowCommand::prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps)
+int ShowCommand::prepare(const QString &screen, const QStringList &arguments,
+                         const hx::platform::places::Coordinates &position, const QList<QStringList> &steps)
 {
     // Resources, device sizes and location settings, as a screen of the library expects.
     hx::trellan::places::PlaceUtils::init();
     QString message;
-    m_root.reset(ScreenCatalog::create(screen, arguments, &message));
+    m_root.reset(ScreenCatalog::create(screen, arguments, position, &message));
     if (!m_root) {
         m_err << "hxplaces: " << message << Qt::endl;
         return 1;

@@ -8,6 +8,14 @@ class QObject;
 class QTextStream;
 class Session;
 
+namespace hx {
+namespace platform {
+namespace places {
+class Coordinates;
+} // namespace places
+} // namespace platform
+} // namespace hx
+
 // "hxplaces show SCREEN": opens one of the library's screens, runs the --do steps on it (each
 // followed by a wait until the screen is idle), then prints its text, writes its picture or
 // hands it to the terminal or a window.
@@ -19,8 +27,10 @@ public:
 
     static int list(QTextStream &out);
 
-    // Makes the screen and runs the steps: 0, or 1 after telling err what failed.
-    int prepare(const QString &screen, const QStringList &arguments, const QList<QStringList> &steps);
+    // Makes the screen, looking around position, and runs the steps: 0, or 1 after telling err
+    // what failed.
+    int prepare(const QString &screen, const QStringList &arguments, const hx::platform::places::Coordinates &position,
+                const QList<QStringList> &steps);
     int dump();
     // The text with its control characters in caret notation, line breaks and tabs kept.
     static QString terminalSafe(const QString &text);
