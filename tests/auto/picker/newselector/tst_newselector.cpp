@@ -29,13 +29,12 @@
 
 #include "dialogpresser.h"
 #include "gazetteerfixture.h"
+#include "poolblocker.h"
 #include "ppsstatusfile.h"
 #include "serviceprocess.h"
 #include "signalwaiter.h"
 #include "storefixture.h"
 #include "testroots.h"
-
-#include <QtCore/QSemaphore>
 
 #include <memory>
 
@@ -130,28 +129,6 @@ std::unique_ptr<Place> storedPlace(qint64 id)
     Error::Type error = Error::None;
     return std::unique_ptr<Place>(PlaceManagerUI::getPlace(id, error, false));
 }
-
-// Occupies every thread of the global pool until released, so that a job started meanwhile
-// waits: the way to hold back a worker's reply.
-class PoolBlocker
-{
-public:
-    PoolBlocker() : m_threads(QThreadPool::globalInstance()->maxThreadCount())
-    {
-        for (int i = 0; i < m_threads; ++i)
-            QThreadPool::globalInstance()->start([this] { m_gate.acquire(); });
-    }
-    ~PoolBlocker() { release(); }
-    void release()
-    {
-        m_gate.release(m_threads);
-        m_threads = 0;
-    }
-
-private:
-    int m_threads;
-    QSemaphore m_gate;
-};
 
 } // namespace
 

@@ -20,12 +20,11 @@
 #include <hx/trellan/textfield.h>
 
 #include "gazetteerfixture.h"
+#include "poolblocker.h"
 #include "serviceprocess.h"
 #include "signalwaiter.h"
 #include "storefixture.h"
 #include "testroots.h"
-
-#include <QtCore/QSemaphore>
 
 #include <memory>
 
@@ -122,28 +121,6 @@ int toastsShown()
         count += record.body.startsWith(QLatin1String("Some search results are unavailable")) ? 1 : 0;
     return count;
 }
-
-// Occupies every thread of the global pool until released, so that a job started meanwhile
-// waits: the way to hold back a worker's reply.
-class PoolBlocker
-{
-public:
-    PoolBlocker() : m_threads(QThreadPool::globalInstance()->maxThreadCount())
-    {
-        for (int i = 0; i < m_threads; ++i)
-            QThreadPool::globalInstance()->start([this] { m_gate.acquire(); });
-    }
-    ~PoolBlocker() { release(); }
-    void release()
-    {
-        m_gate.release(m_threads);
-        m_threads = 0;
-    }
-
-private:
-    int m_threads;
-    QSemaphore m_gate;
-};
 
 } // namespace
 
