@@ -13,6 +13,7 @@
 #include <hx/trellan/testdriver.h>
 
 #include "gazetteerfixture.h"
+#include "listscreen.h"
 #include "ppsstatusfile.h"
 #include "signalwaiter.h"
 #include "storefixture.h"
@@ -28,33 +29,10 @@ using hx::trellan::TestDriver;
 
 namespace {
 
-struct Screen
+struct Screen : ListScreen<SelectorListItemManager>
 {
-    hx::trellan::NavigationPane pane;
-    hx::trellan::ListView *list = new hx::trellan::ListView;
-    SelectorListItemManager rows;
-
-    explicit Screen(TitleBarTab::Tab tab, bool highlight = false) : rows(tab, highlight)
-    {
-        list->setObjectName(QStringLiteral("Places"));
-        list->setListItemProvider(&rows);
-        auto *page = new hx::trellan::Page;
-        page->setContent(list);
-        pane.push(page);
-    }
-
-    template<typename Load> bool show(PlacesDataModel *model, Load load)
-    {
-        list->setDataModel(model);
-        QSignalSpy final(model, &PlacesDataModel::modelLoadedFinal);
-        load();
-        if (!SignalWaiter::wait(final))
-            return false;
-        list->syncNow();
-        return true;
-    }
-
-    QString text() { return ScreenText::render(&pane); }
+    explicit Screen(TitleBarTab::Tab tab, bool highlight = false) : ListScreen(QStringLiteral("Places"), tab, highlight)
+    { }
 };
 
 } // namespace

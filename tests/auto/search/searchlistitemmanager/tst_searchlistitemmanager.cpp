@@ -17,6 +17,7 @@
 #include <hx/trellan/testdriver.h>
 
 #include "gazetteerfixture.h"
+#include "listscreen.h"
 #include "ppsstatusfile.h"
 #include "signalwaiter.h"
 #include "testroots.h"
@@ -31,34 +32,11 @@ using hx::trellan::TestDriver;
 
 namespace {
 
-struct Screen
+struct Screen : ListScreen<SearchListItemManager>
 {
-    hx::trellan::NavigationPane pane;
-    hx::trellan::ListView *list = new hx::trellan::ListView;
-    SearchListItemManager rows;
-
     explicit Screen(PlacesListItemBuilder *builder = new MyPlacesListItemBuilder)
-        : rows(QSharedPointer<PlacesListItemBuilder>(builder))
-    {
-        list->setObjectName(QStringLiteral("Results"));
-        list->setListItemProvider(&rows);
-        auto *page = new hx::trellan::Page;
-        page->setContent(list);
-        pane.push(page);
-    }
-
-    template<typename Load> bool show(PlacesDataModel *model, Load load)
-    {
-        list->setDataModel(model);
-        QSignalSpy final(model, &PlacesDataModel::modelLoadedFinal);
-        load();
-        if (!SignalWaiter::wait(final))
-            return false;
-        list->syncNow();
-        return true;
-    }
-
-    QString text() { return ScreenText::render(&pane); }
+        : ListScreen(QStringLiteral("Results"), QSharedPointer<PlacesListItemBuilder>(builder))
+    { }
 };
 
 } // namespace
