@@ -12,6 +12,7 @@
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
 #include "placeheader_p.h"
+#include "storescope_p.h"
 #include "textfolding_p.h"
 
 namespace hx {
@@ -41,7 +42,7 @@ struct StoredPlace
 };
 using StoredPlaces = QVector<StoredPlace>;
 
-StoredPlaces storedMatches(const QString &text, bool nonFavorite)
+StoredPlaces readStoredMatches(const QString &text, bool nonFavorite)
 {
     StoredPlaces stored;
     Error::Type error = Error::None;
@@ -60,6 +61,27 @@ StoredPlaces storedMatches(const QString &text, bool nonFavorite)
     return stored;
 }
 
+// A merged list asks three gazetteer groups for one text within one store operation; the
+// stored places they leave out are read once for all three.
+StoredPlaces storedMatches(const QString &text, bool nonFavorite)
+{
+    struct Recent
+    {
+        quint64 mark = 0;
+        QString text;
+        bool nonFavorite = false;
+        StoredPlaces stored;
+    };
+    thread_local Recent recent;
+    if (StoreScope::isFresh(recent.mark) && recent.text == text && recent.nonFavorite == nonFavorite)
+        return recent.stored;
+    recent.stored = readStoredMatches(text, nonFavorite);
+    recent.mark = StoreScope::mark();
+    recent.text = text;
+    recent.nonFavorite = nonFavorite;
+    return recent.stored;
+}
+
 bool isStored(const AbstractPlace &place, const StoredPlaces &stored)
 {
     const Coordinates position = place.primaryCoordinates();
@@ -74,16 +96,27 @@ bool isStored(const AbstractPlace &place, const StoredPlaces &stored)
 using PlaceSource = std::function<Places(int offset, int limit, bool *hasMore)>;
 
 // The source's page without the places the user has stored; read from the start so that pages
-// join up however many were left out before them.
+// join up however many were left out before them. Twins are rare, so the page and one place
+// more are read first, and read again further only for as many as were left out: every place
+// read is a place built.
 Places withoutStored(const PlaceSource &source, const StoredPlaces &stored, int offset, int limit, bool *hasMore)
 {
     if (stored.isEmpty())
         return source(offset, limit, hasMore);
+    const int wanted = offset + limit + 1;
+    int asked = wanted;
     bool more = false;
     Places kept;
-    for (const QSharedPointer<AbstractPlace> &place : source(0, offset + limit + int(stored.size()), &more)) {
-        if (!isStored(*place, stored))
-            kept.append(place);
+    for (;;) {
+        kept.clear();
+        const Places read = source(0, asked, &more);
+        for (const QSharedPointer<AbstractPlace> &place : read) {
+            if (!isStored(*place, stored))
+                kept.append(place);
+        }
+        if (kept.size() >= wanted || !more || read.size() < asked)
+            break;
+        asked += wanted - int(kept.size());
     }
     *hasMore = more || kept.size() > offset + limit;
     return kept.mid(offset, limit);

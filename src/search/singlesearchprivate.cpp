@@ -262,11 +262,13 @@ void SingleSearchPrivate::loadDataModel(const QString &text, const QList<FilterC
         loadFiltered(category, text, Coordinates());
         return;
     }
-    showModel(m_all.data());
-    m_list->showSpinner(true);
     const Coordinates near = currentPosition();
     m_rows->updateSearchCoordinates(near);
+    // Loading first empties the model, so a list that switches to it does not build rows for the
+    // last search's places only to drop them; the new rows arrive from the event loop.
     m_all->load(text, near, filters, true);
+    showModel(m_all.data());
+    m_list->showSpinner(true);
 }
 
 void SingleSearchPrivate::inputTextChanging(const QString &text)
