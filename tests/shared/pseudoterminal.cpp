@@ -75,6 +75,7 @@ PseudoTerminal::Run PseudoTerminal::run(QList<QByteArray> arguments, const QList
             }
         }
     };
+    bool stuck = false;
     for (const auto &step : steps) {
         QElapsedTimer timer;
         timer.start();
@@ -82,6 +83,7 @@ PseudoTerminal::Run PseudoTerminal::run(QList<QByteArray> arguments, const QList
             readScreen(100);
         if (!screen.contains(step.first)) {
             qWarning() << "the terminal never showed" << step.first;
+            stuck = true;
             break;
         }
         screen.clear();
@@ -89,8 +91,10 @@ PseudoTerminal::Run PseudoTerminal::run(QList<QByteArray> arguments, const QList
             resize(master, step.second.mid(int(qstrlen(ResizeStep))));
             continue;
         }
-        if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size())
+        if (write(master, step.second.constData(), size_t(step.second.size())) != step.second.size()) {
+            stuck = true;
             break;
+        }
     }
 
     QElapsedTimer timer;
@@ -98,7 +102,8 @@ PseudoTerminal::Run PseudoTerminal::run(QList<QByteArray> arguments, const QList
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0) {
         readScreen(50);
-        if (timer.elapsed() > StepTimeoutMs) {
+        // A program whose steps went wrong waits for keys that never come: it is ended now.
+        if (stuck || timer.elapsed() > StepTimeoutMs) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
             break;

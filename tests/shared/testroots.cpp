@@ -3,6 +3,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QThreadPool>
+#include <QtTest/QTest>
 
 namespace hx {
 namespace test {
@@ -16,7 +17,7 @@ bool makePrivateFolder(const QString &path)
 }
 } // namespace
 
-TestRoots::TestRoots()
+TestRoots::TestRoots() : m_childrenBefore(ChildProcesses::list())
 {
     if (!m_dir.isValid())
         return;
@@ -35,12 +36,26 @@ TestRoots::~TestRoots()
 {
     // The background jobs a test started still read these files and variables.
     QThreadPool::globalInstance()->waitForDone();
+    endChildrenLeftBehind();
     for (auto it = m_wasSet.constBegin(); it != m_wasSet.constEnd(); ++it) {
         if (it.value())
             qputenv(it.key().constData(), m_saved.value(it.key()));
         else
             qunsetenv(it.key().constData());
     }
+}
+
+void TestRoots::endChildrenLeftBehind()
+{
+    const QList<ChildProcesses::Child> left = ChildProcesses::endThoseNotIn(m_childrenBefore);
+    if (left.isEmpty())
+        return;
+    const QByteArray message = "left running by this test: " + ChildProcesses::describe(left);
+    // A check rather than a plain failure, so a test that leaves one on purpose can expect it.
+    if (QTest::currentTestFunction())
+        QTest::qVerify(false, "no program left running", message.constData(), __FILE__, __LINE__);
+    else
+        qCritical("%s", message.constData());
 }
 
 bool TestRoots::isValid() const

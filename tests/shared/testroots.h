@@ -6,12 +6,15 @@
 #include <QtCore/QString>
 #include <QtCore/QTemporaryDir>
 
+#include "childprocesses.h"
+
 namespace hx {
 namespace test {
 
 // Gives one test case its own store file, publish/subscribe root, message socket folder and
 // event log inside a temporary folder, through the environment variables the platform reads.
-// The previous environment comes back when the object is destroyed.
+// The previous environment comes back when the object is destroyed; a program started since
+// that is still there then fails the test and is killed, so no test leaves a daemon or card behind.
 class TestRoots
 {
 public:
@@ -33,10 +36,12 @@ public:
 
 private:
     void setVariable(const char *name, const QString &value);
+    void endChildrenLeftBehind();
 
     QTemporaryDir m_dir;
     QHash<QByteArray, QByteArray> m_saved;
     QHash<QByteArray, bool> m_wasSet;
+    QList<ChildProcesses::Child> m_childrenBefore;
 };
 
 } // namespace test

@@ -78,13 +78,24 @@ bool CsvReader::read(const QByteArray &input, const Sink &sink, QString *error)
     bool unterminated = false;
     QStringList header;
     for (const QByteArray &name : nextRecord(data, &position, &line, &unterminated)) {
+        // The name would end at the NUL byte and pass for another column.
+        if (name.contains('\0')) {
+            *error = QStringLiteral("line 1: a NUL byte in the header row");
+            return false;
+        }
         const QString column = QString::fromUtf8(name).trimmed().toLower();
-        // Two columns of one name would leave one of them unread without a word.
-        if (header.contains(column)) {
+        // Two columns of one name would leave one of them unread without a word; blank ones
+        // (a spreadsheet's trailing commas) are read by no one anyway.
+        if (!column.isEmpty() && header.contains(column)) {
             *error = QStringLiteral("line 1: the header row names the column \"%1\" twice").arg(column);
             return false;
         }
         header.append(column);
+    }
+    // Every row after it would be read into the header without a word.
+    if (unterminated) {
+        *error = QStringLiteral("line 1: a quoted field of the header row is not closed");
+        return false;
     }
     if (!header.contains(QStringLiteral("name"))) {
         *error = QStringLiteral("the header row has no \"name\" column");

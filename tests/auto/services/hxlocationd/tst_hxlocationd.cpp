@@ -23,6 +23,7 @@ private slots:
     void aSecondServiceOnTheSameRootRefusesToStart();
     void refusesBadArguments_data();
     void refusesBadArguments();
+    void aDaemonLeftRunningFailsTheTestAndIsEnded();
 };
 
 namespace {
@@ -123,6 +124,21 @@ void tst_HxLocationd::refusesBadArguments()
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 1);
     QVERIFY(process.readAllStandardError().startsWith("hx-locationd: "));
+}
+
+void tst_HxLocationd::aDaemonLeftRunningFailsTheTestAndIsEnded()
+{
+    // Made before the roots, the daemon outlives them, as in a test that forgot to stop it.
+    hx::test::ServiceProcess daemon(QStringLiteral("hx-locationd"));
+    {
+        hx::test::TestRoots roots;
+        QVERIFY2(daemon.start({ QStringLiteral("--root"), roots.ppsRoot(), QStringLiteral("--position"),
+                                QStringLiteral("43.5,-80.25") }),
+                 qPrintable(daemon.errorOutput()));
+        QEXPECT_FAIL("", "the daemon is left running on purpose", Continue);
+    }
+    // Killed by the roots' check, it cannot stop cleanly any more.
+    QVERIFY(!daemon.terminate());
 }
 
 QTEST_GUILESS_MAIN(tst_HxLocationd)

@@ -7,6 +7,7 @@
 #include <hx/platform/places/searchhandle.h>
 #include <hx/system/invokemanager.h>
 
+#include "childprocesses.h"
 #include "gazetteerfixture.h"
 #include "ppsstatusfile.h"
 #include "signalwaiter.h"
@@ -39,27 +40,13 @@ const QString PICKED = QStringLiteral("Kitchener City Hall");
 const QString PICK_STEPS = QStringLiteral("type SearchField kitch\ntap-part SearchList 2 ItemTitle");
 const int CARD_TIMEOUT_MS = 20000;
 
-// The card programs this process started that are still there (zombies included: a card
-// that was not waited for is left behind all the same).
+// The card programs this process started that are still there, zombies included.
 QList<pid_t> childCards()
 {
     QList<pid_t> cards;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        bool number = false;
-        const pid_t pid = pid_t(entry.toInt(&number));
-        if (!number)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid ...": the name may hold blanks, so read from its closing ')'.
-        const QByteArray text = stat.readAll();
-        const int close = text.lastIndexOf(')');
-        const QList<QByteArray> fields = text.mid(close + 2).split(' ');
-        const QByteArray name = text.mid(text.indexOf('(') + 1, close - text.indexOf('(') - 1);
-        if (fields.size() > 1 && fields.at(1).toInt() == ::getpid() && name.startsWith("hx-placepicker"))
-            cards.append(pid);
+    for (const ChildProcesses::Child &child : ChildProcesses::list()) {
+        if (child.name.startsWith("hx-placepicker"))
+            cards.append(child.pid);
     }
     return cards;
 }

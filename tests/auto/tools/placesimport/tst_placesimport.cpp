@@ -406,6 +406,15 @@ void tst_PlacesImport::csvLines_data()
     QTest::newRow("a column named twice") << QByteArray("name,lat,lon,Name\nAlpha,43,-80,Beta\n") << 1
                                           << "in.csv: line 1: the header row names the column \"name\" twice\n"
                                           << QStringList();
+    QTest::newRow("blank header columns")
+        << QByteArray("name,lat,lon,,\nAlpha,43,-80,,\n") << 0 << QString() << QStringList { "Alpha" };
+    QTest::newRow("a NUL byte in the header")
+        << QByteArray("name\0x,lat,lon\nAlpha,43,-80\n", 28) << 1 << "in.csv: line 1: a NUL byte in the header row\n"
+        << QStringList();
+    QTest::newRow("a quote left open in the header")
+        << QByteArray("name,\"lat,lon\nAlpha,43,-80\n") << 1
+        << "in.csv: line 1: a quoted field of the header row is not closed\n"
+        << QStringList();
     QTest::newRow("a quote left open swallows the rows after it")
         << QByteArray("name,lat,lon\n\"Alpha,43,-80\nBeta,44,-80\n\nGamma,45,-80\n") << 0
         << "in.csv:2: a quoted field is not closed\n"
