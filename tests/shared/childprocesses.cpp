@@ -56,11 +56,10 @@ QList<ChildProcesses::Child> ChildProcesses::endThoseNotIn(const QList<Child> &e
     for (const Child &child : list()) {
         const bool known = std::any_of(earlier.cbegin(), earlier.cend(),
                                        [&child](const Child &other) { return other.pid == child.pid; });
-        if (known)
+        // A zombie has ended already; its owner's child handler reaps it a moment later.
+        if (known || child.zombie)
             continue;
-        // Whoever started it still owns waiting for it; ending it is enough here.
-        if (!child.zombie)
-            ::kill(child.pid, SIGKILL);
+        ::kill(child.pid, SIGKILL);
         left.append(child);
     }
     return left;

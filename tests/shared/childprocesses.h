@@ -24,7 +24,7 @@ public:
     static QList<Child> list();
     // "hx-locationd[1234], hx-placepicker[1240] (not waited for)"
     static QByteArray describe(const QList<Child> &children);
-    // Those of list() that earlier did not hold, killed when still running; what was left.
+    // Those of list() still running that earlier did not hold, killed; what was left.
     static QList<Child> endThoseNotIn(const QList<Child> &earlier);
 };
 
