@@ -38,6 +38,9 @@ constexpr const char *PrefixSql
 // The texts an entry's place is indexed from, in the writer's order.
 constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// Whether any name or other name holds a term, in files without the terms table.
+constexpr const char *NameTermSql = "SELECT 1 FROM names WHERE names MATCH ?1 LIMIT 1";
+constexpr const char *OtherNameTermSql = "SELECT 1 FROM other_names_index WHERE other_names_index MATCH ?1 LIMIT 1";
 // How many places found by their other names join the ranked window: a name people type for a
 // place is nearly always one of the big places that have such names.
 constexpr int OtherNamesWindow = 48;
@@ -133,6 +136,7 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
     // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
     // Tokens are letters and digits only, so nothing in them can be read as query syntax.
     const bool positions = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutPositions;
+    const bool listsTerms = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutTerms;
     QStringList perKind;
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
@@ -151,16 +155,22 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
                 lead = prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
             else if (!prefixed.isEmpty())
                 lead = QLatin1Char('"') + prefixed.join(QStringLiteral("\" AND \"")) + QStringLiteral("\" AND ");
-            // A prefix of its own index is read directly; a longer one as the few whole terms it
-            // stands for. Either way an absent word drops the kind.
+            const QString prefixPhrase = positions
+                ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
+                : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)");
+            // A prefix of its own index is read directly; in files that list their terms, a longer
+            // one as the few whole terms it stands for, and an absent word drops the kind.
+            if (!listsTerms) {
+                phrases.append(prefixPhrase);
+                continue;
+            }
             const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
             if (terms.isEmpty()) {
                 phrases.clear();
                 break; // no entry of this kind has the word
             }
             if (last.size() <= GazetteerSchema::LongestIndexedPrefix || terms.size() > ExpandLimit) {
-                phrases.append(positions ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
-                                         : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)"));
+                phrases.append(prefixPhrase);
                 continue;
             }
             QStringList alternatives;
@@ -477,12 +487,35 @@ QStringList PrefixSearch::editsOf(const QString &word)
 
 bool PrefixSearch::hasTerm(const QString &word, int kinds, bool whole)
 {
+    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithoutTerms)
+        return isIndexed(word, kinds, whole);
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
             continue;
         const QString term = GazetteerText::kindLetter(kind) + word;
         const QStringList found = termsStartingWith(term, 1);
         if (!found.isEmpty() && (!whole || found.first() == term))
+            return true;
+    }
+    return false;
+}
+
+bool PrefixSearch::isIndexed(const QString &word, int kinds, bool whole)
+{
+    QStringList alternatives;
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
+        if (kinds & kind)
+            alternatives.append(QLatin1Char('"') + GazetteerText::kindLetter(kind) + word + QLatin1Char('"')
+                                + (whole ? QString() : QStringLiteral("*")));
+    }
+    const QString query = alternatives.join(QStringLiteral(" OR "));
+    for (const char *sql : { NameTermSql, OtherNameTermSql }) {
+        sqlite3_stmt *statement = m_gazetteer.statement(sql);
+        if (!statement)
+            continue;
+        SqlStatement use(statement);
+        SqlStatement::bindText(statement, 1, query);
+        if (sqlite3_step(statement) == SQLITE_ROW)
             return true;
     }
     return false;

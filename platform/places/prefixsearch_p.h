@@ -39,6 +39,8 @@ private:
                                         int offset, int limit, bool *hasMore);
     // Whether a term of one of the kinds is the word (whole) or starts with it.
     bool hasTerm(const QString &word, int kinds, bool whole);
+    // The same asked of the full-text indexes, for files without the terms table.
+    bool isIndexed(const QString &word, int kinds, bool whole);
     static QStringList editsOf(const QString &word);
     QStringList termsStartingWith(const QString &prefix, int limit);
     QString matchQuery(const QList<QStringList> &words, int kinds);
