@@ -716,13 +716,16 @@ void tst_Gazetteer::aFileOfThePreviousVersionStillOpens()
     // Take the file back to how the version before ratings wrote it.
     sqlite3 *db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    const int rc = sqlite3_exec(db,
-                                "DROP TABLE poi_categories; CREATE TABLE first_entries AS SELECT id, kind, name, "
-                                "name_key, street, postal_code, city, region, region_code, country, country_code, "
-                                "category, phone, url, email, latitude, longitude, importance FROM entries; "
-                                "DROP VIEW entries; DROP TABLE entry_rows; DROP TABLE areas; "
-                                "ALTER TABLE first_entries RENAME TO entries; PRAGMA user_version = 1;",
-                                nullptr, nullptr, nullptr);
+    const int rc
+        = sqlite3_exec(db,
+                       "DROP TABLE poi_categories; CREATE VIRTUAL TABLE points USING rtree(id, min_lat, "
+                       "max_lat, min_lon, max_lon, +kind); INSERT INTO points SELECT id, latitude, latitude, "
+                       "longitude, longitude, kind FROM entries; CREATE TABLE first_entries AS SELECT id, kind, name, "
+                       "name_key, street, postal_code, city, region, region_code, country, country_code, "
+                       "category, phone, url, email, latitude, longitude, importance FROM entries; "
+                       "DROP VIEW entries; DROP TABLE entry_rows; DROP TABLE areas; "
+                       "ALTER TABLE first_entries RENAME TO entries; PRAGMA user_version = 1;",
+                       nullptr, nullptr, nullptr);
     sqlite3_close(db);
     QCOMPARE(rc, SQLITE_OK);
 
