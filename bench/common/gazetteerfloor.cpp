@@ -91,8 +91,9 @@ QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
         if (!(kinds & (1 << bit)))
             continue;
         const QByteArray prefix = letters[bit] + token;
-        // The store's own choice: files that list no terms are asked for the prefix alone.
-        if (!m_terms) {
+        // The store's own choice: its prefix indexes reach 8 characters, kind letter included, and
+        // only longer terms are listed.
+        if (QString::fromUtf8(prefix).size() <= 8) {
             query += (query.isEmpty() ? "((\"" : " OR ((\"") + prefix + "\"*))";
             continue;
         }

@@ -16,10 +16,9 @@ constexpr int ApplicationId = 0x48784775;
 // without them.
 // 5 keeps no word positions in the names' index; words typed without a space between are checked
 // against the entry's texts instead.
-// 6 keys positions on a grid (cells) instead of a spatial index of boxes, keeps no terms table (a
-// prefix longer than the prefix indexes reach is read from the index's terms), keeps the details
-// of points of interest (category, contacts, rating) in entry_details, and indexes other names'
-// prefixes up to two letters.
+// 6 keys positions on a grid (cells) instead of a spatial index of boxes, lists in terms only the
+// names' terms longer than the prefix indexes reach, keeps the details of points of interest
+// (category, contacts, rating) in entry_details, and indexes other names' prefixes of one letter.
 constexpr int Version = 6;
 constexpr int FirstVersionWithRatings = 2;
 constexpr int FirstVersionWithCategoryIndex = 2;
@@ -28,7 +27,7 @@ constexpr int FirstVersionWithOtherNames = 4;
 constexpr int FirstVersionWithoutPositions = 5;
 constexpr int FirstVersionWithWholeCoordinates = 5;
 constexpr int FirstVersionWithCells = 6;
-constexpr int FirstVersionWithoutTerms = 6;
+constexpr int FirstVersionWithLongTermsOnly = 6;
 // Positions are stored as whole numbers of this many steps to a degree (the view and the
 // writer's SQL spell it 1e7).
 constexpr double CoordinateStepsPerDegree = 1e7;
@@ -54,8 +53,10 @@ constexpr int LongestIndexedPrefix = 8;
 // folded name for the exact-name lookup that comes before the prefix matches. Every term of
 // the full-text index starts with its entry's kind letter (see GazetteerText::indexText). The
 // prefix indexes reach seven typed letters (plus the kind letter): up to there a common syllable
-// can start thousands of words, past it hardly ever, so a longer prefix is read from the few
-// terms it starts.
+// can start thousands of words, past it hardly ever. terms lists the names' terms longer than
+// that (in characters, as the index counts prefixes), so a longer prefix is looked up as the few
+// whole terms it stands for: whole terms are read lazily in rowid order, while a prefix without
+// its own prefix index would first gather every match.
 // The index keeps no word positions: words typed joined ("saint-denis") are asked for one by one
 // and the entries found checked for them standing together.
 // poi_categories holds every point of interest under its lower-case category code, with its
@@ -66,8 +67,8 @@ constexpr int LongestIndexedPrefix = 8;
 // other_names holds an entry's other names, joined by OtherNameSeparator, only for entries that
 // have some; other_names_index holds each of them alone under (id << OtherNameShift) + its
 // position, without a place column: the other name alone is matched, an address never is. It keeps
-// no word positions, so it is asked for words, each on its own, never for phrases; its prefix
-// indexes reach two typed letters, past which a prefix starts few of its terms.
+// no word positions, so it is asked for words, each on its own, never for phrases; its one prefix
+// index is of one typed letter: a longer prefix starts few other names, read from their terms.
 // cells holds each place with a position once for each bit of its kind, under its key on the
 // position grid (PositionGrid): the places of one kind around a point are a few ranges of keys.
 // country_names holds each country's name in the languages it was translated into, by language
@@ -113,9 +114,10 @@ FROM entry_rows e JOIN areas a ON a.id = e.area LEFT JOIN entry_details d ON d.i
 CREATE TABLE categories(code TEXT PRIMARY KEY, name TEXT NOT NULL) WITHOUT ROWID;
 CREATE VIRTUAL TABLE names USING fts5(name, place, content='', columnsize=0, detail='none',
     tokenize='unicode61 remove_diacritics 2', prefix='2 3 4 5 6 7 8');
+CREATE TABLE terms(term TEXT PRIMARY KEY) WITHOUT ROWID;
 CREATE TABLE other_names(id INTEGER PRIMARY KEY, names TEXT NOT NULL);
 CREATE VIRTUAL TABLE other_names_index USING fts5(name, content='', columnsize=0, detail='none',
-    tokenize='unicode61 remove_diacritics 2', prefix='2 3');
+    tokenize='unicode61 remove_diacritics 2', prefix='2');
 CREATE TABLE country_names(code TEXT NOT NULL, language TEXT NOT NULL, name TEXT NOT NULL,
     PRIMARY KEY(language, code)) WITHOUT ROWID;
 CREATE TABLE cells(cell INTEGER NOT NULL, id INTEGER NOT NULL, PRIMARY KEY(cell, id)) WITHOUT ROWID;

@@ -65,6 +65,10 @@ SELECT id, other_names FROM (
     SELECT other_names, row_number() OVER (ORDER BY importance DESC, seq) AS id FROM temp.staging)
 WHERE other_names != '';
 INSERT INTO country_names(code, language, name) SELECT code, language, name FROM temp.staged_country_names;
+-- Only the terms past the longest prefix index (GazetteerSchema::LongestIndexedPrefix, 8 characters).
+CREATE VIRTUAL TABLE temp.vocabulary USING fts5vocab(main, names, row);
+INSERT INTO terms(term) SELECT term FROM temp.vocabulary WHERE length(term) > 8;
+DROP TABLE temp.vocabulary;
 )sql";
 
 // After other_names_index is filled.

@@ -38,7 +38,7 @@ constexpr const char *PrefixSql
 // The texts an entry's place is indexed from, in the writer's order.
 constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
-// Whether any name or other name holds a term, in files without the terms table.
+// Whether any name or other name holds a term, in files that list only long terms of the names.
 constexpr const char *NameTermSql = "SELECT 1 FROM names WHERE names MATCH ?1 LIMIT 1";
 constexpr const char *OtherNameTermSql = "SELECT 1 FROM other_names_index WHERE other_names_index MATCH ?1 LIMIT 1";
 // How many places found by their other names join the ranked window: a name people type for a
@@ -131,12 +131,29 @@ QStringList PrefixSearch::termsStartingWith(const QString &prefix, int limit)
     return terms;
 }
 
-QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
+namespace {
+// The first n characters (code points) of a text; the index counts prefixes in characters.
+QString firstCharacters(const QString &text, int n)
+{
+    int units = 0;
+    for (int characters = 0; characters < n && units < text.size(); ++characters)
+        units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    return text.left(units);
+}
+
+// Whether the token after its kind letter makes a prefix longer than the longest prefix index.
+bool passesPrefixIndexes(const QString &token)
+{
+    return firstCharacters(token, GazetteerSchema::LongestIndexedPrefix - 1).size() < token.size();
+}
+} // namespace
+
+QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds, bool expandLongPrefixes)
 {
     // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
     // Tokens are letters and digits only, so nothing in them can be read as query syntax.
     const bool positions = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutPositions;
-    const bool listsTerms = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutTerms;
+    const bool listsLongTermsOnly = m_gazetteer.version >= GazetteerSchema::FirstVersionWithLongTermsOnly;
     QStringList perKind;
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
@@ -158,9 +175,10 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
             const QString prefixPhrase = positions
                 ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
                 : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)");
-            // A prefix of its own index is read directly; in files that list their terms, a longer
-            // one as the few whole terms it stands for, and an absent word drops the kind.
-            if (!listsTerms) {
+            // A prefix of its own index is read directly; a longer one as the few whole terms it
+            // stands for, and an absent word drops the kind. Files of version 6 list only the long
+            // terms of the names; other names' terms are few enough to be gathered.
+            if (listsLongTermsOnly && (!expandLongPrefixes || !passesPrefixIndexes(last.mid(1)))) {
                 phrases.append(prefixPhrase);
                 continue;
             }
@@ -383,7 +401,7 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         = (kinds & Areas) && (kinds & ~Areas) ? QList<int> { kinds & ~Areas, kinds & Areas } : QList<int> { kinds };
     QStringList queries;
     for (int passKinds : passes) {
-        const QString query = matchQuery(words, passKinds);
+        const QString query = matchQuery(words, passKinds, true);
         if (!query.isEmpty())
             queries.append(query);
     }
@@ -428,7 +446,7 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     // interest does not look.
     const int namedKinds = kinds & (GazetteerEntry::Country | GazetteerEntry::Locality | GazetteerEntry::Neighbourhood);
     if (namedKinds != 0)
-        addOtherNameMatches(matchQuery(tokens, namedKinds), key, finished, exactIds, &window, &tail);
+        addOtherNameMatches(matchQuery(tokens, namedKinds, false), key, finished, exactIds, &window, &tail);
     // Ids run in importance order: the tails of both passes as one.
     std::sort(tail.begin(), tail.end(),
               [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
@@ -487,7 +505,7 @@ QStringList PrefixSearch::editsOf(const QString &word)
 
 bool PrefixSearch::hasTerm(const QString &word, int kinds, bool whole)
 {
-    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithoutTerms)
+    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithLongTermsOnly)
         return isIndexed(word, kinds, whole);
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
