@@ -405,7 +405,8 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         if (!query.isEmpty())
             queries.append(query);
     }
-    if (queries.isEmpty())
+    // Files that list only the names' terms may still find a long word among other names.
+    if (queries.isEmpty() && m_gazetteer.version < GazetteerSchema::FirstVersionWithLongTermsOnly)
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text
