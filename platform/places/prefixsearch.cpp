@@ -27,14 +27,17 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category, city FROM entries "
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, kind, city FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
 // The index yields matches in rowid (importance) order and the kinds are part of the match,
 // so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
-    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category, e.city FROM names JOIN entries e "
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.kind, e.city FROM names JOIN entries e "
       "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
+// A point of interest's category, read only for the few whose name does not match: the details
+// of points of interest are a table of their own.
+constexpr const char *CategorySql = "SELECT category FROM entries WHERE id = ?1";
 // The texts an entry's place is indexed from, in the writer's order.
 constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
@@ -74,7 +77,9 @@ double scoreOf(double importance, double distance)
     return size - std::log10(1 + distance / NearMetres);
 }
 
-GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
+} // namespace
+
+GazetteerCandidate PrefixSearch::readCandidate(sqlite3_stmt *statement, const NameTier &tier)
 {
     GazetteerCandidate candidate;
     candidate.id = sqlite3_column_int64(statement, 0);
@@ -89,16 +94,24 @@ GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
     // An airport is known by the town it serves as much as by its own name: "toro" means
     // Toronto's airport, whatever it is called. Not by its region or country, though: "cana"
     // means Canada, not every airport in it.
-    int categorySize = 0;
-    const char *category = SqlStatement::columnBytes(statement, 5, &categorySize);
-    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0) {
+    if (candidate.tier == NameTier::AddressOnly && sqlite3_column_int(statement, 5) == GazetteerEntry::PointOfInterest
+        && categoryOf(candidate.id).startsWith(QLatin1String("ALA"))) {
         const QByteArray town = GazetteerText::foldedKey(SqlStatement::columnText(statement, 6)).toUtf8();
         if (tier.of(town.constData(), town.size()) != NameTier::AddressOnly)
             candidate.tier = NameTier::Start;
     }
     return candidate;
 }
-} // namespace
+
+QString PrefixSearch::categoryOf(qint64 id)
+{
+    sqlite3_stmt *query = m_gazetteer.statement(CategorySql);
+    if (!query)
+        return QString();
+    SqlStatement use(query);
+    sqlite3_bind_int64(query, 1, id);
+    return sqlite3_step(query) == SQLITE_ROW ? SqlStatement::columnText(query, 0) : QString();
+}
 
 bool PrefixSearch::prepare()
 {
