@@ -13,7 +13,7 @@ namespace bench {
 class BenchData
 {
 public:
-    static constexpr int GeneratorVersion = 2;
+    static constexpr int GeneratorVersion = 3;
     static constexpr int DefaultPlaces = 1000000;
     static constexpr int DefaultUserPlaces = 10000;
     static constexpr int DefaultContacts = 1000;

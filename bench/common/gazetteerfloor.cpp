@@ -6,8 +6,6 @@
 
 #include <sqlite3.h>
 
-#include <cmath>
-
 namespace hx {
 namespace bench {
 
@@ -76,16 +74,11 @@ GazetteerFloor::GazetteerFloor(const QString &path)
                        "country_code, category, phone, url, email, latitude, longitude, importance, rating, "
                        "rating_count FROM entries WHERE id = ?1",
                        -1, &m_entry, nullptr);
-    sqlite3_prepare_v2(m_db,
-                       "SELECT e.id, e.latitude, e.longitude FROM points p JOIN entries e ON e.id = p.id "
-                       "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 "
-                       "AND (p.kind & ?5) != 0",
-                       -1, &m_box, nullptr);
 }
 
 GazetteerFloor::~GazetteerFloor()
 {
-    for (sqlite3_stmt *statement : { m_exact, m_prefix, m_entry, m_box })
+    for (sqlite3_stmt *statement : { m_terms, m_exact, m_prefix, m_entry })
         sqlite3_finalize(statement);
     sqlite3_close(m_db);
 }
@@ -98,6 +91,12 @@ QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
         if (!(kinds & (1 << bit)))
             continue;
         const QByteArray prefix = letters[bit] + token;
+        // The store's own choice: its prefix indexes reach 8 characters, kind letter included, and
+        // only longer terms are listed.
+        if (QString::fromUtf8(prefix).size() <= 8) {
+            query += (query.isEmpty() ? "((\"" : " OR ((\"") + prefix + "\"*))";
+            continue;
+        }
         const QByteArray upper = prefix + "\xf4\x8f\xbf\xbf";
         sqlite3_bind_text(m_terms, 1, prefix.constData(), prefix.size(), SQLITE_STATIC);
         sqlite3_bind_text(m_terms, 2, upper.constData(), upper.size(), SQLITE_STATIC);
@@ -109,8 +108,7 @@ QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
         if (terms.isEmpty())
             continue;
         QByteArray part;
-        // The store's own choice: its prefix indexes reach 8 characters, kind letter included.
-        if (QString::fromUtf8(prefix).size() <= 8 || terms.size() > 48) {
+        if (terms.size() > 48) {
             part = "\"" + prefix + "\"*";
         } else {
             for (const QByteArray &term : terms)
@@ -141,24 +139,6 @@ int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
                 rows += readValue(m_entry, c);
         }
         sqlite3_reset(m_entry);
-    }
-    return rows;
-}
-
-int GazetteerFloor::nearest(double latitude, double longitude, double radiusMetres, int kinds)
-{
-    const double span = radiusMetres / 6371008.8 * 180 / M_PI;
-    const double longitudeSpan = span / std::cos(latitude * M_PI / 180);
-    sqlite3_bind_double(m_box, 1, latitude - span);
-    sqlite3_bind_double(m_box, 2, latitude + span);
-    sqlite3_bind_double(m_box, 3, longitude - longitudeSpan);
-    sqlite3_bind_double(m_box, 4, longitude + longitudeSpan);
-    sqlite3_bind_int(m_box, 5, kinds);
-    QVector<qint64> ids;
-    int rows = stepAll(m_box, 1 << 30, &ids);
-    if (!ids.isEmpty()) {
-        sqlite3_bind_int64(m_entry, 1, ids.first());
-        rows += stepAll(m_entry, 1, nullptr);
     }
     return rows;
 }

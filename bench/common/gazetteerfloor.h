@@ -24,7 +24,6 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     // token: one folded word, as the gazetteer makes it from the typed text. Returns the rows read.
     int search(const QByteArray &token, int kinds, int limit);
-    int nearest(double latitude, double longitude, double radiusMetres, int kinds);
 
 private:
     QByteArray matchQuery(const QByteArray &token, int kinds);
@@ -34,7 +33,6 @@ private:
     sqlite3_stmt *m_exact = nullptr;
     sqlite3_stmt *m_prefix = nullptr;
     sqlite3_stmt *m_entry = nullptr;
-    sqlite3_stmt *m_box = nullptr;
 };
 
 } // namespace bench

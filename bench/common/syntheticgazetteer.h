@@ -15,7 +15,7 @@ class SyntheticGazetteer
 {
 public:
     // Bump when the generated content changes, so cached files are rebuilt.
-    static constexpr int Version = 7;
+    static constexpr int Version = 9;
 
     // HX_BENCH_PLACES, or 1 000 000.
     static qint64 defaultCount();

@@ -1,4 +1,5 @@
 #include <QtCore/QDebug>
+#include <QtCore/QtAlgorithms>
 
 #include <sqlite3.h>
 
@@ -10,6 +11,7 @@
 #include "gazetteer_p.h"
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
+#include "positiongrid_p.h"
 #include "spheregeometry_p.h"
 #include "sqlstatement_p.h"
 
@@ -34,6 +36,10 @@ constexpr const char *CategoryByIdSql = "SELECT id FROM poi_categories WHERE cod
 constexpr const char *CategoryBoxSql
     = "SELECT e.id, e.latitude, e.longitude, e.category FROM points p JOIN entries e ON e.id = p.id "
       "WHERE p.max_lat >= ?1 AND p.min_lat <= ?2 AND p.max_lon >= ?3 AND p.min_lon <= ?4 AND p.kind = ?5";
+// The same from the position grid (PositionGrid), one range of keys at a time.
+constexpr const char *CategoryCellsSql
+    = "SELECT e.id, e.latitude, e.longitude, e.category FROM cells c JOIN entries e ON e.id = c.id "
+      "WHERE c.cell BETWEEN ?1 AND ?2";
 // Files without the category index: points of interest in importance order.
 constexpr const char *PointsOfInterestSql = "SELECT id, category FROM entries WHERE kind = ?1 ORDER BY id";
 // A category with at most this many points of interest is read whole from its index and
@@ -91,14 +97,49 @@ bool CategorySearch::wholeCategory(const QString &key, GazetteerCandidates *rows
     return rc == SQLITE_DONE && rows->size() <= WholeCategoryLimit;
 }
 
+bool CategorySearch::readBox(sqlite3_stmt *query, const QString &key, double latitude, double longitude,
+                             GazetteerCandidates *found)
+{
+    int rc;
+    while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
+        if (!SqlStatement::columnText(query, 3).startsWith(key, Qt::CaseInsensitive))
+            continue;
+        GazetteerCandidate candidate;
+        candidate.id = sqlite3_column_int64(query, 0);
+        candidate.latitude = sqlite3_column_double(query, 1);
+        candidate.longitude = sqlite3_column_double(query, 2);
+        candidate.hasPosition = true;
+        candidate.distance
+            = SphereGeometry::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
+        found->append(candidate);
+    }
+    if (rc == SQLITE_DONE)
+        return true;
+    qWarning().noquote() << "hx::platform::places::Gazetteer::inCategory() failed:" << m_gazetteer.sqliteError();
+    return false;
+}
+
 GazetteerCandidates CategorySearch::inBox(const QString &key, double latitude, double longitude, double radiusMetres)
 {
+    GazetteerCandidates found;
+    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithCells) {
+        sqlite3_stmt *query = m_gazetteer.statement(CategoryCellsSql);
+        const int kindBit = int(qCountTrailingZeroBits(uint(GazetteerEntry::PointOfInterest)));
+        for (const PositionGrid::Range &range :
+             PositionGrid::rangesAround(kindBit, latitude, longitude, radiusMetres)) {
+            SqlStatement use(query);
+            sqlite3_bind_int64(query, 1, range.first);
+            sqlite3_bind_int64(query, 2, range.last);
+            if (!readBox(query, key, latitude, longitude, &found))
+                return {};
+        }
+        return found;
+    }
     double minLatitude = 0;
     double maxLatitude = 0;
     QVector<QPair<double, double>> longitudeRanges;
     SphereGeometry::circleBox(latitude, longitude, radiusMetres, &minLatitude, &maxLatitude, &longitudeRanges);
     constexpr double margin = 1e-6; // the index keeps single-precision corners rounded outwards
-    GazetteerCandidates found;
     sqlite3_stmt *query = m_gazetteer.statement(CategoryBoxSql);
     for (const auto &range : qAsConst(longitudeRanges)) {
         SqlStatement use(query);
@@ -107,24 +148,8 @@ GazetteerCandidates CategorySearch::inBox(const QString &key, double latitude, d
         sqlite3_bind_double(query, 3, range.first - margin);
         sqlite3_bind_double(query, 4, range.second + margin);
         sqlite3_bind_int(query, 5, GazetteerEntry::PointOfInterest);
-        int rc;
-        while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
-            if (!SqlStatement::columnText(query, 3).startsWith(key, Qt::CaseInsensitive))
-                continue;
-            GazetteerCandidate candidate;
-            candidate.id = sqlite3_column_int64(query, 0);
-            candidate.latitude = sqlite3_column_double(query, 1);
-            candidate.longitude = sqlite3_column_double(query, 2);
-            candidate.hasPosition = true;
-            candidate.distance
-                = SphereGeometry::distanceMetres(latitude, longitude, candidate.latitude, candidate.longitude);
-            found.append(candidate);
-        }
-        if (rc != SQLITE_DONE) {
-            qWarning().noquote() << "hx::platform::places::Gazetteer::inCategory() failed:"
-                                 << m_gazetteer.sqliteError();
+        if (!readBox(query, key, latitude, longitude, &found))
             return {};
-        }
     }
     return found;
 }

@@ -10,6 +10,8 @@
 
 #include "gazetteercandidate_p.h"
 
+struct sqlite3_stmt;
+
 namespace hx {
 namespace platform {
 namespace places {
@@ -42,6 +44,9 @@ private:
     static QString categoryEnd(const QString &key);
     bool wholeCategory(const QString &key, GazetteerCandidates *rows);
     GazetteerCandidates inBox(const QString &key, double latitude, double longitude, double radiusMetres);
+    // Appends the rows of a box query whose category starts with the key; false when it failed.
+    bool readBox(sqlite3_stmt *query, const QString &key, double latitude, double longitude,
+                 GazetteerCandidates *found);
     GazetteerCandidates nearestInCategory(const QString &key, double latitude, double longitude, int wanted);
     QList<qint64> byImportance(const QString &key, int wanted);
 

@@ -293,7 +293,7 @@ bool GazetteerWriterPrivate::indexOtherNames()
         fail(QString::fromUtf8(sqlite3_errmsg(db)));
     sqlite3_finalize(rows);
     sqlite3_finalize(add);
-    return indexed && exec(GazetteerStaging::OtherTermsSql);
+    return indexed && exec(GazetteerStaging::OptimizeOtherNamesSql);
 }
 
 bool GazetteerWriterPrivate::buildTables()

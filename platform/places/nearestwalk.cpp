@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "gazetteer_p.h"
+#include "gazetteerschema_p.h"
 #include "nearestindex_p.h"
 #include "nearestwalk_p.h"
+#include "nearpoint_p.h"
 #include "spheregeometry_p.h"
 #include "sqlstatement_p.h"
 
@@ -25,43 +27,6 @@ constexpr const char *NearestSql = "SELECT id, min_lat, max_lat, min_lon, max_lo
 constexpr const char *PositionSql = "SELECT latitude, longitude FROM entries WHERE id = ?1";
 // How far a nearest walk goes at first: a few towns away, and well past any nearest address.
 constexpr double FirstReachMetres = 64000;
-
-// A point to measure from, with what every distance from it needs.
-struct NearPoint
-{
-    NearPoint(double latitudeDegrees, double longitudeDegrees)
-        : latitude(latitudeDegrees), longitude(longitudeDegrees), cosLatitude(std::cos(qDegreesToRadians(latitude)))
-    { }
-
-    // The least great-circle distance in metres from the point to anywhere in a latitude and
-    // longitude box: the haversine with each of its terms at the smallest the box allows. It
-    // never exceeds the distance to a place in the box, and never grows when the box does, so a
-    // walk in its order meets places no nearer than those already met. A millimetre less covers
-    // the rounding against distanceMetres().
-    double leastMetres(double south, double north, double west, double east) const
-    {
-        double latitudeGap = 0;
-        if (latitude < south)
-            latitudeGap = south - latitude;
-        else if (latitude > north)
-            latitudeGap = latitude - north;
-        // Either way round the globe.
-        double longitudeGap = 0;
-        if (longitude < west)
-            longitudeGap = qMin(west - longitude, longitude + 360 - east);
-        else if (longitude > east)
-            longitudeGap = qMin(longitude - east, west + 360 - longitude);
-        const double cosFarthest = std::cos(qDegreesToRadians(qMin(90.0, qMax(qAbs(south), qAbs(north)))));
-        const double sinLatitude = std::sin(qDegreesToRadians(latitudeGap) / 2);
-        const double sinLongitude = std::sin(qDegreesToRadians(qMin(longitudeGap, 180.0)) / 2);
-        const double h = sinLatitude * sinLatitude + cosLatitude * qMax(0.0, cosFarthest) * sinLongitude * sinLongitude;
-        return qMax(0.0, 2 * SphereGeometry::EarthRadiusMetres * std::asin(std::sqrt(qMin(h, 1.0))) - 1e-3);
-    }
-
-    double latitude;
-    double longitude;
-    double cosLatitude;
-};
 
 // hx_nearest(latitude, longitude, maxMetres) for the index: scores each box by the least
 // distance it could hold and leaves out those beyond maxMetres, or beyond the farthest place
@@ -149,24 +114,33 @@ QList<GazetteerEntry> NearestWalk::nearest(double latitude, double longitude, in
         return {};
     if (m_index)
         return fromIndex(latitude, longitude, kinds, limit, maxMetres);
-    sqlite3_stmt *query = walkStatement();
-    if (!query) {
+    std::vector<Found> found;
+    const bool walked = m_gazetteer.version >= GazetteerSchema::FirstVersionWithCells
+        ? m_cells.nearest(latitude, longitude, kinds, limit, maxMetres, &found)
+        : walkBoxes(latitude, longitude, kinds, limit, maxMetres, &found);
+    if (!walked) {
         qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << m_gazetteer.sqliteError();
         return {};
     }
+    QList<GazetteerEntry> entries;
+    for (const Found &place : found) {
+        GazetteerEntry entry;
+        if (!m_gazetteer.readEntry(place.id, &entry))
+            continue;
+        entry.distanceMetres = place.distance;
+        entries.append(entry);
+    }
+    return entries;
+}
 
+bool NearestWalk::walkBoxes(double latitude, double longitude, int kinds, int limit, double maxMetres,
+                            std::vector<Found> *found)
+{
+    sqlite3_stmt *query = walkStatement();
+    if (!query)
+        return false;
     // Places come nearest bound first; each is read only while its bound could still beat the
     // farthest kept, and the walk ends at the first that cannot.
-    struct Found
-    {
-        qint64 id;
-        double distance;
-        bool operator<(const Found &other) const
-        {
-            return distance != other.distance ? distance < other.distance : id < other.id;
-        }
-    };
-    std::vector<Found> found;
     const NearPoint point(latitude, longitude);
     // Until the walk has enough places it cannot tell a far box from a near one, and would queue
     // every box of every node it opens. So it first goes only so far; if that does not hold
@@ -174,7 +148,7 @@ QList<GazetteerEntry> NearestWalk::nearest(double latitude, double longitude, in
     const double wanted = qMin(maxMetres, 2 * SphereGeometry::HalfCircumferenceMetres);
     double reach = qMin(FirstReachMetres, wanted);
     for (;;) {
-        found.clear();
+        found->clear();
         m_reach = reach;
         SqlStatement use(query);
         sqlite3_bind_double(query, 1, latitude);
@@ -185,7 +159,7 @@ QList<GazetteerEntry> NearestWalk::nearest(double latitude, double longitude, in
         while ((rc = sqlite3_step(query)) == SQLITE_ROW) {
             const double least = point.leastMetres(sqlite3_column_double(query, 1), sqlite3_column_double(query, 2),
                                                    sqlite3_column_double(query, 3), sqlite3_column_double(query, 4));
-            if (int(found.size()) >= limit && least > found.back().distance)
+            if (int(found->size()) >= limit && least > found->back().distance)
                 break;
             const qint64 id = sqlite3_column_int64(query, 0);
             double placeLatitude = 0;
@@ -199,33 +173,22 @@ QList<GazetteerEntry> NearestWalk::nearest(double latitude, double longitude, in
                 continue; // indexed without an entry: nothing to answer with
             const Found place { id,
                                 SphereGeometry::distanceMetres(latitude, longitude, placeLatitude, placeLongitude) };
-            if (place.distance > maxMetres || (int(found.size()) >= limit && !(place < found.back())))
+            if (place.distance > maxMetres || (int(found->size()) >= limit && !(place < found->back())))
                 continue;
-            found.insert(std::upper_bound(found.begin(), found.end(), place), place);
-            if (int(found.size()) > limit)
-                found.pop_back();
-            if (int(found.size()) >= limit)
-                m_reach = qMin(reach, found.back().distance);
+            found->insert(std::upper_bound(found->begin(), found->end(), place), place);
+            if (int(found->size()) > limit)
+                found->pop_back();
+            if (int(found->size()) >= limit)
+                m_reach = qMin(reach, found->back().distance);
         }
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-            qWarning().noquote() << "hx::platform::places::Gazetteer::nearest() failed:" << m_gazetteer.sqliteError();
-            return {};
-        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            return false;
         // Every place within the reach was met; one beyond it may have been passed over.
-        if (reach >= wanted || (int(found.size()) >= limit && found.back().distance <= reach))
+        if (reach >= wanted || (int(found->size()) >= limit && found->back().distance <= reach))
             break;
         reach = qMin(reach * 8, wanted);
     }
-
-    QList<GazetteerEntry> entries;
-    for (const Found &place : found) {
-        GazetteerEntry entry;
-        if (!m_gazetteer.readEntry(place.id, &entry))
-            continue;
-        entry.distanceMetres = place.distance;
-        entries.append(entry);
-    }
-    return entries;
+    return true;
 }
 
 void NearestWalk::preloadIndex()

@@ -27,17 +27,23 @@ constexpr int RankedWindow = 200;
 // Exact-name matches are looked up by index first so that a rare exact name is never lost
 // behind a window full of more important prefix matches.
 constexpr int ExactLimit = 64;
-constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, category, city FROM entries "
+constexpr const char *ExactSql = "SELECT id, name_key, latitude, longitude, importance, kind, city FROM entries "
                                  "WHERE name_key = ?1 AND (kind & ?2) != 0 ORDER BY id LIMIT ?3";
 // The index yields matches in rowid (importance) order and the kinds are part of the match,
 // so the join reads only the rows the caller keeps: a short prefix costs as little as a long one.
 constexpr const char *PrefixSql
-    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.category, e.city FROM names JOIN entries e "
+    = "SELECT e.id, e.name_key, e.latitude, e.longitude, e.importance, e.kind, e.city FROM names JOIN entries e "
       "ON e.id = names.rowid "
       "WHERE names MATCH ?1 ORDER BY names.rowid";
+// A point of interest's category, read only for the few whose name does not match: the details
+// of points of interest are a table of their own.
+constexpr const char *CategorySql = "SELECT category FROM entries WHERE id = ?1";
 // The texts an entry's place is indexed from, in the writer's order.
 constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
+// Whether any name or other name holds a term, in files that list only long terms of the names.
+constexpr const char *NameTermSql = "SELECT 1 FROM names WHERE names MATCH ?1 LIMIT 1";
+constexpr const char *OtherNameTermSql = "SELECT 1 FROM other_names_index WHERE other_names_index MATCH ?1 LIMIT 1";
 // How many places found by their other names join the ranked window: a name people type for a
 // place is nearly always one of the big places that have such names.
 constexpr int OtherNamesWindow = 48;
@@ -71,7 +77,9 @@ double scoreOf(double importance, double distance)
     return size - std::log10(1 + distance / NearMetres);
 }
 
-GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
+} // namespace
+
+GazetteerCandidate PrefixSearch::readCandidate(sqlite3_stmt *statement, const NameTier &tier)
 {
     GazetteerCandidate candidate;
     candidate.id = sqlite3_column_int64(statement, 0);
@@ -86,16 +94,24 @@ GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier)
     // An airport is known by the town it serves as much as by its own name: "toro" means
     // Toronto's airport, whatever it is called. Not by its region or country, though: "cana"
     // means Canada, not every airport in it.
-    int categorySize = 0;
-    const char *category = SqlStatement::columnBytes(statement, 5, &categorySize);
-    if (candidate.tier == NameTier::AddressOnly && categorySize >= 3 && qstrncmp(category, "ALA", 3) == 0) {
+    if (candidate.tier == NameTier::AddressOnly && sqlite3_column_int(statement, 5) == GazetteerEntry::PointOfInterest
+        && categoryOf(candidate.id).startsWith(QLatin1String("ALA"))) {
         const QByteArray town = GazetteerText::foldedKey(SqlStatement::columnText(statement, 6)).toUtf8();
         if (tier.of(town.constData(), town.size()) != NameTier::AddressOnly)
             candidate.tier = NameTier::Start;
     }
     return candidate;
 }
-} // namespace
+
+QString PrefixSearch::categoryOf(qint64 id)
+{
+    sqlite3_stmt *query = m_gazetteer.statement(CategorySql);
+    if (!query)
+        return QString();
+    SqlStatement use(query);
+    sqlite3_bind_int64(query, 1, id);
+    return sqlite3_step(query) == SQLITE_ROW ? SqlStatement::columnText(query, 0) : QString();
+}
 
 bool PrefixSearch::prepare()
 {
@@ -128,11 +144,29 @@ QStringList PrefixSearch::termsStartingWith(const QString &prefix, int limit)
     return terms;
 }
 
-QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
+namespace {
+// The first n characters (code points) of a text; the index counts prefixes in characters.
+QString firstCharacters(const QString &text, int n)
+{
+    int units = 0;
+    for (int characters = 0; characters < n && units < text.size(); ++characters)
+        units += text.at(units).isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    return text.left(units);
+}
+
+// Whether the token after its kind letter makes a prefix longer than the longest prefix index.
+bool passesPrefixIndexes(const QString &token)
+{
+    return firstCharacters(token, GazetteerSchema::LongestIndexedPrefix - 1).size() < token.size();
+}
+} // namespace
+
+QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds, bool expandLongPrefixes)
 {
     // Per kind: every word as a phrase whose last token is a prefix; the kinds joined by OR.
     // Tokens are letters and digits only, so nothing in them can be read as query syntax.
     const bool positions = m_gazetteer.version < GazetteerSchema::FirstVersionWithoutPositions;
+    const bool listsLongTermsOnly = m_gazetteer.version >= GazetteerSchema::FirstVersionWithLongTermsOnly;
     QStringList perKind;
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
@@ -151,16 +185,23 @@ QString PrefixSearch::matchQuery(const QList<QStringList> &words, int kinds)
                 lead = prefixed.join(QLatin1Char(' ')) + QLatin1Char(' ');
             else if (!prefixed.isEmpty())
                 lead = QLatin1Char('"') + prefixed.join(QStringLiteral("\" AND \"")) + QStringLiteral("\" AND ");
+            const QString prefixPhrase = positions
+                ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
+                : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)");
             // A prefix of its own index is read directly; a longer one as the few whole terms it
-            // stands for. Either way an absent word drops the kind.
+            // stands for, and an absent word drops the kind. Files of version 6 list only the long
+            // terms of the names; other names' terms are few enough to be gathered.
+            if (listsLongTermsOnly && (!expandLongPrefixes || !passesPrefixIndexes(last.mid(1)))) {
+                phrases.append(prefixPhrase);
+                continue;
+            }
             const QStringList terms = termsStartingWith(last, ExpandLimit + 1);
             if (terms.isEmpty()) {
                 phrases.clear();
                 break; // no entry of this kind has the word
             }
             if (last.size() <= GazetteerSchema::LongestIndexedPrefix || terms.size() > ExpandLimit) {
-                phrases.append(positions ? QLatin1Char('"') + lead + last + QStringLiteral("\"*")
-                                         : QLatin1Char('(') + lead + QLatin1Char('"') + last + QStringLiteral("\"*)"));
+                phrases.append(prefixPhrase);
                 continue;
             }
             QStringList alternatives;
@@ -373,11 +414,12 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         = (kinds & Areas) && (kinds & ~Areas) ? QList<int> { kinds & ~Areas, kinds & Areas } : QList<int> { kinds };
     QStringList queries;
     for (int passKinds : passes) {
-        const QString query = matchQuery(words, passKinds);
+        const QString query = matchQuery(words, passKinds, true);
         if (!query.isEmpty())
             queries.append(query);
     }
-    if (queries.isEmpty())
+    // Files that list only the names' terms may still find a long word among other names.
+    if (queries.isEmpty() && m_gazetteer.version < GazetteerSchema::FirstVersionWithLongTermsOnly)
         return {};
 
     // The order is: the exact names and the first prefix matches by importance, ranked by text
@@ -418,7 +460,7 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     // interest does not look.
     const int namedKinds = kinds & (GazetteerEntry::Country | GazetteerEntry::Locality | GazetteerEntry::Neighbourhood);
     if (namedKinds != 0)
-        addOtherNameMatches(matchQuery(tokens, namedKinds), key, finished, exactIds, &window, &tail);
+        addOtherNameMatches(matchQuery(tokens, namedKinds, false), key, finished, exactIds, &window, &tail);
     // Ids run in importance order: the tails of both passes as one.
     std::sort(tail.begin(), tail.end(),
               [](const GazetteerCandidate &a, const GazetteerCandidate &b) { return a.id < b.id; });
@@ -477,12 +519,35 @@ QStringList PrefixSearch::editsOf(const QString &word)
 
 bool PrefixSearch::hasTerm(const QString &word, int kinds, bool whole)
 {
+    if (m_gazetteer.version >= GazetteerSchema::FirstVersionWithLongTermsOnly)
+        return isIndexed(word, kinds, whole);
     for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
         if (!(kinds & kind))
             continue;
         const QString term = GazetteerText::kindLetter(kind) + word;
         const QStringList found = termsStartingWith(term, 1);
         if (!found.isEmpty() && (!whole || found.first() == term))
+            return true;
+    }
+    return false;
+}
+
+bool PrefixSearch::isIndexed(const QString &word, int kinds, bool whole)
+{
+    QStringList alternatives;
+    for (int kind = GazetteerEntry::Country; kind <= GazetteerEntry::Neighbourhood; kind <<= 1) {
+        if (kinds & kind)
+            alternatives.append(QLatin1Char('"') + GazetteerText::kindLetter(kind) + word + QLatin1Char('"')
+                                + (whole ? QString() : QStringLiteral("*")));
+    }
+    const QString query = alternatives.join(QStringLiteral(" OR "));
+    for (const char *sql : { NameTermSql, OtherNameTermSql }) {
+        sqlite3_stmt *statement = m_gazetteer.statement(sql);
+        if (!statement)
+            continue;
+        SqlStatement use(statement);
+        SqlStatement::bindText(statement, 1, query);
+        if (sqlite3_step(statement) == SQLITE_ROW)
             return true;
     }
     return false;

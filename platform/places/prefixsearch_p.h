@@ -39,9 +39,16 @@ private:
                                         int offset, int limit, bool *hasMore);
     // Whether a term of one of the kinds is the word (whole) or starts with it.
     bool hasTerm(const QString &word, int kinds, bool whole);
+    // The same asked of the full-text indexes, for files that list only long terms.
+    bool isIndexed(const QString &word, int kinds, bool whole);
     static QStringList editsOf(const QString &word);
     QStringList termsStartingWith(const QString &prefix, int limit);
-    QString matchQuery(const QList<QStringList> &words, int kinds);
+    // expandLongPrefixes: ask for a prefix longer than the prefix indexes as the listed terms it
+    // stands for (the names' index), else as a prefix (the other names' index, whose terms are few).
+    QString matchQuery(const QList<QStringList> &words, int kinds, bool expandLongPrefixes);
+    // A candidate from a row of ExactSql or PrefixSql.
+    GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier);
+    QString categoryOf(qint64 id);
     GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const QList<QStringList> &phrases, const NameTier &tier,
                        const QSet<qint64> &skip, int windowSize, int wanted, GazetteerCandidates *window,

@@ -34,10 +34,10 @@ constexpr const char *BuildSql
 
 // A place counts at least the reviews it lists; one rated by its reviews alone gets their mean.
 constexpr const char *CountSql
-    = "UPDATE entry_rows SET rating = coalesce(entry_rows.rating, r.mean), rating_count = max(entry_rows.rating_count, "
-      "r.n) "
-      "FROM (SELECT entry_id, avg(rating) AS mean, count(*) AS n FROM reviews GROUP BY entry_id) AS r "
-      "WHERE entry_rows.id = r.entry_id";
+    = "INSERT INTO entry_details(id, rating, rating_count) "
+      "SELECT entry_id, avg(rating), count(*) FROM reviews WHERE true GROUP BY entry_id "
+      "ON CONFLICT(id) DO UPDATE SET rating = coalesce(entry_details.rating, excluded.rating), "
+      "rating_count = max(entry_details.rating_count, excluded.rating_count)";
 
 bool isWebPage(const QString &text)
 {

@@ -465,6 +465,7 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<double>("maxMetres");
     QTest::addColumn<bool>("inMemory");
+    QTest::addColumn<bool>("boxIndex");
 
     struct Row
     {
@@ -490,11 +491,16 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace_data()
         { "within a reach that holds nothing", -40.0, -120.0, GazetteerEntry::AnyKind, 5, 1000.0 },
         { "within no reach at all, on top of a place", 47.3769, 8.5417, GazetteerEntry::AnyKind, 5, 0.0 },
     };
-    // The file's index and the in-memory one must give the same answers.
-    for (bool inMemory : { false, true }) {
+    // The file's grid, the spatial index of files written before it and the in-memory index must
+    // give the same answers.
+    for (int index = 0; index < 3; ++index) {
         for (const Row &row : rows) {
-            QTest::addRow("%s%s", row.name, inMemory ? ", in memory" : "")
-                << row.latitude << row.longitude << row.kinds << row.limit << row.maxMetres << inMemory;
+            QTest::addRow("%s%s", row.name,
+                          index == 1       ? ", in memory"
+                              : index == 2 ? ", older file"
+                                           : "")
+                << row.latitude << row.longitude << row.kinds << row.limit << row.maxMetres << (index == 1)
+                << (index == 2);
         }
     }
 }
@@ -507,6 +513,7 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
     QFETCH(int, limit);
     QFETCH(double, maxMetres);
     QFETCH(bool, inMemory);
+    QFETCH(bool, boxIndex);
 
     const GazetteerEntry::Kind kindCycle[]
         = { GazetteerEntry::Address, GazetteerEntry::PointOfInterest, GazetteerEntry::Address, GazetteerEntry::Locality,
@@ -532,6 +539,19 @@ void tst_Gazetteer::nearestAgreesWithMeasuringEveryPlace()
                                                placeLongitude, i % 7));
     }
     QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    if (boxIndex) {
+        // Take the file back to how version 5 indexed positions.
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_roots->gazetteerPath()).constData(), &db), SQLITE_OK);
+        const int rc
+            = sqlite3_exec(db,
+                           "CREATE VIRTUAL TABLE points USING rtree(id, min_lat, max_lat, min_lon, max_lon, +kind); "
+                           "INSERT INTO points SELECT id, latitude, latitude, longitude, longitude, kind FROM entries; "
+                           "DROP TABLE cells; PRAGMA user_version = 5;",
+                           nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        QCOMPARE(rc, SQLITE_OK);
+    }
     const Gazetteer gazetteer(m_roots->gazetteerPath());
     if (inMemory)
         gazetteer.preloadNearestIndex();
@@ -696,13 +716,16 @@ void tst_Gazetteer::aFileOfThePreviousVersionStillOpens()
     // Take the file back to how the version before ratings wrote it.
     sqlite3 *db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    const int rc = sqlite3_exec(db,
-                                "DROP TABLE poi_categories; CREATE TABLE first_entries AS SELECT id, kind, name, "
-                                "name_key, street, postal_code, city, region, region_code, country, country_code, "
-                                "category, phone, url, email, latitude, longitude, importance FROM entries; "
-                                "DROP VIEW entries; DROP TABLE entry_rows; DROP TABLE areas; "
-                                "ALTER TABLE first_entries RENAME TO entries; PRAGMA user_version = 1;",
-                                nullptr, nullptr, nullptr);
+    const int rc
+        = sqlite3_exec(db,
+                       "DROP TABLE poi_categories; CREATE VIRTUAL TABLE points USING rtree(id, min_lat, "
+                       "max_lat, min_lon, max_lon, +kind); INSERT INTO points SELECT id, latitude, latitude, "
+                       "longitude, longitude, kind FROM entries; CREATE TABLE first_entries AS SELECT id, kind, name, "
+                       "name_key, street, postal_code, city, region, region_code, country, country_code, "
+                       "category, phone, url, email, latitude, longitude, importance FROM entries; "
+                       "DROP VIEW entries; DROP TABLE entry_rows; DROP TABLE areas; "
+                       "ALTER TABLE first_entries RENAME TO entries; PRAGMA user_version = 1;",
+                       nullptr, nullptr, nullptr);
     sqlite3_close(db);
     QCOMPARE(rc, SQLITE_OK);
 
