@@ -151,6 +151,11 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
+    // A figure of 0 ms would read as a result: a run that timed nothing prints none and fails.
+    if (modelTimes.isEmpty() || floorTimes.isEmpty()) {
+        std::fprintf(stderr, "nothing was measured: no keystroke or floor benchmark ran\n");
+        return 1;
+    }
 
     std::printf("\n%-7s %12s %12s %12s %12s\n", "prefix", "list p50", "list p95", "floor p50", "floor p95");
     int worst = 0;

@@ -265,6 +265,10 @@ int main(int argc, char **argv)
                     f.wall.percentile(0.5), f.wall.percentile(0.95), f.cpu.percentile(0.5), f.cpu.percentile(0.95), gap,
                     cpuGap);
     }
+    if (worstP95 <= 0 || nearestTimings.wall.empty()) {
+        std::fprintf(stderr, "nothing was measured: the search or nearest benchmarks did not run\n");
+        return 1;
+    }
     std::printf("gazetteer nearest address: p50 %.3f ms, p95 %.3f ms, cpu p95 %.3f ms\n",
                 nearestTimings.wall.percentile(0.5), nearestTimings.wall.percentile(0.95),
                 nearestTimings.cpu.percentile(0.95));

@@ -113,6 +113,10 @@ int main(int argc, char **argv)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
+    if (cardTimes.isEmpty() || getPlaceTimes.isEmpty()) {
+        std::fprintf(stderr, "nothing was measured: no card open or getPlace benchmark ran\n");
+        return 1;
+    }
     std::printf("card open p50 %.3f ms, getPlace p50 %.3f ms\n", cardTimes.percentile(0.5),
                 getPlaceTimes.percentile(0.5));
     std::printf("card open p95 %.3f ms, getPlace p95 %.3f ms\n", cardTimes.percentile(0.95),

@@ -114,6 +114,10 @@ int main(int argc, char **argv)
         ->Iterations(qMax(500, qEnvironmentVariableIntValue("HX_BENCH_ITERATIONS")))
         ->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
+    if (wallTimes.empty()) {
+        std::fprintf(stderr, "nothing was measured: no exchange benchmark ran\n");
+        return 1;
+    }
 
     // HX_BENCH_CLIENTS lowers the burst for runs under a tracer, where only the exchanges count.
     const int clients
