@@ -43,6 +43,9 @@ bool OtherNamesFile::isTyped(const QString &name)
 {
     if (name.trimmed().isEmpty() || isTownWordFirst(name) || hasSignApostrophe(name))
         return false;
+    // A name and its transliteration joined by a dash ("Toquio - 東京"); each is listed alone too.
+    if (name.contains(QLatin1String(" - ")))
+        return false;
     static const QString marks = QStringLiteral("0123456789=~\"/@:");
     if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return marks.contains(c) || c.isDigit(); }))
         return false;

@@ -623,6 +623,7 @@ void tst_PlacesImport::otherNamesAreTheOnesPeopleType_data()
     QTest::newRow("a soft sign written as an apostrophe") << "Toront'" << false;
     QTest::newRow("a romanisation mark") << "toronto~e" << false;
     QTest::newRow("\"City of\" before the name") << "Gorad Taronta" << false;
+    QTest::newRow("a name joined to its transliteration") << "Torontu - トロント" << false;
     QTest::newRow("the same name folded") << "TORONTO" << false;
 }
 
