@@ -38,6 +38,8 @@ constexpr const char *PrefixSql
 // A point of interest's category, read only for the few whose name does not match: the details
 // of points of interest are a table of their own.
 constexpr const char *CategorySql = "SELECT category FROM entries WHERE id = ?1";
+// A bound on the answers remembered; a few thousand places are the ones typing comes back to.
+constexpr int RememberedAirportChecks = 16384;
 // The texts an entry's place is indexed from, in the writer's order.
 constexpr const char *PlaceSql = "SELECT street, postal_code, city, region, country FROM entries WHERE id = ?1";
 constexpr const char *TermsSql = "SELECT term FROM terms WHERE term >= ?1 AND term < ?2 ORDER BY term LIMIT ?3";
@@ -95,7 +97,7 @@ GazetteerCandidate PrefixSearch::readCandidate(sqlite3_stmt *statement, const Na
     // Toronto's airport, whatever it is called. Not by its region or country, though: "cana"
     // means Canada, not every airport in it.
     if (candidate.tier == NameTier::AddressOnly && sqlite3_column_int(statement, 5) == GazetteerEntry::PointOfInterest
-        && categoryOf(candidate.id).startsWith(QLatin1String("ALA"))) {
+        && isAirport(candidate.id)) {
         const QByteArray town = GazetteerText::foldedKey(SqlStatement::columnText(statement, 6)).toUtf8();
         if (tier.of(town.constData(), town.size()) != NameTier::AddressOnly)
             candidate.tier = NameTier::Start;
@@ -103,14 +105,22 @@ GazetteerCandidate PrefixSearch::readCandidate(sqlite3_stmt *statement, const Na
     return candidate;
 }
 
-QString PrefixSearch::categoryOf(qint64 id)
+bool PrefixSearch::isAirport(qint64 id)
 {
+    const auto known = m_airports.constFind(id);
+    if (known != m_airports.cend())
+        return known.value();
     sqlite3_stmt *query = m_gazetteer.statement(CategorySql);
     if (!query)
-        return QString();
+        return false;
     SqlStatement use(query);
     sqlite3_bind_int64(query, 1, id);
-    return sqlite3_step(query) == SQLITE_ROW ? SqlStatement::columnText(query, 0) : QString();
+    const bool airport
+        = sqlite3_step(query) == SQLITE_ROW && SqlStatement::columnText(query, 0).startsWith(QLatin1String("ALA"));
+    if (m_airports.size() >= RememberedAirportChecks)
+        m_airports.clear();
+    m_airports.insert(id, airport);
+    return airport;
 }
 
 bool PrefixSearch::prepare()

@@ -48,7 +48,9 @@ private:
     QString matchQuery(const QList<QStringList> &words, int kinds, bool expandLongPrefixes);
     // A candidate from a row of ExactSql or PrefixSql.
     GazetteerCandidate readCandidate(sqlite3_stmt *statement, const NameTier &tier);
-    QString categoryOf(qint64 id);
+    // Whether a point of interest is an airport, remembered: typing the next letter asks about
+    // the same places again, and the file does not change under this object.
+    bool isAirport(qint64 id);
     GazetteerCandidates exactMatches(const QString &key, const NameTier &tier, int kinds);
     bool prefixMatches(const QString &query, const QList<QStringList> &phrases, const NameTier &tier,
                        const QSet<qint64> &skip, int windowSize, int wanted, GazetteerCandidates *window,
@@ -68,6 +70,7 @@ private:
     GazetteerPrivate &m_gazetteer;
     QHash<QString, QStringList> m_termsCache; // within one StoreScope
     quint64 m_termsMark = 0;
+    QHash<qint64, bool> m_airports;
 };
 
 } // namespace places
