@@ -1,17 +1,11 @@
 #ifndef HXPLACES_SCREENCATALOG_H
 #define HXPLACES_SCREENCATALOG_H
 
+#include <hx/platform/places/coordinates.h>
+
 #include <QtCore/QStringList>
 
 class QObject;
-
-namespace hx {
-namespace platform {
-namespace places {
-class Coordinates;
-} // namespace places
-} // namespace platform
-} // namespace hx
 
 // The library's screens that "hxplaces show" opens, by name.
 class ScreenCatalog

@@ -1,20 +1,14 @@
 #ifndef HXPLACES_SHOWCOMMAND_H
 #define HXPLACES_SHOWCOMMAND_H
 
+#include <hx/platform/places/coordinates.h>
+
 #include <QtCore/QScopedPointer>
 #include <QtCore/QStringList>
 
 class QObject;
 class QTextStream;
 class Session;
-
-namespace hx {
-namespace platform {
-namespace places {
-class Coordinates;
-} // namespace places
-} // namespace platform
-} // namespace hx
 
 // "hxplaces show SCREEN": opens one of the library's screens, runs the --do steps on it (each
 // followed by a wait until the screen is idle), then prints its text, writes its picture or
