@@ -6,10 +6,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -28,21 +29,65 @@ int lockFolder(const QByteArray &path, int how)
     return fd;
 }
 
+// How deep the handler follows folders: the phone's roots are a few levels, never more.
+constexpr int DeepestFolder = 16;
+// Where the fields of a directory entry from getdents64 lie.
+constexpr size_t EntryLengthAt = 16;
+constexpr size_t EntryTypeAt = 18;
+constexpr size_t EntryNameAt = 19;
+
+bool isDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Removes what the folder open as fd holds. Raw system calls only: it runs in a signal handler,
+// on whichever thread the signal reached, where neither the C library's allocator nor a
+// sanitizer's bookkeeping may be touched.
+void removeBelow(int fd, int depth)
+{
+    char entries[2048];
+    bool removed = true;
+    // Entries removed while reading may shift what is read next, so read again until a pass
+    // finds nothing left to remove.
+    for (int pass = 0; removed && pass < 64; ++pass) {
+        removed = false;
+        ::syscall(SYS_lseek, fd, 0, SEEK_SET);
+        long size = 0;
+        while ((size = ::syscall(SYS_getdents64, fd, entries, sizeof entries)) > 0) {
+            for (long at = 0; at < size;) {
+                unsigned short length = 0;
+                std::memcpy(&length, entries + at + EntryLengthAt, sizeof length);
+                const unsigned char type = static_cast<unsigned char>(entries[at + EntryTypeAt]);
+                const char *name = entries + at + EntryNameAt;
+                at += length;
+                if (isDotOrDotDot(name))
+                    continue;
+                if (type != DT_DIR && ::syscall(SYS_unlinkat, fd, name, 0) == 0) {
+                    removed = true;
+                    continue;
+                }
+                if (depth >= DeepestFolder)
+                    continue;
+                const long child = ::syscall(SYS_openat, fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                if (child < 0)
+                    continue;
+                removeBelow(int(child), depth + 1);
+                ::syscall(SYS_close, child);
+                removed = ::syscall(SYS_unlinkat, fd, name, AT_REMOVEDIR) == 0 || removed;
+            }
+        }
+    }
+}
+
 void removeAndDie(int signal)
 {
-    // Only calls that are safe in a signal handler: a child removes the folder. vfork, not fork:
-    // fork runs the C library's fork handlers, which take the allocator's locks and hang when the
-    // signal arrives while another thread holds them.
-    const pid_t child = ::vfork();
-    if (child == 0) {
-        const char *const arguments[] = { "rm", "-rf", "--", removalPath, nullptr };
-        ::execv("/bin/rm", const_cast<char *const *>(arguments));
-        ::_exit(127);
+    const long folder = ::syscall(SYS_openat, AT_FDCWD, removalPath, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder >= 0) {
+        removeBelow(int(folder), 0);
+        ::syscall(SYS_close, folder);
     }
-    if (child > 0) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-    }
+    ::syscall(SYS_unlinkat, AT_FDCWD, removalPath, AT_REMOVEDIR);
     ::signal(signal, SIG_DFL);
     ::raise(signal);
 }
