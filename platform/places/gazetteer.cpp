@@ -25,6 +25,33 @@ constexpr const char *EntrySql
 constexpr const char *UnratedEntrySql
     = "SELECT id, kind, name, street, postal_code, city, region, region_code, country, country_code, category, "
       "phone, url, email, latitude, longitude, importance, NULL, 0 FROM entries WHERE id = ?1";
+// How many ids one read of a page's entries binds.
+constexpr int EntriesAtOnce = 24;
+
+QByteArray entriesSql(const char *columns)
+{
+    QByteArray sql = QByteArray("SELECT ") + columns + " FROM entries WHERE id IN (";
+    for (int i = 1; i <= EntriesAtOnce; ++i)
+        sql += (i > 1 ? ", ?" : "?") + QByteArray::number(i);
+    return sql + ")";
+}
+
+// Statements are kept by the address of their text, so each text is made once.
+const QByteArray &ratedEntriesText()
+{
+    static const QByteArray sql = entriesSql("id, kind, name, street, postal_code, city, region, region_code, country, "
+                                             "country_code, category, phone, url, email, latitude, longitude, "
+                                             "importance, rating, rating_count");
+    return sql;
+}
+
+const QByteArray &unratedEntriesText()
+{
+    static const QByteArray sql = entriesSql("id, kind, name, street, postal_code, city, region, region_code, country, "
+                                             "country_code, category, phone, url, email, latitude, longitude, "
+                                             "importance, NULL, 0");
+    return sql;
+}
 constexpr const char *CountryNamesSql = "SELECT code, name FROM country_names WHERE language = ?1";
 constexpr const char *OtherNamesSql = "SELECT names FROM other_names WHERE id = ?1";
 } // namespace
@@ -143,6 +170,38 @@ bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
     sqlite3_bind_int64(query, 1, id);
     if (sqlite3_step(query) != SQLITE_ROW)
         return false;
+    readColumns(query, entry);
+    return true;
+}
+
+QList<GazetteerEntry> GazetteerPrivate::readEntries(const QVector<qint64> &ids)
+{
+    QHash<qint64, GazetteerEntry> read;
+    sqlite3_stmt *query
+        = statement(version >= GazetteerSchema::FirstVersionWithRatings ? ratedEntriesText().constData()
+                                                                        : unratedEntriesText().constData());
+    for (int first = 0; query && first < ids.size(); first += EntriesAtOnce) {
+        SqlStatement use(query);
+        // Unused places stay NULL, which no id equals.
+        for (int i = 0; i < EntriesAtOnce && first + i < ids.size(); ++i)
+            sqlite3_bind_int64(query, i + 1, ids.at(first + i));
+        while (sqlite3_step(query) == SQLITE_ROW) {
+            GazetteerEntry entry;
+            readColumns(query, &entry);
+            read.insert(entry.id, entry);
+        }
+    }
+    QList<GazetteerEntry> entries;
+    for (qint64 id : ids) {
+        const auto found = read.constFind(id);
+        if (found != read.cend())
+            entries.append(found.value());
+    }
+    return entries;
+}
+
+void GazetteerPrivate::readColumns(sqlite3_stmt *query, GazetteerEntry *entry)
+{
     entry->id = sqlite3_column_int64(query, 0);
     entry->kind = GazetteerEntry::Kind(sqlite3_column_int(query, 1));
     entry->name = SqlStatement::columnText(query, 2);
@@ -168,7 +227,6 @@ bool GazetteerPrivate::readEntry(qint64 id, GazetteerEntry *entry)
         if (entry->kind == GazetteerEntry::Country)
             entry->name = translated;
     }
-    return true;
 }
 
 QString GazetteerPrivate::countryNameInLanguage(const QString &code)

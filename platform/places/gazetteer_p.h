@@ -6,6 +6,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <QtCore/QVector>
 
 #include "categorysearch_p.h"
 #include "fileidentity_p.h"
@@ -40,6 +41,9 @@ public:
     sqlite3_stmt *statement(const char *sql);
     QString sqliteError() const;
     bool readEntry(qint64 id, GazetteerEntry *entry);
+    // The entries of these ids in their order, those that exist; one statement for a page of
+    // them rather than one each.
+    QList<GazetteerEntry> readEntries(const QVector<qint64> &ids);
     bool hasCategoryIndex() const;
     // The name of a country in the default locale's language, when the file has one.
     QString countryNameInLanguage(const QString &code);
@@ -57,6 +61,8 @@ public:
     CategorySearch categories;
     GazetteerReviews reviews;
     StreetSegments streets;
+    void readColumns(sqlite3_stmt *query, GazetteerEntry *entry);
+
     QString countryNamesLocale; // the locale countryNames were read for
     QHash<QString, QString> countryNames; // by ISO code
 };

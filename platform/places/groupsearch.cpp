@@ -54,9 +54,9 @@ StoredPlaces readStoredMatches(const QString &text, bool nonFavorite)
     query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     bool more = false;
     for (qint64 id : db->places().findIds(query, 0, TwinProbe, &more, &error)) {
-        std::unique_ptr<Place> place(db->places().load(id, &error));
-        if (place && place->primaryCoordinates().isValid())
-            stored.append({ TextFolding::fold(place->name()), place->primaryCoordinates() });
+        StoredPlace place;
+        if (db->places().keyAndPosition(id, &place.key, &place.position))
+            stored.append(place);
     }
     return stored;
 }

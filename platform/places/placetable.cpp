@@ -140,6 +140,20 @@ Error::Type PlaceTable::refold()
     return Error::None;
 }
 
+bool PlaceTable::keyAndPosition(qint64 id, QString *key, Coordinates *position)
+{
+    sqlite3_stmt *stmt = m_db.statement("SELECT name_key, latitude, longitude FROM places WHERE id = ?1");
+    if (!stmt)
+        return false;
+    SqlStatement use(stmt);
+    sqlite3_bind_int64(stmt, 1, id);
+    if (sqlite3_step(stmt) != SQLITE_ROW)
+        return false;
+    *key = SqlStatement::columnText(stmt, 0);
+    *position = Coordinates(SqlStatement::columnNumber(stmt, 1), SqlStatement::columnNumber(stmt, 2));
+    return position->isValid();
+}
+
 Place *PlaceTable::load(qint64 id, Error::Type *error)
 {
     sqlite3_stmt *stmt = m_db.statement("SELECT record, last_used FROM places WHERE id = ?1");

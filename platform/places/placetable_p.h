@@ -41,6 +41,9 @@ public:
     explicit PlaceTable(PlaceDatabase &db) : m_db(db) { }
 
     Place *load(qint64 id, Error::Type *error);
+    // The folded name and the first position of a place without reading its record: false when
+    // there is no such place or it has no position.
+    bool keyAndPosition(qint64 id, QString *key, Coordinates *position);
     bool exists(qint64 id);
     // -1 when there is no such place.
     int flagsOf(qint64 id);

@@ -479,19 +479,22 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     head.append(tail);
 
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
-    QList<GazetteerEntry> entries;
+    QVector<qint64> ids;
+    QHash<qint64, QString> foundAs;
     for (int i = offset; i < head.size() && i < offset + limit; ++i) {
-        GazetteerEntry entry;
-        if (!m_gazetteer.readEntry(head.at(i).id, &entry))
-            continue;
+        ids.append(head.at(i).id);
+        if (!head.at(i).foundAs.isEmpty())
+            foundAs.insert(head.at(i).id, head.at(i).foundAs);
+    }
+    QList<GazetteerEntry> entries = m_gazetteer.readEntries(ids);
+    for (GazetteerEntry &entry : entries) {
         // A country shown in the phone's language may be shown by the very name it was found by.
-        if (!head.at(i).foundAs.isEmpty()
-            && GazetteerText::foldedKey(head.at(i).foundAs) != GazetteerText::foldedKey(entry.name))
-            entry.foundAs = head.at(i).foundAs;
+        const QString typedName = foundAs.value(entry.id);
+        if (!typedName.isEmpty() && GazetteerText::foldedKey(typedName) != GazetteerText::foldedKey(entry.name))
+            entry.foundAs = typedName;
         if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
             entry.distanceMetres
                 = SphereGeometry::distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
-        entries.append(entry);
     }
     *hasMore = head.size() > offset + limit;
     return entries;

@@ -1,5 +1,7 @@
 #include <QtCore/QVector>
 
+#include <algorithm>
+
 #include "textfolding_p.h"
 
 namespace hx {
@@ -23,10 +25,40 @@ void appendCodePoint(QString *text, uint codePoint)
         text->append(QChar(codePoint));
     }
 }
+
+bool isAscii(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Nothing in ASCII decomposes or carries a mark, and its case folds letter to letter; names
+// typed and stored are mostly ASCII, and every keystroke folds a few hundred of them.
+QString asciiFolded(const QString &text)
+{
+    QString folded = text;
+    QChar *c = nullptr;
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort u = text.at(i).unicode();
+        if (u < 'A' || u > 'Z')
+            continue;
+        if (!c)
+            c = folded.data();
+        c[i] = QChar(u + ('a' - 'A'));
+    }
+    return folded;
+}
+
+bool isAsciiLetterOrDigit(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
+}
 } // namespace
 
 QString TextFolding::fold(const QString &text)
 {
+    if (isAscii(text))
+        return asciiFolded(text);
     const QVector<uint> decomposed = text.normalized(QString::NormalizationForm_KD).toUcs4();
     QString stripped;
     stripped.reserve(decomposed.size());
@@ -44,6 +76,20 @@ QString TextFolding::fold(const QString &text)
 QStringList TextFolding::words(const QString &text)
 {
     QStringList words;
+    if (isAscii(text)) {
+        const QString folded = asciiFolded(text);
+        int start = -1;
+        for (int i = 0; i <= folded.size(); ++i) {
+            const bool inWord = i < folded.size() && isAsciiLetterOrDigit(folded.at(i));
+            if (inWord && start < 0)
+                start = i;
+            else if (!inWord && start >= 0) {
+                words.append(folded.mid(start, i - start));
+                start = -1;
+            }
+        }
+        return words;
+    }
     QString current;
     for (const uint codePoint : fold(text).toUcs4()) {
         if (QChar::isLetterOrNumber(codePoint)) {

@@ -52,6 +52,12 @@ private Q_SLOTS:
             << QString::fromUcs4(U"Pizza\U0001F355Roma") << QString::fromUcs4(U"\U0001F355 rom") << true;
         QTest::newRow("an emoji alone finds nothing")
             << QString::fromUcs4(U"\U0001F355 Pizza") << QString::fromUcs4(U"\U0001F355") << false;
+        QTest::newRow("ASCII capitals, digits and signs")
+            << QStringLiteral("KING-ST. 24B Deli") << QStringLiteral("24b") << true;
+        QTest::newRow("an ASCII query finds an accented name")
+            << QStringLiteral("Crème Brûlée Bar") << QStringLiteral("CREME BRU") << true;
+        QTest::newRow("an accented query finds an ASCII name")
+            << QStringLiteral("Creme Cafe") << QStringLiteral("CRÈME") << true;
         QTest::newRow("a different letter is no match")
             << QStringLiteral("Straße Eins") << QStringLiteral("strase") << false;
     }
