@@ -541,7 +541,8 @@ void ControlPainter::paintControl(const Control *control, const QRectF &rect)
         paintText(plain(area->text()), area->textStyle(),
                   area->isEditable() ? rect.adjusted(px(20), px(12), -px(20), 0) : rect, true);
     } else if (const auto *label = qobject_cast<const Label *>(control)) {
-        paintText(plain(label->text()), label->textStyle(), rect, label->isMultiline());
+        paintText(plain(label->text()), label->textStyle(), rect, label->isMultiline(),
+                  horizontalOf(label->horizontalAlignment()) | Qt::AlignTop);
     } else if (const auto *button = qobject_cast<const Button *>(control)) {
         paintBox(rect, Surface, button->isEnabled() ? Accent : Line);
         TextStyle style = body;
@@ -744,6 +745,18 @@ void ControlPainter::paintList(const ListView *list, const QRectF &rect)
     m_painter->restore();
 }
 
+Qt::Alignment ControlPainter::horizontalOf(int alignment)
+{
+    switch (alignment) {
+    case HorizontalAlignment::Center:
+        return Qt::AlignHCenter;
+    case HorizontalAlignment::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
 void ControlPainter::paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
                                Qt::Alignment alignment)
 {
@@ -756,7 +769,15 @@ void ControlPainter::paintText(const QString &text, const TextStyle &style, cons
         m_painter->drawText(rect, int(alignment) | Qt::TextWordWrap, text);
         return;
     }
-    const QString elided = QFontMetricsF(textFont).elidedText(text, Qt::ElideRight, rect.width());
+    // A centred or right-aligned line is a caption or a value beside a row ("11915 km"): cut, it
+    // would say something else, so it gets up to a fifth smaller before it is cut.
+    QFont fitted = textFont;
+    if (!(alignment & Qt::AlignLeft) && QFontMetricsF(textFont).horizontalAdvance(text) > rect.width()) {
+        const qreal needed = QFontMetricsF(textFont).horizontalAdvance(text);
+        fitted.setPixelSize(qMax(1, int(textFont.pixelSize() * qMax(0.8, rect.width() / needed))));
+        m_painter->setFont(fitted);
+    }
+    const QString elided = QFontMetricsF(fitted).elidedText(text, Qt::ElideRight, rect.width());
     m_painter->drawText(rect, int(alignment) | Qt::TextSingleLine, elided);
 }
 

@@ -68,6 +68,8 @@ private:
     qreal titleBarHeight(const TitleBar *bar, qreal width) const;
     void paintTitleBar(const TitleBar *bar, const QRectF &rect);
     void paintActionBar(const Page *page, const QRectF &rect);
+    // The drawing alignment of a control's horizontal alignment; filling counts as left.
+    static Qt::Alignment horizontalOf(int alignment);
     void paintText(const QString &text, const TextStyle &style, const QRectF &rect, bool multiline,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
     void paintBox(const QRectF &rect, const QColor &fill, const QColor &border);
