@@ -201,11 +201,22 @@ bool tst_HxPlacesWindow::shows(const AreaTest &test) const
 
 QJsonObject tst_HxPlacesWindow::waitForArea(const AreaTest &test, QString *failure)
 {
+    // A list fills in as its groups answer: an area counts once the drawing has stayed the same
+    // a while, so that a click lands where the row still is.
+    constexpr int SteadyMs = 300;
     QElapsedTimer clock;
     clock.start();
+    QElapsedTimer steady;
+    steady.start();
+    QJsonArray previous;
     while (clock.elapsed() < Patience && m_hxplaces.state() == QProcess::Running) {
-        for (const QJsonValue &area : map().value(QStringLiteral("areas")).toArray()) {
-            if (test(area.toObject()))
+        const QJsonArray areas = map().value(QStringLiteral("areas")).toArray();
+        if (areas != previous) {
+            previous = areas;
+            steady.restart();
+        }
+        for (const QJsonValue &area : areas) {
+            if (test(area.toObject()) && steady.elapsed() >= SteadyMs)
                 return area.toObject();
         }
         QTest::qWait(50);
