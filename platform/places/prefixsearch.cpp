@@ -488,9 +488,12 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     }
     QList<GazetteerEntry> entries = m_gazetteer.readEntries(ids);
     for (GazetteerEntry &entry : entries) {
-        // A country shown in the phone's language may be shown by the very name it was found by.
+        // A country shown in the phone's language may be shown by the very name it was found by,
+        // and "Koeln" is Köln written without its letters: neither says more than the name.
         const QString typedName = foundAs.value(entry.id);
-        if (!typedName.isEmpty() && GazetteerText::foldedKey(typedName) != GazetteerText::foldedKey(entry.name))
+        const QString nameKey = GazetteerText::foldedKey(entry.name);
+        if (!typedName.isEmpty() && GazetteerText::foldedKey(typedName) != nameKey
+            && GazetteerText::foldedKey(GazetteerText::withoutLetterPairs(typedName)) != nameKey)
             entry.foundAs = typedName;
         if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
             entry.distanceMetres

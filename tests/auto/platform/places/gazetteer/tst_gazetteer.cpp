@@ -54,6 +54,7 @@ QList<GazetteerEntry> placesOfManyNames()
              known(town, "Wiener Neustadt", 47.81, 16.25, 45000, {}),
              known(town, "Munich", 48.14, 11.58, 1500000, { "München", "Munchen", "Muenchen", "Monaco di Baviera" }),
              known(town, "Tokyo", 35.69, 139.69, 8300000, { "東京", "Tokio" }),
+             known(town, "Köln", 50.94, 6.96, 1000000, { "Koeln", "Cologne" }),
              known(town, "Jerusalem", 31.77, 35.21, 800000, { "ירושלים", "القدس" }),
              known(GazetteerEntry::Country, "Germany", 51, 10, 1e11, { "Deutschland", "Allemagne" }) };
 }
@@ -294,6 +295,7 @@ void tst_Gazetteer::otherNamesFindThePlaceAndSayWhich_data()
     QTest::newRow("its own name says nothing more") << "vienna" << QStringList { "Vienna" };
     QTest::newRow("its own name wins over another that matches as well") << "tok" << QStringList { "Tokyo" };
     QTest::newRow("folded like its own name") << "MUNCHEN" << QStringList { "Munich (München)" };
+    QTest::newRow("its own name written without its letters says nothing more") << "koeln" << QStringList { "Köln" };
     QTest::newRow("a later word of another name") << "bavi" << QStringList { "Munich (Monaco di Baviera)" };
     QTest::newRow("Cyrillic") << "вен" << QStringList { "Vienna (Вена)" };
     QTest::newRow("Japanese, by its first character") << "東" << QStringList { "Tokyo (東京)" };
