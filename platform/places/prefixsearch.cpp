@@ -494,13 +494,27 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         const QString nameKey = GazetteerText::foldedKey(entry.name);
         if (!typedName.isEmpty() && GazetteerText::foldedKey(typedName) != nameKey
             && GazetteerText::foldedKey(GazetteerText::withoutLetterPairs(typedName)) != nameKey)
-            entry.foundAs = typedName;
+            entry.foundAs = withItsLetters(entry.id, typedName);
         if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
             entry.distanceMetres
                 = SphereGeometry::distanceMetres(nearLatitude, nearLongitude, entry.latitude, entry.longitude);
     }
     *hasMore = head.size() > offset + limit;
     return entries;
+}
+
+QString PrefixSearch::withItsLetters(qint64 id, const QString &otherName)
+{
+    // "Muenchen" is shown as the place's own "München" when it has that name too.
+    const QString plain = GazetteerText::withoutLetterPairs(otherName);
+    if (plain == otherName)
+        return otherName;
+    const QString plainKey = GazetteerText::foldedKey(plain);
+    for (const QString &name : m_gazetteer.otherNamesOf(id)) {
+        if (GazetteerText::foldedKey(name) == plainKey)
+            return name;
+    }
+    return otherName;
 }
 
 QStringList PrefixSearch::editsOf(const QString &word)

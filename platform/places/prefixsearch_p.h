@@ -42,6 +42,8 @@ private:
     // The same asked of the full-text indexes, for files that list only long terms.
     bool isIndexed(const QString &word, int kinds, bool whole);
     static QStringList editsOf(const QString &word);
+    // The other name as the place itself writes it, when it is one written without its letters.
+    QString withItsLetters(qint64 id, const QString &otherName);
     QStringList termsStartingWith(const QString &prefix, int limit);
     // expandLongPrefixes: ask for a prefix longer than the prefix indexes as the listed terms it
     // stands for (the names' index), else as a prefix (the other names' index, whose terms are few).

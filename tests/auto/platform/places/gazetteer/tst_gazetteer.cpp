@@ -296,6 +296,8 @@ void tst_Gazetteer::otherNamesFindThePlaceAndSayWhich_data()
     QTest::newRow("its own name wins over another that matches as well") << "tok" << QStringList { "Tokyo" };
     QTest::newRow("folded like its own name") << "MUNCHEN" << QStringList { "Munich (München)" };
     QTest::newRow("its own name written without its letters says nothing more") << "koeln" << QStringList { "Köln" };
+    QTest::newRow("another name written without its letters, as the place writes it")
+        << "muenc" << QStringList { "Munich (München)" };
     QTest::newRow("a later word of another name") << "bavi" << QStringList { "Munich (Monaco di Baviera)" };
     QTest::newRow("Cyrillic") << "вен" << QStringList { "Vienna (Вена)" };
     QTest::newRow("Japanese, by its first character") << "東" << QStringList { "Tokyo (東京)" };
