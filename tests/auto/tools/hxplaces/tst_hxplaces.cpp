@@ -1329,7 +1329,7 @@ void tst_HxPlaces::showEditOpensAStoredPlace()
     const Result shown
         = run(QStringList { "show", "edit", QString::number(library.id()), "--do", "erase", "NameField", "7", "--dump" }
               + dataArguments());
-    QCOMPARE(shown.code, 0);
+    QVERIFY2(shown.code == 0, qPrintable(shown.err));
     QVERIFY2(shown.out.contains("Place Name*"), shown.out + shown.err);
     QVERIFY2(shown.out.contains("(error: A place name is required to save this as a favorite)"), shown.out);
 
