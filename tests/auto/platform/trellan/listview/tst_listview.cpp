@@ -98,6 +98,8 @@ private slots:
     void burstOfChangesIsReadOnce();
     void appendsFromAWorkerThreadArriveInOrder();
     void readsOnlyTheVisibleWindow();
+    void rowsThatLeaveAreReused_data();
+    void rowsThatLeaveAreReused();
     void nestedRowsFollowTheirHeader();
     void tapOnAnExistingRowTriggers();
     void selectionAndFocusMarkRows();
@@ -200,6 +202,37 @@ void tst_ListView::readsOnlyTheVisibleWindow()
     QCOMPARE(atEnd.count(), 1);
     QCOMPARE(rowTexts(view).first(), QStringLiteral("90"));
     QCOMPARE(rowTexts(view).last(), QStringLiteral("99"));
+}
+
+void tst_ListView::rowsThatLeaveAreReused_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("a model emptied and filled again") << "refill" << QStringList { "x", "y", "z" };
+    QTest::newRow("a model shrunk to one row") << "shrink" << QStringList { "f" };
+    QTest::newRow("a window scrolled down") << "scroll" << QStringList { "d", "e", "f" };
+}
+
+void tst_ListView::rowsThatLeaveAreReused()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, expected);
+    ShownList shown({ "a", "b", "c", "d", "e", "f" }, 3);
+    ListView &view = shown.view;
+    if (change == "refill") {
+        shown.model.clear();
+        QVERIFY(SignalWaiter::waitFor([&] { return view.rowCount() == 0; }));
+        shown.model.append(QVariantList { "x", "y", "z" });
+    } else if (change == "shrink") {
+        for (int i = 0; i < 5; ++i)
+            shown.model.removeAt(0);
+    } else {
+        view.scrollDown();
+    }
+    QVERIFY(SignalWaiter::waitFor([&] { return rowTexts(view) == expected; }));
+    QCOMPARE(shown.provider.created, 3);
+    // Controls kept for later rows are out of the tree that finders and dumps walk.
+    QCOMPARE(view.findChildren<CustomListItem *>().size(), expected.size());
 }
 
 void tst_ListView::nestedRowsFollowTheirHeader()
