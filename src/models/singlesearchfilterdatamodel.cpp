@@ -84,8 +84,12 @@ void SingleSearchFilterDataModel::AsyncLoad::run()
         QMutexLocker modelLocker(&m_model->mutex());
         m_model->d->cache.setDataLoader(createDataLoader(m_category, m_text, m_near, m_includeFavorites));
     }
-    populate();
+    Page page;
+    const bool shown = populate(&page);
     terminate();
+    // After the load is reported: ratings come later anyway and land on their rows as they do.
+    if (shown)
+        requestRatings(page);
 }
 
 bool SingleSearchFilterDataModel::AsyncLoad::cacheSize(int *size, int *first, int *last)
@@ -127,11 +131,15 @@ bool SingleSearchFilterDataModel::AsyncLoad::show(const Page &page)
         rows->insertList(rows->size(), page.rows);
         m_rows += page.rows.size();
     }
+    return true;
+}
+
+void SingleSearchFilterDataModel::AsyncLoad::requestRatings(const Page &page)
+{
     for (const auto &batch : page.ratings) {
         if (!requestRatings(batch.first, batch.second))
-            return false;
+            return;
     }
-    return true;
 }
 
 bool SingleSearchFilterDataModel::AsyncLoad::setHeader(const QString &header)
@@ -155,22 +163,20 @@ bool SingleSearchFilterDataModel::AsyncLoad::requestRatings(const QList<CachedPl
     return true;
 }
 
-void SingleSearchFilterDataModel::AsyncLoad::populate()
+bool SingleSearchFilterDataModel::AsyncLoad::populate(Page *page)
 {
     int size = 0;
     int first = 0;
     int last = -1;
     if (!cacheSize(&size, &first, &last))
-        return;
-    Page page;
+        return false;
     if (m_category == FilterCategory::RecentGroup5) {
         QString lastHeader;
-        if (layOutRecentGroups(first, last, &page, &lastHeader) && show(page) && !lastHeader.isEmpty())
-            setHeader(lastHeader);
-        return;
+        if (!layOutRecentGroups(first, last, page, &lastHeader) || !show(*page))
+            return false;
+        return lastHeader.isEmpty() || setHeader(lastHeader);
     }
-    if (layOutList(first, last, &page))
-        show(page);
+    return layOutList(first, last, page) && show(*page);
 }
 
 bool SingleSearchFilterDataModel::AsyncLoad::layOutRecentGroups(int first, int last, Page *page, QString *lastHeader)

@@ -49,12 +49,13 @@ private:
         void add(const ModelMarker &marker) { rows.append(QVariant::fromValue(marker)); }
         void rate(const QList<CachedPlace> &places, const QVariantList &rowNumbers);
     };
-    // Adds the page's rows in one block, so that a view never reads half a page, then asks for
-    // their ratings.
+    // Adds the page's rows in one block, so that a view never reads half a page.
     bool show(const Page &page);
     bool setHeader(const QString &header);
     bool requestRatings(const QList<CachedPlace> &places, const QVariantList &rows);
-    void populate();
+    void requestRatings(const Page &page);
+    // Lays the first page out and shows it; false when nothing was shown.
+    bool populate(Page *page);
     bool layOutRecentGroups(int first, int last, Page *page, QString *lastHeader);
     bool layOutList(int first, int last, Page *page);
     void terminate();
