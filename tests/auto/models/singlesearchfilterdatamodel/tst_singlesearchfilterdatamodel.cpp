@@ -117,7 +117,6 @@ void tst_SingleSearchFilterDataModel::ratingsLandOnTheirRows_data()
 {
     QTest::addColumn<int>("row");
     QTest::newRow("the top row") << 0;
-    QTest::newRow("the last row of the first batch asked") << 13;
     QTest::newRow("the first row of the next batch") << 14;
     QTest::newRow("the last row of the page") << 62;
 }
