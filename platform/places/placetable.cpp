@@ -67,7 +67,7 @@ QByteArray orderClause(PlaceTable::Order order, bool descending, const char *tab
     return t + "name_key, " + t + "id";
 }
 
-QByteArray placeSqlText(bool byWord, PlaceTable::Order order, bool descending)
+QByteArray placeSqlText(bool byWord, PlaceTable::Order order, bool descending, bool favorites)
 {
     const bool lastUsed = order == PlaceTable::OrderByLastUsed;
     if (!byWord) {
@@ -77,27 +77,34 @@ QByteArray placeSqlText(bool byWord, PlaceTable::Order order, bool descending)
             + "(?1 = 0 OR (flags & ?1) != 0) AND (flags & ?2) = 0 ORDER BY " + orderClause(order, descending, "")
             + " LIMIT ?3 OFFSET ?4";
     }
+    // Favourites are a few hundred among thousands of places: their tag narrows the word range
+    // before any place row is read, instead of reading the row of every word's place. In word
+    // order ("+" keeps the word index in front) the first page still stops at its last row.
+    const QByteArray favoriteIds = "w.place_id IN (SELECT place_id FROM place_tags WHERE tag = 'favorite')";
     if (order == PlaceTable::OrderByRelevance)
         return "SELECT w.place_id, p.search_text FROM place_words w JOIN places p ON p.id = w.place_id"
-               " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
-               " ORDER BY w.word, w.place_id";
+               " WHERE w.word >= ?1 AND w.word < ?2"
+            + (favorites ? " AND +" + favoriteIds : QByteArray())
+            + " AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0 ORDER BY w.word, w.place_id";
     // The word range first and then sorted: the cost follows the matches, not the store.
     return QByteArray("SELECT p.id, p.search_text FROM place_words w CROSS JOIN places p ON p.id = w.place_id"
-                      " WHERE w.word >= ?1 AND w.word < ?2 AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0")
+                      " WHERE w.word >= ?1 AND w.word < ?2")
+        + (favorites ? " AND " + favoriteIds : QByteArray())
+        + " AND (?3 = 0 OR (p.flags & ?3) != 0) AND (p.flags & ?4) = 0"
         + (lastUsed ? " AND p.last_used IS NOT NULL" : "") + " GROUP BY p.id ORDER BY "
         + orderClause(order, descending, "p.");
 }
 
 // The statement cache is keyed by the text's address, so every text is made once and kept.
-const char *placeSql(bool byWord, PlaceTable::Order order, bool descending)
+const char *placeSql(bool byWord, PlaceTable::Order order, bool descending, bool favorites)
 {
     static const QVector<QByteArray> texts = [] {
         QVector<QByteArray> all;
-        for (int i = 0; i < 16; ++i)
-            all.append(placeSqlText(i & 1, PlaceTable::Order(i >> 2), i & 2));
+        for (int i = 0; i < 32; ++i)
+            all.append(placeSqlText(i & 1, PlaceTable::Order((i >> 2) & 3), i & 2, i & 16));
         return all;
     }();
-    return texts.at(int(byWord) | (descending ? 2 : 0) | (int(order) << 2)).constData();
+    return texts.at(int(byWord) | (descending ? 2 : 0) | (int(order) << 2) | (favorites ? 16 : 0)).constData();
 }
 } // namespace
 
@@ -300,7 +307,9 @@ QList<qint64> PlaceTable::findIds(const Query &query, int offset, int limit, boo
     // Text made only of signs finds nothing; only an empty text lists everything.
     if (words.isEmpty() && !query.text.trimmed().isEmpty())
         return ids;
-    sqlite3_stmt *stmt = m_db.statement(placeSql(!words.isEmpty(), query.order, query.descending));
+    // Only places with the favourite flag are asked for, and each of them carries the favourite tag.
+    const bool favorites = query.anyFlags == FlagFavorite;
+    sqlite3_stmt *stmt = m_db.statement(placeSql(!words.isEmpty(), query.order, query.descending, favorites));
     if (!stmt) {
         *error = Error::StorageFailure;
         return ids;

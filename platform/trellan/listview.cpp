@@ -5,6 +5,7 @@
 #include <hx/trellan/listview.h>
 #include <hx/trellan/stacklayout.h>
 
+#include <QtCore/QMultiHash>
 #include <QtCore/QPointer>
 
 namespace hx {
@@ -26,6 +27,10 @@ struct ListView::Private
     ListItemProvider *provider = nullptr;
     Layout *layout = nullptr;
     QList<Row> rows;
+    // Row controls of rows that left the window, unparented and kept by type for the next rows
+    // of that type: a filter that replaces every row then updates controls instead of building
+    // them again.
+    QMultiHash<QString, Control *> spare;
     QList<QVariantList> updated;
     QVariantList selection;
     QVariantList focused;
@@ -35,7 +40,48 @@ struct ListView::Private
     bool syncPending = false;
     bool structural = false;
     bool atEnd = true;
+
+    ~Private() { deleteSpare(); }
+    void deleteSpare()
+    {
+        qDeleteAll(spare);
+        spare.clear();
+    }
+    void keepSpare(const Row &row);
+    void giveItem(ListView *view, Row &row);
+    Control *takeSpare(const QString &type) { return spare.isEmpty() ? nullptr : spare.take(type); }
 };
+
+void ListView::Private::keepSpare(const Row &row)
+{
+    Control *item = row.item;
+    if (!item)
+        return;
+    if (spare.size() >= visibleRowCount) {
+        delete item;
+        return;
+    }
+    item->setParent(nullptr);
+    spare.insert(row.type, item);
+}
+
+void ListView::Private::giveItem(ListView *view, Row &row)
+{
+    if (!provider)
+        return;
+    Control *item = takeSpare(row.type);
+    if (!item)
+        item = provider->createItem(view, row.type);
+    if (!item)
+        return;
+    item->setParent(view);
+    row.item = item;
+    provider->updateItem(view, item, row.type, row.indexPath, row.data);
+    if (auto *listItem = qobject_cast<CustomListItem *>(item)) {
+        listItem->setSelected(selection.contains(QVariant(row.indexPath)));
+        listItem->setFocusHighlighted(row.indexPath == focused);
+    }
+}
 
 ListView::ListView(QObject *parent) : Control(parent), d(new Private)
 {
@@ -87,6 +133,8 @@ void ListView::setListItemProvider(ListItemProvider *provider)
     for (const Row &row : qAsConst(d->rows))
         delete row.item.data();
     d->rows.clear();
+    // Spare rows were made by the old provider.
+    d->deleteSpare();
     d->structural = true;
     sync();
 }
@@ -339,8 +387,10 @@ void ListView::sync()
         }
     }
 
-    // Keep the controls of rows that are still there with the same type; make the others.
+    // Keep the controls of rows that are still there with the same type, then reuse spare
+    // controls of the type; make the others.
     QList<Row> old = d->rows;
+    QList<Row *> unmatched;
     for (Row &row : fresh) {
         bool reused = false;
         for (int k = 0; k < old.size(); ++k) {
@@ -354,21 +404,13 @@ void ListView::sync()
                 break;
             }
         }
-        if (reused || !d->provider)
-            continue;
-        Control *item = d->provider->createItem(this, row.type);
-        if (!item)
-            continue;
-        item->setParent(this);
-        row.item = item;
-        d->provider->updateItem(this, item, row.type, row.indexPath, row.data);
-        if (auto *listItem = qobject_cast<CustomListItem *>(item)) {
-            listItem->setSelected(d->selection.contains(QVariant(row.indexPath)));
-            listItem->setFocusHighlighted(row.indexPath == d->focused);
-        }
+        if (!reused)
+            unmatched.append(&row);
     }
     for (const Row &row : qAsConst(old))
-        delete row.item.data();
+        d->keepSpare(row);
+    for (Row *row : qAsConst(unmatched))
+        d->giveItem(this, *row);
     d->rows = fresh;
     d->atEnd = atEnd;
 

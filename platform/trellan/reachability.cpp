@@ -9,6 +9,8 @@
 #include <hx/trellan/sheet.h>
 #include <hx/trellan/titlebar.h>
 
+#include <QtCore/QSet>
+
 #include "reachability_p.h"
 
 namespace hx {
@@ -141,32 +143,62 @@ QString pathProblem(const QObject *object)
     return QString();
 }
 
+// Objects in the order first met, each once. One layer's objects are distinct; the set that
+// keeps later layers from repeating them is built only when a second layer comes, as a screen
+// holds hundreds of objects and usually one layer.
+struct Collected
+{
+    QList<QObject *> found;
+    QSet<const QObject *> seen;
+    bool layered = false;
+
+    void beginLayer()
+    {
+        if (layered || found.isEmpty())
+            return;
+        layered = true;
+        seen.reserve(found.size());
+        for (const QObject *object : qAsConst(found))
+            seen.insert(object);
+    }
+    void add(QObject *object)
+    {
+        if (!layered) {
+            found.append(object);
+            return;
+        }
+        if (!seen.contains(object)) {
+            seen.insert(object);
+            found.append(object);
+        }
+    }
+};
+
 // base and its descendants (only those named name, when a name is given), each once.
-void collect(const QObject *base, QList<QObject *> *found, const QString *name = nullptr)
+void collect(const QObject *base, Collected *collected, const QString *name = nullptr)
 {
     if (!base)
         return;
+    collected->beginLayer();
     auto *self = const_cast<QObject *>(base);
-    if ((!name || self->objectName() == *name) && !found->contains(self))
-        found->append(self);
+    if (!name || self->objectName() == *name)
+        collected->add(self);
     const QList<QObject *> children = name ? base->findChildren<QObject *>(*name) : base->findChildren<QObject *>();
-    for (QObject *child : children) {
-        if (!found->contains(child))
-            found->append(child);
-    }
+    for (QObject *child : children)
+        collected->add(child);
 }
 
 QList<QObject *> onScreenLayers(const QObject *root, const QString *name)
 {
-    QList<QObject *> found;
-    collect(root, &found, name);
+    Collected collected;
+    collect(root, &collected, name);
     for (const Sheet *sheet : Sheet::openSheets())
-        collect(sheet, &found, name);
+        collect(sheet, &collected, name);
     for (const Dialog *dialog : Dialog::openDialogs())
-        collect(dialog, &found, name);
+        collect(dialog, &collected, name);
     for (const ActionSet *set : ContextMenu::actionSets())
-        collect(set, &found, name);
-    return found;
+        collect(set, &collected, name);
+    return collected.found;
 }
 } // namespace
 

@@ -84,8 +84,12 @@ void SingleSearchFilterDataModel::AsyncLoad::run()
         QMutexLocker modelLocker(&m_model->mutex());
         m_model->d->cache.setDataLoader(createDataLoader(m_category, m_text, m_near, m_includeFavorites));
     }
-    populate();
+    Page page;
+    const bool shown = populate(&page);
     terminate();
+    // After the load is reported: ratings come later anyway and land on their rows as they do.
+    if (shown)
+        requestRatings(page);
 }
 
 bool SingleSearchFilterDataModel::AsyncLoad::cacheSize(int *size, int *first, int *last)
@@ -110,14 +114,32 @@ bool SingleSearchFilterDataModel::AsyncLoad::get(int index, CachedPlace *place)
     return true;
 }
 
-bool SingleSearchFilterDataModel::AsyncLoad::append(const ModelMarker &marker)
+void SingleSearchFilterDataModel::AsyncLoad::Page::rate(const QList<CachedPlace> &places,
+                                                        const QVariantList &rowNumbers)
 {
-    QMutexLocker locker(&m_mutex);
-    if (!isCurrent())
-        return false;
-    m_model->rows()->append(QVariant::fromValue(marker));
-    ++m_rows;
+    if (!places.isEmpty())
+        ratings.append(qMakePair(places, rowNumbers));
+}
+
+bool SingleSearchFilterDataModel::AsyncLoad::show(const Page &page)
+{
+    {
+        QMutexLocker locker(&m_mutex);
+        if (!isCurrent())
+            return false;
+        ArrayDataModel *rows = m_model->rows();
+        rows->insertList(rows->size(), page.rows);
+        m_rows += page.rows.size();
+    }
     return true;
+}
+
+void SingleSearchFilterDataModel::AsyncLoad::requestRatings(const Page &page)
+{
+    for (const auto &batch : page.ratings) {
+        if (!requestRatings(batch.first, batch.second))
+            return;
+    }
 }
 
 bool SingleSearchFilterDataModel::AsyncLoad::setHeader(const QString &header)
@@ -141,71 +163,79 @@ bool SingleSearchFilterDataModel::AsyncLoad::requestRatings(const QList<CachedPl
     return true;
 }
 
-void SingleSearchFilterDataModel::AsyncLoad::populate()
+bool SingleSearchFilterDataModel::AsyncLoad::populate(Page *page)
 {
     int size = 0;
     int first = 0;
     int last = -1;
     if (!cacheSize(&size, &first, &last))
-        return;
-
+        return false;
     if (m_category == FilterCategory::RecentGroup5) {
-        static const char *const order[]
-            = { ItemType::HEADER_TODAY, ItemType::HEADER_WEEK, ItemType::HEADER_MONTH, ItemType::HEADER_EARLIER };
-        QList<QPair<int, CachedPlace>> buckets[4];
-        for (int index = first; index <= last; ++index) {
-            CachedPlace place;
-            if (!get(index, &place))
-                return;
-            const QString slot = SingleSearchFilterDataModelPrivate::slot(place, m_boundaries);
-            for (int b = 0; b < 4; ++b) {
-                if (slot == QLatin1String(order[b]))
-                    buckets[b].append(qMakePair(index, place));
-            }
-        }
-        for (int b = 0; b < 4; ++b) {
-            if (buckets[b].isEmpty())
-                continue;
-            if (!append(ModelMarker(QLatin1String(order[b]))))
-                return;
-            QList<CachedPlace> rated;
-            QVariantList ratedRows;
-            for (const auto &entry : qAsConst(buckets[b])) {
-                if (!append(ModelMarker(entry.first, m_type)))
-                    return;
-                if (rated.size() < ratingBatch) {
-                    rated.append(entry.second);
-                    ratedRows.append(m_rows - 1);
-                }
-            }
-            if (!requestRatings(rated, ratedRows) || !setHeader(QLatin1String(order[b])))
-                return;
-        }
-        return;
+        QString lastHeader;
+        if (!layOutRecentGroups(first, last, page, &lastHeader) || !show(*page))
+            return false;
+        return lastHeader.isEmpty() || setHeader(lastHeader);
     }
+    return layOutList(first, last, page) && show(*page);
+}
 
+bool SingleSearchFilterDataModel::AsyncLoad::layOutRecentGroups(int first, int last, Page *page, QString *lastHeader)
+{
+    static const char *const order[]
+        = { ItemType::HEADER_TODAY, ItemType::HEADER_WEEK, ItemType::HEADER_MONTH, ItemType::HEADER_EARLIER };
+    QList<QPair<int, CachedPlace>> buckets[4];
+    for (int index = first; index <= last; ++index) {
+        CachedPlace place;
+        if (!get(index, &place))
+            return false;
+        const QString slot = SingleSearchFilterDataModelPrivate::slot(place, m_boundaries);
+        for (int b = 0; b < 4; ++b) {
+            if (slot == QLatin1String(order[b]))
+                buckets[b].append(qMakePair(index, place));
+        }
+    }
+    for (int b = 0; b < 4; ++b) {
+        if (buckets[b].isEmpty())
+            continue;
+        page->add(ModelMarker(QLatin1String(order[b])));
+        QList<CachedPlace> rated;
+        QVariantList ratedRows;
+        for (const auto &entry : qAsConst(buckets[b])) {
+            page->add(ModelMarker(entry.first, m_type));
+            if (rated.size() < ratingBatch) {
+                rated.append(entry.second);
+                ratedRows.append(m_rows + page->rows.size() - 1);
+            }
+        }
+        page->rate(rated, ratedRows);
+        *lastHeader = QLatin1String(order[b]);
+    }
+    return true;
+}
+
+bool SingleSearchFilterDataModel::AsyncLoad::layOutList(int first, int last, Page *page)
+{
     const int end = m_category == FilterCategory::Recents ? qMin(last, first + recentsShown - 1) : last;
     QList<CachedPlace> rated;
     QVariantList ratedRows;
     for (int index = first; index <= end; ++index) {
         CachedPlace place;
         if (!get(index, &place))
-            return;
+            return false;
         const QString type = m_category == FilterCategory::Recents
             ? SingleSearchFilterDataModelPrivate::rowType(place, m_category, m_type)
             : m_type;
-        if (!append(ModelMarker(index, type)))
-            return;
+        page->add(ModelMarker(index, type));
         rated.append(place);
-        ratedRows.append(m_rows - 1);
+        ratedRows.append(m_rows + page->rows.size() - 1);
         if (rated.size() == ratingBatch) {
-            if (!requestRatings(rated, ratedRows))
-                return;
+            page->rate(rated, ratedRows);
             rated.clear();
             ratedRows.clear();
         }
     }
-    requestRatings(rated, ratedRows);
+    page->rate(rated, ratedRows);
+    return true;
 }
 
 void SingleSearchFilterDataModel::AsyncLoad::terminate()

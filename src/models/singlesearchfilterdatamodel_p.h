@@ -41,10 +41,23 @@ private:
     bool isCurrent() const;
     bool cacheSize(int *size, int *first, int *last);
     bool get(int index, CachedPlace *place);
-    bool append(const ModelMarker &marker);
+    // The page's rows and the rating batches for them, laid out before any reaches the model.
+    struct Page
+    {
+        QVariantList rows;
+        QList<QPair<QList<CachedPlace>, QVariantList>> ratings;
+        void add(const ModelMarker &marker) { rows.append(QVariant::fromValue(marker)); }
+        void rate(const QList<CachedPlace> &places, const QVariantList &rowNumbers);
+    };
+    // Adds the page's rows in one block, so that a view never reads half a page.
+    bool show(const Page &page);
     bool setHeader(const QString &header);
     bool requestRatings(const QList<CachedPlace> &places, const QVariantList &rows);
-    void populate();
+    void requestRatings(const Page &page);
+    // Lays the first page out and shows it; false when nothing was shown.
+    bool populate(Page *page);
+    bool layOutRecentGroups(int first, int last, Page *page, QString *lastHeader);
+    bool layOutList(int first, int last, Page *page);
     void terminate();
 
     SingleSearchFilterDataModel *m_model;

@@ -104,14 +104,19 @@ void TCSItemIconCommon::updateCrosscut()
 {
     if (!m_crosscut)
         return;
-    for (ActionItem *action : m_crosscut->actions()) {
-        m_crosscut->remove(action);
-        action->setParent(this);
-    }
     const QSharedPointer<hx::platform::places::AbstractPlace> shown = place();
     const bool favorite = IconItemType::isFavorite(shown.data());
     const bool home = IconItemType::isMyHome(shown.data());
     const bool work = IconItemType::isMyWork(shown.data());
+    // A reused row usually shows a place of the same kinds: its menu stays as it is.
+    const int kinds = int(favorite) | int(home) << 1 | int(work) << 2;
+    if (kinds == m_crosscutKinds)
+        return;
+    m_crosscutKinds = kinds;
+    for (ActionItem *action : m_crosscut->actions()) {
+        m_crosscut->remove(action);
+        action->setParent(this);
+    }
     const QList<QPair<ActionItem *, bool>> actions = {
         { m_favorite, !favorite && !home && !work },
         { m_map, true },

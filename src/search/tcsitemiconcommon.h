@@ -77,6 +77,8 @@ private:
     hx::trellan::ActionItem *m_unfavorite = nullptr;
     hx::trellan::ActionItem *m_deleteHome = nullptr;
     hx::trellan::ActionItem *m_deleteWork = nullptr;
+    // The place kinds (favourite, home, work) the menu was last laid out for; -1 before the first.
+    int m_crosscutKinds = -1;
 };
 
 } // namespace places

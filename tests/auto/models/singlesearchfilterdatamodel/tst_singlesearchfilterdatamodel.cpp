@@ -29,6 +29,8 @@ private slots:
     void cleanup();
     void recentsShowTen();
     void pointsOfInterestFillTheFirstWindow();
+    void ratingsLandOnTheirRows_data();
+    void ratingsLandOnTheirRows();
     void secondLoadReplacesTheFirst();
     void scrollingDuringTheFirstLoadLosesNoRows();
     void receiverThatCallsBackDoesNotHang_data();
@@ -109,6 +111,36 @@ void tst_SingleSearchFilterDataModel::pointsOfInterestFillTheFirstWindow()
     QCOMPARE(model.childCount(QVariantList()), 70);
     QCOMPARE(ModelMarker(model.data(QVariantList { 69 }).value<ModelMarker>()).index(), 69);
     QCOMPARE(model.place(QVariantList { 69 })->name(), QStringLiteral("Cafe 69"));
+}
+
+void tst_SingleSearchFilterDataModel::ratingsLandOnTheirRows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("the top row") << 0;
+    QTest::newRow("the first row of the next batch") << 14;
+    QTest::newRow("the last row of the page") << 62;
+}
+
+void tst_SingleSearchFilterDataModel::ratingsLandOnTheirRows()
+{
+    QFETCH(int, row);
+    // Cafe i is rated 1 + i / 20, so a rating on the wrong row shows.
+    QList<hx::platform::places::GazetteerEntry> entries;
+    for (int i = 0; i < 70; ++i) {
+        entries.append(GazetteerFixture::poi(QStringLiteral("Cafe %1").arg(i), 43.0 + i * 1e-4, -80.0,
+                                             QStringLiteral("restaurant"), 70 - i));
+        entries.last().rating = 1.0 + i / 20.0;
+        entries.last().ratingCount = i + 1;
+    }
+    QVERIFY(GazetteerFixture::write(m_roots->gazetteerPath(), entries));
+    SingleSearchFilterDataModel model;
+    QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
+    model.load(FilterCategory::Pois, QStringLiteral("cafe"), Coordinates(), true);
+    QVERIFY(SignalWaiter::wait(final));
+    const int cafe = model.place(QVariantList { row })->name().mid(5).toInt();
+    QTRY_VERIFY(model.ratingInfo(QVariantList { row }).isKnown());
+    QCOMPARE(model.ratingInfo(QVariantList { row }).rating(), 1.0 + cafe / 20.0);
+    QCOMPARE(model.ratingInfo(QVariantList { row }).ratingCount(), cafe + 1);
 }
 
 void tst_SingleSearchFilterDataModel::secondLoadReplacesTheFirst()

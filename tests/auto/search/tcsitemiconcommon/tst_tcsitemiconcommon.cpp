@@ -48,10 +48,10 @@ struct Screen
         pane.push(page);
     }
 
-    bool load()
+    bool load(const QString &text = QStringLiteral("cafe"))
     {
         QSignalSpy final(&model, &PlacesDataModel::modelLoadedFinal);
-        model.load(QStringLiteral("cafe"), Coordinates(), { FilterCategory::MyPlaces }, true);
+        model.load(text, Coordinates(), { FilterCategory::MyPlaces }, true);
         if (!SignalWaiter::wait(final))
             return false;
         list->syncNow();
@@ -156,6 +156,11 @@ void tst_TCSItemIconCommon::actionsOfEachKindOfPlace()
     const int row = screen.rowOf(place);
     QVERIFY2(row > 0, qPrintable(ScreenText::render(&screen.pane)));
     QCOMPARE(screen.menu(row), actions);
+
+    // Filtered down to this place, its row is the one that showed the top place before.
+    QVERIFY(screen.load(place));
+    QCOMPARE(screen.rowOf(place), 1);
+    QCOMPARE(screen.menu(1), actions);
 }
 
 void tst_TCSItemIconCommon::eachActionEmitsItsCode_data()

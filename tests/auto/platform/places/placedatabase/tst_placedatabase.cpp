@@ -603,6 +603,48 @@ private Q_SLOTS:
         QCOMPARE(seen, times);
     }
 
+    // Favourites filtered by a text are exactly the stored favourites that match it, in word
+    // order and paged exactly, after places were favoured and unfavoured.
+    void filteredFavoritesAreTheFavorites_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("a prefix of the shared word")
+            << "caf" << QStringList { "Cafe 0", "Cafe 3", "Cafe 9", "Cafe 12", "Cafe 13", "Cafe 15", "Cafe 18" };
+        QTest::newRow("two words, the second narrowing")
+            << "cafe 1" << QStringList { "Cafe 12", "Cafe 13", "Cafe 15", "Cafe 18" };
+        QTest::newRow("a word only non-favourites have") << "bakery" << QStringList {};
+    }
+
+    void filteredFavoritesAreTheFavorites()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        TestRoots roots;
+        InternalPlaceManager internal;
+        QList<Place> places;
+        for (int i = 0; i < 20; ++i) {
+            places.append(StoreFixture::makePlace(QStringLiteral("Cafe %1").arg(i), 43.0 + i * 0.01, -80.0));
+            if (i % 3 == 0)
+                QCOMPARE(internal.fav(places.last()), Error::None);
+            else
+                QCOMPARE(PlaceManager().addPlace(places.last()), Error::None);
+        }
+        Place bakery = StoreFixture::makePlace(QStringLiteral("Bakery"), 43.5, -80.0);
+        QCOMPARE(PlaceManager().addPlace(bakery), Error::None);
+        QCOMPARE(internal.unfav(places[6]), Error::None);
+        QCOMPARE(internal.fav(places[13]), Error::None);
+
+        Error::Type error;
+        SearchHandle handle;
+        QStringList names = namesOf(
+            internal.findPlacesByGroup(SearchResultGroup::Favorites, error, handle, text, 0, 3, Coordinates()));
+        while (handle.hasMoreData() && names.size() < 40)
+            names += namesOf(internal.findMorePlaces(handle, 3, error, -1));
+        QCOMPARE(error, Error::None);
+        QCOMPARE(names, expected);
+    }
+
     void filteredSearchTermsKeepTheirTime()
     {
         TestRoots roots;
