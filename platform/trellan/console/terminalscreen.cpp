@@ -129,8 +129,12 @@ void TerminalScreen::readKeys()
     wint_t key = 0;
     int kind;
     while (!m_finished && m_terminal.isOpen() && (kind = get_wch(&key)) != ERR) {
-        if (key == KEY_RESIZE && kind == KEY_CODE_YES)
+        if (key == KEY_RESIZE && kind == KEY_CODE_YES) {
+            // Drawn whole at the new size: only the changes would leave the terminal's own
+            // rewrapping of the old lines on screen.
+            clearok(curscr, TRUE);
             continue;
+        }
         const bool isCharacter = kind == OK;
         m_message.clear();
         const SystemUiRecord dialog = topDialog();
