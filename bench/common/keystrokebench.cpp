@@ -109,5 +109,19 @@ int KeystrokeBench::printTable(const char *label) const
     return worst;
 }
 
+bool KeystrokeBench::printReport(const char *label, const char *line, const QByteArray &scope) const
+{
+    const int worst = printTable(label);
+    if (!measured()) {
+        std::fprintf(stderr, "nothing was measured: the list did not finish\n");
+        return false;
+    }
+    const double listP95 = screenP95(worst);
+    const double floor = floorP95(worst);
+    std::printf("%s p95 %.3f ms, floor p95 %.3f ms, %s (%.1fx the floor)\n", line, listP95, floor, scope.constData(),
+                floor > 0 ? listP95 / floor : 0.0);
+    return true;
+}
+
 } // namespace bench
 } // namespace hx

@@ -42,6 +42,9 @@ public:
     // Prints the per-prefix table, the screen's columns headed by label; returns the prefix
     // length whose screen p95 is the worst (0 when nothing ran).
     int printTable(const char *label) const;
+    // Prints the table, then the closing line "<line> p95 X ms, floor p95 F ms, <scope> (Nx the
+    // floor)" at the worst length; false, with no figure, when nothing was measured.
+    bool printReport(const char *label, const char *line, const QByteArray &scope) const;
     double screenP95(int length) const { return m_screenTimes.value(length).percentile(0.95); }
     double floorP95(int length) const { return m_floorTimes.value(length).percentile(0.95); }
     // False when a round was cut short or nothing was timed: a figure of 0 ms would read as a

@@ -111,16 +111,9 @@ int main(int argc, char **argv)
     bench.registerBenchmarks("myplaces/filter-keystroke");
     benchmark::RunSpecifiedBenchmarks();
 
-    const int worst = bench.printTable("list");
-    if (!bench.measured()) {
-        std::fprintf(stderr, "nothing was measured: the list did not finish\n");
-        return 1;
-    }
-    const double listP95 = bench.screenP95(worst);
-    const double floorP95 = bench.floorP95(worst);
-    std::printf("my places filter keystroke p95 %.3f ms, floor p95 %.3f ms, %d user places (%.1fx the floor)\n",
-                listP95, floorP95, UserPlaces, floorP95 > 0 ? listP95 / floorP95 : 0.0);
+    const bool reported
+        = bench.printReport("list", "my places filter keystroke", QByteArray::number(UserPlaces) + " user places");
     locationService.terminate();
     locationService.waitForFinished(5000);
-    return 0;
+    return reported ? 0 : 1;
 }
