@@ -491,9 +491,7 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
         // A country shown in the phone's language may be shown by the very name it was found by,
         // and "Koeln" is Köln written without its letters: neither says more than the name.
         const QString typedName = foundAs.value(entry.id);
-        const QString nameKey = GazetteerText::foldedKey(entry.name);
-        if (!typedName.isEmpty() && GazetteerText::foldedKey(typedName) != nameKey
-            && GazetteerText::foldedKey(GazetteerText::withoutLetterPairs(typedName)) != nameKey)
+        if (!typedName.isEmpty() && saysMore(typedName, entry.name))
             entry.foundAs = withItsLetters(entry.id, typedName);
         if (near && SphereGeometry::isValidPosition(entry.latitude, entry.longitude))
             entry.distanceMetres
@@ -501,6 +499,13 @@ QList<GazetteerEntry> PrefixSearch::searchAsTyped(const QString &text, int kinds
     }
     *hasMore = head.size() > offset + limit;
     return entries;
+}
+
+bool PrefixSearch::saysMore(const QString &otherName, const QString &name)
+{
+    const QString nameKey = GazetteerText::foldedKey(name);
+    return GazetteerText::foldedKey(otherName) != nameKey
+        && GazetteerText::foldedKey(GazetteerText::withoutLetterPairs(otherName)) != nameKey;
 }
 
 QString PrefixSearch::withItsLetters(qint64 id, const QString &otherName)

@@ -42,6 +42,9 @@ private:
     // The same asked of the full-text indexes, for files that list only long terms.
     bool isIndexed(const QString &word, int kinds, bool whole);
     static QStringList editsOf(const QString &word);
+    // Whether an other name tells a person more than the name: not the name folded, nor the name
+    // written without its letters ("Koeln" for Köln).
+    static bool saysMore(const QString &otherName, const QString &name);
     // The other name as the place itself writes it, when it is one written without its letters.
     QString withItsLetters(qint64 id, const QString &otherName);
     QStringList termsStartingWith(const QString &prefix, int limit);
