@@ -1,5 +1,7 @@
 #include <hx/platform/places/address.h>
 
+#include <initializer_list>
+
 #include "bytes_p.h"
 
 namespace hx {
@@ -7,15 +9,19 @@ namespace platform {
 namespace places {
 
 namespace {
-QString joinNonEmpty(const QStringList &parts, const QString &separator)
+// Every row of a list builds its places' one-line addresses: no list of the parts is made.
+QString joinNonEmpty(std::initializer_list<QString> parts, QLatin1String separator)
 {
-    QStringList kept;
+    QString joined;
     for (const QString &part : parts) {
         const QString trimmed = part.trimmed();
-        if (!trimmed.isEmpty())
-            kept.append(trimmed);
+        if (trimmed.isEmpty())
+            continue;
+        if (!joined.isEmpty())
+            joined += separator;
+        joined += trimmed;
     }
-    return kept.join(separator);
+    return joined;
 }
 } // namespace
 
@@ -28,8 +34,8 @@ bool Address::isEmpty() const
 
 QStringList Address::compactAddressLines() const
 {
-    const QString regionAndPostal = joinNonEmpty({ m_region, m_postalCode }, QStringLiteral(" "));
-    const QString second = joinNonEmpty({ m_city, regionAndPostal, m_country }, QStringLiteral(", "));
+    const QString regionAndPostal = joinNonEmpty({ m_region, m_postalCode }, QLatin1String(" "));
+    const QString second = joinNonEmpty({ m_city, regionAndPostal, m_country }, QLatin1String(", "));
     QStringList lines;
     if (!m_street.trimmed().isEmpty())
         lines.append(m_street.trimmed());
@@ -40,7 +46,7 @@ QStringList Address::compactAddressLines() const
 
 QString Address::oneLine() const
 {
-    const QString parts = joinNonEmpty({ m_street, m_city, m_region, m_postalCode, m_country }, QStringLiteral(", "));
+    const QString parts = joinNonEmpty({ m_street, m_city, m_region, m_postalCode, m_country }, QLatin1String(", "));
     return parts.isEmpty() ? m_label.trimmed() : parts;
 }
 

@@ -23,10 +23,10 @@ QStringList CategoryTags::of(const QString &code)
         { QStringLiteral("AN"), Tags::HealthCare },
     };
     QStringList tags;
-    const QString upper = code.trimmed().toUpper();
-    if (isAirport(upper))
+    const QString trimmed = code.trimmed();
+    if (isAirport(trimmed))
         tags.append(QLatin1String(Tags::Airport));
-    if (const char *main = groups.value(upper.left(2)))
+    if (const char *main = groups.value(trimmed.left(2).toUpper()))
         tags.append(QLatin1String(main));
     return tags;
 }

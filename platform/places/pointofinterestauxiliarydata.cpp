@@ -144,7 +144,10 @@ void PointOfInterestAuxiliaryData::setCategories(const QList<Category> &categori
         QVariantMap map;
         map.insert(QStringLiteral("code"), category.code());
         map.insert(QStringLiteral("name"), category.name());
-        map.insert(QStringLiteral("children"), QVariant(category.childCodes()).toList());
+        QVariantList children;
+        for (const QString &child : category.childCodes())
+            children.append(child);
+        map.insert(QStringLiteral("children"), children);
         list.append(map);
     }
     setProperty(KeyCategories, list.isEmpty() ? QVariant() : QVariant(list));
