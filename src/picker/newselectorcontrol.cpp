@@ -207,12 +207,14 @@ void NewSelectorControl::loadDataModel(const QString &text, const QList<FilterCa
 {
     const int filter = m_filter->getFilter();
     if (filter == NewSelectorFilter::All && !text.isEmpty()) {
-        showModel(m_all.data());
-        m_list->showSpinner(true);
         const Coordinates near = fixPosition();
         if (!near.isValid())
             warnWithoutPosition();
+        // Loading first empties the model, so that the list does not build rows for the last
+        // search's places only to drop them.
         m_all->load(text, near, categories, true);
+        showModel(m_all.data());
+        m_list->showSpinner(true);
         return;
     }
     loadFiltered(filterCategory(filter, text), text, Coordinates());

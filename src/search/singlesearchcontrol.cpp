@@ -194,8 +194,9 @@ void SingleSearchControl::loadDataModel()
     m_rows->updateSearchCoordinates(m_searchCoordinates);
     const QString text = m_field->text();
     if (!text.isEmpty()) {
-        showModel(m_all.data());
+        // Loaded before it is shown: the list then builds no rows for the last search's places.
         m_all->load(text, m_searchCoordinates, {}, true);
+        showModel(m_all.data());
     } else {
         showModel(m_filter.data());
         m_filter->load(FilterCategory::Recents, QString(), m_searchCoordinates, true);
