@@ -19,7 +19,7 @@ namespace bench {
 
 // Keystroke to a refreshed list, beside its floor in the same run: each query word of the
 // synthetic gazetteer typed one character at a time, every keystroke timed until the screen has
-// shown its list, then the same prefixes timed on the floor's SQL. Samples are kept per prefix
+// shown its list, then the same prefixes timed on the floor's SQL, word by word in turns. Samples are kept per prefix
 // length so the table and the last line report the worst length's p95.
 class KeystrokeBench
 {
@@ -35,8 +35,8 @@ public:
 
     KeystrokeBench(Type type, Reset reset, const char *resetError, Floor floor);
 
-    // Registers the screen's benchmark under name and the floor's as "floor/keystroke", both with
-    // enough rounds over the words for a few hundred samples at every length.
+    // Registers the benchmark under name: after an untimed round, the words typed into the screen
+    // and run on the floor in turns, enough rounds for a few hundred samples at every length.
     void registerBenchmarks(const char *name);
 
     // Prints the per-prefix table, the screen's columns headed by label; returns the prefix
@@ -67,8 +67,13 @@ public:
 
 private:
     static int iterations();
-    void screenKeystroke(benchmark::State &state);
-    void floorKeystroke(benchmark::State &state);
+    static QByteArray folded(const QString &word);
+    // The word's keystrokes' total in milliseconds, -1 when the list did not finish.
+    double typeWord(const QString &word, bool timed);
+    void floorWord(const QByteArray &word, bool timed);
+    bool fail(benchmark::State &state, const char *error);
+    bool warmUp(benchmark::State &state);
+    void keystrokes(benchmark::State &state);
 
     Type m_type;
     Reset m_reset;
