@@ -47,8 +47,11 @@ Address addressOf(const GazetteerEntry &entry)
 
 Place PlaceFactory::builtFromGazetteer(const GazetteerEntry &entry)
 {
-    const Place place = fromGazetteer(entry);
-    RecentGazetteerPlaces::remember(entry.id, place);
+    Place place;
+    if (RecentGazetteerPlaces::recallBuilt(entry, &place))
+        return place;
+    place = fromGazetteer(entry);
+    RecentGazetteerPlaces::remember(entry, place);
     return place;
 }
 

@@ -11,9 +11,15 @@ namespace {
 // A few screens of rows from every group of a search.
 constexpr int Capacity = 512;
 
+struct Built
+{
+    GazetteerEntry source; // without what a search adds: distance, the name found by
+    Place place;
+};
+
 struct Recent
 {
-    QHash<qint64, Place> places;
+    QHash<qint64, Built> places;
     QVector<qint64> order; // oldest first, for eviction
     int next = 0;
 };
@@ -23,13 +29,23 @@ Recent &recent()
     static thread_local Recent made;
     return made;
 }
+
+GazetteerEntry sourceOf(const GazetteerEntry &entry)
+{
+    GazetteerEntry source = entry;
+    source.distanceMetres = qQNaN();
+    source.foundAs.clear();
+    source.otherNames.clear();
+    return source;
+}
 } // namespace
 
-void RecentGazetteerPlaces::remember(qint64 id, const Place &place)
+void RecentGazetteerPlaces::remember(const GazetteerEntry &entry, const Place &place)
 {
     Recent &r = recent();
+    const qint64 id = entry.id;
     if (r.places.contains(id)) {
-        r.places.insert(id, place);
+        r.places.insert(id, { sourceOf(entry), place });
         return;
     }
     if (r.order.size() < Capacity) {
@@ -39,7 +55,7 @@ void RecentGazetteerPlaces::remember(qint64 id, const Place &place)
         r.order[r.next] = id;
         r.next = (r.next + 1) % Capacity;
     }
-    r.places.insert(id, place);
+    r.places.insert(id, { sourceOf(entry), place });
 }
 
 bool RecentGazetteerPlaces::recall(qint64 id, Place *place)
@@ -48,7 +64,17 @@ bool RecentGazetteerPlaces::recall(qint64 id, Place *place)
     const auto found = r.places.constFind(id);
     if (found == r.places.cend())
         return false;
-    *place = found.value();
+    *place = found.value().place;
+    return true;
+}
+
+bool RecentGazetteerPlaces::recallBuilt(const GazetteerEntry &entry, Place *place)
+{
+    const Recent &r = recent();
+    const auto found = r.places.constFind(entry.id);
+    if (found == r.places.cend() || !(found.value().source == sourceOf(entry)))
+        return false;
+    *place = found.value().place;
     return true;
 }
 

@@ -323,6 +323,46 @@ private Q_SLOTS:
         QVERIFY2(fresh->name().startsWith(QLatin1String("Renamed")), qPrintable(fresh->name()));
     }
 
+    // Places a search hands out are the receiver's own: changing one changes no later list, of the
+    // same group or another, although keystrokes list the same entries again and again.
+    void changedResultsLeaveLaterListsAsTheyWere_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("address") << int(SearchResultGroup::Addresses) << QStringLiteral("waterl")
+                                 << QStringLiteral("Waterloo");
+        QTest::newRow("point of interest")
+            << int(SearchResultGroup::PointsOfInterest) << QStringLiteral("rated") << QStringLiteral("Rated Diner");
+    }
+
+    void changedResultsLeaveLaterListsAsTheyWere()
+    {
+        QFETCH(int, group);
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        const Coordinates near(43.46, -80.52);
+        for (int round = 0; round < 2; ++round) {
+            const auto places = ::group(group, text, near, 0, 5);
+            QVERIFY(!places.isEmpty());
+            // Points of interest are listed as headers; their places come from the manager.
+            std::unique_ptr<Place> resolved;
+            auto *first = dynamic_cast<Place *>(places.first().data());
+            if (const auto *header = dynamic_cast<const PlaceHeader *>(places.first().data())) {
+                Error::Type error;
+                resolved.reset(PlaceManager().getPlace(header, error));
+                first = resolved.get();
+            }
+            QVERIFY(first);
+            QCOMPARE(first->name(), name);
+            QVERIFY(!first->hasTag(QStringLiteral("changed")));
+            QVERIFY(!first->auxiliaryData().isEmpty());
+            first->setName(QStringLiteral("Changed"));
+            first->addTag(QStringLiteral("changed"));
+            first->setAuxiliaryDataList({});
+        }
+    }
+
     void suggestionsCarryCategoriesAndDistances()
     {
         const Coordinates near(43.46, -80.52);
