@@ -44,16 +44,14 @@ void RecentGazetteerPlaces::remember(const GazetteerEntry &entry, const Place &p
 {
     Recent &r = recent();
     const qint64 id = entry.id;
-    if (r.places.contains(id)) {
-        r.places.insert(id, { sourceOf(entry), place });
-        return;
-    }
-    if (r.order.size() < Capacity) {
-        r.order.append(id);
-    } else {
-        r.places.remove(r.order.at(r.next));
-        r.order[r.next] = id;
-        r.next = (r.next + 1) % Capacity;
+    if (!r.places.contains(id)) {
+        if (r.order.size() < Capacity) {
+            r.order.append(id);
+        } else {
+            r.places.remove(r.order.at(r.next));
+            r.order[r.next] = id;
+            r.next = (r.next + 1) % Capacity;
+        }
     }
     r.places.insert(id, { sourceOf(entry), place });
 }

@@ -1,9 +1,8 @@
 #ifndef HX_PLATFORM_PLACES_RECENTGAZETTEERPLACES_P_H
 #define HX_PLATFORM_PLACES_RECENTGAZETTEERPLACES_P_H
 
-#include <hx/platform/places/place.h>
-
 #include <hx/platform/places/gazetteerentry.h>
+#include <hx/platform/places/place.h>
 
 namespace hx {
 namespace platform {
