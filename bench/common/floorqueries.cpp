@@ -12,12 +12,13 @@ namespace hx {
 namespace bench {
 
 namespace {
-// The gazetteer ranks this many prefix matches; the floor reads as many.
+// The gazetteer's groups of a merged list, each kind in one: points of interest; street
+// addresses; towns and their sections, then regions and countries in a window of their own.
 constexpr int PointOfInterest = hx::platform::places::GazetteerEntry::PointOfInterest;
-constexpr int AddressKinds = hx::platform::places::GazetteerEntry::Address
-    | hx::platform::places::GazetteerEntry::Locality | hx::platform::places::GazetteerEntry::Region
-    | hx::platform::places::GazetteerEntry::Country;
-constexpr int AnyKind = hx::platform::places::GazetteerEntry::AnyKind;
+constexpr int Address = hx::platform::places::GazetteerEntry::Address;
+constexpr int Towns
+    = hx::platform::places::GazetteerEntry::Locality | hx::platform::places::GazetteerEntry::Neighbourhood;
+constexpr int Areas = hx::platform::places::GazetteerEntry::Region | hx::platform::places::GazetteerEntry::Country;
 
 class Reset
 {
@@ -168,8 +169,8 @@ int FloorQueries::search(const QByteArray &prefix, int limit)
         return 0;
     int rows = userStore(prefix, limit);
     if (m_gazetteer)
-        rows += m_gazetteer->search(prefix, PointOfInterest, limit) + m_gazetteer->search(prefix, AddressKinds, limit)
-            + m_gazetteer->search(prefix, AnyKind, limit);
+        rows += m_gazetteer->search(prefix, { PointOfInterest }, limit)
+            + m_gazetteer->search(prefix, { Address }, limit) + m_gazetteer->search(prefix, { Towns, Areas }, limit);
     return rows;
 }
 

@@ -85,9 +85,9 @@ GazetteerFloor::~GazetteerFloor()
 
 QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
 {
-    static const char letters[] = { 'c', 'r', 'l', 'a', 'p' };
+    static const char letters[] = { 'c', 'r', 'l', 'a', 'p', 'n' };
     QByteArray query;
-    for (int bit = 0; bit < 5; ++bit) {
+    for (int bit = 0; bit < 6; ++bit) {
         if (!(kinds & (1 << bit)))
             continue;
         const QByteArray prefix = letters[bit] + token;
@@ -119,15 +119,20 @@ QByteArray GazetteerFloor::matchQuery(const QByteArray &token, int kinds)
     return query;
 }
 
-int GazetteerFloor::search(const QByteArray &token, int kinds, int limit)
+int GazetteerFloor::search(const QByteArray &token, std::initializer_list<int> passes, int limit)
 {
     QVector<qint64> ids;
+    int kinds = 0;
+    for (int pass : passes)
+        kinds |= pass;
     sqlite3_bind_text(m_exact, 1, token.constData(), token.size(), SQLITE_STATIC);
     sqlite3_bind_int(m_exact, 2, kinds);
     sqlite3_bind_int(m_exact, 3, ExactLimit);
     int rows = stepAll(m_exact, ExactLimit, &ids);
-    const QByteArray match = matchQuery(token, kinds);
-    if (!match.isEmpty()) {
+    for (int pass : passes) {
+        const QByteArray match = matchQuery(token, pass);
+        if (match.isEmpty())
+            continue;
         sqlite3_bind_text(m_prefix, 1, match.constData(), match.size(), SQLITE_STATIC);
         rows += stepAll(m_prefix, Window + 1, &ids);
     }

@@ -4,6 +4,8 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 
+#include <initializer_list>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -22,8 +24,9 @@ public:
     GazetteerFloor &operator=(const GazetteerFloor &) = delete;
 
     bool isOpen() const { return m_db != nullptr; }
-    // token: one folded word, as the gazetteer makes it from the typed text. Returns the rows read.
-    int search(const QByteArray &token, int kinds, int limit);
+    // token: one folded word, as the gazetteer makes it from the typed text. passes: the kinds
+    // searched together, each with its own importance-ordered window. Returns the rows read.
+    int search(const QByteArray &token, std::initializer_list<int> passes, int limit);
 
 private:
     QByteArray matchQuery(const QByteArray &token, int kinds);

@@ -3,6 +3,7 @@
 #include <hx/platform/places/tags.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "categorytags_p.h"
@@ -12,6 +13,7 @@
 #include "placedatabase_p.h"
 #include "placefactory_p.h"
 #include "placeheader_p.h"
+#include "spheregeometry_p.h"
 #include "storescope_p.h"
 #include "textfolding_p.h"
 
@@ -32,33 +34,24 @@ constexpr int AreaKinds
 // A gazetteer place this near a stored place of the same name is that place: the list shows
 // the user's own and not the gazetteer's again.
 constexpr double TwinMetres = 50;
+constexpr double MetresPerDegree = SphereGeometry::EarthRadiusMetres * M_PI / 180;
 // How many stored places matching the text are looked at for twins; a list shows fewer.
 constexpr int TwinProbe = 32;
 
-struct StoredPlace
-{
-    QString key;
-    Coordinates position;
-};
+using StoredPlace = PlaceTable::NamedPosition;
 using StoredPlaces = QVector<StoredPlace>;
 
 StoredPlaces readStoredMatches(const QString &text, bool nonFavorite)
 {
-    StoredPlaces stored;
     Error::Type error = Error::None;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db || TextFolding::words(text).isEmpty())
-        return stored;
+        return StoredPlaces();
     PlaceTable::Query query;
     query.text = text;
     query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     bool more = false;
-    for (qint64 id : db->places().findIds(query, 0, TwinProbe, &more, &error)) {
-        StoredPlace place;
-        if (db->places().keyAndPosition(id, &place.key, &place.position))
-            stored.append(place);
-    }
-    return stored;
+    return db->places().namedPositions(db->places().findIds(query, 0, TwinProbe, &more, &error));
 }
 
 // A merged list asks three gazetteer groups for one text within one store operation; the
@@ -86,6 +79,13 @@ bool isStored(const AbstractPlace &place, const StoredPlaces &stored)
 {
     const Coordinates position = place.primaryCoordinates();
     if (!position.isValid())
+        return false;
+    // No place is nearer than its difference in latitude: most are told apart by that alone,
+    // before their names are folded.
+    const auto mayBeNear = [&position](const StoredPlace &own) {
+        return std::abs(own.position.latitude() - position.latitude()) * MetresPerDegree <= TwinMetres + 1;
+    };
+    if (std::none_of(stored.cbegin(), stored.cend(), mayBeNear))
         return false;
     const QString key = TextFolding::fold(place.name());
     return std::any_of(stored.cbegin(), stored.cend(), [&](const StoredPlace &own) {

@@ -43,6 +43,16 @@ struct NearPoint
         return qMax(0.0, 2 * SphereGeometry::EarthRadiusMetres * std::asin(std::sqrt(qMin(h, 1.0))) - 1e-3);
     }
 
+    // The great-circle distance in metres to a place, as SphereGeometry::distanceMetres() gives it.
+    double metresTo(double placeLatitude, double placeLongitude) const
+    {
+        const double halfPhi = std::sin(qDegreesToRadians(placeLatitude - latitude) / 2);
+        const double halfLambda = std::sin(qDegreesToRadians(placeLongitude - longitude) / 2);
+        const double h
+            = halfPhi * halfPhi + cosLatitude * std::cos(qDegreesToRadians(placeLatitude)) * halfLambda * halfLambda;
+        return 2 * SphereGeometry::EarthRadiusMetres * std::asin(std::sqrt(qBound(0.0, h, 1.0)));
+    }
+
     double latitude;
     double longitude;
     double cosLatitude;

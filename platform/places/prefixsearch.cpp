@@ -10,6 +10,7 @@
 #include "gazetteerschema_p.h"
 #include "gazetteertext_p.h"
 #include "nametier_p.h"
+#include "nearpoint_p.h"
 #include "prefixsearch_p.h"
 #include "spheregeometry_p.h"
 #include "sqlstatement_p.h"
@@ -68,15 +69,14 @@ constexpr int MostLookups = 700;
 constexpr double NearMetres = 10000;
 
 // Big places win far away, near ones nearby: the people a place stands for against how far it
-// is, both in orders of magnitude. Regions and countries are stored above every town by whole
-// steps of AreaImportanceStep; their people are the remainder.
+// is, both in orders of magnitude, which is the ratio of the two. Regions and countries are
+// stored above every town by whole steps of AreaImportanceStep; their people are the remainder.
 double scoreOf(double importance, double distance)
 {
-    const double people = std::fmod(importance, GazetteerSchema::AreaImportanceStep);
-    const double size = std::log10(std::max(people, 1.0));
+    const double people = std::max(std::fmod(importance, GazetteerSchema::AreaImportanceStep), 1.0);
     if (std::isinf(distance) || std::isnan(distance))
-        return size;
-    return size - std::log10(1 + distance / NearMetres);
+        return people;
+    return people / (1 + distance / NearMetres);
 }
 
 } // namespace
@@ -327,12 +327,12 @@ void PrefixSearch::rank(GazetteerCandidates *candidates, int wanted, double near
                         bool finished)
 {
     const bool near = SphereGeometry::isValidPosition(nearLatitude, nearLongitude);
+    const NearPoint point(nearLatitude, nearLongitude);
     for (GazetteerCandidate &candidate : *candidates) {
         // With a position, a place without one counts as the farthest there can be.
-        candidate.distance = !near ? std::numeric_limits<double>::infinity()
-            : candidate.hasPosition
-            ? SphereGeometry::distanceMetres(nearLatitude, nearLongitude, candidate.latitude, candidate.longitude)
-            : SphereGeometry::HalfCircumferenceMetres;
+        candidate.distance = !near  ? std::numeric_limits<double>::infinity()
+            : candidate.hasPosition ? point.metresTo(candidate.latitude, candidate.longitude)
+                                    : SphereGeometry::HalfCircumferenceMetres;
         // A whole name counts only once the user has finished typing it: while "mars" is being
         // typed, the village of that name is no better a match than the city it begins.
         if (candidate.tier == NameTier::Exact && !finished)

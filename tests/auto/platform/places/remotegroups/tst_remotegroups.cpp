@@ -141,6 +141,14 @@ private Q_SLOTS:
             << "99 Erb Street West" << kitchener << "Erb Street West"
             << "Ontario"
             << "street" << 250.0;
+        QTest::newRow("a known address with its house number after the street")
+            << "Königstraße 12b" << kitchener << "Königstraße 12b"
+            << "Ontario"
+            << "address" << 25.0;
+        QTest::newRow("a known street with accents, without its house number")
+            << "7 Chemin de l'Église" << kitchener << "Chemin de l'Église"
+            << "Ontario"
+            << "street" << 250.0;
         QTest::newRow("an unknown street in a town the data does not know: not the user's town")
             << "9 Nowhere Lane, Atlantis" << kitchener << QString() << QString() << QString() << 0.0;
         QTest::newRow("an unknown street named by no town, no position")
@@ -173,7 +181,9 @@ private Q_SLOTS:
               town("Street", 51.12, -2.74, 12000, "England", "United Kingdom", "GB"),
               town("Ontario", 34.06, -117.65, 170000, "California", "United States", "US"),
               entry(GazetteerEntry::Address, QStringLiteral("200 University Avenue West"), 43.4723, -80.5449),
-              entry(GazetteerEntry::Address, QStringLiteral("Erb Street West"), 43.4636, -80.5256) }));
+              entry(GazetteerEntry::Address, QStringLiteral("Erb Street West"), 43.4636, -80.5256),
+              entry(GazetteerEntry::Address, QStringLiteral("Königstraße 12b"), 43.4650, -80.5230),
+              entry(GazetteerEntry::Address, QStringLiteral("Chemin de l'Église"), 43.4610, -80.5200) }));
 
         const auto places = group(SearchResultGroup::Addresses, text, near, 0, 30);
         if (name.isEmpty()) {
