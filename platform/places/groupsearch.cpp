@@ -38,20 +38,30 @@ constexpr double MetresPerDegree = SphereGeometry::EarthRadiusMetres * M_PI / 18
 // How many stored places matching the text are looked at for twins; a list shows fewer.
 constexpr int TwinProbe = 32;
 
-using StoredPlace = PlaceTable::NamedPosition;
+struct StoredPlace
+{
+    QString key;
+    Coordinates position;
+};
 using StoredPlaces = QVector<StoredPlace>;
 
 StoredPlaces readStoredMatches(const QString &text, bool nonFavorite)
 {
+    StoredPlaces stored;
     Error::Type error = Error::None;
     PlaceDatabase *db = PlaceDatabase::forCurrentThread(&error);
     if (!db || TextFolding::words(text).isEmpty())
-        return StoredPlaces();
+        return stored;
     PlaceTable::Query query;
     query.text = text;
     query.noFlags = nonFavorite ? PlaceTable::FlagFavorite : 0;
     bool more = false;
-    return db->places().namedPositions(db->places().findIds(query, 0, TwinProbe, &more, &error));
+    for (qint64 id : db->places().findIds(query, 0, TwinProbe, &more, &error)) {
+        StoredPlace place;
+        if (db->places().keyAndPosition(id, &place.key, &place.position))
+            stored.append(place);
+    }
+    return stored;
 }
 
 // A merged list asks three gazetteer groups for one text within one store operation; the

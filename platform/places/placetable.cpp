@@ -21,8 +21,6 @@ namespace places {
 
 namespace {
 QAtomicInt s_favoritesLimit(500);
-// Places whose positions are read with one statement.
-constexpr int PositionsAtOnce = 32;
 
 int flagsOfPlace(const Place &place)
 {
@@ -149,28 +147,18 @@ Error::Type PlaceTable::refold()
     return Error::None;
 }
 
-QVector<PlaceTable::NamedPosition> PlaceTable::namedPositions(const QList<qint64> &ids)
+bool PlaceTable::keyAndPosition(qint64 id, QString *key, Coordinates *position)
 {
-    static const QByteArray sql = [] {
-        QByteArray text("SELECT name_key, latitude, longitude FROM places WHERE id IN (");
-        for (int i = 1; i <= PositionsAtOnce; ++i)
-            text += (i > 1 ? ", ?" : "?") + QByteArray::number(i);
-        return text + ")";
-    }();
-    QVector<NamedPosition> found;
-    sqlite3_stmt *stmt = m_db.statement(sql.constData());
-    for (int first = 0; stmt && first < ids.size(); first += PositionsAtOnce) {
-        SqlStatement use(stmt);
-        // Unused places stay NULL, which no id equals.
-        for (int i = 0; i < PositionsAtOnce && first + i < ids.size(); ++i)
-            sqlite3_bind_int64(stmt, i + 1, ids.at(first + i));
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            const Coordinates position(SqlStatement::columnNumber(stmt, 1), SqlStatement::columnNumber(stmt, 2));
-            if (position.isValid())
-                found.append({ SqlStatement::columnText(stmt, 0), position });
-        }
-    }
-    return found;
+    sqlite3_stmt *stmt = m_db.statement("SELECT name_key, latitude, longitude FROM places WHERE id = ?1");
+    if (!stmt)
+        return false;
+    SqlStatement use(stmt);
+    sqlite3_bind_int64(stmt, 1, id);
+    if (sqlite3_step(stmt) != SQLITE_ROW)
+        return false;
+    *key = SqlStatement::columnText(stmt, 0);
+    *position = Coordinates(SqlStatement::columnNumber(stmt, 1), SqlStatement::columnNumber(stmt, 2));
+    return position->isValid();
 }
 
 Place *PlaceTable::load(qint64 id, Error::Type *error)

@@ -41,14 +41,9 @@ public:
     explicit PlaceTable(PlaceDatabase &db) : m_db(db) { }
 
     Place *load(qint64 id, Error::Type *error);
-    struct NamedPosition
-    {
-        QString key; // the folded name
-        Coordinates position;
-    };
-    // The folded names and first positions of places without reading their records, in no
-    // particular order; places that do not exist or have no position are left out.
-    QVector<NamedPosition> namedPositions(const QList<qint64> &ids);
+    // The folded name and the first position of a place without reading its record: false when
+    // there is no such place or it has no position.
+    bool keyAndPosition(qint64 id, QString *key, Coordinates *position);
     bool exists(qint64 id);
     // -1 when there is no such place.
     int flagsOf(qint64 id);
