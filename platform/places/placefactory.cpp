@@ -29,6 +29,10 @@ struct GazetteerSlot
 struct GazetteerCache
 {
     QHash<QString, std::shared_ptr<GazetteerSlot>> entries;
+    // The configured path, read once per store operation: a search asks for the gazetteer for
+    // every group and every page it builds.
+    QString path;
+    quint64 pathChecked = 0;
 };
 
 Address addressOf(const GazetteerEntry &entry)
@@ -207,7 +211,11 @@ Gazetteer *PlaceFactory::gazetteer(Error::Type *error)
 {
     static thread_local GazetteerCache cache;
     *error = Error::None;
-    const QString path = Gazetteer::defaultPath();
+    if (!StoreScope::isFresh(cache.pathChecked)) {
+        cache.path = Gazetteer::defaultPath();
+        cache.pathChecked = StoreScope::mark();
+    }
+    const QString path = cache.path;
     std::shared_ptr<GazetteerSlot> slot = cache.entries.value(path);
     if (!slot || !StoreScope::isFresh(slot->checked)) {
         const FileIdentity file = FileIdentity::of(path);
