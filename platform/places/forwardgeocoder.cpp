@@ -27,32 +27,6 @@ struct LevelText
 constexpr LevelText Levels[] = { { "address", 25 }, { "street", 250 },    { "neighbourhood", 1500 },
                                  { "town", 5000 },  { "region", 100000 }, { "country", 1000000 } };
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool isAsciiLetter(QChar c)
-{
-    const QChar lower = QChar(c.unicode() | 0x20);
-    return lower >= QLatin1Char('a') && lower <= QLatin1Char('z');
-}
-
-// A house number as StreetWords knows it (up to five digits and a letter), in a word of plain letters.
-bool isPlainHouseNumber(QStringView word)
-{
-    int digits = 0;
-    while (digits < word.size() && isAsciiDigit(word.at(digits)))
-        ++digits;
-    return digits >= 1 && digits <= 5
-        && (digits == word.size() || (digits + 1 == word.size() && isAsciiLetter(word.at(digits))));
-}
-
-bool isAscii(QStringView text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 128; });
-}
-
 // Whether a record names a street rather than an address on it: no house number at either end
 // of its name. The end words are looked at where they stand when they are plain letters and
 // digits; a name whose marks could join or split words when folded is folded first.
@@ -84,9 +58,9 @@ bool isStreetRecord(const GazetteerEntry &entry)
         return false;
     const QStringView firstWord = QStringView(name).mid(first, firstEnd - first);
     const QStringView lastWord = QStringView(name).mid(last, lastEnd - last);
-    if (!isAscii(firstWord) || !isAscii(lastWord))
+    if (!TextFolding::isAscii(firstWord) || !TextFolding::isAscii(lastWord))
         return folded();
-    return !isPlainHouseNumber(firstWord) && !isPlainHouseNumber(lastWord);
+    return !StreetWords::isHouseNumber(firstWord) && !StreetWords::isHouseNumber(lastWord);
 }
 
 bool nearerFirst(const GazetteerEntry &a, const GazetteerEntry &b)

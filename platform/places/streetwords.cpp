@@ -1,4 +1,3 @@
-#include <QtCore/QRegularExpression>
 #include <QtCore/QSet>
 
 #include <algorithm>
@@ -26,10 +25,18 @@ bool StreetWords::isStreetWord(const QString &word)
     return words.contains(word) || (word.size() > 7 && word.endsWith(QLatin1String("strasse")));
 }
 
-bool StreetWords::isHouseNumber(const QString &word)
+bool StreetWords::isHouseNumber(QStringView word)
 {
-    static const QRegularExpression number(QStringLiteral("^[0-9]{1,5}[a-z]?$"));
-    return number.match(word).hasMatch();
+    // Up to five digits and a letter; checked as it stands, since most words are no number.
+    int digits = 0;
+    while (digits < word.size() && word.at(digits) >= QLatin1Char('0') && word.at(digits) <= QLatin1Char('9'))
+        ++digits;
+    if (digits < 1 || digits > 5)
+        return false;
+    if (digits == word.size())
+        return true;
+    const QChar letter = QChar(word.at(digits).unicode() | 0x20);
+    return digits + 1 == word.size() && letter >= QLatin1Char('a') && letter <= QLatin1Char('z');
 }
 
 bool StreetWords::looksLikeStreetAddress(const QStringList &words)

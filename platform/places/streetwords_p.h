@@ -15,8 +15,9 @@ class StreetWords
 public:
     // "street", "st", "rue", "haydnstrasse": a word that says the words around it name a street.
     static bool isStreetWord(const QString &word);
-    // "12", "221b": a number on a house, not an ordinal such as "7th" that names a street.
-    static bool isHouseNumber(const QString &word);
+    // "12", "221b": a number on a house, not an ordinal such as "7th" that names a street. The
+    // word may also be unfolded plain letters ("221B").
+    static bool isHouseNumber(QStringView word);
     // Several words with a house number first or last, or a street word among them.
     static bool looksLikeStreetAddress(const QStringList &words);
     // Whether words after the street's last street word name a place ("…Lane, Atlantis"), not only

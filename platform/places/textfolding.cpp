@@ -26,11 +26,6 @@ void appendCodePoint(QString *text, uint codePoint)
     }
 }
 
-bool isAscii(const QString &text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 // Nothing in ASCII decomposes or carries a mark, and its case folds letter to letter; names
 // typed and stored are mostly ASCII, and every keystroke folds a few hundred of them.
 QString asciiFolded(const QString &text)
@@ -54,6 +49,11 @@ bool isAsciiLetterOrDigit(QChar c)
     return (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9');
 }
 } // namespace
+
+bool TextFolding::isAscii(QStringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
 
 QString TextFolding::fold(const QString &text)
 {

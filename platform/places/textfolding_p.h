@@ -19,6 +19,8 @@ public:
     // Files whose stored keys were folded otherwise must be folded again.
     static constexpr int Version = 2;
 
+    // Plain ASCII folds to itself but for its case.
+    static bool isAscii(QStringView text);
     static QString fold(const QString &text);
     static QStringList words(const QString &text);
     // True when every query word is a prefix of some word of the haystack words.
